@@ -1,0 +1,1 @@
+// The console driver: commands read from standard input drive the engine.

@@ -1,0 +1,148 @@
+#pragma once
+// The one game state. Its fields are used by name everywhere, as the design intends;
+// the display texts (turn, cash, net worth, prices, changes, index) are held as text
+// and read back with the rules of core/numbers.h.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "core/types.h"
+
+constexpr int Stock_Count = 42;
+constexpr int Index_Entry = 42;
+constexpr int History_Length = 100;
+constexpr int Option_Slots = 200;
+
+struct Earnings_Record {
+    std::array<Currency, 4> EPS{};  // EPS[0] the latest report
+    Integer Report_Turn = 0;
+};
+
+struct Holding {
+    double Shares = 0;
+    Integer Avg_Price = 0;
+};
+
+struct Option_Position {
+    std::string Option_Type;  // "Call" or "Put"
+    Integer Stock = 0;
+    Integer Strike = 0;
+    Integer Expires = 0;
+    Single Purchase_Price = 0;
+    double Quantity = 0;
+};
+
+struct Computer_Option_Position {
+    double Contracts = 0;
+    std::string Option_Type;
+    Integer Strike = 0;
+    Integer Expires = 0;
+    double Premium = 0;
+};
+
+struct News_Item_Record {
+    std::string Text;
+    Integer Effect = 0;
+};
+
+// A line of a list box with its item data.
+struct List_Line {
+    std::string Text;
+    int Item_Data = -1;
+};
+
+struct High_Score {
+    std::string Player_Name;
+    std::string Handicap_Text = "0";
+    double Final_Worth = 0;
+    double Opp_Final_Worth = 0;
+    double Final_Score = 0;
+};
+
+using Grid_Row = std::vector<std::string>;
+
+// The controls of the new-game setup window and the two news boxes of the main window.
+struct Settings {
+    int Play_To = 0;   // list index 0..3
+    int Handicap = 0;  // list index 0..3
+    int Time_Limit = 0, Options = 0, Short = 0, Suprise = 0;  // check boxes, 1 = on
+    int Frequency_Slider = 5, Power_Slider = 5, Earnings_Slider = 5;  // 1..10
+    int News_Alert = 1, World_Alert = 1;
+};
+
+struct Computer_Portfolio {
+    std::string Cash = "5000";
+    std::string Cash_View = "5,000";
+    std::string Net_Worth = "5,000";
+    std::vector<Grid_Row> Grid;  // rows after the title row, padded to 7
+};
+
+struct Game {
+    // Stock tables
+    std::array<std::string, Stock_Count> Symbol{};
+    std::array<std::string, Stock_Count + 1> Price{};  // entry 42 is the market index
+    std::array<std::string, Stock_Count> Change{};
+    std::array<Colour, Stock_Count> Change_Colour{};
+    std::array<Integer, Stock_Count> Stock_Trend{};
+    std::array<Long, Stock_Count + 1> Index_Weight{};
+    std::array<std::array<Byte, History_Length>, Stock_Count> Price_History{};
+    std::array<Earnings_Record, Stock_Count> Earnings{};
+
+    // Market
+    std::string DJIA_Change = "(0%)";
+    Colour DJIA_Change_Colour = Colour::Black;
+    std::array<Long, History_Length> Index_History{};
+    Integer Market_Trend = 0;
+
+    // Player
+    std::string Cash_On_Hand = "5000";
+    std::string Cash_View = "5,000";
+    std::string Net_Worth = "5000";
+    std::array<Holding, Stock_Count> Player_Stock{};
+    std::array<Holding, Stock_Count> Player_Short{};
+    std::array<Option_Position, Option_Slots> Player_Option{};
+    Integer Player_Option_Count = 0;
+    double Player_Capital_Gains = 0;
+
+    // Computer opponent
+    Computer_Portfolio C_Portfolio;
+    std::array<Holding, Stock_Count> Computer_Stock{};
+    std::array<Holding, Stock_Count> Computer_Short{};
+    std::array<Computer_Option_Position, Stock_Count> Computer_Option{};
+    double Computer_Capital_Gains = 0;
+
+    // Game and settings
+    std::string Turn_Number = "1";
+    bool Cheats_Enabled = false;
+    std::string Game_File_Name;
+    std::string Status;
+    bool Confirmed = false;
+    Integer Difficulty_Level = 0;
+    std::array<std::array<High_Score, 3>, 4> High_Scores{};
+    std::array<std::string, 16> News_Text{};
+    std::array<News_Item_Record, 18> News_Item{};
+    Settings Setup;
+    bool Has_Game = false;  // a game was started or loaded
+
+    // What the windows hold and the engine reads or writes
+    std::string Caption = "Bullquest";
+    std::vector<List_Line> News_Items, Earnings_News, Reporting_Next_List;
+    std::vector<std::string> Alert_List;
+    std::string News_Symbol, News_Price, News_Change;  // quick quote
+    Colour News_Change_Colour = Colour::Black;
+    int Time_Status = 30;
+    bool Game_Timer_Enabled = false;  // also shows Time_Label and Time_Status
+    bool Enable_Cheat_Menu = true;    // the menu item is enabled
+    bool Set_Cheat_Menus = false;     // the three Set items are enabled
+    std::array<std::string, 4> Recent{};
+    std::vector<Grid_Row> Stock_Portfolio, Options_Portfolio;  // data rows, title row apart
+    std::string Level_Indicator = "Beginer";
+    std::string Name_Text = "Max Profit";  // the end-of-game name box keeps its text
+
+    // Scratch shared by the trade windows
+    double Max_Number = 0;
+    std::string Data_Dir;  // where Recent.txt, Winners.txt and Data2.txt live
+};
+
+// Design values of a fresh program: symbols, news texts and every field before any game.
+void Init_Game(Game& game);

@@ -1,0 +1,42 @@
+#pragma once
+// The only way the engine reaches windows. The desktop game implements it with Qt,
+// the console driver by printing, the tests with a recorder.
+#include <optional>
+#include <string>
+#include <vector>
+
+struct Game;
+
+enum class End_Choice { New_Game, Quit };
+
+class Screens {
+public:
+    virtual ~Screens() = default;
+    // The alert window, modal: caption, heading text and its list lines.
+    virtual void Show_Alert(const std::string& caption, const std::string& text,
+                            const std::vector<std::string>& lines) = 0;
+    // The tax window, modal, with the two value labels.
+    virtual void Show_Tax(const std::string& you, const std::string& computer) = 0;
+    // The Confirmation window with its caption; true for Yes.
+    virtual bool Ask_Confirmation(const std::string& caption) = 0;
+    // The new-game setup window, modal; returns when the player presses Go, with the
+    // settings in game.Setup. The engine then builds the market.
+    virtual void Run_New_Game_Setup(Game& game) = 0;
+    // The setup window's progress bar during the market build (0..100).
+    virtual void Setup_Progress(int value) { (void)value; }
+    virtual void Message_Box(const std::string& text) = 0;
+    virtual void Beep() = 0;
+    // An input box; nullopt when cancelled.
+    virtual std::optional<std::string> Input_Box(const std::string& title, const std::string& prompt) = 0;
+    // The end-of-game window, modal, with its result texts; the name box is game.Name_Text.
+    virtual End_Choice Run_End_Of_Game(Game& game, const std::string& ticker, const std::string& score,
+                                       const std::string& you_made_it, const std::string& name_prompt,
+                                       bool name_enabled) = 0;
+    virtual void Show_Winners(Game& game) = 0;
+    virtual void Show_Help(int context) = 0;
+    // File dialogs with the "Bullquest Files (*.bqg)" filter starting in the data folder.
+    virtual std::optional<std::string> Choose_Open_File(const std::string& start_dir) = 0;
+    virtual std::optional<std::string> Choose_Save_File(const std::string& start_dir) = 0;
+    // The one-second turn timer was switched on or off (game.Game_Timer_Enabled).
+    virtual void Timer_Changed(bool enabled) { (void)enabled; }
+};

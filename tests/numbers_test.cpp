@@ -1,0 +1,42 @@
+#include <gtest/gtest.h>
+
+#include "core/numbers.h"
+
+TEST(Conversion_Rules, LeadingNumberStopsAtSeparatorLocaleReadsIt) {
+    EXPECT_EQ(Leading_Number("5,000"), 5);
+    EXPECT_EQ(Locale_Number("5,000"), 5000);
+    EXPECT_EQ(Leading_Number(" 1 000"), 1000);
+    EXPECT_EQ(Leading_Number("-2(25%)"), -2);
+    EXPECT_EQ(Leading_Number("abc"), 0);
+    EXPECT_EQ(Leading_Number("12.9"), 12.9);
+    EXPECT_EQ(Leading_Number(""), 0);
+    EXPECT_EQ(Locale_Number(" 2,500.75 "), 2500.75);
+    EXPECT_THROW(Locale_Number("12abc"), Number_Error);
+    EXPECT_THROW(Locale_Number(""), Number_Error);
+}
+
+TEST(Rounding, HalvesGoToEven) {
+    EXPECT_EQ(Round_Even(2.5), 2);
+    EXPECT_EQ(Round_Even(3.5), 4);
+    EXPECT_EQ(Round(37.45, 1), 37.4);  // binary 37.45 lies just below
+    EXPECT_EQ(Int(-0.5), -1);
+    EXPECT_EQ(Round2(Currency{12350}).units, 12400);
+    EXPECT_EQ(Round2(Currency{12250}).units, 12200);
+    EXPECT_EQ(Round2(Currency{-12250}).units, -12200);
+    EXPECT_EQ(Half_Round2(Currency{12500}).units, 6200);  // 0.625 -> 0.62
+    EXPECT_EQ(Half_Round2(Currency{-300}).units, -200);   // -0.015 -> -0.02
+}
+
+TEST(Number_Texts, PlainAndGrouped) {
+    EXPECT_EQ(Number_Text(5000), "5000");
+    EXPECT_EQ(Number_Text(100.5), "100.5");
+    EXPECT_EQ(Number_Text(-0.0), "0");
+    EXPECT_EQ(Number_Text_Blank(150), " 150");
+    EXPECT_EQ(Number_Text_Blank(-150), "-150");
+    EXPECT_EQ(Add_Commas("5000"), "5,000");
+    EXPECT_EQ(Add_Commas("123"), "123");
+    EXPECT_EQ(Add_Commas("1234567"), "1,234,567");
+    EXPECT_EQ(Add_Commas("-1234"), "-1,234");
+    EXPECT_EQ(Add_Commas("-123456"), "-123,456");
+    EXPECT_EQ(Add_Commas("2500.75"), "2,500.75");
+}
