@@ -1,1 +1,132 @@
-// The console driver: commands read from standard input drive the engine.
+#include "cli/driver.h"
+
+#include <istream>
+#include <map>
+#include <ostream>
+#include <set>
+#include <sstream>
+
+#include "cli/console_screens.h"
+#include "cli/state_json.h"
+#include "core/cheats.h"
+#include "core/game.h"
+#include "core/new_game.h"
+#include "core/random.h"
+#include "core/startup.h"
+#include "core/turn.h"
+
+namespace {
+
+struct Console {
+    Game game;
+    Random rnd;
+    Console_Screens screens;
+    std::ostream& out;
+
+    Console(std::uint32_t seed, std::ostream& o) : rnd(seed), screens(o), out(o) {}
+
+    void Error(const std::string& why) { out << "error: " << why << "\n"; }
+    void Answer(bool ok) { out << (ok ? "ok" : "refused") << "\n"; }
+
+    static bool Whole_Number(const std::string& text, long long& value) {
+        if (text.empty() || text.size() > 12) return false;
+        for (char ch : text)
+            if (ch < '0' || ch > '9') return false;
+        value = std::stoll(text);
+        return true;
+    }
+
+    void New(std::istringstream& args) {
+        static const std::map<std::string, std::pair<int, int>> ranges = {
+            {"goal", {0, 3}}, {"handicap", {0, 3}}, {"short", {0, 1}}, {"options", {0, 1}},
+            {"timelimit", {0, 1}}, {"surprise", {0, 1}}, {"frequency", {1, 10}}, {"power", {1, 10}},
+            {"earnings", {1, 10}}};
+        std::map<std::string, int> keys;
+        std::string word;
+        while (args >> word) {
+            auto eq = word.find('=');
+            long long v = 0;
+            if (eq == std::string::npos) return Error("expected key=value: " + word);
+            std::string key = word.substr(0, eq);
+            auto range = ranges.find(key);
+            if (range == ranges.end()) return Error("unknown key: " + key);
+            if (keys.count(key)) return Error("repeated key: " + key);
+            if (!Whole_Number(word.substr(eq + 1), v) || v < range->second.first || v > range->second.second)
+                return Error("out of range: " + word);
+            keys[key] = static_cast<int>(v);
+        }
+        screens.pending_setup = keys;
+        New_Game_Menu_Click(game, rnd, screens);
+        screens.pending_setup.clear();
+    }
+
+    void End(std::istringstream& args) {
+        std::string word, extra;
+        long long n = 1;
+        if (args >> word && (!Whole_Number(word, n) || n < 1)) return Error("expected a whole number of turns");
+        if (args >> extra) return Error("too many arguments");
+        if (!game.Has_Game) return Error("no game");
+        for (long long k = 0; k < n && game.Status != "TERMINATE_PROGRAM"; ++k)
+            End_Turn_Menu_Click(game, rnd, screens);
+    }
+
+    void Alerts(std::istringstream& args) {
+        std::optional<int> news, world;
+        std::string word;
+        while (args >> word) {
+            if ((word == "news=0" || word == "news=1") && !news) news = word.back() - '0';
+            else if ((word == "world=0" || word == "world=1") && !world) world = word.back() - '0';
+            else return Error("expected news=B world=B");
+        }
+        if (news) game.Setup.News_Alert = *news;
+        if (world) game.Setup.World_Alert = *world;
+    }
+
+    void Cheat(const std::string& rest) {
+        std::string item = rest.substr(0, rest.find(' '));
+        std::string value = rest.size() > item.size() ? rest.substr(item.size() + 1) : "";
+        bool (*command)(Game&, Screens&) = nullptr;
+        if (item == "on") command = Enable_Cheat_Mode;
+        else if (item == "cash") command = Set_Your_Cash;
+        else if (item == "computer-cash") command = Set_Computer_Cash;
+        else if (item == "trend") command = Set_Market_Trend;
+        else return Error("unknown cheat: " + item);
+        if (item == "on" && !value.empty()) return Error("cheat on takes no value");
+        if (!game.Has_Game) return Error("no game");
+        screens.input_answer = value;
+        Answer(command(game, screens));
+        screens.input_answer.reset();
+    }
+
+    // Returns false when the program is to end.
+    bool Command(const std::string& line) {
+        std::string verb = line.substr(0, line.find(' '));
+        std::string rest = line.size() > verb.size() ? line.substr(verb.size() + 1) : "";
+        std::istringstream args(rest);
+        if (verb == "new") New(args);
+        else if (verb == "end") End(args);
+        else if (verb == "alerts") Alerts(args);
+        else if (verb == "cheat") Cheat(rest);
+        else if (verb == "state") {
+            if (!rest.empty()) Error("state takes no arguments");
+            else out << State_Json(game) << "\n";
+        } else if (verb == "quit") return false;
+        else Error("unknown command: " + verb);
+        return game.Status != "TERMINATE_PROGRAM";
+    }
+};
+
+}  // namespace
+
+int Run_Console(std::istream& in, std::ostream& out, std::uint32_t seed, const std::string& data_dir) {
+    Console console(seed, out);
+    if (!Form_Load(console.game, console.screens, data_dir)) return 1;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty() || line[0] == '#') continue;
+        if (!console.Command(line)) break;
+    }
+    Form_Unload(console.game, console.screens);
+    return 0;
+}

@@ -1,1 +1,35 @@
-int main() { return 0; }
+#include <chrono>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+#include "cli/driver.h"
+
+static std::string Default_Data_Dir() {
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return std::string(xdg) + "/bullquest";
+    if (const char* home = std::getenv("HOME"); home && *home) return std::string(home) + "/.local/share/bullquest";
+    return "bullquest-data";
+}
+
+int main(int argc, char** argv) {
+    auto seed = static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
+    std::string data_dir = Default_Data_Dir();
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "--seed" && i + 1 < argc) {
+            char* end = nullptr;
+            unsigned long long v = std::strtoull(argv[++i], &end, 10);
+            if (*end != '\0' || v > 0xFFFFFFFFull || argv[i][0] == '-') {
+                std::cerr << "bullquest-cli: --seed takes an unsigned 32-bit number\n";
+                return 2;
+            }
+            seed = static_cast<std::uint32_t>(v);
+        } else if (arg == "--data-dir" && i + 1 < argc) {
+            data_dir = argv[++i];
+        } else {
+            std::cerr << "usage: bullquest-cli [--seed N] [--data-dir DIR]\n";
+            return 2;
+        }
+    }
+    return Run_Console(std::cin, std::cout, seed, data_dir);
+}

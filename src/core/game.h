@@ -123,6 +123,7 @@ struct Game {
     std::array<News_Item_Record, 18> News_Item{};
     Settings Setup;
     bool Has_Game = false;  // a game was started or loaded
+    bool In_Turn = false;   // the time limit does not count down while a turn runs
 
     // What the windows hold and the engine reads or writes
     std::string Caption = "Bullquest";

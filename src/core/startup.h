@@ -1,0 +1,12 @@
+#pragma once
+#include <string>
+
+#include "core/game.h"
+#include "core/screens.h"
+
+// Start-up: the game's texts, Recent.txt, Winners.txt and the first-run marker in the
+// data folder (created when missing). False after "Error: The game is not able to load
+// properly." was shown; the program then ends.
+bool Form_Load(Game& game, Screens& screens, const std::string& data_dir);
+// Closing the main window: Recent.txt is written, then every window may close.
+void Form_Unload(Game& game, Screens& screens);

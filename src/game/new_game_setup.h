@@ -1,0 +1,22 @@
+#pragma once
+#include <string>
+
+#include "core/game.h"
+#include "core/random.h"
+#include "core/screens.h"
+
+// The goal and handicap lists of the setup window.
+constexpr const char* Play_To_Texts[4] = {"$100 Million", "$1 Billion", "$10 Billion", "$100 Billion"};
+constexpr int Play_To_Digits[4] = {9, 10, 11, 12};
+constexpr const char* Handicap_Texts[4] = {"None", "$15,000", "$45,000", "$95,000"};
+constexpr int Handicap_Cash[4] = {5000, 20000, 50000, 100000};
+
+// How many of the three difficulty options are on, 0..3.
+int Difficulty_Options_On(const Settings& settings);
+// A click on Short, Options or Time_Limit: Difficulty_Level and Level_Indicator follow.
+void Difficulty_Click(Game& game);
+// Caption and colour (0xRRGGBB) of the level shown for a number of options on.
+std::string Level_Caption(int options_on);
+int Level_Colour(int options_on);
+// Go: random news settings when asked for, then the market build.
+void Setup_Go(Game& game, Random& rnd, Screens& screens);

@@ -1,0 +1,37 @@
+#include "game/scoring.h"
+
+#include "core/numbers.h"
+
+int Goal_Digits(const Settings& setup) { return 9 + setup.Play_To; }
+
+bool Goal_Reached(double net_worth, int goal_digits) {
+    if (net_worth < 0) return false;  // the minus sign must not count as a digit
+    return static_cast<int>(Number_Text_Blank(Int(net_worth)).size()) > goal_digits;
+}
+
+double Score(double player, double computer) {
+    double divisor = computer <= 0 ? 1.0 : computer;
+    return 100.0 * Int(player / divisor);
+}
+
+int Result_Level(const Settings& setup) {
+    int on = (setup.Short == 1) + (setup.Options == 1) + (setup.Time_Limit == 1);
+    return 3 - on;
+}
+
+int Find_Place(const std::array<High_Score, 3>& level, double score) {
+    for (int k = 0; k < 3; ++k)
+        if (level[k].Final_Score < score) return k;
+    return -1;
+}
+
+void Enter_Place(std::array<High_Score, 3>& level, int k, const High_Score& record) {
+    for (int p = 2; p > k; --p) level[p] = level[p - 1];
+    level[k] = record;
+}
+
+std::string Handicap_Text(const Settings& setup) {
+    static const std::array<std::string, 4> texts{"None", "$15,000", "$45,000", "$95,000"};
+    int i = setup.Handicap;
+    return (i >= 0 && i < 4) ? texts[i] : texts[0];
+}

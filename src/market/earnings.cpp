@@ -1,0 +1,60 @@
+#include "market/earnings.h"
+
+#include <algorithm>
+
+#include "core/numbers.h"
+#include "market/news.h"
+
+static void List_Reporting_Next(Game& game, int s) {
+    game.Reporting_Next_List.push_back(
+        {game.Symbol[s] + " (" + Number_Text(game.Earnings[s].Report_Turn) + ")", s});
+}
+
+// One older-to-newer step of earnings: a change of -0.50..+1.50.
+static Currency Next_EPS(Currency previous, Random& rnd) {
+    return Round2(previous + Currency::From_Double(2 * rnd.Rnd() - 0.5));
+}
+
+void Deal_Earnings(Game& game, Random& rnd, int s) {
+    auto& e = game.Earnings[s];
+    e.Report_Turn = static_cast<Integer>(Int(rnd.Rnd() * 49 + 2));
+    if (e.Report_Turn == 2 || e.Report_Turn == 3) List_Reporting_Next(game, s);
+    e.EPS[3] = Currency::From_Double(Round(rnd.Rnd() * 3 - 2, 2));
+    for (int q = 2; q >= 0; --q) e.EPS[q] = Next_EPS(e.EPS[q + 1], rnd);
+}
+
+// A report moves the price by K percent; never below 1.
+static void Move_Price_By(Game& game, int s, double percent) {
+    double p = Leading_Number(game.Price[s]);
+    game.Price[s] = Number_Text(std::max(1.0, Round_Even(p + percent * p * 0.01)));
+}
+
+static void Report_Earnings(Game& game, Random& rnd, int s) {
+    auto& e = game.Earnings[s];
+    e.EPS[3] = e.EPS[2];
+    e.EPS[2] = e.EPS[1];
+    e.EPS[1] = e.EPS[0];
+    e.EPS[0] = Next_EPS(e.EPS[1], rnd);
+    e.Report_Turn = static_cast<Integer>(e.Report_Turn + 50);
+    game.Earnings_News.push_back({game.Symbol[s] + " reports earnings of " + Number_Text(e.EPS[0].Value()) +
+                                      " per share vs. " + Number_Text(e.EPS[1].Value()) + " in the previous period.",
+                                  s});
+    double k = Int(rnd.Rnd() * 3 * game.Setup.Earnings_Slider + 1);
+    // Only the bound in the direction of the move is applied.
+    if (e.EPS[0] > e.EPS[1]) {
+        Move_Price_By(game, s, k);
+        int t = game.Stock_Trend[s] + static_cast<int>(Int(rnd.Rnd() * 4 + 1));
+        game.Stock_Trend[s] = static_cast<Integer>(std::min(t, 6));
+    } else {
+        Move_Price_By(game, s, -k);
+        int t = game.Stock_Trend[s] - static_cast<int>(Int(rnd.Rnd() * 4 + 1));
+        game.Stock_Trend[s] = static_cast<Integer>(std::max(t, -6));
+    }
+    Alert_Owned_Stock(game, s);
+}
+
+void Earnings_Stage(Game& game, Random& rnd, int s, int turn) {
+    int due = game.Earnings[s].Report_Turn;
+    if (due == turn + 1 || due == turn + 2) List_Reporting_Next(game, s);
+    if (due == turn) Report_Earnings(game, rnd, s);
+}

@@ -1,0 +1,102 @@
+#include "market/news.h"
+
+#include <algorithm>
+
+#include "core/numbers.h"
+#include "market/earnings.h"
+
+namespace {
+bool Has_News_Line(const Game& game, int stock) {
+    return std::any_of(game.News_Items.begin(), game.News_Items.end(),
+                       [stock](const List_Line& l) { return l.Item_Data == stock; });
+}
+
+void Company_News_Item(Game& game, Random& rnd, int power) {
+    int kind = 0, stock = 0;
+    do {
+        kind = static_cast<int>(Int(rnd.Rnd() * 14));
+        stock = static_cast<Integer>(Int(rnd.Rnd() * 42));
+    } while (Has_News_Line(game, stock));
+    game.News_Items.push_back({game.Symbol[stock] + " " + game.News_Item[kind].Text, stock});
+    int x = game.News_Item[kind].Effect;
+    if (x == 0) x = Int(rnd.Rnd() * 2) == 0 ? -1 : 1;
+    double p = Leading_Number(game.Price[stock]);
+    double k = Int(rnd.Rnd() * 5 * power + 1);
+    // A price never falls below 1: the next move divides by it.
+    game.Price[stock] = Number_Text(std::max(1.0, Round_Even(p + k * x * p * 0.01)));
+    game.Stock_Trend[stock] = To_Integer(game.Stock_Trend[stock] + power * x / 2.0);
+    Alert_Owned_Stock(game, stock);
+    game.Stock_Trend[stock] = static_cast<Integer>(std::clamp<int>(game.Stock_Trend[stock], -6, 6));
+}
+
+void Company_News(Game& game, Random& rnd) {
+    int f = game.Setup.Frequency_Slider, power = game.Setup.Power_Slider;
+    if (!(Int(rnd.Rnd() * 101) < 2 * f)) return;
+    int count = static_cast<int>(Int(rnd.Rnd() * (Int(f / 4.0) + 1)));
+    for (int n = 0; n < count; ++n) Company_News_Item(game, rnd, power);
+}
+
+void World_News(Game& game, Random& rnd) {
+    int f = game.Setup.Frequency_Slider, power = game.Setup.Power_Slider;
+    if (!(Int(rnd.Rnd() * 71) < f + 1)) return;
+    int w = static_cast<int>(Int(rnd.Rnd() * 16));
+    double index = Leading_Number(game.Price[Index_Entry]);
+    if (index < 1000) w = static_cast<int>(Int(rnd.Rnd() * 3));
+    if (index >= 10000) w = static_cast<int>(Int(rnd.Rnd() * 3 + 3));
+    // The direction does not follow the text: most world news is bad news.
+    int v = static_cast<int>(Int(rnd.Rnd() * 101));
+    double step = Int(rnd.Rnd() * (power + 1));
+    double trend = v <= 7 ? game.Market_Trend + step : game.Market_Trend - step;
+    game.Market_Trend = static_cast<Integer>(std::clamp<int>(To_Integer(trend), -4, 4));
+    game.News_Items.push_back({game.News_Text[w], -1});
+    if (game.Setup.World_Alert == 1) game.Alert_List.push_back("World/Markets");
+}
+
+void Crash(Game& game, Random& rnd) {
+    double r = rnd.Rnd();
+    if (!(Leading_Number(game.Price[Index_Entry]) > 70000 && Int(r * 101) == 13)) return;
+    game.Market_Trend = -3;
+    for (int i = 0; i < Stock_Count; ++i) {
+        game.Stock_Trend[i] = -6;
+        game.Index_Weight[i] = 1;
+        game.Price[i] = Number_Text(Int(rnd.Rnd() * 11 + 10));
+        game.Change[i] = "CRASH!";
+        game.Change_Colour[i] = Colour::Red;
+    }
+    game.Alert_List.push_back("Crash and burn!");
+    game.News_Items.push_back({"OH S#!*", -1});
+}
+}  // namespace
+
+void Generate_News(Game& game, Random& rnd) {
+    game.News_Items.clear();
+    game.Earnings_News.clear();
+    game.Alert_List.clear();
+    game.Reporting_Next_List.clear();
+    int turn = static_cast<int>(Locale_Number(game.Turn_Number));
+    for (int s = 0; s < Stock_Count; ++s) Earnings_Stage(game, rnd, s, turn);
+    Company_News(game, rnd);
+    World_News(game, rnd);
+    Crash(game, rnd);
+}
+
+void Alert_Owned_Stock(Game& game, int stock) {
+    if (game.Setup.News_Alert != 1) return;
+    if (game.Player_Stock[stock].Shares != 0 || game.Player_Short[stock].Shares != 0) {
+        game.Alert_List.push_back(game.Symbol[stock]);
+        return;
+    }
+    for (int k = 0; k < game.Player_Option_Count; ++k)
+        if (game.Player_Option[k].Stock == stock) game.Alert_List.push_back(game.Symbol[stock]);
+}
+
+void Quick_Quote(Game& game, int item_data) {
+    if (item_data < 0 || item_data >= Stock_Count) {
+        game.News_Price = game.News_Symbol = game.News_Change = "";
+        return;
+    }
+    game.News_Price = game.Price[item_data];
+    game.News_Symbol = game.Symbol[item_data];
+    game.News_Change = game.Change[item_data];
+    game.News_Change_Colour = game.Change_Colour[item_data];
+}

@@ -1,0 +1,114 @@
+#include "market/price_movement.h"
+
+#include <algorithm>
+
+#include "core/numbers.h"
+#include "trading/options.h"
+
+namespace {
+double Price_Of(const Game& game, int s) { return Leading_Number(game.Price[s]); }
+
+Integer Clamp_Trend(int v, int limit) { return static_cast<Integer>(std::clamp(v, -limit, limit)); }
+
+int Sign_Draw(Random& rnd) { return static_cast<int>(Int(rnd.Rnd() * 2)) == 0 ? -1 : 1; }
+
+void Add_Net_Worth(Game& game, double amount) {
+    game.Net_Worth = Number_Text(Leading_Number(game.Net_Worth) + amount);
+}
+
+
+}  // namespace
+
+// The percentage is always the larger price over the smaller, shown without a sign.
+void Set_Change_Label(Game& game, int s) {
+    double a = game.Price_History[s][98], b = game.Price_History[s][99];
+    if (b < a) game.Change[s] = Number_Text(b - a) + "(" + Number_Text(Round(a / b * 100 - 100, 1)) + "%)";
+    else if (b > a) game.Change[s] = Number_Text(b - a) + "(" + Number_Text(Round(b / a * 100 - 100, 1)) + "%)";
+    game.Change_Colour[s] = Sign_Colour(Leading_Number(game.Change[s]));
+}
+
+void Set_Index_Change(Game& game) {
+    double i99 = game.Index_History[99], i98 = game.Index_History[98];
+    double pct = i98 != 0 ? Round((i99 - i98) * 100 / i98, 1) : 0;
+    game.DJIA_Change = "(" + Number_Text(pct) + "%)";
+    game.DJIA_Change_Colour = Sign_Colour(i99 - i98);
+}
+
+// The trend step shared by the turn and the pre-simulation; h_ref is the price three turns back.
+void Move_Stock_Trend(Game& game, Random& rnd, int s, double b, double h_ref, double high_mark) {
+    int trend = game.Stock_Trend[s];
+    int c3 = To_Integer((b - h_ref) * 100 / b);
+    if (c3 > 20) trend -= static_cast<int>(Int(rnd.Rnd() * 3 + 1));
+    if (c3 < -20) trend += static_cast<int>(Int(rnd.Rnd() * 3 + 1));
+    int step = static_cast<int>(Int(rnd.Rnd() * 7));
+    int d = Sign_Draw(rnd);
+    trend = trend + step * d;
+    if (b > high_mark) trend -= 1;
+    if (b < 15) trend += 1;
+    game.Stock_Trend[s] = Clamp_Trend(trend, 6);
+}
+
+void Split_Stock(Game& game, int i) {
+    game.Price[i] = Number_Text(Price_Of(game, i) / 2);
+    auto split = [](Holding& h) {
+        h.Shares = Round_Even(h.Shares * 2);
+        h.Avg_Price = To_Integer(h.Avg_Price / 2.0);
+    };
+    split(game.Computer_Stock[i]);
+    split(game.Player_Stock[i]);
+    split(game.Computer_Short[i]);
+    split(game.Player_Short[i]);
+    auto& co = game.Computer_Option[i];
+    co.Contracts = Round_Even(co.Contracts * 2);
+    co.Strike = To_Integer(co.Strike / 2.0);
+    for (auto& eps : game.Earnings[i].EPS) eps = Half_Round2(eps);
+    for (auto& o : game.Player_Option) {
+        if (o.Stock != i) continue;
+        o.Quantity = Round_Even(o.Quantity * 2);
+        o.Strike = To_Integer(o.Strike / 2.0);
+    }
+    // A quantity that rounds to nothing leaves no position behind.
+    for (int k = game.Player_Option_Count - 1; k >= 0; --k)
+        if (game.Player_Option[k].Stock == i && game.Player_Option[k].Quantity <= 0) Remove_Option(game, k);
+    game.Index_Weight[i] *= 2;
+    for (auto& h : game.Price_History[i]) h = static_cast<Byte>(Round_Even(h / 2.0));
+}
+
+void Drift_Market_Trend(Game& game, Random& rnd) {
+    int v = static_cast<int>(Int(rnd.Rnd() * 100 + 1));
+    int d = Sign_Draw(rnd);
+    int trend = game.Market_Trend;
+    if (v > 60 && v <= 80) trend += 2 * d;
+    else if (v > 80 && v <= 95) trend += 3 * d;
+    else if (v > 95) trend += 4 * d;
+    game.Market_Trend = Clamp_Trend(trend, 3);
+}
+
+void Move_Prices(Game& game, Random& rnd) {
+    for (int i = 0; i < Stock_Count; ++i) {
+        double l = Round_Even(8 / Price_Of(game, i));
+        while (Price_Of(game, i) > 200) Split_Stock(game, i);
+        double p = Price_Of(game, i);
+        if (p > 60) l = -l;
+        if (p > 100) l = l * 30;
+        double n = Int(p + p * game.Stock_Trend[i] * 0.015 + p * game.Market_Trend * 0.013 + l);
+        game.Price[i] = Number_Text(n);
+
+        if (game.Player_Stock[i].Shares != 0) Add_Net_Worth(game, n * game.Player_Stock[i].Shares);
+        if (game.Player_Short[i].Shares != 0) {
+            auto twice = static_cast<Integer>(2 * game.Player_Short[i].Avg_Price);
+            Add_Net_Worth(game, (twice - n) / 2 * game.Player_Short[i].Shares);
+        }
+        game.Price[Index_Entry] = Number_Text(Leading_Number(game.Price[Index_Entry]) + n * game.Index_Weight[i]);
+
+        auto& row = game.Price_History[i];
+        std::copy(row.begin() + 1, row.end(), row.begin());
+        row[99] = static_cast<Byte>(n);
+        Set_Change_Label(game, i);
+        Move_Stock_Trend(game, rnd, i, row[99], row[96], 153);
+    }
+    std::copy(game.Index_History.begin() + 1, game.Index_History.end(), game.Index_History.begin());
+    game.Index_History[99] = To_Long(Leading_Number(game.Price[Index_Entry]));
+    Set_Index_Change(game);
+    Drift_Market_Trend(game, rnd);
+}

@@ -1,0 +1,197 @@
+#include "opponent/computer_turn.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+#include "core/numbers.h"
+#include "trading/options.h"
+
+namespace {
+
+constexpr double Exchange_Limit = 100000000;
+constexpr double Short_Limit = 50000000;
+constexpr double Contract_Limit = 5000;
+constexpr double Add_Cash_Level = 50000;
+
+enum class Action { Buy, Short };
+
+struct Turn_Data {
+    std::array<Integer, Stock_Count> Change_3{};
+    std::array<Integer, Stock_Count> Change_9{};
+    std::vector<std::pair<int, Action>> Stock_Candidates;
+    std::vector<int> Option_Candidates;
+    std::array<bool, Stock_Count> Is_Call{};  // Option_Kind_Of: true = Call, false = Put
+    int Worth_Digits = 0;
+    double Turn = 0;
+};
+
+double Cash(const Game& game) { return Leading_Number(game.C_Portfolio.Cash); }
+void Set_Cash(Game& game, double cash) { game.C_Portfolio.Cash = Number_Text(cash); }
+double Price(const Game& game, int s) { return Leading_Number(game.Price[s]); }
+bool Options_On(const Game& game) { return game.Setup.Options == 1; }
+
+// The computer's own short value per share: 16-bit doubled average less half the price.
+double Short_Value(const Holding& h, double price) {
+    return static_cast<Integer>(2 * h.Avg_Price) - Int(price / 2);
+}
+
+void Momentum(const Game& game, Turn_Data& d, int s) {
+    const auto& h = game.Price_History[s];
+    double now = h[99];
+    d.Change_3[s] = static_cast<Integer>(Round_Even((now - h[96]) * 100 / now));
+    d.Change_9[s] = static_cast<Integer>(Round_Even((now - h[90]) * 100 / now));
+}
+
+void Close_Stock(Game& game, const Turn_Data& d, int s) {
+    double price = Price(game, s);
+    int c3 = d.Change_3[s], c9 = d.Change_9[s];
+    Holding& l = game.Computer_Stock[s];
+    if (l.Shares > 0 && !(c3 >= 10 && c3 + c9 >= 10)) {
+        Set_Cash(game, Cash(game) + l.Shares * price);
+        game.Computer_Capital_Gains += l.Shares * price - l.Shares * l.Avg_Price;
+        l.Shares = 0;
+    }
+    Holding& sh = game.Computer_Short[s];
+    if (sh.Shares > 0 && !(c3 <= -20 && c3 + c9 <= -20)) {
+        double value = Short_Value(sh, price);
+        Set_Cash(game, Cash(game) + sh.Shares * value);
+        game.Computer_Capital_Gains += sh.Shares * (static_cast<Integer>(2 * sh.Avg_Price) - Int(price) / 2);
+        sh.Shares = 0;
+    }
+}
+
+void Close_Option(Game& game, const Turn_Data& d, int s) {
+    Computer_Option_Position& o = game.Computer_Option[s];
+    if (o.Contracts <= 0) return;
+    int c3 = d.Change_3[s], sum = d.Change_3[s] + d.Change_9[s];
+    bool expiring = o.Expires == d.Turn + 1;
+    bool close = o.Option_Type == "Call" ? (sum < 20 || c3 < 20 || expiring)
+                                         : (sum > -20 || c3 > -20 || expiring);
+    if (!close) return;
+    double v = Option_Premium(game, o.Option_Type, s, o.Strike, o.Expires);
+    Set_Cash(game, Cash(game) + o.Contracts * v * 100);
+    game.Computer_Capital_Gains += o.Contracts * v * 100 - o.Contracts * o.Premium * 100;
+    o.Contracts = 0;
+}
+
+bool Falling_Hard(int c3, int c9, double price) {
+    return (c3 + c9 < -80 && c3 < -20) || (c3 < -10 && price > 80) || c3 < -30;
+}
+
+void Momentum_Options(const Game& game, Turn_Data& d, int s, double price) {
+    if (!Options_On(game) || d.Worth_Digits > 9 || game.Computer_Option[s].Contracts > 0) return;
+    int c3 = d.Change_3[s], c9 = d.Change_9[s];
+    bool call = c3 > 30 || (c3 > 20 && c3 + c9 > 80);
+    bool put = price > 30 && Falling_Hard(c3, c9, price);
+    // A later put test overrides the kind of a call found for the same stock.
+    if (call || put) {
+        d.Option_Candidates.push_back(s);
+        d.Is_Call[s] = !put;
+    }
+}
+
+void Momentum_Stocks(const Game& game, Turn_Data& d, int s, double price) {
+    if (price <= 25 || (Options_On(game) && d.Worth_Digits < 9)) return;
+    int c3 = d.Change_3[s], c9 = d.Change_9[s];
+    double cash = Locale_Number(game.C_Portfolio.Cash);
+    bool rich = cash >= Add_Cash_Level;
+    if (game.Setup.Short == 1 && price > 50 && Falling_Hard(c3, c9, price))
+        if (rich || game.Computer_Short[s].Shares == 0) d.Stock_Candidates.push_back({s, Action::Short});
+    if (c3 + c9 > 60 || c3 > 15) {
+        double held = game.Computer_Stock[s].Shares;
+        if ((!rich && held == 0) || (rich && held != Exchange_Limit)) d.Stock_Candidates.push_back({s, Action::Buy});
+    }
+}
+
+void Earnings_Candidates(const Game& game, Turn_Data& d, int s) {
+    const Earnings_Record& e = game.Earnings[s];
+    if (e.Report_Turn != d.Turn + 1) return;
+    bool rising = e.EPS[0] > e.EPS[1] && e.EPS[1] > e.EPS[2];
+    bool falling = e.EPS[0] < e.EPS[1] && e.EPS[1] < e.EPS[2];
+    bool options_mode = Options_On(game) && d.Worth_Digits < 9;
+    if (rising && !options_mode) d.Stock_Candidates.push_back({s, Action::Buy});
+    if ((!rising && !falling) || !options_mode || game.Computer_Option[s].Contracts > 0) return;
+    auto& list = d.Option_Candidates;
+    if (std::find(list.begin(), list.end(), s) != list.end()) return;  // its momentum kind stands
+    list.push_back(s);
+    d.Is_Call[s] = rising;
+}
+
+double New_Average(const Holding& h, double price, double n) {
+    if (h.Shares == 0) return static_cast<Integer>(std::nearbyint(price));
+    if (n == 0) return h.Avg_Price;
+    return Int((h.Avg_Price * h.Shares + price * n) / (h.Shares + n));
+}
+
+void Buy(Game& game, int s, double share) {
+    double price = Price(game, s);
+    Holding& h = game.Computer_Stock[s];
+    double n = std::max(0.0, Int(share / price));
+    double others = h.Shares + game.Player_Stock[s].Shares;
+    if (n + others > Exchange_Limit) n = Exchange_Limit - others;
+    h.Avg_Price = static_cast<Integer>(New_Average(h, price, n));
+    h.Shares += n;
+    if (n != 0) Set_Cash(game, Cash(game) - n * price);
+}
+
+void Sell_Short(Game& game, int s, double share) {
+    double price = Price(game, s);
+    Holding& h = game.Computer_Short[s];
+    double n = std::max(0.0, Int(share / price / 2));
+    double others = h.Shares + game.Player_Short[s].Shares;
+    if (n + others > Short_Limit) n = Short_Limit - others;
+    h.Avg_Price = static_cast<Integer>(New_Average(h, price, n));
+    h.Shares += n;
+    if (n != 0) Set_Cash(game, Cash(game) - n * Int(price / 2));
+}
+
+void Buy_Option(Game& game, const Turn_Data& d, int s, double divisor) {
+    Computer_Option_Position& o = game.Computer_Option[s];
+    double price = Price(game, s);
+    o.Option_Type = d.Is_Call[s] ? "Call" : "Put";
+    o.Expires = static_cast<Integer>(std::ceil((d.Turn + 1) / 10) * 10 + 20);
+    double strike = d.Is_Call[s] ? std::floor(price / 10) * 10 : std::ceil(price / 10) * 10;
+    o.Strike = static_cast<Integer>(std::clamp(strike, 10.0, 200.0));
+    o.Premium = Option_Premium(game, o.Option_Type, s, o.Strike, o.Expires);
+    double c = Int(Cash(game) / divisor / (o.Premium * 100));
+    if (!(c > 0)) c = 0;  // also a premium of 0 with no cash
+    c = std::min(c, Contract_Limit);
+    o.Contracts = c;
+    if (c != 0) Set_Cash(game, Cash(game) - c * o.Premium * 100);
+}
+
+void Execute(Game& game, const Turn_Data& d) {
+    double n = static_cast<double>(d.Stock_Candidates.size() + d.Option_Candidates.size());
+    double divisor = (n == 1 ? 2.0 : 1.0) * n;
+    for (const auto& [s, action] : d.Stock_Candidates) {
+        double share = Cash(game) / divisor;
+        if (action == Action::Buy) Buy(game, s, share);
+        else Sell_Short(game, s, share);
+    }
+    for (int s : d.Option_Candidates) Buy_Option(game, d, s, divisor);
+}
+
+}  // namespace
+
+void Computer_Turn(Game& game) {
+    Turn_Data d;
+    d.Turn = Leading_Number(game.Turn_Number);
+    d.Worth_Digits = static_cast<int>(Number_Text(Int(Locale_Number(game.C_Portfolio.Net_Worth))).size());
+    for (int s = 0; s < Stock_Count; ++s) {
+        Momentum(game, d, s);
+        Close_Stock(game, d, s);
+    }
+    for (int s = 0; s < Stock_Count; ++s) Close_Option(game, d, s);
+    for (int s = 0; s < Stock_Count; ++s) {
+        double price = Price(game, s);
+        if (price <= 15) continue;
+        Momentum_Options(game, d, s, price);
+        Momentum_Stocks(game, d, s, price);
+    }
+    if (game.Setup.Earnings_Slider > 3)
+        for (int s = 0; s < Stock_Count; ++s) Earnings_Candidates(game, d, s);
+    Execute(game, d);
+}

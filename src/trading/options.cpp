@@ -1,0 +1,81 @@
+#include "trading/options.h"
+
+#include <vector>
+
+#include "core/numbers.h"
+
+namespace {
+double Turn(const Game& game) { return Leading_Number(game.Turn_Number); }
+double Price_Of(const Game& game, int stock) { return Leading_Number(game.Price[stock]); }
+
+// Out of the money: half the bonus for every three dollars (or part) away.
+double Out_Bonus(double distance_within) {
+    double x = 10;
+    for (double k = distance_within; k >= 0; k -= 3) x /= 2;
+    return x;
+}
+
+double Net_Worth_Value(const Game& game) { return Try_Locale_Number(game.Net_Worth).value_or(0); }
+}  // namespace
+
+double Option_Premium(const Game& game, const std::string& type, int stock, int strike, int expires) {
+    double to_go = expires - Turn(game) - 30;
+    double p = 2 + (-0.0021) * to_go * to_go;
+    const auto& h = game.Price_History[stock];
+    double m = h[99] == 0 ? 0 : Round_Even((h[99] - h[96]) * 100.0 / h[99]);
+    double b = 2 * m;
+    double price = Price_Of(game, stock);
+    if (type == "Call")
+        p += price > strike ? price - strike : Out_Bonus(strike - price);
+    else
+        p += price < strike ? strike - price : Out_Bonus(price - strike);
+    if (b < -70) b = -70;
+    if (b > 100) b = 100;
+    p = p + p * b * 0.01;
+    return Round(p, 2);
+}
+
+double Option_Premium(const Game& game, int k) {
+    const Option_Position& o = game.Player_Option[k];
+    return Option_Premium(game, o.Option_Type, o.Stock, o.Strike, o.Expires);
+}
+
+void Remove_Option(Game& game, int k) {
+    if (k < 0 || k >= game.Player_Option_Count) return;
+    for (int j = k; j + 1 < game.Player_Option_Count; ++j) game.Player_Option[j] = game.Player_Option[j + 1];
+    game.Player_Option[game.Player_Option_Count - 1] = Option_Position{};
+    --game.Player_Option_Count;
+}
+
+void Add_Option_Net_Worth(Game& game) {
+    double worth = Net_Worth_Value(game);
+    for (int k = 0; k < game.Player_Option_Count; ++k)
+        worth += game.Player_Option[k].Quantity * Option_Premium(game, k) * 100;
+    game.Net_Worth = Number_Text(worth);
+}
+
+void Warn_Expiring_Options(Game& game, Screens& screens) {
+    int next = static_cast<int>(Turn(game)) + 1;
+    std::vector<std::string> lines;
+    for (int k = 0; k < game.Player_Option_Count; ++k) {
+        const Option_Position& o = game.Player_Option[k];
+        if (o.Expires != next) continue;
+        lines.push_back(o.Option_Type + "  " + game.Symbol[o.Stock] + ",   Strike: " + Number_Text(o.Strike) +
+                        ",   Quantity: " + Number_Text(o.Quantity));
+    }
+    if (lines.empty()) return;
+    screens.Show_Alert("Option Expiration Warning!",
+                       "ALERT! The following option(s) are due to expire next turn.", lines);
+}
+
+// A lapsed position is simply lost: its value leaves the net worth, no cash is paid.
+void Lapse_Expired_Options(Game& game) {
+    int t = static_cast<int>(Turn(game));
+    int k = 0;
+    while (k < game.Player_Option_Count) {
+        if (game.Player_Option[k].Expires != t) { ++k; continue; }
+        double value = game.Player_Option[k].Quantity * Option_Premium(game, k) * 100;
+        game.Net_Worth = Number_Text(Net_Worth_Value(game) - value);
+        Remove_Option(game, k);
+    }
+}

@@ -1,0 +1,15 @@
+#pragma once
+#include <string>
+
+#include "core/game.h"
+#include "core/screens.h"
+
+// Premium per share, rounded to cents, of an option at the current turn and price.
+double Option_Premium(const Game& game, const std::string& type, int stock, int strike, int expires);
+// The premium of the player's entry k.
+double Option_Premium(const Game& game, int k);
+void Remove_Option(Game& game, int k);
+// The option term of the turn's net worth (Net_Worth is plain text at that moment).
+void Add_Option_Net_Worth(Game& game);
+void Warn_Expiring_Options(Game& game, Screens& screens);
+void Lapse_Expired_Options(Game& game);

@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+#include "storage/cipher.h"
+#include "storage/first_run.h"
+#include "storage/recent_file.h"
+#include "storage/file_io.h"
+#include "storage/records.h"
+#include "storage/winners_file.h"
+
+namespace fs = std::filesystem;
+
+// A fresh empty folder per test, so tests never see each other's files.
+static std::string Fresh_Dir(const std::string& name) {
+    fs::path dir = fs::temp_directory_path() / ("storage_test_" + name + "_" + std::to_string(std::random_device{}()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    return dir.string();
+}
+
+TEST(Records, RoundTripAndRefusals) {
+    Record_Writer writer;
+    writer.Text("Max Profit");
+    writer.Number(-12.5);
+    writer.Single_Number(0.1f);
+    writer.Boolean(true);
+    writer.End_Record();
+    writer.Number(40000);
+    writer.Boolean(false);
+    writer.End_Record();
+    EXPECT_EQ(writer.Output(), "\"Max Profit\",-12.5,0.1,#TRUE#\r\n40000,#FALSE#\r\n");
+
+    Record_Reader reader(writer.Output());
+    EXPECT_EQ(reader.Text(), "Max Profit");
+    EXPECT_EQ(reader.Number(), -12.5);
+    EXPECT_FLOAT_EQ(static_cast<float>(reader.Number()), 0.1f);
+    EXPECT_TRUE(reader.Boolean());
+    EXPECT_EQ(reader.Long_Number(), 40000);
+    EXPECT_FALSE(reader.Boolean());
+    EXPECT_TRUE(reader.At_End());
+    EXPECT_THROW(reader.Text(), Record_Error);
+
+    Record_Reader spaced("  \"a, b\" ,  7 \r\n 255\r\n");
+    EXPECT_EQ(spaced.Text(), "a, b");
+    EXPECT_EQ(spaced.Integer_Number(), 7);
+    EXPECT_EQ(spaced.Byte_Number(), 255);
+
+    EXPECT_THROW(Record_Reader("12").Text(), Record_Error);
+    EXPECT_THROW(Record_Reader("\"12\"").Number(), Record_Error);
+    EXPECT_THROW(Record_Reader("40000").Integer_Number(), Record_Error);
+    EXPECT_THROW(Record_Reader("256").Byte_Number(), Record_Error);
+    EXPECT_THROW(Record_Reader("12x").Number(), Record_Error);
+    EXPECT_THROW(Record_Reader("\"open").Text(), Record_Error);
+}
+
+TEST(Cipher, RoundTripSafeOutputAndBadCode) {
+    for (const std::string text : {" 150", "-12", "Max Profit", "CHEATER!", ""}) {
+        std::string code = Encode_Field(text);
+        EXPECT_EQ(code.find_first_of("\",\r\n"), std::string::npos) << text;
+        if (!text.empty()) {
+            EXPECT_NE(code, text);
+        }
+        EXPECT_EQ(Decode_Field(code), text);
+    }
+    EXPECT_NE(Encode_Field("AA").substr(0, 2), Encode_Field("AA").substr(2, 2));
+    EXPECT_THROW(Decode_Field("ABC"), Record_Error);
+    EXPECT_THROW(Decode_Field("ZZ"), Record_Error);
+}
+
+TEST(RecentFile, CreatedOrderedAndDeduplicated) {
+    Game game;
+    game.Data_Dir = Fresh_Dir("recent");
+    game.Recent[0] = "stale";
+    Read_Recent(game);
+    for (const std::string& entry : game.Recent) EXPECT_EQ(entry, "");
+    EXPECT_EQ(*Read_File(game.Data_Dir + "/Recent.txt"), "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n");
+
+    for (const char* path : {"a.bqg", "b.bqg", "c.bqg", "d.bqg"}) Add_Recent(game, path);
+    Add_Recent(game, "b.bqg");  // already listed: stays in place
+    EXPECT_EQ(game.Recent, (std::array<std::string, 4>{"d.bqg", "c.bqg", "b.bqg", "a.bqg"}));
+    Add_Recent(game, "B.bqg");  // a fifth path, case counts: the oldest drops out
+    EXPECT_EQ(game.Recent, (std::array<std::string, 4>{"B.bqg", "d.bqg", "c.bqg", "b.bqg"}));
+
+    ASSERT_TRUE(Write_Recent(game));
+    Game again;
+    again.Data_Dir = game.Data_Dir;
+    Read_Recent(again);
+    EXPECT_EQ(again.Recent, game.Recent);
+
+    ASSERT_TRUE(Write_File_Atomic(game.Data_Dir + "/Recent.txt", "\"one\"\r\n\"two\"\r\n"));
+    EXPECT_THROW(Read_Recent(again), Record_Error);
+}
+
+TEST(WinnersFile, CreatedWrittenAndReadBack) {
+    Game game;
+    game.Data_Dir = Fresh_Dir("winners");
+    game.High_Scores[1][2].Player_Name = "left over";
+    Read_Winners(game);
+    EXPECT_EQ(game.High_Scores[1][2].Player_Name, "");
+    EXPECT_EQ(game.High_Scores[3][0].Handicap_Text, "0");
+    ASSERT_TRUE(fs::exists(Winners_Path(game)));
+
+    game.High_Scores[2][1] = High_Score{"CHEATER!", "25", 123456.78, -500, 87.5};
+    ASSERT_TRUE(Write_Winners(game));
+    std::string content = *Read_File(Winners_Path(game));
+    EXPECT_EQ(content.find("CHEATER"), std::string::npos);
+    EXPECT_NE(content.find(Encode_Field(" 123456.78")), std::string::npos);
+
+    Game again;
+    again.Data_Dir = game.Data_Dir;
+    Read_Winners(again);
+    const High_Score& entry = again.High_Scores[2][1];
+    EXPECT_EQ(entry.Player_Name, "CHEATER!");
+    EXPECT_EQ(entry.Handicap_Text, "25");
+    EXPECT_EQ(entry.Final_Worth, 123456.78);
+    EXPECT_EQ(entry.Opp_Final_Worth, -500);
+    EXPECT_EQ(entry.Final_Score, 87.5);
+
+    ASSERT_TRUE(Write_File_Atomic(Winners_Path(game), "\"" + Encode_Field("x") + "\"\r\n"));
+    EXPECT_THROW(Read_Winners(again), Record_Error);
+}
+
+TEST(FirstRun, MarkerCreatedOnce) {
+    Game game;
+    game.Data_Dir = Fresh_Dir("first_run");
+    EXPECT_TRUE(First_Run_Marker(game));
+    EXPECT_EQ(*Read_File(game.Data_Dir + "/Data2.txt"), "\"0010\"\r\n");
+    EXPECT_FALSE(First_Run_Marker(game));
+}

@@ -1,0 +1,64 @@
+#pragma once
+// A Screens that records what the engine asked of the windows, for tests.
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/game.h"
+#include "core/screens.h"
+
+class Recording_Screens : public Screens {
+public:
+    std::vector<std::string> log;
+    bool confirm_answer = true;
+    std::deque<std::optional<std::string>> input_answers;
+    End_Choice end_choice = End_Choice::New_Game;
+    std::optional<std::string> file_answer;
+
+    void Show_Alert(const std::string& caption, const std::string& text,
+                    const std::vector<std::string>& lines) override {
+        std::string s = "alert " + caption + ": " + text;
+        for (const auto& l : lines) s += " | " + l;
+        log.push_back(s);
+    }
+    void Show_Tax(const std::string& you, const std::string& computer) override {
+        log.push_back("tax " + you + " " + computer);
+    }
+    bool Ask_Confirmation(const std::string& caption) override {
+        log.push_back("confirm " + caption);
+        return confirm_answer;
+    }
+    void Run_New_Game_Setup(Game&) override { log.push_back("setup"); }
+    void Message_Box(const std::string& text) override { log.push_back("message " + text); }
+    void Beep() override { log.push_back("beep"); }
+    std::optional<std::string> Input_Box(const std::string& title, const std::string&) override {
+        log.push_back("input " + title);
+        if (input_answers.empty()) return std::nullopt;
+        auto a = input_answers.front();
+        input_answers.pop_front();
+        return a;
+    }
+    End_Choice Run_End_Of_Game(Game&, const std::string& ticker, const std::string& score,
+                               const std::string& you_made_it, const std::string&, bool) override {
+        log.push_back("end " + ticker + " | " + score + " | " + you_made_it);
+        return end_choice;
+    }
+    void Show_Winners(Game&) override { log.push_back("winners"); }
+    void Show_Help(int context) override { log.push_back("help " + std::to_string(context)); }
+    std::optional<std::string> Choose_Open_File(const std::string&) override {
+        log.push_back("open-dialog");
+        return file_answer;
+    }
+    std::optional<std::string> Choose_Save_File(const std::string&) override {
+        log.push_back("save-dialog");
+        return file_answer;
+    }
+    void Timer_Changed(bool enabled) override { log.push_back(enabled ? "timer on" : "timer off"); }
+
+    bool Logged(const std::string& prefix) const {
+        for (const auto& l : log)
+            if (l.rfind(prefix, 0) == 0) return true;
+        return false;
+    }
+};
