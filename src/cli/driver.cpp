@@ -14,6 +14,7 @@
 #include "core/random.h"
 #include "core/startup.h"
 #include "core/turn.h"
+#include "trading/stock_trades.h"
 
 namespace {
 
@@ -98,6 +99,27 @@ struct Console {
         screens.input_answer.reset();
     }
 
+    // `buy SYM Q` / `sell SYM Q`: Q is the quantity box's text exactly as typed.
+    void Stock_Trade(const std::string& verb, const std::string& rest) {
+        std::string symbol = rest.substr(0, rest.find(' '));
+        std::string quantity = rest.size() > symbol.size() ? rest.substr(symbol.size() + 1) : "";
+        int stock = -1;
+        for (int s = 0; s < Stock_Count; ++s)
+            if (game.Symbol[s] == symbol) stock = s;
+        if (stock < 0) return Error("unknown symbol: " + symbol);
+        if (quantity.find_first_not_of("0123456789. ") != std::string::npos)
+            return Error("the quantity box takes digits, \".\" and blanks only");
+        if (!game.Has_Game) return Error("no game");
+        Trade_Result result;
+        if (verb == "buy") {
+            Buy_Symbol_Click(game, stock);
+            result = Buy_Click(game, stock, quantity);
+        } else {
+            result = Sell_Click(game, stock, quantity);
+        }
+        Answer(result == Trade_Result::Done);
+    }
+
     // Returns false when the program is to end.
     bool Command(const std::string& line) {
         std::string verb = line.substr(0, line.find(' '));
@@ -107,6 +129,7 @@ struct Console {
         else if (verb == "end") End(args);
         else if (verb == "alerts") Alerts(args);
         else if (verb == "cheat") Cheat(rest);
+        else if (verb == "buy" || verb == "sell") Stock_Trade(verb, rest);
         else if (verb == "state") {
             if (!rest.empty()) Error("state takes no arguments");
             else out << State_Json(game) << "\n";
