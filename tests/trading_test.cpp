@@ -3,6 +3,7 @@
 #include "core/numbers.h"
 #include "trading/options.h"
 #include "trading/portfolio.h"
+#include "trading/short_trades.h"
 
 namespace {
 struct Alert_Recorder : Screens {
@@ -132,4 +133,31 @@ TEST(Stock_Trades, MaximaAveragesAndGains) {
     EXPECT_DOUBLE_EQ(Leading_Number(g.Cash_On_Hand), cash + 1500);
     box = "51";
     EXPECT_EQ(Sell_Click(g, 3, box), Trade_Result::Refused);
+}
+
+TEST(Short_Trades, DepositLimitsAndHalfTheDifference) {
+    Game g = Flat_Market(40, "5");
+    g.Cash_On_Hand = "10000";
+    auto view = Short_Symbol_Click(g, 0, Short_Mode::Sell_Short);
+    EXPECT_EQ(view.Max, "The Most You Can Short Is 500");  // 10,000 / 20
+    EXPECT_EQ(Transact_Click(g, 0, Short_Mode::Sell_Short, "501"), Trade_Result::Refused);
+    EXPECT_EQ(Transact_Click(g, 0, Short_Mode::Sell_Short, "100"), Trade_Result::Done);
+    EXPECT_EQ(g.Cash_On_Hand, "8000");
+    g.Price[0] = "30";
+    Short_Symbol_Click(g, 0, Short_Mode::Buy_Back);
+    EXPECT_EQ(Transact_Click(g, 0, Short_Mode::Buy_Back, "101"), Trade_Result::Refused);
+    EXPECT_EQ(Transact_Click(g, 0, Short_Mode::Buy_Back, "100"), Trade_Result::Done);
+    EXPECT_EQ(g.Cash_On_Hand, "10500");  // back 100 x (80 - 30) / 2 = 2,500
+    EXPECT_EQ(g.Player_Capital_Gains, 2500);
+
+    g.Player_Short[1] = {30000000, 20};
+    g.Computer_Short[1].Shares = 19999000;
+    g.Cash_On_Hand = "1000000000";
+    Short_Symbol_Click(g, 1, Short_Mode::Sell_Short);
+    EXPECT_EQ(g.Max_Number, 1000);
+    g.Player_Short[2] = {100, 20};
+    g.Price[2] = "21";
+    Short_Symbol_Click(g, 2, Short_Mode::Sell_Short);
+    EXPECT_EQ(Transact_Click(g, 2, Short_Mode::Sell_Short, "100"), Trade_Result::Done);
+    EXPECT_EQ(g.Player_Short[2].Avg_Price, 20);  // 20.5 to even
 }

@@ -14,6 +14,7 @@
 #include "core/random.h"
 #include "core/startup.h"
 #include "core/turn.h"
+#include "trading/short_trades.h"
 #include "trading/stock_trades.h"
 
 namespace {
@@ -99,7 +100,7 @@ struct Console {
         screens.input_answer.reset();
     }
 
-    // `buy SYM Q` / `sell SYM Q`: Q is the quantity box's text exactly as typed.
+    // `buy`, `sell`, `short`, `cover` SYM Q: Q is the quantity box's text exactly as typed.
     void Stock_Trade(const std::string& verb, const std::string& rest) {
         std::string symbol = rest.substr(0, rest.find(' '));
         std::string quantity = rest.size() > symbol.size() ? rest.substr(symbol.size() + 1) : "";
@@ -114,8 +115,12 @@ struct Console {
         if (verb == "buy") {
             Buy_Symbol_Click(game, stock);
             result = Buy_Click(game, stock, quantity);
-        } else {
+        } else if (verb == "sell") {
             result = Sell_Click(game, stock, quantity);
+        } else {
+            Short_Mode mode = verb == "short" ? Short_Mode::Sell_Short : Short_Mode::Buy_Back;
+            Short_Symbol_Click(game, stock, mode);
+            result = Transact_Click(game, stock, mode, quantity);
         }
         Answer(result == Trade_Result::Done);
     }
@@ -129,7 +134,7 @@ struct Console {
         else if (verb == "end") End(args);
         else if (verb == "alerts") Alerts(args);
         else if (verb == "cheat") Cheat(rest);
-        else if (verb == "buy" || verb == "sell") Stock_Trade(verb, rest);
+        else if (verb == "buy" || verb == "sell" || verb == "short" || verb == "cover") Stock_Trade(verb, rest);
         else if (verb == "state") {
             if (!rest.empty()) Error("state takes no arguments");
             else out << State_Json(game) << "\n";

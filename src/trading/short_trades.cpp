@@ -1,0 +1,69 @@
+#include "trading/short_trades.h"
+
+#include "core/numbers.h"
+#include "trading/portfolio.h"
+
+namespace {
+double Cash(const Game& game) { return Leading_Number(game.Cash_On_Hand); }
+void Set_Cash(Game& game, double cash) {
+    game.Cash_On_Hand = Number_Text(cash);
+    game.Cash_View = Add_Commas(game.Cash_On_Hand);
+}
+
+// A short pays half the price difference: selling at A and buying back at p returns (2A - p) / 2.
+double Buy_Back_Value(double q, int avg, double p) { return q * (2.0 * avg - p) / 2; }
+
+Trade_Result Sell_Short(Game& game, int stock, const std::string& t) {
+    double q = Int(Leading_Number(t));
+    if (t.empty() || Leading_Number(t) == 0 || q > game.Max_Number) return Trade_Result::Refused;
+    double p = Leading_Number(game.Price[stock]);
+    Holding& h = game.Player_Short[stock];
+    double cash = Int(Cash(game) - q * p / 2);  // the 50% deposit
+    if (h.Shares > 0) h.Avg_Price = To_Integer((h.Avg_Price * h.Shares + p * q) / (q + h.Shares));
+    else if (h.Shares == 0) h.Avg_Price = To_Integer(p);
+    h.Shares += q;
+    Set_Cash(game, cash);
+    Refresh_Portfolio(game);
+    Short_Symbol_Click(game, stock, Short_Mode::Sell_Short);
+    return Trade_Result::Done;
+}
+
+Trade_Result Buy_Back(Game& game, int stock, const std::string& t) {
+    double q = Int(Leading_Number(t));
+    Holding& h = game.Player_Short[stock];
+    if (t == "0" || t.empty() || h.Shares - q < 0) return Trade_Result::Refused;
+    double p = Leading_Number(game.Price[stock]);
+    double value = Buy_Back_Value(q, h.Avg_Price, p);
+    game.Player_Capital_Gains += value;
+    h.Shares -= q;
+    // Not limited by cash: a buy-back may leave it negative.
+    Set_Cash(game, Int(Cash(game) + value));
+    Short_Symbol_Click(game, stock, Short_Mode::Buy_Back);
+    Refresh_Portfolio(game);
+    return Trade_Result::Done;
+}
+}  // namespace
+
+Buy_View Short_Symbol_Click(Game& game, int stock, Short_Mode mode) {
+    const Holding& h = game.Player_Short[stock];
+    std::string you_have = "You've Shorted " + Add_Commas(Number_Text(h.Shares)) + " Shares Of " + game.Symbol[stock];
+    if (mode == Short_Mode::Buy_Back) {
+        game.Max_Number = h.Shares;
+        return {you_have, "The Most You Can Buy Back Is " + Add_Commas(Number_Text(h.Shares))};
+    }
+    if (h.Shares >= 0) {
+        double price = Leading_Number(game.Price[stock]);
+        double most = price > 0 ? Int(Cash(game) / (price / 2)) : 0;
+        double room = 50000000 - h.Shares - game.Computer_Short[stock].Shares;
+        if (most > room) most = room;
+        if (most < 0) most = 0;
+        game.Max_Number = most;
+    }
+    return {you_have, "The Most You Can Short Is " + Add_Commas(Number_Text(game.Max_Number))};
+}
+
+Trade_Result Transact_Click(Game& game, int stock, Short_Mode mode, const std::string& short_number) {
+    if (stock < 0) return Trade_Result::Refused;
+    return mode == Short_Mode::Sell_Short ? Sell_Short(game, stock, short_number)
+                                          : Buy_Back(game, stock, short_number);
+}
