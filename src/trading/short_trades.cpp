@@ -1,14 +1,10 @@
 #include "trading/short_trades.h"
 
 #include "core/numbers.h"
+#include "trading/player_cash.h"
 #include "trading/portfolio.h"
 
 namespace {
-double Cash(const Game& game) { return Leading_Number(game.Cash_On_Hand); }
-void Set_Cash(Game& game, double cash) {
-    game.Cash_On_Hand = Number_Text(cash);
-    game.Cash_View = Add_Commas(game.Cash_On_Hand);
-}
 
 // A short pays half the price difference: selling at A and buying back at p returns (2A - p) / 2.
 double Buy_Back_Value(double q, int avg, double p) { return q * (2.0 * avg - p) / 2; }
@@ -18,11 +14,11 @@ Trade_Result Sell_Short(Game& game, int stock, const std::string& t) {
     if (t.empty() || Leading_Number(t) == 0 || q > game.Max_Number) return Trade_Result::Refused;
     double p = Leading_Number(game.Price[stock]);
     Holding& h = game.Player_Short[stock];
-    double cash = Int(Cash(game) - q * p / 2);  // the 50% deposit
+    double cash = Int(Player_Cash(game) - q * p / 2);  // the 50% deposit
     if (h.Shares > 0) h.Avg_Price = To_Integer((h.Avg_Price * h.Shares + p * q) / (q + h.Shares));
     else if (h.Shares == 0) h.Avg_Price = To_Integer(p);
     h.Shares += q;
-    Set_Cash(game, cash);
+    Set_Player_Cash(game, cash);
     Refresh_Portfolio(game);
     Short_Symbol_Click(game, stock, Short_Mode::Sell_Short);
     return Trade_Result::Done;
@@ -37,7 +33,7 @@ Trade_Result Buy_Back(Game& game, int stock, const std::string& t) {
     game.Player_Capital_Gains += value;
     h.Shares -= q;
     // Not limited by cash: a buy-back may leave it negative.
-    Set_Cash(game, Int(Cash(game) + value));
+    Set_Player_Cash(game, Int(Player_Cash(game) + value));
     Short_Symbol_Click(game, stock, Short_Mode::Buy_Back);
     Refresh_Portfolio(game);
     return Trade_Result::Done;
@@ -53,7 +49,7 @@ Buy_View Short_Symbol_Click(Game& game, int stock, Short_Mode mode) {
     }
     if (h.Shares >= 0) {
         double price = Leading_Number(game.Price[stock]);
-        double most = price > 0 ? Int(Cash(game) / (price / 2)) : 0;
+        double most = price > 0 ? Int(Player_Cash(game) / (price / 2)) : 0;
         double room = 50000000 - h.Shares - game.Computer_Short[stock].Shares;
         if (most > room) most = room;
         if (most < 0) most = 0;

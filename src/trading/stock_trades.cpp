@@ -1,14 +1,10 @@
 #include "trading/stock_trades.h"
 
 #include "core/numbers.h"
+#include "trading/player_cash.h"
 #include "trading/portfolio.h"
 
 namespace {
-double Cash(const Game& game) { return Leading_Number(game.Cash_On_Hand); }
-void Set_Cash(Game& game, double cash) {
-    game.Cash_On_Hand = Number_Text(cash);
-    game.Cash_View = Add_Commas(game.Cash_On_Hand);
-}
 std::string You_Have(const Game& game, int stock) {
     return "You Have " + Add_Commas(Number_Text(game.Player_Stock[stock].Shares)) + " Shares Of " +
            game.Symbol[stock];
@@ -19,7 +15,7 @@ Buy_View Buy_Symbol_Click(Game& game, int stock) {
     const Holding& h = game.Player_Stock[stock];
     if (h.Shares >= 0) {
         double price = Leading_Number(game.Price[stock]);
-        double most = price > 0 ? Int(Cash(game) / price) : 0;
+        double most = price > 0 ? Int(Player_Cash(game) / price) : 0;
         double room = 100000000 - h.Shares - game.Computer_Stock[stock].Shares;
         if (most > room) most = room;
         if (most < 0) most = 0;
@@ -30,15 +26,15 @@ Buy_View Buy_Symbol_Click(Game& game, int stock) {
 
 Trade_Result Buy_Click(Game& game, int stock, std::string& buy_number) {
     double q = Int(Leading_Number(buy_number));
-    buy_number = "0";
+    buy_number.assign(1, '0');  // the box always shows "0" afterwards
     if (stock < 0 || q == 0 || q > game.Max_Number) return Trade_Result::Refused;
     double p = Leading_Number(game.Price[stock]);
     Holding& h = game.Player_Stock[stock];
-    double cash = Cash(game) - p * q;
+    double cash = Player_Cash(game) - p * q;
     if (h.Shares > 0) h.Avg_Price = To_Integer((h.Avg_Price * h.Shares + p * q) / (q + h.Shares));
     else if (h.Shares == 0) h.Avg_Price = To_Integer(p);
     h.Shares += q;
-    Set_Cash(game, cash);
+    Set_Player_Cash(game, cash);
     Refresh_Portfolio(game);
     Buy_Symbol_Click(game, stock);
     return Trade_Result::Done;
@@ -48,7 +44,7 @@ std::string Sell_Symbol_Click(const Game& game, int stock) { return You_Have(gam
 
 Trade_Result Sell_Click(Game& game, int stock, std::string& sell_number) {
     std::string t = sell_number;
-    sell_number = "0";
+    sell_number.assign(1, '0');
     double q = Int(Leading_Number(t));
     if (stock < 0 || t == "0" || t.empty()) return Trade_Result::Refused;
     Holding& h = game.Player_Stock[stock];
@@ -56,7 +52,7 @@ Trade_Result Sell_Click(Game& game, int stock, std::string& sell_number) {
     double p = Leading_Number(game.Price[stock]);
     game.Player_Capital_Gains += q * p - q * h.Avg_Price;
     h.Shares -= q;  // the average price stays, also at 0 shares
-    Set_Cash(game, Cash(game) + q * p);
+    Set_Player_Cash(game, Player_Cash(game) + q * p);
     Refresh_Portfolio(game);
     return Trade_Result::Done;
 }
