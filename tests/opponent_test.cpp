@@ -1,76 +1,111 @@
 #include <gtest/gtest.h>
 
-#include "core/game.h"
-#include "game/scoring.h"
+#include <filesystem>
+
+#include "core/numbers.h"
+#include "game/game_end.h"
 #include "opponent/computer_portfolio.h"
 #include "opponent/computer_turn.h"
+#include "storage/winners_file.h"
+#include "test_support.h"
 
 namespace {
-Game Quiet_Game() {
+Game Quiet_Market(int price) {
     Game g;
     Init_Game(g);
     for (int s = 0; s < Stock_Count; ++s) {
-        g.Price[s] = "20";
-        g.Price_History[s].fill(20);
+        g.Price[s] = Number_Text(price);
+        g.Price_History[s].fill(static_cast<Byte>(price));
+        g.Earnings[s].Report_Turn = 500;
     }
-    g.Setup.Options = 0;
-    g.Setup.Short = 0;
-    g.Setup.Earnings_Slider = 1;
+    g.Turn_Number = "50";
     g.C_Portfolio.Cash = "10000";
     g.C_Portfolio.Net_Worth = "10,000";
+    g.Setup.Earnings_Slider = 1;
     return g;
 }
 }  // namespace
 
-TEST(Opponent, MomentumSellsKeepsAndSplitsCash) {
-    Game g = Quiet_Game();
+TEST(Computer_Turn, SellsOnFadingMomentumAndSplitsCashOverCandidates) {
+    Game g = Quiet_Market(55);
+    g.Price_History[0][96] = 50;  // 50 -> 55: C3 = 9, sold in full
     g.Computer_Stock[0] = {100, 50};
-    g.Price[0] = "55";
-    g.Price_History[0].fill(50);
-    g.Price_History[0][99] = 55;  // C3 = 9: sold
-    g.Computer_Stock[1] = {100, 50};
     g.Price[1] = "56";
-    g.Price_History[1].fill(50);
-    g.Price_History[1][99] = 56;  // C3 = 11: kept, and a lone buy candidate
+    g.Price_History[1][99] = 56;
+    g.Price_History[1][96] = 50;  // 50 -> 56: C3 = 11 and C9 11, kept
+    g.Computer_Stock[1] = {100, 50};
     Computer_Turn(g);
     EXPECT_EQ(g.Computer_Stock[0].Shares, 0);
-    // 10000 + 5500 = 15500; below 50,000 a held stock is not added to, so no candidates.
+    EXPECT_EQ(g.Computer_Capital_Gains, 500);
     EXPECT_EQ(g.Computer_Stock[1].Shares, 100);
     EXPECT_EQ(g.C_Portfolio.Cash, "15500");
-    g.C_Portfolio.Cash = "60000";
-    Computer_Turn(g);  // rich: the lone candidate gets half: 30000 / 56 = 535
-    EXPECT_EQ(g.Computer_Stock[1].Shares, 635);
-    EXPECT_EQ(g.C_Portfolio.Cash, "30040");
+
+    // A lone candidate gets half the cash: 10,000 / 2 / 40 = 125 shares.
+    Game one = Quiet_Market(40);
+    one.Price_History[2][96] = 30;  // C3 = 25 > 15
+    Computer_Turn(one);
+    EXPECT_EQ(one.Computer_Stock[2].Shares, 125);
+    EXPECT_EQ(one.Computer_Stock[2].Avg_Price, 40);
+    EXPECT_EQ(one.C_Portfolio.Cash, "5000");
+    // Two candidates: the first gets cash / 2, the second half of what is left.
+    Game two = Quiet_Market(40);
+    two.Price_History[2][96] = 30;
+    two.Price_History[3][96] = 30;
+    Computer_Turn(two);
+    EXPECT_EQ(two.Computer_Stock[2].Shares, 125);
+    EXPECT_EQ(two.Computer_Stock[3].Shares, 62);
 }
 
-TEST(Opponent, PortfolioWorthAndRows) {
-    Game g = Quiet_Game();
+TEST(Computer_Portfolio, NetWorthAndRows) {
+    Game g = Quiet_Market(50);
     My_Form_Activate(g);
     EXPECT_EQ(g.C_Portfolio.Net_Worth, "10,000");
-    ASSERT_EQ(g.C_Portfolio.Grid.size(), 7u);
+    EXPECT_EQ(g.C_Portfolio.Grid.size(), 7u);
     EXPECT_EQ(g.C_Portfolio.Grid[0][0], "");
-    g.Price[3] = "50";
-    g.Computer_Stock[3] = {10, 40};
-    g.Computer_Short[3] = {10, 40};
+    g.Computer_Stock[0] = {1000, 40};
+    g.Computer_Short[0] = {1000, 40};
     My_Form_Activate(g);
-    // 10000 + 500 + 10 * (80 - 25)
-    EXPECT_EQ(g.C_Portfolio.Net_Worth, "11,050");
-    EXPECT_EQ(g.C_Portfolio.Grid[0][4], "25");
-    EXPECT_EQ(g.C_Portfolio.Grid[1][1], "-10");
-    EXPECT_EQ(g.C_Portfolio.Grid[1][4], "-25");
+    ASSERT_GE(g.C_Portfolio.Grid.size(), 2u);
+    EXPECT_EQ(g.C_Portfolio.Grid[0], (Grid_Row{"AAPL", "1,000", "40", "50", "25"}));
+    EXPECT_EQ(g.C_Portfolio.Grid[1], (Grid_Row{"AAPL", "-1000", "40", "50", "-25"}));
+    // 10,000 + 1,000 x 50 + 1,000 x (80 - 25)
+    EXPECT_EQ(g.C_Portfolio.Net_Worth, "115,000");
 }
 
-TEST(Opponent, GoalScoreAndPlace) {
-    EXPECT_FALSE(Goal_Reached(99999999, 9));
-    EXPECT_TRUE(Goal_Reached(100000000, 9));
-    EXPECT_EQ(Score(250000000, 100000000), 200);
-    std::array<High_Score, 3> level{};
-    level[0].Final_Score = 300;
-    level[1].Final_Score = 200;
-    level[2].Final_Score = 100;
-    int k = Find_Place(level, 200);
-    EXPECT_EQ(k, 2);
-    Enter_Place(level, k, High_Score{"CHEATER!", "None", 1, 1, 200});
-    EXPECT_EQ(level[2].Player_Name, "CHEATER!");
-    EXPECT_EQ(level[1].Final_Score, 200);
+TEST(Game_End, GoalScoreAndTheWinnersCircle) {
+    Game g = Quiet_Market(50);
+    g.Data_Dir = (std::filesystem::temp_directory_path() / "bq-game-end").string();
+    std::filesystem::create_directories(g.Data_Dir);
+    Random rnd(2);
+    Recording_Screens screens;
+    g.Net_Worth = "99999999";
+    g.C_Portfolio.Net_Worth = "100,000";
+    Check_Game_End(g, rnd, screens);
+    EXPECT_TRUE(screens.log.empty());
+
+    g.High_Scores[3][0].Final_Score = 300;
+    g.High_Scores[3][1].Final_Score = 200;
+    g.High_Scores[3][2].Final_Score = 100;
+    g.Net_Worth = "250000000";
+    g.C_Portfolio.Net_Worth = "100,000,000";
+    g.Cheats_Enabled = true;
+    Check_Game_End(g, rnd, screens);
+    EXPECT_EQ(screens.log[1], "end YOU WIN! | 200 | You made it into the winners circle!");
+    EXPECT_EQ(g.High_Scores[3][2].Player_Name, "CHEATER!");
+    EXPECT_EQ(g.High_Scores[3][2].Final_Score, 200);
+    EXPECT_EQ(g.High_Scores[3][1].Final_Score, 200);
+    EXPECT_TRUE(screens.Logged("winners"));
+    EXPECT_EQ(g.Turn_Number, "1");  // a new game followed
+
+    Game back = g;
+    Read_Winners(back);
+    EXPECT_EQ(back.High_Scores[3][2].Player_Name, "CHEATER!");
+    screens.confirm_answer = false;
+    Clear_High_Scores(g, screens);
+    EXPECT_EQ(g.High_Scores[3][0].Final_Score, 300);
+    screens.confirm_answer = true;
+    Clear_High_Scores(g, screens);
+    EXPECT_EQ(g.High_Scores[3][0].Final_Score, 0);
+    EXPECT_EQ(g.High_Scores[3][0].Handicap_Text, "0");
+    std::filesystem::remove_all(g.Data_Dir);
 }

@@ -86,7 +86,7 @@ void Momentum_Options(const Game& game, Turn_Data& d, int s, double price) {
     int c3 = d.Change_3[s], c9 = d.Change_9[s];
     bool call = c3 > 30 || (c3 > 20 && c3 + c9 > 80);
     bool put = price > 30 && Falling_Hard(c3, c9, price);
-    // The call and put tests exclude each other, so one kind per stock.
+    // A later put test overrides the kind of a call found for the same stock.
     if (call || put) {
         d.Option_Candidates.push_back(s);
         d.Is_Call[s] = !put;
