@@ -134,6 +134,7 @@ struct Console {
         else if (verb == "end") End(args);
         else if (verb == "alerts") Alerts(args);
         else if (verb == "cheat") Cheat(rest);
+        else if (verb == "name") game.Name_Text = rest;  // the end-of-game name box, as typed
         else if (verb == "buy" || verb == "sell" || verb == "short" || verb == "cover") Stock_Trade(verb, rest);
         else if (verb == "state") {
             if (!rest.empty()) Error("state takes no arguments");
