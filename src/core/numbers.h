@@ -23,7 +23,8 @@ std::optional<double> Try_Locale_Number(const std::string& text);
 double Round_Even(double x);
 double Round(double x, int decimals);
 double Int(double x);  // floor
-Integer To_Integer(double x);  // nearbyint into 16 bits (wraps like the original would not; callers keep ranges)
+// Halves to even into 16 and 32 bits; callers keep values within range.
+Integer To_Integer(double x);
 Long To_Long(double x);
 
 // Plain number text: up to 15 significant digits, no grouping, "-0" written "0".
