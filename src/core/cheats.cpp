@@ -13,39 +13,33 @@ bool Enable_Cheat_Mode(Game& game, Screens& screens) {
     return true;
 }
 
-// Reads an amount of cash; nullopt after the beep of a refused answer.
-static std::optional<double> Ask_Cash(Screens& screens, const std::string& prompt, std::string& shown) {
-    auto answer = screens.Input_Box("Change Cash", prompt);
-    double v = Leading_Number(answer.value_or(""));
-    shown = Add_Commas(Number_Text(v));
-    // 17 characters with separators is 1,000,000,000,000: a trillion is too much.
+// Asks for an amount of cash and writes it into the two labels of one player.
+// A trillion or more, or nothing above 0, is refused with a beep.
+static bool Set_Cash(Game& game, Screens& screens, const std::string& prompt, std::string& cash,
+                     std::string& cash_view) {
+    if (!game.Set_Cheat_Menus) return false;
+    double v = Leading_Number(screens.Input_Box("Change Cash", prompt).value_or(""));
+    std::string shown = Add_Commas(Number_Text(v));
+    // 17 characters with separators is 1,000,000,000,000.
     if (v <= 0 || shown.size() >= 17) {
         screens.Beep();
-        return std::nullopt;
+        return false;
     }
-    return v;
+    cash_view = shown;
+    cash = Number_Text(Int(v));
+    return true;
 }
 
 bool Set_Your_Cash(Game& game, Screens& screens) {
-    if (!game.Set_Cheat_Menus) return false;
-    std::string shown;
-    auto v = Ask_Cash(screens,
-        "Enter the amount of user cash (must be greater than zero and less than 1 trillion):", shown);
-    if (!v) return false;
-    game.Cash_View = shown;
-    game.Cash_On_Hand = Number_Text(Int(*v));
-    return true;
+    return Set_Cash(game, screens,
+                    "Enter the amount of user cash (must be greater than zero and less than 1 trillion):",
+                    game.Cash_On_Hand, game.Cash_View);
 }
 
 bool Set_Computer_Cash(Game& game, Screens& screens) {
-    if (!game.Set_Cheat_Menus) return false;
-    std::string shown;
-    auto v = Ask_Cash(screens,
-        "Enter the amount of computer cash (must be greater than zero and less than 1 trillion):", shown);
-    if (!v) return false;
-    game.C_Portfolio.Cash = Number_Text(Int(*v));
-    game.C_Portfolio.Cash_View = shown;
-    return true;
+    return Set_Cash(game, screens,
+                    "Enter the amount of computer cash (must be greater than zero and less than 1 trillion):",
+                    game.C_Portfolio.Cash, game.C_Portfolio.Cash_View);
 }
 
 bool Set_Market_Trend(Game& game, Screens& screens) {

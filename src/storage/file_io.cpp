@@ -32,3 +32,9 @@ bool Write_File_Atomic(const std::string& path, const std::string& content) {
     if (error) std::remove(temporary.c_str());
     return !error;
 }
+
+std::optional<std::string> Read_Or_Create(const std::string& path, const std::string& fallback) {
+    if (auto content = Read_File(path)) return content;
+    if (!Write_File_Atomic(path, fallback)) return std::nullopt;
+    return fallback;
+}

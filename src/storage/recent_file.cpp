@@ -17,11 +17,8 @@ static std::string Recent_Content(const std::array<std::string, 4>& entries) {
 }
 
 void Read_Recent(Game& game) {
-    std::optional<std::string> content = Read_File(Recent_Path(game));
-    if (!content) {
-        content = Recent_Content({});
-        if (!Write_File_Atomic(Recent_Path(game), *content)) throw Record_Error("cannot create Recent.txt");
-    }
+    std::optional<std::string> content = Read_Or_Create(Recent_Path(game), Recent_Content({}));
+    if (!content) throw Record_Error("cannot create Recent.txt");
     Record_Reader reader(*content);
     std::array<std::string, 4> entries;
     for (std::string& entry : entries) entry = reader.Text();

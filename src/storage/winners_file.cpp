@@ -33,11 +33,8 @@ static High_Score Read_Entry(Record_Reader& reader) {
 }
 
 void Read_Winners(Game& game) {
-    std::optional<std::string> content = Read_File(Winners_Path(game));
-    if (!content) {
-        content = Winners_Content({});
-        if (!Write_File_Atomic(Winners_Path(game), *content)) throw Record_Error("cannot create Winners.txt");
-    }
+    std::optional<std::string> content = Read_Or_Create(Winners_Path(game), Winners_Content({}));
+    if (!content) throw Record_Error("cannot create Winners.txt");
     Record_Reader reader(*content);
     std::array<std::array<High_Score, 3>, 4> table;
     for (auto& level : table)
