@@ -62,4 +62,5 @@ void New_Game_Menu_Click(Game& game, Random& rnd, Screens& screens) {
     game.Turn_Number = "1";
     game.Has_Game = true;
     Refresh_Portfolio(game);
+    screens.Windows_Reset();
 }

@@ -39,4 +39,7 @@ public:
     virtual std::optional<std::string> Choose_Save_File(const std::string& start_dir) = 0;
     // The one-second turn timer was switched on or off (game.Game_Timer_Enabled).
     virtual void Timer_Changed(bool enabled) { (void)enabled; }
+    // A new game was dealt or a game loaded: the trade, research and options windows
+    // select their first symbol and the chart starts again from nothing.
+    virtual void Windows_Reset() {}
 };
