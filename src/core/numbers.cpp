@@ -1,9 +1,8 @@
 #include "core/numbers.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 Currency Round2(Currency c) {
     // Multiples of 100 ten-thousandths, ties to the even cent.
@@ -24,48 +23,55 @@ Currency Half_Round2(Currency c) {
     return Currency{q * 100};
 }
 
-static std::string Without_Blanks(const std::string& text) {
-    std::string s;
-    for (char ch : text)
-        if (ch != ' ' && ch != '\t') s += ch;
-    return s;
+// Reads sign, digits and one point from [begin, end), skipping blanks anywhere as the
+// game's number rule does; `commas` allows thousands separators before the point. The
+// digits are gathered so from_chars rounds them exactly as strtod would.
+static std::optional<double> Scan_Number(const char* p, const char* end, bool commas,
+                                         bool whole_text) {
+    std::string num;
+    bool digits = false, point = false, negative = false, sign_allowed = true;
+    for (; p != end; ++p) {
+        char ch = *p;
+        if (ch == ' ' || ch == '\t') continue;
+        if (sign_allowed && (ch == '+' || ch == '-')) {
+            negative = ch == '-';
+            sign_allowed = false;
+            continue;
+        }
+        sign_allowed = false;
+        if (ch >= '0' && ch <= '9') {
+            num += ch;
+            digits = true;
+        } else if (ch == ',' && commas && !point && digits) {
+            continue;
+        } else if (ch == '.' && !point) {
+            num += ch;
+            point = true;
+        } else if (whole_text) {
+            return std::nullopt;
+        } else {
+            break;
+        }
+    }
+    if (!digits) return std::nullopt;
+    double value = 0;
+    std::from_chars(num.data(), num.data() + num.size(), value);
+    return negative ? -value : value;
 }
 
 double Leading_Number(const std::string& text) {
-    std::string s = Without_Blanks(text);
-    std::size_t i = 0;
-    std::string num;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) num += s[i++];
-    bool digits = false, point = false;
-    while (i < s.size()) {
-        char ch = s[i];
-        if (std::isdigit(static_cast<unsigned char>(ch))) { num += ch; digits = true; }
-        else if (ch == '.' && !point) { num += ch; point = true; }
-        else break;
-        ++i;
-    }
-    if (!digits) return 0.0;
-    return std::strtod(num.c_str(), nullptr);
+    auto v = Scan_Number(text.data(), text.data() + text.size(), false, false);
+    return v ? *v : 0.0;
 }
 
 std::optional<double> Try_Locale_Number(const std::string& text) {
     std::size_t b = text.find_first_not_of(" \t");
     if (b == std::string::npos) return std::nullopt;
     std::size_t e = text.find_last_not_of(" \t");
-    std::string s = text.substr(b, e - b + 1);
-    std::string num;
-    std::size_t i = 0;
-    if (s[i] == '+' || s[i] == '-') num += s[i++];
-    bool digits = false, point = false;
-    for (; i < s.size(); ++i) {
-        char ch = s[i];
-        if (std::isdigit(static_cast<unsigned char>(ch))) { num += ch; digits = true; }
-        else if (ch == ',' && !point && digits) continue;
-        else if (ch == '.' && !point) { num += ch; point = true; }
-        else return std::nullopt;
-    }
-    if (!digits) return std::nullopt;
-    return std::strtod(num.c_str(), nullptr);
+    // Blanks inside the number are not part of a locale number.
+    for (std::size_t i = b; i <= e; ++i)
+        if (text[i] == ' ' || text[i] == '\t') return std::nullopt;
+    return Scan_Number(text.data() + b, text.data() + e + 1, true, true);
 }
 
 double Locale_Number(const std::string& text) {
@@ -88,8 +94,14 @@ Long To_Long(double x) { return static_cast<Long>(static_cast<long long>(std::ne
 
 std::string Number_Text(double x) {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15g", x);
-    std::string s = buf;
+    // Whole numbers are nearly every value the game prints; they skip the float formatter.
+    if (x == std::trunc(x) && std::fabs(x) < 1e15) {
+        auto r = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(x));
+        return std::string(buf, r.ptr);
+    }
+    // Fifteen significant digits, shortest form, as printf's %.15g gives.
+    auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 15);
+    std::string s(buf, r.ptr);
     if (s == "-0") s = "0";
     return s;
 }
