@@ -29,6 +29,8 @@ Currency Half_Round2(Currency c) {
 static std::optional<double> Scan_Number(const char* p, const char* end, bool commas,
                                          bool whole_text) {
     std::string num;
+    unsigned long long whole = 0;
+    std::size_t whole_digits = 0;
     bool digits = false, point = false, negative = false, sign_allowed = true;
     for (; p != end; ++p) {
         char ch = *p;
@@ -42,6 +44,7 @@ static std::optional<double> Scan_Number(const char* p, const char* end, bool co
         if (ch >= '0' && ch <= '9') {
             num += ch;
             digits = true;
+            if (!point && ++whole_digits <= 19) whole = whole * 10 + static_cast<unsigned>(ch - '0');
         } else if (ch == ',' && commas && !point && digits) {
             continue;
         } else if (ch == '.' && !point) {
@@ -54,6 +57,8 @@ static std::optional<double> Scan_Number(const char* p, const char* end, bool co
         }
     }
     if (!digits) return std::nullopt;
+    // A whole number converts exactly (correctly rounded) without the parser.
+    if (!point && whole_digits <= 19) return negative ? -static_cast<double>(whole) : static_cast<double>(whole);
     double value = 0;
     std::from_chars(num.data(), num.data() + num.size(), value);
     return negative ? -value : value;
