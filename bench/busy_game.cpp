@@ -1,0 +1,44 @@
+#include "busy_game.h"
+
+#include "core/new_game.h"
+#include "core/numbers.h"
+#include "trading/portfolio.h"
+
+void Quiet_Screens::Run_New_Game_Setup(Game& game) {
+    game.Setup.Options = 1;
+    game.Setup.Short = 1;
+    game.Setup.Frequency_Slider = 10;
+    game.Setup.Power_Slider = 10;
+    game.Setup.Earnings_Slider = 10;
+    game.Setup.News_Alert = 1;
+    game.Setup.World_Alert = 1;
+}
+
+Game Busy_Game(Random& rnd, Quiet_Screens& screens) {
+    Game game;
+    Init_Game(game);
+    game.Status = "FORCE_NEW_GAME";
+    New_Game_Menu_Click(game, rnd, screens);
+    game.Status = "";
+    for (int s = 0; s < Stock_Count; ++s) {
+        game.Player_Stock[s] = Holding{1000, static_cast<Integer>(Leading_Number(game.Price[s]))};
+        if (s % 3 == 0) game.Player_Short[s] = Holding{500, static_cast<Integer>(Leading_Number(game.Price[s]))};
+    }
+    // Three options on every stock, well inside the 191-entry table.
+    int k = 0;
+    for (int s = 0; s < Stock_Count; ++s)
+        for (int j = 0; j < 3; ++j, ++k) {
+            Option_Position& o = game.Player_Option[k];
+            o.Option_Type = j % 2 ? "Put" : "Call";
+            o.Stock = static_cast<Integer>(s);
+            o.Strike = static_cast<Integer>(10 * (3 + j * 4));
+            o.Expires = static_cast<Integer>(50 + 20 * j);
+            o.Purchase_Price = 2.5f;
+            o.Quantity = 10;
+        }
+    game.Player_Option_Count = static_cast<Integer>(k);
+    game.Cash_On_Hand = "1000000";
+    game.C_Portfolio.Cash = "50000000";
+    Refresh_Portfolio(game);
+    return game;
+}
