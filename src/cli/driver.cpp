@@ -24,6 +24,7 @@ struct Console {
     Random rnd;
     Console_Screens screens;
     std::ostream& out;
+    Console_Observer* observer = nullptr;
 
     Console(std::uint32_t seed, std::ostream& o) : rnd(seed), screens(o), out(o) {}
 
@@ -68,8 +69,10 @@ struct Console {
         if (args >> word && (!Whole_Number(word, n) || n < 1)) return Error("expected a whole number of turns");
         if (args >> extra) return Error("too many arguments");
         if (!game.Has_Game) return Error("no game");
-        for (long long k = 0; k < n && game.Status != "TERMINATE_PROGRAM"; ++k)
+        for (long long k = 0; k < n && game.Status != "TERMINATE_PROGRAM"; ++k) {
             End_Turn_Menu_Click(game, rnd, screens);
+            if (observer) observer->After_Turn(game);
+        }
     }
 
     void Alerts(std::istringstream& args) {
@@ -147,14 +150,23 @@ struct Console {
 
 }  // namespace
 
-int Run_Console(std::istream& in, std::ostream& out, std::uint32_t seed, const std::string& data_dir) {
+int Run_Console(std::istream& in, std::ostream& out, std::uint32_t seed, const std::string& data_dir,
+                Console_Observer* observer) {
     Console console(seed, out);
+    console.observer = observer;
     if (!Form_Load(console.game, console.screens, data_dir)) return 1;
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty() || line[0] == '#') continue;
-        if (!console.Command(line)) break;
+        if (!observer) {
+            if (!console.Command(line)) break;
+            continue;
+        }
+        const Game before = console.game;
+        bool go_on = console.Command(line);
+        observer->After_Command(line, before, console.game);
+        if (!go_on) break;
     }
     Form_Unload(console.game, console.screens);
     return 0;

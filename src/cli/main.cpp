@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/driver.h"
+#include "cli/soak.h"
 
 static std::string Default_Data_Dir() {
     if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return std::string(xdg) + "/bullquest";
@@ -14,6 +15,7 @@ static std::string Default_Data_Dir() {
 int main(int argc, char** argv) {
     auto seed = static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
     std::string data_dir = Default_Data_Dir();
+    long long soak_turns = 0;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg == "--seed" && i + 1 < argc) {
@@ -26,10 +28,23 @@ int main(int argc, char** argv) {
             seed = static_cast<std::uint32_t>(v);
         } else if (arg == "--data-dir" && i + 1 < argc) {
             data_dir = argv[++i];
+        } else if (arg == "--soak" && i + 1 < argc) {
+            soak_turns = std::atoll(argv[++i]);
+            if (soak_turns < 1) {
+                std::cerr << "bullquest-cli: --soak takes a number of turns\n";
+                return 2;
+            }
         } else {
-            std::cerr << "usage: bullquest-cli [--seed N] [--data-dir DIR]\n";
+            std::cerr << "usage: bullquest-cli [--seed N] [--data-dir DIR] [--soak TURNS]\n";
             return 2;
         }
+    }
+    if (soak_turns > 0) {
+        Soak_Result result = Run_Soak(seed, soak_turns, data_dir);
+        std::cout << "seed " << seed << ": " << result.turns << " turns, "
+                  << (result.broken.empty() ? "every invariant held" : "invariant broken") << "\n";
+        for (const auto& b : result.broken) std::cout << "  " << b << "\n";
+        return result.broken.empty() ? 0 : 3;
     }
     return Run_Console(std::cin, std::cout, seed, data_dir);
 }

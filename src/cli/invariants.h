@@ -1,0 +1,13 @@
+#pragma once
+// What must hold in any game, whatever was played: the soak test checks these after every
+// turn and every command.
+#include <string>
+#include <vector>
+
+#include "core/game.h"
+
+// The broken invariants of a game between turns, one line each; empty when all hold.
+std::vector<std::string> Turn_Invariants(const Game& game);
+// A command may not take the two players together past an exchange limit (a split may;
+// that is not a command).
+std::vector<std::string> Command_Invariants(const Game& before, const Game& after);

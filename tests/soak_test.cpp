@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "cli/invariants.h"
+#include "cli/soak.h"
+#include "core/new_game.h"
+#include "test_support.h"
+
+namespace {
+
+std::string Temp_Dir(const std::string& name) {
+    auto dir = std::filesystem::temp_directory_path() / ("bullquest-soak-" + name);
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    return dir.string();
+}
+
+Game Fresh_Game() {
+    Game game;
+    Random rnd(4);
+    Recording_Screens screens;
+    Init_Game(game);
+    game.Status = "FORCE_NEW_GAME";
+    New_Game_Menu_Click(game, rnd, screens);
+    game.Status = "";
+    return game;
+}
+
+}  // namespace
+
+TEST(Soak, ShortGamesKeepEveryInvariant) {
+    for (std::uint32_t seed : {1u, 2u, 3u}) {
+        Soak_Result result = Run_Soak(seed, 1500, Temp_Dir(std::to_string(seed)));
+        EXPECT_GE(result.turns, 1500) << "seed " << seed;
+        EXPECT_TRUE(result.broken.empty()) << "seed " << seed << ": " << result.broken.front();
+    }
+}
+
+TEST(Soak, TheSameSeedWritesTheSameScript) {
+    EXPECT_EQ(Soak_Script(9, 500, "d"), Soak_Script(9, 500, "d"));
+    EXPECT_NE(Soak_Script(9, 500, "d"), Soak_Script(10, 500, "d"));
+}
+
+TEST(Invariants, FindWhatABrokenGameHolds) {
+    Game game = Fresh_Game();
+    EXPECT_TRUE(Turn_Invariants(game).empty());
+
+    Game bad = game;
+    bad.Player_Stock[3].Shares = -1;
+    bad.Price[Index_Entry] = "1";
+    bad.Cash_On_Hand = "nan";
+    bad.Player_Option_Count = 1;  // entry 0 holds no quantity
+    auto broken = Turn_Invariants(bad);
+    ASSERT_EQ(broken.size(), 5u);  // the cash text counts twice: nan, and not a number
+
+    Game split = game;
+    split.Player_Stock[0].Shares = 60000000;
+    split.Computer_Stock[0].Shares = 60000000;
+    Game bought = split;
+    bought.Player_Stock[0].Shares += 1;
+    EXPECT_EQ(Command_Invariants(game, split).size(), 1u);  // bought past the limit
+    EXPECT_TRUE(Command_Invariants(bought, split).empty());  // sold, still above it: fine
+}
