@@ -14,6 +14,7 @@
 #include "core/random.h"
 #include "core/startup.h"
 #include "core/turn.h"
+#include "storage/saved_game.h"
 #include "trading/short_trades.h"
 #include "trading/stock_trades.h"
 
@@ -128,6 +129,23 @@ struct Console {
         Answer(result == Trade_Result::Done);
     }
 
+    // `save FILE` / `load FILE`: FILE, the rest of the line, is what the file dialog returns.
+    void File_Command(const std::string& verb, const std::string& file) {
+        if (file.empty()) return Error("expected a file name");
+        if (verb == "save" && !game.Has_Game) return Error("no game");
+        screens.file_answer = file;
+        screens.beeped = false;
+        bool ok = true;
+        if (verb == "save") {
+            Save_As(game, screens);
+            ok = !screens.beeped;
+        } else {
+            ok = Load_Game(game, screens);
+        }
+        screens.file_answer.reset();
+        if (ok) Answer(true);  // a failure has printed its message box line
+    }
+
     // Returns false when the program is to end.
     bool Command(const std::string& line) {
         std::string verb = line.substr(0, line.find(' '));
@@ -139,6 +157,7 @@ struct Console {
         else if (verb == "cheat") Cheat(rest);
         else if (verb == "name") game.Name_Text = rest;  // the end-of-game name box, as typed
         else if (verb == "buy" || verb == "sell" || verb == "short" || verb == "cover") Stock_Trade(verb, rest);
+        else if (verb == "save" || verb == "load") File_Command(verb, rest);
         else if (verb == "state") {
             if (!rest.empty()) Error("state takes no arguments");
             else out << State_Json(game) << "\n";

@@ -1,8 +1,9 @@
 #include "storage/records.h"
 
+#include <charconv>
+#include <cstdint>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <limits>
 
 #include "core/numbers.h"
 
@@ -26,13 +27,30 @@ Record_Writer& Record_Writer::Number(double x) {
 
 Record_Writer& Record_Writer::Single_Number(Single x) {
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%.7g", static_cast<double>(x));
+    // The shortest text that reads back as the same Single: the game's cents need no
+    // more than seven digits, and no other value changes on its way through a file.
+    auto r = std::to_chars(buf, buf + sizeof buf, x);
+    std::string text(buf, r.ptr);
     Separate();
-    out_ += (std::string(buf) == "-0") ? "0" : buf;
+    out_ += text == "-0" ? "0" : text;
     return *this;
 }
 
-Record_Writer& Record_Writer::Money(Currency c) { return Number(c.Value()); }
+// Written from the count itself: up to four decimals, never rounded on the way.
+Record_Writer& Record_Writer::Money(Currency c) {
+    const bool negative = c.units < 0;
+    const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(c.units) : static_cast<std::uint64_t>(c.units);
+    std::string text = std::to_string(magnitude / 10000);
+    if (std::uint64_t fraction = magnitude % 10000) {
+        std::string digits = std::to_string(fraction);
+        digits.insert(0, 4 - digits.size(), '0');
+        digits.erase(digits.find_last_not_of('0') + 1);
+        text += "." + digits;
+    }
+    Separate();
+    out_ += negative ? "-" + text : text;
+    return *this;
+}
 
 Record_Writer& Record_Writer::Boolean(bool b) {
     Separate();
@@ -86,16 +104,51 @@ std::string Record_Reader::Text() {
     return f.text;
 }
 
-double Record_Reader::Number() {
+// Plain decimal only: sign, digits with at most one point, an optional exponent.
+// Hex forms, "inf" and "nan", which a C parser would take, are damage here.
+static bool Plain_Decimal(const std::string& t) {
+    std::size_t i = 0, n = t.size();
+    if (i < n && (t[i] == '+' || t[i] == '-')) ++i;
+    std::size_t digits = 0;
+    while (i < n && t[i] >= '0' && t[i] <= '9') ++i, ++digits;
+    if (i < n && t[i] == '.') {
+        ++i;
+        while (i < n && t[i] >= '0' && t[i] <= '9') ++i, ++digits;
+    }
+    if (digits == 0) return false;
+    if (i < n && (t[i] == 'E' || t[i] == 'e')) {
+        ++i;
+        if (i < n && (t[i] == '+' || t[i] == '-')) ++i;
+        std::size_t exponent_digits = 0;
+        while (i < n && t[i] >= '0' && t[i] <= '9') ++i, ++exponent_digits;
+        if (exponent_digits == 0) return false;
+    }
+    return i == n;
+}
+
+std::string Record_Reader::Number_Token() {
     Field f = Next();
     if (f.quoted || f.text.empty()) throw Record_Error("text where a number is due");
-    char* end = nullptr;
-    double x = std::strtod(f.text.c_str(), &end);
-    if (*end != '\0' || !std::isfinite(x)) throw Record_Error("not a number");
+    if (!Plain_Decimal(f.text)) throw Record_Error("not a number");
+    return f.text;
+}
+
+static double To_Double(const std::string& text) {
+    // from_chars takes no "+" and reads "." whatever the locale.
+    const char* begin = text.data() + (text[0] == '+' ? 1 : 0);
+    double x = 0;
+    auto r = std::from_chars(begin, text.data() + text.size(), x);
+    if (r.ec != std::errc() || !std::isfinite(x)) throw Record_Error("number out of range");
     return x;
 }
 
-Single Record_Reader::Single_Number() { return static_cast<Single>(Number()); }
+double Record_Reader::Number() { return To_Double(Number_Token()); }
+
+Single Record_Reader::Single_Number() {
+    double x = Number();
+    if (std::fabs(x) > std::numeric_limits<Single>::max()) throw Record_Error("number outside its type");
+    return static_cast<Single>(x);
+}
 
 static double Whole_In(double x, double low, double high) {
     double r = std::nearbyint(x);
@@ -106,7 +159,40 @@ static double Whole_In(double x, double low, double high) {
 Integer Record_Reader::Integer_Number() { return static_cast<Integer>(Whole_In(Number(), -32768, 32767)); }
 Long Record_Reader::Long_Number() { return static_cast<Long>(Whole_In(Number(), -2147483648.0, 2147483647.0)); }
 Byte Record_Reader::Byte_Number() { return static_cast<Byte>(Whole_In(Number(), 0, 255)); }
-Currency Record_Reader::Money() { return Currency::From_Double(Number()); }
+// A Currency is read digit by digit, so that every value the writer gives comes back
+// to the last ten-thousandth; further decimals round halves to even.
+Currency Record_Reader::Money() {
+    const std::string t = Number_Token();
+    if (t.find_first_of("Ee") != std::string::npos) {
+        double x = To_Double(t);
+        if (std::fabs(x) >= 9.2e14) throw Record_Error("number outside its type");
+        return Currency::From_Double(x);
+    }
+    std::size_t i = (t[0] == '+' || t[0] == '-') ? 1 : 0;
+    const bool negative = t[0] == '-';
+    constexpr std::uint64_t Limit = 9223372036854775807ull;
+    std::uint64_t units = 0;
+    auto add_digit = [&](char ch) {
+        const auto digit = static_cast<std::uint64_t>(ch - '0');
+        if (units > (Limit - digit) / 10) throw Record_Error("number outside its type");
+        units = units * 10 + digit;
+    };
+    for (; i < t.size() && t[i] != '.'; ++i) add_digit(t[i]);
+    std::string fraction = i < t.size() ? t.substr(i + 1) : "";
+    for (std::size_t d = 0; d < 4; ++d) add_digit(d < fraction.size() ? fraction[d] : '0');
+    if (fraction.size() > 4) {
+        const std::string rest = fraction.substr(4);
+        const std::size_t nonzero_after_first = rest.find_first_not_of('0', 1);
+        const bool above_half = rest[0] > '5' || (rest[0] == '5' && nonzero_after_first != std::string::npos);
+        const bool half = rest[0] == '5' && nonzero_after_first == std::string::npos;
+        if (above_half || (half && units % 2 == 1)) {
+            if (units == Limit) throw Record_Error("number outside its type");
+            ++units;
+        }
+    }
+    const std::int64_t value = static_cast<std::int64_t>(units);
+    return Currency{negative ? -value : value};
+}
 
 bool Record_Reader::Boolean() {
     Field f = Next();

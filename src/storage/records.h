@@ -47,6 +47,7 @@ private:
         bool quoted = false;
     };
     Field Next();
+    std::string Number_Token();
     void Skip_Blanks();
     std::string data_;
     size_t pos_ = 0;

@@ -1,0 +1,104 @@
+#pragma once
+// One input through each reader of a stored file, shared by the fuzz targets and the
+// corpus regression test. A reader may refuse its input (Record_Error); anything else it
+// throws, and a file that does not come back the same after a save and a read, is a bug
+// and throws Fuzz_Failure. Returns true when the input was accepted.
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+#include <unistd.h>
+#include <utility>
+#include <vector>
+
+#include "core/game.h"
+#include "storage/file_io.h"
+#include "storage/recent_file.h"
+#include "storage/records.h"
+#include "storage/saved_game.h"
+#include "storage/winners_file.h"
+
+struct Fuzz_Failure : std::logic_error {
+    using std::logic_error::logic_error;
+};
+
+namespace fuzz {
+
+inline const Game& Base_Game() {
+    static const Game base = [] {
+        Game g;
+        Init_Game(g);
+        return g;
+    }();
+    return base;
+}
+
+// The data folder of this process: the two start-up files are read from there.
+inline const std::string& Data_Dir() {
+    static const std::string dir = [] {
+        auto d = std::filesystem::temp_directory_path() / ("bullquest-fuzz-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(d);
+        static const std::filesystem::path made = d;
+        std::atexit([] {
+            std::error_code ignored;
+            std::filesystem::remove_all(made, ignored);
+        });
+        return d.string();
+    }();
+    return dir;
+}
+
+inline bool Saved_Game(const std::string& input) {
+    Game loaded;
+    try {
+        loaded = Loaded_Game(Base_Game(), input);
+    } catch (const Record_Error&) {
+        return false;
+    }
+    // The first save settles the forms the reader allows ("1.5" for an Integer); from
+    // then on a save and a load give back the same file.
+    const std::string once = Saved_Game_Text(loaded);
+    const std::string twice = Saved_Game_Text(Loaded_Game(Base_Game(), once));
+    if (once != twice) throw Fuzz_Failure("saved game changed on a second round trip");
+    return true;
+}
+
+template <typename Read, typename Write, typename Field>
+bool Start_Up_File(const std::string& name, const std::string& input, Read read, Write write, Field field) {
+    const std::string path = Data_Dir() + "/" + name;
+    if (!Write_File_Atomic(path, input)) throw Fuzz_Failure("cannot write " + path);
+    Game first;
+    first.Data_Dir = Data_Dir();
+    try {
+        read(first);
+    } catch (const Record_Error&) {
+        return false;
+    }
+    Game second = first, third = first;
+    if (!write(first)) throw Fuzz_Failure("cannot write " + path);
+    read(second);
+    if (!write(second)) throw Fuzz_Failure("cannot write " + path);
+    read(third);
+    if (field(second) != field(third)) throw Fuzz_Failure(name + " changed on a second round trip");
+    return true;
+}
+
+inline bool Winners(const std::string& input) {
+    return Start_Up_File("Winners.txt", input, Read_Winners, Write_Winners, [](const Game& g) {
+        std::vector<std::string> texts;
+        std::vector<double> numbers;
+        for (const auto& level : g.High_Scores)
+            for (const High_Score& e : level) {
+                texts.insert(texts.end(), {e.Player_Name, e.Handicap_Text});
+                numbers.insert(numbers.end(), {e.Final_Worth, e.Opp_Final_Worth, e.Final_Score});
+            }
+        return std::make_pair(texts, numbers);
+    });
+}
+
+inline bool Recent(const std::string& input) {
+    return Start_Up_File("Recent.txt", input, Read_Recent, Write_Recent, [](const Game& g) { return g.Recent; });
+}
+
+}  // namespace fuzz

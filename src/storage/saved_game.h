@@ -1,0 +1,25 @@
+#pragma once
+// Saved games (*.bqg): records written field by field in a fixed order, the player's
+// share counts through the field cipher.
+#include <string>
+
+#include "core/game.h"
+#include "core/screens.h"
+
+// The whole file a save writes. Throws Record_Error when a text cannot be stored.
+std::string Saved_Game_Text(const Game& game);
+
+// The game that loading `content` over `game` gives, everything a load computes from the
+// file included (the reporting-next list, both portfolios, the cash view). `game` itself
+// is never touched; a damaged, truncated or hostile file throws Record_Error.
+Game Loaded_Game(const Game& game, const std::string& content);
+
+// Saves to Game_File_Name, asking for a name first when it is empty.
+void Save_Game(Game& game, Screens& screens);
+// Always asks for a name.
+void Save_As(Game& game, Screens& screens);
+// Asks for a file, unless Status is "RECENT_CLICK" (then Game_File_Name is read), and
+// loads it. A failed load changes nothing; only a complete, valid file replaces the game.
+bool Load_Game(Game& game, Screens& screens);
+// The recent-games entry `index` (0..3) chosen from the File menu.
+void Recent_Click(Game& game, Screens& screens, int index);

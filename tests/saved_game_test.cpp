@@ -1,0 +1,300 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+#include <sstream>
+
+#include "cli/state_json.h"
+#include "core/new_game.h"
+#include "core/random.h"
+#include "core/turn.h"
+#include "opponent/computer_portfolio.h"
+#include "storage/cipher.h"
+#include "storage/file_io.h"
+#include "storage/records.h"
+#include "storage/saved_game.h"
+#include "test_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+const std::string Damaged = "Error: Either the file does not exist or it is damadged.";
+
+std::string Fresh_Dir(const std::string& name) {
+    fs::path dir = fs::temp_directory_path() / ("saved_game_test_" + name + "_" + std::to_string(std::random_device{}()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    return dir.string();
+}
+
+Game Dealt_Game(std::uint32_t seed, int turns) {
+    Game game;
+    Init_Game(game);
+    Random rnd(seed);
+    Recording_Screens screens;
+    New_Game_Menu_Click(game, rnd, screens);
+    for (int t = 0; t < turns; ++t) End_Turn_Menu_Click(game, rnd, screens);
+    return game;
+}
+
+// A game with something unusual in every stored field.
+Game Busy_Game() {
+    Game g = Dealt_Game(11, 25);
+    g.Player_Stock[3] = {150, 42};
+    g.Player_Short[5] = {2500, 77};
+    g.Player_Stock[6] = {-20, 9};
+    g.Player_Option_Count = 2;
+    g.Player_Option[0] = {"Call", 4, 60, 40, 3.37f, 12};
+    g.Player_Option[1] = {"Put", 41, 200, 80, 0.05f, 5000};
+    g.Player_Option[2] = {"Put", 7, 90, 33, 1.25f, 4};  // left behind by a removal
+    g.Computer_Stock[1] = {123456, 51};
+    g.Computer_Short[2] = {700, 33};
+    g.Computer_Option[4] = {3, "Call", 60, 44, 2.53};
+    g.Setup = {2, 3, 1, 1, g.Setup.Short, g.Setup.Suprise, 8, 2, g.Setup.Earnings_Slider, 0, 0};
+    g.Cheats_Enabled = true;
+    g.Market_Trend = -5;
+    g.Change[7] = "CRASH!";
+    g.Cash_On_Hand = "-1234.5";
+    g.Cash_View = "-1,234.5";
+    g.Net_Worth = "1,234,567";
+    g.C_Portfolio.Cash = "4321";
+    g.Earnings[0].EPS[0] = Currency{-12345};
+    g.Index_Weight[9] = 8;
+    g.Index_History[98] = 2000000000;
+    g.Index_History[99] = -5;
+    g.DJIA_Change = "-17(-3%)";
+    g.Player_Capital_Gains = 999;
+    g.Computer_Capital_Gains = -999;
+    // Between turns the computer's net worth is the one its window computed.
+    My_Form_Activate(g);
+    return g;
+}
+
+// What a load over `target` should give back of `saved`: everything but the fields a
+// saved game does not hold.
+Game Expected_After_Load(Game saved, const Game& target) {
+    saved.Player_Capital_Gains = target.Player_Capital_Gains;
+    saved.Computer_Capital_Gains = target.Computer_Capital_Gains;
+    saved.News_Items = target.News_Items;
+    saved.Earnings_News = target.Earnings_News;
+    saved.Game_File_Name = target.Game_File_Name;
+    for (int s = 0; s < Stock_Count; ++s) {
+        // A -1 record clears the shares and leaves the old price behind.
+        for (auto table : {&Game::Player_Stock, &Game::Player_Short, &Game::Computer_Stock, &Game::Computer_Short})
+            if ((saved.*table)[s].Shares == 0) (saved.*table)[s].Avg_Price = (target.*table)[s].Avg_Price;
+        if (saved.Computer_Option[s].Contracts == 0) saved.Computer_Option[s] = target.Computer_Option[s];
+    }
+    return saved;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        EXPECT_EQ(line.back(), '\r');
+        line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+}  // namespace
+
+TEST(SavedGame, BusyGameComesBackWhole) {
+    Game saved = Busy_Game();
+    Game target = Dealt_Game(99, 3);
+    target.Player_Capital_Gains = 5;
+    target.Computer_Capital_Gains = 6;
+    target.Player_Stock[10] = {500, 20};  // held before the load, not in the file
+    const std::string text = Saved_Game_Text(saved);
+
+    Game loaded = Loaded_Game(target, text);
+    Game expected = Expected_After_Load(saved, target);
+    EXPECT_EQ(State_Json(loaded), State_Json(expected));
+    EXPECT_EQ(loaded.Player_Stock[10].Shares, 0);
+    EXPECT_EQ(loaded.Player_Capital_Gains, 5);
+    EXPECT_EQ(loaded.Computer_Capital_Gains, 6);
+    // What the console state leaves out: the settings and the free option entry come back
+    // through the text below; these the load derives.
+    EXPECT_TRUE(loaded.Game_Timer_Enabled && loaded.Set_Cheat_Menus && !loaded.Enable_Cheat_Menu);
+    EXPECT_EQ(loaded.Cash_View, "-1,234.5");
+    EXPECT_EQ(loaded.DJIA_Change_Colour, Colour::Red);
+    EXPECT_FALSE(loaded.Stock_Portfolio.empty());
+    // Writer and reader agree to the last character.
+    EXPECT_EQ(Saved_Game_Text(loaded), text);
+}
+
+TEST(SavedGame, FileLayoutOfASmallGame) {
+    Game g;
+    Init_Game(g);
+    for (int s = 0; s < Stock_Count; ++s) {
+        g.Price[s] = "40";
+        g.Index_Weight[s] = 1;
+    }
+    g.Player_Stock[0] = {150, 30};
+    g.Player_Short[1] = {-20, 12};
+    g.Net_Worth = "5,000";
+    g.Setup = {2, 3, 1, 1, 0, 0, 7, 3, 5, 0, 1};
+    std::vector<std::string> lines = Lines(Saved_Game_Text(g));
+    const std::size_t blocks = 42 * 105;
+    ASSERT_EQ(lines.size(), blocks + 3 + 100 + 1 + 1 + 1 + 42 * 3);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "-1"), 42 * 5 - 2);
+    EXPECT_EQ(lines[2], "\"40\",\"0(0%)\",0,1");
+    EXPECT_EQ(lines[3], "1,\"" + Encode_Field(" 150") + "\",30");
+    EXPECT_EQ(lines[105 + 3], "-1");
+    EXPECT_EQ(lines[105 + 4], "1,\"" + Encode_Field("-20") + "\",12");
+    EXPECT_EQ(lines[blocks], "7,3,1,2,1,3,0,1");
+    EXPECT_EQ(lines[blocks + 1], "\"1\",\"5000\",\"5,000\",\"5,000\",0");
+    EXPECT_EQ(lines[blocks + 2], "#FALSE#,\"0\",\"(0%)\"");
+    EXPECT_EQ(lines[blocks + 3 + 100], "0");
+    EXPECT_EQ(lines[blocks + 4 + 100], "0,0,0,0,0,\"\"");  // the free entry, even with no options
+    EXPECT_EQ(lines[blocks + 5 + 100], "\"5000\"");
+    Game loaded = Loaded_Game(g, Saved_Game_Text(g));
+    EXPECT_EQ(loaded.Net_Worth, "5,000");
+    EXPECT_EQ(loaded.Player_Stock[0].Shares, 150);
+    EXPECT_EQ(loaded.Player_Short[1].Shares, -20);
+}
+
+TEST(SavedGame, EveryKindOfDamageLeavesTheGameAsItWas) {
+    const std::string dir = Fresh_Dir("damage");
+    Game saved = Busy_Game();
+    const std::string good = Saved_Game_Text(saved);
+    std::vector<std::string> lines = Lines(good);
+    const std::size_t blocks = 42 * 105, options = blocks + 3 + 100;
+    auto with = [&](std::size_t line, const std::string& record) {
+        std::vector<std::string> copy = lines;
+        copy[line] = record;
+        std::string text;
+        for (const auto& l : copy) text += l + "\r\n";
+        return text;
+    };
+    const std::vector<std::pair<std::string, std::string>> damaged = {
+        {"number for a text", with(2, lines[2].substr(lines[2].find(',') + 1) + ",1")},
+        {"text for a number", with(1, "\"7\"")},
+        {"Integer beyond 16 bits", with(1, "32768")},
+        {"Byte beyond 255", with(5, "256")},
+        {"option count 192", with(options, "192")},
+        {"option on stock 42", with(options + 1, "40,3.37,12,60,42,\"Call\"")},
+        {"option kind", with(options + 1, "40,3.37,12,60,4,\"call\"")},
+        {"option quantity 0", with(options + 1, "40,3.37,0,60,4,\"Call\"")},
+        {"holding marker", with(3, "0")},
+        {"share code", with(105 * 3 + 3, "1,\"ZZ\",42")},
+        {"price not a number", with(2, "\"abc\",\"0(0%)\",0,1")},
+        {"truncated", good.substr(0, good.size() / 2)},
+        {"empty", ""},
+        {"after the end", good + "1\r\n"},
+    };
+    Game game = Dealt_Game(3, 5);
+    game.Recent = {"a.bqg", "", "", ""};
+    game.Game_File_Name = "before.bqg";
+    game.Caption = "before.bqg  -  Bullquest";
+    const std::string before = State_Json(game);
+    for (const auto& [kind, text] : damaged) {
+        std::string path = dir + "/damaged.bqg";
+        ASSERT_TRUE(Write_File_Atomic(path, text));
+        EXPECT_THROW(Loaded_Game(game, text), Record_Error) << kind;
+        Recording_Screens screens;
+        screens.file_answer = path;
+        EXPECT_FALSE(Load_Game(game, screens)) << kind;
+        EXPECT_EQ(screens.log, (std::vector<std::string>{"open-dialog", "beep", "message " + Damaged})) << kind;
+        EXPECT_EQ(State_Json(game), before) << kind;
+        EXPECT_EQ(game.Caption + game.Recent[0] + game.Recent[1], "before.bqg  -  Bullquesta.bqg") << kind;
+    }
+    Recording_Screens screens;
+    screens.file_answer = dir + "/missing.bqg";
+    EXPECT_FALSE(Load_Game(game, screens));
+    EXPECT_TRUE(screens.Logged("message Error: Either"));
+    EXPECT_EQ(State_Json(game), before);
+
+    // What a real game can hold is accepted: any free option entry, negative net worth.
+    EXPECT_NO_THROW(Loaded_Game(game, with(options + 3, "-9,-1,-7,0,99,\"junk\"")));
+    EXPECT_NO_THROW(Loaded_Game(game, with(blocks + 1, "\"12\",\"-50\",\"-1,000\",\"-7\",3")));
+    fs::remove_all(dir);
+}
+
+TEST(SavedGame, SaveAsksOnlyWithoutANameAndNeverDamagesAFile) {
+    const std::string dir = Fresh_Dir("save");
+    Game game = Dealt_Game(5, 2);
+    Recording_Screens screens;
+    screens.file_answer = dir + "/one.bqg";
+    Save_Game(game, screens);
+    EXPECT_EQ(screens.log, std::vector<std::string>{"save-dialog"});
+    EXPECT_EQ(game.Game_File_Name + "|" + game.Caption + "|" + game.Recent[0],
+              dir + "/one.bqg|" + dir + "/one.bqg  -  Bullquest|" + dir + "/one.bqg");
+    EXPECT_EQ(*Read_File(dir + "/one.bqg"), Saved_Game_Text(game));
+
+    screens.log.clear();
+    Save_Game(game, screens);
+    EXPECT_TRUE(screens.log.empty());
+    screens.file_answer = dir + "/two.bqg";
+    Save_As(game, screens);
+    EXPECT_EQ(screens.log, std::vector<std::string>{"save-dialog"});
+    EXPECT_EQ(game.Game_File_Name, dir + "/two.bqg");
+
+    screens.log.clear();
+    screens.file_answer.reset();  // cancelled: still tied to two.bqg
+    Save_As(game, screens);
+    EXPECT_EQ(game.Game_File_Name, dir + "/two.bqg");
+    EXPECT_EQ(screens.log, std::vector<std::string>{"save-dialog"});
+
+    // The temporary file cannot be made: the old file stays whole.
+    const std::string old = *Read_File(dir + "/two.bqg");
+    fs::create_directories(dir + "/two.bqg.tmp");
+    game.Turn_Number = "77";
+    screens.log.clear();
+    Save_Game(game, screens);
+    EXPECT_EQ(screens.log, (std::vector<std::string>{"beep", "message Error: Cannot write to file."}));
+    EXPECT_EQ(*Read_File(dir + "/two.bqg"), old);
+    fs::remove_all(dir);
+}
+
+TEST(SavedGame, RecentListThroughSavesLoadsAndClicks) {
+    const std::string dir = Fresh_Dir("recent");
+    Game game = Dealt_Game(8, 1);
+    Recording_Screens screens;
+    for (const char* name : {"a", "b", "c", "d", "e"}) {
+        screens.file_answer = dir + "/" + name + ".bqg";
+        Save_As(game, screens);
+    }
+    EXPECT_EQ(game.Recent, (std::array<std::string, 4>{dir + "/e.bqg", dir + "/d.bqg", dir + "/c.bqg", dir + "/b.bqg"}));
+
+    Game other = Dealt_Game(9, 4);
+    other.Recent = game.Recent;
+    screens.file_answer = dir + "/c.bqg";
+    ASSERT_TRUE(Load_Game(other, screens));  // already listed: stays where it is
+    EXPECT_EQ(other.Recent, game.Recent);
+    EXPECT_EQ(other.Caption, dir + "/c.bqg  -  Bullquest");
+
+    fs::remove(dir + "/d.bqg");
+    screens.log.clear();
+    const std::string before = State_Json(other);
+    Recent_Click(other, screens, 1);
+    EXPECT_EQ(screens.log, (std::vector<std::string>{"beep", "message " + Damaged}));
+    EXPECT_EQ(other.Recent[1], dir + "/d.bqg");
+    EXPECT_EQ(State_Json(other), before);
+
+    Game fresh;
+    Init_Game(fresh);
+    fresh.Recent = game.Recent;
+    screens.log.clear();
+    Recent_Click(fresh, screens, 3);  // no dialog: the entry names the file
+    EXPECT_EQ(screens.log, (std::vector<std::string>{"timer off"}));
+    EXPECT_EQ(fresh.Game_File_Name + fresh.Status, dir + "/b.bqg");
+    EXPECT_EQ(fresh.Price, game.Price);
+    fs::remove_all(dir);
+}
+
+TEST(SavedGame, NumbersKeepEveryDigitTheyCarry) {
+    Record_Writer w;
+    w.Money(Currency{9223372036854775807LL}).Money(Currency{-12345}).Single_Number(1.0000001f);
+    EXPECT_EQ(w.Output(), "922337203685477.5807,-1.2345,1.0000001");
+    Record_Reader r(w.Output() + ",1.23455,1.23445,922337203685477.5808");
+    EXPECT_EQ(r.Money().units, 9223372036854775807LL);
+    EXPECT_EQ(r.Money().units, -12345);
+    EXPECT_EQ(r.Single_Number(), 1.0000001f);
+    EXPECT_EQ(r.Money().units, 12346);  // halves to the even ten-thousandth
+    EXPECT_EQ(r.Money().units, 12344);
+    EXPECT_THROW(r.Money(), Record_Error);
+    for (const char* bad : {"0x10", "inf", "nan", "1e400", "1.2.3", "1e"})
+        EXPECT_THROW(Record_Reader(bad).Number(), Record_Error) << bad;
+    EXPECT_THROW(Record_Reader("1e39").Single_Number(), Record_Error);
+}
