@@ -93,3 +93,18 @@ TEST(Console, SaveLoadAndTheRecentList) {
     EXPECT_EQ(last_line(before), last_line(third));
     std::filesystem::remove_all(dir);
 }
+
+TEST(Console, OptionTradesWithinTheSpinLimits) {
+    std::string out = Play("new\noption buy call AAPL 200 30 2\noption sell call AAPL 200 30 1\nstate\n"
+                           "option sell call AAPL 200 30 1\noption sell call AAPL 200 30 1\n"
+                           "option buy call AAPL 205 30 1\noption buy put AAPL 200 40 1\n"
+                           "option buy call AAPL 0 30 1\noption hold call AAPL 200 30 1\n"
+                           "option buy call AAPL 200 30 -1\n",
+                           3, "options");
+    EXPECT_EQ(out.rfind("help 1\nok\nok\n{", 0), 0u) << out;
+    EXPECT_NE(out.find("\"Option_Type\":\"Call\",\"Stock\":"), std::string::npos);
+    EXPECT_NE(out.find("\"Strike\":200,\"Expires\":30"), std::string::npos);
+    std::string tail = out.substr(out.find("}\n") + 2);
+    EXPECT_EQ(tail, "ok\nrefused\nrefused\nrefused\nrefused\nerror: expected buy or sell\n"
+                    "error: the quantity box takes digits, \".\" and blanks only\n");
+}

@@ -109,3 +109,60 @@ TEST(Game_End, GoalScoreAndTheWinnersCircle) {
     EXPECT_EQ(g.High_Scores[3][0].Handicap_Text, "0");
     std::filesystem::remove_all(g.Data_Dir);
 }
+
+TEST(Computer_Turn, ClosesFadingOptionsAndBuysOnMomentum) {
+    Game g = Quiet_Market(40);
+    g.Setup.Options = 1;
+    g.Computer_Option[5] = {10, "Call", 40, 60, 1.0};  // flat stock: closed at 6.16
+    g.Price_History[2][96] = 30;  // C3 = 25
+    g.Price_History[2][90] = 10;  // C9 = 75: a call candidate
+    Computer_Turn(g);
+    EXPECT_EQ(g.Computer_Option[5].Contracts, 0);
+    EXPECT_DOUBLE_EQ(g.Computer_Capital_Gains, 5160);
+    const Computer_Option_Position& o = g.Computer_Option[2];
+    EXPECT_EQ(o.Option_Type, "Call");
+    EXPECT_EQ(o.Strike, 40);
+    EXPECT_EQ(o.Expires, 80);
+    EXPECT_DOUBLE_EQ(o.Premium, 10.5);  // (2 + 5) x 1.5
+    EXPECT_EQ(o.Contracts, 7);          // 16,160 / 2 / 1,050, the closing's proceeds included
+    EXPECT_EQ(g.C_Portfolio.Cash, "8810");
+    EXPECT_EQ(g.Computer_Stock[2].Shares, 0);  // below 9 digits of worth: options only
+
+    Game fall = Quiet_Market(40);
+    fall.Setup.Options = 1;
+    fall.Price_History[7][96] = 60;  // C3 = -50
+    Computer_Turn(fall);
+    EXPECT_EQ(fall.Computer_Option[7].Option_Type, "Put");
+    EXPECT_EQ(fall.Computer_Option[7].Strike, 40);
+}
+
+TEST(Computer_Turn, TradesAheadOfEarnings) {
+    auto reporting = [](int options) {
+        Game g = Quiet_Market(40);
+        g.Setup.Options = options;
+        g.Setup.Earnings_Slider = 5;
+        g.Earnings[4] = {{3, 2, 1, 0}, 51};  // rising, reports next turn
+        g.Earnings[6] = {{1, 2, 3, 0}, 51};  // falling
+        g.Earnings[8] = {{3, 2, 1, 0}, 52};  // not yet
+        return g;
+    };
+    Game g = reporting(1);
+    Computer_Turn(g);
+    EXPECT_EQ(g.Computer_Option[4].Option_Type, "Call");
+    EXPECT_EQ(g.Computer_Option[4].Contracts, 7);  // 10,000 / 2 / 700
+    EXPECT_EQ(g.Computer_Option[6].Option_Type, "Put");
+    EXPECT_EQ(g.Computer_Option[6].Contracts, 3);  // 5,100 / 2 / 700
+    EXPECT_EQ(g.Computer_Option[8].Contracts, 0);
+    EXPECT_EQ(g.C_Portfolio.Cash, "3000");
+
+    Game stocks = reporting(0);
+    Computer_Turn(stocks);
+    EXPECT_EQ(stocks.Computer_Stock[4].Shares, 125);
+    EXPECT_EQ(stocks.Computer_Option[6].Contracts, 0);
+    EXPECT_EQ(stocks.Computer_Stock[6].Shares, 0);
+
+    Game quiet = reporting(1);
+    quiet.Setup.Earnings_Slider = 3;
+    Computer_Turn(quiet);
+    EXPECT_EQ(quiet.C_Portfolio.Cash, "10000");
+}

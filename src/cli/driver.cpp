@@ -11,10 +11,12 @@
 #include "core/cheats.h"
 #include "core/game.h"
 #include "core/new_game.h"
+#include "core/numbers.h"
 #include "core/random.h"
 #include "core/startup.h"
 #include "core/turn.h"
 #include "storage/saved_game.h"
+#include "trading/option_trades.h"
 #include "trading/short_trades.h"
 #include "trading/stock_trades.h"
 
@@ -129,6 +131,40 @@ struct Console {
         Answer(result == Trade_Result::Done);
     }
 
+    // `option buy|sell call|put SYM STRIKE EXPIRES Q`: the strike and expiry as the spin
+    // controls can set them, Q typed in the quantity box.
+    void Option_Trade(const std::string& rest) {
+        std::istringstream args(rest);
+        std::string side, kind, symbol, strike, expires;
+        args >> side >> kind >> symbol >> strike >> expires;
+        std::string quantity;
+        std::getline(args >> std::ws, quantity);
+        if (side != "buy" && side != "sell") return Error("expected buy or sell");
+        if (kind != "call" && kind != "put") return Error("expected call or put");
+        int stock = -1;
+        for (int s = 0; s < Stock_Count; ++s)
+            if (game.Symbol[s] == symbol) stock = s;
+        if (stock < 0) return Error("unknown symbol: " + symbol);
+        auto whole = [](const std::string& t) {
+            return !t.empty() && t.size() < 6 && t.find_first_not_of("0123456789") == std::string::npos;
+        };
+        if (!whole(strike) || !whole(expires)) return Error("expected a whole strike and expiry");
+        if (quantity.find_first_not_of("0123456789. ") != std::string::npos)
+            return Error("the quantity box takes digits, \".\" and blanks only");
+        if (!game.Has_Game) return Error("no game");
+        Option_Form form;
+        form.Stock = stock;
+        form.Calls = kind == "call";
+        form.Buy = side == "buy";
+        Option_Symbol_Click(game, form);
+        if (!Strike_Allowed(std::stoi(strike)) || !Expiry_Allowed(form, std::stoi(expires))) return Answer(false);
+        form.Strike = Number_Text(std::stoi(strike));
+        form.Exp = Number_Text(std::stoi(expires));
+        form.Number = quantity;
+        Update_Option_Quote(game, form);
+        Answer(Transact_Option(game, form, screens) == Trade_Result::Done);
+    }
+
     // `save FILE` / `load FILE`: FILE, the rest of the line, is what the file dialog returns.
     void File_Command(const std::string& verb, const std::string& file) {
         if (file.empty()) return Error("expected a file name");
@@ -157,6 +193,7 @@ struct Console {
         else if (verb == "cheat") Cheat(rest);
         else if (verb == "name") game.Name_Text = rest;  // the end-of-game name box, as typed
         else if (verb == "buy" || verb == "sell" || verb == "short" || verb == "cover") Stock_Trade(verb, rest);
+        else if (verb == "option") Option_Trade(rest);
         else if (verb == "save" || verb == "load") File_Command(verb, rest);
         else if (verb == "state") {
             if (!rest.empty()) Error("state takes no arguments");

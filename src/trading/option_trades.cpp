@@ -1,0 +1,147 @@
+#include "trading/option_trades.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/numbers.h"
+#include "trading/options.h"
+#include "trading/player_cash.h"
+#include "trading/portfolio.h"
+
+namespace {
+const char* Skip_Update = "SKIP_OPTION_UPDATE";
+
+std::string Kind(const Option_Form& form) { return form.Calls ? "Call" : "Put"; }
+int Strike_Of(const Option_Form& form) { return static_cast<int>(Leading_Number(form.Strike)); }
+int Exp_Of(const Option_Form& form) { return static_cast<int>(Leading_Number(form.Exp)); }
+
+int Find(const Game& game, const std::string& kind, int stock, int strike, int expires) {
+    for (int k = 0; k < game.Player_Option_Count; ++k) {
+        const Option_Position& o = game.Player_Option[k];
+        if (o.Option_Type == kind && o.Stock == stock && o.Strike == strike && o.Expires == expires) return k;
+    }
+    return -1;
+}
+
+void Set_Expiry_Limits(const Game& game, Option_Form& form) {
+    form.Exp_Min = First_Expiry(game);
+    form.Exp_Max = form.Exp_Min + 20;
+}
+
+std::string Price_Caption(const Game& game, int stock) {
+    return "Current Price Of " + game.Symbol[stock] + ": " + game.Price[stock];
+}
+}  // namespace
+
+int First_Expiry(const Game& game) {
+    int turn = static_cast<int>(Try_Locale_Number(game.Turn_Number).value_or(0));
+    return (turn / 10 + 1) * 10;
+}
+
+bool Strike_Allowed(int strike) {
+    return strike >= Lowest_Strike && strike <= Highest_Strike && strike % Strike_Step == 0;
+}
+
+bool Expiry_Allowed(const Option_Form& form, int expires) {
+    return expires >= form.Exp_Min && expires <= form.Exp_Max && (expires - form.Exp_Min) % 10 == 0;
+}
+
+Option_View Option_Symbol_Click(Game& game, Option_Form& form) {
+    if (game.Status != Skip_Update) {
+        double price = Try_Locale_Number(game.Price[form.Stock]).value_or(0);
+        double strike = form.Calls ? std::floor(price / 10) * 10 : std::ceil(price / 10) * 10;
+        strike = std::clamp(strike, double(Lowest_Strike), double(Highest_Strike));
+        form.Strike = Number_Text(strike);
+        Set_Expiry_Limits(game, form);
+        form.Exp = Number_Text(form.Exp_Max);
+        Refresh_Portfolio(game);
+    }
+    return Update_Option_Quote(game, form);
+}
+
+Option_View Update_Option_Quote(Game& game, const Option_Form& form) {
+    const int stock = form.Stock;
+    double premium = Option_Premium(game, Kind(form), stock, Strike_Of(form), Exp_Of(form));
+    if (form.Buy) {
+        double held = 0;
+        for (int k = 0; k < game.Player_Option_Count; ++k)
+            if (game.Player_Option[k].Stock == stock) held += game.Player_Option[k].Quantity;
+        game.Max_Number = Option_Contract_Limit - held;
+        double affordable = Int(Player_Cash(game) / (premium * 100));
+        if (affordable < game.Max_Number) game.Max_Number = affordable;
+        if (game.Max_Number < 0) game.Max_Number = 0;
+    } else {
+        int k = Find(game, Kind(form), stock, Strike_Of(form), Exp_Of(form));
+        double q = k >= 0 ? game.Player_Option[k].Quantity : 0;
+        game.Max_Number = q > 0 ? q : 0;
+    }
+    return {Price_Caption(game, stock), Number_Text(premium), Add_Commas(Number_Text(game.Max_Number)),
+            form.Buy ? "Most You Can Buy:" : "Most You Can Sell:"};
+}
+
+bool Spin_Strike(Option_Form& form, int direction) {
+    int next = Strike_Of(form) + direction * Strike_Step;
+    if (!Strike_Allowed(next)) return false;
+    form.Strike = Number_Text(next);
+    return true;
+}
+
+bool Spin_Exp(Option_Form& form, int direction) {
+    int next = Exp_Of(form) + direction * 10;
+    if (!Expiry_Allowed(form, next)) return false;
+    form.Exp = Number_Text(next);
+    return true;
+}
+
+Trade_Result Transact_Option(Game& game, const Option_Form& form, Screens& screens) {
+    const double n = Leading_Number(form.Number);
+    const std::string kind = Kind(form);
+    const int strike = Strike_Of(form), expires = Exp_Of(form);
+    const double premium = Option_Premium(game, kind, form.Stock, strike, expires);
+    int k = Find(game, kind, form.Stock, strike, expires);
+    if (form.Buy) {
+        if (!(n > 0 && n <= game.Max_Number)) return Trade_Result::Refused;
+        if (game.Player_Option_Count > Option_Position_Limit) {
+            screens.Message_Box("Too many options positions");
+            return Trade_Result::Refused;
+        }
+        Set_Player_Cash(game, Round_Even(Player_Cash(game) - premium * n * 100));
+        if (k >= 0) {
+            Option_Position& o = game.Player_Option[k];
+            // A small top-up does not move the price paid for a larger position.
+            if (o.Quantity > n)
+                o.Purchase_Price = static_cast<Single>((premium * n + o.Purchase_Price * o.Quantity) / (n + o.Quantity));
+            o.Quantity += n;
+        } else {
+            game.Player_Option[game.Player_Option_Count++] =
+                Option_Position{kind, static_cast<Integer>(form.Stock), static_cast<Integer>(strike),
+                                static_cast<Integer>(expires), static_cast<Single>(premium), n};
+        }
+    } else {
+        if (n == 0 || n > game.Max_Number || k < 0) return Trade_Result::Refused;
+        Set_Player_Cash(game, Round_Even(Player_Cash(game) + n * 100 * premium));
+        Option_Position& o = game.Player_Option[k];
+        game.Player_Capital_Gains += premium * n * 100 - o.Purchase_Price * n * 100;
+        o.Quantity -= n;
+        if (o.Quantity <= 0) Remove_Option(game, k);
+    }
+    Refresh_Portfolio(game);
+    Update_Option_Quote(game, form);
+    return Trade_Result::Done;
+}
+
+bool Prefill_From_Grid(Game& game, Option_Form& form, int row) {
+    if (row < 0 || row >= static_cast<int>(game.Options_Portfolio.size())) return false;
+    const Grid_Row& r = game.Options_Portfolio[row];
+    auto it = std::find(game.Symbol.begin(), game.Symbol.end(), r[0]);
+    if (it == game.Symbol.end()) return false;
+    game.Status = Skip_Update;
+    form.Stock = static_cast<int>(it - game.Symbol.begin());
+    form.Calls = r[1] == "Call";
+    Set_Expiry_Limits(game, form);
+    form.Exp = r[6];
+    form.Strike = r[2];
+    form.Buy = false;
+    form.Number = Number_Text(Int(Try_Locale_Number(r[3]).value_or(0)));
+    return true;
+}

@@ -1,0 +1,51 @@
+#pragma once
+// The Options window's rules over Game. The window holds an Option_Form (what its controls
+// show); these functions change the form and the game and return the captions to show.
+// Strike and expiry move only through their spin limits; a purchase or sale that is refused
+// returns Trade_Result::Refused and the caller beeps.
+#include <string>
+
+#include "core/game.h"
+#include "core/screens.h"
+#include "trading/trade_result.h"
+
+inline constexpr int Lowest_Strike = 10;
+inline constexpr int Highest_Strike = 200;
+inline constexpr int Strike_Step = 10;
+inline constexpr double Option_Contract_Limit = 5000;  // per stock, calls and puts together
+inline constexpr int Option_Position_Limit = 190;      // purchases refused above this count
+
+struct Option_Form {
+    int Stock = 0;
+    bool Calls = true;
+    bool Buy = true;
+    std::string Strike = "10";
+    std::string Exp = "0";
+    int Exp_Min = 0, Exp_Max = 0;  // the three expiry turns offered
+    std::string Number = "0";
+};
+
+struct Option_View {
+    std::string Stock_Price;
+    std::string Premium;
+    std::string Max;
+    std::string Label6;
+};
+
+// First expiry turn offered: the next multiple of 10 after the turn.
+int First_Expiry(const Game& game);
+bool Strike_Allowed(int strike);
+bool Expiry_Allowed(const Option_Form& form, int expires);
+// The stock selection: resets strike and expiry unless Status is "SKIP_OPTION_UPDATE".
+Option_View Option_Symbol_Click(Game& game, Option_Form& form);
+// Premium and maximum (sets game.Max_Number); the captions of the current form.
+Option_View Update_Option_Quote(Game& game, const Option_Form& form);
+// One spin click: +1 or -1 step within the limits; false when already at the limit.
+bool Spin_Strike(Option_Form& form, int direction);
+bool Spin_Exp(Option_Form& form, int direction);
+// Buy or sell Number contracts of the form's key. "Too many options positions" goes to
+// screens; the form's Number keeps its text.
+Trade_Result Transact_Option(Game& game, const Option_Form& form, Screens& screens);
+// The option grid's data row (0 = first position): the form set up for closing it.
+// Sets Status "SKIP_OPTION_UPDATE"; false for a row that does not exist.
+bool Prefill_From_Grid(Game& game, Option_Form& form, int row);

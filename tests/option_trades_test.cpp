@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include "test_support.h"
+#include "trading/option_trades.h"
+#include "trading/portfolio.h"
+
+namespace {
+Game Market(int price, const std::string& turn, const std::string& cash = "5000") {
+    Game g;
+    Init_Game(g);
+    g.Turn_Number = turn;
+    g.Cash_On_Hand = cash;
+    for (int s = 0; s < Stock_Count; ++s) {
+        g.Price[s] = std::to_string(price);
+        g.Price_History[s].fill(static_cast<Byte>(price));
+    }
+    return g;
+}
+
+void Hold(Game& g, const std::string& type, int stock, int strike, int expires, float paid, double qty) {
+    g.Player_Option[g.Player_Option_Count++] = Option_Position{type, static_cast<Integer>(stock),
+        static_cast<Integer>(strike), static_cast<Integer>(expires), paid, qty};
+}
+
+Option_Form Chosen(Game& g, int stock, bool calls, bool buy) {
+    Option_Form f;
+    f.Stock = stock;
+    f.Calls = calls;
+    f.Buy = buy;
+    Option_Symbol_Click(g, f);
+    return f;
+}
+}  // namespace
+
+TEST(Option_Form, StrikeAndExpiryOffered) {
+    Game g = Market(53, "10");
+    Option_Form call = Chosen(g, 0, true, true);
+    EXPECT_EQ(call.Strike, "50");
+    EXPECT_EQ(call.Exp, "40");
+    EXPECT_EQ(call.Exp_Min, 20);
+    EXPECT_EQ(call.Exp_Max, 40);
+    EXPECT_EQ(Chosen(g, 0, false, true).Strike, "60");
+
+    EXPECT_FALSE(Spin_Exp(call, +1));
+    EXPECT_TRUE(Spin_Exp(call, -1));
+    EXPECT_EQ(call.Exp, "30");
+    call.Strike = "200";
+    EXPECT_FALSE(Spin_Strike(call, +1));
+    call.Strike = "10";
+    EXPECT_FALSE(Spin_Strike(call, -1));
+
+    g.Turn_Number = "15";
+    EXPECT_EQ(Chosen(g, 0, true, true).Exp_Min, 20);
+}
+
+TEST(Option_Trades, BuyCapsMergesAndRefuses) {
+    Recording_Screens screens;
+    Game g = Market(50, "10");
+    Option_Form f = Chosen(g, 0, true, true);  // premium 7.00 at the money, 30 turns to go
+    Option_View v = Update_Option_Quote(g, f);
+    EXPECT_EQ(v.Premium, "7");
+    EXPECT_EQ(v.Max, "7");  // 5,000 / 700
+    f.Number = "5";
+    ASSERT_EQ(Transact_Option(g, f, screens), Trade_Result::Done);
+    EXPECT_EQ(g.Cash_On_Hand, "1500");
+    ASSERT_EQ(g.Player_Option_Count, 1);
+    EXPECT_FLOAT_EQ(g.Player_Option[0].Purchase_Price, 7.0f);
+    EXPECT_EQ(g.Max_Number, 2);
+    f.Number = "3";
+    EXPECT_EQ(Transact_Option(g, f, screens), Trade_Result::Refused);
+    EXPECT_EQ(g.Cash_On_Hand, "1500");
+    ASSERT_EQ(g.Options_Portfolio.size(), 1u);
+
+    // A larger position averages in a smaller purchase; a smaller one keeps its price.
+    Game m = Market(50, "10", "1000000");
+    Hold(m, "Call", 0, 50, 40, 1.0f, 10);
+    Option_Form add = Chosen(m, 0, true, true);
+    add.Number = "5";
+    ASSERT_EQ(Transact_Option(m, add, screens), Trade_Result::Done);
+    EXPECT_FLOAT_EQ(m.Player_Option[0].Purchase_Price, 3.0f);  // (7*5 + 1*10) / 15
+    add.Number = "20";
+    ASSERT_EQ(Transact_Option(m, add, screens), Trade_Result::Done);
+    EXPECT_FLOAT_EQ(m.Player_Option[0].Purchase_Price, 3.0f);
+    EXPECT_EQ(m.Player_Option[0].Quantity, 35);
+    EXPECT_EQ(m.Player_Option_Count, 1);
+}
+
+TEST(Option_Trades, ContractAndPositionLimits) {
+    Recording_Screens screens;
+    Game g = Market(50, "10", "100000000");
+    Hold(g, "Call", 3, 40, 30, 1.0f, 3000);
+    Hold(g, "Put", 3, 70, 20, 1.0f, 2000);
+    for (bool calls : {true, false}) {
+        Option_Form f = Chosen(g, 3, calls, true);
+        EXPECT_EQ(Update_Option_Quote(g, f).Max, "0");
+    }
+    EXPECT_EQ(Update_Option_Quote(g, Chosen(g, 4, true, true)).Max, "5,000");
+
+    while (g.Player_Option_Count < 191) Hold(g, "Call", 5, 10 * (g.Player_Option_Count % 20 + 1), 40, 1.0f, 1);
+    Option_Form f = Chosen(g, 5, true, true);
+    f.Strike = "10";
+    Update_Option_Quote(g, f);
+    f.Number = "1";
+    EXPECT_EQ(Transact_Option(g, f, screens), Trade_Result::Refused);  // even into a position held
+    EXPECT_TRUE(screens.Logged("message Too many options positions"));
+    EXPECT_EQ(g.Player_Option_Count, 191);
+    EXPECT_EQ(g.Cash_On_Hand, "100000000");
+}
+
+TEST(Option_Trades, SellPartAndWholeAndPrefill) {
+    Recording_Screens screens;
+    Game g = Market(50, "10", "0");
+    Hold(g, "Call", 0, 50, 40, 1.0f, 10);
+    Hold(g, "Put", 2, 60, 30, 2.0f, 1234.5);
+    Option_Form f = Chosen(g, 0, true, false);
+    Update_Option_Quote(g, f);
+    EXPECT_EQ(g.Max_Number, 10);
+    f.Number = "11";
+    EXPECT_EQ(Transact_Option(g, f, screens), Trade_Result::Refused);
+    f.Number = "4";
+    ASSERT_EQ(Transact_Option(g, f, screens), Trade_Result::Done);
+    EXPECT_EQ(g.Cash_On_Hand, "2800");
+    EXPECT_DOUBLE_EQ(g.Player_Capital_Gains, 2400);  // (7 - 1) x 4 x 100
+    EXPECT_FLOAT_EQ(g.Player_Option[0].Purchase_Price, 1.0f);
+    f.Number = "6";
+    ASSERT_EQ(Transact_Option(g, f, screens), Trade_Result::Done);
+    ASSERT_EQ(g.Player_Option_Count, 1);
+    EXPECT_EQ(g.Player_Option[0].Option_Type, "Put");
+    ASSERT_EQ(g.Options_Portfolio.size(), 1u);
+    EXPECT_EQ(Update_Option_Quote(g, f).Max, "0");  // nothing left on that key
+    EXPECT_EQ(Transact_Option(g, f, screens), Trade_Result::Refused);
+
+    Option_Form p;
+    EXPECT_FALSE(Prefill_From_Grid(g, p, 1));
+    ASSERT_TRUE(Prefill_From_Grid(g, p, 0));
+    EXPECT_EQ(g.Status, "SKIP_OPTION_UPDATE");
+    EXPECT_EQ(p.Stock, 2);
+    EXPECT_FALSE(p.Calls);
+    EXPECT_FALSE(p.Buy);
+    EXPECT_EQ(p.Strike, "60");
+    EXPECT_EQ(p.Exp, "30");
+    EXPECT_EQ(p.Number, "1234");
+    Option_Symbol_Click(g, p);
+    EXPECT_EQ(p.Strike, "60");
+    EXPECT_EQ(g.Max_Number, 1234.5);
+}
