@@ -1,1 +1,106 @@
 // The desktop game's Screens: the engine's requests shown in Qt windows.
+#include "ui/qt_screens.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include "game/end_game_window.h"
+#include "game/new_game_setup_window.h"
+#include "game/winners_window.h"
+#include "ui/alert_window.h"
+#include "ui/confirmation_window.h"
+#include "ui/tax_window.h"
+
+static const QString File_Filter = "Bullquest Files (*.bqg)";
+
+Qt_Screens::Qt_Screens(Game& game, QWidget* owner) : QObject(owner), game(game), owner(owner) {}
+
+void Qt_Screens::Show_Alert(const std::string& caption, const std::string& text,
+                            const std::vector<std::string>& lines) {
+    emit Before_Modal();
+    if (!alert) alert = new Alert_Window(game, owner);
+    alert->Run(caption, text, lines);
+}
+
+void Qt_Screens::Show_Tax(const std::string& you, const std::string& computer) {
+    emit Before_Modal();
+    if (!tax) tax = new Tax_Window(game, owner);
+    tax->Run(you, computer);
+}
+
+bool Qt_Screens::Ask_Confirmation(const std::string& caption) {
+    emit Before_Modal();
+    if (!confirmation) confirmation = new Confirmation_Window(game, owner);
+    return confirmation->Run(caption);
+}
+
+void Qt_Screens::Run_New_Game_Setup(Game&) {
+    emit Before_Modal();
+    if (!setup) setup = new New_Game_Setup_Window(game, owner);
+    setup->Run();
+}
+
+void Qt_Screens::Setup_Progress(int value) {
+    if (!setup) setup = new New_Game_Setup_Window(game, owner);
+    setup->Set_Progress(value);
+}
+
+void Qt_Screens::Message_Box(const std::string& text) {
+    emit Before_Modal();
+    QMessageBox box(QMessageBox::NoIcon, "Bullquest", QString::fromStdString(text), QMessageBox::Ok, owner);
+    box.exec();
+}
+
+void Qt_Screens::Beep() { QApplication::beep(); }
+
+std::optional<std::string> Qt_Screens::Input_Box(const std::string& title, const std::string& prompt) {
+    emit Before_Modal();
+    QInputDialog box(owner);
+    box.setWindowTitle(QString::fromStdString(title));
+    box.setLabelText(QString::fromStdString(prompt));
+    box.setInputMode(QInputDialog::TextInput);
+    if (box.exec() != QDialog::Accepted) return std::nullopt;
+    return box.textValue().toStdString();
+}
+
+End_Choice Qt_Screens::Run_End_Of_Game(Game&, const std::string& ticker, const std::string& score,
+                                       const std::string& you_made_it, const std::string& name_prompt,
+                                       bool name_enabled) {
+    emit Before_Modal();
+    if (!end_game) end_game = new End_Game_Window(game, owner);
+    return end_game->Run(ticker, score, you_made_it, name_prompt, name_enabled);
+}
+
+void Qt_Screens::Show_Winners(Game&) {
+    emit Before_Modal();
+    if (!winners) winners = new Winners_Window(game, *this, owner);
+    winners->Run();
+}
+
+// The help viewer is not wired yet: a request for a topic is accepted and shows nothing.
+void Qt_Screens::Show_Help(int) {}
+
+static std::optional<std::string> Choose_File(QWidget* owner, const std::string& start_dir, bool save) {
+    QFileDialog dialog(owner, save ? "Save Game" : "Load Game", QString::fromStdString(start_dir), File_Filter);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (save) dialog.setDefaultSuffix("bqg");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first().toStdString();
+}
+
+std::optional<std::string> Qt_Screens::Choose_Open_File(const std::string& start_dir) {
+    emit Before_Modal();
+    return Choose_File(owner, start_dir, false);
+}
+
+std::optional<std::string> Qt_Screens::Choose_Save_File(const std::string& start_dir) {
+    emit Before_Modal();
+    return Choose_File(owner, start_dir, true);
+}
+
+void Qt_Screens::Timer_Changed(bool enabled) { emit Timer_Switched(enabled); }
+
+void Qt_Screens::Windows_Reset() { emit Game_Reset(); }

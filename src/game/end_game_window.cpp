@@ -1,0 +1,102 @@
+#include "game/end_game_window.h"
+
+#include <QCoreApplication>
+#include <QFormLayout>
+#include <QGraphicsDropShadowEffect>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "ui/confirmation_window.h"
+
+End_Game_Window::End_Game_Window(Game& game, QWidget* parent) : Game_Dialog(game, parent) {
+    setWindowTitle("Game over!");
+    auto* layout = new QVBoxLayout(this);
+    Ticker = new QLabel("Computer Wins", this);
+    QFont big = Ticker->font();
+    big.setBold(true);
+    big.setPixelSize(44);
+    Ticker->setFont(big);
+    Ticker->setAlignment(Qt::AlignCenter);
+    Ticker->setMinimumWidth(420);
+    auto* shadow = new QGraphicsDropShadowEffect(Ticker);
+    shadow->setOffset(3, 3);
+    shadow->setBlurRadius(4);
+    shadow->setColor(QColor(0, 0, 0, 200));
+    Ticker->setGraphicsEffect(shadow);
+    layout->addWidget(Ticker);
+
+    auto* score_row = new QHBoxLayout;
+    auto* Label3 = new QLabel("Score:", this);
+    Score = new QLabel("0", this);
+    QFont score_font = Score->font();
+    score_font.setBold(true);
+    Score->setFont(score_font);
+    score_row->addStretch();
+    score_row->addWidget(Label3);
+    score_row->addWidget(Score);
+    score_row->addStretch();
+    layout->addLayout(score_row);
+    You_Made_It = new QLabel("You made it to into winners circle!", this);
+    You_Made_It->setAlignment(Qt::AlignCenter);
+    layout->addWidget(You_Made_It);
+    Name_Prompt = new QLabel("Please enter your name:", this);
+    layout->addWidget(Name_Prompt);
+    Name_Text = new QLineEdit("Max Profit", this);
+    layout->addWidget(Name_Text);
+
+    auto* buttons = new QHBoxLayout;
+    New_Game = new QPushButton("&New Game", this);
+    New_Game->setDefault(true);
+    Exit = new QPushButton("Quit", this);
+    Exit->setAutoDefault(false);
+    buttons->addStretch();
+    buttons->addWidget(New_Game);
+    buttons->addWidget(Exit);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    Timer = new QTimer(this);
+    Timer->setInterval(100);
+    confirmation = new Confirmation_Window(game, this);
+    connect(Timer, &QTimer::timeout, this, &End_Game_Window::Recolour);
+    connect(New_Game, &QPushButton::clicked, this, [this] {
+        Ticker->setStyleSheet("color: #ff0000");
+        QCoreApplication::processEvents();
+        choice = End_Choice::New_Game;
+        accept();
+    });
+    connect(Exit, &QPushButton::clicked, this, &End_Game_Window::Quit_Clicked);
+}
+
+void End_Game_Window::Recolour() {
+    auto* random = QRandomGenerator::global();
+    QColor colour(random->bounded(256), random->bounded(256), random->bounded(256));
+    Ticker->setStyleSheet(QString("color: %1").arg(colour.name()));
+}
+
+void End_Game_Window::Quit_Clicked() {
+    if (!confirmation->Run("Exit Program...")) return;
+    choice = End_Choice::Quit;
+    accept();
+}
+
+End_Choice End_Game_Window::Run(const std::string& ticker, const std::string& score, const std::string& you_made_it,
+                                const std::string& name_prompt, bool name_enabled) {
+    Ticker->setText(QString::fromStdString(ticker));
+    Score->setText(QString::fromStdString(score));
+    You_Made_It->setText(QString::fromStdString(you_made_it));
+    Name_Prompt->setText(QString::fromStdString(name_prompt));
+    Name_Text->setText(QString::fromStdString(game.Name_Text));
+    Name_Text->setEnabled(name_enabled);
+    choice = End_Choice::New_Game;
+    Timer->start();
+    exec();
+    Timer->stop();
+    game.Name_Text = Name_Text->text().toStdString();
+    return choice;
+}

@@ -1,0 +1,37 @@
+#pragma once
+// The end of a game: the result in large shadowed type, the score, the name box and the
+// choice between another game and quitting.
+#include <string>
+
+#include "core/screens.h"
+#include "ui/game_dialog.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+class Confirmation_Window;
+
+class End_Game_Window : public Game_Dialog {
+    Q_OBJECT
+public:
+    End_Game_Window(Game& game, QWidget* parent = nullptr);
+    // Modal; the name typed is left in game.Name_Text.
+    End_Choice Run(const std::string& ticker, const std::string& score, const std::string& you_made_it,
+                   const std::string& name_prompt, bool name_enabled);
+
+private:
+    void Recolour();
+    void Quit_Clicked();
+
+    QLabel* Ticker;
+    QLabel* Score;
+    QLabel* You_Made_It;
+    QLabel* Name_Prompt;
+    QLineEdit* Name_Text;
+    QPushButton* New_Game;
+    QPushButton* Exit;
+    QTimer* Timer;
+    Confirmation_Window* confirmation;
+    End_Choice choice = End_Choice::New_Game;
+};

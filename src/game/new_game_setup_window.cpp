@@ -1,0 +1,213 @@
+#include "game/new_game_setup_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "game/new_game_setup.h"
+
+static QSlider* News_Slider(QWidget* parent) {
+    auto* slider = new QSlider(Qt::Horizontal, parent);
+    slider->setRange(1, 10);
+    slider->setTickPosition(QSlider::TicksBelow);
+    slider->setTickInterval(1);
+    slider->setPageStep(1);
+    slider->setMinimumWidth(160);
+    return slider;
+}
+
+New_Game_Setup_Window::New_Game_Setup_Window(Game& game, QWidget* parent) : Game_Dialog(game, parent) {
+    setWindowTitle("New Game Setup");
+    auto* layout = new QVBoxLayout(this);
+
+    auto* Frame3 = new QGroupBox("Game Length:", this);
+    auto* length = new QFormLayout(Frame3);
+    Play_To = new QComboBox(Frame3);
+    for (int i = 0; i < 4; ++i) Play_To->addItem(Play_To_Texts[i], Play_To_Digits[i]);
+    length->addRow("Play To:", Play_To);
+    layout->addWidget(Frame3);
+
+    auto* Frame1 = new QGroupBox("Difficulty Options:", this);
+    auto* difficulty = new QVBoxLayout(Frame1);
+    Short = new QCheckBox("Allow computer to sell stocks short.", Frame1);
+    Options = new QCheckBox("Allow computer to trade options", Frame1);
+    Time_Limit = new QCheckBox("30 second per turn time limit", Frame1);
+    difficulty->addWidget(Short);
+    difficulty->addWidget(Options);
+    difficulty->addWidget(Time_Limit);
+    auto* handicap_row = new QFormLayout;
+    Handicap = new QComboBox(Frame1);
+    for (int i = 0; i < 4; ++i) Handicap->addItem(Handicap_Texts[i], Handicap_Cash[i]);
+    handicap_row->addRow("Handicap:", Handicap);
+    Level_Indicator = new QLabel(Frame1);
+    QFont level_font = Level_Indicator->font();
+    level_font.setBold(true);
+    level_font.setPointSizeF(level_font.pointSizeF() * 1.4);
+    Level_Indicator->setFont(level_font);
+    handicap_row->addRow("Resulting Difficulty Level:", Level_Indicator);
+    difficulty->addLayout(handicap_row);
+    layout->addWidget(Frame1);
+
+    Frame2 = new QGroupBox("News Settings:", this);
+    auto* news = new QFormLayout(Frame2);
+    Frequency_Slider = News_Slider(Frame2);
+    Power_Slider = News_Slider(Frame2);
+    Earnings_Slider = News_Slider(Frame2);
+    const char* slider_texts[3] = {"Frequency of news events:", "News effects on the market:", "Earnings effects:"};
+    QSlider* sliders[3] = {Frequency_Slider, Power_Slider, Earnings_Slider};
+    for (int i = 0; i < 3; ++i) {
+        slider_labels[i] = new QLabel(slider_texts[i], Frame2);
+        news->addRow(slider_labels[i], sliders[i]);
+    }
+    Suprise = new QCheckBox("Random News Settings", Frame2);
+    news->addRow(Suprise);
+    layout->addWidget(Frame2);
+
+    Wait_Label = new QLabel(this);
+    Status = new QProgressBar(this);
+    Status->setRange(0, 100);
+    Status->setValue(0);
+    layout->addWidget(Wait_Label);
+    layout->addWidget(Status);
+
+    auto* buttons = new QHBoxLayout;
+    auto* New_Game_Help = new QPushButton(this);
+    New_Game_Help->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    New_Game_Help->setToolTip("Help");
+    New_Game_Help->setAutoDefault(false);
+    OKButton = new QPushButton("&Go!", this);
+    OKButton->setDefault(true);
+    buttons->addWidget(New_Game_Help);
+    buttons->addStretch();
+    buttons->addWidget(OKButton);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Keys would step through the lists unseen; the goal and handicap are picked with the mouse.
+    Play_To->installEventFilter(this);
+    Handicap->installEventFilter(this);
+
+    connect(Short, &QCheckBox::clicked, this, &New_Game_Setup_Window::Difficulty_Changed);
+    connect(Options, &QCheckBox::clicked, this, &New_Game_Setup_Window::Difficulty_Changed);
+    connect(Time_Limit, &QCheckBox::clicked, this, &New_Game_Setup_Window::Difficulty_Changed);
+    connect(Suprise, &QCheckBox::clicked, this, &New_Game_Setup_Window::Random_News_Changed);
+    connect(Play_To, &QComboBox::activated, this, [this](int index) { this->game.Setup.Play_To = index; });
+    connect(Handicap, &QComboBox::activated, this, [this](int index) { this->game.Setup.Handicap = index; });
+    for (QSlider* slider : sliders)
+        connect(slider, &QSlider::valueChanged, this, [this] {
+            if (showing_settings) return;
+            this->game.Setup.Frequency_Slider = Frequency_Slider->value();
+            this->game.Setup.Power_Slider = Power_Slider->value();
+            this->game.Setup.Earnings_Slider = Earnings_Slider->value();
+        });
+    connect(New_Game_Help, &QPushButton::clicked, this, &New_Game_Setup_Window::Help_Clicked);
+    connect(OKButton, &QPushButton::clicked, this, &New_Game_Setup_Window::Go_Clicked);
+    Show_Settings();
+}
+
+void New_Game_Setup_Window::Show_Settings() {
+    showing_settings = true;
+    const Settings& setup = game.Setup;
+    Play_To->setCurrentIndex(setup.Play_To & 3);
+    Handicap->setCurrentIndex(setup.Handicap & 3);
+    Short->setChecked(setup.Short == 1);
+    Options->setChecked(setup.Options == 1);
+    Time_Limit->setChecked(setup.Time_Limit == 1);
+    Suprise->setChecked(setup.Suprise == 1);
+    Frequency_Slider->setValue(setup.Frequency_Slider);
+    Power_Slider->setValue(setup.Power_Slider);
+    Earnings_Slider->setValue(setup.Earnings_Slider);
+    Random_News_Changed();
+    // The level shows what the last click left, even after a loaded game changed the boxes.
+    int level = 0;
+    for (int i = 0; i < 4; ++i)
+        if (Level_Caption(i) == game.Level_Indicator) level = i;
+    Show_Level(level);
+    showing_settings = false;
+}
+
+void New_Game_Setup_Window::Difficulty_Changed() {
+    game.Setup.Short = Short->isChecked() ? 1 : 0;
+    game.Setup.Options = Options->isChecked() ? 1 : 0;
+    game.Setup.Time_Limit = Time_Limit->isChecked() ? 1 : 0;
+    Difficulty_Click(game);
+    Show_Level(game.Difficulty_Level);
+}
+
+void New_Game_Setup_Window::Show_Level(int options_on) {
+    Level_Indicator->setText(QString::fromStdString(Level_Caption(options_on)));
+    Level_Indicator->setStyleSheet(QString("color: #%1").arg(Level_Colour(options_on), 6, 16, QChar('0')));
+}
+
+void New_Game_Setup_Window::Random_News_Changed() {
+    bool random = Suprise->isChecked();
+    if (!showing_settings) game.Setup.Suprise = random ? 1 : 0;
+    for (QSlider* slider : {Frequency_Slider, Power_Slider, Earnings_Slider}) slider->setVisible(!random);
+}
+
+bool New_Game_Setup_Window::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Play_To || watched == Handicap) {
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            // Tab still moves between the controls.
+            if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) return true;
+        }
+    }
+    return Game_Dialog::eventFilter(watched, event);
+}
+
+void New_Game_Setup_Window::Run() {
+    Show_Settings();
+    Wait_Label->clear();
+    OKButton->setEnabled(true);
+    // Not exec(): the window stays up after Go, showing the market build until it is done.
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+    QEventLoop loop;
+    waiting = &loop;
+    connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+    loop.exec();
+    waiting = nullptr;
+}
+
+void New_Game_Setup_Window::Go_Clicked() {
+    Wait_Label->setText("Please Wait...");
+    OKButton->setEnabled(false);
+    Settings& setup = game.Setup;
+    setup.Play_To = Play_To->currentIndex();
+    setup.Handicap = Handicap->currentIndex();
+    setup.Short = Short->isChecked() ? 1 : 0;
+    setup.Options = Options->isChecked() ? 1 : 0;
+    setup.Time_Limit = Time_Limit->isChecked() ? 1 : 0;
+    setup.Suprise = Suprise->isChecked() ? 1 : 0;
+    setup.Frequency_Slider = Frequency_Slider->value();
+    setup.Power_Slider = Power_Slider->value();
+    setup.Earnings_Slider = Earnings_Slider->value();
+    if (waiting) waiting->quit();
+}
+
+void New_Game_Setup_Window::Set_Progress(int value) {
+    Status->setValue(value);
+    if (!isVisible()) return;
+    // The build runs without returning to the event loop: paint the bar now.
+    Status->repaint();
+    Wait_Label->repaint();
+    if (value < 100) return;
+    // The build is over: the random news settings drawn at Go are now on the sliders.
+    Show_Settings();
+    Wait_Label->clear();
+    OKButton->setEnabled(true);
+    hide();
+}

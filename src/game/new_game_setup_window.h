@@ -1,0 +1,58 @@
+#pragma once
+// The window a new game starts in: goal, handicap, the three difficulty options and the
+// news settings. Only Go leaves it.
+#include <QDialog>
+
+#include "ui/game_dialog.h"
+
+class QCheckBox;
+class QComboBox;
+class QEventLoop;
+class QGroupBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QSlider;
+
+class New_Game_Setup_Window : public Game_Dialog {
+    Q_OBJECT
+public:
+    New_Game_Setup_Window(Game& game, QWidget* parent = nullptr);
+    // Modal until Go; the chosen settings are then in game.Setup.
+    void Run();
+    // The market build after Go reports here (0..100).
+    void Set_Progress(int value);
+
+signals:
+    // The help button; whoever owns the help window answers it.
+    void Help_Clicked();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Show_Settings();
+    void Difficulty_Changed();
+    void Show_Level(int options_on);
+    void Random_News_Changed();
+    void Go_Clicked();
+
+    QEventLoop* waiting = nullptr;  // set while Run waits for Go
+    bool showing_settings = false;
+
+    QComboBox* Play_To;
+    QComboBox* Handicap;
+    QCheckBox* Short;
+    QCheckBox* Options;
+    QCheckBox* Time_Limit;
+    QLabel* Level_Indicator;
+    QCheckBox* Suprise;
+    QGroupBox* Frame2;
+    QSlider* Frequency_Slider;
+    QSlider* Power_Slider;
+    QSlider* Earnings_Slider;
+    QLabel* slider_labels[3];
+    QLabel* Wait_Label;
+    QProgressBar* Status;
+    QPushButton* OKButton;
+};

@@ -1,0 +1,91 @@
+#include "game/winners_window.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "core/numbers.h"
+#include "game/game_end.h"
+#include "ui/help_window.h"
+#include "ui/resources/string_table.h"
+
+constexpr int Twips_Per_Pixel = 15;
+
+Winners_Window::Winners_Window(Game& game, Screens& screens, QWidget* parent)
+    : Game_Dialog(game, parent), screens(screens) {
+    setWindowTitle("The Winners Circle");
+    auto* layout = new QVBoxLayout(this);
+    const char* captions[4] = {"Abnormal (ALL dificulty options enabled):",
+                               "Advanced (any two difficulty options enabled):",
+                               "Intermediate (any single difficulty option enabled):",
+                               "Beginer  (no extra difficulty options enabled):"};
+    for (int level = 0; level < 4; ++level) {
+        layout->addWidget(new QLabel(captions[level], this));
+        auto* grid = new QTableWidget(3, 5, this);
+        grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        grid->setSelectionMode(QAbstractItemView::NoSelection);
+        grid->verticalHeader()->hide();
+        grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        int width = 0;
+        for (int c = 0; c < 5; ++c) {
+            grid->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromStdString(String_Table(1100 + c))));
+            int pixels = static_cast<int>(Leading_Number(String_Table(1200 + c))) / Twips_Per_Pixel;
+            grid->setColumnWidth(c, pixels);
+            width += pixels;
+        }
+        int height = grid->horizontalHeader()->sizeHint().height();
+        for (int r = 0; r < 3; ++r) height += grid->rowHeight(r);
+        grid->setFixedSize(width + 2 * grid->frameWidth(), height + 2 * grid->frameWidth());
+        Winners_List[level] = grid;
+        layout->addWidget(grid);
+    }
+    auto* buttons = new QHBoxLayout;
+    auto* High_Scores_Help = new QPushButton(this);
+    High_Scores_Help->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    High_Scores_Help->setAutoDefault(false);
+    Clear_Scores = new QPushButton("&Clear High Scores", this);
+    Clear_Scores->setAutoDefault(false);
+    OKButton = new QPushButton("&WOW!", this);
+    OKButton->setDefault(true);
+    buttons->addWidget(High_Scores_Help);
+    buttons->addStretch();
+    buttons->addWidget(Clear_Scores);
+    buttons->addWidget(OKButton);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Clear_Scores, &QPushButton::clicked, this, &Winners_Window::Clear_Clicked);
+    connect(High_Scores_Help, &QPushButton::clicked, this, [this] {
+        if (!help) help = new Help_Window(this->game, this->screens, this);
+        help->Run(Help_Owner::Winners);
+    });
+    Fill_Grids();
+}
+
+void Winners_Window::Run() {
+    Fill_Grids();
+    exec();
+}
+
+void Winners_Window::Fill_Grids() {
+    for (int level = 0; level < 4; ++level)
+        for (int place = 0; place < 3; ++place) {
+            const High_Score& record = game.High_Scores[level][place];
+            const std::string cells[5] = {record.Player_Name, record.Handicap_Text,
+                                          Add_Commas(Number_Text(record.Final_Worth)),
+                                          Add_Commas(Number_Text(record.Opp_Final_Worth)),
+                                          Add_Commas(Number_Text(record.Final_Score))};
+            for (int c = 0; c < 5; ++c)
+                Winners_List[level]->setItem(place, c, new QTableWidgetItem(QString::fromStdString(cells[c])));
+        }
+}
+
+void Winners_Window::Clear_Clicked() {
+    Clear_High_Scores(game, screens);
+    Fill_Grids();
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The winners circle: the best games of each goal, with the way to clear them.
+#include "core/screens.h"
+#include "ui/game_dialog.h"
+
+class Help_Window;
+class QPushButton;
+class QTableWidget;
+
+class Winners_Window : public Game_Dialog {
+    Q_OBJECT
+public:
+    Winners_Window(Game& game, Screens& screens, QWidget* parent = nullptr);
+    // Modal until WOW!.
+    void Run();
+
+private:
+    void Fill_Grids();
+    void Clear_Clicked();
+
+    Screens& screens;
+    QTableWidget* Winners_List[4];
+    QPushButton* OKButton;
+    QPushButton* Clear_Scores;
+    Help_Window* help = nullptr;
+};

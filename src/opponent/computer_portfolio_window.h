@@ -1,0 +1,25 @@
+#pragma once
+// The computer's holdings as the engine last computed them.
+#include "ui/game_dialog.h"
+
+class QLabel;
+class QTableWidget;
+
+class Computer_Portfolio_Window : public Game_Dialog {
+    Q_OBJECT
+public:
+    Computer_Portfolio_Window(Game& game, QWidget* parent = nullptr);
+    // Shows the window over the main one; nothing is recomputed.
+    void Open();
+    // Repaints cash, net worth and the grid from the game.
+    void Refresh();
+
+signals:
+    // The help button; whoever owns the help window answers it.
+    void Help_Clicked();
+
+private:
+    QLabel* Cash_View;
+    QLabel* Net_Worth;
+    QTableWidget* Stock_Portfolio;
+};

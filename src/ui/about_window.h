@@ -1,0 +1,20 @@
+#pragma once
+// The program's name, version and picture.
+#include <QPixmap>
+
+#include "ui/game_dialog.h"
+
+class QPushButton;
+
+// The game's own picture, drawn at the size asked for; the start window shows it too.
+QPixmap Bullquest_Picture(int width, int height);
+
+class About_Window : public Game_Dialog {
+    Q_OBJECT
+public:
+    About_Window(Game& game, QWidget* parent = nullptr);
+    void Run();
+
+private:
+    QPushButton* OKButton;
+};

@@ -1,0 +1,36 @@
+#include "ui/alert_window.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+Alert_Window::Alert_Window(Game& game, QWidget* parent) : Game_Dialog(game, parent) {
+    setWindowTitle("Options Expiration Warning!");
+    auto* layout = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    auto* Image1 = new QLabel(this);
+    Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(48, 48));
+    Alert_Text = new QLabel("ALERT! The following option(s) are due to expire the next turn:", this);
+    Alert_Text->setWordWrap(true);
+    top->addWidget(Image1);
+    top->addWidget(Alert_Text, 1);
+    layout->addLayout(top);
+    Alert_List = new QListWidget(this);
+    Alert_List->setMinimumSize(380, 160);
+    layout->addWidget(Alert_List);
+    OKButton = new QPushButton("OK", this);
+    OKButton->setDefault(true);
+    layout->addWidget(OKButton, 0, Qt::AlignHCenter);
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void Alert_Window::Run(const std::string& caption, const std::string& text, const std::vector<std::string>& lines) {
+    setWindowTitle(QString::fromStdString(caption));
+    Alert_Text->setText(QString::fromStdString(text));
+    Alert_List->clear();
+    for (const auto& line : lines) Alert_List->addItem(QString::fromStdString(line));
+    exec();
+}

@@ -1,0 +1,188 @@
+#include "ui/chart_window.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QValueAxis>
+
+#include "core/screens.h"
+#include "market/chart_series.h"
+#include "ui/help_button.h"
+#include "ui/list_keys.h"
+
+namespace {
+// The lines are drawn 40 and 20 twips wide: two points and one.
+constexpr double Price_Width = 2.0;
+constexpr double Average_Width = 1.0;
+
+QLineSeries* Make_Series(const std::vector<double>& values, const QString& name) {
+    auto* series = new QLineSeries;
+    series->setName(name);
+    for (std::size_t c = 0; c < values.size(); ++c) series->append(static_cast<double>(c + 1), values[c]);
+    return series;
+}
+}  // namespace
+
+Chart_Window::Chart_Window(Game& game, Screens& screens, QWidget* parent)
+    : QDialog(parent), game(game), screens(screens) {
+    setWindowTitle("Chart Stocks");
+    auto* layout = new QVBoxLayout(this);
+
+    auto* top = new QHBoxLayout;
+    auto* pick = new QVBoxLayout;
+    pick->addWidget(new QLabel("Select Stock To Chart:", this));
+    auto* pick_row = new QHBoxLayout;
+    Symbol = new QComboBox(this);
+    for (const std::string& s : game.Symbol) Symbol->addItem(QString::fromStdString(s));
+    Symbol->addItem("Index");
+    // The first symbol stays chosen, as after every new game; it is computed on opening.
+    new List_Keys(Symbol);
+    pick_row->addWidget(Symbol);
+    auto* arrows = new QVBoxLayout;
+    arrows->setSpacing(0);
+    for (int i = 0; i < 2; ++i) {
+        SymbolUpDown[i] = new QToolButton(this);
+        SymbolUpDown[i]->setArrowType(i == 0 ? Qt::UpArrow : Qt::DownArrow);
+        SymbolUpDown[i]->setFixedSize(18, 12);
+        arrows->addWidget(SymbolUpDown[i]);
+    }
+    pick_row->addLayout(arrows);
+    pick->addLayout(pick_row);
+    top->addLayout(pick);
+    top->addSpacing(24);
+
+    auto* average = new QGridLayout;
+    Days = new QSpinBox(this);
+    Days->setRange(1, History_Length);
+    Days->setValue(10);
+    average->addWidget(Days, 0, 0);
+    average->addWidget(new QLabel("Turn Moving Average", this), 0, 1);
+    Show_Average = new QCheckBox("Show", this);
+    average->addWidget(Show_Average, 1, 0, 1, 2);
+    top->addLayout(average);
+    top->addStretch();
+    Chart_Help = new QPushButton("Help", this);
+    top->addWidget(Chart_Help, 0, Qt::AlignTop);
+    layout->addLayout(top);
+
+    MSChart = new QChartView(this);
+    MSChart->setRenderHint(QPainter::Antialiasing);
+    MSChart->chart()->legend()->hide();
+    MSChart->setMinimumSize(640, 380);
+    layout->addWidget(MSChart, 1);
+
+    auto* buttons = new QHBoxLayout;
+    auto button = [&](QPushButton*& b, const char* text) {
+        b = new QPushButton(text, this);
+        buttons->addWidget(b);
+    };
+    button(Buy_Stock_Button, "&Buy Stock");
+    button(Sell_Stock_Button, "&Sell Stock");
+    button(Short_Stock_Button, "S&hort Sell");
+    button(Calls_Button, "&Calls");
+    button(Puts_Button, "&Puts");
+    button(Fundamentals_Button, "&Earnings");
+    buttons->addStretch();
+    button(Done, "&Done");
+    layout->addLayout(buttons);
+
+    connect(Symbol, &QComboBox::currentIndexChanged, this, [this] { Symbol_Click(); });
+    connect(SymbolUpDown[0], &QToolButton::clicked, this, [this] {
+        if (Symbol->currentIndex() > 0) Symbol->setCurrentIndex(Symbol->currentIndex() - 1);
+    });
+    connect(SymbolUpDown[1], &QToolButton::clicked, this, [this] {
+        if (Symbol->currentIndex() < Index_Entry) Symbol->setCurrentIndex(Symbol->currentIndex() + 1);
+    });
+    connect(Days, &QSpinBox::valueChanged, this, [this] { Symbol_Click(); });
+    connect(Show_Average, &QCheckBox::clicked, this, [this] { Symbol_Click(); });
+    connect(Buy_Stock_Button, &QPushButton::clicked, this, [this] { Hand_Over(&Chart_Window::Open_Buy); });
+    connect(Sell_Stock_Button, &QPushButton::clicked, this, [this] { Hand_Over(&Chart_Window::Open_Sell); });
+    connect(Short_Stock_Button, &QPushButton::clicked, this, [this] { Hand_Over(&Chart_Window::Open_Short); });
+    connect(Calls_Button, &QPushButton::clicked, this, [this] { Hand_Over(&Chart_Window::Open_Calls); });
+    connect(Puts_Button, &QPushButton::clicked, this, [this] { Hand_Over(&Chart_Window::Open_Puts); });
+    connect(Fundamentals_Button, &QPushButton::clicked, this,
+            [this] { Hand_Over(&Chart_Window::Open_Fundamentals); });
+    connect(Done, &QPushButton::clicked, this, &QDialog::hide);
+    connect(Chart_Help, &QPushButton::clicked, this,
+            [this, &game, &screens] { Run_Help(game, screens, this, Help_Owner::Chart); });
+}
+
+void Chart_Window::Open() {
+    Symbol_Click();
+    exec();
+}
+
+void Chart_Window::Open_For(int entry) {
+    Symbol->setCurrentIndex(entry);
+    Open();
+}
+
+void Chart_Window::Symbol_Click() {
+    const int entry = Symbol->currentIndex();
+    if (entry < 0) return;
+    const std::vector<double> history = Chart_History(game, entry);
+    QChart* chart = MSChart->chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis;
+    }
+    auto* x = new QValueAxis;
+    x->setTitleText("Past 100 Turns");
+    x->setRange(1, History_Length);
+    x->setLabelFormat("%d");
+    auto* y = new QValueAxis;
+    y->setTitleText("Price ($)");
+    y->setLabelFormat("%d");
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+
+    std::vector<std::vector<double>> lines{history};
+    if (Show_Average->isChecked()) lines.push_back(Moving_Average(history, Days->value()));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        QLineSeries* series = Make_Series(lines[i], i == 0 ? Symbol->currentText() : "Average");
+        QPen pen = series->pen();
+        pen.setWidthF(i == 0 ? Price_Width : Average_Width);
+        if (i == 1) pen.setColor(QColor(0, 0, 255));
+        series->setPen(pen);
+        chart->addSeries(series);
+        series->attachAxis(x);
+        series->attachAxis(y);
+    }
+    double low = lines[0][0], high = low;
+    for (const auto& line : lines)
+        for (double v : line) low = std::min(low, v), high = std::max(high, v);
+    y->setRange(low, high > low ? high : low + 1);
+    y->applyNiceNumbers();
+}
+
+void Chart_Window::Reset() {
+    QChart* chart = MSChart->chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis;
+    }
+    // The first symbol, without drawing: the chart comes back at the next Symbol_Click.
+    const QSignalBlocker blocker(Symbol);
+    Symbol->setCurrentIndex(0);
+}
+
+void Chart_Window::Hand_Over(void (Chart_Window::*open)(int)) {
+    const int entry = Symbol->currentIndex();
+    if (entry < 0) return;
+    if (entry == Index_Entry) {
+        screens.Beep();
+        return;
+    }
+    hide();
+    emit(this->*open)(entry);
+}

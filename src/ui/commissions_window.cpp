@@ -1,0 +1,47 @@
+#include "ui/commissions_window.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+static QGroupBox* Text_Frame(const char* caption, const char* text, QWidget* parent) {
+    auto* frame = new QGroupBox(caption, parent);
+    auto* layout = new QVBoxLayout(frame);
+    auto* label = new QLabel(text, frame);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    return frame;
+}
+
+Commissions_Window::Commissions_Window(Game& game, QWidget* parent) : Game_Dialog(game, parent) {
+    setWindowTitle("Statement Of Commissions And Fees");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Text_Frame("Exchange Limitations:",
+                                 "There are only 100,000,000 shares of stock for each company. Your holdings plus "
+                                 "the computers holdings in any one company may not exceede that limit. You may "
+                                 "only buy 5,000 option contracts (calls and puts) on any given stock. You may only "
+                                 "sell short 50,000,000 shares of stock.",
+                                 this));
+    layout->addWidget(Text_Frame("Commissions:", "No commissions baby!!", this));
+    layout->addWidget(Text_Frame("Margins for Short Selling:",
+                                 "You have to put up 50% of the price of the stock, but there are no margin calls!",
+                                 this));
+    auto* buttons = new QHBoxLayout;
+    // The statement's help button has never led anywhere.
+    auto* Commissions_Help = new QPushButton(this);
+    Commissions_Help->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    Commissions_Help->setAutoDefault(false);
+    Done_Button = new QPushButton("&Ouch!", this);
+    Done_Button->setDefault(true);
+    buttons->addWidget(Commissions_Help);
+    buttons->addStretch();
+    buttons->addWidget(Done_Button);
+    layout->addLayout(buttons);
+    setFixedWidth(440);
+    connect(Done_Button, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void Commissions_Window::Run() { exec(); }

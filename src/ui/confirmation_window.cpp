@@ -1,0 +1,43 @@
+#include "ui/confirmation_window.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+Confirmation_Window::Confirmation_Window(Game& game, QWidget* parent) : Game_Dialog(game, parent) {
+    setWindowTitle("Just Checking");
+    auto* layout = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    auto* Image1 = new QLabel(this);
+    Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(48, 48));
+    Confirm_Text = new QLabel("Are you sure?", this);
+    top->addWidget(Image1);
+    top->addWidget(Confirm_Text, 1);
+    layout->addLayout(top);
+    auto* buttons = new QHBoxLayout;
+    Yes = new QPushButton("&Yes", this);
+    No = new QPushButton("&Cancel", this);
+    buttons->addStretch();
+    buttons->addWidget(Yes);
+    buttons->addWidget(No);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    connect(Yes, &QPushButton::clicked, this, [this] {
+        this->game.Confirmed = true;
+        accept();
+    });
+    connect(No, &QPushButton::clicked, this, [this] {
+        this->game.Confirmed = false;
+        done(QDialog::Rejected);
+    });
+}
+
+bool Confirmation_Window::Run(const std::string& caption) {
+    setWindowTitle(QString::fromStdString(caption));
+    game.Confirmed = false;
+    No->setFocus();
+    exec();
+    return game.Confirmed;
+}

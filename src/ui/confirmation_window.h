@@ -1,0 +1,20 @@
+#pragma once
+// Yes or No, asked modally; the answer is also left in game.Confirmed.
+#include <string>
+
+#include "ui/game_dialog.h"
+
+class QLabel;
+class QPushButton;
+
+class Confirmation_Window : public Game_Dialog {
+    Q_OBJECT
+public:
+    Confirmation_Window(Game& game, QWidget* parent = nullptr);
+    bool Run(const std::string& caption);
+
+private:
+    QLabel* Confirm_Text;
+    QPushButton* Yes;
+    QPushButton* No;
+};

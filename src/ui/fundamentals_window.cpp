@@ -1,0 +1,161 @@
+#include "ui/fundamentals_window.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "core/screens.h"
+#include "market/research.h"
+#include "ui/help_button.h"
+#include "ui/list_keys.h"
+
+namespace {
+QColor Qt_Colour(Colour colour) {
+    switch (colour) {
+        case Colour::Red: return QColor(255, 0, 0);
+        case Colour::Blue: return QColor(0, 0, 255);
+        default: return QColor(0, 0, 0);
+    }
+}
+}  // namespace
+
+Fundamentals_Window::Fundamentals_Window(Game& game, Screens& screens, QWidget* parent)
+    : QDialog(parent), game(game), screens(screens) {
+    setWindowTitle("Research Company Earnings");
+    auto* layout = new QVBoxLayout(this);
+    auto* top = new QGridLayout;
+    top->addWidget(new QLabel("Select A Company:", this), 0, 0);
+    auto* pick_row = new QHBoxLayout;
+    Symbol = new QComboBox(this);
+    for (const std::string& s : game.Symbol) Symbol->addItem(QString::fromStdString(s));
+    // The first symbol stays chosen, as after every new game; it is computed on opening.
+    new List_Keys(Symbol);
+    pick_row->addWidget(Symbol);
+    auto* arrows = new QVBoxLayout;
+    arrows->setSpacing(0);
+    for (int i = 0; i < 2; ++i) {
+        SymbolUpDown[i] = new QToolButton(this);
+        SymbolUpDown[i]->setArrowType(i == 0 ? Qt::UpArrow : Qt::DownArrow);
+        SymbolUpDown[i]->setFixedSize(18, 12);
+        arrows->addWidget(SymbolUpDown[i]);
+    }
+    pick_row->addLayout(arrows);
+    top->addLayout(pick_row, 1, 0);
+    top->addWidget(new QLabel("Reporting In Next 2 Turns:", this), 0, 1);
+    Reporting_Next_List = new QComboBox(this);
+    Reporting_Next_List->setMinimumContentsLength(10);
+    new List_Keys(Reporting_Next_List);
+    top->addWidget(Reporting_Next_List, 1, 1);
+    top->addWidget(new QLabel("Next Earnings Report Due Turn:", this), 2, 0);
+    Earnings_Due = new QLabel(this);
+    QFont bold = Earnings_Due->font();
+    bold.setBold(true);
+    Earnings_Due->setFont(bold);
+    top->addWidget(Earnings_Due, 2, 1);
+    layout->addLayout(top);
+
+    auto* frame = new QGroupBox("Earnings", this);
+    auto* history = new QGridLayout(frame);
+    history->addWidget(new QLabel("Earnings Per Share History ($):", frame), 0, 0, 1, 4);
+    history->addWidget(new QLabel("Most Recnet:", frame), 1, 0, 1, 4);
+    for (int q = 0; q < 4; ++q) {
+        Earnings_History_Label[q] = new QLabel(frame);
+        Earnings_History_Label[q]->setFont(bold);
+        Earnings_History_Label[q]->setMinimumWidth(60);
+        history->addWidget(Earnings_History_Label[q], 2, q);
+    }
+    layout->addWidget(frame);
+
+    auto* buttons = new QGridLayout;
+    auto button = [&](QPushButton*& b, const char* text, int row, int column) {
+        b = new QPushButton(text, this);
+        buttons->addWidget(b, row, column);
+    };
+    button(View_Chart, "&View Chart", 0, 0);
+    button(Buy_Stock_Button, "&Buy Stock", 0, 1);
+    button(Sell_Stock_Button, "&Sell Stock", 0, 2);
+    button(Short_Stock_Button, "S&hort Sell", 1, 0);
+    button(Calls_Button, "&Calls", 1, 1);
+    button(Puts_Button, "&Puts", 1, 2);
+    layout->addLayout(buttons);
+    auto* bottom = new QHBoxLayout;
+    Fundamentals_Help = new QPushButton("Help", this);
+    OKButton = new QPushButton("&Done", this);
+    bottom->addWidget(Fundamentals_Help);
+    bottom->addStretch();
+    bottom->addWidget(OKButton);
+    layout->addLayout(bottom);
+
+    connect(Symbol, &QComboBox::currentIndexChanged, this, [this] { Symbol_Click(); });
+    connect(SymbolUpDown[0], &QToolButton::clicked, this, [this] {
+        if (Symbol->currentIndex() > 0) Symbol->setCurrentIndex(Symbol->currentIndex() - 1);
+    });
+    connect(SymbolUpDown[1], &QToolButton::clicked, this, [this] {
+        if (Symbol->currentIndex() < Stock_Count - 1) Symbol->setCurrentIndex(Symbol->currentIndex() + 1);
+    });
+    connect(Reporting_Next_List, &QComboBox::activated, this, [this] { Reporting_Next_List_Click(); });
+    connect(View_Chart, &QPushButton::clicked, this, [this] { Hand_Over(&Fundamentals_Window::Open_Chart); });
+    connect(Buy_Stock_Button, &QPushButton::clicked, this, [this] { Hand_Over(&Fundamentals_Window::Open_Buy); });
+    connect(Sell_Stock_Button, &QPushButton::clicked, this, [this] { Hand_Over(&Fundamentals_Window::Open_Sell); });
+    connect(Short_Stock_Button, &QPushButton::clicked, this,
+            [this] { Hand_Over(&Fundamentals_Window::Open_Short); });
+    connect(Calls_Button, &QPushButton::clicked, this, [this] { Hand_Over(&Fundamentals_Window::Open_Calls); });
+    connect(Puts_Button, &QPushButton::clicked, this, [this] { Hand_Over(&Fundamentals_Window::Open_Puts); });
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::hide);
+    connect(Fundamentals_Help, &QPushButton::clicked, this,
+            [this, &game, &screens] { Run_Help(game, screens, this, Help_Owner::Fundamentals); });
+}
+
+void Fundamentals_Window::Open() {
+    Symbol_Click();
+    exec();
+}
+
+void Fundamentals_Window::Open_For(int stock) {
+    Symbol->setCurrentIndex(stock);
+    Open();
+}
+
+void Fundamentals_Window::Select_First() {
+    Symbol->setCurrentIndex(0);
+    Symbol_Click();
+}
+
+void Fundamentals_Window::Symbol_Click() {
+    // The reporting list follows the market whether or not a company is chosen.
+    {
+        const QSignalBlocker blocker(Reporting_Next_List);
+        Reporting_Next_List->clear();
+        for (const List_Line& line : game.Reporting_Next_List)
+            Reporting_Next_List->addItem(QString::fromStdString(line.Text), line.Item_Data);
+        Reporting_Next_List->setCurrentIndex(-1);
+    }
+    const int stock = Symbol->currentIndex();
+    if (stock < 0) return;
+    const Research_View view = Research_Company(game, stock);
+    Earnings_Due->setText(QString::fromStdString(view.Earnings_Due));
+    for (int q = 0; q < 4; ++q) {
+        QLabel* label = Earnings_History_Label[q];
+        label->setText(QString::fromStdString(view.EPS[q]));
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, Qt_Colour(view.EPS_Colour[q]));
+        label->setPalette(palette);
+    }
+}
+
+void Fundamentals_Window::Reporting_Next_List_Click() {
+    const int line = Reporting_Next_List->currentIndex();
+    if (line < 0) return;
+    Symbol->setCurrentIndex(Reporting_Next_List->itemData(line).toInt());
+}
+
+void Fundamentals_Window::Hand_Over(void (Fundamentals_Window::*open)(int)) {
+    const int stock = Symbol->currentIndex();
+    if (stock < 0) return;
+    hide();
+    emit(this->*open)(stock);
+}

@@ -1,0 +1,53 @@
+#pragma once
+// "Research Company Earnings": a company's next report and last four EPS figures.
+#include <QDialog>
+
+#include "core/game.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QToolButton;
+class Screens;
+
+class Fundamentals_Window : public QDialog {
+    Q_OBJECT
+public:
+    Fundamentals_Window(Game& game, Screens& screens, QWidget* parent = nullptr);
+
+    // Modal until Done or the frame's close, which hide it.
+    void Open();
+    // From the chart: that company.
+    void Open_For(int stock);
+    void Symbol_Click();
+    // A new game or a load: the first symbol, recomputed.
+    void Select_First();
+
+    QComboBox* Symbol;
+    QToolButton* SymbolUpDown[2];  // previous entry, next entry
+    QLabel* Earnings_Due;
+    QLabel* Earnings_History_Label[4];
+    QComboBox* Reporting_Next_List;
+    QPushButton* View_Chart;
+    QPushButton* Buy_Stock_Button;
+    QPushButton* Sell_Stock_Button;
+    QPushButton* Short_Stock_Button;
+    QPushButton* Calls_Button;
+    QPushButton* Puts_Button;
+    QPushButton* Fundamentals_Help;
+    QPushButton* OKButton;
+
+signals:
+    void Open_Chart(int stock);
+    void Open_Buy(int stock);
+    void Open_Sell(int stock);
+    void Open_Short(int stock);
+    void Open_Calls(int stock);
+    void Open_Puts(int stock);
+
+private:
+    void Reporting_Next_List_Click();
+    void Hand_Over(void (Fundamentals_Window::*open)(int));
+    Game& game;
+    Screens& screens;
+};

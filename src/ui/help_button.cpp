@@ -1,0 +1,14 @@
+#include "ui/help_button.h"
+
+#include <QWidget>
+
+#include "ui/help_window.h"
+
+void Run_Help(Game& game, Screens& screens, QWidget* from, Help_Owner owner) {
+    // The Help window belongs to the main window; a window opened on its own makes one there.
+    QWidget* top = from;
+    while (top->parentWidget()) top = top->parentWidget();
+    auto* help = top->findChild<Help_Window*>();
+    if (!help) help = new Help_Window(game, screens, top);
+    help->Run(owner);
+}

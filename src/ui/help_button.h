@@ -1,0 +1,9 @@
+#pragma once
+// A window's help button: the one Help window of the program with the window's topics.
+#include "core/help_topics.h"
+
+class QWidget;
+class Screens;
+struct Game;
+
+void Run_Help(Game& game, Screens& screens, QWidget* from, Help_Owner owner);

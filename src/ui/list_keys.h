@@ -1,0 +1,19 @@
+#pragma once
+// A list that keys cannot move: the player chooses a stock with the mouse, so a key held
+// down over the list locks it until the key comes up.
+#include <QObject>
+
+class QWidget;
+
+class List_Keys : public QObject {
+    Q_OBJECT
+public:
+    explicit List_Keys(QWidget* list);
+    bool Locked() const { return locked; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool locked = false;
+};

@@ -1,0 +1,461 @@
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "core/cheats.h"
+#include "core/new_game.h"
+#include "core/numbers.h"
+#include "core/startup.h"
+#include "core/turn.h"
+#include "game/end_game_window.h"
+#include "game/new_game_setup_window.h"
+#include "game/winners_window.h"
+#include "opponent/computer_portfolio_window.h"
+#include "storage/saved_game.h"
+#include "ui/about_window.h"
+#include "ui/alert_window.h"
+#include "ui/commissions_window.h"
+#include "ui/confirmation_window.h"
+#include "ui/help_window.h"
+#include "ui/news_tab.h"
+#include "ui/portfolio_tab.h"
+#include "ui/qt_screens.h"
+#include "ui/quotes_board.h"
+#include "ui/start_window.h"
+#include "ui/tax_window.h"
+#include "trading/buy_window.h"
+#include "trading/options_window.h"
+#include "trading/sell_window.h"
+#include "trading/short_window.h"
+#include "ui/chart_window.h"
+#include "ui/fundamentals_window.h"
+
+// The trade, chart and research windows, each made on first use and kept.
+struct Trade_Windows {
+    Trade_Windows(Game& game, Random& rnd, Screens& screens, Main_Window* owner)
+        : game(game), rnd(rnd), screens(screens), owner(owner) {}
+
+    Buy_Window* Buy() { return Make(buy); }
+    Sell_Window* Sell() { return Make(sell); }
+    Short_Window* Short() { return Make(short_window); }
+    Chart_Window* Chart() { return Make(chart); }
+    Fundamentals_Window* Fundamentals() { return Make(fundamentals); }
+    Options_Window* Options() {
+        if (!options) {
+            options = new Options_Window(game, rnd, screens, owner);
+            QObject::connect(options, &Options_Window::Trade_Done, owner, &Main_Window::Repaint);
+        }
+        return options;
+    }
+
+    Game& game;
+    Random& rnd;
+    Screens& screens;
+    Main_Window* owner;
+    Buy_Window* buy = nullptr;
+    Sell_Window* sell = nullptr;
+    Short_Window* short_window = nullptr;
+    Chart_Window* chart = nullptr;
+    Fundamentals_Window* fundamentals = nullptr;
+    Options_Window* options = nullptr;
+
+private:
+    template <typename W>
+    W* Make(W*& window) {
+        if (!window) {
+            window = new W(game, screens, owner);
+            if constexpr (requires { &W::Trade_Done; })
+                QObject::connect(window, &W::Trade_Done, owner, &Main_Window::Repaint);
+        }
+        return window;
+    }
+};
+
+static void Init_Resources() { Q_INIT_RESOURCE(bullquest); }
+
+Main_Window::Main_Window(Game& game, Random& rnd, QWidget* parent)
+    : QMainWindow(parent), game(game), rnd(rnd), screens(new Qt_Screens(game, this)) {
+    Init_Resources();
+    setWindowTitle("Bullquest");
+    auto* central = new QWidget(this);
+    central->setMouseTracking(true);
+    central->installEventFilter(this);
+    setCentralWidget(central);
+    auto* layout = new QVBoxLayout(central);
+
+    auto* top = new QHBoxLayout;
+    Build_Status_Area(central, top);
+    layout->addLayout(top);
+
+    SSTab1 = new QTabWidget(central);
+    Quotes = new Quotes_Board(game, SSTab1);
+    Portfolio = new Portfolio_Tab(game, SSTab1);
+    News = new News_Tab(game, SSTab1);
+    SSTab1->addTab(Quotes, "Quotes");
+    SSTab1->addTab(Portfolio, "Portfolio");
+    SSTab1->addTab(News, "News");
+    layout->addWidget(SSTab1, 1);
+
+    auto* buttons = new QHBoxLayout;
+    Build_Buttons(buttons);
+    layout->addLayout(buttons);
+
+    Build_Toolbar();
+    Build_Menus();
+    Game_Timer = new QTimer(this);
+    Game_Timer->setInterval(1000);
+    trade = new Trade_Windows(game, rnd, *screens, this);
+    Computer_Portfolio = new Computer_Portfolio_Window(game, this);
+    Connect_Commands();
+    Repaint();
+}
+
+Main_Window::~Main_Window() { delete trade; }
+
+void Main_Window::Build_Status_Area(QWidget* parent, QBoxLayout* layout) {
+    auto* frame = new QGroupBox(parent);
+    auto* grid = new QHBoxLayout(frame);
+    QFont value_font = font();
+    value_font.setBold(true);
+    value_font.setPointSizeF(value_font.pointSizeF() * 1.15);
+    auto value = [&](QLabel*& label, const QString& caption, const QString& widest) {
+        grid->addWidget(new QLabel(caption, frame));
+        label = new QLabel(frame);
+        label->setFont(value_font);
+        label->setMinimumWidth(QFontMetrics(value_font).horizontalAdvance(widest));
+        grid->addWidget(label);
+        grid->addSpacing(18);
+    };
+    value(Turn_Number, "Turn:", "00000");
+    value(Cash_View, "Cash: $", "000,000,000,000");
+    value(Net_Worth, "Net Worth: $", "000,000,000,000");
+    Time_Label = new QLabel("Time:", frame);
+    Time_Status = new QProgressBar(frame);
+    Time_Status->setRange(0, 30);
+    Time_Status->setTextVisible(false);
+    Time_Status->setFixedWidth(150);
+    grid->addWidget(Time_Label);
+    grid->addWidget(Time_Status);
+    grid->addStretch();
+    layout->addWidget(frame);
+}
+
+void Main_Window::Build_Buttons(QBoxLayout* layout) {
+    auto button = [&](QPushButton*& b, const QString& caption) {
+        b = new QPushButton(caption, centralWidget());
+        b->setMinimumWidth(90);
+        layout->addWidget(b);
+    };
+    button(Buy_Button, "&Buy");
+    button(Sell_Button, "&Sell");
+    button(Short_Button, "Shor&t");
+    button(Options_Button, "&Options");
+    button(Earnings_Button, "&Earnings");
+    layout->addStretch();
+    button(Main_Help, "Help");
+    layout->addSpacing(12);
+    button(End_Turn_Button, "END TURN");
+    End_Turn_Button->setMinimumWidth(130);
+    QFont bold = End_Turn_Button->font();
+    bold.setBold(true);
+    End_Turn_Button->setFont(bold);
+}
+
+void Main_Window::Build_Toolbar() {
+    Toolbar1 = addToolBar("Toolbar");
+    Toolbar1->setMovable(false);
+    Toolbar1->setIconSize(QSize(24, 24));
+    // Buttons 4 and 6 of the toolbar are the separators between the groups.
+    Toolbar1->addAction(QIcon(":/icons/new_game.png"), "New Game", this, [this] { New_Game_Menu_Click(); });
+    Toolbar1->addAction(QIcon(":/icons/load_game.png"), "Load Game", this, [this] { Load_Menu_Click(); });
+    Toolbar1->addAction(QIcon(":/icons/save_game.png"), "Save Game", this, [this] {
+        if (game.Has_Game) Save_Menu->trigger();
+    });
+    Toolbar1->addSeparator();
+    Toolbar1->addAction(QIcon(":/icons/chart.png"), "View Charts", this, [this] { Chart_Menu->trigger(); });
+    Toolbar1->addSeparator();
+    Toolbar1->addAction(QIcon(":/icons/computer.png"), "Computer's Portfolio", this,
+                        [this] { Computer_Menu->trigger(); });
+}
+
+void Main_Window::Build_Menus() {
+    QMenu* file = menuBar()->addMenu("&File");
+    New_Game_Menu = file->addAction("&New Game");
+    Save_Menu = file->addAction("&Save Game");
+    Save_As_Menu = file->addAction("Save Game &As");
+    Load_Menu = file->addAction("&Load Game");
+    Winners_Menu = file->addAction("&Winners Circle");
+    Exit_Menu = file->addAction("&Exit");
+    RecentBlank = file->addSeparator();
+    for (int i = 0; i < 4; ++i) Recent[i] = file->addAction(QString());
+
+    QMenu* game_menu = menuBar()->addMenu("&Game");
+    Commissions_Menu = game_menu->addAction("&Commissions and Fees");
+    Buy_Menu = game_menu->addAction("&Buy Stock");
+    Sell_Menu = game_menu->addAction("&Sell Stock");
+    Short_Menu = game_menu->addAction("Shor&t Stock");
+    Options_Menu = game_menu->addAction("Stock &Options");
+    Chart_Menu = game_menu->addAction("&View Charts");
+    Fundamentals_Menu = game_menu->addAction("&Research Company Earnings");
+    Computer_Menu = game_menu->addAction("&Computer's Portfolio");
+    End_Turn_Menu = game_menu->addAction("&End Turn");
+
+    QMenu* cheat = menuBar()->addMenu("&Cheat");
+    Enable_Cheat_Menu = cheat->addAction("&Enable Cheat Mode");
+    Set_Cash_Menu = cheat->addAction("Set &Your Cash");
+    Set_Computer_Cash = cheat->addAction("Set &Computer Cash");
+    Set_Market_Trend = cheat->addAction("Set &Market Trend");
+
+    QMenu* help_menu = menuBar()->addMenu("&Help");
+    Instructions_Menu = help_menu->addAction("Bullquest &HELP");
+    About_Menu = help_menu->addAction("&About Bullquest");
+}
+
+void Main_Window::Connect_Commands() {
+    connect(New_Game_Menu, &QAction::triggered, this, [this] { New_Game_Menu_Click(); });
+    connect(Save_Menu, &QAction::triggered, this, [this] {
+        Save_Game(game, *screens);
+        Repaint();
+    });
+    connect(Save_As_Menu, &QAction::triggered, this, [this] {
+        Save_As(game, *screens);
+        Repaint();
+    });
+    connect(Load_Menu, &QAction::triggered, this, [this] { Load_Menu_Click(); });
+    connect(Winners_Menu, &QAction::triggered, this, [this] { screens->Show_Winners(game); });
+    connect(Exit_Menu, &QAction::triggered, this, [this] { Exit_MEnu_Click(); });
+    for (int i = 0; i < 4; ++i)
+        connect(Recent[i], &QAction::triggered, this, [this, i] {
+            Recent_Click(game, *screens, i);
+            Repaint();
+        });
+
+    connect(Commissions_Menu, &QAction::triggered, this, [this] {
+        if (!commissions) commissions = new Commissions_Window(game, this);
+        commissions->Run();
+    });
+    connect(Buy_Menu, &QAction::triggered, this, [this] { trade->Buy()->Open(); });
+    connect(Sell_Menu, &QAction::triggered, this, [this] { trade->Sell()->Open(); });
+    connect(Short_Menu, &QAction::triggered, this, [this] { trade->Short()->Open(); });
+    connect(Options_Menu, &QAction::triggered, this, [this] { trade->Options()->Open(); });
+    connect(Chart_Menu, &QAction::triggered, this, [this] { trade->Chart()->Open(); });
+    connect(Fundamentals_Menu, &QAction::triggered, this, [this] { trade->Fundamentals()->Open(); });
+    connect(Computer_Menu, &QAction::triggered, this, [this] { Computer_Portfolio->Open(); });
+    connect(End_Turn_Menu, &QAction::triggered, this, [this] { End_Turn_Menu_Click(); });
+    connect(Buy_Button, &QPushButton::clicked, Buy_Menu, &QAction::trigger);
+    connect(Sell_Button, &QPushButton::clicked, Sell_Menu, &QAction::trigger);
+    connect(Short_Button, &QPushButton::clicked, Short_Menu, &QAction::trigger);
+    connect(Options_Button, &QPushButton::clicked, Options_Menu, &QAction::trigger);
+    connect(Earnings_Button, &QPushButton::clicked, Fundamentals_Menu, &QAction::trigger);
+    connect(End_Turn_Button, &QPushButton::clicked, End_Turn_Menu, &QAction::trigger);
+
+    connect(Enable_Cheat_Menu, &QAction::triggered, this, [this] { Cheat_Done(Enable_Cheat_Mode(game, *screens)); });
+    connect(Set_Cash_Menu, &QAction::triggered, this, [this] { Cheat_Done(Set_Your_Cash(game, *screens)); });
+    connect(Set_Computer_Cash, &QAction::triggered, this,
+            [this] { Cheat_Done(::Set_Computer_Cash(game, *screens)); });
+    connect(Set_Market_Trend, &QAction::triggered, this,
+            [this] { Cheat_Done(::Set_Market_Trend(game, *screens)); });
+
+    connect(Instructions_Menu, &QAction::triggered, this, [this] { screens->Show_Help(1); });
+    connect(About_Menu, &QAction::triggered, this, [this] {
+        if (!about) about = new About_Window(game, this);
+        about->Run();
+    });
+    connect(Main_Help, &QPushButton::clicked, this, [this] {
+        if (!help) help = new Help_Window(game, *screens, this);
+        help->Run(Help_Owner::Main);
+    });
+
+    connect(Quotes, &Quotes_Board::Symbol_Clicked, this, [this](int s) { trade->Chart()->Open_For(s); });
+    connect(Portfolio->Stock_Portfolio, &Portfolio_Grid::Row_Double_Clicked, this,
+            [this](int row) { Stock_Grid_Double_Click(row); });
+    connect(Portfolio->Options_Portfolio, &Portfolio_Grid::Row_Double_Clicked, this,
+            [this](int row) { trade->Options()->Open_From_Grid(row - 1); });
+
+    connect(Game_Timer, &QTimer::timeout, this, [this] { Game_Timer_Timer(); });
+    connect(screens, &Qt_Screens::Before_Modal, this, [this] { Repaint(); });
+    connect(screens, &Qt_Screens::Timer_Switched, this, [this](bool on) { Start_Timer(on); });
+    connect(screens, &Qt_Screens::Game_Reset, this, [this] { After_Game_Reset(); });
+}
+
+bool Main_Window::Form_Load(const std::string& data_dir) {
+    if (!::Form_Load(game, *screens, data_dir)) return false;
+    Portfolio->Lay_Out_Grids();
+    Repaint();
+    Startup = new Start_Window(game, this);
+    connect(Startup, &Start_Window::New_Game_Chosen, this, [this] {
+        game.Status = "FORCE_NEW_GAME";
+        Startup->hide();
+        New_Game_Menu_Click();
+        game.Status = "";
+    });
+    connect(Startup, &Start_Window::Load_Game_Chosen, this, [this] {
+        bool loaded = Load_Game(game, *screens);
+        Repaint();
+        if (loaded) Startup->hide();
+    });
+    connect(Startup, &Start_Window::Help_Chosen, this, [this] { screens->Show_Help(1); });
+    // Shown once the main window is on screen, so that it stays in front of it.
+    QTimer::singleShot(0, Startup, [this] {
+        Startup->show();
+        Startup->raise();
+    });
+    return true;
+}
+
+void Main_Window::Repaint() {
+    setWindowTitle(QString::fromStdString(game.Caption));
+    Turn_Number->setText(QString::fromStdString(game.Turn_Number));
+    Cash_View->setText(QString::fromStdString(game.Cash_View));
+    Net_Worth->setText(QString::fromStdString(game.Net_Worth));
+    Time_Label->setVisible(game.Game_Timer_Enabled);
+    Time_Status->setVisible(game.Game_Timer_Enabled);
+    Time_Status->setValue(game.Time_Status);
+    Quotes->Repaint();
+    Portfolio->Repaint();
+    News->Repaint();
+
+    bool any_recent = false;
+    for (int i = 0; i < 4; ++i) {
+        Recent[i]->setText(QString::fromStdString(game.Recent[i]));
+        Recent[i]->setVisible(!game.Recent[i].empty());
+        any_recent = any_recent || !game.Recent[i].empty();
+    }
+    RecentBlank->setVisible(any_recent);
+
+    // Commands that need a game wait for one to be started or loaded.
+    const bool playing = game.Has_Game;
+    for (QAction* a : {Buy_Menu, Sell_Menu, Short_Menu, Options_Menu, End_Turn_Menu, Save_Menu, Save_As_Menu})
+        a->setEnabled(playing);
+    for (QPushButton* b : {Buy_Button, Sell_Button, Short_Button, Options_Button, End_Turn_Button})
+        b->setEnabled(playing);
+    Toolbar1->actions().at(2)->setEnabled(playing);
+    Enable_Cheat_Menu->setEnabled(playing && game.Enable_Cheat_Menu);
+    for (QAction* a : {Set_Cash_Menu, Set_Computer_Cash, Set_Market_Trend}) a->setEnabled(playing && game.Set_Cheat_Menus);
+    if (Computer_Portfolio) Computer_Portfolio->Refresh();
+}
+
+void Main_Window::New_Game_Menu_Click() {
+    ::New_Game_Menu_Click(game, rnd, *screens);
+    Repaint();
+}
+
+void Main_Window::End_Turn_Menu_Click() {
+    if (!game.Has_Game) return;
+    ::End_Turn_Menu_Click(game, rnd, *screens);
+    Repaint();
+    End_If_Quit();
+}
+
+void Main_Window::Game_Timer_Timer() {
+    if (::Game_Timer_Timer(game, rnd, *screens)) {
+        // A timed turn: the windows that may be open show the new market.
+        if (game.Status != "TERMINATE_PROGRAM") {
+            trade->Chart()->Symbol_Click();
+            trade->Fundamentals()->Symbol_Click();
+            trade->Buy()->Symbol_Click();
+            trade->Sell()->Symbol_Click();
+            trade->Options()->Symbol_Click();
+            Computer_Portfolio->Refresh();
+            trade->Short()->Symbol_Click();
+        }
+        Repaint();
+        End_If_Quit();
+        return;
+    }
+    Time_Status->setValue(game.Time_Status);
+}
+
+// Quit in the end-of-game window ends the program as the main window's close does.
+void Main_Window::End_If_Quit() {
+    if (game.Status == "TERMINATE_PROGRAM") close();
+}
+
+void Main_Window::Exit_MEnu_Click() {
+    if (screens->Ask_Confirmation("Exit Program...")) close();
+}
+
+void Main_Window::Load_Menu_Click() {
+    Load_Game(game, *screens);
+    Repaint();
+}
+
+void Main_Window::Cheat_Done(bool) { Repaint(); }
+
+void Main_Window::Start_Timer(bool enabled) {
+    if (enabled)
+        Game_Timer->start();
+    else
+        Game_Timer->stop();
+    Time_Label->setVisible(enabled);
+    Time_Status->setVisible(enabled);
+}
+
+void Main_Window::After_Game_Reset() {
+    News->Restart();
+    if (trade->chart) trade->chart->Reset();
+    Repaint();
+}
+
+void Main_Window::Stock_Grid_Double_Click(int row) {
+    const std::string symbol = Portfolio->Stock_Portfolio->Text(row, 0);
+    std::optional<double> shares = Try_Locale_Number(Portfolio->Stock_Portfolio->Text(row, 1));
+    if (!shares) return;
+    double q = Int(*shares);
+    int stock = -1;
+    for (int s = 0; s < Stock_Count; ++s)
+        if (game.Symbol[s] == symbol) stock = s;
+    if (stock < 0) return;
+    if (q > 0)
+        trade->Sell()->Open_For(stock, Number_Text(q));
+    else
+        trade->Short()->Open_Buy_Back(stock, Number_Text(-q));
+}
+
+bool Main_Window::eventFilter(QObject* watched, QEvent* event) {
+    // A move over the window itself takes the yellow off the board's symbol.
+    if (watched == centralWidget() && event->type() == QEvent::MouseMove) Quotes->Unhover();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Main_Window::closeEvent(QCloseEvent* event) {
+    if (!unloaded) {
+        unloaded = true;
+        Game_Timer->stop();
+        Form_Unload(game, *screens);
+        // Every window may close now; they go in the game's order, the main window last.
+        auto close = [](QWidget* w) {
+            if (w) w->close();
+        };
+        close(trade->buy);
+        close(trade->sell);
+        close(trade->chart);
+        close(trade->options);
+        close(screens->Alert());
+        close(about);
+        close(screens->Confirmation());
+        close(commissions);
+        close(trade->fundamentals);
+        close(Computer_Portfolio);
+        close(screens->End_Game());
+        close(screens->Setup());
+        close(screens->Uncle_Sam());
+        close(screens->Winners());
+        close(Startup);
+        close(help);
+        close(trade->short_window);
+    }
+    event->accept();
+}

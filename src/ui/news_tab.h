@@ -1,0 +1,32 @@
+#pragma once
+// The "News" tab: headlines, earnings reports, the quick quote and the alert preferences.
+#include <QWidget>
+
+#include "core/game.h"
+
+class QCheckBox;
+class QLabel;
+class QListWidget;
+
+class News_Tab : public QWidget {
+    Q_OBJECT
+public:
+    explicit News_Tab(Game& game, QWidget* parent = nullptr);
+
+    void Repaint();
+    // A new game or a load: the lists are filled again from the start.
+    void Restart();
+
+    QListWidget* News_Items = nullptr;
+    QListWidget* Earnings_News = nullptr;
+    QLabel* News_Symbol = nullptr;
+    QLabel* News_Price = nullptr;
+    QLabel* News_Change = nullptr;
+    QCheckBox* News_Alert = nullptr;
+    QCheckBox* World_Alert = nullptr;
+
+private:
+    void Paint_Quick_Quote();
+
+    Game& game;
+};

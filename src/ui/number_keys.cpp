@@ -1,0 +1,81 @@
+#include "ui/number_keys.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QValidator>
+
+#include "core/screens.h"
+
+namespace {
+// Guards every other way text gets in (a paste by menu or by keys): the whole change is
+// refused with a beep when one character could not have been typed.
+class Typed_Text_Validator : public QValidator {
+public:
+    Typed_Text_Validator(Screens& screens, QObject* parent) : QValidator(parent), screens(screens) {}
+    State validate(QString& input, int&) const override {
+        if (Number_Keys::Accepted_Text(input)) return Acceptable;
+        screens.Beep();
+        return Invalid;
+    }
+
+private:
+    Screens& screens;
+};
+}  // namespace
+
+Number_Keys::Number_Keys(QLineEdit* box, Screens& screens, std::function<void()> on_key_up)
+    : QObject(box), box(box), screens(screens), on_key_up(std::move(on_key_up)) {
+    box->installEventFilter(this);
+    box->setValidator(new Typed_Text_Validator(screens, box));
+}
+
+bool Number_Keys::Accepted_Key(const QKeyEvent& event) {
+    const int key = event.key();
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) return true;
+    if (key == Qt::Key_Period) return !(event.modifiers() & Qt::KeypadModifier);
+    return key == Qt::Key_Backspace || key == Qt::Key_Delete || key == Qt::Key_Left || key == Qt::Key_Space;
+}
+
+bool Number_Keys::Passed_Key(const QKeyEvent& event) {
+    switch (event.key()) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+        case Qt::Key_Meta:
+        case Qt::Key_CapsLock:
+        case Qt::Key_NumLock:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool Number_Keys::Accepted_Text(const QString& text) {
+    for (QChar c : text)
+        if (!(c.isDigit() && c.unicode() < 128) && c != '.' && c != ' ') return false;
+    return true;
+}
+
+bool Number_Keys::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != box) return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (Passed_Key(*key) || key->matches(QKeySequence::Paste)) return false;
+        if (!Accepted_Key(*key)) {
+            box->setReadOnly(true);
+            screens.Beep();
+            return true;
+        }
+        return false;
+    }
+    if (event->type() == QEvent::KeyRelease) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->isAutoRepeat() || Passed_Key(*key)) return false;
+        box->setReadOnly(false);
+        if (on_key_up) on_key_up();
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The key rules of the quantity boxes: a trade quantity is typed, never pasted in or
+// keyed with symbols, and a refused key only beeps.
+#include <QObject>
+#include <functional>
+
+class QKeyEvent;
+class QLineEdit;
+class Screens;
+
+class Number_Keys : public QObject {
+    Q_OBJECT
+public:
+    // Watches the box. on_key_up runs after every key released in it; leave it empty for
+    // a box whose window recomputes nothing then.
+    Number_Keys(QLineEdit* box, Screens& screens, std::function<void()> on_key_up = {});
+
+    // Digits (main keyboard and keypad), the main full stop, backspace, delete, left
+    // arrow and space.
+    static bool Accepted_Key(const QKeyEvent& event);
+    // Tab, Shift+Tab and a modifier key alone pass without a beep.
+    static bool Passed_Key(const QKeyEvent& event);
+    // Every character of a pasted text must be one a key could have typed.
+    static bool Accepted_Text(const QString& text);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLineEdit* box;
+    Screens& screens;
+    std::function<void()> on_key_up;
+};

@@ -1,0 +1,98 @@
+#include "ui/portfolio_tab.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "core/numbers.h"
+#include "ui/resources/string_table.h"
+
+static constexpr int Twips_Per_Pixel = 15;
+
+Portfolio_Grid::Portfolio_Grid(QWidget* parent) : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    Table = new QTableWidget(this);
+    Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Table->setSelectionMode(QAbstractItemView::SingleSelection);
+    Table->verticalHeader()->hide();
+    Table->verticalHeader()->setDefaultSectionSize(Table->fontMetrics().height() + 6);
+    Table->horizontalHeader()->setHighlightSections(false);
+    Table->horizontalHeader()->setStretchLastSection(false);
+    layout->addWidget(Table);
+    connect(Table, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
+        int grid_row = fixed ? row + 1 : row;
+        if (grid_row > 0) emit Row_Double_Clicked(grid_row);
+    });
+}
+
+void Portfolio_Grid::Lay_Out(int first_title, int first_width, int columns) {
+    titles.clear();
+    Table->setColumnCount(columns);
+    QStringList labels;
+    for (int i = 0; i < columns; ++i) {
+        titles.push_back(String_Table(first_title + i));
+        labels << QString::fromStdString(titles.back());
+        int twips = static_cast<int>(Locale_Number(String_Table(first_width + i)));
+        Table->setColumnWidth(i, twips / Twips_Per_Pixel);
+    }
+    Table->setHorizontalHeaderLabels(labels);
+    Set_Rows({});
+}
+
+void Portfolio_Grid::Set_Rows(const std::vector<Grid_Row>& rows) {
+    // The fixed title row is the grid's header; without data the titles are an ordinary row.
+    fixed = !rows.empty();
+    Table->horizontalHeader()->setVisible(fixed);
+    Table->clearContents();
+    Table->setRowCount(static_cast<int>(rows.size()) + (fixed ? 0 : 1));
+    auto put = [this](int row, int column, const std::string& text) {
+        auto* item = new QTableWidgetItem(QString::fromStdString(text));
+        item->setTextAlignment(column == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+        Table->setItem(row, column, item);
+    };
+    if (!fixed) {
+        for (int c = 0; c < static_cast<int>(titles.size()); ++c) put(0, c, titles[c]);
+        return;
+    }
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r)
+        for (int c = 0; c < static_cast<int>(rows[r].size()) && c < Table->columnCount(); ++c) put(r, c, rows[r][c]);
+}
+
+int Portfolio_Grid::Row_Count() const { return Table->rowCount() + (fixed ? 1 : 0); }
+
+bool Portfolio_Grid::Title_Row_Fixed() const { return fixed; }
+
+std::string Portfolio_Grid::Text(int row, int column) const {
+    if (row == 0) return column < static_cast<int>(titles.size()) ? titles[column] : "";
+    const QTableWidgetItem* item = Table->item(fixed ? row - 1 : row, column);
+    return item ? item->text().toStdString() : "";
+}
+
+Portfolio_Tab::Portfolio_Tab(Game& game, QWidget* parent) : QWidget(parent), game(game) {
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel("Stocks:", this));
+    Stock_Portfolio = new Portfolio_Grid(this);
+    layout->addWidget(Stock_Portfolio, 1);
+    layout->addWidget(new QLabel("Options:", this));
+    Options_Portfolio = new Portfolio_Grid(this);
+    layout->addWidget(Options_Portfolio, 1);
+    auto* hint = new QLabel(
+        "**Double click on either a stock position or option position to go to the appropriate screen for "
+        "closing out that position.",
+        this);
+    hint->setWordWrap(true);
+    layout->addWidget(hint);
+}
+
+void Portfolio_Tab::Lay_Out_Grids() {
+    Stock_Portfolio->Lay_Out(500, 600, 5);
+    Options_Portfolio->Lay_Out(900, 1000, 8);
+}
+
+void Portfolio_Tab::Repaint() {
+    Stock_Portfolio->Set_Rows(game.Stock_Portfolio);
+    Options_Portfolio->Set_Rows(game.Options_Portfolio);
+}

@@ -1,0 +1,50 @@
+#pragma once
+// The "Portfolio" tab: the player's stock grid and option grid.
+#include <string>
+#include <vector>
+
+#include <QWidget>
+
+#include "core/game.h"
+
+class QTableWidget;
+
+// A grid whose title row is fixed only while it has data rows below it.
+class Portfolio_Grid : public QWidget {
+    Q_OBJECT
+public:
+    explicit Portfolio_Grid(QWidget* parent = nullptr);
+
+    // Titles and widths (twips) from the string table ids.
+    void Lay_Out(int first_title, int first_width, int columns);
+    void Set_Rows(const std::vector<Grid_Row>& rows);
+    // Rows as the grid shows them, the title row 0 included.
+    int Row_Count() const;
+    bool Title_Row_Fixed() const;
+    std::string Text(int row, int column) const;
+
+    QTableWidget* Table = nullptr;
+
+signals:
+    // A data row, counted from 1 like the grid's rows.
+    void Row_Double_Clicked(int row);
+
+private:
+    std::vector<std::string> titles;
+    bool fixed = false;
+};
+
+class Portfolio_Tab : public QWidget {
+    Q_OBJECT
+public:
+    explicit Portfolio_Tab(Game& game, QWidget* parent = nullptr);
+
+    void Lay_Out_Grids();
+    void Repaint();
+
+    Portfolio_Grid* Stock_Portfolio = nullptr;
+    Portfolio_Grid* Options_Portfolio = nullptr;
+
+private:
+    Game& game;
+};

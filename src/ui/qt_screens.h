@@ -1,0 +1,64 @@
+#pragma once
+// The desktop game's Screens: every request of the engine shown in a Qt window. The windows
+// are made on first use, parented to the main window, and kept until the program ends.
+#include <QObject>
+#include <QWidget>
+
+#include "core/game.h"
+#include "core/screens.h"
+
+class Alert_Window;
+class Confirmation_Window;
+class End_Game_Window;
+class New_Game_Setup_Window;
+class Tax_Window;
+class Winners_Window;
+
+class Qt_Screens : public QObject, public Screens {
+    Q_OBJECT
+public:
+    Qt_Screens(Game& game, QWidget* owner);
+
+    void Show_Alert(const std::string& caption, const std::string& text,
+                    const std::vector<std::string>& lines) override;
+    void Show_Tax(const std::string& you, const std::string& computer) override;
+    bool Ask_Confirmation(const std::string& caption) override;
+    void Run_New_Game_Setup(Game& game) override;
+    void Setup_Progress(int value) override;
+    void Message_Box(const std::string& text) override;
+    void Beep() override;
+    std::optional<std::string> Input_Box(const std::string& title, const std::string& prompt) override;
+    End_Choice Run_End_Of_Game(Game& game, const std::string& ticker, const std::string& score,
+                               const std::string& you_made_it, const std::string& name_prompt,
+                               bool name_enabled) override;
+    void Show_Winners(Game& game) override;
+    void Show_Help(int context) override;
+    std::optional<std::string> Choose_Open_File(const std::string& start_dir) override;
+    std::optional<std::string> Choose_Save_File(const std::string& start_dir) override;
+    void Timer_Changed(bool enabled) override;
+    void Windows_Reset() override;
+
+    // The windows made so far (null until first use), for the main window's close.
+    Alert_Window* Alert() const { return alert; }
+    Confirmation_Window* Confirmation() const { return confirmation; }
+    End_Game_Window* End_Game() const { return end_game; }
+    New_Game_Setup_Window* Setup() const { return setup; }
+    Tax_Window* Uncle_Sam() const { return tax; }
+    Winners_Window* Winners() const { return winners; }
+
+signals:
+    // A modal window of the engine is about to open: the main window shows the state first.
+    void Before_Modal();
+    void Timer_Switched(bool enabled);
+    void Game_Reset();
+
+private:
+    Game& game;
+    QWidget* owner;
+    Alert_Window* alert = nullptr;
+    Confirmation_Window* confirmation = nullptr;
+    End_Game_Window* end_game = nullptr;
+    New_Game_Setup_Window* setup = nullptr;
+    Tax_Window* tax = nullptr;
+    Winners_Window* winners = nullptr;
+};

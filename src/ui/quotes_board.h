@@ -1,0 +1,46 @@
+#pragma once
+// The "Quotes" tab: three frames of 14 stocks and the index row below them.
+#include <array>
+
+#include <QWidget>
+
+#include "core/game.h"
+
+class QFrame;
+class QLabel;
+
+class Quotes_Board : public QWidget {
+    Q_OBJECT
+public:
+    explicit Quotes_Board(Game& game, QWidget* parent = nullptr);
+
+    // Shows the prices and changes the game holds.
+    void Repaint();
+    // The symbol under the mouse shows yellow; every other one black.
+    bool Is_Highlighted(int stock) const;
+    // The hover rules, also used by the main window for moves over itself.
+    void Hover_Symbol(int stock);
+    void Unhover();
+
+    std::array<QLabel*, Stock_Count> Symbol{};
+    std::array<QLabel*, Stock_Count + 1> Price{};  // 42 is the index
+    std::array<QLabel*, Stock_Count> Change{};
+    QLabel* DJIA_Symbol = nullptr;
+    QLabel* DJIA_Change = nullptr;
+    std::array<QFrame*, 3> Quotes_Frame{};
+    int Hover_Index = 0;
+
+signals:
+    void Symbol_Clicked(int stock);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Paint_Symbol(int stock, bool yellow);
+
+    Game& game;
+};
+
+// The style of a label that shows a gain or loss.
+QString Colour_Style(Colour colour);

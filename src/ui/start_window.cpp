@@ -1,0 +1,23 @@
+#include "ui/start_window.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/about_window.h"
+
+Start_Window::Start_Window(Game& game, QWidget* parent) : Game_Dialog(game, parent) {
+    setWindowTitle("Bullquest");
+    auto* layout = new QVBoxLayout(this);
+    auto* picture = new QLabel(this);
+    picture->setPixmap(Bullquest_Picture(320, 160));
+    layout->addWidget(picture, 0, Qt::AlignHCenter);
+    New = new QPushButton("Start &New Game", this);
+    Load = new QPushButton("&Load Saved Game", this);
+    Startup_Help = new QPushButton("Launch Bullquest HELP!", this);
+    for (QPushButton* button : {New, Load, Startup_Help}) layout->addWidget(button);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    connect(New, &QPushButton::clicked, this, &Start_Window::New_Game_Chosen);
+    connect(Load, &QPushButton::clicked, this, &Start_Window::Load_Game_Chosen);
+    connect(Startup_Help, &QPushButton::clicked, this, &Start_Window::Help_Chosen);
+}

@@ -1,0 +1,35 @@
+#include "ui/tax_window.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+Tax_Window::Tax_Window(Game& game, QWidget* parent) : Game_Dialog(game, parent) {
+    setWindowTitle("Uncle Sam!");
+    auto* layout = new QVBoxLayout(this);
+    auto* Frame1 = new QGroupBox("Something To Brighten Your Day:", this);
+    auto* frame = new QVBoxLayout(Frame1);
+    auto* Label1 = new QLabel("The following 28% capital gains taxes were levied for this last 100 turns!!", Frame1);
+    Label1->setWordWrap(true);
+    frame->addWidget(Label1);
+    auto* values = new QFormLayout;
+    You = new QLabel("0", Frame1);
+    Computer = new QLabel("0", Frame1);
+    values->addRow("You:", You);
+    values->addRow("Computer:", Computer);
+    frame->addLayout(values);
+    layout->addWidget(Frame1);
+    OKButton = new QPushButton("Oh My &God!", this);
+    OKButton->setDefault(true);
+    layout->addWidget(OKButton, 0, Qt::AlignHCenter);
+    setMinimumWidth(360);
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void Tax_Window::Run(const std::string& you, const std::string& computer) {
+    You->setText(QString::fromStdString(you));
+    Computer->setText(QString::fromStdString(computer));
+    exec();
+}

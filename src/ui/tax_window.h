@@ -1,0 +1,20 @@
+#pragma once
+// The yearly tax notice with what each side paid.
+#include <string>
+
+#include "ui/game_dialog.h"
+
+class QLabel;
+class QPushButton;
+
+class Tax_Window : public Game_Dialog {
+    Q_OBJECT
+public:
+    Tax_Window(Game& game, QWidget* parent = nullptr);
+    void Run(const std::string& you, const std::string& computer);
+
+private:
+    QLabel* You;
+    QLabel* Computer;
+    QPushButton* OKButton;
+};

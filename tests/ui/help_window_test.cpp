@@ -1,0 +1,113 @@
+// The Help window's list and buttons, and the viewer it leads to.
+#include <QListWidget>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QtTest>
+
+#include "test_support.h"
+#include "ui/help_viewer_window.h"
+#include "ui/help_window.h"
+
+class Help_Window_Test : public QObject {
+    Q_OBJECT
+
+    Game game;
+    Recording_Screens screens;
+
+    // Runs the window with the owner's list; once it is on screen, `act` plays the player and
+    // gets the names the list showed.
+    void Run_With(Help_Window& window, Help_Owner owner, const std::function<void(QStringList)>& act) {
+        QTimer::singleShot(0, &window, [&window, act] {
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QStringList names;
+            for (int row = 0; row < window.Help_List->count(); ++row) names << window.Help_List->item(row)->text();
+            act(names);
+        });
+        QTimer::singleShot(5000, &window, &QWidget::hide);  // a failed step must not hang the run
+        window.Run(owner);
+        QVERIFY(window.isHidden());
+        QCOMPARE(window.Help_List->count(), 0);
+    }
+
+    static QListWidgetItem* Find(QListWidget* list, const QString& name) {
+        return list->findItems(name, Qt::MatchExactly).value(0);
+    }
+
+private slots:
+    void init() { screens.log.clear(); game.Status.clear(); }
+
+    void displayAndDoubleClickOpenTheChosenTopic() {
+        Help_Window window(game, screens);
+        Run_With(window, Help_Owner::Buy, [&](QStringList names) {
+            QCOMPARE(names, QStringList({"Table of Contents", "Buying Stocks"}));
+            Find(window.Help_List, "Table of Contents")->setSelected(true);
+            window.Display_Button->click();
+        });
+        Run_With(window, Help_Owner::Chart, [&](QStringList) {
+            QListWidget* list = window.Help_List;
+            const QPoint at = list->visualItemRect(Find(list, "Using Momentum")).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        });
+        QCOMPARE(screens.log, (std::vector<std::string>{"help 1", "help 115"}));
+    }
+
+    void cancelAndAnEmptySelectionShowNothing() {
+        Help_Window window(game, screens);
+        Run_With(window, Help_Owner::Buy, [&](QStringList) { window.CancelButton->click(); });
+        Run_With(window, Help_Owner::Sell, [&](QStringList names) {
+            QCOMPARE(names, QStringList({"Table of Contents", "Selling Stocks"}));
+            window.Display_Button->click();
+        });
+        QVERIFY(screens.log.empty());
+    }
+
+    void titleBarCloseIsRefusedUntilTheProgramEnds() {
+        Help_Window window(game, screens);
+        window.show();
+        window.close();
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(window.isVisible());
+        game.Status = "TERMINATE_PROGRAM";
+        window.close();
+        QVERIFY(window.isHidden());
+    }
+
+    void viewerOpensAtTheSectionAndGoesBackAndForward() {
+        Help_Viewer_Window viewer;
+        auto shown = [&] { return Help_Viewer_Window::Context_Of(viewer.Browser()->source()); };
+        viewer.Show_Topic(115);
+        QCOMPARE(shown(), 115);
+        QVERIFY(viewer.Browser()->toPlainText().contains("Vuzedad Erover"));
+        QCOMPARE(viewer.Contents()->currentItem()->text(), QString("Using Momentum"));
+        viewer.Show_Topic(503);
+        viewer.Browser()->backward();
+        QCOMPARE(shown(), 115);
+        viewer.Browser()->forward();
+        QCOMPARE(shown(), 503);
+        viewer.Show_Topic(999);
+        QCOMPARE(shown(), 1);
+        viewer.close();
+        QVERIFY(viewer.isHidden());
+    }
+
+    void viewerIsModalOnlyAboveAModalWindow() {
+        Help_Viewer_Window viewer;
+        QDialog trade_window;
+        Qt::WindowModality above_dialog = Qt::NonModal;
+        QTimer::singleShot(0, &trade_window, [&] {
+            viewer.Show_Topic(101);
+            above_dialog = viewer.windowModality();
+            viewer.close();
+            trade_window.accept();
+        });
+        trade_window.exec();
+        QCOMPARE(above_dialog, Qt::ApplicationModal);
+        viewer.Show_Topic(100);
+        QCOMPARE(viewer.windowModality(), Qt::NonModal);
+    }
+};
+
+QTEST_MAIN(Help_Window_Test)
+#include "help_window_test.moc"

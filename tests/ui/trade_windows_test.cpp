@@ -1,0 +1,362 @@
+// The trade, chart and research windows as a player uses them: typing quantities, the keys
+// a box refuses, the labels that copy their number, the openers' selections, the chart's
+// lines and the research colours.
+#include <algorithm>
+#include <functional>
+
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+#include "test_support.h"
+#include "trading/buy_window.h"
+#include "trading/sell_window.h"
+#include "trading/short_window.h"
+#include "ui/chart_window.h"
+#include "ui/fundamentals_window.h"
+
+namespace {
+
+// Runs the player's actions once the modal window is up, then the window's own exit.
+void While_Open(QDialog* window, std::function<void()> actions) {
+    QTimer::singleShot(0, window, [window, actions] {
+        QVERIFY(window->isVisible());
+        actions();
+        if (window->isVisible()) window->hide();
+    });
+}
+
+int Beeps(const Recording_Screens& screens) {
+    return static_cast<int>(std::count(screens.log.begin(), screens.log.end(), "beep"));
+}
+
+QColor Text_Colour(QLabel* label) { return label->palette().color(QPalette::WindowText); }
+
+void Move_Over(QWidget* widget) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+}  // namespace
+
+class Trade_Windows_Test : public QObject {
+    Q_OBJECT
+
+    Game game;
+    Recording_Screens screens;
+
+private slots:
+    void init() {
+        game = Game{};
+        Init_Game(game);
+        for (int s = 0; s < Stock_Count; ++s) game.Price[s] = "30";
+        game.Cash_On_Hand = "10000";
+        game.Cash_View = "10,000";
+        game.Has_Game = true;
+        screens.log.clear();
+    }
+
+    void buyingATypedQuantity() {
+        Buy_Window buy(game, screens);
+        QSignalSpy done(&buy, &Buy_Window::Trade_Done);
+        While_Open(&buy, [&] {
+            buy.Symbol->setCurrentIndex(3);
+            QCOMPARE(buy.Max->text(), QString("The Most You Can Buy Is 333"));
+            buy.Buy_Number->clear();
+            QTest::keyClicks(buy.Buy_Number, "333");
+            QTest::mouseClick(buy.Buy, Qt::LeftButton);
+            QCOMPARE(buy.Buy_Number->text(), QString("0"));
+            QCOMPARE(buy.You_Have->text(), QString::fromStdString("You Have 333 Shares Of " + game.Symbol[3]));
+            buy.Buy_Number->setText("1");
+            QTest::mouseClick(buy.Buy, Qt::LeftButton);  // 10 dollars left: refused
+        });
+        buy.Open();
+        QCOMPARE(game.Cash_On_Hand, std::string("10"));
+        QCOMPARE(game.Cash_View, std::string("10"));
+        QCOMPARE(game.Player_Stock[3].Shares, 333.0);
+        QCOMPARE(int(game.Stock_Portfolio.size()), 1);
+        QCOMPARE(game.Stock_Portfolio[0][0], game.Symbol[3]);
+        QCOMPARE(game.Stock_Portfolio[0][1], std::string("333"));
+        QCOMPARE(done.count(), 1);
+        QCOMPARE(Beeps(screens), 1);
+    }
+
+    void refusedKeysBeepAndChangeNothing() {
+        Buy_Window buy(game, screens);
+        buy.Symbol->setCurrentIndex(0);
+        buy.Buy_Number->setText("12");
+        buy.Buy_Number->setCursorPosition(2);
+        for (int key : {Qt::Key_A, Qt::Key_Minus, Qt::Key_Right, Qt::Key_Comma}) QTest::keyClick(buy.Buy_Number, Qt::Key(key));
+        QTest::keyClick(buy.Buy_Number, Qt::Key_Period, Qt::KeypadModifier);
+        QCOMPARE(buy.Buy_Number->text(), QString("12"));
+        QCOMPARE(Beeps(screens), 5);
+
+        QTest::keyClick(buy.Buy_Number, Qt::Key_Period);
+        QTest::keyClick(buy.Buy_Number, Qt::Key_5, Qt::KeypadModifier);
+        QTest::keyClick(buy.Buy_Number, Qt::Key_Shift);
+        QTest::keyClick(buy.Buy_Number, Qt::Key_Tab);
+        QCOMPARE(buy.Buy_Number->text(), QString("12.5"));
+        QCOMPARE(Beeps(screens), 5);
+
+        // A refused key locks the box until it comes up; the release recomputes the window.
+        game.Player_Stock[0].Shares = 40;
+        QTest::keyPress(buy.Buy_Number, Qt::Key_X);
+        QVERIFY(buy.Buy_Number->isReadOnly());
+        QTest::keyRelease(buy.Buy_Number, Qt::Key_X);
+        QVERIFY(!buy.Buy_Number->isReadOnly());
+        QVERIFY(buy.You_Have->text().startsWith("You Have 40 Shares"));
+
+        // Keys over the list do not move it.
+        QTest::keyClick(buy.Symbol, Qt::Key_Down);
+        QCOMPARE(buy.Symbol->currentIndex(), 0);
+
+        buy.Buy_Number->setText("7");
+        buy.Buy_Number->setCursorPosition(1);
+        QApplication::clipboard()->setText("1x");
+        QTest::keyClick(buy.Buy_Number, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(buy.Buy_Number->text(), QString("7"));
+        QCOMPARE(Beeps(screens), 7);
+        QApplication::clipboard()->setText("25");
+        QTest::keyClick(buy.Buy_Number, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(buy.Buy_Number->text(), QString("725"));
+        QCOMPARE(Beeps(screens), 7);
+    }
+
+    void maximumLabelsCopyTheirNumberAndLightUp() {
+        game.Player_Stock[2].Shares = 75;
+        Buy_Window buy(game, screens);
+        buy.Symbol->setCurrentIndex(1);
+        QTest::mouseClick(buy.Max, Qt::LeftButton);
+        QCOMPARE(buy.Buy_Number->text(), QString("333"));
+        Move_Over(buy.Max);
+        QCOMPARE(Text_Colour(buy.Max), QColor(255, 255, 0));
+        Move_Over(&buy);
+        QCOMPARE(Text_Colour(buy.Max), QColor(0, 0, 0));
+
+        Sell_Window sell(game, screens);
+        sell.Symbol->setCurrentIndex(2);
+        QTest::mouseClick(sell.You_Have, Qt::LeftButton);
+        QCOMPARE(sell.Sell_Number->text(), QString("75"));
+        Move_Over(sell.You_Have);
+        QCOMPARE(Text_Colour(sell.You_Have), QColor(255, 255, 0));
+
+        Short_Window shorts(game, screens);
+        shorts.Symbol->setCurrentIndex(1);
+        QCOMPARE(shorts.Max->text(), QString("The Most You Can Short Is 666"));
+        QTest::mouseClick(shorts.Max, Qt::LeftButton);
+        QCOMPARE(shorts.Short_Number->text(), QString("666"));
+    }
+
+    void sellOpensOnTheFirstStockHeld() {
+        game.Player_Stock[9].Shares = 50;
+        game.Player_Stock[5].Shares = 100;
+        game.Player_Stock[5].Avg_Price = 20;
+        Sell_Window sell(game, screens);
+        sell.Sell_Number->setText("44");
+        While_Open(&sell, [&] {
+            QCOMPARE(sell.Symbol->currentIndex(), 5);
+            QCOMPARE(sell.Sell_Number->text(), QString("0"));
+            sell.Sell_Number->setText("50");
+            QTest::mouseClick(sell.Sell, Qt::LeftButton);
+        });
+        sell.Open();
+        QCOMPARE(game.Player_Stock[5].Shares, 50.0);
+        QCOMPARE(game.Cash_On_Hand, std::string("11500"));
+        QCOMPARE(game.Player_Capital_Gains, 500.0);
+        QCOMPARE(sell.Sell_Number->text(), QString("0"));
+
+        // From the chart or research screens the box keeps what it held.
+        sell.Sell_Number->setText("3");
+        While_Open(&sell, [&] {
+            QCOMPARE(sell.Symbol->currentIndex(), 9);
+            QCOMPARE(sell.Sell_Number->text(), QString("3"));
+        });
+        sell.Open_On(9);
+    }
+
+    void gridOpenersFillTheQuantity() {
+        game.Player_Stock[8].Shares = 1500;
+        game.Player_Short[4] = {2000, 40};
+        Sell_Window sell(game, screens);
+        While_Open(&sell, [&] {
+            QCOMPARE(sell.Symbol->currentIndex(), 8);
+            QCOMPARE(sell.Sell_Number->text(), QString("1500"));
+            QCOMPARE(sell.You_Have->text(), QString::fromStdString("You Have 1,500 Shares Of " + game.Symbol[8]));
+        });
+        sell.Open_For(8, "1500");
+
+        Short_Window shorts(game, screens);
+        QVERIFY(shorts.Sell->isChecked());
+        While_Open(&shorts, [&] {
+            QVERIFY(shorts.Buy->isChecked());
+            QCOMPARE(shorts.Symbol->currentIndex(), 4);
+            QCOMPARE(shorts.Short_Number->text(), QString("2000"));
+            QCOMPARE(shorts.Max->text(), QString("The Most You Can Buy Back Is 2,000"));
+            QTest::mouseClick(shorts.Transact, Qt::LeftButton);
+            QCOMPARE(shorts.Short_Number->text(), QString("2000"));  // the box keeps its text
+            QTest::mouseClick(shorts.Transact, Qt::LeftButton);      // nothing left to buy back
+        });
+        shorts.Open_Buy_Back(4, "2000");
+        QCOMPARE(game.Player_Short[4].Shares, 0.0);
+        QCOMPARE(game.Cash_On_Hand, std::string("60000"));  // 2000 * (80 - 30) / 2 back
+        QCOMPARE(Beeps(screens), 1);
+
+        // The chart and research screens choose selling short.
+        While_Open(&shorts, [&] { QVERIFY(shorts.Sell->isChecked()); });
+        shorts.Open_On(6);
+    }
+
+    void tradeWindowsStayOnTheCloseBox() {
+        Buy_Window buy(game, screens);
+        While_Open(&buy, [&] {
+            buy.close();
+            QVERIFY(buy.isVisible());
+        });
+        buy.Open();
+        Chart_Window chart(game, screens);
+        While_Open(&chart, [&] {
+            chart.close();
+            QVERIFY(!chart.isVisible());
+        });
+        chart.Open_For(0);
+    }
+
+    void timedTurnRefreshesClosedWindows() {
+        Buy_Window buy(game, screens);
+        Short_Window shorts(game, screens);
+        buy.Symbol->setCurrentIndex(0);
+        shorts.Symbol->setCurrentIndex(0);
+        game.Cash_On_Hand = "3000";
+        buy.Symbol_Click();
+        shorts.Symbol_Click();
+        QCOMPARE(buy.Max->text(), QString("The Most You Can Buy Is 100"));
+        QCOMPARE(shorts.Max->text(), QString("The Most You Can Short Is 200"));
+        QCOMPARE(game.Max_Number, 200.0);  // the last window to recompute holds the number
+
+        // A new game or a load starts every list at its first symbol.
+        game.Player_Short[0].Shares = 12;
+        shorts.Symbol->setCurrentIndex(7);
+        shorts.Select_First();
+        QCOMPARE(shorts.Symbol->currentIndex(), 0);
+        QVERIFY(shorts.You_Have->text().startsWith("You've Shorted 12 Shares"));
+    }
+
+    void chartDrawsHistoryAndAverage() {
+        for (int c = 0; c < History_Length; ++c) {
+            game.Price_History[3][c] = static_cast<Byte>(c + 1);
+            game.Index_History[c] = 5000 + 10 * c;
+        }
+        Chart_Window chart(game, screens);
+        auto line = [&](int n) { return static_cast<QLineSeries*>(chart.MSChart->chart()->series().at(n)); };
+        While_Open(&chart, [&] {
+            QCOMPARE(chart.MSChart->chart()->series().size(), 1);
+            QCOMPARE(line(0)->count(), 100);
+            QCOMPARE(line(0)->at(0), QPointF(1, 1));
+            QCOMPARE(line(0)->at(99), QPointF(100, 100));
+            chart.Show_Average->click();
+            QCOMPARE(chart.MSChart->chart()->series().size(), 2);
+            QCOMPARE(line(1)->pen().color(), QColor(0, 0, 255));
+            QVERIFY(line(1)->pen().widthF() < line(0)->pen().widthF());
+            QCOMPARE(line(1)->at(1).y(), 1.0);   // running mean of 1 and 2, floored
+            QCOMPARE(line(1)->at(99).y(), 95.0);  // 91..100
+            chart.Days->setValue(1);
+            QCOMPARE(line(1)->at(57).y(), 58.0);
+            chart.Days->setValue(0);
+            QCOMPARE(chart.Days->value(), 1);
+            chart.Days->setValue(150);
+            QCOMPARE(chart.Days->value(), 100);
+            QCOMPARE(line(1)->at(99).y(), 50.0);  // 5050 / 100 floored
+            auto axes = chart.MSChart->chart()->axes();
+            QStringList titles;
+            for (auto* axis : axes) titles << axis->titleText();
+            QVERIFY(titles.contains("Past 100 Turns"));
+            QVERIFY(titles.contains("Price ($)"));
+            chart.Show_Average->click();
+            QCOMPARE(chart.MSChart->chart()->series().size(), 1);
+            QTest::mouseClick(chart.SymbolUpDown[1], Qt::LeftButton);
+            QCOMPARE(chart.Symbol->currentIndex(), 4);
+        });
+        chart.Open_For(3);
+
+        chart.Reset();
+        QCOMPARE(chart.MSChart->chart()->series().size(), 0);
+        While_Open(&chart, [&] { QCOMPARE(chart.MSChart->chart()->series().size(), 1); });
+        chart.Open();
+    }
+
+    void chartIndexBeepsOnTradeButtons() {
+        for (int c = 0; c < History_Length; ++c) game.Index_History[c] = 5000 + c;
+        Chart_Window chart(game, screens);
+        QSignalSpy buys(&chart, &Chart_Window::Open_Buy);
+        QSignalSpy calls(&chart, &Chart_Window::Open_Calls);
+        While_Open(&chart, [&] {
+            QCOMPARE(line_value(chart, 99), 5099.0);
+            for (QPushButton* b : {chart.Buy_Stock_Button, chart.Sell_Stock_Button, chart.Short_Stock_Button,
+                                   chart.Calls_Button, chart.Puts_Button, chart.Fundamentals_Button})
+                QTest::mouseClick(b, Qt::LeftButton);
+            QCOMPARE(Beeps(screens), 6);
+            QVERIFY(chart.isVisible());
+            QTest::mouseClick(chart.SymbolUpDown[1], Qt::LeftButton);  // already the last entry
+            QCOMPARE(chart.Symbol->currentIndex(), Index_Entry);
+            chart.Symbol->setCurrentIndex(0);
+            QTest::mouseClick(chart.SymbolUpDown[0], Qt::LeftButton);
+            QCOMPARE(chart.Symbol->currentIndex(), 0);
+            chart.Symbol->setCurrentIndex(11);
+            QTest::mouseClick(chart.Calls_Button, Qt::LeftButton);
+            QVERIFY(!chart.isVisible());
+        });
+        chart.Open_For(Index_Entry);
+        QCOMPARE(buys.count(), 0);
+        QCOMPARE(calls.count(), 1);
+        QCOMPARE(calls.at(0).at(0).toInt(), 11);
+    }
+
+    void researchShowsColouredEarnings() {
+        game.Earnings[6].Report_Turn = 57;
+        const double eps[4] = {-0.5, 0, 0.25, 1};
+        for (int q = 0; q < 4; ++q) game.Earnings[6].EPS[q] = Currency::From_Double(eps[q]);
+        game.Reporting_Next_List = {{game.Symbol[12] + " (3)", 12}, {game.Symbol[6] + " (4)", 6}};
+        Fundamentals_Window research(game, screens);
+        QSignalSpy charts(&research, &Fundamentals_Window::Open_Chart);
+        While_Open(&research, [&] {
+            QCOMPARE(research.Reporting_Next_List->count(), 2);
+            research.Reporting_Next_List->setCurrentIndex(1);
+            emit research.Reporting_Next_List->activated(1);
+            QCOMPARE(research.Symbol->currentIndex(), 6);
+            QCOMPARE(research.Earnings_Due->text(), QString("57"));
+            const QString texts[4] = {"-0.5", "0", "0.25", "1"};
+            const QColor colours[4] = {QColor(255, 0, 0), QColor(0, 0, 0), QColor(0, 0, 255), QColor(0, 0, 255)};
+            for (int q = 0; q < 4; ++q) {
+                QCOMPARE(research.Earnings_History_Label[q]->text(), texts[q]);
+                QCOMPARE(Text_Colour(research.Earnings_History_Label[q]), colours[q]);
+            }
+            QTest::mouseClick(research.View_Chart, Qt::LeftButton);
+        });
+        research.Open_For(0);
+        QCOMPARE(charts.count(), 1);
+        QCOMPARE(charts.at(0).at(0).toInt(), 6);
+    }
+
+private:
+    static double line_value(Chart_Window& chart, int c) {
+        return static_cast<QLineSeries*>(chart.MSChart->chart()->series().at(0))->at(c).y();
+    }
+};
+
+QTEST_MAIN(Trade_Windows_Test)
+#include "trade_windows_test.moc"
