@@ -1,0 +1,377 @@
+// The main window as a player meets it: start-up, a new game, turns by button and by the
+// clock, the tax notice, the confirmation and saving and loading through the File menu.
+#include <deque>
+#include <functional>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "core/numbers.h"
+#include "ui/main_window.h"
+#include "ui/news_tab.h"
+#include "ui/portfolio_tab.h"
+#include "ui/quotes_board.h"
+#include "ui/start_window.h"
+
+namespace {
+
+// Answers the modal windows that open, one handler per window in the order they appear.
+class Modal_Answers : public QObject {
+public:
+    Modal_Answers() {
+        poll.setInterval(5);
+        connect(&poll, &QTimer::timeout, this, [this] { Check(); });
+        poll.start();
+    }
+    void Then(std::function<void(QWidget*)> handler) { handlers.push_back(std::move(handler)); }
+    bool Done() const { return handlers.empty(); }
+    QStringList seen;  // captions of the windows answered
+
+private:
+    void Check() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal == answered || !modal->isVisible()) {
+            if (!modal) answered = nullptr;
+            return;
+        }
+        if (handlers.empty()) return;
+        answered = modal;
+        seen << modal->windowTitle();
+        auto handler = std::move(handlers.front());
+        handlers.pop_front();
+        handler(modal);
+        if (!modal->isVisible()) answered = nullptr;
+    }
+    QTimer poll;
+    std::deque<std::function<void(QWidget*)>> handlers;
+    QWidget* answered = nullptr;
+};
+
+QAbstractButton* Button(QWidget* window, const QString& text) {
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+        if (b->text() == text && b->isVisible()) return b;
+    return nullptr;
+}
+
+std::function<void(QWidget*)> Click(const QString& text) {
+    return [text](QWidget* w) {
+        QAbstractButton* b = Button(w, text);
+        QVERIFY2(b, qPrintable("no button " + text + " in " + w->windowTitle()));
+        b->click();
+    };
+}
+
+bool Shows_Text(QWidget* window, const QString& text) {
+    for (QLabel* l : window->findChildren<QLabel*>())
+        if (l->text() == text) return true;
+    return false;
+}
+
+std::function<void(QWidget*)> Choose_File(const QString& path) {
+    return [path](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        QVERIFY(dialog);
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();  // public through the base
+    };
+}
+
+QString Text(QLabel* label) { return label->text(); }
+
+}  // namespace
+
+class Main_Window_Test : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    Game game;
+    Random rnd{7};
+    std::unique_ptr<Main_Window> window;
+
+    QString Data() const { return dir.path() + "/data"; }
+
+    void Start() {
+        window = std::make_unique<Main_Window>(game, rnd);
+        QVERIFY(window->Form_Load(Data().toStdString()));
+        window->show();
+        QTRY_VERIFY(window->Startup->isVisible());
+    }
+
+    // A new game from the start window, with the setup window answered by Go!.
+    void New_Game(std::function<void(QWidget*)> setup = {}) {
+        Modal_Answers answers;
+        answers.Then([setup](QWidget* w) {
+            QCOMPARE(w->windowTitle(), QString("New Game Setup"));
+            if (setup) setup(w);
+            Click("&Go!")(w);
+        });
+        QAbstractButton* start = Button(window->Startup, "Start &New Game");
+        QVERIFY(start);
+        start->click();
+        QVERIFY(answers.Done());
+        QCOMPARE(Text(window->Turn_Number), QString("1"));
+    }
+
+    void End_Turn_Quietly() {
+        window->News->News_Alert->setChecked(false);
+        window->News->World_Alert->setChecked(false);
+        window->End_Turn_Button->click();
+    }
+
+    void Board_Shows_Game() {
+        for (int s = 0; s < Stock_Count; ++s) {
+            QCOMPARE(window->Quotes->Price[s]->text().toStdString(), game.Price[s]);
+            QCOMPARE(window->Quotes->Change[s]->text().toStdString(), game.Change[s]);
+        }
+        QCOMPARE(window->Quotes->Price[Index_Entry]->text().toStdString(), game.Price[Index_Entry]);
+    }
+
+private slots:
+    void init() {
+        game = Game{};
+        rnd = Random(7);
+        QDir(Data()).removeRecursively();
+    }
+    void cleanup() {
+        if (window) window->close();
+        window.reset();
+    }
+
+    void start_up_makes_the_data_folder_and_waits_for_a_game() {
+        Start();
+        for (const char* name : {"Recent.txt", "Winners.txt", "Data2.txt"})
+            QVERIFY2(QFile::exists(Data() + "/" + name), name);
+        QCOMPARE(window->windowTitle(), QString("Bullquest"));
+        QCOMPARE(Text(window->Cash_View), QString("5,000"));
+        QCOMPARE(Text(window->Net_Worth), QString("5000"));
+        QVERIFY(!window->End_Turn_Button->isEnabled());
+        QVERIFY(!window->End_Turn_Menu->isEnabled());
+        QVERIFY(!window->Buy_Button->isEnabled());
+        QVERIFY(!window->Save_Menu->isEnabled());
+        QVERIFY(!window->Enable_Cheat_Menu->isEnabled());
+        QVERIFY(!window->RecentBlank->isVisible());
+        // No holdings: the title row is an ordinary row.
+        QCOMPARE(window->Portfolio->Stock_Portfolio->Row_Count(), 1);
+        QVERIFY(!window->Portfolio->Stock_Portfolio->Title_Row_Fixed());
+        QCOMPARE(window->Portfolio->Options_Portfolio->Text(0, 5), std::string("Currentlly At"));
+        QCOMPARE(window->Portfolio->Stock_Portfolio->Table->columnWidth(1), 1600 / 15);
+        QVERIFY(!window->Time_Status->isVisible());
+    }
+
+    void a_damaged_recent_list_ends_the_start_up() {
+        QDir().mkpath(Data());
+        QFile recent(Data() + "/Recent.txt");
+        QVERIFY(recent.open(QIODevice::WriteOnly));
+        recent.write("\"only one\"\r\n");
+        recent.close();
+        Modal_Answers answers;
+        QString message;
+        answers.Then([&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            QVERIFY(box);
+            message = box->text();
+            box->accept();
+        });
+        Main_Window failing(game, rnd);
+        QVERIFY(!failing.Form_Load(Data().toStdString()));
+        QCOMPARE(message, QString("Error: The game is not able to load properly."));
+    }
+
+    void a_new_game_deals_a_market_through_the_setup_window() {
+        Start();
+        New_Game();
+        QVERIFY(!window->Startup->isVisible());
+        QVERIFY(window->End_Turn_Button->isEnabled());
+        QVERIFY(window->Enable_Cheat_Menu->isEnabled());
+        QVERIFY(!window->Set_Cash_Menu->isEnabled());
+        Board_Shows_Game();
+        double sum = 0;
+        for (int s = 0; s < Stock_Count; ++s) {
+            double p = Locale_Number(window->Quotes->Price[s]->text().toStdString());
+            QVERIFY(p >= 1);
+            sum += p * game.Index_Weight[s];
+        }
+        QCOMPARE(Locale_Number(Text(window->Quotes->Price[Index_Entry]).toStdString()), sum);
+    }
+
+    void the_new_game_command_asks_and_a_cancel_keeps_the_game() {
+        Start();
+        New_Game();
+        const auto prices = game.Price;
+        game.Caption = "somewhere.bqg  -  Bullquest";
+        window->Repaint();
+        Modal_Answers answers;
+        answers.Then([](QWidget* w) {
+            QCOMPARE(w->windowTitle(), QString("Start New Game..."));
+            w->close();  // the close box does not answer the question
+            QVERIFY(w->isVisible());
+            Click("&Cancel")(w);
+        });
+        window->New_Game_Menu->trigger();
+        QVERIFY(answers.Done());
+        QCOMPARE(game.Price, prices);
+        QCOMPARE(window->windowTitle(), QString("Bullquest"));
+    }
+
+    void end_turn_moves_the_board_and_the_grids() {
+        Start();
+        New_Game();
+        game.Player_Stock[3].Shares = 150;
+        game.Player_Stock[3].Avg_Price = 40;
+        game.Player_Short[5].Shares = 20;
+        game.Player_Short[5].Avg_Price = 60;
+        const auto before = game.Price;
+        End_Turn_Quietly();
+        QCOMPARE(Text(window->Turn_Number), QString("2"));
+        Board_Shows_Game();
+        QVERIFY(game.Price != before);
+        Portfolio_Grid* grid = window->Portfolio->Stock_Portfolio;
+        QCOMPARE(grid->Row_Count(), 3);
+        QVERIFY(grid->Title_Row_Fixed());
+        QCOMPARE(grid->Text(1, 0), game.Symbol[3]);
+        QCOMPARE(grid->Text(1, 1), std::string("150"));
+        QCOMPARE(grid->Text(1, 3), game.Price[3]);
+        QCOMPARE(grid->Text(2, 1), std::string("-20"));
+        QCOMPARE(Text(window->Net_Worth).toStdString(), game.Net_Worth);
+        QCOMPARE(window->News->News_Items->count(), static_cast<int>(game.News_Items.size()));
+        QCOMPARE(window->News->Earnings_News->count(), static_cast<int>(game.Earnings_News.size()));
+    }
+
+    void a_news_line_gives_a_quick_quote() {
+        Start();
+        New_Game();
+        for (int turn = 0; turn < 60 && game.Earnings_News.empty(); ++turn) End_Turn_Quietly();
+        QVERIFY(window->News->Earnings_News->count() > 0);
+        QListWidgetItem* line = window->News->Earnings_News->item(0);
+        emit window->News->Earnings_News->itemClicked(line);
+        const int s = game.Earnings_News[0].Item_Data;
+        QCOMPARE(window->News->News_Symbol->text().toStdString(), game.Symbol[s]);
+        QCOMPARE(window->News->News_Price->text().toStdString(), game.Price[s]);
+    }
+
+    void the_time_limit_ends_a_turn() {
+        Start();
+        New_Game([](QWidget* w) {
+            for (QCheckBox* box : w->findChildren<QCheckBox*>())
+                if (box->text() == "30 second per turn time limit") box->setChecked(true);
+        });
+        QVERIFY(window->Time_Status->isVisible());
+        QVERIFY(window->Game_Timer->isActive());
+        window->News->News_Alert->setChecked(false);
+        window->News->World_Alert->setChecked(false);
+        int ticks = 0, ticks_to_turn = 0, bar_after_turn = -1;
+        connect(window->Game_Timer, &QTimer::timeout, this, [&] {
+            ++ticks;
+            if (ticks_to_turn == 0 && Text(window->Turn_Number) == "2") {
+                ticks_to_turn = ticks;
+                bar_after_turn = window->Time_Status->value();
+                window->Game_Timer->stop();  // the bar is read before the next tick moves it
+            }
+        });
+        window->Game_Timer->setInterval(1);
+        QTRY_COMPARE(Text(window->Turn_Number), QString("2"));
+        QCOMPARE(ticks_to_turn, 29);
+        QCOMPARE(bar_after_turn, 30);
+    }
+
+    void the_hundredth_turn_brings_the_tax_notice() {
+        Start();
+        New_Game();
+        game.Turn_Number = "99";
+        game.Player_Capital_Gains = 1000;
+        const double cash = Locale_Number(game.Cash_On_Hand);
+        bool shown = false;
+        Modal_Answers answers;
+        answers.Then([&](QWidget* w) {
+            QCOMPARE(w->windowTitle(), QString("Uncle Sam!"));
+            shown = Shows_Text(w, "$280") && Shows_Text(w, "0");
+            Click("Oh My &God!")(w);
+        });
+        End_Turn_Quietly();
+        QVERIFY(answers.Done());
+        QVERIFY(shown);
+        QCOMPARE(Text(window->Turn_Number), QString("100"));
+        QCOMPARE(Locale_Number(Text(window->Cash_View).toStdString()), cash - 280);
+    }
+
+    void save_as_and_load_from_the_menu() {
+        Start();
+        New_Game();
+        const QString path = dir.path() + "/first.bqg";
+        Modal_Answers answers;
+        answers.Then(Choose_File(path));
+        window->Save_As_Menu->trigger();
+        QVERIFY(answers.Done());
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(window->windowTitle(), path + "  -  Bullquest");
+        QVERIFY(window->Recent[0]->isVisible());
+        QCOMPARE(window->Recent[0]->text(), path);
+        const auto saved = game.Price;
+
+        End_Turn_Quietly();
+        QCOMPARE(Text(window->Turn_Number), QString("2"));
+        answers.Then(Choose_File(path));
+        window->Load_Menu->trigger();
+        QVERIFY(answers.Done());
+        QCOMPARE(Text(window->Turn_Number), QString("1"));
+        QCOMPARE(game.Price, saved);
+        Board_Shows_Game();
+
+        // The recent entry loads it again without a dialog.
+        End_Turn_Quietly();
+        window->Recent[0]->trigger();
+        QCOMPARE(Text(window->Turn_Number), QString("1"));
+    }
+
+    void closing_writes_the_recent_list() {
+        Start();
+        New_Game();
+        const QString path = dir.path() + "/kept.bqg";
+        Modal_Answers answers;
+        answers.Then(Choose_File(path));
+        window->Save_Menu->trigger();
+        QVERIFY(answers.Done());
+        window->close();
+        QCOMPARE(game.Status, std::string("TERMINATE_PROGRAM"));
+        QFile recent(Data() + "/Recent.txt");
+        QVERIFY(recent.open(QIODevice::ReadOnly));
+        QVERIFY(recent.readAll().startsWith(("\"" + path + "\"").toUtf8()));
+    }
+
+    void one_symbol_is_yellow_at_a_time() {
+        Start();
+        Quotes_Board* board = window->Quotes;
+        auto move = [](QWidget* w) {
+            QMouseEvent e(QEvent::MouseMove, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(w, &e);
+        };
+        move(board->Symbol[3]);
+        move(board->Symbol[20]);
+        for (int s = 0; s < Stock_Count; ++s) QCOMPARE(board->Is_Highlighted(s), s == 20);
+        move(board->Price[20]);
+        QVERIFY(board->Is_Highlighted(20));
+        move(board->Change[7]);
+        QVERIFY(!board->Is_Highlighted(20));
+        move(board->Symbol[4]);
+        move(board->Quotes_Frame[0]);
+        QVERIFY(!board->Is_Highlighted(4));
+    }
+};
+
+QTEST_MAIN(Main_Window_Test)
+#include "main_window_test.moc"
