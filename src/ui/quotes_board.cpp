@@ -74,6 +74,8 @@ Quotes_Board::Quotes_Board(Game& game, QWidget* parent) : QWidget(parent), game(
     Price[Index_Entry]->setFont(symbol_font);
     DJIA_Change = new QLabel(this);
     DJIA_Change->setFont(symbol_font);
+    // Room for the widest change the index can show, so it never clips.
+    DJIA_Change->setMinimumWidth(DJIA_Change->fontMetrics().horizontalAdvance("(-100.0%)"));
     index_row->addStretch();
     index_row->addWidget(DJIA_Symbol);
     index_row->addSpacing(16);

@@ -92,6 +92,12 @@ std::function<void(QWidget*)> Choose_File(const QString& path) {
 
 QString Text(QLabel* label) { return label->text(); }
 
+// BULLQUEST_SCREENSHOTS=DIR keeps pictures of the windows as a player sees them.
+void Save_Shot(QWidget* w, const char* name) {
+    QString dir = qEnvironmentVariable("BULLQUEST_SCREENSHOTS");
+    if (!dir.isEmpty()) w->grab().save(dir + "/" + name);
+}
+
 }  // namespace
 
 class Main_Window_Test : public QObject {
@@ -117,6 +123,7 @@ class Main_Window_Test : public QObject {
         answers.Then([setup](QWidget* w) {
             QCOMPARE(w->windowTitle(), QString("New Game Setup"));
             if (setup) setup(w);
+            Save_Shot(w, "setup.png");
             Click("&Go!")(w);
         });
         QAbstractButton* start = Button(window->Startup, "Start &New Game");
@@ -199,6 +206,7 @@ private slots:
         QVERIFY(window->Enable_Cheat_Menu->isEnabled());
         QVERIFY(!window->Set_Cash_Menu->isEnabled());
         Board_Shows_Game();
+        Save_Shot(window.get(), "main.png");
         double sum = 0;
         for (int s = 0; s < Stock_Count; ++s) {
             double p = Locale_Number(window->Quotes->Price[s]->text().toStdString());
