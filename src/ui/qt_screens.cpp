@@ -1,5 +1,6 @@
 // The desktop game's Screens: the engine's requests shown in Qt windows.
 #include "ui/qt_screens.h"
+#include "ui/help_viewer_window.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -80,7 +81,10 @@ void Qt_Screens::Show_Winners(Game&) {
 }
 
 // The help viewer is not wired yet: a request for a topic is accepted and shows nothing.
-void Qt_Screens::Show_Help(int) {}
+void Qt_Screens::Show_Help(int context) {
+    if (!help_viewer) help_viewer = new Help_Viewer_Window(owner);
+    help_viewer->Show_Topic(context);
+}
 
 static std::optional<std::string> Choose_File(QWidget* owner, const std::string& start_dir, bool save) {
     QFileDialog dialog(owner, save ? "Save Game" : "Load Game", QString::fromStdString(start_dir), File_Filter);

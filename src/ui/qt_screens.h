@@ -55,6 +55,7 @@ signals:
 private:
     Game& game;
     QWidget* owner;
+    class Help_Viewer_Window* help_viewer = nullptr;  // made at the first request, then reused
     Alert_Window* alert = nullptr;
     Confirmation_Window* confirmation = nullptr;
     End_Game_Window* end_game = nullptr;
