@@ -1,5 +1,7 @@
 #include "game/winners_window.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -29,12 +31,17 @@ Winners_Window::Winners_Window(Game& game, Screens& screens, QWidget* parent)
         grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
         grid->setSelectionMode(QAbstractItemView::NoSelection);
         grid->verticalHeader()->hide();
+        grid->setWordWrap(false);
         grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         int width = 0;
         for (int c = 0; c < 5; ++c) {
             grid->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromStdString(String_Table(1100 + c))));
+            // The designed widths are a floor: this font needs room for the title and for a
+            // worth in the hundreds of billions.
             int pixels = static_cast<int>(Leading_Number(String_Table(1200 + c))) / Twips_Per_Pixel;
+            pixels = std::max(pixels, grid->horizontalHeader()->sectionSizeHint(c));
+            if (c >= 2) pixels = std::max(pixels, grid->fontMetrics().horizontalAdvance("000,000,000,000") + 12);
             grid->setColumnWidth(c, pixels);
             width += pixels;
         }

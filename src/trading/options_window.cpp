@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 
 #include "core/numbers.h"
@@ -156,6 +157,23 @@ void Options_Window::Quote() {
 void Options_Window::Open() {
     Symbol_Click();
     exec();
+}
+
+void Options_Window::Open_On(int stock, bool calls) {
+    {
+        const QSignalBlocker blocker(Symbol);
+        Symbol->setCurrentIndex(stock);
+    }
+    (calls ? Calls : Puts)->setChecked(true);
+    Open();
+}
+
+void Options_Window::Select_First() {
+    {
+        const QSignalBlocker blocker(Symbol);
+        Symbol->setCurrentIndex(0);
+    }
+    Symbol_Click();
 }
 
 void Options_Window::Open_From_Grid(int row) {

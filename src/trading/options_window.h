@@ -21,6 +21,10 @@ public:
     void Open();
     // From the option grid (0 = first position): prefilled for closing it, modal.
     void Open_From_Grid(int row);
+    // From the chart or research screen: that stock, calls or puts, then modal.
+    void Open_On(int stock, bool calls);
+    // A new game or a load: the first stock.
+    void Select_First();
     // The stock selection, also after a timed turn.
     void Symbol_Click();
 

@@ -1,5 +1,7 @@
 #include "ui/main_window.h"
 
+#include <type_traits>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -52,6 +54,21 @@ struct Trade_Windows {
     Short_Window* Short() { return Make(short_window); }
     Chart_Window* Chart() { return Make(chart); }
     Fundamentals_Window* Fundamentals() { return Make(fundamentals); }
+
+    // The chart and research screens hand their stock to the other windows. Queued, so the
+    // screen's own modal loop has returned before the next window opens its loop.
+    template <typename W>
+    void Hand_Overs(W* from) {
+        Queue(from, &W::Open_Buy, [this](int s) { Buy()->Open_On(s); });
+        Queue(from, &W::Open_Sell, [this](int s) { Sell()->Open_On(s); });
+        Queue(from, &W::Open_Short, [this](int s) { Short()->Open_On(s); });
+        Queue(from, &W::Open_Calls, [this](int s) { Options()->Open_On(s, true); });
+        Queue(from, &W::Open_Puts, [this](int s) { Options()->Open_On(s, false); });
+    }
+    template <typename W, typename F>
+    void Queue(W* from, void (W::*signal)(int), F open) {
+        QObject::connect(from, signal, owner, open, Qt::QueuedConnection);
+    }
     Options_Window* Options() {
         if (!options) {
             options = new Options_Window(game, rnd, screens, owner);
@@ -78,6 +95,14 @@ private:
             window = new W(game, screens, owner);
             if constexpr (requires { &W::Trade_Done; })
                 QObject::connect(window, &W::Trade_Done, owner, &Main_Window::Repaint);
+            if constexpr (std::is_same_v<W, Chart_Window>) {
+                Hand_Overs(window);
+                Queue(window, &Chart_Window::Open_Fundamentals, [this](int s) { Fundamentals()->Open_For(s); });
+            }
+            if constexpr (std::is_same_v<W, Fundamentals_Window>) {
+                Hand_Overs(window);
+                Queue(window, &Fundamentals_Window::Open_Chart, [this](int s) { Chart()->Open_For(s); });
+            }
         }
         return window;
     }
@@ -405,7 +430,13 @@ void Main_Window::Start_Timer(bool enabled) {
 
 void Main_Window::After_Game_Reset() {
     News->Restart();
-    if (trade->chart) trade->chart->Reset();
+    // The windows start on the first stock, in the game's order.
+    trade->Fundamentals()->Select_First();
+    trade->Buy()->Select_First();
+    trade->Options()->Select_First();
+    trade->Sell()->Select_First();
+    trade->Chart()->Reset();
+    trade->Short()->Select_First();
     Repaint();
 }
 

@@ -7,9 +7,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -21,6 +23,7 @@
 #include <QtTest>
 
 #include "core/numbers.h"
+#include "screenshot.h"
 #include "ui/main_window.h"
 #include "ui/news_tab.h"
 #include "ui/portfolio_tab.h"
@@ -75,6 +78,21 @@ std::function<void(QWidget*)> Click(const QString& text) {
     };
 }
 
+// For a button that opens a modal window of its own: clicked once the answer has returned.
+std::function<void(QWidget*)> Click_Later(const QString& text) {
+    return [text](QWidget* w) {
+        QAbstractButton* b = Button(w, text);
+        QVERIFY2(b, qPrintable("no button " + text + " in " + w->windowTitle()));
+        QTimer::singleShot(0, b, &QAbstractButton::click);
+    };
+}
+
+bool Grids_Show(QWidget* window, const QString& text) {
+    for (QTableWidget* grid : window->findChildren<QTableWidget*>())
+        if (!grid->findItems(text, Qt::MatchExactly).isEmpty()) return true;
+    return false;
+}
+
 bool Shows_Text(QWidget* window, const QString& text) {
     for (QLabel* l : window->findChildren<QLabel*>())
         if (l->text() == text) return true;
@@ -92,11 +110,6 @@ std::function<void(QWidget*)> Choose_File(const QString& path) {
 
 QString Text(QLabel* label) { return label->text(); }
 
-// BULLQUEST_SCREENSHOTS=DIR keeps pictures of the windows as a player sees them.
-void Save_Shot(QWidget* w, const char* name) {
-    QString dir = qEnvironmentVariable("BULLQUEST_SCREENSHOTS");
-    if (!dir.isEmpty()) w->grab().save(dir + "/" + name);
-}
 
 }  // namespace
 
@@ -358,6 +371,86 @@ private slots:
         QFile recent(Data() + "/Recent.txt");
         QVERIFY(recent.open(QIODevice::ReadOnly));
         QVERIFY(recent.readAll().startsWith(("\"" + path + "\"").toUtf8()));
+    }
+
+    void the_chart_hands_its_stock_to_research_and_to_the_buy_window() {
+        Start();
+        New_Game();
+        Modal_Answers answers;
+        QString researched, bought;
+        answers.Then([](QWidget* w) {
+            QCOMPARE(w->windowTitle(), QString("Chart Stocks"));
+            auto* symbol = w->findChild<QComboBox*>();
+            QCOMPARE(symbol->currentIndex(), 0);  // a new game starts every window on the first stock
+            symbol->setCurrentIndex(9);
+            Click("&Earnings")(w);
+        });
+        answers.Then([&](QWidget* w) {
+            QCOMPARE(w->windowTitle(), QString("Research Company Earnings"));
+            researched = w->findChild<QComboBox*>()->currentText();
+            Click("&View Chart")(w);
+        });
+        answers.Then([](QWidget* w) {
+            QCOMPARE(w->windowTitle(), QString("Chart Stocks"));
+            Click("&Buy Stock")(w);
+        });
+        answers.Then([&](QWidget* w) {
+            bought = w->findChild<QComboBox*>()->currentText();
+            Click("&Done")(w);
+        });
+        window->Chart_Menu->trigger();
+        QTRY_VERIFY(answers.Done());
+        QCOMPARE(researched.toStdString(), game.Symbol[9]);
+        QCOMPARE(bought.toStdString(), game.Symbol[9]);
+    }
+
+    void a_winning_game_enters_the_winners_circle_and_the_circle_clears() {
+        Start();
+        New_Game();
+        game.Cash_On_Hand = "150000000";  // past the first goal at the next turn's count
+        Modal_Answers answers;
+        answers.Then([](QWidget* w) {
+            QCOMPARE(w->windowTitle(), QString("Game over!"));
+            QVERIFY(Shows_Text(w, "YOU WIN!"));
+            QVERIFY(Shows_Text(w, "You made it into the winners circle!"));
+            Save_Shot(w, "end_game.png");
+            w->close();
+            QVERIFY(w->isVisible());
+            auto* name = w->findChild<QLineEdit*>();
+            name->selectAll();
+            QTest::keyClicks(name, "Ada");
+            Click("&New Game")(w);
+        });
+        answers.Then([](QWidget* w) {
+            QCOMPARE(w->windowTitle(), QString("The Winners Circle"));
+            w->close();
+            QVERIFY(w->isVisible());
+            QVERIFY(Grids_Show(w, "Ada"));
+            Save_Shot(w, "winners.png");
+            Click_Later("&Clear High Scores")(w);
+        });
+        answers.Then([](QWidget* w) {
+            QCOMPARE(w->windowTitle(), QString("Clear High Scores..."));
+            Click("&Yes")(w);
+        });
+        answers.Then([](QWidget* w) {
+            QCOMPARE(w->windowTitle(), QString("The Winners Circle"));
+            QVERIFY(!Grids_Show(w, "Ada"));
+            Click("&WOW!")(w);
+        });
+        answers.Then([](QWidget* w) {
+            QCOMPARE(w->windowTitle(), QString("New Game Setup"));
+            w->close();
+            QVERIFY(w->isVisible());
+            Click("&Go!")(w);
+        });
+        End_Turn_Quietly();
+        QTRY_VERIFY(answers.Done());
+        QCOMPARE(Text(window->Turn_Number), QString("1"));
+        QCOMPARE(Text(window->Cash_View), QString("5,000"));
+        QFile winners(Data() + "/Winners.txt");
+        QVERIFY(winners.open(QIODevice::ReadOnly));
+        QVERIFY(!winners.readAll().contains("Ada"));
     }
 
     void one_symbol_is_yellow_at_a_time() {
