@@ -6,7 +6,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -15,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "game/new_game_setup.h"
+#include "ui/list_keys.h"
 
 static QSlider* News_Slider(QWidget* parent) {
     auto* slider = new QSlider(Qt::Horizontal, parent);
@@ -94,8 +94,8 @@ New_Game_Setup_Window::New_Game_Setup_Window(Game& game, QWidget* parent) : Game
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // Keys would step through the lists unseen; the goal and handicap are picked with the mouse.
-    Play_To->installEventFilter(this);
-    Handicap->installEventFilter(this);
+    new List_Keys(Play_To);
+    new List_Keys(Handicap);
 
     connect(Short, &QCheckBox::clicked, this, &New_Game_Setup_Window::Difficulty_Changed);
     connect(Options, &QCheckBox::clicked, this, &New_Game_Setup_Window::Difficulty_Changed);
@@ -153,17 +153,6 @@ void New_Game_Setup_Window::Random_News_Changed() {
     bool random = Suprise->isChecked();
     if (!showing_settings) game.Setup.Suprise = random ? 1 : 0;
     for (QSlider* slider : {Frequency_Slider, Power_Slider, Earnings_Slider}) slider->setVisible(!random);
-}
-
-bool New_Game_Setup_Window::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Play_To || watched == Handicap) {
-        if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
-            auto* key = static_cast<QKeyEvent*>(event);
-            // Tab still moves between the controls.
-            if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) return true;
-        }
-    }
-    return Game_Dialog::eventFilter(watched, event);
 }
 
 void New_Game_Setup_Window::Run() {

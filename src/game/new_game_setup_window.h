@@ -27,9 +27,6 @@ signals:
     // The help button; whoever owns the help window answers it.
     void Help_Clicked();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void Show_Settings();
     void Difficulty_Changed();
