@@ -54,6 +54,12 @@ TEST(Invariants, FindWhatABrokenGameHolds) {
     auto broken = Turn_Invariants(bad);
     ASSERT_EQ(broken.size(), 5u);  // the cash text counts twice: nan, and not a number
 
+    Game cheated = game;
+    cheated.Market_Trend = 5;  // the cheat's reach, but no drift leaves it there
+    EXPECT_TRUE(Turn_Invariants(cheated).empty());
+    EXPECT_EQ(Drift_Invariants(cheated).size(), 1u);
+    EXPECT_TRUE(Drift_Invariants(game).empty());
+
     Game split = game;
     split.Player_Stock[0].Shares = 60000000;
     split.Computer_Stock[0].Shares = 60000000;

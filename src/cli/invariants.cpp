@@ -66,6 +66,14 @@ std::vector<std::string> Turn_Invariants(const Game& game) {
     return r.broken;
 }
 
+std::vector<std::string> Drift_Invariants(const Game& game) {
+    Report r;
+    if (game.Has_Game)
+        r.Check(game.Market_Trend >= -3 && game.Market_Trend <= 3,
+                "market trend " + std::to_string(game.Market_Trend) + " after its drift");
+    return r.broken;
+}
+
 std::vector<std::string> Command_Invariants(const Game& before, const Game& after) {
     Report r;
     for (int s = 0; s < Stock_Count; ++s) {

@@ -8,6 +8,9 @@
 
 // The broken invariants of a game between turns, one line each; empty when all hold.
 std::vector<std::string> Turn_Invariants(const Game& game);
+// Right after a turn the market trend has just drifted, which keeps it within -3..3; only the
+// cheat moves it farther, up to the -6..6 of Turn_Invariants.
+std::vector<std::string> Drift_Invariants(const Game& game);
 // A command may not take the two players together past an exchange limit (a split may;
 // that is not a command).
 std::vector<std::string> Command_Invariants(const Game& before, const Game& after);

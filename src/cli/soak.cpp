@@ -102,6 +102,7 @@ public:
     void After_Turn(const Game& game) override {
         ++result.turns;
         if (result.broken.empty()) Note(Turn_Invariants(game), "");
+        if (result.broken.empty()) Note(Drift_Invariants(game), "");
     }
     void After_Command(const std::string& line, const Game& before, const Game& after) override {
         if (!result.broken.empty()) return;
