@@ -1,3 +1,8 @@
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "core/numbers.h"
@@ -39,4 +44,28 @@ TEST(Number_Texts, PlainAndGrouped) {
     EXPECT_EQ(Add_Commas("-1234"), "-1,234");
     EXPECT_EQ(Add_Commas("-123456"), "-123,456");
     EXPECT_EQ(Add_Commas("2500.75"), "2,500.75");
+}
+
+// The number texts take shortcuts for whole numbers and cents; whatever path a value takes,
+// its text must be the one printf's "%.15g" gives.
+TEST(Number_Texts, EveryPathPrintsAsFifteenSignificantDigits) {
+    std::mt19937_64 gen(17);
+    std::uniform_int_distribution<long long> cents(-2'000'000'000'000LL, 2'000'000'000'000LL);
+    std::uniform_real_distribution<double> any(-1e6, 1e6);
+    auto printf_text = [](double x) {
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%.15g", x);
+        return std::string(buf) == "-0" ? std::string("0") : std::string(buf);
+    };
+    std::vector<double> values{0.01, -0.01, 0.1, 0.05, 7.33, -7.3, 999999999999.99, 1e12 + 0.5,
+                               1e-5, 123456789.123, 2.675, 0.1 + 0.2, -0.5};
+    for (int i = 0; i < 20000; ++i) {
+        values.push_back(static_cast<double>(cents(gen)) / 100);
+        values.push_back(static_cast<double>(cents(gen) % 100000) / 10);
+        values.push_back(any(gen));
+    }
+    for (double x : values) ASSERT_EQ(Number_Text(x), printf_text(x)) << x;
+    EXPECT_EQ(Add_Commas("12.5(3%)"), "12.5(3%)");
+    EXPECT_EQ(Add_Commas("-1000000.25"), "-1,000,000.25");
+    EXPECT_EQ(Add_Commas(""), "");
 }

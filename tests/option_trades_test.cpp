@@ -1,7 +1,13 @@
+#include <cmath>
+#include <cstdio>
+#include <random>
+
 #include <gtest/gtest.h>
 
 #include "test_support.h"
+#include "core/numbers.h"
 #include "trading/option_trades.h"
+#include "trading/options.h"
 #include "trading/portfolio.h"
 
 namespace {
@@ -143,4 +149,30 @@ TEST(Option_Trades, SellPartAndWholeAndPrefill) {
     Option_Symbol_Click(g, p);
     EXPECT_EQ(p.Strike, "60");
     EXPECT_EQ(g.Max_Number, 1234.5);
+}
+
+// The option grid of a full table: premiums from the one pass over the table equal each
+// position's own quote, and every price paid reads as "%.7g" prints the float.
+TEST(Option_Grid, FullTableShowsEachQuoteAndPricePaid) {
+    Game g = Market(50, "10");
+    for (int s = 0; s < Stock_Count; ++s) {
+        g.Price[s] = std::to_string(20 + 3 * s);
+        g.Price_History[s][96] = static_cast<Byte>(15 + 4 * (s % 7));
+        g.Price_History[s][99] = static_cast<Byte>(20 + 3 * s);
+    }
+    std::mt19937 gen(5);
+    std::uniform_real_distribution<float> paid(0.01f, 150.0f);
+    for (int k = 0; k < Option_Slots; ++k) {
+        // Cents, as a purchase pays, and arbitrary floats, as averaging leaves them.
+        float price = k % 2 ? std::nearbyint(paid(gen) * 100) / 100 : paid(gen);
+        Hold(g, k % 3 ? "Put" : "Call", k % Stock_Count, 10 * (2 + k % 15), 12 + k % 30, price, 1 + k);
+    }
+    Refresh_Portfolio(g);
+    ASSERT_EQ(g.Options_Portfolio.size(), static_cast<size_t>(Option_Slots));
+    for (int k = 0; k < Option_Slots; ++k) {
+        char printed[32];
+        std::snprintf(printed, sizeof printed, "%.7g", static_cast<double>(g.Player_Option[k].Purchase_Price));
+        EXPECT_EQ(g.Options_Portfolio[k][4], printed) << k;
+        EXPECT_EQ(g.Options_Portfolio[k][5], Number_Text(Option_Premium(g, k))) << k;
+    }
 }

@@ -88,7 +88,9 @@ double Locale_Number(const std::string& text) {
 double Round_Even(double x) { return std::nearbyint(x); }
 
 double Round(double x, int decimals) {
-    double f = std::pow(10.0, decimals);
+    // Every caller rounds to one or two places; the table spares a pow() per option quote.
+    static constexpr double Powers[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+    double f = decimals >= 0 && decimals <= 6 ? Powers[decimals] : std::pow(10.0, decimals);
     return std::nearbyint(x * f) / f;
 }
 
@@ -97,6 +99,30 @@ double Int(double x) { return std::floor(x); }
 Integer To_Integer(double x) { return static_cast<Integer>(static_cast<long long>(std::nearbyint(x))); }
 Long To_Long(double x) { return static_cast<Long>(static_cast<long long>(std::nearbyint(x))); }
 
+namespace {
+// Cents and tenths are most of the rest (premiums, percentages). A value that is exactly the
+// double nearest to a decimal with two places and at most 15 digits prints, under %.15g, as
+// that decimal with its trailing zeros dropped; the shortcut writes it so directly.
+bool Cents_Text(double x, char* buf, char*& end) {
+    if (!(std::fabs(x) < 1e12)) return false;
+    const double cents = std::nearbyint(x * 100);
+    if (cents / 100 != x) return false;
+    long long c = static_cast<long long>(cents);
+    char* p = buf;
+    if (c < 0) {
+        *p++ = '-';
+        c = -c;
+    }
+    p = std::to_chars(p, buf + 32, c / 100).ptr;
+    const int tenths = static_cast<int>(c % 100 / 10), hundredths = static_cast<int>(c % 10);
+    *p++ = '.';
+    *p++ = static_cast<char>('0' + tenths);
+    if (hundredths != 0) *p++ = static_cast<char>('0' + hundredths);
+    end = p;
+    return true;
+}
+}  // namespace
+
 std::string Number_Text(double x) {
     char buf[64];
     // Whole numbers are nearly every value the game prints; they skip the float formatter.
@@ -104,6 +130,7 @@ std::string Number_Text(double x) {
         auto r = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(x));
         return std::string(buf, r.ptr);
     }
+    if (char* end = nullptr; Cents_Text(x, buf, end)) return std::string(buf, end);
     // Fifteen significant digits, shortest form, as printf's %.15g gives.
     auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 15);
     std::string s(buf, r.ptr);
@@ -121,15 +148,16 @@ std::string Add_Commas(const std::string& text) {
     while (start < text.size() && (text[start] == '-' || text[start] == '+')) ++start;
     std::size_t end = start;
     while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end]))) ++end;
-    std::string digits = text.substr(start, end - start);
-    std::string grouped;
-    int count = 0;
-    for (std::size_t k = digits.size(); k-- > 0;) {
-        grouped.push_back(digits[k]);
-        if (++count % 3 == 0 && k != 0) grouped.push_back(',');
+    const std::size_t digits = end - start;
+    std::string out;
+    out.reserve(text.size() + digits / 3);
+    out.append(text, 0, start);
+    for (std::size_t k = 0; k < digits; ++k) {
+        if (k != 0 && (digits - k) % 3 == 0) out.push_back(',');
+        out.push_back(text[start + k]);
     }
-    grouped = std::string(grouped.rbegin(), grouped.rend());
-    return text.substr(0, start) + grouped + text.substr(end);
+    out.append(text, end, std::string::npos);
+    return out;
 }
 
 Colour Sign_Colour(double x) { return x < 0 ? Colour::Red : (x > 0 ? Colour::Blue : Colour::Black); }

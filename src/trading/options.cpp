@@ -18,14 +18,14 @@ double Out_Bonus(double distance_within) {
 double Net_Worth_Value(const Game& game) { return Try_Locale_Number(game.Net_Worth).value_or(0); }
 }  // namespace
 
-double Option_Premium(const Game& game, const std::string& type, int stock, int strike, int expires) {
-    double to_go = expires - Turn(game) - 30;
+namespace {
+double Premium_At(const Game& game, bool call, int stock, int strike, int expires, double turn, double price) {
+    double to_go = expires - turn - 30;
     double p = 2 + (-0.0021) * to_go * to_go;
     const auto& h = game.Price_History[stock];
     double m = h[99] == 0 ? 0 : Round_Even((h[99] - h[96]) * 100.0 / h[99]);
     double b = 2 * m;
-    double price = Price_Of(game, stock);
-    if (type == "Call")
+    if (call)
         p += price > strike ? price - strike : Out_Bonus(strike - price);
     else
         p += price < strike ? strike - price : Out_Bonus(price - strike);
@@ -34,10 +34,31 @@ double Option_Premium(const Game& game, const std::string& type, int stock, int 
     p = p + p * b * 0.01;
     return Round(p, 2);
 }
+}  // namespace
+
+double Option_Premium(const Game& game, const std::string& type, int stock, int strike, int expires) {
+    return Premium_At(game, type == "Call", stock, strike, expires, Turn(game), Price_Of(game, stock));
+}
 
 double Option_Premium(const Game& game, int k) {
     const Option_Position& o = game.Player_Option[k];
     return Option_Premium(game, o.Option_Type, o.Stock, o.Strike, o.Expires);
+}
+
+std::array<double, Option_Slots> Position_Premiums(const Game& game) {
+    std::array<double, Option_Slots> premiums{};
+    std::array<double, Stock_Count> prices{};
+    std::array<bool, Stock_Count> read{};
+    const double turn = Turn(game);
+    for (int k = 0; k < game.Player_Option_Count && k < Option_Slots; ++k) {
+        const Option_Position& o = game.Player_Option[k];
+        if (!read[o.Stock]) {
+            prices[o.Stock] = Price_Of(game, o.Stock);
+            read[o.Stock] = true;
+        }
+        premiums[k] = Premium_At(game, o.Option_Type == "Call", o.Stock, o.Strike, o.Expires, turn, prices[o.Stock]);
+    }
+    return premiums;
 }
 
 void Remove_Option(Game& game, int k) {
@@ -49,8 +70,8 @@ void Remove_Option(Game& game, int k) {
 
 void Add_Option_Net_Worth(Game& game) {
     double worth = Net_Worth_Value(game);
-    for (int k = 0; k < game.Player_Option_Count; ++k)
-        worth += game.Player_Option[k].Quantity * Option_Premium(game, k) * 100;
+    const auto premiums = Position_Premiums(game);
+    for (int k = 0; k < game.Player_Option_Count; ++k) worth += game.Player_Option[k].Quantity * premiums[k] * 100;
     game.Net_Worth = Number_Text(worth);
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <string>
 
 #include "core/game.h"
@@ -8,6 +9,9 @@
 double Option_Premium(const Game& game, const std::string& type, int stock, int strike, int expires);
 // The premium of the player's entry k.
 double Option_Premium(const Game& game, int k);
+// The premiums of all the player's entries at once, in table order: the turn and each price
+// are read once for the whole table, which every turn values twice.
+std::array<double, Option_Slots> Position_Premiums(const Game& game);
 void Remove_Option(Game& game, int k);
 // The option term of the turn's net worth (Net_Worth is plain text at that moment).
 void Add_Option_Net_Worth(Game& game);
