@@ -20,6 +20,13 @@ Game Busy_Game(Random& rnd, Quiet_Screens& screens) {
     game.Status = "FORCE_NEW_GAME";
     New_Game_Menu_Click(game, rnd, screens);
     game.Status = "";
+    // The farthest goal: a busy game that runs on rather than ending in a new deal.
+    game.Setup.Play_To = 3;
+    Fill_Portfolios(game);
+    return game;
+}
+
+void Fill_Portfolios(Game& game) {
     for (int s = 0; s < Stock_Count; ++s) {
         game.Player_Stock[s] = Holding{1000, static_cast<Integer>(Leading_Number(game.Price[s]))};
         if (s % 3 == 0) game.Player_Short[s] = Holding{500, static_cast<Integer>(Leading_Number(game.Price[s]))};
@@ -40,5 +47,4 @@ Game Busy_Game(Random& rnd, Quiet_Screens& screens) {
     game.Cash_On_Hand = "1000000";
     game.C_Portfolio.Cash = "50000000";
     Refresh_Portfolio(game);
-    return game;
 }

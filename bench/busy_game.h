@@ -25,4 +25,6 @@ public:
     std::optional<std::string> open_answer, save_answer;
 };
 
+// Gives both players their busy holdings in a game already dealt.
+void Fill_Portfolios(Game& game);
 Game Busy_Game(Random& rnd, Quiet_Screens& screens);
