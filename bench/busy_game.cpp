@@ -14,7 +14,7 @@ void Quiet_Screens::Run_New_Game_Setup(Game& game) {
     game.Setup.World_Alert = 1;
 }
 
-Game Busy_Game(Random& rnd, Quiet_Screens& screens) {
+Game Busy_Game(Random& rnd, Quiet_Screens& screens, int options_per_stock) {
     Game game;
     Init_Game(game);
     game.Status = "FORCE_NEW_GAME";
@@ -22,19 +22,19 @@ Game Busy_Game(Random& rnd, Quiet_Screens& screens) {
     game.Status = "";
     // The farthest goal: a busy game that runs on rather than ending in a new deal.
     game.Setup.Play_To = 3;
-    Fill_Portfolios(game);
+    Fill_Portfolios(game, options_per_stock);
     return game;
 }
 
-void Fill_Portfolios(Game& game) {
+void Fill_Portfolios(Game& game, int options_per_stock) {
     for (int s = 0; s < Stock_Count; ++s) {
         game.Player_Stock[s] = Holding{1000, static_cast<Integer>(Leading_Number(game.Price[s]))};
         if (s % 3 == 0) game.Player_Short[s] = Holding{500, static_cast<Integer>(Leading_Number(game.Price[s]))};
     }
-    // Three options on every stock, well inside the 191-entry table.
+    // Up to three options on every stock, well inside the 191-entry table.
     int k = 0;
     for (int s = 0; s < Stock_Count; ++s)
-        for (int j = 0; j < 3; ++j, ++k) {
+        for (int j = 0; j < options_per_stock; ++j, ++k) {
             Option_Position& o = game.Player_Option[k];
             o.Option_Type = j % 2 ? "Put" : "Call";
             o.Stock = static_cast<Integer>(s);

@@ -26,5 +26,6 @@ public:
 };
 
 // Gives both players their busy holdings in a game already dealt.
-void Fill_Portfolios(Game& game);
-Game Busy_Game(Random& rnd, Quiet_Screens& screens);
+// Every stock held and every third one short; `options_per_stock` (up to 3) positions on each.
+void Fill_Portfolios(Game& game, int options_per_stock = 3);
+Game Busy_Game(Random& rnd, Quiet_Screens& screens, int options_per_stock = 3);

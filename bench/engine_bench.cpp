@@ -12,7 +12,7 @@
 static void BM_Whole_Turn(benchmark::State& state) {
     Random rnd(3);
     Quiet_Screens screens;
-    const Game start = Busy_Game(rnd, screens);
+    const Game start = Busy_Game(rnd, screens, static_cast<int>(state.range(0)));
     Game game = start;
     int turns = 0, deals = 0;
     for (auto _ : state) {
@@ -28,7 +28,8 @@ static void BM_Whole_Turn(benchmark::State& state) {
     }
     state.counters["new_deals"] = deals;  // 0, or the figure includes dealing new markets
 }
-BENCHMARK(BM_Whole_Turn)->Repetitions(5)->ReportAggregatesOnly(true);
+// The argument is the player's options per stock: 3 is 126 positions, 1 is 42.
+BENCHMARK(BM_Whole_Turn)->Arg(3)->Arg(1)->Repetitions(5)->ReportAggregatesOnly(true);
 
 static void BM_New_Game(benchmark::State& state) {
     Random rnd(5);
