@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <random>
 
+#include "core/startup.h"
 #include "storage/cipher.h"
 #include "storage/first_run.h"
 #include "storage/recent_file.h"
 #include "storage/file_io.h"
 #include "storage/records.h"
+#include "test_support.h"
 #include "storage/winners_file.h"
 
 namespace fs = std::filesystem;
@@ -122,10 +125,19 @@ TEST(WinnersFile, CreatedWrittenAndReadBack) {
     EXPECT_THROW(Read_Winners(again), Record_Error);
 }
 
-TEST(FirstRun, MarkerCreatedOnce) {
+TEST(FirstRun, MarkerCreatedOnceAndTheHelpOpensOnce) {
     Game game;
     game.Data_Dir = Fresh_Dir("first_run");
     EXPECT_TRUE(First_Run_Marker(game));
     EXPECT_EQ(*Read_File(game.Data_Dir + "/Data2.txt"), "\"0010\"\r\n");
     EXPECT_FALSE(First_Run_Marker(game));
+
+    // Through the start-up: the help's contents on the first start only.
+    const std::string dir = Fresh_Dir("first_start");
+    Recording_Screens first, second;
+    Game a, b;
+    ASSERT_TRUE(Form_Load(a, first, dir));
+    ASSERT_TRUE(Form_Load(b, second, dir));
+    EXPECT_EQ(std::count(first.log.begin(), first.log.end(), "help 1"), 1);
+    EXPECT_EQ(std::count(second.log.begin(), second.log.end(), "help 1"), 0);
 }

@@ -453,6 +453,20 @@ private slots:
         QVERIFY(!winners.readAll().contains("Ada"));
     }
 
+    void the_about_window_shows_the_version_and_asks_to_be_closed_by_ok() {
+        Start();
+        Modal_Answers answers;
+        answers.Then([](QWidget* w) {
+            QVERIFY(Shows_Text(w, "Version 1.0.4"));
+            Save_Shot(w, "about.png");
+            w->close();
+            QVERIFY(w->isVisible());
+            Click("OK")(w);
+        });
+        window->About_Menu->trigger();
+        QTRY_VERIFY(answers.Done());
+    }
+
     void one_symbol_is_yellow_at_a_time() {
         Start();
         Quotes_Board* board = window->Quotes;
