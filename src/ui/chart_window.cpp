@@ -16,7 +16,7 @@
 #include "core/screens.h"
 #include "market/chart_series.h"
 #include "ui/help_button.h"
-#include "ui/list_keys.h"
+#include "ui/symbol_picker.h"
 
 namespace {
 // The lines are drawn 40 and 20 twips wide: two points and one.
@@ -39,23 +39,12 @@ Chart_Window::Chart_Window(Game& game, Screens& screens, QWidget* parent)
     auto* top = new QHBoxLayout;
     auto* pick = new QVBoxLayout;
     pick->addWidget(new QLabel("Select Stock To Chart:", this));
-    auto* pick_row = new QHBoxLayout;
-    Symbol = new QComboBox(this);
-    for (const std::string& s : game.Symbol) Symbol->addItem(QString::fromStdString(s));
-    Symbol->addItem("Index");
     // The first symbol stays chosen, as after every new game; it is computed on opening.
-    new List_Keys(Symbol);
-    pick_row->addWidget(Symbol);
-    auto* arrows = new QVBoxLayout;
-    arrows->setSpacing(0);
-    for (int i = 0; i < 2; ++i) {
-        SymbolUpDown[i] = new QToolButton(this);
-        SymbolUpDown[i]->setArrowType(i == 0 ? Qt::UpArrow : Qt::DownArrow);
-        SymbolUpDown[i]->setFixedSize(18, 12);
-        arrows->addWidget(SymbolUpDown[i]);
-    }
-    pick_row->addLayout(arrows);
-    pick->addLayout(pick_row);
+    Symbol_Picker picker = Make_Symbol_Picker(this, game, true);
+    Symbol = picker.list;
+    SymbolUpDown[0] = picker.arrows[0];
+    SymbolUpDown[1] = picker.arrows[1];
+    pick->addLayout(picker.row);
     top->addLayout(pick);
     top->addSpacing(24);
 
@@ -95,12 +84,6 @@ Chart_Window::Chart_Window(Game& game, Screens& screens, QWidget* parent)
     layout->addLayout(buttons);
 
     connect(Symbol, &QComboBox::currentIndexChanged, this, [this] { Symbol_Click(); });
-    connect(SymbolUpDown[0], &QToolButton::clicked, this, [this] {
-        if (Symbol->currentIndex() > 0) Symbol->setCurrentIndex(Symbol->currentIndex() - 1);
-    });
-    connect(SymbolUpDown[1], &QToolButton::clicked, this, [this] {
-        if (Symbol->currentIndex() < Index_Entry) Symbol->setCurrentIndex(Symbol->currentIndex() + 1);
-    });
     connect(Days, &QSpinBox::valueChanged, this, [this] { Symbol_Click(); });
     connect(Show_Average, &QCheckBox::clicked, this, [this] { Symbol_Click(); });
     connect(Buy_Stock_Button, &QPushButton::clicked, this, [this] { Hand_Over(&Chart_Window::Open_Buy); });
@@ -114,6 +97,17 @@ Chart_Window::Chart_Window(Game& game, Screens& screens, QWidget* parent)
     connect(Chart_Help, &QPushButton::clicked, this,
             [this, &game, &screens] { Run_Help(game, screens, this, Help_Owner::Chart); });
 }
+
+namespace {
+// Series and axes go together: every drawing makes both anew.
+void Clear(QChart* chart) {
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis;
+    }
+}
+}  // namespace
 
 void Chart_Window::Open() {
     Symbol_Click();
@@ -130,11 +124,7 @@ void Chart_Window::Symbol_Click() {
     if (entry < 0) return;
     const std::vector<double> history = Chart_History(game, entry);
     QChart* chart = MSChart->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
+    Clear(chart);
     auto* x = new QValueAxis;
     x->setTitleText("Past 100 Turns");
     x->setRange(1, History_Length);
@@ -165,12 +155,7 @@ void Chart_Window::Symbol_Click() {
 }
 
 void Chart_Window::Reset() {
-    QChart* chart = MSChart->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
+    Clear(MSChart->chart());
     // The first symbol, without drawing: the chart comes back at the next Symbol_Click.
     const QSignalBlocker blocker(Symbol);
     Symbol->setCurrentIndex(0);

@@ -12,6 +12,7 @@
 #include "market/research.h"
 #include "ui/help_button.h"
 #include "ui/list_keys.h"
+#include "ui/symbol_picker.h"
 
 namespace {
 QColor Qt_Colour(Colour colour) {
@@ -29,22 +30,12 @@ Fundamentals_Window::Fundamentals_Window(Game& game, Screens& screens, QWidget* 
     auto* layout = new QVBoxLayout(this);
     auto* top = new QGridLayout;
     top->addWidget(new QLabel("Select A Company:", this), 0, 0);
-    auto* pick_row = new QHBoxLayout;
-    Symbol = new QComboBox(this);
-    for (const std::string& s : game.Symbol) Symbol->addItem(QString::fromStdString(s));
     // The first symbol stays chosen, as after every new game; it is computed on opening.
-    new List_Keys(Symbol);
-    pick_row->addWidget(Symbol);
-    auto* arrows = new QVBoxLayout;
-    arrows->setSpacing(0);
-    for (int i = 0; i < 2; ++i) {
-        SymbolUpDown[i] = new QToolButton(this);
-        SymbolUpDown[i]->setArrowType(i == 0 ? Qt::UpArrow : Qt::DownArrow);
-        SymbolUpDown[i]->setFixedSize(18, 12);
-        arrows->addWidget(SymbolUpDown[i]);
-    }
-    pick_row->addLayout(arrows);
-    top->addLayout(pick_row, 1, 0);
+    Symbol_Picker picker = Make_Symbol_Picker(this, game, false);
+    Symbol = picker.list;
+    SymbolUpDown[0] = picker.arrows[0];
+    SymbolUpDown[1] = picker.arrows[1];
+    top->addLayout(picker.row, 1, 0);
     top->addWidget(new QLabel("Reporting In Next 2 Turns:", this), 0, 1);
     Reporting_Next_List = new QComboBox(this);
     Reporting_Next_List->setMinimumContentsLength(10);
@@ -91,12 +82,6 @@ Fundamentals_Window::Fundamentals_Window(Game& game, Screens& screens, QWidget* 
     layout->addLayout(bottom);
 
     connect(Symbol, &QComboBox::currentIndexChanged, this, [this] { Symbol_Click(); });
-    connect(SymbolUpDown[0], &QToolButton::clicked, this, [this] {
-        if (Symbol->currentIndex() > 0) Symbol->setCurrentIndex(Symbol->currentIndex() - 1);
-    });
-    connect(SymbolUpDown[1], &QToolButton::clicked, this, [this] {
-        if (Symbol->currentIndex() < Stock_Count - 1) Symbol->setCurrentIndex(Symbol->currentIndex() + 1);
-    });
     connect(Reporting_Next_List, &QComboBox::activated, this, [this] { Reporting_Next_List_Click(); });
     connect(View_Chart, &QPushButton::clicked, this, [this] { Hand_Over(&Fundamentals_Window::Open_Chart); });
     connect(Buy_Stock_Button, &QPushButton::clicked, this, [this] { Hand_Over(&Fundamentals_Window::Open_Buy); });
