@@ -10,11 +10,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
-#include <QStyle>
 #include <QVBoxLayout>
 
 #include "game/new_game_setup.h"
 #include "ui/list_keys.h"
+#include "ui/help_button.h"
 
 static QSlider* News_Slider(QWidget* parent) {
     auto* slider = new QSlider(Qt::Horizontal, parent);
@@ -81,10 +81,7 @@ New_Game_Setup_Window::New_Game_Setup_Window(Game& game, QWidget* parent) : Game
     layout->addWidget(Status);
 
     auto* buttons = new QHBoxLayout;
-    auto* New_Game_Help = new QPushButton(this);
-    New_Game_Help->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
-    New_Game_Help->setToolTip("Help");
-    New_Game_Help->setAutoDefault(false);
+    auto* New_Game_Help = Make_Help_Button(this);
     OKButton = new QPushButton("&Go!", this);
     OKButton->setDefault(true);
     buttons->addWidget(New_Game_Help);

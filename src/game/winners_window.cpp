@@ -1,21 +1,18 @@
 #include "game/winners_window.h"
 
-#include <algorithm>
-
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "core/numbers.h"
 #include "game/game_end.h"
+#include "ui/grid_look.h"
 #include "ui/help_window.h"
 #include "ui/resources/string_table.h"
-
-constexpr int Twips_Per_Pixel = 15;
+#include "ui/help_button.h"
 
 Winners_Window::Winners_Window(Game& game, Screens& screens, QWidget* parent)
     : Game_Dialog(game, parent), screens(screens) {
@@ -28,23 +25,10 @@ Winners_Window::Winners_Window(Game& game, Screens& screens, QWidget* parent)
     for (int level = 0; level < 4; ++level) {
         layout->addWidget(new QLabel(captions[level], this));
         auto* grid = new QTableWidget(3, 5, this);
-        grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        grid->setSelectionMode(QAbstractItemView::NoSelection);
-        grid->verticalHeader()->hide();
-        grid->setWordWrap(false);
         grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        int width = 0;
-        for (int c = 0; c < 5; ++c) {
-            grid->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromStdString(String_Table(1100 + c))));
-            // The designed widths are a floor: this font needs room for the title and for a
-            // worth in the hundreds of billions.
-            int pixels = static_cast<int>(Leading_Number(String_Table(1200 + c))) / Twips_Per_Pixel;
-            pixels = std::max(pixels, grid->horizontalHeader()->sectionSizeHint(c));
-            if (c >= 2) pixels = std::max(pixels, grid->fontMetrics().horizontalAdvance("000,000,000,000") + 12);
-            grid->setColumnWidth(c, pixels);
-            width += pixels;
-        }
+        // Room for a worth in the hundreds of billions.
+        const int width = Lay_Out_Grid(grid, 1100, 1200, 5, 2, "000,000,000,000");
         int height = grid->horizontalHeader()->sizeHint().height();
         for (int r = 0; r < 3; ++r) height += grid->rowHeight(r);
         grid->setFixedSize(width + 2 * grid->frameWidth(), height + 2 * grid->frameWidth());
@@ -52,9 +36,7 @@ Winners_Window::Winners_Window(Game& game, Screens& screens, QWidget* parent)
         layout->addWidget(grid);
     }
     auto* buttons = new QHBoxLayout;
-    auto* High_Scores_Help = new QPushButton(this);
-    High_Scores_Help->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
-    High_Scores_Help->setAutoDefault(false);
+    auto* High_Scores_Help = Make_Help_Button(this);
     Clear_Scores = new QPushButton("&Clear High Scores", this);
     Clear_Scores->setAutoDefault(false);
     OKButton = new QPushButton("&WOW!", this);

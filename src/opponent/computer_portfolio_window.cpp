@@ -5,15 +5,14 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "core/numbers.h"
-#include "ui/resources/string_table.h"
+#include "ui/grid_look.h"
+#include "ui/help_button.h"
 
 constexpr int Grid_Rows = 8;  // title row included
-constexpr int Twips_Per_Pixel = 15;
 
 Computer_Portfolio_Window::Computer_Portfolio_Window(Game& game, QWidget* parent) : Game_Dialog(game, parent) {
     setWindowTitle("The Computer's Portfolio");
@@ -26,30 +25,22 @@ Computer_Portfolio_Window::Computer_Portfolio_Window(Game& game, QWidget* parent
     layout->addLayout(figures);
 
     Stock_Portfolio = new QTableWidget(Grid_Rows - 1, 5, this);
-    Stock_Portfolio->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Stock_Portfolio->setSelectionMode(QAbstractItemView::NoSelection);
-    Stock_Portfolio->verticalHeader()->hide();
-    int width = 0;
-    for (int c = 0; c < 5; ++c) {
-        Stock_Portfolio->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromStdString(String_Table(700 + c))));
-        int pixels = static_cast<int>(Leading_Number(String_Table(800 + c))) / Twips_Per_Pixel;
-        Stock_Portfolio->setColumnWidth(c, pixels);
-        width += pixels;
-    }
-    Stock_Portfolio->setMinimumWidth(width + 2 * Stock_Portfolio->frameWidth() + 20);
+    const int width = Lay_Out_Grid(Stock_Portfolio, 700, 800, 5, 1, "000,000,000");
+    // Every padded row in sight; a larger holding scrolls.
+    const int height = Stock_Portfolio->horizontalHeader()->sizeHint().height() +
+                       (Grid_Rows - 1) * Stock_Portfolio->verticalHeader()->defaultSectionSize();
+    Stock_Portfolio->setMinimumSize(width + 2 * Stock_Portfolio->frameWidth() + 20,
+                                    height + 2 * Stock_Portfolio->frameWidth());
     layout->addWidget(Stock_Portfolio, 1);
 
     auto* buttons = new QHBoxLayout;
-    auto* C_Portfolio_Help = new QPushButton(this);
-    C_Portfolio_Help->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
-    C_Portfolio_Help->setAutoDefault(false);
+    auto* C_Portfolio_Help = Make_Help_Button(this);
     auto* OKButton = new QPushButton("&Done", this);
     OKButton->setDefault(true);
     buttons->addWidget(C_Portfolio_Help);
     buttons->addStretch();
     buttons->addWidget(OKButton);
     layout->addLayout(buttons);
-    resize(minimumSizeHint().width(), 330);
     connect(C_Portfolio_Help, &QPushButton::clicked, this, &Computer_Portfolio_Window::Help_Clicked);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
     Refresh();

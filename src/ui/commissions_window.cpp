@@ -1,10 +1,10 @@
 #include "ui/commissions_window.h"
+#include "ui/help_button.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
 static QGroupBox* Text_Frame(const char* caption, const char* text, QWidget* parent) {
@@ -31,9 +31,7 @@ Commissions_Window::Commissions_Window(Game& game, QWidget* parent) : Game_Dialo
                                  this));
     auto* buttons = new QHBoxLayout;
     // The statement's help button has never led anywhere.
-    auto* Commissions_Help = new QPushButton(this);
-    Commissions_Help->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
-    Commissions_Help->setAutoDefault(false);
+    auto* Commissions_Help = Make_Help_Button(this);
     Done_Button = new QPushButton("&Ouch!", this);
     Done_Button->setDefault(true);
     buttons->addWidget(Commissions_Help);

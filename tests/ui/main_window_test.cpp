@@ -320,6 +320,7 @@ private slots:
         answers.Then([&](QWidget* w) {
             QCOMPARE(w->windowTitle(), QString("Uncle Sam!"));
             shown = Shows_Text(w, "$280") && Shows_Text(w, "0");
+            Save_Shot(w, "tax.png");
             Click("Oh My &God!")(w);
         });
         End_Turn_Quietly();
@@ -465,6 +466,33 @@ private slots:
         });
         window->About_Menu->trigger();
         QTRY_VERIFY(answers.Done());
+    }
+
+    void the_computers_portfolio_shows_what_the_last_turn_left() {
+        Start();
+        New_Game();
+        for (int t = 0; t < 30; ++t) End_Turn_Quietly();
+        const Computer_Portfolio before = game.C_Portfolio;
+        Modal_Answers answers;
+        answers.Then([&](QWidget* w) {
+            QCOMPARE(w->windowTitle(), QString("The Computer's Portfolio"));
+            QVERIFY(Shows_Text(w, QString::fromStdString(before.Cash_View)));
+            QVERIFY(Shows_Text(w, QString::fromStdString(before.Net_Worth)));
+            auto* grid = w->findChild<QTableWidget*>();
+            QVERIFY(grid->rowCount() >= 7);  // padded to 8 rows with its title row
+            for (int r = 0; r < static_cast<int>(before.Grid.size()); ++r)
+                QCOMPARE(grid->item(r, 0)->text().toStdString(), before.Grid[r][0]);
+            Save_Shot(w, "computer.png");
+            w->close();
+            QVERIFY(w->isVisible());
+            Click("&Done")(w);
+        });
+        window->Computer_Menu->trigger();
+        QTRY_VERIFY(answers.Done());
+        // Opening it recomputes nothing.
+        QCOMPARE(game.C_Portfolio.Cash, before.Cash);
+        QCOMPARE(game.C_Portfolio.Net_Worth, before.Net_Worth);
+        QCOMPARE(game.C_Portfolio.Grid, before.Grid);
     }
 
     void one_symbol_is_yellow_at_a_time() {
