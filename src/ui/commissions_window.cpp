@@ -1,11 +1,12 @@
 #include "ui/commissions_window.h"
-#include "ui/help_button.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include "ui/help_button.h"
 
 static QGroupBox* Text_Frame(const char* caption, const char* text, QWidget* parent) {
     auto* frame = new QGroupBox(caption, parent);
@@ -38,7 +39,8 @@ Commissions_Window::Commissions_Window(Game& game, QWidget* parent) : Game_Dialo
     buttons->addStretch();
     buttons->addWidget(Done_Button);
     layout->addLayout(buttons);
-    setFixedWidth(440);
+    // Wrapped text: the height follows from the fixed width, or the longest frame is clipped.
+    setFixedSize(440, layout->totalHeightForWidth(440));
     connect(Done_Button, &QPushButton::clicked, this, &QDialog::accept);
 }
 

@@ -24,6 +24,7 @@
 
 #include "core/numbers.h"
 #include "screenshot.h"
+#include "window_checks.h"
 #include "ui/main_window.h"
 #include "ui/news_tab.h"
 #include "ui/portfolio_tab.h"
@@ -136,6 +137,7 @@ class Main_Window_Test : public QObject {
         answers.Then([setup](QWidget* w) {
             QCOMPARE(w->windowTitle(), QString("New Game Setup"));
             if (setup) setup(w);
+            Nothing_Clipped(w);
             Save_Shot(w, "setup.png");
             Click("&Go!")(w);
         });
@@ -190,6 +192,7 @@ private slots:
         QCOMPARE(window->Portfolio->Options_Portfolio->Text(0, 5), std::string("Currentlly At"));
         QCOMPARE(window->Portfolio->Stock_Portfolio->Table->columnWidth(1), 1600 / 15);
         QVERIFY(!window->Time_Status->isVisible());
+        Save_Shot(window->Startup, "start.png");
     }
 
     void a_damaged_recent_list_ends_the_start_up() {
@@ -414,6 +417,7 @@ private slots:
             QCOMPARE(w->windowTitle(), QString("Game over!"));
             QVERIFY(Shows_Text(w, "YOU WIN!"));
             QVERIFY(Shows_Text(w, "You made it into the winners circle!"));
+            Nothing_Clipped(w);
             Save_Shot(w, "end_game.png");
             w->close();
             QVERIFY(w->isVisible());
@@ -427,6 +431,7 @@ private slots:
             w->close();
             QVERIFY(w->isVisible());
             QVERIFY(Grids_Show(w, "Ada"));
+            Nothing_Clipped(w);
             Save_Shot(w, "winners.png");
             Click_Later("&Clear High Scores")(w);
         });
@@ -459,6 +464,7 @@ private slots:
         Modal_Answers answers;
         answers.Then([](QWidget* w) {
             QVERIFY(Shows_Text(w, "Version 1.0.4"));
+            Nothing_Clipped(w);
             Save_Shot(w, "about.png");
             w->close();
             QVERIFY(w->isVisible());
@@ -482,6 +488,7 @@ private slots:
             QVERIFY(grid->rowCount() >= 7);  // padded to 8 rows with its title row
             for (int r = 0; r < static_cast<int>(before.Grid.size()); ++r)
                 QCOMPARE(grid->item(r, 0)->text().toStdString(), before.Grid[r][0]);
+            Nothing_Clipped(w);
             Save_Shot(w, "computer.png");
             w->close();
             QVERIFY(w->isVisible());
@@ -493,6 +500,19 @@ private slots:
         QCOMPARE(game.C_Portfolio.Cash, before.Cash);
         QCOMPARE(game.C_Portfolio.Net_Worth, before.Net_Worth);
         QCOMPARE(game.C_Portfolio.Grid, before.Grid);
+    }
+
+    void the_commissions_window_states_the_exchange_rules() {
+        Start();
+        New_Game();
+        Modal_Answers answers;
+        answers.Then([](QWidget* w) {
+            QVERIFY(Shows_Text(w, "No commissions baby!!"));
+            Save_Shot(w, "commissions.png");
+            Click("&Ouch!")(w);
+        });
+        window->Commissions_Menu->trigger();
+        QTRY_VERIFY(answers.Done());
     }
 
     void one_symbol_is_yellow_at_a_time() {

@@ -15,16 +15,7 @@
 #include "screenshot.h"
 #include "test_support.h"
 #include "trading/options_window.h"
-
-namespace {
-void While_Open(QDialog* window, std::function<void()> actions) {
-    QTimer::singleShot(0, window, [window, actions] {
-        QVERIFY(window->isVisible());
-        actions();
-        if (window->isVisible()) window->hide();
-    });
-}
-}  // namespace
+#include "window_checks.h"
 
 class Options_Window_Test : public QObject {
     Q_OBJECT

@@ -23,6 +23,7 @@
 #include <QtTest>
 
 #include "test_support.h"
+#include "window_checks.h"
 #include "trading/buy_window.h"
 #include "trading/sell_window.h"
 #include "trading/short_window.h"
@@ -31,14 +32,6 @@
 
 namespace {
 
-// Runs the player's actions once the modal window is up, then the window's own exit.
-void While_Open(QDialog* window, std::function<void()> actions) {
-    QTimer::singleShot(0, window, [window, actions] {
-        QVERIFY(window->isVisible());
-        actions();
-        if (window->isVisible()) window->hide();
-    });
-}
 
 int Beeps(const Recording_Screens& screens) {
     return static_cast<int>(std::count(screens.log.begin(), screens.log.end(), "beep"));

@@ -1,0 +1,31 @@
+#pragma once
+// What a player would see as broken in any window.
+#include <functional>
+
+#include <QDialog>
+#include <QLabel>
+#include <QTimer>
+#include <QtTest>
+
+// No text is cut off: each label has at least the height its text needs at its width, and
+// lies inside the window.
+inline void Nothing_Clipped(QWidget* window) {
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (!label->isVisible() || label->text().isEmpty()) continue;
+        const int needed = label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
+        QVERIFY2(label->height() >= needed, qPrintable("clipped: " + label->text()));
+        const QRect inside = QRect(label->mapTo(window, QPoint(0, 0)), label->size());
+        QVERIFY2(window->rect().contains(inside), qPrintable("outside the window: " + label->text()));
+    }
+}
+
+// Runs the player's actions once the modal window is up, checks that nothing is cut off in
+// what they left on screen, then closes the window as its own exit would.
+inline void While_Open(QDialog* window, std::function<void()> actions) {
+    QTimer::singleShot(0, window, [window, actions] {
+        QVERIFY(window->isVisible());
+        actions();
+        if (window->isVisible()) Nothing_Clipped(window);
+        if (window->isVisible()) window->hide();
+    });
+}
