@@ -147,3 +147,41 @@ TEST(News, QuickQuoteFollowsTheClickedLine) {
     EXPECT_EQ(g.News_Symbol, "");
     EXPECT_EQ(g.News_Change, "");
 }
+
+// The net worth and the index are sums kept as text, each addition read back by the
+// leading-number rule: past fifteen digits the text rounds, and the sum must round with it.
+TEST(Price_Movement, NetWorthRoundsThroughItsTextPastFifteenDigits) {
+    Random rnd(4);
+    Game g = Flat_Market(100);
+    g.Net_Worth = "7";
+    g.Player_Stock[0] = {2000000000001.0, 90};  // about 2 x 10^14 from the first addition on
+    // One share short everywhere else: (66 - p) / 2 leaves a half at every odd price, which
+    // the fifteen digits of the text cannot keep.
+    for (int s = 1; s < Stock_Count; ++s) {
+        g.Player_Short[s] = {1, 33};
+        g.Stock_Trend[s] = static_cast<Integer>(s % 7 - 3);  // prices of 95 to 104
+    }
+    Move_Prices(g, rnd);
+    double expected = 7;
+    int halves = 0;
+    for (int s = 0; s < Stock_Count; ++s) {
+        const double p = Leading_Number(g.Price[s]);
+        if (g.Player_Stock[s].Shares != 0)
+            expected = Leading_Number(Number_Text(expected + p * g.Player_Stock[s].Shares));
+        if (g.Player_Short[s].Shares != 0) {
+            expected = Leading_Number(Number_Text(expected + (66 - p) / 2 * g.Player_Short[s].Shares));
+            halves += static_cast<int>(p) % 2;
+        }
+    }
+    EXPECT_EQ(g.Net_Worth, Number_Text(expected));
+    EXPECT_GT(expected, 1e14);
+    EXPECT_GT(halves, 0);
+
+    // A price that does not move keeps the label and the colour of the turn before.
+    Game f = Flat_Market(10);
+    f.Change[0] = "-2(25%)";
+    f.Change_Colour[0] = Colour::Red;
+    Set_Change_Label(f, 0);
+    EXPECT_EQ(f.Change[0], "-2(25%)");
+    EXPECT_EQ(f.Change_Colour[0], Colour::Red);
+}

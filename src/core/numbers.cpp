@@ -126,9 +126,9 @@ bool Cents_Text(double x, char* buf, char*& end) {
 std::string Number_Text(double x) {
     char buf[64];
     // Whole numbers are nearly every value the game prints; they skip the float formatter.
-    if (x == std::trunc(x) && std::fabs(x) < 1e15) {
-        auto r = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(x));
-        return std::string(buf, r.ptr);
+    if (std::fabs(x) < 1e15) {
+        const auto whole = static_cast<long long>(x);
+        if (static_cast<double>(whole) == x) return std::string(buf, std::to_chars(buf, buf + sizeof buf, whole).ptr);
     }
     if (char* end = nullptr; Cents_Text(x, buf, end)) return std::string(buf, end);
     // Fifteen significant digits, shortest form, as printf's %.15g gives.

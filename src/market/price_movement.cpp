@@ -1,6 +1,8 @@
 #include "market/price_movement.h"
 
 #include <algorithm>
+#include <cmath>
+#include <string>
 
 #include "core/numbers.h"
 #include "trading/options.h"
@@ -12,9 +14,21 @@ Integer Clamp_Trend(int v, int limit) { return static_cast<Integer>(std::clamp(v
 
 int Sign_Draw(Random& rnd) { return static_cast<int>(Int(rnd.Rnd() * 2)) == 0 ? -1 : 1; }
 
-void Add_Net_Worth(Game& game, double amount) {
-    game.Net_Worth = Number_Text(Leading_Number(game.Net_Worth) + amount);
-}
+// A running sum the rules keep as text: every addition is written as plain text and read
+// back by the leading-number rule. While the sum is a whole or half number below 10^14 its
+// text reads back as exactly that number, so only a larger or finer sum goes through its text.
+class Text_Sum {
+public:
+    explicit Text_Sum(const std::string& text) : value(Leading_Number(text)) {}
+    void Add(double amount) {
+        value += amount;
+        if (!(std::fabs(value) < 1e14 && value * 2 == std::trunc(value * 2))) value = Leading_Number(Number_Text(value));
+    }
+    std::string Text() const { return Number_Text(value); }
+
+private:
+    double value;
+};
 
 
 }  // namespace
@@ -24,7 +38,9 @@ void Set_Change_Label(Game& game, int s) {
     double a = game.Price_History[s][98], b = game.Price_History[s][99];
     if (b < a) game.Change[s] = Number_Text(b - a) + "(" + Number_Text(Round(a / b * 100 - 100, 1)) + "%)";
     else if (b > a) game.Change[s] = Number_Text(b - a) + "(" + Number_Text(Round(b / a * 100 - 100, 1)) + "%)";
-    game.Change_Colour[s] = Sign_Colour(Leading_Number(game.Change[s]));
+    // The colour follows the label's leading number, which is b - a once rewritten; an
+    // unchanged price keeps the label, and the colour, of the turn before.
+    game.Change_Colour[s] = Sign_Colour(a != b ? b - a : Leading_Number(game.Change[s]));
 }
 
 void Set_Index_Change(Game& game) {
@@ -85,21 +101,25 @@ void Drift_Market_Trend(Game& game, Random& rnd) {
 }
 
 void Move_Prices(Game& game, Random& rnd) {
+    Text_Sum worth(game.Net_Worth), index(game.Price[Index_Entry]);
     for (int i = 0; i < Stock_Count; ++i) {
-        double l = Round_Even(8 / Price_Of(game, i));
-        while (Price_Of(game, i) > 200) Split_Stock(game, i);
         double p = Price_Of(game, i);
+        double l = Round_Even(8 / p);
+        while (p > 200) {
+            Split_Stock(game, i);
+            p = Price_Of(game, i);
+        }
         if (p > 60) l = -l;
         if (p > 100) l = l * 30;
         double n = Int(p + p * game.Stock_Trend[i] * 0.015 + p * game.Market_Trend * 0.013 + l);
         game.Price[i] = Number_Text(n);
 
-        if (game.Player_Stock[i].Shares != 0) Add_Net_Worth(game, n * game.Player_Stock[i].Shares);
+        if (game.Player_Stock[i].Shares != 0) worth.Add(n * game.Player_Stock[i].Shares);
         if (game.Player_Short[i].Shares != 0) {
             auto twice = static_cast<Integer>(2 * game.Player_Short[i].Avg_Price);
-            Add_Net_Worth(game, (twice - n) / 2 * game.Player_Short[i].Shares);
+            worth.Add((twice - n) / 2 * game.Player_Short[i].Shares);
         }
-        game.Price[Index_Entry] = Number_Text(Leading_Number(game.Price[Index_Entry]) + n * game.Index_Weight[i]);
+        index.Add(n * game.Index_Weight[i]);
 
         auto& row = game.Price_History[i];
         std::copy(row.begin() + 1, row.end(), row.begin());
@@ -107,6 +127,8 @@ void Move_Prices(Game& game, Random& rnd) {
         Set_Change_Label(game, i);
         Move_Stock_Trend(game, rnd, i, row[99], row[96], 153);
     }
+    game.Net_Worth = worth.Text();
+    game.Price[Index_Entry] = index.Text();
     std::copy(game.Index_History.begin() + 1, game.Index_History.end(), game.Index_History.begin());
     game.Index_History[99] = To_Long(Leading_Number(game.Price[Index_Entry]));
     Set_Index_Change(game);
