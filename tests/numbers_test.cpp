@@ -15,6 +15,12 @@ TEST(Conversion_Rules, LeadingNumberStopsAtSeparatorLocaleReadsIt) {
     EXPECT_EQ(Leading_Number("abc"), 0);
     EXPECT_EQ(Leading_Number("12.9"), 12.9);
     EXPECT_EQ(Leading_Number(""), 0);
+    EXPECT_EQ(Leading_Number("1 2.5 7"), 12.57);  // blanks inside are skipped
+    EXPECT_EQ(Leading_Number("-.5x"), -0.5);
+    EXPECT_EQ(Leading_Number("3."), 3);
+    EXPECT_EQ(Leading_Number("0.1"), 0.1);
+    EXPECT_EQ(Leading_Number("12.5(3.5%)"), 12.5);
+    EXPECT_EQ(Locale_Number("1,234,567.891"), 1234567.891);
     EXPECT_EQ(Locale_Number(" 2,500.75 "), 2500.75);
     EXPECT_THROW(Locale_Number("12abc"), Number_Error);
     EXPECT_THROW(Locale_Number(""), Number_Error);

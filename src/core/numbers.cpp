@@ -28,28 +28,37 @@ Currency Half_Round2(Currency c) {
 // digits are gathered so from_chars rounds them exactly as strtod would.
 static std::optional<double> Scan_Number(const char* p, const char* end, bool commas,
                                          bool whole_text) {
-    std::string num;
+    const char* first = nullptr;  // the number's first digit or point
+    const char* last = nullptr;   // one past its last
+    bool gap = false, split = false;  // a blank or separator skipped since `first`; inside the number
     unsigned long long whole = 0;
     std::size_t whole_digits = 0;
     bool digits = false, point = false, negative = false, sign_allowed = true;
     for (; p != end; ++p) {
         char ch = *p;
-        if (ch == ' ' || ch == '\t') continue;
+        if (ch == ' ' || ch == '\t') {
+            gap = first != nullptr;
+            continue;
+        }
         if (sign_allowed && (ch == '+' || ch == '-')) {
             negative = ch == '-';
             sign_allowed = false;
             continue;
         }
         sign_allowed = false;
-        if (ch >= '0' && ch <= '9') {
-            num += ch;
-            digits = true;
-            if (!point && ++whole_digits <= 19) whole = whole * 10 + static_cast<unsigned>(ch - '0');
+        const bool is_digit = ch >= '0' && ch <= '9';
+        if (is_digit || (ch == '.' && !point)) {
+            if (!first) first = p;
+            split = split || gap;
+            last = p + 1;
+            if (is_digit) {
+                digits = true;
+                if (!point && ++whole_digits <= 19) whole = whole * 10 + static_cast<unsigned>(ch - '0');
+            } else {
+                point = true;
+            }
         } else if (ch == ',' && commas && !point && digits) {
-            continue;
-        } else if (ch == '.' && !point) {
-            num += ch;
-            point = true;
+            gap = true;
         } else if (whole_text) {
             return std::nullopt;
         } else {
@@ -60,7 +69,14 @@ static std::optional<double> Scan_Number(const char* p, const char* end, bool co
     // A whole number converts exactly (correctly rounded) without the parser.
     if (!point && whole_digits <= 19) return negative ? -static_cast<double>(whole) : static_cast<double>(whole);
     double value = 0;
-    std::from_chars(num.data(), num.data() + num.size(), value);
+    if (!split) {
+        std::from_chars(first, last, value);
+    } else {
+        std::string num;
+        for (const char* q = first; q != last; ++q)
+            if ((*q >= '0' && *q <= '9') || *q == '.') num += *q;
+        std::from_chars(num.data(), num.data() + num.size(), value);
+    }
     return negative ? -value : value;
 }
 
