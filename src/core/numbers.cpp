@@ -1,5 +1,6 @@
 #include "core/numbers.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -139,19 +140,61 @@ bool Cents_Text(double x, char* buf, char*& end) {
 }
 }  // namespace
 
-std::string Number_Text(double x) {
-    char buf[64];
+namespace {
+// The text of Number_Text into `buf` (64 characters are always enough); returns its end.
+char* Format_Number(double x, char* buf) {
     // Whole numbers are nearly every value the game prints; they skip the float formatter.
     if (std::fabs(x) < 1e15) {
         const auto whole = static_cast<long long>(x);
-        if (static_cast<double>(whole) == x) return std::string(buf, std::to_chars(buf, buf + sizeof buf, whole).ptr);
+        if (static_cast<double>(whole) == x) return std::to_chars(buf, buf + 64, whole).ptr;
     }
-    if (char* end = nullptr; Cents_Text(x, buf, end)) return std::string(buf, end);
+    if (char* end = nullptr; Cents_Text(x, buf, end)) return end;
     // Fifteen significant digits, shortest form, as printf's %.15g gives.
-    auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 15);
-    std::string s(buf, r.ptr);
-    if (s == "-0") s = "0";
-    return s;
+    char* end = std::to_chars(buf, buf + 64, x, std::chars_format::general, 15).ptr;
+    if (end - buf == 2 && buf[0] == '-' && buf[1] == '0') {
+        buf[0] = '0';
+        end = buf + 1;
+    }
+    return end;
+}
+
+// Thousands separators for the text [begin, end) into `out`, which has room for a third more;
+// returns the end.
+char* Group(const char* begin, const char* end, char* out) {
+    const char* start = begin;
+    while (start < end && (*start == '-' || *start == '+')) ++start;
+    const char* stop = start;
+    while (stop < end && *stop >= '0' && *stop <= '9') ++stop;
+    const std::size_t digits = static_cast<std::size_t>(stop - start);
+    out = std::copy(begin, start, out);
+    for (std::size_t k = 0; k < digits; ++k) {
+        if (k != 0 && (digits - k) % 3 == 0) *out++ = ',';
+        *out++ = start[k];
+    }
+    return std::copy(stop, end, out);
+}
+
+// A grid cell mostly holds last turn's text already; it is rewritten only when it differs.
+void Put(std::string& out, const char* begin, const char* end) {
+    const auto n = static_cast<std::size_t>(end - begin);
+    if (out.size() == n && std::equal(begin, end, out.data())) return;
+    out.assign(begin, n);
+}
+}  // namespace
+
+std::string Number_Text(double x) {
+    char buf[64];
+    return std::string(buf, Format_Number(x, buf));
+}
+
+void Write_Number_Text(std::string& out, double x) {
+    char buf[64];
+    Put(out, buf, Format_Number(x, buf));
+}
+
+void Write_Grouped_Number(std::string& out, double x) {
+    char buf[64], grouped[96];
+    Put(out, grouped, Group(buf, Format_Number(x, buf), grouped));
 }
 
 std::string Number_Text_Blank(double x) {
@@ -160,19 +203,8 @@ std::string Number_Text_Blank(double x) {
 }
 
 std::string Add_Commas(const std::string& text) {
-    std::size_t start = 0;
-    while (start < text.size() && (text[start] == '-' || text[start] == '+')) ++start;
-    std::size_t end = start;
-    while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end]))) ++end;
-    const std::size_t digits = end - start;
-    std::string out;
-    out.reserve(text.size() + digits / 3);
-    out.append(text, 0, start);
-    for (std::size_t k = 0; k < digits; ++k) {
-        if (k != 0 && (digits - k) % 3 == 0) out.push_back(',');
-        out.push_back(text[start + k]);
-    }
-    out.append(text, end, std::string::npos);
+    std::string out(text.size() + text.size() / 3 + 1, '\0');
+    out.resize(static_cast<std::size_t>(Group(text.data(), text.data() + text.size(), out.data()) - out.data()));
     return out;
 }
 

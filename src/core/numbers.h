@@ -33,6 +33,10 @@ std::string Number_Text(double x);
 std::string Number_Text_Blank(double x);
 // Thousands separators on the whole-number part; sign and fraction kept as they are.
 std::string Add_Commas(const std::string& text);
+// Number_Text and Add_Commas(Number_Text) written into a text that keeps its storage, for the
+// grids rebuilt every turn.
+void Write_Number_Text(std::string& out, double x);
+void Write_Grouped_Number(std::string& out, double x);
 
 // Colour of a gain or loss by the sign of a value.
 Colour Sign_Colour(double x);
