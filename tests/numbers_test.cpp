@@ -18,6 +18,9 @@ TEST(Conversion_Rules, LeadingNumberStopsAtSeparatorLocaleReadsIt) {
     EXPECT_EQ(Leading_Number("1 2.5 7"), 12.57);  // blanks inside are skipped
     EXPECT_EQ(Leading_Number("-.5x"), -0.5);
     EXPECT_EQ(Leading_Number("3."), 3);
+    EXPECT_EQ(Leading_Number("007"), 7);
+    EXPECT_EQ(Leading_Number("123456789012345"), 123456789012345.0);
+    EXPECT_EQ(Leading_Number("12345678901234567"), 12345678901234567.0);
     EXPECT_EQ(Leading_Number("0.1"), 0.1);
     EXPECT_EQ(Leading_Number("12.5(3.5%)"), 12.5);
     EXPECT_EQ(Locale_Number("1,234,567.891"), 1234567.891);

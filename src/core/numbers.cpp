@@ -82,6 +82,14 @@ static std::optional<double> Scan_Number(const char* p, const char* end, bool co
 }
 
 double Leading_Number(const std::string& text) {
+    // Most texts read are a plain whole number (a price, a turn, a share count): straight through.
+    if (!text.empty() && text.size() <= 15) {
+        unsigned long long whole = 0;
+        std::size_t i = 0;
+        for (; i < text.size() && static_cast<unsigned>(text[i] - '0') < 10; ++i)
+            whole = whole * 10 + static_cast<unsigned>(text[i] - '0');
+        if (i == text.size()) return static_cast<double>(whole);
+    }
     auto v = Scan_Number(text.data(), text.data() + text.size(), false, false);
     return v ? *v : 0.0;
 }
