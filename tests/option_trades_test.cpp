@@ -176,3 +176,37 @@ TEST(Option_Grid, FullTableShowsEachQuoteAndPricePaid) {
         EXPECT_EQ(g.Options_Portfolio[k][5], Number_Text(Option_Premium(g, k))) << k;
     }
 }
+
+// The grids keep the texts of unchanged positions from turn to turn: after sales, removals
+// that shift the tables, new average prices and a new turn they must read exactly as grids
+// written afresh.
+TEST(Option_Grid, RowsKeptFromTheLastTurnMatchAFreshGrid) {
+    Game g = Market(50, "10");
+    for (int k = 0; k < 40; ++k) Hold(g, k % 2 ? "Put" : "Call", k % Stock_Count, 40 + 10 * (k % 3), 20 + k % 20, 1.5f, 10 + k);
+    for (int s = 0; s < Stock_Count; s += 2) g.Player_Stock[s] = {1000.0 + s, 45};
+    for (int s = 1; s < Stock_Count; s += 5) g.Player_Short[s] = {300, 52};
+    Refresh_Portfolio(g);
+    g.Player_Stock[0] = {};                  // sold: every long row after it moves up
+    g.Player_Stock[4].Shares = 1234567;
+    g.Player_Stock[5] = {10, 60};            // a new holding between two others
+    g.Player_Short[6].Avg_Price = 49;
+    g.Price[8] = "77";
+    g.Player_Option[3].Quantity = 4;         // part sold
+    Remove_Option(g, 7);                     // the rows after it move up
+    g.Player_Option[12].Purchase_Price = 2.25f;
+    g.Player_Option[20].Strike = 25;         // as a split leaves it
+    g.Turn_Number = "11";
+    g.Price[5] = "61";
+    Refresh_Portfolio(g);
+
+    Game fresh = g;
+    fresh.Options_Portfolio.clear();
+    fresh.Options_Portfolio_Source.clear();
+    fresh.Stock_Portfolio.clear();
+    fresh.Stock_Portfolio_Source.clear();
+    Refresh_Portfolio(fresh);
+    EXPECT_EQ(g.Options_Portfolio, fresh.Options_Portfolio);
+    EXPECT_EQ(g.Options_Portfolio.size(), 39u);
+    EXPECT_EQ(g.Stock_Portfolio, fresh.Stock_Portfolio);
+    EXPECT_EQ(g.Stock_Portfolio.size(), 21u + 9u);
+}

@@ -21,6 +21,7 @@ struct Earnings_Record {
 struct Holding {
     double Shares = 0;
     Integer Avg_Price = 0;
+    bool operator==(const Holding&) const = default;
 };
 
 struct Option_Position {
@@ -30,6 +31,7 @@ struct Option_Position {
     Integer Expires = 0;
     Single Purchase_Price = 0;
     double Quantity = 0;
+    bool operator==(const Option_Position&) const = default;
 };
 
 struct Computer_Option_Position {
@@ -137,6 +139,17 @@ struct Game {
     bool Set_Cheat_Menus = false;     // the three Set items are enabled
     std::array<std::string, 4> Recent{};
     std::vector<Grid_Row> Stock_Portfolio, Options_Portfolio;  // data rows, title row apart
+    // The positions the grid rows were last written from: for a row whose position is
+    // unchanged a turn rewrites only the cells that move with the market. Only
+    // Refresh_Portfolio writes the grids, and it keeps each grid and its sources together.
+    std::vector<Option_Position> Options_Portfolio_Source;
+    struct Stock_Row_Source {
+        int Stock = -1;
+        bool Short = false;
+        Holding Position;
+        bool operator==(const Stock_Row_Source&) const = default;
+    };
+    std::vector<Stock_Row_Source> Stock_Portfolio_Source;
     std::string Level_Indicator = "Beginer";
     std::string Name_Text = "Max Profit";  // the end-of-game name box keeps its text
 

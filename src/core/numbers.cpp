@@ -130,9 +130,9 @@ namespace {
 // that decimal with its trailing zeros dropped; the shortcut writes it so directly.
 bool Cents_Text(double x, char* buf, char*& end) {
     if (!(std::fabs(x) < 1e12)) return false;
-    const double cents = std::nearbyint(x * 100);
-    if (cents / 100 != x) return false;
-    long long c = static_cast<long long>(cents);
+    // Any nearby whole number of cents will do: the test below accepts only the exact one.
+    long long c = static_cast<long long>(x * 100 + (x < 0 ? -0.5 : 0.5));
+    if (static_cast<double>(c) / 100 != x) return false;
     char* p = buf;
     if (c < 0) {
         *p++ = '-';
@@ -149,8 +149,9 @@ bool Cents_Text(double x, char* buf, char*& end) {
 }  // namespace
 
 namespace {
-// The text of Number_Text into `buf` (64 characters are always enough); returns its end.
-char* Format_Number(double x, char* buf) {
+}  // namespace
+
+char* Number_Text_To(char* buf, double x) {
     // Whole numbers are nearly every value the game prints; they skip the float formatter.
     if (std::fabs(x) < 1e15) {
         const auto whole = static_cast<long long>(x);
@@ -165,6 +166,9 @@ char* Format_Number(double x, char* buf) {
     }
     return end;
 }
+
+namespace {
+char* Format_Number(double x, char* buf) { return Number_Text_To(buf, x); }
 
 // Thousands separators for the text [begin, end) into `out`, which has room for a third more;
 // returns the end.

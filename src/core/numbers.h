@@ -33,6 +33,8 @@ std::string Number_Text(double x);
 std::string Number_Text_Blank(double x);
 // Thousands separators on the whole-number part; sign and fraction kept as they are.
 std::string Add_Commas(const std::string& text);
+// Number_Text written into `buf`, which has room for 64 characters; returns the text's end.
+char* Number_Text_To(char* buf, double x);
 // Number_Text and Add_Commas(Number_Text) written into a text that keeps its storage, for the
 // grids rebuilt every turn.
 void Write_Number_Text(std::string& out, double x);

@@ -1,5 +1,6 @@
 #include "trading/options.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "core/numbers.h"
@@ -19,25 +20,32 @@ double Net_Worth_Value(const Game& game) { return Try_Locale_Number(game.Net_Wor
 }  // namespace
 
 namespace {
-double Premium_At(const Game& game, bool call, int stock, int strike, int expires, double turn, double price) {
-    double to_go = expires - turn - 30;
-    double p = 2 + (-0.0021) * to_go * to_go;
+// The kind of a position, without a string comparison on every quote.
+bool Is_Call(const std::string& type) {
+    return type.size() == 4 && type[0] == 'C' && type[1] == 'a' && type[2] == 'l' && type[3] == 'l';
+}
+
+// The momentum boost of a stock in percent: twice its three-turn change, within -70..100.
+double Boost_Of(const Game& game, int stock) {
     const auto& h = game.Price_History[stock];
     double m = h[99] == 0 ? 0 : Round_Even((h[99] - h[96]) * 100.0 / h[99]);
-    double b = 2 * m;
+    return std::clamp(2 * m, -70.0, 100.0);
+}
+
+double Premium_At(bool call, int strike, int expires, double turn, double price, double boost) {
+    double to_go = expires - turn - 30;
+    double p = 2 + (-0.0021) * to_go * to_go;
     if (call)
         p += price > strike ? price - strike : Out_Bonus(strike - price);
     else
         p += price < strike ? strike - price : Out_Bonus(price - strike);
-    if (b < -70) b = -70;
-    if (b > 100) b = 100;
-    p = p + p * b * 0.01;
+    p = p + p * boost * 0.01;
     return Round(p, 2);
 }
 }  // namespace
 
 double Option_Premium(const Game& game, const std::string& type, int stock, int strike, int expires) {
-    return Premium_At(game, type == "Call", stock, strike, expires, Turn(game), Price_Of(game, stock));
+    return Premium_At(Is_Call(type), strike, expires, Turn(game), Price_Of(game, stock), Boost_Of(game, stock));
 }
 
 double Option_Premium(const Game& game, int k) {
@@ -47,16 +55,17 @@ double Option_Premium(const Game& game, int k) {
 
 std::array<double, Option_Slots> Position_Premiums(const Game& game) {
     std::array<double, Option_Slots> premiums{};
-    std::array<double, Stock_Count> prices{};
+    std::array<double, Stock_Count> prices{}, boosts{};
     std::array<bool, Stock_Count> read{};
     const double turn = Turn(game);
     for (int k = 0; k < game.Player_Option_Count && k < Option_Slots; ++k) {
         const Option_Position& o = game.Player_Option[k];
         if (!read[o.Stock]) {
             prices[o.Stock] = Price_Of(game, o.Stock);
+            boosts[o.Stock] = Boost_Of(game, o.Stock);
             read[o.Stock] = true;
         }
-        premiums[k] = Premium_At(game, o.Option_Type == "Call", o.Stock, o.Strike, o.Expires, turn, prices[o.Stock]);
+        premiums[k] = Premium_At(Is_Call(o.Option_Type), o.Strike, o.Expires, turn, prices[o.Stock], boosts[o.Stock]);
     }
     return premiums;
 }

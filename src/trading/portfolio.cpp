@@ -3,6 +3,7 @@
 #include "core/numbers.h"
 #include "trading/options.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -34,7 +35,7 @@ public:
     Grid_Row& Next(std::size_t cells) {
         if (used == grid.size()) grid.emplace_back();
         Grid_Row& row = grid[used++];
-        row.resize(cells);
+        if (row.size() != cells) row.resize(cells);
         return row;
     }
 
@@ -47,42 +48,52 @@ private:
 void Refresh_Portfolio(Game& game) {
     Grid_Writer stocks(game.Stock_Portfolio);
     Grid_Writer options(game.Options_Portfolio);
-    for (int s = 0; s < Stock_Count; ++s) {
-        const Holding& h = game.Player_Stock[s];
-        if (h.Shares == 0) continue;
-        double p = Leading_Number(game.Price[s]);
+    auto& stock_sources = game.Stock_Portfolio_Source;
+    const std::size_t stock_rows_before = std::min(stock_sources.size(), game.Stock_Portfolio.size());
+    std::size_t r = 0;
+    // Long holdings first, then the shorts, each in stock order.
+    auto stock_row = [&](int s, bool is_short) {
+        const Holding& h = is_short ? game.Player_Short[s] : game.Player_Stock[s];
+        if (h.Shares == 0) return;
+        const Game::Stock_Row_Source source{s, is_short, h};
         Grid_Row& row = stocks.Next(5);
-        row[0] = game.Symbol[s];
-        Write_Grouped_Number(row[1], h.Shares);
-        Write_Number_Text(row[2], h.Avg_Price);
+        if (r >= stock_sources.size()) stock_sources.resize(r + 1);
+        if (r >= stock_rows_before || !(stock_sources[r] == source) || row[0] != game.Symbol[s]) {
+            row[0] = game.Symbol[s];
+            Write_Grouped_Number(row[1], h.Shares);
+            if (is_short) row[1].insert(0, 1, '-');
+            Write_Number_Text(row[2], h.Avg_Price);
+            stock_sources[r] = source;
+        }
         row[3] = game.Price[s];
-        Write_Number_Text(row[4], Change_Percent(p, h.Avg_Price) - 100);
-    }
-    for (int s = 0; s < Stock_Count; ++s) {
-        const Holding& h = game.Player_Short[s];
-        if (h.Shares == 0) continue;
-        double p = Leading_Number(game.Price[s]);
-        Grid_Row& row = stocks.Next(5);
-        row[0] = game.Symbol[s];
-        Write_Grouped_Number(row[1], h.Shares);
-        row[1].insert(0, 1, '-');
-        Write_Number_Text(row[2], h.Avg_Price);
-        row[3] = game.Price[s];
-        Write_Number_Text(row[4], 100 - Change_Percent(p, h.Avg_Price));
-    }
+        const double change = Change_Percent(Leading_Number(game.Price[s]), h.Avg_Price);
+        Write_Number_Text(row[4], is_short ? 100 - change : change - 100);
+        ++r;
+    };
+    for (int s = 0; s < Stock_Count; ++s) stock_row(s, false);
+    for (int s = 0; s < Stock_Count; ++s) stock_row(s, true);
+    stock_sources.resize(r);
+
     const auto premiums = Position_Premiums(game);
-    for (int k = 0; k < game.Player_Option_Count; ++k) {
+    auto& sources = game.Options_Portfolio_Source;
+    const std::size_t rows_before = std::min(sources.size(), game.Options_Portfolio.size());
+    const auto count = static_cast<std::size_t>(std::max<int>(game.Player_Option_Count, 0));
+    sources.resize(count);
+    for (std::size_t k = 0; k < count; ++k) {
         const Option_Position& o = game.Player_Option[k];
         double now = premiums[k];
         double change = o.Purchase_Price == 0 ? 0 : Round_Even(100 * now / o.Purchase_Price) - 100;
         Grid_Row& row = options.Next(8);
-        row[0] = game.Symbol[o.Stock];
-        row[1] = o.Option_Type;
-        Write_Number_Text(row[2], o.Strike);
-        Write_Grouped_Number(row[3], o.Quantity);
-        Write_Single_Text(row[4], o.Purchase_Price);
+        if (k >= rows_before || !(sources[k] == o) || row[0] != game.Symbol[o.Stock]) {
+            row[0] = game.Symbol[o.Stock];
+            row[1] = o.Option_Type;
+            Write_Number_Text(row[2], o.Strike);
+            Write_Grouped_Number(row[3], o.Quantity);
+            Write_Single_Text(row[4], o.Purchase_Price);
+            Write_Number_Text(row[6], o.Expires);
+            sources[k] = o;
+        }
         Write_Number_Text(row[5], now);
-        Write_Number_Text(row[6], o.Expires);
         Write_Number_Text(row[7], change);
     }
 }
