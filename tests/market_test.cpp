@@ -177,6 +177,12 @@ TEST(Price_Movement, NetWorthRoundsThroughItsTextPastFifteenDigits) {
     EXPECT_GT(expected, 1e14);
     EXPECT_GT(halves, 0);
 
+    // With nothing held the net worth keeps its text, whatever form it has.
+    Game idle = Flat_Market(100);
+    idle.Net_Worth = "1e+20";
+    Move_Prices(idle, rnd);
+    EXPECT_EQ(idle.Net_Worth, "1e+20");
+
     // A price that does not move keeps the label and the colour of the turn before.
     Game f = Flat_Market(10);
     f.Change[0] = "-2(25%)";

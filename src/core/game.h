@@ -140,8 +140,9 @@ struct Game {
     std::array<std::string, 4> Recent{};
     std::vector<Grid_Row> Stock_Portfolio, Options_Portfolio;  // data rows, title row apart
     // The positions the grid rows were last written from: for a row whose position is
-    // unchanged a turn rewrites only the cells that move with the market. Only
-    // Refresh_Portfolio writes the grids, and it keeps each grid and its sources together.
+    // unchanged a turn rewrites only the cells that move with the market (the symbols never
+    // change). Only Refresh_Portfolio writes the grids, and it keeps each grid and its
+    // sources together.
     std::vector<Option_Position> Options_Portfolio_Source;
     struct Stock_Row_Source {
         int Stock = -1;

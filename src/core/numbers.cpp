@@ -81,20 +81,26 @@ static std::optional<double> Scan_Number(const char* p, const char* end, bool co
     return negative ? -value : value;
 }
 
-double Leading_Number(const std::string& text) {
-    // Most texts read are a plain whole number (a price, a turn, a share count): straight through.
-    if (!text.empty() && text.size() <= 15) {
-        unsigned long long whole = 0;
-        std::size_t i = 0;
-        for (; i < text.size() && static_cast<unsigned>(text[i] - '0') < 10; ++i)
-            whole = whole * 10 + static_cast<unsigned>(text[i] - '0');
-        if (i == text.size()) return static_cast<double>(whole);
+// Most texts read are a plain whole number (a price, a turn, a cash amount): they are read
+// straight through, without the general scanner.
+static std::optional<double> Plain_Whole_Number(const std::string& text) {
+    if (text.empty() || text.size() > 15) return std::nullopt;
+    unsigned long long whole = 0;
+    for (char ch : text) {
+        if (static_cast<unsigned>(ch - '0') >= 10) return std::nullopt;
+        whole = whole * 10 + static_cast<unsigned>(ch - '0');
     }
+    return static_cast<double>(whole);
+}
+
+double Leading_Number(const std::string& text) {
+    if (auto plain = Plain_Whole_Number(text)) return *plain;
     auto v = Scan_Number(text.data(), text.data() + text.size(), false, false);
     return v ? *v : 0.0;
 }
 
 std::optional<double> Try_Locale_Number(const std::string& text) {
+    if (auto plain = Plain_Whole_Number(text)) return plain;
     std::size_t b = text.find_first_not_of(" \t");
     if (b == std::string::npos) return std::nullopt;
     std::size_t e = text.find_last_not_of(" \t");

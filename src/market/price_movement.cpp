@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/numbers.h"
+#include "core/text_sum.h"
 #include "trading/options.h"
 
 namespace {
@@ -13,23 +14,6 @@ double Price_Of(const Game& game, int s) { return Leading_Number(game.Price[s]);
 Integer Clamp_Trend(int v, int limit) { return static_cast<Integer>(std::clamp(v, -limit, limit)); }
 
 int Sign_Draw(Random& rnd) { return static_cast<int>(Int(rnd.Rnd() * 2)) == 0 ? -1 : 1; }
-
-// A running sum the rules keep as text: every addition is written as plain text and read
-// back by the leading-number rule. While the sum is a whole or half number below 10^14 its
-// text reads back as exactly that number, so only a larger or finer sum goes through its text.
-class Text_Sum {
-public:
-    explicit Text_Sum(const std::string& text) : value(Leading_Number(text)) {}
-    void Add(double amount) {
-        value += amount;
-        if (!(std::fabs(value) < 1e14 && value * 2 == std::trunc(value * 2))) value = Leading_Number(Number_Text(value));
-    }
-    std::string Text() const { return Number_Text(value); }
-
-private:
-    double value;
-};
-
 
 }  // namespace
 

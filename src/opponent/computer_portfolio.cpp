@@ -1,51 +1,70 @@
 #include "opponent/computer_portfolio.h"
 
+#include "core/grid_writer.h"
 #include "core/numbers.h"
+#include "core/text_sum.h"
 #include "trading/options.h"
 
 namespace {
-void Add_Worth(Game& game, double amount) {
-    game.C_Portfolio.Net_Worth = Number_Text(Leading_Number(game.C_Portfolio.Net_Worth) + amount);
-}
-
-std::string Change_Text(double now, double then) {
-    return then == 0 ? "0" : Number_Text(Round_Even(100 * now / then - 100));
+// The change column: "0" without a price paid.
+void Write_Change(std::string& out, double now, double then) {
+    if (then == 0)
+        out = "0";
+    else
+        Write_Number_Text(out, Round_Even(100 * now / then - 100));
 }
 }  // namespace
 
 void My_Form_Activate(Game& game) {
     auto& c = game.C_Portfolio;
-    c.Net_Worth = c.Cash;
-    c.Grid.clear();
-    for (int s = 0; s < Stock_Count; ++s) {
-        double price = Leading_Number(game.Price[s]);
-        const auto& held = game.Computer_Stock[s];
-        if (held.Shares != 0) {
-            Add_Worth(game, held.Shares * price);
-            c.Grid.push_back({game.Symbol[s], Add_Commas(Number_Text(held.Shares)), Number_Text(held.Avg_Price),
-                              game.Price[s], Change_Text(price, held.Avg_Price)});
+    // The net worth is built in its label: the cash, then each position added as text.
+    Text_Sum worth(c.Cash);
+    {
+        Grid_Writer grid(c.Grid);
+        for (int s = 0; s < Stock_Count; ++s) {
+            double price = Leading_Number(game.Price[s]);
+            const auto& held = game.Computer_Stock[s];
+            if (held.Shares != 0) {
+                worth.Add(held.Shares * price);
+                Grid_Row& row = grid.Next(5);
+                row[0] = game.Symbol[s];
+                Write_Grouped_Number(row[1], held.Shares);
+                Write_Number_Text(row[2], held.Avg_Price);
+                row[3] = game.Price[s];
+                Write_Change(row[4], price, held.Avg_Price);
+            }
+            const auto& shorted = game.Computer_Short[s];
+            if (shorted.Shares != 0) {
+                // The computer's own short value, not the player's half difference.
+                auto twice = static_cast<Integer>(2 * shorted.Avg_Price);
+                worth.Add(shorted.Shares * (twice - Int(price / 2)));
+                Grid_Row& row = grid.Next(5);
+                row[0] = game.Symbol[s];
+                Write_Number_Text(row[1], -shorted.Shares);
+                Write_Number_Text(row[2], shorted.Avg_Price);
+                row[3] = game.Price[s];
+                if (shorted.Avg_Price == 0)
+                    row[4] = "0";
+                else
+                    Write_Number_Text(row[4], Round_Even(100 - 100 * price / shorted.Avg_Price));
+            }
+            const auto& option = game.Computer_Option[s];
+            if (option.Contracts != 0) {
+                double v = Option_Premium(game, option.Option_Type, s, option.Strike, option.Expires);
+                worth.Add(option.Contracts * v * 100);
+                double paid = Round(option.Premium, 2), now = Round(v, 2);
+                Grid_Row& row = grid.Next(5);
+                row[0] = game.Symbol[s] + " " + option.Option_Type;
+                Write_Grouped_Number(row[1], option.Contracts);
+                Write_Number_Text(row[2], paid);
+                Write_Number_Text(row[3], now);
+                Write_Change(row[4], now, paid);
+            }
         }
-        const auto& shorted = game.Computer_Short[s];
-        if (shorted.Shares != 0) {
-            // The computer's own short value, not the player's half difference.
-            auto twice = static_cast<Integer>(2 * shorted.Avg_Price);
-            Add_Worth(game, shorted.Shares * (twice - Int(price / 2)));
-            std::string change = shorted.Avg_Price == 0
-                                     ? "0"
-                                     : Number_Text(Round_Even(100 - 100 * price / shorted.Avg_Price));
-            c.Grid.push_back({game.Symbol[s], Number_Text(-shorted.Shares), Number_Text(shorted.Avg_Price),
-                              game.Price[s], change});
-        }
-        const auto& option = game.Computer_Option[s];
-        if (option.Contracts != 0) {
-            double v = Option_Premium(game, option.Option_Type, s, option.Strike, option.Expires);
-            Add_Worth(game, option.Contracts * v * 100);
-            double paid = Round(option.Premium, 2), now = Round(v, 2);
-            c.Grid.push_back({game.Symbol[s] + " " + option.Option_Type, Add_Commas(Number_Text(option.Contracts)),
-                              Number_Text(paid), Number_Text(now), Change_Text(now, paid)});
-        }
+        // Padded to seven rows under the title row.
+        while (grid.Rows() < 7)
+            for (std::string& cell : grid.Next(5)) cell.clear();
     }
-    c.Net_Worth = Add_Commas(c.Net_Worth);
+    c.Net_Worth = Add_Commas(worth.Text());
     c.Cash_View = Add_Commas(c.Cash);
-    while (c.Grid.size() < 7) c.Grid.push_back(Grid_Row(5));
 }

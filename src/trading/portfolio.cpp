@@ -1,5 +1,6 @@
 #include "trading/portfolio.h"
 
+#include "core/grid_writer.h"
 #include "core/numbers.h"
 #include "trading/options.h"
 
@@ -22,27 +23,6 @@ void Write_Single_Text(std::string& out, Single x) {
     out.assign(buf, r.ptr);
 }
 
-// Rewrites a grid row by row into the rows of the last turn, whose storage it keeps: the
-// grids are rebuilt every turn, and mostly with the same number of rows.
-class Grid_Writer {
-public:
-    explicit Grid_Writer(std::vector<Grid_Row>& grid) : grid(grid) {}
-    Grid_Writer(const Grid_Writer&) = delete;
-    Grid_Writer& operator=(const Grid_Writer&) = delete;
-    ~Grid_Writer() { grid.resize(used); }
-
-    // The next row with `cells` cells, holding last turn's texts until they are written.
-    Grid_Row& Next(std::size_t cells) {
-        if (used == grid.size()) grid.emplace_back();
-        Grid_Row& row = grid[used++];
-        if (row.size() != cells) row.resize(cells);
-        return row;
-    }
-
-private:
-    std::vector<Grid_Row>& grid;
-    std::size_t used = 0;
-};
 }  // namespace
 
 void Refresh_Portfolio(Game& game) {
@@ -58,7 +38,7 @@ void Refresh_Portfolio(Game& game) {
         const Game::Stock_Row_Source source{s, is_short, h};
         Grid_Row& row = stocks.Next(5);
         if (r >= stock_sources.size()) stock_sources.resize(r + 1);
-        if (r >= stock_rows_before || !(stock_sources[r] == source) || row[0] != game.Symbol[s]) {
+        if (r >= stock_rows_before || !(stock_sources[r] == source)) {
             row[0] = game.Symbol[s];
             Write_Grouped_Number(row[1], h.Shares);
             if (is_short) row[1].insert(0, 1, '-');
@@ -84,7 +64,7 @@ void Refresh_Portfolio(Game& game) {
         double now = premiums[k];
         double change = o.Purchase_Price == 0 ? 0 : Round_Even(100 * now / o.Purchase_Price) - 100;
         Grid_Row& row = options.Next(8);
-        if (k >= rows_before || !(sources[k] == o) || row[0] != game.Symbol[o.Stock]) {
+        if (k >= rows_before || !(sources[k] == o)) {
             row[0] = game.Symbol[o.Stock];
             row[1] = o.Option_Type;
             Write_Number_Text(row[2], o.Strike);
