@@ -502,19 +502,6 @@ private slots:
         QCOMPARE(game.C_Portfolio.Grid, before.Grid);
     }
 
-    void the_commissions_window_states_the_exchange_rules() {
-        Start();
-        New_Game();
-        Modal_Answers answers;
-        answers.Then([](QWidget* w) {
-            QVERIFY(Shows_Text(w, "No commissions baby!!"));
-            Save_Shot(w, "commissions.png");
-            Click("&Ouch!")(w);
-        });
-        window->Commissions_Menu->trigger();
-        QTRY_VERIFY(answers.Done());
-    }
-
     void one_symbol_is_yellow_at_a_time() {
         Start();
         Quotes_Board* board = window->Quotes;

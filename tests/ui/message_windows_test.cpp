@@ -69,7 +69,10 @@ private slots:
         });
 
         Commissions_Window statement(game);
-        Answer(&statement, "&Ouch!", [&] { statement.Run(); }, [&] { Nothing_Clipped(&statement); });
+        Answer(&statement, "&Ouch!", [&] { statement.Run(); }, [&] {
+            Nothing_Clipped(&statement);
+            Save_Shot(&statement, "commissions.png");
+        });
     }
 };
 
