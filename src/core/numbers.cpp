@@ -154,9 +154,6 @@ bool Cents_Text(double x, char* buf, char*& end) {
 }
 }  // namespace
 
-namespace {
-}  // namespace
-
 char* Number_Text_To(char* buf, double x) {
     // Whole numbers are nearly every value the game prints; they skip the float formatter.
     if (std::fabs(x) < 1e15) {
@@ -174,8 +171,6 @@ char* Number_Text_To(char* buf, double x) {
 }
 
 namespace {
-char* Format_Number(double x, char* buf) { return Number_Text_To(buf, x); }
-
 // Thousands separators for the text [begin, end) into `out`, which has room for a third more;
 // returns the end.
 char* Group(const char* begin, const char* end, char* out) {
@@ -202,17 +197,17 @@ void Put(std::string& out, const char* begin, const char* end) {
 
 std::string Number_Text(double x) {
     char buf[64];
-    return std::string(buf, Format_Number(x, buf));
+    return std::string(buf, Number_Text_To(buf, x));
 }
 
 void Write_Number_Text(std::string& out, double x) {
     char buf[64];
-    Put(out, buf, Format_Number(x, buf));
+    Put(out, buf, Number_Text_To(buf, x));
 }
 
 void Write_Grouped_Number(std::string& out, double x) {
     char buf[64], grouped[96];
-    Put(out, grouped, Group(buf, Format_Number(x, buf), grouped));
+    Put(out, grouped, Group(buf, Number_Text_To(buf, x), grouped));
 }
 
 std::string Number_Text_Blank(double x) {
