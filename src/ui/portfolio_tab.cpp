@@ -1,5 +1,7 @@
 #include "ui/portfolio_tab.h"
 
+#include <algorithm>
+
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
@@ -36,7 +38,9 @@ void Portfolio_Grid::Lay_Out(int first_title, int first_width, int columns) {
         titles.push_back(String_Table(first_title + i));
         labels << QString::fromStdString(titles.back());
         int twips = static_cast<int>(Locale_Number(String_Table(first_width + i)));
-        Table->setColumnWidth(i, twips / Twips_Per_Pixel);
+        // The designed width is a floor: this font needs room for the whole title.
+        const int title = Table->fontMetrics().horizontalAdvance(labels.back()) + 16;
+        Table->setColumnWidth(i, std::max(twips / Twips_Per_Pixel, title));
     }
     Table->setHorizontalHeaderLabels(labels);
     Set_Rows({});
