@@ -20,13 +20,6 @@ namespace fs = std::filesystem;
 namespace {
 const std::string Damaged = "Error: Either the file does not exist or it is damadged.";
 
-std::string Fresh_Dir(const std::string& name) {
-    fs::path dir = fs::temp_directory_path() / ("saved_game_test_" + name + "_" + std::to_string(std::random_device{}()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir.string();
-}
-
 Game Dealt_Game(std::uint32_t seed, int turns) {
     Game game;
     Init_Game(game);

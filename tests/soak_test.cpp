@@ -9,13 +9,6 @@
 
 namespace {
 
-std::string Temp_Dir(const std::string& name) {
-    auto dir = std::filesystem::temp_directory_path() / ("bullquest-soak-" + name);
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    return dir.string();
-}
-
 Game Fresh_Game() {
     Game game;
     Random rnd(4);
@@ -31,7 +24,7 @@ Game Fresh_Game() {
 
 TEST(Soak, ShortGamesKeepEveryInvariant) {
     for (std::uint32_t seed : {1u, 2u, 3u}) {
-        Soak_Result result = Run_Soak(seed, 1500, Temp_Dir(std::to_string(seed)));
+        Soak_Result result = Run_Soak(seed, 1500, Fresh_Dir(std::to_string(seed)));
         EXPECT_GE(result.turns, 1500) << "seed " << seed;
         EXPECT_TRUE(result.broken.empty()) << "seed " << seed << ": " << result.broken.front();
     }

@@ -15,14 +15,6 @@
 
 namespace fs = std::filesystem;
 
-// A fresh empty folder per test, so tests never see each other's files.
-static std::string Fresh_Dir(const std::string& name) {
-    fs::path dir = fs::temp_directory_path() / ("storage_test_" + name + "_" + std::to_string(std::random_device{}()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir.string();
-}
-
 TEST(Records, RoundTripAndRefusals) {
     Record_Writer writer;
     writer.Text("Max Profit");

@@ -1,7 +1,10 @@
 #pragma once
-// A Screens that records what the engine asked of the windows, for tests.
+// What the tests share: a Screens that records what the engine asked of the windows, and a
+// fresh folder for the files a test writes.
 #include <deque>
+#include <filesystem>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -62,3 +65,12 @@ public:
         return false;
     }
 };
+
+// A fresh empty folder, so tests never see each other's files.
+inline std::string Fresh_Dir(const std::string& name) {
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("bullquest_test_" + name + "_" + std::to_string(std::random_device{}()));
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    return dir.string();
+}
