@@ -13,8 +13,8 @@
 #include <QVBoxLayout>
 
 #include "game/new_game_setup.h"
-#include "ui/list_keys.h"
 #include "ui/help_button.h"
+#include "ui/list_keys.h"
 
 static QSlider* News_Slider(QWidget* parent) {
     auto* slider = new QSlider(Qt::Horizontal, parent);

@@ -10,9 +10,9 @@
 #include "core/numbers.h"
 #include "game/game_end.h"
 #include "ui/grid_look.h"
+#include "ui/help_button.h"
 #include "ui/help_window.h"
 #include "ui/resources/string_table.h"
-#include "ui/help_button.h"
 
 Winners_Window::Winners_Window(Game& game, Screens& screens, QWidget* parent)
     : Game_Dialog(game, parent), screens(screens) {

@@ -159,20 +159,20 @@ void Options_Window::Open() {
     exec();
 }
 
+// Chooses the stock without the list's own recomputation; the caller recomputes once.
+static void Choose_Quietly(QComboBox* symbol, int stock) {
+    const QSignalBlocker blocker(symbol);
+    symbol->setCurrentIndex(stock);
+}
+
 void Options_Window::Open_On(int stock, bool calls) {
-    {
-        const QSignalBlocker blocker(Symbol);
-        Symbol->setCurrentIndex(stock);
-    }
+    Choose_Quietly(Symbol, stock);
     (calls ? Calls : Puts)->setChecked(true);
     Open();
 }
 
 void Options_Window::Select_First() {
-    {
-        const QSignalBlocker blocker(Symbol);
-        Symbol->setCurrentIndex(0);
-    }
+    Choose_Quietly(Symbol, 0);
     Symbol_Click();
 }
 

@@ -1,16 +1,13 @@
 #include "ui/portfolio_tab.h"
 
-#include <algorithm>
-
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "core/numbers.h"
+#include "ui/grid_look.h"
 #include "ui/resources/string_table.h"
-
-static constexpr int Twips_Per_Pixel = 15;
 
 Portfolio_Grid::Portfolio_Grid(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
@@ -37,10 +34,8 @@ void Portfolio_Grid::Lay_Out(int first_title, int first_width, int columns) {
     for (int i = 0; i < columns; ++i) {
         titles.push_back(String_Table(first_title + i));
         labels << QString::fromStdString(titles.back());
-        int twips = static_cast<int>(Locale_Number(String_Table(first_width + i)));
-        // The designed width is a floor: this font needs room for the whole title.
-        const int title = Table->fontMetrics().horizontalAdvance(labels.back()) + 16;
-        Table->setColumnWidth(i, std::max(twips / Twips_Per_Pixel, title));
+        const int twips = static_cast<int>(Locale_Number(String_Table(first_width + i)));
+        Table->setColumnWidth(i, Column_Width(Table, labels.back(), twips));
     }
     Table->setHorizontalHeaderLabels(labels);
     Set_Rows({});
