@@ -166,3 +166,20 @@ TEST(Computer_Turn, TradesAheadOfEarnings) {
     Computer_Turn(quiet);
     EXPECT_EQ(quiet.C_Portfolio.Cash, "10000");
 }
+
+TEST(Computer_Turn, StrikeIsThePriceRoundedToTensOutsideTheBoxLimits) {
+    Game g = Quiet_Market(40);
+    g.Setup.Options = 1;
+    g.Setup.Earnings_Slider = 5;
+    g.Price[4] = "9";
+    g.Price_History[4].fill(9);
+    g.Earnings[4] = {{3, 2, 1, 0}, 51};  // rising and reporting next turn: a call at any price
+    g.Price[6] = "205";
+    g.Price_History[6].fill(205);
+    g.Price_History[6][96] = 255;  // C3 = -24 above 80 dollars: a put
+    Computer_Turn(g);
+    EXPECT_EQ(g.Computer_Option[4].Option_Type, "Call");
+    EXPECT_EQ(g.Computer_Option[4].Strike, 0);
+    EXPECT_EQ(g.Computer_Option[6].Option_Type, "Put");
+    EXPECT_EQ(g.Computer_Option[6].Strike, 210);
+}

@@ -57,6 +57,12 @@ TEST(Option_Form, StrikeAndExpiryOffered) {
 
     g.Turn_Number = "15";
     EXPECT_EQ(Chosen(g, 0, true, true).Exp_Min, 20);
+
+    // The box keeps the strike within its spin limits.
+    g.Price[1] = "9";
+    EXPECT_EQ(Chosen(g, 1, true, true).Strike, "10");
+    g.Price[2] = "205";
+    EXPECT_EQ(Chosen(g, 2, false, true).Strike, "200");
 }
 
 TEST(Option_Trades, BuyCapsMergesAndRefuses) {

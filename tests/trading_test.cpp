@@ -52,6 +52,12 @@ TEST(Option_Premium, TimeMoneynessAndMomentum) {
     EXPECT_DOUBLE_EQ(Option_Premium(g, "Call", 1, 50, 40), 9.8);
     g.Price[2] = "25"; g.Price_History[2][99] = 25; g.Price_History[2][96] = 50;  // halved: x0.3
     EXPECT_DOUBLE_EQ(Option_Premium(g, "Call", 2, 25, 40), 2.1);
+
+    // At the expiry turn the time value is 2 - 0.0021 x 30^2 = 0.11; ten dollars out of the money
+    // adds 10 / 2^4 = 0.625, and 0.735 goes to the even cent.
+    Game expiring = Flat_Market(50, "40");
+    EXPECT_DOUBLE_EQ(Option_Premium(expiring, "Call", 0, 60, 40), 0.74);
+    EXPECT_DOUBLE_EQ(Option_Premium(expiring, "Put", 0, 40, 40), 0.74);
 }
 
 TEST(Option_Table, RemoveWarnLapseAndGrid) {

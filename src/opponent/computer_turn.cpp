@@ -51,7 +51,7 @@ void Close_Stock(Game& game, const Turn_Data& d, int s) {
     Holding& l = game.Computer_Stock[s];
     if (l.Shares > 0 && !(c3 >= 10 && c3 + c9 >= 10)) {
         Set_Cash(game, Cash(game) + l.Shares * price);
-        game.Computer_Capital_Gains += l.Shares * price - l.Shares * l.Avg_Price;
+        game.Computer_Capital_Gains = game.Computer_Capital_Gains + l.Shares * price - l.Shares * l.Avg_Price;
         l.Shares = 0;
     }
     Holding& sh = game.Computer_Short[s];
@@ -73,7 +73,7 @@ void Close_Option(Game& game, const Turn_Data& d, int s) {
     if (!close) return;
     double v = Option_Premium(game, o.Option_Type, s, o.Strike, o.Expires);
     Set_Cash(game, Cash(game) + o.Contracts * v * 100);
-    game.Computer_Capital_Gains += o.Contracts * v * 100 - o.Contracts * o.Premium * 100;
+    game.Computer_Capital_Gains = game.Computer_Capital_Gains + o.Contracts * v * 100 - o.Contracts * o.Premium * 100;
     o.Contracts = 0;
 }
 
@@ -126,10 +126,16 @@ double New_Average(const Holding& h, double price, double n) {
     return Int((h.Avg_Price * h.Shares + price * n) / (h.Shares + n));
 }
 
-void Buy(Game& game, int s, double share) {
+// Every allocation divides the cash of the moment by the divisor and by the number of candidates.
+struct Allocation {
+    double Cash_Divisor = 1;
+    double Candidates = 1;
+};
+
+void Buy(Game& game, int s, const Allocation& a) {
     double price = Price(game, s);
     Holding& h = game.Computer_Stock[s];
-    double n = std::max(0.0, Int(share / price));
+    double n = std::max(0.0, Int(Cash(game) / a.Cash_Divisor / a.Candidates / price));
     double others = h.Shares + game.Player_Stock[s].Shares;
     if (n + others > Exchange_Limit) n = Exchange_Limit - others;
     h.Avg_Price = static_cast<Integer>(New_Average(h, price, n));
@@ -137,10 +143,10 @@ void Buy(Game& game, int s, double share) {
     if (n != 0) Set_Cash(game, Cash(game) - n * price);
 }
 
-void Sell_Short(Game& game, int s, double share) {
+void Sell_Short(Game& game, int s, const Allocation& a) {
     double price = Price(game, s);
     Holding& h = game.Computer_Short[s];
-    double n = std::max(0.0, Int(share / price / 2));
+    double n = std::max(0.0, Int(Cash(game) / a.Cash_Divisor / a.Candidates / price / 2));
     double others = h.Shares + game.Player_Short[s].Shares;
     if (n + others > Short_Limit) n = Short_Limit - others;
     h.Avg_Price = static_cast<Integer>(New_Average(h, price, n));
@@ -148,15 +154,14 @@ void Sell_Short(Game& game, int s, double share) {
     if (n != 0) Set_Cash(game, Cash(game) - n * Int(price / 2));
 }
 
-void Buy_Option(Game& game, const Turn_Data& d, int s, double divisor) {
+void Buy_Option(Game& game, const Turn_Data& d, int s, const Allocation& a) {
     Computer_Option_Position& o = game.Computer_Option[s];
     double price = Price(game, s);
     o.Option_Type = d.Is_Call[s] ? "Call" : "Put";
     o.Expires = static_cast<Integer>(std::ceil((d.Turn + 1) / 10) * 10 + 20);
-    double strike = d.Is_Call[s] ? std::floor(price / 10) * 10 : std::ceil(price / 10) * 10;
-    o.Strike = static_cast<Integer>(std::clamp(strike, 10.0, 200.0));
+    o.Strike = static_cast<Integer>(Strike_For(price, d.Is_Call[s]));
     o.Premium = Option_Premium(game, o.Option_Type, s, o.Strike, o.Expires);
-    double c = Int(Cash(game) / divisor / (o.Premium * 100));
+    double c = Int(Cash(game) / a.Cash_Divisor / a.Candidates / (o.Premium * 100));
     if (!(c > 0)) c = 0;  // also a premium of 0 with no cash
     c = std::min(c, Contract_Limit);
     o.Contracts = c;
@@ -164,14 +169,14 @@ void Buy_Option(Game& game, const Turn_Data& d, int s, double divisor) {
 }
 
 void Execute(Game& game, const Turn_Data& d) {
-    double n = static_cast<double>(d.Stock_Candidates.size() + d.Option_Candidates.size());
-    double divisor = (n == 1 ? 2.0 : 1.0) * n;
+    Allocation a;
+    a.Candidates = static_cast<double>(d.Stock_Candidates.size() + d.Option_Candidates.size());
+    a.Cash_Divisor = a.Candidates == 1 ? 2 : 1;  // a lone candidate gets half the cash
     for (const auto& [s, action] : d.Stock_Candidates) {
-        double share = Cash(game) / divisor;
-        if (action == Action::Buy) Buy(game, s, share);
-        else Sell_Short(game, s, share);
+        if (action == Action::Buy) Buy(game, s, a);
+        else Sell_Short(game, s, a);
     }
-    for (int s : d.Option_Candidates) Buy_Option(game, d, s, divisor);
+    for (int s : d.Option_Candidates) Buy_Option(game, d, s, a);
 }
 
 }  // namespace

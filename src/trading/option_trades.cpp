@@ -49,9 +49,7 @@ bool Expiry_Allowed(const Option_Form& form, int expires) {
 Option_View Option_Symbol_Click(Game& game, Option_Form& form) {
     if (game.Status != Skip_Update) {
         double price = Try_Locale_Number(game.Price[form.Stock]).value_or(0);
-        double strike = form.Calls ? std::floor(price / 10) * 10 : std::ceil(price / 10) * 10;
-        strike = std::clamp(strike, double(Lowest_Strike), double(Highest_Strike));
-        form.Strike = Number_Text(strike);
+        form.Strike = Number_Text(std::clamp(Strike_For(price, form.Calls), Lowest_Strike, Highest_Strike));
         Set_Expiry_Limits(game, form);
         form.Exp = Number_Text(form.Exp_Max);
         Refresh_Portfolio(game);
@@ -121,7 +119,7 @@ Trade_Result Transact_Option(Game& game, const Option_Form& form, Screens& scree
         if (n == 0 || n > game.Max_Number || k < 0) return Trade_Result::Refused;
         Set_Player_Cash(game, Round_Even(Player_Cash(game) + n * 100 * premium));
         Option_Position& o = game.Player_Option[k];
-        game.Player_Capital_Gains += premium * n * 100 - o.Purchase_Price * n * 100;
+        game.Player_Capital_Gains = game.Player_Capital_Gains + premium * n * 100 - o.Purchase_Price * n * 100;
         o.Quantity -= n;
         if (o.Quantity <= 0) Remove_Option(game, k);
     }

@@ -1,6 +1,7 @@
 #include "trading/options.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "core/numbers.h"
@@ -33,8 +34,8 @@ double Boost_Of(const Game& game, int stock) {
 }
 
 double Premium_At(bool call, int strike, int expires, double turn, double price, double boost) {
-    double to_go = expires - turn - 30;
-    double p = 2 + (-0.0021) * to_go * to_go;
+    const double to_go = expires - turn - 30;
+    double p = 2 + (-0.0021) * (to_go * to_go);
     if (call)
         p += price > strike ? price - strike : Out_Bonus(strike - price);
     else
@@ -43,6 +44,10 @@ double Premium_At(bool call, int strike, int expires, double turn, double price,
     return Round(p, 2);
 }
 }  // namespace
+
+int Strike_For(double price, bool call) {
+    return static_cast<int>(call ? std::floor(price / 10) * 10 : std::ceil(price / 10) * 10);
+}
 
 double Option_Premium(const Game& game, const std::string& type, int stock, int strike, int expires) {
     return Premium_At(Is_Call(type), strike, expires, Turn(game), Price_Of(game, stock), Boost_Of(game, stock));

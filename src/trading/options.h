@@ -12,6 +12,10 @@ double Option_Premium(const Game& game, int k);
 // The premiums of all the player's entries at once, in table order: the turn and each price
 // are read once for the whole table, which every turn values twice.
 std::array<double, Option_Slots> Position_Premiums(const Game& game);
+// The strike an option on a stock at `price` is opened at: the price rounded down to a multiple
+// of 10 for a call, up for a put. The player's strike box then keeps it within its spin limits;
+// the computer takes it as it is.
+int Strike_For(double price, bool call);
 void Remove_Option(Game& game, int k);
 // The option term of the turn's net worth (Net_Worth is plain text at that moment).
 void Add_Option_Net_Worth(Game& game);

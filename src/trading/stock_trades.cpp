@@ -50,7 +50,7 @@ Trade_Result Sell_Click(Game& game, int stock, std::string& sell_number) {
     Holding& h = game.Player_Stock[stock];
     if (h.Shares - q < 0) return Trade_Result::Refused;
     double p = Leading_Number(game.Price[stock]);
-    game.Player_Capital_Gains += q * p - q * h.Avg_Price;
+    game.Player_Capital_Gains = game.Player_Capital_Gains + q * p - q * h.Avg_Price;
     h.Shares -= q;  // the average price stays, also at 0 shares
     Set_Player_Cash(game, Player_Cash(game) + q * p);
     Refresh_Portfolio(game);
