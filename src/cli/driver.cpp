@@ -17,6 +17,7 @@
 #include "core/turn.h"
 #include "storage/saved_game.h"
 #include "trading/option_trades.h"
+#include "trading/portfolio.h"
 #include "trading/short_trades.h"
 #include "trading/stock_trades.h"
 
@@ -165,6 +166,33 @@ struct Console {
         Answer(Transact_Option(game, form, screens) == Trade_Result::Done);
     }
 
+    // `close stock N` / `close option N`: the double-click on data row N (from 1) of the grid,
+    // then the trade button of the window it opened, with what the double-click filled in.
+    void Close(std::istringstream& args) {
+        std::string grid, row, extra;
+        args >> grid >> row;
+        if (grid != "stock" && grid != "option") return Error("expected stock or option");
+        long long n = 0;
+        if (!Whole_Number(row, n) || args >> extra) return Error("expected a row number");
+        if (!game.Has_Game) return Error("no game");
+        const int index = static_cast<int>(n) - 1;
+        if (grid == "stock") {
+            const std::optional<Stock_Grid_Close> close = Close_From_Stock_Grid(game, index);
+            if (!close) return Error("no row " + row);
+            std::string quantity = close->Quantity;
+            if (!close->Buy_Back) return Answer(Sell_Click(game, close->Stock, quantity) == Trade_Result::Done);
+            Short_Symbol_Click(game, close->Stock, Short_Mode::Buy_Back);
+            return Answer(Transact_Click(game, close->Stock, Short_Mode::Buy_Back, quantity) == Trade_Result::Done);
+        }
+        Option_Form form;
+        if (!Prefill_From_Grid(game, form, index)) return Error("no row " + row);
+        Keep_In_Boxes(form);
+        Update_Option_Quote(game, form);
+        const Trade_Result result = Transact_Option(game, form, screens);
+        game.Status = "";
+        Answer(result == Trade_Result::Done);
+    }
+
     // `save FILE` / `load FILE`: FILE, the rest of the line, is what the file dialog returns.
     void File_Command(const std::string& verb, const std::string& file) {
         if (file.empty()) return Error("expected a file name");
@@ -194,6 +222,7 @@ struct Console {
         else if (verb == "name") game.Name_Text = rest;  // the end-of-game name box, as typed
         else if (verb == "buy" || verb == "sell" || verb == "short" || verb == "cover") Stock_Trade(verb, rest);
         else if (verb == "option") Option_Trade(rest);
+        else if (verb == "close") Close(args);
         else if (verb == "save" || verb == "load") File_Command(verb, rest);
         else if (verb == "state") {
             if (!rest.empty()) Error("state takes no arguments");

@@ -128,6 +128,11 @@ Trade_Result Transact_Option(Game& game, const Option_Form& form, Screens& scree
     return Trade_Result::Done;
 }
 
+void Keep_In_Boxes(Option_Form& form) {
+    form.Strike = Number_Text(std::clamp(Strike_Of(form), Lowest_Strike, Highest_Strike));
+    form.Exp = Number_Text(std::clamp(Exp_Of(form), form.Exp_Min, form.Exp_Max));
+}
+
 bool Prefill_From_Grid(Game& game, Option_Form& form, int row) {
     if (row < 0 || row >= static_cast<int>(game.Options_Portfolio.size())) return false;
     const Grid_Row& r = game.Options_Portfolio[row];

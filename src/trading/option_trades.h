@@ -46,6 +46,9 @@ bool Spin_Exp(Option_Form& form, int direction);
 // Buy or sell Number contracts of the form's key. "Too many options positions" goes to
 // screens; the form's Number keeps its text.
 Trade_Result Transact_Option(Game& game, const Option_Form& form, Screens& screens);
+// The strike and expiry boxes hold only values within their spin limits: one set into them from
+// outside (the grid after a split) is brought within them, as the spin controls do.
+void Keep_In_Boxes(Option_Form& form);
 // The option grid's data row (0 = first position): the form set up for closing it.
 // Sets Status "SKIP_OPTION_UPDATE"; false for a row that does not exist.
 bool Prefill_From_Grid(Game& game, Option_Form& form, int row);

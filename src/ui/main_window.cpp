@@ -38,6 +38,7 @@
 #include "ui/start_window.h"
 #include "ui/tax_window.h"
 #include "trading/buy_window.h"
+#include "trading/portfolio.h"
 #include "trading/options_window.h"
 #include "trading/sell_window.h"
 #include "trading/short_window.h"
@@ -441,18 +442,12 @@ void Main_Window::After_Game_Reset() {
 }
 
 void Main_Window::Stock_Grid_Double_Click(int row) {
-    const std::string symbol = Portfolio->Stock_Portfolio->Text(row, 0);
-    std::optional<double> shares = Try_Locale_Number(Portfolio->Stock_Portfolio->Text(row, 1));
-    if (!shares) return;
-    double q = Int(*shares);
-    int stock = -1;
-    for (int s = 0; s < Stock_Count; ++s)
-        if (game.Symbol[s] == symbol) stock = s;
-    if (stock < 0) return;
-    if (q > 0)
-        trade->Sell()->Open_For(stock, Number_Text(q));
+    const std::optional<Stock_Grid_Close> close = Close_From_Stock_Grid(game, row - 1);
+    if (!close) return;
+    if (close->Buy_Back)
+        trade->Short()->Open_Buy_Back(close->Stock, close->Quantity);
     else
-        trade->Short()->Open_Buy_Back(stock, Number_Text(-q));
+        trade->Sell()->Open_For(close->Stock, close->Quantity);
 }
 
 bool Main_Window::eventFilter(QObject* watched, QEvent* event) {
