@@ -17,6 +17,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("bullquest");
     QApplication::setApplicationDisplayName("Bullquest");
     QApplication::setApplicationVersion("1.0.4");
+    // The application name names the data folder (~/.local/share/bullquest); the desktop file
+    // name, the application id, lets the window manager match the window to its menu entry.
+    QGuiApplication::setDesktopFileName("org.bullquest.Bullquest");
 
     QCommandLineParser parser;
     parser.setApplicationDescription("Bullquest, a stock-market game.");
