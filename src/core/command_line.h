@@ -2,6 +2,7 @@
 // The options of the two programs, read before anything else starts (the desktop game reads
 // them before it opens a display), and their --help and --version texts.
 #include <cstdint>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
