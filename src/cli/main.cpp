@@ -1,3 +1,4 @@
+// The console driver: `bullquest-cli [--seed N] [--data-dir DIR] [--soak TURNS]`.
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
@@ -5,6 +6,7 @@
 
 #include "cli/driver.h"
 #include "cli/soak.h"
+#include "core/command_line.h"
 
 static std::string Default_Data_Dir() {
     if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return std::string(xdg) + "/bullquest";
@@ -13,34 +15,14 @@ static std::string Default_Data_Dir() {
 }
 
 int main(int argc, char** argv) {
-    auto seed = static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
-    std::string data_dir = Default_Data_Dir();
-    long long soak_turns = 0;
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        if (arg == "--seed" && i + 1 < argc) {
-            char* end = nullptr;
-            unsigned long long v = std::strtoull(argv[++i], &end, 10);
-            if (*end != '\0' || v > 0xFFFFFFFFull || argv[i][0] == '-') {
-                std::cerr << "bullquest-cli: --seed takes an unsigned 32-bit number\n";
-                return 2;
-            }
-            seed = static_cast<std::uint32_t>(v);
-        } else if (arg == "--data-dir" && i + 1 < argc) {
-            data_dir = argv[++i];
-        } else if (arg == "--soak" && i + 1 < argc) {
-            soak_turns = std::atoll(argv[++i]);
-            if (soak_turns < 1) {
-                std::cerr << "bullquest-cli: --soak takes a number of turns\n";
-                return 2;
-            }
-        } else {
-            std::cerr << "usage: bullquest-cli [--seed N] [--data-dir DIR] [--soak TURNS]\n";
-            return 2;
-        }
-    }
-    if (soak_turns > 0) {
-        Soak_Result result = Run_Soak(seed, soak_turns, data_dir);
+    const Program_Options& program = Console_Options();
+    Command_Line line = Parse_Command_Line(program, std::vector<std::string>(argv + 1, argv + argc));
+    if (line.action != Command_Line::Action::Run) return Answer_Command_Line(program, line, std::cout, std::cerr);
+    auto seed = line.seed.value_or(
+        static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+    std::string data_dir = line.data_dir.value_or(Default_Data_Dir());
+    if (line.soak_turns > 0) {
+        Soak_Result result = Run_Soak(seed, line.soak_turns, data_dir);
         std::cout << "seed " << seed << ": " << result.turns << " turns, "
                   << (result.broken.empty() ? "every invariant held" : "invariant broken") << "\n";
         for (const auto& b : result.broken) std::cout << "  " << b << "\n";

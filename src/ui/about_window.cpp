@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "bullquest_version.h"
+
 QPixmap Bullquest_Picture(int width, int height) {
     QPixmap picture(width, height);
     QPainter p(&picture);
@@ -45,7 +47,7 @@ About_Window::About_Window(Game& game, QWidget* parent) : Game_Dialog(game, pare
     auto* Image1 = new QLabel(this);
     Image1->setPixmap(Bullquest_Picture(320, 160));
     layout->addWidget(Image1, 0, Qt::AlignHCenter);
-    layout->addWidget(new QLabel("Version 1.0.4", this), 0, Qt::AlignHCenter);
+    layout->addWidget(new QLabel(QString("Version ") + Bullquest_Version, this), 0, Qt::AlignHCenter);
     OKButton = new QPushButton("OK", this);
     OKButton->setDefault(true);
     layout->addWidget(OKButton, 0, Qt::AlignHCenter);

@@ -1,42 +1,39 @@
-// The desktop game: `bullquest [--seed N] [--data-dir DIR]`.
+// The desktop game: `bullquest [--seed N] [--data-dir DIR]`, and Qt's own options.
 #include <chrono>
 #include <cstdint>
+#include <iostream>
 #include <string>
+#include <vector>
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDir>
 #include <QStandardPaths>
 
+#include "bullquest_version.h"
+#include "core/command_line.h"
 #include "core/game.h"
 #include "core/random.h"
 #include "ui/main_window.h"
 
 int main(int argc, char* argv[]) {
+    // The options are read before the application object opens a display, so that --help,
+    // --version and a mistake are answered on a console without one.
+    const Program_Options& program = Desktop_Options();
+    Command_Line line = Parse_Command_Line(program, std::vector<std::string>(argv + 1, argv + argc));
+    if (line.action != Command_Line::Action::Run) return Answer_Command_Line(program, line, std::cout, std::cerr);
+
     QApplication app(argc, argv);
+    // The application name names the data folder (~/.local/share/bullquest); the desktop file
+    // name, the application id, lets the window manager match the window to its menu entry.
     QApplication::setApplicationName("bullquest");
     QApplication::setApplicationDisplayName("Bullquest");
-    QApplication::setApplicationVersion("1.0.4");
+    QApplication::setApplicationVersion(Bullquest_Version);
+    QGuiApplication::setDesktopFileName("org.bullquest.Bullquest");
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription("Bullquest, a stock-market game.");
-    parser.addHelpOption();
-    parser.addVersionOption();
-    QCommandLineOption seed_option("seed", "Fixes the market's random generator.", "N");
-    QCommandLineOption dir_option("data-dir", "Folder of Recent.txt, Winners.txt and Data2.txt.", "DIR");
-    parser.addOption(seed_option);
-    parser.addOption(dir_option);
-    parser.process(app);
-
-    std::uint32_t seed = static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
-    if (parser.isSet(seed_option)) {
-        bool ok = false;
-        seed = parser.value(seed_option).toUInt(&ok);
-        if (!ok) parser.showHelp(2);
-    }
-    QString data_dir = parser.isSet(dir_option)
-                           ? parser.value(dir_option)
-                           : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    std::uint32_t seed = line.seed.value_or(
+        static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+    QString data_dir = line.data_dir ? QString::fromStdString(*line.data_dir)
+                                     : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(data_dir);
 
     Game game;
