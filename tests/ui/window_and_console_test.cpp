@@ -1,0 +1,262 @@
+// The desktop game and the console driver play the same busy seeded game: the desktop through
+// its windows, the console through the commands a bot would send for the same trades. Every 100
+// turns the main window's labels and grids must show exactly what the console's state holds.
+#include <functional>
+#include <map>
+#include <sstream>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "cli/driver.h"
+#include "core/game.h"
+#include "core/random.h"
+#include "trading/buy_window.h"
+#include "trading/options_window.h"
+#include "trading/sell_window.h"
+#include "trading/short_window.h"
+#include "ui/main_window.h"
+#include "ui/news_tab.h"
+#include "ui/portfolio_tab.h"
+#include "ui/quotes_board.h"
+#include "ui/start_window.h"
+
+namespace {
+
+constexpr std::uint32_t Seed = 4242;
+constexpr int Blocks = 20;
+constexpr int Turns_Per_Block = 100;
+constexpr int Turns_Before_Trades = 95;
+// Shorts and options on, every news setting at 10, the $95,000 handicap; no time limit, so the
+// clock never ends a turn of its own.
+const char* const New_Game_Command = "new short=1 options=1 frequency=10 power=10 earnings=10 handicap=3";
+
+QAbstractButton* Button(QWidget* window, const QString& text) {
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+        if (b->text() == text && b->isVisible()) return b;
+    return nullptr;
+}
+
+// The new-game settings of New_Game_Command, set on the setup window's controls.
+void Choose_Settings(QWidget* setup) {
+    for (QCheckBox* box : setup->findChildren<QCheckBox*>()) {
+        const QString text = box->text();
+        box->setChecked(text.startsWith("Allow computer"));
+    }
+    for (QSlider* slider : setup->findChildren<QSlider*>()) slider->setValue(10);
+    for (QComboBox* list : setup->findChildren<QComboBox*>())
+        if (list->findText("$95,000") >= 0) list->setCurrentIndex(list->findText("$95,000"));
+}
+
+// Answers every modal window a turn opens as a player who only wants to go on; the first
+// setup window gets the game's settings.
+class Go_On : public QObject {
+public:
+    Go_On() {
+        poll.setInterval(1);
+        connect(&poll, &QTimer::timeout, this, [this] { Answer(); });
+        poll.start();
+    }
+    bool settings_chosen = false;
+
+private:
+    void Answer() {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w || !w->isVisible()) return;
+        static const std::map<QString, QString> go_on = {
+            {"Game over!", "&New Game"},          {"New Game Setup", "&Go!"},
+            {"Uncle Sam!", "Oh My &God!"},        {"Option Expiration Warning!", "OK"},
+            {"News Alert", "OK"},                 {"The Winners Circle", "&WOW!"}};
+        const auto answer = go_on.find(w->windowTitle());
+        if (answer == go_on.end()) return;  // a trade window: the block's own actions answer it
+        if (w->windowTitle() == "New Game Setup" && !settings_chosen) {
+            Choose_Settings(w);
+            settings_chosen = true;
+        }
+        if (QAbstractButton* b = Button(w, answer->second); b && b->isEnabled()) b->click();
+    }
+    QTimer poll;
+};
+
+// What the main window shows at the end of a block of turns.
+struct Shown {
+    std::string turn, cash, net_worth, index_change;
+    std::vector<std::string> prices, changes;
+    std::vector<Grid_Row> stocks, options;
+};
+
+std::vector<Grid_Row> Rows(const Portfolio_Grid* grid, int columns) {
+    std::vector<Grid_Row> rows;
+    if (!grid->Title_Row_Fixed()) return rows;  // only the titles
+    for (int r = 1; r < grid->Row_Count(); ++r) {
+        Grid_Row row;
+        for (int c = 0; c < columns; ++c) row.push_back(grid->Text(r, c));
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+Shown What_Is_Shown(const Main_Window& window) {
+    Shown shown;
+    shown.turn = window.Turn_Number->text().toStdString();
+    shown.cash = window.Cash_View->text().toStdString();
+    shown.net_worth = window.Net_Worth->text().toStdString();
+    shown.index_change = window.Quotes->DJIA_Change->text().toStdString();
+    for (QLabel* price : window.Quotes->Price) shown.prices.push_back(price->text().toStdString());
+    for (QLabel* change : window.Quotes->Change) shown.changes.push_back(change->text().toStdString());
+    shown.stocks = Rows(window.Portfolio->Stock_Portfolio, 5);
+    shown.options = Rows(window.Portfolio->Options_Portfolio, 8);
+    return shown;
+}
+
+// The console's games at each `state` command.
+class State_Keeper : public Console_Observer {
+public:
+    std::vector<Game> at_state;
+    void After_Turn(const Game&) override {}
+    void After_Command(const std::string& line, const Game&, const Game& after) override {
+        if (line == "state") at_state.push_back(after);
+    }
+};
+
+std::vector<std::string> Texts(const QJsonValue& array) {
+    std::vector<std::string> texts;
+    for (const QJsonValue& v : array.toArray()) texts.push_back(v.toString().toStdString());
+    return texts;
+}
+
+}  // namespace
+
+class Window_And_Console_Test : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+    // Opens a trade window with its button, lets `actions` trade in it, and closes it with Done.
+    static void Trade_In(QPushButton* opener, std::function<void(QWidget*)> actions) {
+        QTimer::singleShot(0, opener, [actions] {
+            QWidget* w = QApplication::activeModalWidget();
+            QVERIFY(w);
+            actions(w);
+            if (w->isVisible()) w->hide();
+        });
+        opener->click();
+    }
+
+private slots:
+    void the_window_shows_what_the_console_holds() {
+        Game game;
+        Random rnd(Seed);
+        Main_Window window(game, rnd);
+        QVERIFY(window.Form_Load((dir.path() + "/desktop").toStdString()));
+        window.show();
+        QTRY_VERIFY(window.Startup->isVisible());
+
+        std::vector<std::string> commands{New_Game_Command, "alerts news=0 world=0"};
+        std::vector<Shown> shown;
+        {
+            Go_On go_on;
+            QAbstractButton* start = Button(window.Startup, "Start &New Game");
+            QVERIFY(start);
+            start->click();
+            QVERIFY(go_on.settings_chosen);
+            window.News->News_Alert->setChecked(false);
+            window.News->World_Alert->setChecked(false);
+            for (int block = 0; block < Blocks; ++block) {
+                // The trades come late in the block: a computer's win deals a new game, and
+                // with it the player's holdings go.
+                for (int t = 0; t < Turns_Before_Trades; ++t) window.End_Turn_Button->click();
+                commands.push_back("end " + std::to_string(Turns_Before_Trades));
+                const int first = block * 7 % Stock_Count;
+                Trade_In(window.Buy_Button, [&](QWidget* w) {
+                    auto* buy = qobject_cast<Buy_Window*>(w);
+                    QVERIFY(buy);
+                    buy->Symbol->setCurrentIndex(first);
+                    buy->Buy_Number->setText("10");
+                    buy->Buy->click();
+                    commands.push_back("buy " + buy->Symbol->currentText().toStdString() + " 10");
+                });
+                Trade_In(window.Short_Button, [&](QWidget* w) {
+                    auto* short_window = qobject_cast<Short_Window*>(w);
+                    QVERIFY(short_window);
+                    short_window->Sell->click();
+                    short_window->Symbol->setCurrentIndex((first + 3) % Stock_Count);
+                    short_window->Short_Number->setText("10");
+                    short_window->Transact->click();
+                    commands.push_back("short " + short_window->Symbol->currentText().toStdString() + " 10");
+                });
+                Trade_In(window.Options_Button, [&](QWidget* w) {
+                    auto* options = qobject_cast<Options_Window*>(w);
+                    QVERIFY(options);
+                    options->Buy->click();
+                    options->Calls->click();
+                    options->Symbol->setCurrentIndex((first + 5) % Stock_Count);
+                    options->Number->setText("1");
+                    options->Transact->click();
+                    commands.push_back("option buy call " + options->Symbol->currentText().toStdString() + " " +
+                                       std::to_string(options->Strike->value()) + " " +
+                                       std::to_string(options->Exp->value()) + " 1");
+                });
+                Trade_In(window.Sell_Button, [&](QWidget* w) {
+                    auto* sell = qobject_cast<Sell_Window*>(w);
+                    QVERIFY(sell);
+                    sell->Symbol->setCurrentIndex(first);
+                    sell->Sell_Number->setText("4");
+                    sell->Sell->click();
+                    commands.push_back("sell " + sell->Symbol->currentText().toStdString() + " 4");
+                });
+                for (int t = Turns_Before_Trades; t < Turns_Per_Block; ++t) window.End_Turn_Button->click();
+                commands.push_back("end " + std::to_string(Turns_Per_Block - Turns_Before_Trades));
+                commands.push_back("state");
+                shown.push_back(What_Is_Shown(window));
+            }
+        }
+
+        std::string script;
+        for (const std::string& c : commands) script += c + "\n";
+        std::istringstream in(script);
+        std::ostringstream out;
+        State_Keeper console;
+        QCOMPARE(Run_Console(in, out, Seed, (dir.path() + "/console").toStdString(), &console), 0);
+        std::vector<QJsonObject> states;
+        std::istringstream lines(out.str());
+        for (std::string line; std::getline(lines, line);)
+            if (!line.empty() && line[0] == '{') states.push_back(QJsonDocument::fromJson(QByteArray::fromStdString(line)).object());
+        QCOMPARE(states.size(), shown.size());
+        QCOMPARE(console.at_state.size(), shown.size());
+
+        std::size_t rows_compared = 0;
+        for (std::size_t b = 0; b < shown.size(); ++b) {
+            const QJsonObject& state = states[b];
+            const Shown& s = shown[b];
+            const QByteArray where = QByteArray("at block ") + QByteArray::number(static_cast<int>(b));
+            QVERIFY2(s.turn == state["Turn_Number"].toString().toStdString(), where);
+            QVERIFY2(s.cash == state["Cash_View"].toString().toStdString(), where);
+            QVERIFY2(s.net_worth == state["Net_Worth"].toString().toStdString(), where);
+            QVERIFY2(s.index_change == state["DJIA_Change"].toString().toStdString(), where);
+            QVERIFY2(s.prices == Texts(state["Price"]), where);
+            QVERIFY2(s.changes == Texts(state["Change"]), where);
+            QVERIFY2(s.stocks == console.at_state[b].Stock_Portfolio, where);
+            QVERIFY2(s.options == console.at_state[b].Options_Portfolio, where);
+            rows_compared += s.stocks.size() + s.options.size();
+        }
+        // The comparison means something only if the player held positions at the checks.
+        QVERIFY(rows_compared >= Blocks);
+    }
+};
+
+QTEST_MAIN(Window_And_Console_Test)
+#include "window_and_console_test.moc"
