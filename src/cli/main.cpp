@@ -1,4 +1,5 @@
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -13,6 +14,9 @@ static std::string Default_Data_Dir() {
 }
 
 int main(int argc, char** argv) {
+    // Under a file-size limit a write then fails, and the game says so, instead of the
+    // signal ending the program in the middle of it.
+    std::signal(SIGXFSZ, SIG_IGN);
     auto seed = static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
     std::string data_dir = Default_Data_Dir();
     long long soak_turns = 0;

@@ -1,5 +1,6 @@
 // The desktop game: `bullquest [--seed N] [--data-dir DIR]`.
 #include <chrono>
+#include <csignal>
 #include <cstdint>
 #include <string>
 
@@ -13,6 +14,9 @@
 #include "ui/main_window.h"
 
 int main(int argc, char* argv[]) {
+    // Under a file-size limit a write then fails, and the game says so, instead of the
+    // signal ending the program in the middle of it.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName("bullquest");
     QApplication::setApplicationDisplayName("Bullquest");
