@@ -235,6 +235,13 @@ TEST(FileSafety, TemporaryFilesAreAlwaysNewAndOnlyOwnOldLeftoversGo) {
     for (const std::string name : {"Recent.txt.tmp", ".Recent.txt.bq-AAAAAA", ".Recent.txt.bq-ZZZZZZ"})
         EXPECT_TRUE(fs::is_symlink(dir + "/" + name)) << name;
     for (const auto& [name, kept] : leftovers) EXPECT_EQ(fs::exists(dir + "/" + name), kept) << name;
+
+    // Nor is a link planted as the data folder's lock file followed.
+    Game game;
+    game.Data_Dir = dir;
+    fs::create_symlink(victim, Data_File(dir, Lock_File_Name));
+    EXPECT_FALSE(Store_Recent(game, "any.bqg"));
+    EXPECT_EQ(Text_Of(victim), "precious");
 }
 
 TEST(FileSafety, OddNamesSaveAndLoadAndOnlyThoseARecordCanHoldAreListed) {
