@@ -207,6 +207,7 @@ TEST(SavedGame, EveryKindOfDamageLeavesTheGameAsItWas) {
 TEST(SavedGame, SaveAsksOnlyWithoutANameAndNeverDamagesAFile) {
     const std::string dir = Fresh_Dir("save");
     Game game = Dealt_Game(5, 2);
+    game.Data_Dir = dir;
     Recording_Screens screens;
     screens.file_answer = dir + "/one.bqg";
     Save_Game(game, screens);
@@ -229,12 +230,14 @@ TEST(SavedGame, SaveAsksOnlyWithoutANameAndNeverDamagesAFile) {
     EXPECT_EQ(game.Game_File_Name, dir + "/two.bqg");
     EXPECT_EQ(screens.log, std::vector<std::string>{"save-dialog"});
 
-    // The temporary file cannot be made: the old file stays whole.
+    // The disk is full: the old file stays whole.
     const std::string old = *Read_File(dir + "/two.bqg");
-    fs::create_directories(dir + "/two.bqg.tmp");
     game.Turn_Number = "77";
     screens.log.clear();
-    Save_Game(game, screens);
+    {
+        const File_Size_Limit full(100);
+        Save_Game(game, screens);
+    }
     EXPECT_EQ(screens.log, (std::vector<std::string>{"beep", "message Error: Cannot write to file."}));
     EXPECT_EQ(*Read_File(dir + "/two.bqg"), old);
     fs::remove_all(dir);
@@ -243,6 +246,7 @@ TEST(SavedGame, SaveAsksOnlyWithoutANameAndNeverDamagesAFile) {
 TEST(SavedGame, RecentListThroughSavesLoadsAndClicks) {
     const std::string dir = Fresh_Dir("recent");
     Game game = Dealt_Game(8, 1);
+    game.Data_Dir = dir;
     Recording_Screens screens;
     for (const char* name : {"a", "b", "c", "d", "e"}) {
         screens.file_answer = dir + "/" + name + ".bqg";
@@ -251,6 +255,7 @@ TEST(SavedGame, RecentListThroughSavesLoadsAndClicks) {
     EXPECT_EQ(game.Recent, (std::array<std::string, 4>{dir + "/e.bqg", dir + "/d.bqg", dir + "/c.bqg", dir + "/b.bqg"}));
 
     Game other = Dealt_Game(9, 4);
+    other.Data_Dir = dir;
     other.Recent = game.Recent;
     screens.file_answer = dir + "/c.bqg";
     ASSERT_TRUE(Load_Game(other, screens));  // already listed: stays where it is
@@ -267,6 +272,7 @@ TEST(SavedGame, RecentListThroughSavesLoadsAndClicks) {
 
     Game fresh;
     Init_Game(fresh);
+    fresh.Data_Dir = dir;
     fresh.Recent = game.Recent;
     screens.log.clear();
     Recent_Click(fresh, screens, 3);  // no dialog: the entry names the file

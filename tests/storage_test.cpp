@@ -68,7 +68,7 @@ TEST(RecentFile, CreatedOrderedAndDeduplicated) {
     Game game;
     game.Data_Dir = Fresh_Dir("recent");
     game.Recent[0] = "stale";
-    Read_Recent(game);
+    ASSERT_TRUE(Read_Recent(game));
     for (const std::string& entry : game.Recent) EXPECT_EQ(entry, "");
     EXPECT_EQ(*Read_File(game.Data_Dir + "/Recent.txt"), "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n");
 
@@ -81,18 +81,18 @@ TEST(RecentFile, CreatedOrderedAndDeduplicated) {
     ASSERT_TRUE(Write_Recent(game));
     Game again;
     again.Data_Dir = game.Data_Dir;
-    Read_Recent(again);
+    ASSERT_TRUE(Read_Recent(again));
     EXPECT_EQ(again.Recent, game.Recent);
 
     ASSERT_TRUE(Write_File_Atomic(game.Data_Dir + "/Recent.txt", "\"one\"\r\n\"two\"\r\n"));
-    EXPECT_THROW(Read_Recent(again), Record_Error);
+    EXPECT_EQ(Read_Recent(again).Error(), File_Error::Damaged);
 }
 
 TEST(WinnersFile, CreatedWrittenAndReadBack) {
     Game game;
     game.Data_Dir = Fresh_Dir("winners");
     game.High_Scores[1][2].Player_Name = "left over";
-    Read_Winners(game);
+    ASSERT_TRUE(Read_Winners(game));
     EXPECT_EQ(game.High_Scores[1][2].Player_Name, "");
     EXPECT_EQ(game.High_Scores[3][0].Handicap_Text, "0");
     ASSERT_TRUE(fs::exists(Winners_Path(game)));
@@ -105,7 +105,7 @@ TEST(WinnersFile, CreatedWrittenAndReadBack) {
 
     Game again;
     again.Data_Dir = game.Data_Dir;
-    Read_Winners(again);
+    ASSERT_TRUE(Read_Winners(again));
     const High_Score& entry = again.High_Scores[2][1];
     EXPECT_EQ(entry.Player_Name, "CHEATER!");
     EXPECT_EQ(entry.Handicap_Text, "25");
@@ -114,15 +114,19 @@ TEST(WinnersFile, CreatedWrittenAndReadBack) {
     EXPECT_EQ(entry.Final_Score, 87.5);
 
     ASSERT_TRUE(Write_File_Atomic(Winners_Path(game), "\"" + Encode_Field("x") + "\"\r\n"));
-    EXPECT_THROW(Read_Winners(again), Record_Error);
+    EXPECT_EQ(Read_Winners(again).Error(), File_Error::Damaged);
 }
 
 TEST(FirstRun, MarkerCreatedOnceAndTheHelpOpensOnce) {
     Game game;
     game.Data_Dir = Fresh_Dir("first_run");
-    EXPECT_TRUE(First_Run_Marker(game));
+    const File_Result<bool> first_run = First_Run_Marker(game);
+    ASSERT_TRUE(first_run);
+    EXPECT_TRUE(*first_run);
     EXPECT_EQ(*Read_File(game.Data_Dir + "/Data2.txt"), "\"0010\"\r\n");
-    EXPECT_FALSE(First_Run_Marker(game));
+    const File_Result<bool> later = First_Run_Marker(game);
+    ASSERT_TRUE(later);
+    EXPECT_FALSE(*later);
 
     // Through the start-up: the help's contents on the first start only.
     const std::string dir = Fresh_Dir("first_start");

@@ -1,12 +1,15 @@
 #pragma once
 // What the tests share: a Screens that records what the engine asked of the windows, and a
 // fresh folder for the files a test writes.
+#include <csignal>
 #include <deque>
 #include <filesystem>
 #include <optional>
 #include <random>
 #include <string>
 #include <vector>
+
+#include <sys/resource.h>
 
 #include "core/game.h"
 #include "core/screens.h"
@@ -74,3 +77,26 @@ inline std::string Fresh_Dir(const std::string& name) {
     std::filesystem::create_directories(dir);
     return dir.string();
 }
+
+// While it lives, no file this process writes may grow past `bytes`: a full disk as the
+// writer sees it, for root too.
+class File_Size_Limit {
+public:
+    explicit File_Size_Limit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        old_signal_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    File_Size_Limit(const File_Size_Limit&) = delete;
+    File_Size_Limit& operator=(const File_Size_Limit&) = delete;
+    ~File_Size_Limit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, old_signal_);
+    }
+
+private:
+    rlimit old_{};
+    void (*old_signal_)(int) = SIG_DFL;
+};

@@ -15,7 +15,6 @@ public:
     std::map<std::string, int> pending_setup;  // keys of the running `new` command
     std::optional<std::string> input_answer;   // V of the running `cheat` command
     std::optional<std::string> file_answer;    // FILE of the running `save`/`load`
-    bool beeped = false;
 
     void Show_Alert(const std::string& caption, const std::string& text,
                     const std::vector<std::string>& lines) override;
@@ -23,7 +22,7 @@ public:
     bool Ask_Confirmation(const std::string&) override { return true; }
     void Run_New_Game_Setup(Game& game) override;
     void Message_Box(const std::string& text) override;
-    void Beep() override { beeped = true; }
+    void Beep() override {}
     std::optional<std::string> Input_Box(const std::string&, const std::string&) override { return input_answer; }
     End_Choice Run_End_Of_Game(Game& game, const std::string& ticker, const std::string& score,
                                const std::string& you_made_it, const std::string& name_prompt,

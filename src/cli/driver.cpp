@@ -198,14 +198,7 @@ struct Console {
         if (file.empty()) return Error("expected a file name");
         if (verb == "save" && !game.Has_Game) return Error("no game");
         screens.file_answer = file;
-        screens.beeped = false;
-        bool ok = true;
-        if (verb == "save") {
-            Save_As(game, screens);
-            ok = !screens.beeped;
-        } else {
-            ok = Load_Game(game, screens);
-        }
+        const bool ok = verb == "save" ? Save_As(game, screens) : Load_Game(game, screens);
         screens.file_answer.reset();
         if (ok) Answer(true);  // a failure has printed its message box line
     }

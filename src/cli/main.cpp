@@ -1,5 +1,6 @@
 // The console driver: `bullquest-cli [--seed N] [--data-dir DIR] [--soak TURNS]`.
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -15,6 +16,9 @@ static std::string Default_Data_Dir() {
 }
 
 int main(int argc, char** argv) {
+    // Under a file-size limit a write then fails, and the game says so, instead of the
+    // signal ending the program in the middle of it.
+    std::signal(SIGXFSZ, SIG_IGN);
     const Program_Options& program = Console_Options();
     Command_Line line = Parse_Command_Line(program, std::vector<std::string>(argv + 1, argv + argc));
     if (line.action != Command_Line::Action::Run) return Answer_Command_Line(program, line, std::cout, std::cerr);

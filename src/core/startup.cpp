@@ -2,26 +2,34 @@
 
 #include <filesystem>
 
+#include "storage/file_messages.h"
 #include "storage/first_run.h"
 #include "storage/recent_file.h"
 #include "storage/winners_file.h"
 
+namespace {
+// The data folder's files in start-up order; false when one of them fails.
+bool Read_Data_Folder(Game& game, Screens& screens) {
+    std::error_code ignored;  // a folder that cannot be made fails the reads below
+    std::filesystem::create_directories(game.Data_Dir, ignored);
+    if (!Read_Recent(game) || !Read_Winners(game)) return false;
+    File_Result<bool> first_run = First_Run_Marker(game);
+    if (!first_run) return false;
+    if (*first_run) screens.Show_Help(1);
+    return true;
+}
+}  // namespace
+
 bool Form_Load(Game& game, Screens& screens, const std::string& data_dir) {
-    try {
-        Init_Game(game);
-        game.Data_Dir = data_dir;
-        std::filesystem::create_directories(data_dir);
-        Read_Recent(game);
-        Read_Winners(game);
-        if (First_Run_Marker(game)) screens.Show_Help(1);
-        return true;
-    } catch (const std::exception&) {
-        screens.Message_Box("Error: The game is not able to load properly.");
-        return false;
-    }
+    Init_Game(game);
+    game.Data_Dir = data_dir;
+    if (Read_Data_Folder(game, screens)) return true;
+    Report_File_Failure(screens, File_Task::Start_Up);
+    return false;
 }
 
-void Form_Unload(Game& game, Screens& screens) {
-    if (!Write_Recent(game)) screens.Message_Box("Error: Cannot write to file.");
+void Form_Unload(Game& game, Screens&) {
+    // Recent.txt needs no writing here: every change to the list was stored when it was
+    // made, merged with what other copies of the game stored meanwhile.
     game.Status = "TERMINATE_PROGRAM";
 }

@@ -8,5 +8,5 @@
 // data folder (created when missing). False after "Error: The game is not able to load
 // properly." was shown; the program then ends.
 bool Form_Load(Game& game, Screens& screens, const std::string& data_dir);
-// Closing the main window: Recent.txt is written, then every window may close.
+// Closing the main window: every window may close.
 void Form_Unload(Game& game, Screens& screens);

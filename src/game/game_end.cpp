@@ -3,6 +3,7 @@
 #include "core/new_game.h"
 #include "core/numbers.h"
 #include "game/scoring.h"
+#include "storage/file_messages.h"
 #include "storage/winners_file.h"
 
 namespace {
@@ -28,9 +29,18 @@ bool Player_Wins(Game& game, Screens& screens, double player, double computer) {
                                 "Please enter your name:", true) == End_Choice::Quit)
         return false;
     if (game.Cheats_Enabled) game.Name_Text = "CHEATER!";
-    Enter_Place(game.High_Scores[level], place,
-                High_Score{game.Name_Text, Handicap_Text(game.Setup), Int(player), Int(computer), score});
-    if (!Write_Winners(game)) screens.Message_Box("Error: Cannot write to file.");
+    const High_Score entry{game.Name_Text, Handicap_Text(game.Setup), Int(player), Int(computer), score};
+    // The place is found again in the table on the disk, which another copy of the game
+    // may have changed since this one started.
+    const File_Result<> stored = Change_Winners(game, [&](Winners_Table& table) {
+        const int stored_place = Find_Place(table[level], score);
+        if (stored_place >= 0) Enter_Place(table[level], stored_place, entry);
+    });
+    if (!stored) {
+        // Shown for this run at least.
+        Enter_Place(game.High_Scores[level], place, entry);
+        Report_File_Failure(screens, File_Task::Write);
+    }
     screens.Show_Winners(game);
     return true;
 }
@@ -64,6 +74,11 @@ void Check_Game_End(Game& game, Random& rnd, Screens& screens) {
 
 void Clear_High_Scores(Game& game, Screens& screens) {
     if (!screens.Ask_Confirmation("Clear High Scores...")) return;
+    // Cleared whatever the file holds; a table that cannot be written stays as it was.
+    const Winners_Table before = game.High_Scores;
     for (auto& level : game.High_Scores) level.fill(High_Score{});
-    if (!Write_Winners(game)) screens.Message_Box("Error: Cannot write to file.");
+    if (!Write_Winners(game)) {
+        game.High_Scores = before;
+        Report_File_Failure(screens, File_Task::Write);
+    }
 }

@@ -1,17 +1,22 @@
 #include "storage/first_run.h"
 
-#include <filesystem>
+#include <cerrno>
 
+#include <sys/stat.h>
+
+#include "storage/data_folder.h"
 #include "storage/file_io.h"
 #include "storage/records.h"
 
-bool First_Run_Marker(Game& game) {
-    const std::string path = game.Data_Dir + "/Data2.txt";
-    std::error_code error;
-    if (std::filesystem::exists(path, error)) return false;
+File_Result<bool> First_Run_Marker(Game& game) {
+    const std::string path = Data_File(game.Data_Dir, First_Run_File_Name);
+    // Only its existence counts: whatever is there, even a folder, marks a later run.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 || errno != ENOENT) return false;
     Record_Writer writer;
     writer.Text("0010");
     writer.End_Record();
-    if (!Write_File_Atomic(path, writer.Output())) throw Record_Error("cannot create Data2.txt");
+    File_Result<> written = Write_File_Atomic(path, writer.Output());
+    if (!written) return written.Error();
     return true;
 }

@@ -13,9 +13,15 @@ void Record_Writer::Separate() {
 }
 
 Record_Writer& Record_Writer::Text(const std::string& t) {
-    if (t.find('"') != std::string::npos) throw Record_Error("quote in a text field");
     Separate();
-    out_ += '"' + t + '"';
+    if (t.find('"') != std::string::npos) {
+        complete_ = false;
+        out_ += "\"\"";
+        return *this;
+    }
+    out_ += '"';
+    out_ += t;
+    out_ += '"';
     return *this;
 }
 

@@ -12,6 +12,8 @@ struct Record_Error : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// Never throws. A text that holds a double quote cannot be stored in a record: it is
+// written as an empty text and the output is marked incomplete, for the caller to refuse.
 class Record_Writer {
 public:
     Record_Writer& Text(const std::string& t);
@@ -21,11 +23,14 @@ public:
     Record_Writer& Boolean(bool b);
     void End_Record();
     const std::string& Output() const { return out_; }
+    // False once a text could not be stored.
+    bool Complete() const { return complete_; }
 
 private:
     void Separate();
     std::string out_;
     bool first_ = true;
+    bool complete_ = true;
 };
 
 class Record_Reader {

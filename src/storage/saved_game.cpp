@@ -6,15 +6,14 @@
 #include "core/numbers.h"
 #include "opponent/computer_portfolio.h"
 #include "storage/cipher.h"
+#include "storage/data_folder.h"
 #include "storage/file_io.h"
+#include "storage/file_messages.h"
 #include "storage/recent_file.h"
 #include "storage/records.h"
 #include "trading/portfolio.h"
 
 namespace {
-
-const char* const Damaged_Message = "Error: Either the file does not exist or it is damadged.";
-const char* const Write_Message = "Error: Cannot write to file.";
 
 // Beyond these no game can get (the exchange limits are far lower), and past them the
 // turn's arithmetic would overflow; a file that holds more was not written by the game.
@@ -158,8 +157,7 @@ void Read_Computer_Option(Record_Reader& r, Computer_Option_Position& o) {
 
 }  // namespace
 
-std::string Saved_Game_Text(const Game& g) {
-    Record_Writer w;
+void Write_Saved_Game(Record_Writer& w, const Game& g) {
     for (int s = 0; s < Stock_Count; ++s) {
         for (Currency eps : g.Earnings[s].EPS) w.Money(eps);
         w.End_Record();
@@ -194,6 +192,11 @@ std::string Saved_Game_Text(const Game& g) {
         }
         w.End_Record();
     }
+}
+
+std::string Saved_Game_Text(const Game& g) {
+    Record_Writer w;
+    Write_Saved_Game(w, g);
     return w.Output();
 }
 
@@ -246,32 +249,44 @@ Game Loaded_Game(const Game& game, const std::string& content) {
     return g;
 }
 
-void Save_Game(Game& game, Screens& screens) {
-    if (game.Game_File_Name.empty()) {
-        std::optional<std::string> path = screens.Choose_Save_File(game.Data_Dir);
-        if (!path || path->empty()) return;
-        game.Game_File_Name = *path;
-        game.Caption = Caption_For(*path);
-        Add_Recent(game, *path);
+namespace {
+// A save of the game to `path`; nothing is written when it is refused.
+File_Result<> Write_Game_File(const Game& game, const std::string& path) {
+    if (Is_Data_File(game.Data_Dir, path)) return File_Error::Reserved_Name;
+    Record_Writer w;
+    Write_Saved_Game(w, game);
+    if (!w.Complete()) return File_Error::Unstorable_Text;
+    return Write_File_Atomic(path, w.Output());
+}
+}  // namespace
+
+bool Save_Game(Game& game, Screens& screens) {
+    std::string path = game.Game_File_Name;
+    const bool asked = path.empty();
+    if (asked) {
+        std::optional<std::string> chosen = screens.Choose_Save_File(game.Data_Dir);
+        if (!chosen || chosen->empty()) return false;
+        path = *chosen;
     }
-    bool written = false;
-    try {
-        written = Write_File_Atomic(game.Game_File_Name, Saved_Game_Text(game));
-    } catch (const Record_Error&) {
-        written = false;
+    if (!Write_Game_File(game, path)) {
+        Report_File_Failure(screens, File_Task::Write);
+        return false;
     }
-    if (!written) {
-        screens.Beep();
-        screens.Message_Box(Write_Message);
+    if (asked) {
+        game.Game_File_Name = path;
+        game.Caption = Caption_For(path);
+        if (!Store_Recent(game, path)) Report_File_Failure(screens, File_Task::Write);
     }
+    return true;
 }
 
-void Save_As(Game& game, Screens& screens) {
-    // A cancelled Save As leaves the game tied to the file it had.
+bool Save_As(Game& game, Screens& screens) {
+    // A cancelled or failed Save As leaves the game tied to the file it had.
     const std::string previous = game.Game_File_Name;
     game.Game_File_Name = "";
-    Save_Game(game, screens);
-    if (game.Game_File_Name.empty()) game.Game_File_Name = previous;
+    const bool saved = Save_Game(game, screens);
+    if (!saved) game.Game_File_Name = previous;
+    return saved;
 }
 
 bool Load_Game(Game& game, Screens& screens) {
@@ -282,7 +297,7 @@ bool Load_Game(Game& game, Screens& screens) {
         path = *chosen;
     }
     std::optional<Game> loaded;
-    if (std::optional<std::string> content = Read_File(path)) {
+    if (File_Result<std::string> content = Read_File(path)) {
         try {
             loaded = Loaded_Game(game, *content);
         } catch (const std::exception&) {
@@ -290,16 +305,16 @@ bool Load_Game(Game& game, Screens& screens) {
         }
     }
     if (!loaded) {
-        screens.Beep();
-        screens.Message_Box(Damaged_Message);
+        Report_File_Failure(screens, File_Task::Load);
         return false;
     }
     loaded->Game_File_Name = path;
     loaded->Caption = Caption_For(path);
-    Add_Recent(*loaded, path);
     game = std::move(*loaded);
+    const File_Result<> listed = Store_Recent(game, path);
     screens.Timer_Changed(game.Game_Timer_Enabled);
     screens.Windows_Reset();
+    if (!listed) Report_File_Failure(screens, File_Task::Write);
     return true;
 }
 
@@ -307,8 +322,7 @@ void Recent_Click(Game& game, Screens& screens, int index) {
     if (index < 0 || index > 3 || game.Recent[index].empty()) return;
     const std::string path = game.Recent[index];
     if (!Read_File(path)) {
-        screens.Beep();
-        screens.Message_Box(Damaged_Message);
+        Report_File_Failure(screens, File_Task::Load);
         return;
     }
     // The loader reads Game_File_Name under "RECENT_CLICK"; a failed load takes it back.

@@ -6,7 +6,10 @@
 #include "core/game.h"
 #include "core/screens.h"
 
-// The whole file a save writes. Throws Record_Error when a text cannot be stored.
+class Record_Writer;
+
+// The whole file a save writes; a text that cannot be stored leaves the writer incomplete.
+void Write_Saved_Game(Record_Writer& writer, const Game& game);
 std::string Saved_Game_Text(const Game& game);
 
 // The game that loading `content` over `game` gives, everything a load computes from the
@@ -14,10 +17,12 @@ std::string Saved_Game_Text(const Game& game);
 // is never touched; a damaged, truncated or hostile file throws Record_Error.
 Game Loaded_Game(const Game& game, const std::string& content);
 
-// Saves to Game_File_Name, asking for a name first when it is empty.
-void Save_Game(Game& game, Screens& screens);
+// Saves to Game_File_Name, asking for a name first when it is empty. True when the game
+// was written. The data folder's own files are refused as targets; a refused or failed
+// save changes nothing.
+bool Save_Game(Game& game, Screens& screens);
 // Always asks for a name.
-void Save_As(Game& game, Screens& screens);
+bool Save_As(Game& game, Screens& screens);
 // Asks for a file, unless Status is "RECENT_CLICK" (then Game_File_Name is read), and
 // loads it. A failed load changes nothing; only a complete, valid file replaces the game.
 bool Load_Game(Game& game, Screens& screens);

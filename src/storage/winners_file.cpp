@@ -2,12 +2,14 @@
 
 #include "core/numbers.h"
 #include "storage/cipher.h"
+#include "storage/data_folder.h"
 #include "storage/file_io.h"
 #include "storage/records.h"
 
-std::string Winners_Path(const Game& game) { return game.Data_Dir + "/Winners.txt"; }
+namespace {
 
-static std::string Winners_Content(const std::array<std::array<High_Score, 3>, 4>& table) {
+std::string Winners_Content(const Winners_Table& table) {
+    // Every field is the cipher's hex digits, which a record always holds.
     Record_Writer writer;
     for (const auto& level : table) {
         for (const High_Score& entry : level) {
@@ -22,7 +24,7 @@ static std::string Winners_Content(const std::array<std::array<High_Score, 3>, 4
     return writer.Output();
 }
 
-static High_Score Read_Entry(Record_Reader& reader) {
+High_Score Read_Entry(Record_Reader& reader) {
     High_Score entry;
     entry.Player_Name = Decode_Field(reader.Text());
     entry.Handicap_Text = Decode_Field(reader.Text());
@@ -32,17 +34,52 @@ static High_Score Read_Entry(Record_Reader& reader) {
     return entry;
 }
 
-void Read_Winners(Game& game) {
-    std::optional<std::string> content = Read_Or_Create(Winners_Path(game), Winners_Content({}));
-    if (!content) throw Record_Error("cannot create Winners.txt");
-    Record_Reader reader(*content);
-    std::array<std::array<High_Score, 3>, 4> table;
-    for (auto& level : table)
-        for (High_Score& entry : level) entry = Read_Entry(reader);
-    if (!reader.At_End()) throw Record_Error("Winners.txt holds more than the table");
-    game.High_Scores = table;
+File_Result<Winners_Table> Winners_From(const std::string& content) {
+    try {
+        Record_Reader reader(content);
+        Winners_Table table;
+        for (auto& level : table)
+            for (High_Score& entry : level) entry = Read_Entry(reader);
+        if (!reader.At_End()) return File_Error::Damaged;  // more than the table
+        return table;
+    } catch (const std::exception&) {
+        return File_Error::Damaged;
+    }
 }
 
-bool Write_Winners(const Game& game) {
+}  // namespace
+
+std::string Winners_Path(const Game& game) { return Data_File(game.Data_Dir, Winners_File_Name); }
+
+File_Result<> Read_Winners(Game& game) {
+    File_Result<std::string> content = Read_Or_Create(Winners_Path(game), Winners_Content({}));
+    if (!content) return content.Error();
+    File_Result<Winners_Table> table = Winners_From(*content);
+    if (!table) return table.Error();
+    game.High_Scores = *table;
+    return {};
+}
+
+File_Result<> Write_Winners(const Game& game) {
+    File_Result<Data_Lock> lock = Lock_Data_Folder(game.Data_Dir);
+    if (!lock) return lock.Error();
     return Write_File_Atomic(Winners_Path(game), Winners_Content(game.High_Scores));
+}
+
+File_Result<> Change_Winners(Game& game, const std::function<void(Winners_Table&)>& change) {
+    File_Result<Data_Lock> lock = Lock_Data_Folder(game.Data_Dir);
+    if (!lock) return lock.Error();
+    Winners_Table table{};
+    if (File_Result<std::string> content = Read_File(Winners_Path(game))) {
+        File_Result<Winners_Table> stored = Winners_From(*content);
+        if (!stored) return stored.Error();
+        table = *stored;
+    } else if (content.Error() != File_Error::Missing) {
+        return content.Error();
+    }
+    change(table);
+    File_Result<> written = Write_File_Atomic(Winners_Path(game), Winners_Content(table));
+    if (!written) return written.Error();
+    game.High_Scores = table;
+    return {};
 }

@@ -1,5 +1,6 @@
 // The desktop game: `bullquest [--seed N] [--data-dir DIR]`, and Qt's own options.
 #include <chrono>
+#include <csignal>
 #include <cstdint>
 #include <iostream>
 #include <string>
@@ -21,6 +22,10 @@ int main(int argc, char* argv[]) {
     const Program_Options& program = Desktop_Options();
     Command_Line line = Parse_Command_Line(program, std::vector<std::string>(argv + 1, argv + argc));
     if (line.action != Command_Line::Action::Run) return Answer_Command_Line(program, line, std::cout, std::cerr);
+
+    // Under a file-size limit a write then fails, and the game says so, instead of the
+    // signal ending the program in the middle of it.
+    std::signal(SIGXFSZ, SIG_IGN);
 
     QApplication app(argc, argv);
     // The application name names the data folder (~/.local/share/bullquest); the desktop file

@@ -367,6 +367,38 @@ private slots:
         QCOMPARE(Text(window->Turn_Number), QString("1"));
     }
 
+    void save_as_starts_in_the_data_folder_and_keeps_off_its_files() {
+        Start();
+        New_Game();
+        const QString winners = Data() + "/Winners.txt";
+        QFile file(winners);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        Modal_Answers answers;
+        QString folder, message;
+        answers.Then([&](QWidget* w) {
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            folder = dialog->directory().absolutePath();
+            dialog->selectFile(winners);
+            // Later: the dialog's own question (replace the file?) must find the answers free.
+            QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog*>(dialog)->accept(); });
+        });
+        answers.Then([](QWidget* w) { qobject_cast<QMessageBox*>(w)->button(QMessageBox::Yes)->click(); });
+        answers.Then([&](QWidget* w) {
+            message = qobject_cast<QMessageBox*>(w)->text();
+            static_cast<QDialog*>(w)->accept();
+        });
+        window->Save_As_Menu->trigger();
+        QVERIFY(answers.Done());
+        QCOMPARE(folder, QDir(Data()).absolutePath());
+        QCOMPARE(message, QString("Error: Cannot write to file."));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+        QCOMPARE(window->windowTitle(), QString("Bullquest"));
+        QVERIFY(!window->Recent[0]->isVisible());
+    }
+
     void closing_writes_the_recent_list() {
         Start();
         New_Game();
