@@ -9,8 +9,16 @@ bool List_Keys::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return QObject::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
-    // Focus still moves on with Tab.
-    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return false;
+    switch (key->key()) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+            return false;
+        default:
+            break;
+    }
     if (event->type() == QEvent::KeyPress)
         locked = true;
     else if (!key->isAutoRepeat())
