@@ -44,6 +44,9 @@
 #include "trading/short_window.h"
 #include "ui/chart_window.h"
 #include "ui/fundamentals_window.h"
+#include "ui/help_button.h"
+#include "ui/scroll_box.h"
+#include "ui/window_place.h"
 
 // The trade, chart and research windows, each made on first use and kept.
 struct Trade_Windows {
@@ -129,7 +132,8 @@ Main_Window::Main_Window(Game& game, Random& rnd, QWidget* parent)
     Quotes = new Quotes_Board(game, SSTab1);
     Portfolio = new Portfolio_Tab(game, SSTab1);
     News = new News_Tab(game, SSTab1);
-    SSTab1->addTab(Quotes, "Quotes");
+    // On a small screen the board scrolls rather than the window growing past the screen.
+    SSTab1->addTab(new Scroll_Box(Quotes, SSTab1), "Quotes");
     SSTab1->addTab(Portfolio, "Portfolio");
     SSTab1->addTab(News, "News");
     layout->addWidget(SSTab1, 1);
@@ -143,7 +147,7 @@ Main_Window::Main_Window(Game& game, Random& rnd, QWidget* parent)
     Game_Timer = new QTimer(this);
     Game_Timer->setInterval(1000);
     trade = new Trade_Windows(game, rnd, *screens, this);
-    Computer_Portfolio = new Computer_Portfolio_Window(game, this);
+    Computer_Portfolio = new Computer_Portfolio_Window(game, *screens, this);
     Connect_Commands();
     Repaint();
 }
@@ -172,6 +176,12 @@ void Main_Window::Build_Status_Area(QWidget* parent, QBoxLayout* layout) {
     Time_Status->setRange(0, 30);
     Time_Status->setTextVisible(false);
     Time_Status->setFixedWidth(150);
+    // The bar's room is kept while it is hidden, so the window does not grow when it appears.
+    for (QWidget* w : {static_cast<QWidget*>(Time_Label), static_cast<QWidget*>(Time_Status)}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
     grid->addWidget(Time_Label);
     grid->addWidget(Time_Status);
     grid->addStretch();
@@ -190,7 +200,9 @@ void Main_Window::Build_Buttons(QBoxLayout* layout) {
     button(Options_Button, "&Options");
     button(Earnings_Button, "&Earnings");
     layout->addStretch();
-    button(Main_Help, "Help");
+    Main_Help = Make_Help_Button(centralWidget());
+    Main_Help->setMinimumWidth(90);
+    layout->addWidget(Main_Help);
     layout->addSpacing(12);
     button(End_Turn_Button, "END TURN");
     End_Turn_Button->setMinimumWidth(130);
@@ -337,8 +349,18 @@ bool Main_Window::Form_Load(const std::string& data_dir) {
     QTimer::singleShot(0, Startup, [this] {
         Startup->show();
         Startup->raise();
+        Startup->activateWindow();
+        Keep_Menus_In_Sight(Startup);
     });
     return true;
+}
+
+void Main_Window::Keep_Menus_In_Sight(QWidget* window) {
+    // Below the menu bar and the toolbar, which the player may want before choosing.
+    const int top = Toolbar1->mapToGlobal(QPoint(0, Toolbar1->height())).y();
+    const QRect frame = window->frameGeometry();
+    if (frame.top() < top && frame.bottom() > menuBar()->mapToGlobal(QPoint(0, 0)).y()) window->move(frame.left(), top);
+    Keep_On_Screen(window);
 }
 
 void Main_Window::Repaint() {
