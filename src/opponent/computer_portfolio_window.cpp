@@ -35,6 +35,9 @@ Computer_Portfolio_Window::Computer_Portfolio_Window(Game& game, Screens& screen
     Stock_Portfolio->setMinimumHeight(Stock_Portfolio->horizontalHeader()->sizeHint().height() +
                                       3 * Stock_Portfolio->verticalHeader()->defaultSectionSize());
     Keep_Cells_Painted(Stock_Portfolio);
+    // Taken by Tab, so that the arrows scroll a long portfolio.
+    Stock_Portfolio->setFocusPolicy(Qt::StrongFocus);
+    Stock_Portfolio->setTabKeyNavigation(false);
     layout->addWidget(Stock_Portfolio, 1);
 
     C_Portfolio_Help = Make_Help_Button(this);

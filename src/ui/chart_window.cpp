@@ -179,7 +179,9 @@ void Chart_Window::Symbol_Click() {
         QLineSeries* series = Make_Series(lines[i], i == 0 ? Symbol->currentText() : "Average");
         QPen pen = series->pen();
         pen.setWidthF(i == 0 ? Price_Width : Average_Width);
-        if (i == 1) pen.setColor(Average_Line_Colour(palette(), chart_ground.first, chart_ground.second));
+        // The price in plain text colour, the average in the game's blue, both readable on the chart.
+        pen.setColor(i == 0 ? Plain_Colour(palette())
+                            : Average_Line_Colour(palette(), chart_ground.first, chart_ground.second));
         series->setPen(pen);
         chart->addSeries(series);
         series->attachAxis(x);

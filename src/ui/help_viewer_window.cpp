@@ -122,9 +122,7 @@ void Help_Viewer_Window::Open_Centred() {
         Centre_On_Screen(this);
         return;
     }
-    const QSize outer = size() + Frame_Room(this);
-    move(owner->frameGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2));
-    Keep_On_Screen(this);
+    Centre_On(this, owner->geometry());
 }
 
 void Help_Viewer_Window::Mark_Contents(const QUrl& url) {

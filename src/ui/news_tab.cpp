@@ -31,6 +31,9 @@ News_Tab::News_Tab(Game& game, QWidget* parent) : QWidget(parent), game(game) {
     layout->addWidget(new QLabel("The Latest Earnings Reports:", this));
     Earnings_News = new QListWidget(this);
     layout->addWidget(Earnings_News, 2);
+    // A few lines each at the least, so that the window fits a small screen; more where there is room.
+    for (QListWidget* list : {News_Items, Earnings_News})
+        list->setMinimumHeight(3 * list->fontMetrics().height() + 2 * list->frameWidth());
 
     auto* lower = new QHBoxLayout;
     auto* quote = new QGroupBox("Quick Quote:", this);

@@ -21,6 +21,8 @@ Portfolio_Grid::Portfolio_Grid(QWidget* parent) : QWidget(parent) {
     Table->verticalHeader()->setDefaultSectionSize(Table->fontMetrics().height() + 6);
     Table->horizontalHeader()->setHighlightSections(false);
     Table->horizontalHeader()->setStretchLastSection(false);
+    // Tab moves on to the next control; the arrows move between the rows.
+    Table->setTabKeyNavigation(false);
     layout->addWidget(Table);
     Keep_Cells_Painted(Table);
     Table->installEventFilter(this);

@@ -21,15 +21,13 @@ QRect Available_Area(const QWidget* window) {
 }
 
 QSize Frame_Room(const QWidget* window) {
-    // A shown window knows its frame; the main window's stands for one not yet shown.
-    for (const QWidget* w : {window, Owner_Or_Self(window)}) {
-        if (!w->isVisible()) continue;
-        const QSize room = w->frameGeometry().size() - w->geometry().size();
-        if (room.height() > 0) return room;
-    }
-    // A title bar of about two lines of text and thin borders.
+    // At least a title bar of about two lines of text and thin borders: some platforms tell a
+    // window's frame only once it is shown, some not at all.
     const int line = QFontMetrics(QApplication::font()).height();
-    return QSize(8, 2 * line + 8);
+    QSize room(2, 2 * line + 8);
+    for (const QWidget* w : {window, Owner_Or_Self(window)})
+        if (w->isVisible()) room = room.expandedTo(w->frameGeometry().size() - w->geometry().size());
+    return room;
 }
 
 QSize Largest_Size(const QWidget* window) { return Available_Area(window).size() - Frame_Room(window); }
@@ -44,14 +42,23 @@ int Title_Width(const QWidget* window) {
     return metrics.horizontalAdvance(window->windowTitle()) + 8 * metrics.height();
 }
 
-void Centre_On_Screen(QWidget* window) {
+void Centre_On(QWidget* window, const QRect& around) {
     const QRect area = Available_Area(window);
-    const QSize size = Fitted(window, window->size().expandedTo(window->sizeHint()));
-    window->resize(size);
-    const QSize outer = size + Frame_Room(window);
-    // A window that cannot be made small enough keeps its title bar on the screen.
-    window->move(area.x() + std::max(0, (area.width() - outer.width()) / 2),
-                 area.y() + std::max(0, (area.height() - outer.height()) / 2));
+    const QSize room = Frame_Room(window);
+    // The frame's share above (the title bar), beside and below the window's inside.
+    const int side = room.width() / 2, top = room.height() - side;
+    QRect inside(QPoint(0, 0), window->size());
+    inside.moveCenter(around.center());
+    inside.moveLeft(std::max(area.left() + side, std::min(inside.left(), area.right() - side - inside.width() + 1)));
+    // The title bar stays on the screen even where the bottom cannot.
+    inside.moveTop(std::min(inside.top(), area.bottom() - side - inside.height() + 1));
+    inside.moveTop(std::max(inside.top(), area.top() + top));
+    window->setGeometry(inside);
+}
+
+void Centre_On_Screen(QWidget* window) {
+    window->resize(Fitted(window, window->size().expandedTo(window->sizeHint())));
+    Centre_On(window, Available_Area(window));
 }
 
 void Keep_On_Screen(QWidget* window) {
