@@ -426,6 +426,8 @@ private slots:
             Save_Shot(w, "end_game.png");
             w->close();
             QVERIFY(w->isVisible());
+            QTest::keyClick(w, Qt::Key_Escape);  // neither button is a Done
+            QVERIFY(w->isVisible());
             auto* name = w->findChild<QLineEdit*>();
             name->selectAll();
             QTest::keyClicks(name, "Ada");
@@ -505,6 +507,69 @@ private slots:
         QCOMPARE(game.C_Portfolio.Cash, before.Cash);
         QCOMPARE(game.C_Portfolio.Net_Worth, before.Net_Worth);
         QCOMPARE(game.C_Portfolio.Grid, before.Grid);
+    }
+
+    void the_setup_window_takes_the_keyboard() {
+        Start();
+        New_Game([](QWidget* w) {
+            // The goal and the handicap lists take the arrows; Escape leaves nothing; Enter is Go!.
+            const auto lists = w->findChildren<QComboBox*>();
+            QCOMPARE(lists.size(), 2);
+            for (QComboBox* list : lists) QTest::keyClick(list, Qt::Key_Down);
+            QTest::keyClick(w, Qt::Key_Escape);
+            QVERIFY(w->isVisible());
+            QTest::keyClick(lists[1], Qt::Key_Return);
+            QVERIFY(!Button(w, "&Go!")->isEnabled());  // pressed: the market is being built
+        });
+        QCOMPARE(game.Setup.Play_To, 1);
+        QCOMPARE(Text(window->Cash_View), QString("20,000"));  // the $15,000 head start
+    }
+
+    void the_computers_and_the_setups_help_buttons_offer_their_topics() {
+        Start();
+        QStringList setup_topics, computer_topics;
+        auto topics_then_cancel = [](QStringList& topics) {
+            return [&topics](QWidget* w) {
+                QCOMPARE(w->windowTitle(), QString("Help"));
+                auto* list = w->findChild<QListWidget*>();
+                for (int row = 0; row < list->count(); ++row) topics << list->item(row)->text();
+                Click("&Cancel")(w);
+            };
+        };
+        Modal_Answers answers;
+        answers.Then(Click_Later("Help"));
+        answers.Then(topics_then_cancel(setup_topics));
+        answers.Then(Click("&Go!"));
+        Button(window->Startup, "Start &New Game")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(answers.Done(), 1000);
+        answers.Then(Click_Later("Help"));
+        answers.Then(topics_then_cancel(computer_topics));
+        answers.Then(Click("&Done"));
+        window->Computer_Menu->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(answers.Done(), 1000);
+        QCOMPARE(setup_topics, QStringList({"Table of Contents", "Starting a New Game", "Difficulty Settings",
+                                            "Game Length Settings", "News Event Settings"}));
+        QCOMPARE(computer_topics, QStringList({"Table of Contents", "The Computer Opponent"}));
+    }
+
+    void before_a_game_the_chart_and_research_offer_no_trade() {
+        Start();
+        const QStringList trades = {"&Buy Stock", "&Sell Stock", "S&hort Sell", "&Calls", "&Puts"};
+        auto trades_enabled = [&](bool enabled) {
+            return [=](QWidget* w) {
+                for (const QString& text : trades) QCOMPARE(Button(w, text)->isEnabled(), enabled);
+                Click("&Done")(w);
+            };
+        };
+        Modal_Answers answers;
+        for (bool playing : {false, true}) {
+            if (playing) New_Game();
+            answers.Then(trades_enabled(playing));
+            window->Chart_Menu->trigger();
+            answers.Then(trades_enabled(playing));
+            window->Fundamentals_Menu->trigger();
+            QTRY_VERIFY_WITH_TIMEOUT(answers.Done(), 1000);
+        }
     }
 
     void one_symbol_is_yellow_at_a_time() {

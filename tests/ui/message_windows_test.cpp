@@ -11,6 +11,7 @@
 #include "screenshot.h"
 #include "window_checks.h"
 #include "test_support.h"
+#include "ui/about_window.h"
 #include "ui/alert_window.h"
 #include "ui/commissions_window.h"
 #include "ui/confirmation_window.h"
@@ -73,6 +74,34 @@ private slots:
             Nothing_Clipped(&statement);
             Save_Shot(&statement, "commissions.png");
         });
+    }
+
+    void escapePressesTheWindowsOwnButton() {
+        Alert_Window alert(game);
+        Confirmation_Window confirm(game);
+        Tax_Window tax(game);
+        Commissions_Window statement(game);
+        About_Window about(game);
+        bool answer = true;
+        const std::vector<std::pair<QDialog*, std::function<void()>>> windows = {
+            {&alert, [&] { alert.Run("News Alert", "ALERT!", {"one line"}); }},
+            {&confirm, [&] { answer = confirm.Run("Exit Program..."); }},
+            {&tax, [&] { tax.Run("0", "0"); }},
+            {&statement, [&] { statement.Run(); }},
+            {&about, [&] { about.Run(); }},
+        };
+        for (const auto& [window, open] : windows) {
+            bool closed_by_escape = false;
+            QTimer::singleShot(0, window, [&, window = window] {
+                QVERIFY(QTest::qWaitForWindowExposed(window));
+                QTest::keyClick(window, Qt::Key_Escape);
+                closed_by_escape = !window->isVisible();
+                window->hide();
+            });
+            open();
+            QVERIFY2(closed_by_escape, qPrintable(window->windowTitle()));
+        }
+        QVERIFY(!answer);  // the confirmation's Escape is its Cancel
     }
 };
 
