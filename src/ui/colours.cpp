@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QImage>
+#include <QPixmap>
 #include <QRandomGenerator>
 #include <QTableWidgetItem>
 #include <QWidget>
@@ -40,10 +42,11 @@ QPalette::ColorRole Text_Role(QPalette::ColorRole background) {
     }
 }
 
-// The colour itself when it is readable on the background, or the nearest of its lighter (on a
-// dark background) or darker shades that is; the fallback when no shade of it is.
-QColor Readable(const QColor& wanted, const QColor& background, const QColor& fallback) {
-    if (Contrast_Ratio(wanted, background) >= Aimed_Contrast) return wanted;
+// The colour itself when it stands out from the background by the contrast asked, or the nearest
+// of its lighter (on a dark background) or darker shades that does; the fallback when none does.
+QColor Readable(const QColor& wanted, const QColor& background, const QColor& fallback,
+                double contrast = Aimed_Contrast) {
+    if (Contrast_Ratio(wanted, background) >= contrast) return wanted;
     const bool lighten = Luminance(background) < 0.18;
     float h, s, l, a;
     wanted.getHslF(&h, &s, &l, &a);
@@ -51,7 +54,7 @@ QColor Readable(const QColor& wanted, const QColor& background, const QColor& fa
     for (int step = 1; step < Steps; ++step) {
         const float shade = lighten ? l + (1 - l) * step / Steps : l * (Steps - step) / Steps;
         const QColor c = QColor::fromHslF(h, s, shade);
-        if (Contrast_Ratio(c, background) >= Aimed_Contrast) return c;
+        if (Contrast_Ratio(c, background) >= contrast) return c;
     }
     return fallback;
 }
@@ -232,6 +235,30 @@ void On_Palette_Change(QWidget* widget, std::function<void()> repaint) {
 
 void Paint_Cell(QTableWidgetItem* item, Colour colour, const QPalette& grid_palette) {
     item->setForeground(Gain_Colour(colour, grid_palette, QPalette::Base));
+}
+
+QIcon Toolbar_Icon(const QString& name, const QPalette& palette) {
+    QIcon icon;
+    for (const QString& size : {QString(), QString("@2x")}) {
+        QImage picture(":/icons/" + name + size + ".png");
+        if (Is_Dark(palette)) {
+            picture = picture.convertToFormat(QImage::Format_ARGB32);
+            const QColor window = palette.color(QPalette::Window);
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 0; x < picture.width(); ++x) {
+                    QColor c = picture.pixelColor(x, y);
+                    if (c.alpha() == 0) continue;
+                    const int alpha = c.alpha();
+                    c = Readable(c, window, c, 3.0);
+                    c.setAlpha(alpha);
+                    picture.setPixelColor(x, y, c);
+                }
+        }
+        QPixmap pixmap = QPixmap::fromImage(picture);
+        if (!size.isEmpty()) pixmap.setDevicePixelRatio(2);
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 QString Help_Style_Sheet(const QPalette& palette) {

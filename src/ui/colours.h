@@ -8,6 +8,7 @@
 #include <functional>
 
 #include <QColor>
+#include <QIcon>
 #include <QPalette>
 #include <QString>
 
@@ -66,6 +67,11 @@ void Paint(QWidget* widget, Ink_Rule rule);
 void On_Palette_Change(QWidget* widget, std::function<void()> repaint);
 // A grid cell that shows a gain or loss, in a grid of this palette.
 void Paint_Cell(QTableWidgetItem* item, Colour colour, const QPalette& grid_palette);
+
+// A toolbar picture (":/icons/NAME.png", with its @2x companion) for this palette: as drawn under
+// a light palette; under a dark one each of its colours lightened as far as it must be to stand
+// out from the window (3:1, the least for a graphic).
+QIcon Toolbar_Icon(const QString& name, const QPalette& palette);
 
 // The style sheet of the help document: its headings and shaded boxes for this palette.
 QString Help_Style_Sheet(const QPalette& palette);

@@ -3,8 +3,13 @@
 #include <algorithm>
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
 #include <QLayout>
+#include <QPushButton>
+#include <QRadioButton>
 
 #include "ui/window_place.h"
 
@@ -25,6 +30,7 @@ void Game_Dialog::Let_Close_Box_Hide() { close_box_hides = true; }
 
 void Game_Dialog::setVisible(bool visible) {
     if (visible && !isVisible()) {
+        Enter_Presses_Default();
         // Sized before the dialog centres itself on its owner, which it does with this size.
         if (fixed)
             Fix_Size();
@@ -32,6 +38,33 @@ void Game_Dialog::setVisible(bool visible) {
             resize(Fitted(this, testAttribute(Qt::WA_Resized) ? size() : sizeHint()));
     }
     QDialog::setVisible(visible);
+}
+
+void Game_Dialog::Enter_Presses_Default() {
+    // Some desktops (GNOME) let Enter open a list or tick a box, as Space does; in the game's
+    // windows Enter presses the default button from wherever the focus is but on a button.
+    if (enter_watched) return;
+    enter_watched = true;
+    for (QWidget* w : findChildren<QWidget*>()) {
+        auto* list = qobject_cast<QComboBox*>(w);
+        if ((list && !list->isEditable()) || qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w))
+            w->installEventFilter(this);
+    }
+}
+
+bool Game_Dialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && (key->modifiers() & ~Qt::KeypadModifier) == 0) {
+            for (QPushButton* button : findChildren<QPushButton*>())
+                if (button->isDefault() && button->isVisible()) {
+                    if (button->isEnabled()) button->click();
+                    return true;
+                }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void Game_Dialog::Fix_Size() {

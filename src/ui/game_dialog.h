@@ -25,6 +25,7 @@ protected:
     void Let_Close_Box_Hide();
 
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Escape, and a close the window allows, go the way of its Escape button.
     void reject() override;
 
@@ -32,9 +33,11 @@ protected:
 
 private:
     void Fix_Size();
+    void Enter_Presses_Default();
 
     QAbstractButton* escape = nullptr;
     bool fixed = false;
     int fixed_width = 0;
     bool close_box_hides = false;
+    bool enter_watched = false;
 };

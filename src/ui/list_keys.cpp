@@ -1,5 +1,6 @@
 #include "ui/list_keys.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -12,10 +13,14 @@ bool List_Keys::eventFilter(QObject* watched, QEvent* event) {
     switch (key->key()) {
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
+            return false;
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_Escape:
-            return false;
+            // Straight to the window, which presses its default button or Done: some desktops
+            // would have the list open itself on Enter.
+            if (event->type() == QEvent::KeyPress) QCoreApplication::sendEvent(static_cast<QWidget*>(watched)->window(), event);
+            return true;
         default:
             break;
     }

@@ -44,6 +44,7 @@
 #include "trading/short_window.h"
 #include "ui/chart_window.h"
 #include "ui/fundamentals_window.h"
+#include "ui/colours.h"
 #include "ui/help_button.h"
 #include "ui/scroll_box.h"
 #include "ui/window_place.h"
@@ -216,16 +217,23 @@ void Main_Window::Build_Toolbar() {
     Toolbar1->setMovable(false);
     Toolbar1->setIconSize(QSize(24, 24));
     // Buttons 4 and 6 of the toolbar are the separators between the groups.
-    Toolbar1->addAction(QIcon(":/icons/new_game.png"), "New Game", this, [this] { New_Game_Menu_Click(); });
-    Toolbar1->addAction(QIcon(":/icons/load_game.png"), "Load Game", this, [this] { Load_Menu_Click(); });
-    Toolbar1->addAction(QIcon(":/icons/save_game.png"), "Save Game", this, [this] {
+    Toolbar1->addAction("New Game", this, [this] { New_Game_Menu_Click(); });
+    Toolbar1->addAction("Load Game", this, [this] { Load_Menu_Click(); });
+    Toolbar1->addAction("Save Game", this, [this] {
         if (game.Has_Game) Save_Menu->trigger();
     });
     Toolbar1->addSeparator();
-    Toolbar1->addAction(QIcon(":/icons/chart.png"), "View Charts", this, [this] { Chart_Menu->trigger(); });
+    Toolbar1->addAction("View Charts", this, [this] { Chart_Menu->trigger(); });
     Toolbar1->addSeparator();
-    Toolbar1->addAction(QIcon(":/icons/computer.png"), "Computer's Portfolio", this,
-                        [this] { Computer_Menu->trigger(); });
+    Toolbar1->addAction("Computer's Portfolio", this, [this] { Computer_Menu->trigger(); });
+    // The pictures stand out from the toolbar in any palette.
+    auto pictures = [this] {
+        const QStringList names = {"new_game", "load_game", "save_game", "", "chart", "", "computer"};
+        for (int i = 0; i < names.size(); ++i)
+            if (!names[i].isEmpty()) Toolbar1->actions().at(i)->setIcon(Toolbar_Icon(names[i], Toolbar1->palette()));
+    };
+    pictures();
+    On_Palette_Change(Toolbar1, pictures);
 }
 
 void Main_Window::Build_Menus() {

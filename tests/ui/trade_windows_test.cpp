@@ -102,16 +102,17 @@ private slots:
         Options_Window options(game, rnd, screens);
         struct Keyed {
             QDialog* window;
+            QComboBox* symbol;
             QLineEdit* box;
             QLabel* cash_after;  // the options window has none
             std::function<void()> open;
             QString five_leave;  // the line with 5 typed
         };
         const std::vector<Keyed> windows = {
-            {&buy, buy.Buy_Number, buy.Cash_After, [&] { buy.Open(); }, "Cash after: $9,850"},
-            {&sell, sell.Sell_Number, sell.Cash_After, [&] { sell.Open(); }, "Cash after: $10,150"},
-            {&shorts, shorts.Short_Number, shorts.Cash_After, [&] { shorts.Open(); }, "Cash after: $9,925"},
-            {&options, options.Number, nullptr, [&] { options.Open(); }, ""},
+            {&buy, buy.Symbol, buy.Buy_Number, buy.Cash_After, [&] { buy.Open(); }, "Cash after: $9,850"},
+            {&sell, sell.Symbol, sell.Sell_Number, sell.Cash_After, [&] { sell.Open(); }, "Cash after: $10,150"},
+            {&shorts, shorts.Symbol, shorts.Short_Number, shorts.Cash_After, [&] { shorts.Open(); }, "Cash after: $9,925"},
+            {&options, options.Symbol, options.Number, nullptr, [&] { options.Open(); }, ""},
         };
         for (const Keyed& w : windows) {
             game.Cash_On_Hand = "10000";
@@ -138,7 +139,14 @@ private slots:
                 QTest::keyClicks(w.box, "5");
                 QCOMPARE(w.box->text(), QString("5"));
                 QTest::keyClick(w.box, Qt::Key_Enter, Qt::KeypadModifier);
-                QVERIFY2(game.Cash_On_Hand != after_one, name);
+                const std::string after_two = game.Cash_On_Hand;
+                QVERIFY2(after_two != after_one, name);
+                // Also from the locked symbol list, which stays where it was.
+                QTest::keyClicks(w.box, "1");
+                const int stock = w.symbol->currentIndex();
+                QTest::keyClick(w.symbol, Qt::Key_Return);
+                QVERIFY2(game.Cash_On_Hand != after_two, name);
+                QCOMPARE(w.symbol->currentIndex(), stock);
                 // Escape presses Done.
                 QTest::keyClick(w.box, Qt::Key_Escape);
                 QVERIFY2(!w.window->isVisible(), name);
