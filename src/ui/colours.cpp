@@ -22,9 +22,10 @@ const QColor Zero_Black(0, 0, 0);
 const QColor Hover_Yellow(255, 255, 0);
 const QColor Average_Blue(0, 0, 255);
 
-// Aimed a little above the least readable contrast: the surface under a label may be painted a
-// shade lighter than the palette's colour for it (a tab's pane, a frame).
-constexpr double Aimed_Contrast = Readable_Contrast + 0.5;
+// Aimed a little above the least readable contrast, and on a ground a shade lighter than the
+// palette's colour for it: styles paint the panes of tabs and frames lighter under a dark palette.
+constexpr double Aimed_Contrast = Readable_Contrast + 0.2;
+QColor Lightest_Ground(const QColor& ground) { return ground.lighter(130); }
 
 double Channel(double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); }
 
@@ -68,7 +69,7 @@ QColor Blend(const QColor& from, const QColor& to, double share) {
 // A game colour: exactly itself under a light palette, readable on the background under a dark.
 QColor Game_Colour(const QColor& exact, const QPalette& palette, QPalette::ColorRole background) {
     if (!Is_Dark(palette)) return exact;
-    return Readable(exact, palette.color(background), palette.color(Text_Role(background)));
+    return Readable(exact, Lightest_Ground(palette.color(background)), palette.color(Text_Role(background)));
 }
 
 // Keeps one widget painted by its rule through every change of palette.
@@ -157,7 +158,7 @@ QColor Difficulty_Colour(int options_on, const QPalette& palette) {
 QColor Random_Colour(QRandomGenerator& random, const QPalette& palette) {
     auto draw = [&random] { return QColor(random.bounded(256), random.bounded(256), random.bounded(256)); };
     if (!Is_Dark(palette)) return draw();
-    const QColor window = palette.color(QPalette::Window);
+    const QColor window = Lightest_Ground(palette.color(QPalette::Window));
     // Drawn again until readable: about a third of all colours are, on a dark window.
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QColor c = draw();
