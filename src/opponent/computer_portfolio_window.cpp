@@ -56,6 +56,7 @@ Computer_Portfolio_Window::Computer_Portfolio_Window(Game& game, Screens& screen
 
 void Computer_Portfolio_Window::Open() {
     Refresh();
+    OKButton->setFocus();  // Enter and Escape close it; Tab reaches the grid
     exec();
 }
 

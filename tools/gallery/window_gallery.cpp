@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -26,6 +27,7 @@
 #include "ui/chart_window.h"
 #include "ui/help_viewer_window.h"
 #include "ui/main_window.h"
+#include "ui/news_tab.h"
 #include "ui/portfolio_tab.h"
 #include "ui/qt_screens.h"
 #include "ui/start_window.h"
@@ -33,7 +35,7 @@
 
 namespace {
 
-constexpr std::uint32_t Seed = 2024;
+constexpr std::uint32_t Seed = 123;
 constexpr int Turn = 150;
 
 // The engine's side of the windows while the game is played up to its turn: nothing is shown.
@@ -187,6 +189,8 @@ bool Show_Every_Window(const QString& data_dir, const std::function<void(const Q
 
     Play_To_The_Turn(game, rnd);
     window.Game_Screens().Windows_Reset();
+    // The first earnings report clicked: its company's quick quote shows.
+    if (QListWidget* reports = window.News->Earnings_News; reports->count() > 0) emit reports->itemClicked(reports->item(0));
     for (int tab = 0; tab < 3; ++tab) {
         window.SSTab1->setCurrentIndex(tab);
         QApplication::processEvents();
