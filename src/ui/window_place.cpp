@@ -45,13 +45,13 @@ int Title_Width(const QWidget* window) {
 void Centre_On(QWidget* window, const QRect& around) {
     const QRect area = Available_Area(window);
     const QSize room = Frame_Room(window);
-    // The frame's share above (the title bar), beside and below the window's inside.
-    const int side = room.width() / 2, top = room.height() - side;
+    // The frame's share beside, above (the title bar: most of it) and below the window's inside.
+    const int side = room.width() / 2, top = room.height() * 3 / 4, bottom = room.height() - top;
     QRect inside(QPoint(0, 0), window->size());
     inside.moveCenter(around.center());
     inside.moveLeft(std::max(area.left() + side, std::min(inside.left(), area.right() - side - inside.width() + 1)));
     // The title bar stays on the screen even where the bottom cannot.
-    inside.moveTop(std::min(inside.top(), area.bottom() - side - inside.height() + 1));
+    inside.moveTop(std::min(inside.top(), area.bottom() - bottom - inside.height() + 1));
     inside.moveTop(std::max(inside.top(), area.top() + top));
     window->setGeometry(inside);
 }
