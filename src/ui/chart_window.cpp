@@ -1,5 +1,8 @@
 #include "ui/chart_window.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
@@ -192,6 +195,10 @@ void Chart_Window::Symbol_Click() {
         for (double v : line) low = std::min(low, v), high = std::max(high, v);
     y->setRange(low, high > low ? high : low + 1);
     y->applyNiceNumbers();
+    // Whole-dollar labels: no more ticks than whole dollars in the range, or labels repeat (a
+    // flat history, as before any game, showed 0 five times).
+    const int dollars = static_cast<int>(std::lround(y->max() - y->min()));
+    if (dollars + 1 < y->tickCount()) y->setTickCount(std::max(2, dollars + 1));
 }
 
 void Chart_Window::Reset() {

@@ -22,6 +22,7 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
+#include <QValueAxis>
 #include <QtTest>
 
 #include "test_support.h"
@@ -387,6 +388,15 @@ private slots:
             QCOMPARE(chart.Symbol->currentIndex(), 4);
         });
         chart.Open_For(3);
+
+        // A flat history (every price 0 before a game) keeps its whole-dollar labels apart.
+        for (int c = 0; c < History_Length; ++c) game.Price_History[5][c] = 0;
+        chart.Symbol->setCurrentIndex(5);
+        for (QAbstractAxis* axis : chart.MSChart->chart()->axes(Qt::Vertical)) {
+            auto* y = static_cast<QValueAxis*>(axis);
+            const double step = (y->max() - y->min()) / (y->tickCount() - 1);
+            QVERIFY(step >= 1 && step == std::floor(step));
+        }
 
         chart.Reset();
         QCOMPARE(chart.MSChart->chart()->series().size(), 0);
