@@ -167,3 +167,39 @@ TEST(Short_Trades, DepositLimitsAndHalfTheDifference) {
     EXPECT_EQ(Transact_Click(g, 2, Short_Mode::Sell_Short, "100"), Trade_Result::Done);
     EXPECT_EQ(g.Player_Short[2].Avg_Price, 20);  // 20.5 to even
 }
+
+// The trade windows' "Cash after" line says what pressing the trade button would do: the cash
+// the main window would then show, or nothing where the trade is refused.
+TEST(Cash_After, TheLineForeseesEveryTrade) {
+    Game start = Flat_Market(30, "5");
+    start.Cash_On_Hand = "10000";
+    start.Player_Stock[0] = Holding{100, 20};
+    start.Player_Short[0] = Holding{60, 40};
+    enum Kind { Buy, Sell, Sell_Short, Buy_Back };
+    const std::vector<std::pair<Kind, std::string>> cases = {
+        {Buy, "5"},          {Buy, "333"},      {Buy, "334"},      {Buy, "0"},   {Buy, ""},   {Buy, "12.9"},
+        {Sell, "100"},       {Sell, "101"},     {Sell, "0"},       {Sell, "00"}, {Sell, ""},  {Sell, " 7"},
+        {Sell_Short, "666"}, {Sell_Short, "667"}, {Sell_Short, "1"}, {Sell_Short, "0.5"},
+        {Buy_Back, "60"},    {Buy_Back, "61"},  {Buy_Back, "0"},   {Buy_Back, "3"}};
+    for (const auto& [kind, box] : cases) {
+        Game g = start;
+        std::string line, text = box;
+        Trade_Result result;
+        if (kind == Buy || kind == Sell) {
+            Buy_Symbol_Click(g, 0);
+            line = kind == Buy ? Buy_Cash_After(g, 0, box) : Sell_Cash_After(g, 0, box);
+            result = kind == Buy ? Buy_Click(g, 0, text) : Sell_Click(g, 0, text);
+        } else {
+            const Short_Mode mode = kind == Sell_Short ? Short_Mode::Sell_Short : Short_Mode::Buy_Back;
+            Short_Symbol_Click(g, 0, mode);
+            line = Short_Cash_After(g, 0, mode, box);
+            result = Transact_Click(g, 0, mode, box);
+        }
+        const std::string expected = result == Trade_Result::Done ? "Cash after: $" + g.Cash_View : "";
+        EXPECT_EQ(line, expected) << kind << " " << box;
+    }
+    Game g = start;
+    Short_Symbol_Click(g, 0, Short_Mode::Sell_Short);
+    EXPECT_EQ(Short_Cash_After(g, 0, Short_Mode::Sell_Short, "100"), "Cash after: $8,500");  // half of 3,000 put up
+    EXPECT_EQ(Short_Cash_After(g, 0, Short_Mode::Buy_Back, "10"), "Cash after: $10,250");   // 10 x (80 - 30) / 2 back
+}

@@ -1,16 +1,17 @@
 #include "game/end_game_window.h"
 
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "ui/colours.h"
 #include "ui/confirmation_window.h"
 
 End_Game_Window::End_Game_Window(Game& game, QWidget* parent) : Game_Dialog(game, parent) {
@@ -26,8 +27,9 @@ End_Game_Window::End_Game_Window(Game& game, QWidget* parent) : Game_Dialog(game
     auto* shadow = new QGraphicsDropShadowEffect(Ticker);
     shadow->setOffset(3, 3);
     shadow->setBlurRadius(4);
-    shadow->setColor(QColor(0, 0, 0, 200));
+    shadow->setColor(Shadow_Colour(palette()));
     Ticker->setGraphicsEffect(shadow);
+    On_Palette_Change(this, [this, shadow] { shadow->setColor(Shadow_Colour(palette())); });
     layout->addWidget(Ticker);
 
     auto* score_row = new QHBoxLayout;
@@ -49,23 +51,22 @@ End_Game_Window::End_Game_Window(Game& game, QWidget* parent) : Game_Dialog(game
     Name_Text = new QLineEdit("Max Profit", this);
     layout->addWidget(Name_Text);
 
-    auto* buttons = new QHBoxLayout;
     New_Game = new QPushButton("&New Game", this);
     New_Game->setDefault(true);
     Exit = new QPushButton("Quit", this);
-    Exit->setAutoDefault(false);
-    buttons->addStretch();
-    buttons->addWidget(New_Game);
-    buttons->addWidget(Exit);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(New_Game, QDialogButtonBox::AcceptRole);
+    buttons->addButton(Exit, QDialogButtonBox::RejectRole);
+    layout->addWidget(buttons);
+    // Neither button is a Done: Escape does nothing here.
+    Keep_Fixed_Size();
 
     Timer = new QTimer(this);
     Timer->setInterval(100);
     confirmation = new Confirmation_Window(game, this);
     connect(Timer, &QTimer::timeout, this, &End_Game_Window::Recolour);
     connect(New_Game, &QPushButton::clicked, this, [this] {
-        Ticker->setStyleSheet("color: #ff0000");
+        Paint(Ticker, Gain_Ink(Colour::Red));
         QCoreApplication::processEvents();
         choice = End_Choice::New_Game;
         accept();
@@ -73,11 +74,7 @@ End_Game_Window::End_Game_Window(Game& game, QWidget* parent) : Game_Dialog(game
     connect(Exit, &QPushButton::clicked, this, &End_Game_Window::Quit_Clicked);
 }
 
-void End_Game_Window::Recolour() {
-    auto* random = QRandomGenerator::global();
-    QColor colour(random->bounded(256), random->bounded(256), random->bounded(256));
-    Ticker->setStyleSheet(QString("color: %1").arg(colour.name()));
-}
+void End_Game_Window::Recolour() { Paint(Ticker, Random_Ink()); }
 
 void End_Game_Window::Quit_Clicked() {
     if (!confirmation->Run("Exit Program...")) return;
@@ -94,6 +91,7 @@ End_Choice End_Game_Window::Run(const std::string& ticker, const std::string& sc
     Name_Text->setText(QString::fromStdString(game.Name_Text));
     Name_Text->setEnabled(name_enabled);
     choice = End_Choice::New_Game;
+    Recolour();
     Timer->start();
     exec();
     Timer->stop();

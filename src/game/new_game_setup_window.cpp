@@ -1,7 +1,10 @@
 #include "game/new_game_setup_window.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QEventLoop>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -10,32 +13,56 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
+#include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "core/screens.h"
 #include "game/new_game_setup.h"
+#include "ui/colours.h"
 #include "ui/help_button.h"
-#include "ui/list_keys.h"
 
-static QSlider* News_Slider(QWidget* parent) {
-    auto* slider = new QSlider(Qt::Horizontal, parent);
+// A news slider with its value beside it, in a place that shows "Random" instead when the
+// settings are drawn at Go; the place is as large either way, so the window keeps its size.
+static QStackedWidget* News_Slider(QWidget* parent, QSlider*& slider) {
+    auto* place = new QStackedWidget(parent);
+    auto* shown = new QWidget(place);
+    auto* row = new QHBoxLayout(shown);
+    row->setContentsMargins(0, 0, 0, 0);
+    slider = new QSlider(Qt::Horizontal, shown);
     slider->setRange(1, 10);
     slider->setTickPosition(QSlider::TicksBelow);
     slider->setTickInterval(1);
     slider->setPageStep(1);
     slider->setMinimumWidth(160);
-    return slider;
+    auto* value = new QLabel(shown);
+    value->setMinimumWidth(value->fontMetrics().horizontalAdvance("10") + 4);
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QObject::connect(slider, &QSlider::valueChanged, value, [value](int v) { value->setNum(v); });
+    value->setNum(slider->value());
+    row->addWidget(slider, 1);
+    row->addWidget(value);
+    place->addWidget(shown);
+    place->addWidget(new QLabel("Random", place));
+    return place;
 }
 
-New_Game_Setup_Window::New_Game_Setup_Window(Game& game, QWidget* parent) : Game_Dialog(game, parent) {
+New_Game_Setup_Window::New_Game_Setup_Window(Game& game, Screens& screens, QWidget* parent)
+    : Game_Dialog(game, parent) {
     setWindowTitle("New Game Setup");
+    // Two columns, so that the window fits a small screen: the game on the left, the news on
+    // the right.
     auto* layout = new QVBoxLayout(this);
+    auto* columns = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    columns->addLayout(left);
+    layout->addLayout(columns);
 
     auto* Frame3 = new QGroupBox("Game Length:", this);
     auto* length = new QFormLayout(Frame3);
     Play_To = new QComboBox(Frame3);
     for (int i = 0; i < 4; ++i) Play_To->addItem(Play_To_Texts[i], Play_To_Digits[i]);
     length->addRow("Play To:", Play_To);
-    layout->addWidget(Frame3);
+    left->addWidget(Frame3);
 
     auto* Frame1 = new QGroupBox("Difficulty Options:", this);
     auto* difficulty = new QVBoxLayout(Frame1);
@@ -54,45 +81,48 @@ New_Game_Setup_Window::New_Game_Setup_Window(Game& game, QWidget* parent) : Game
     level_font.setBold(true);
     level_font.setPointSizeF(level_font.pointSizeF() * 1.4);
     Level_Indicator->setFont(level_font);
+    // As wide as the longest level, which a click may bring while the window is open.
+    int widest = 0;
+    for (int level = 0; level < 4; ++level)
+        widest = std::max(widest, QFontMetrics(level_font).horizontalAdvance(QString::fromStdString(Level_Caption(level))));
+    Level_Indicator->setMinimumWidth(widest);
     handicap_row->addRow("Resulting Difficulty Level:", Level_Indicator);
     difficulty->addLayout(handicap_row);
-    layout->addWidget(Frame1);
+    left->addWidget(Frame1);
+    left->addStretch();
 
     Frame2 = new QGroupBox("News Settings:", this);
-    auto* news = new QFormLayout(Frame2);
-    Frequency_Slider = News_Slider(Frame2);
-    Power_Slider = News_Slider(Frame2);
-    Earnings_Slider = News_Slider(Frame2);
+    auto* news = new QVBoxLayout(Frame2);
     const char* slider_texts[3] = {"Frequency of news events:", "News effects on the market:", "Earnings effects:"};
-    QSlider* sliders[3] = {Frequency_Slider, Power_Slider, Earnings_Slider};
+    QSlider** sliders[3] = {&Frequency_Slider, &Power_Slider, &Earnings_Slider};
     for (int i = 0; i < 3; ++i) {
         slider_labels[i] = new QLabel(slider_texts[i], Frame2);
-        news->addRow(slider_labels[i], sliders[i]);
+        news->addWidget(slider_labels[i]);
+        slider_places[i] = News_Slider(Frame2, *sliders[i]);
+        news->addWidget(slider_places[i]);
     }
     Suprise = new QCheckBox("Random News Settings", Frame2);
-    news->addRow(Suprise);
-    layout->addWidget(Frame2);
+    news->addWidget(Suprise);
+    news->addStretch();
+    columns->addWidget(Frame2);
 
     Wait_Label = new QLabel(this);
+    Wait_Label->setMinimumHeight(Wait_Label->fontMetrics().height());
     Status = new QProgressBar(this);
     Status->setRange(0, 100);
     Status->setValue(0);
     layout->addWidget(Wait_Label);
     layout->addWidget(Status);
 
-    auto* buttons = new QHBoxLayout;
     auto* New_Game_Help = Make_Help_Button(this);
     OKButton = new QPushButton("&Go!", this);
     OKButton->setDefault(true);
-    buttons->addWidget(New_Game_Help);
-    buttons->addStretch();
-    buttons->addWidget(OKButton);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    // Keys would step through the lists unseen; the goal and handicap are picked with the mouse.
-    new List_Keys(Play_To);
-    new List_Keys(Handicap);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(OKButton, QDialogButtonBox::AcceptRole);
+    buttons->addButton(New_Game_Help, QDialogButtonBox::HelpRole);
+    layout->addWidget(buttons);
+    // Only Go leaves the window: Escape does nothing here.
+    Keep_Fixed_Size();
 
     connect(Short, &QCheckBox::clicked, this, &New_Game_Setup_Window::Difficulty_Changed);
     connect(Options, &QCheckBox::clicked, this, &New_Game_Setup_Window::Difficulty_Changed);
@@ -100,14 +130,15 @@ New_Game_Setup_Window::New_Game_Setup_Window(Game& game, QWidget* parent) : Game
     connect(Suprise, &QCheckBox::clicked, this, &New_Game_Setup_Window::Random_News_Changed);
     connect(Play_To, &QComboBox::activated, this, [this](int index) { this->game.Setup.Play_To = index; });
     connect(Handicap, &QComboBox::activated, this, [this](int index) { this->game.Setup.Handicap = index; });
-    for (QSlider* slider : sliders)
-        connect(slider, &QSlider::valueChanged, this, [this] {
+    for (QSlider** slider : sliders)
+        connect(*slider, &QSlider::valueChanged, this, [this] {
             if (showing_settings) return;
             this->game.Setup.Frequency_Slider = Frequency_Slider->value();
             this->game.Setup.Power_Slider = Power_Slider->value();
             this->game.Setup.Earnings_Slider = Earnings_Slider->value();
         });
-    connect(New_Game_Help, &QPushButton::clicked, this, &New_Game_Setup_Window::Help_Clicked);
+    connect(New_Game_Help, &QPushButton::clicked, this,
+            [this, &screens] { Run_Help(this->game, screens, this, Help_Owner::New_Game); });
     connect(OKButton, &QPushButton::clicked, this, &New_Game_Setup_Window::Go_Clicked);
     Show_Settings();
 }
@@ -143,13 +174,13 @@ void New_Game_Setup_Window::Difficulty_Changed() {
 
 void New_Game_Setup_Window::Show_Level(int options_on) {
     Level_Indicator->setText(QString::fromStdString(Level_Caption(options_on)));
-    Level_Indicator->setStyleSheet(QString("color: #%1").arg(Level_Colour(options_on), 6, 16, QChar('0')));
+    Paint(Level_Indicator, Difficulty_Ink(options_on));
 }
 
 void New_Game_Setup_Window::Random_News_Changed() {
     bool random = Suprise->isChecked();
     if (!showing_settings) game.Setup.Suprise = random ? 1 : 0;
-    for (QSlider* slider : {Frequency_Slider, Power_Slider, Earnings_Slider}) slider->setVisible(!random);
+    for (QStackedWidget* place : slider_places) place->setCurrentIndex(random ? 1 : 0);
 }
 
 void New_Game_Setup_Window::Run() {

@@ -13,19 +13,17 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class QSlider;
+class QStackedWidget;
+class Screens;
 
 class New_Game_Setup_Window : public Game_Dialog {
     Q_OBJECT
 public:
-    New_Game_Setup_Window(Game& game, QWidget* parent = nullptr);
+    New_Game_Setup_Window(Game& game, Screens& screens, QWidget* parent = nullptr);
     // Modal until Go; the chosen settings are then in game.Setup.
     void Run();
     // The market build after Go reports here (0..100).
     void Set_Progress(int value);
-
-signals:
-    // The help button; whoever owns the help window answers it.
-    void Help_Clicked();
 
 private:
     void Show_Settings();
@@ -49,6 +47,7 @@ private:
     QSlider* Power_Slider;
     QSlider* Earnings_Slider;
     QLabel* slider_labels[3];
+    QStackedWidget* slider_places[3];  // the slider with its value, or "Random"
     QLabel* Wait_Label;
     QProgressBar* Status;
     QPushButton* OKButton;

@@ -1,6 +1,6 @@
 #include "game/winners_window.h"
 
-#include <QHBoxLayout>
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -13,18 +13,22 @@
 #include "ui/help_button.h"
 #include "ui/help_window.h"
 #include "ui/resources/string_table.h"
+#include "ui/scroll_box.h"
 
 Winners_Window::Winners_Window(Game& game, Screens& screens, QWidget* parent)
     : Game_Dialog(game, parent), screens(screens) {
     setWindowTitle("The Winners Circle");
-    auto* layout = new QVBoxLayout(this);
+    auto* outer = new QVBoxLayout(this);
+    auto* circle = new QWidget;
+    auto* layout = new QVBoxLayout(circle);
+    layout->setContentsMargins(0, 0, 0, 0);
     const char* captions[4] = {"Abnormal (ALL dificulty options enabled):",
                                "Advanced (any two difficulty options enabled):",
                                "Intermediate (any single difficulty option enabled):",
                                "Beginer  (no extra difficulty options enabled):"};
     for (int level = 0; level < 4; ++level) {
-        layout->addWidget(new QLabel(captions[level], this));
-        auto* grid = new QTableWidget(3, 5, this);
+        layout->addWidget(new QLabel(captions[level], circle));
+        auto* grid = new QTableWidget(3, 5, circle);
         grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         // Room for a worth in the hundreds of billions.
@@ -35,18 +39,18 @@ Winners_Window::Winners_Window(Game& game, Screens& screens, QWidget* parent)
         Winners_List[level] = grid;
         layout->addWidget(grid);
     }
-    auto* buttons = new QHBoxLayout;
+    // On a small screen the four grids scroll; the buttons stay in sight.
+    outer->addWidget(new Scroll_Box(circle, this), 1);
     auto* High_Scores_Help = Make_Help_Button(this);
     Clear_Scores = new QPushButton("&Clear High Scores", this);
-    Clear_Scores->setAutoDefault(false);
     OKButton = new QPushButton("&WOW!", this);
     OKButton->setDefault(true);
-    buttons->addWidget(High_Scores_Help);
-    buttons->addStretch();
-    buttons->addWidget(Clear_Scores);
-    buttons->addWidget(OKButton);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(OKButton, QDialogButtonBox::AcceptRole);
+    buttons->addButton(Clear_Scores, QDialogButtonBox::ResetRole);
+    buttons->addButton(High_Scores_Help, QDialogButtonBox::HelpRole);
+    outer->addWidget(buttons);
+    Set_Escape_Button(OKButton);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(Clear_Scores, &QPushButton::clicked, this, &Winners_Window::Clear_Clicked);
     connect(High_Scores_Help, &QPushButton::clicked, this, [this] {
@@ -69,8 +73,9 @@ void Winners_Window::Fill_Grids() {
                                           Add_Commas(Number_Text(record.Final_Worth)),
                                           Add_Commas(Number_Text(record.Opp_Final_Worth)),
                                           Add_Commas(Number_Text(record.Final_Score))};
-            for (int c = 0; c < 5; ++c)
-                Winners_List[level]->setItem(place, c, new QTableWidgetItem(QString::fromStdString(cells[c])));
+            using enum Cell;
+            static const Column_Kinds kinds = {Text, Text, Number, Number, Number};
+            for (int c = 0; c < 5; ++c) Put_Cell(Winners_List[level], place, c, cells[c], kinds[c]);
         }
 }
 

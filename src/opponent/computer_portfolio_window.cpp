@@ -1,7 +1,7 @@
 #include "opponent/computer_portfolio_window.h"
 
+#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -9,12 +9,14 @@
 #include <QVBoxLayout>
 
 #include "core/numbers.h"
+#include "core/screens.h"
 #include "ui/grid_look.h"
 #include "ui/help_button.h"
 
 constexpr int Grid_Rows = 8;  // title row included
 
-Computer_Portfolio_Window::Computer_Portfolio_Window(Game& game, QWidget* parent) : Game_Dialog(game, parent) {
+Computer_Portfolio_Window::Computer_Portfolio_Window(Game& game, Screens& screens, QWidget* parent)
+    : Game_Dialog(game, parent) {
     setWindowTitle("The Computer's Portfolio");
     auto* layout = new QVBoxLayout(this);
     auto* figures = new QFormLayout;
@@ -26,28 +28,35 @@ Computer_Portfolio_Window::Computer_Portfolio_Window(Game& game, QWidget* parent
 
     Stock_Portfolio = new QTableWidget(Grid_Rows - 1, 5, this);
     const int width = Lay_Out_Grid(Stock_Portfolio, 700, 800, 5, 1, "000,000,000");
-    // Every padded row in sight; a larger holding scrolls.
-    const int height = Stock_Portfolio->horizontalHeader()->sizeHint().height() +
-                       (Grid_Rows - 1) * Stock_Portfolio->verticalHeader()->defaultSectionSize();
-    Stock_Portfolio->setMinimumSize(width + 2 * Stock_Portfolio->frameWidth() + 20,
-                                    height + 2 * Stock_Portfolio->frameWidth());
+    // Every padded row in sight where the screen has room (the grid asks for all of them); a
+    // larger holding, or a smaller screen, scrolls.
+    Stock_Portfolio->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContentsOnFirstShow);
+    Stock_Portfolio->setMinimumWidth(width + 2 * Stock_Portfolio->frameWidth() + 20);
+    Stock_Portfolio->setMinimumHeight(Stock_Portfolio->horizontalHeader()->sizeHint().height() +
+                                      3 * Stock_Portfolio->verticalHeader()->defaultSectionSize());
+    Keep_Cells_Painted(Stock_Portfolio);
+    // Taken by Tab, so that the arrows scroll a long portfolio.
+    Stock_Portfolio->setFocusPolicy(Qt::StrongFocus);
+    Stock_Portfolio->setTabKeyNavigation(false);
     layout->addWidget(Stock_Portfolio, 1);
 
-    auto* buttons = new QHBoxLayout;
-    auto* C_Portfolio_Help = Make_Help_Button(this);
-    auto* OKButton = new QPushButton("&Done", this);
+    C_Portfolio_Help = Make_Help_Button(this);
+    OKButton = new QPushButton("&Done", this);
     OKButton->setDefault(true);
-    buttons->addWidget(C_Portfolio_Help);
-    buttons->addStretch();
-    buttons->addWidget(OKButton);
-    layout->addLayout(buttons);
-    connect(C_Portfolio_Help, &QPushButton::clicked, this, &Computer_Portfolio_Window::Help_Clicked);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(OKButton, QDialogButtonBox::AcceptRole);
+    buttons->addButton(C_Portfolio_Help, QDialogButtonBox::HelpRole);
+    layout->addWidget(buttons);
+    Set_Escape_Button(OKButton);
+    connect(C_Portfolio_Help, &QPushButton::clicked, this,
+            [this, &screens] { Run_Help(this->game, screens, this, Help_Owner::Computer_Portfolio); });
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
     Refresh();
 }
 
 void Computer_Portfolio_Window::Open() {
     Refresh();
+    OKButton->setFocus();  // Enter and Escape close it; Tab reaches the grid
     exec();
 }
 
@@ -58,7 +67,10 @@ void Computer_Portfolio_Window::Refresh() {
     int rows = std::max<int>(Grid_Rows - 1, static_cast<int>(c.Grid.size()));
     Stock_Portfolio->clearContents();
     Stock_Portfolio->setRowCount(rows);
+    using enum Cell;
+    static const Column_Kinds kinds = {Text, Number, Number, Number, Change};
     for (int r = 0; r < static_cast<int>(c.Grid.size()); ++r)
         for (int col = 0; col < 5 && col < static_cast<int>(c.Grid[r].size()); ++col)
-            Stock_Portfolio->setItem(r, col, new QTableWidgetItem(QString::fromStdString(c.Grid[r][col])));
+            Put_Cell(Stock_Portfolio, r, col, c.Grid[r][col], kinds[col]);
 }
+

@@ -3,23 +3,22 @@
 #include "ui/game_dialog.h"
 
 class QLabel;
+class QPushButton;
 class QTableWidget;
+class Screens;
 
 class Computer_Portfolio_Window : public Game_Dialog {
     Q_OBJECT
 public:
-    Computer_Portfolio_Window(Game& game, QWidget* parent = nullptr);
+    Computer_Portfolio_Window(Game& game, Screens& screens, QWidget* parent = nullptr);
     // Shows the window over the main one; nothing is recomputed.
     void Open();
     // Repaints cash, net worth and the grid from the game.
     void Refresh();
 
-signals:
-    // The help button; whoever owns the help window answers it.
-    void Help_Clicked();
-
-private:
     QLabel* Cash_View;
     QLabel* Net_Worth;
     QTableWidget* Stock_Portfolio;
+    QPushButton* OKButton;
+    QPushButton* C_Portfolio_Help;
 };

@@ -1,8 +1,8 @@
 #include "trading/buy_window.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -14,6 +14,7 @@
 #include "ui/help_button.h"
 #include "ui/list_keys.h"
 #include "ui/number_keys.h"
+#include "ui/refusal.h"
 #include "ui/trade_look.h"
 
 Buy_Window::Buy_Window(Game& game, Screens& screens, QWidget* parent)
@@ -31,26 +32,25 @@ Buy_Window::Buy_Window(Game& game, Screens& screens, QWidget* parent)
     Buy_Number = new QLineEdit("0", this);
     new Number_Keys(Buy_Number, screens, [this] { Symbol_Click(); });
     grid->addWidget(Buy_Number, 1, 1);
+    Cash_After = Make_Cash_After(this);
+    grid->addWidget(Cash_After, 2, 1);
     You_Have = new QLabel("You have 0 Share(s) of - - -", this);
-    grid->addWidget(You_Have, 2, 0, 1, 2);
+    grid->addWidget(You_Have, 3, 0, 1, 2);
     Max = new QLabel("The Most You Can Buy Is", this);
     Max->setMouseTracking(true);
     Max->setCursor(Qt::PointingHandCursor);
     Max->installEventFilter(this);
-    grid->addWidget(Max, 3, 0, 1, 2);
-    auto* buttons = new QHBoxLayout;
+    Set_Hover(Max, false);
+    grid->addWidget(Max, 4, 0, 1, 2);
     Buy = new QPushButton("&Buy", this);
     Done = new QPushButton("&Done", this);
-    Buy_Stock_Help = new QPushButton("Help", this);
-    buttons->addWidget(Buy);
-    buttons->addWidget(Done);
-    buttons->addStretch();
-    buttons->addWidget(Buy_Stock_Help);
-    grid->addLayout(buttons, 4, 0, 1, 2);
-    Buy->setDefault(true);
-    setMinimumWidth(380);
+    Buy_Stock_Help = Make_Help_Button(this);
+    grid->addWidget(Trade_Buttons(this, Buy, Done, Buy_Stock_Help), 5, 0, 1, 2);
+    Set_Escape_Button(Done);
+    Keep_Fixed_Size();
 
     connect(Symbol, &QComboBox::currentIndexChanged, this, [this] { Symbol_Click(); });
+    connect(Buy_Number, &QLineEdit::textChanged, this, [this] { Show_Cash_After(); });
     connect(Buy, &QPushButton::clicked, this, [this] { Buy_Click(); });
     connect(Done, &QPushButton::clicked, this, &QDialog::hide);
     connect(Buy_Stock_Help, &QPushButton::clicked, this,
@@ -60,6 +60,7 @@ Buy_Window::Buy_Window(Game& game, Screens& screens, QWidget* parent)
 void Buy_Window::Open() {
     if (Symbol->currentIndex() >= 0) Symbol_Click();
     Buy_Number->setText("0");
+    Focus_Quantity(Buy_Number);
     exec();
 }
 
@@ -79,6 +80,11 @@ void Buy_Window::Symbol_Click() {
     Buy_View view = Buy_Symbol_Click(game, stock);
     You_Have->setText(QString::fromStdString(view.You_Have));
     Max->setText(QString::fromStdString(view.Max));
+    Show_Cash_After();
+}
+
+void Buy_Window::Show_Cash_After() {
+    ::Show_Cash_After(Cash_After, Buy_Cash_After(game, Symbol->currentIndex(), Buy_Number->text().toStdString()));
 }
 
 void Buy_Window::Buy_Click() {
@@ -86,8 +92,9 @@ void Buy_Window::Buy_Click() {
     std::string box = Buy_Number->text().toStdString();
     const Trade_Result result = ::Buy_Click(game, Symbol->currentIndex(), box);
     Buy_Number->setText(QString::fromStdString(box));
+    Select_Quantity(Buy_Number);
     if (result == Trade_Result::Refused) {
-        screens.Beep();
+        Refuse(screens, Buy_Number);
         return;
     }
     Symbol_Click();

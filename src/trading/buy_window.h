@@ -23,6 +23,7 @@ public:
 
     QComboBox* Symbol;
     QLineEdit* Buy_Number;
+    QLabel* Cash_After;
     QLabel* You_Have;
     QLabel* Max;
     QPushButton* Buy;
@@ -38,5 +39,6 @@ protected:
 
 private:
     void Buy_Click();
+    void Show_Cash_After();
     Screens& screens;
 };

@@ -1,6 +1,7 @@
 #include "trading/options_window.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include "ui/help_button.h"
 #include "ui/list_keys.h"
 #include "ui/number_keys.h"
+#include "ui/refusal.h"
 #include "ui/trade_look.h"
 
 namespace {
@@ -60,6 +62,7 @@ Options_Window::Options_Window(Game& game, Random& rnd, Screens& screens, QWidge
     Strike->setRange(Lowest_Strike, Highest_Strike);
     Strike->setSingleStep(Strike_Step);
     Strike->findChild<QLineEdit*>()->setReadOnly(true);
+    Select_All_On_Focus(Strike);
     grid->addWidget(Strike, 3, 1);
     grid->addWidget(new QLabel("Expires Turn:", this), 4, 0);
     Exp = new QSpinBox(this);
@@ -80,21 +83,17 @@ Options_Window::Options_Window(Game& game, Random& rnd, Screens& screens, QWidge
         l->setMouseTracking(true);
         l->setCursor(Qt::PointingHandCursor);
         l->installEventFilter(this);
+        Set_Hover(l, false);
     }
     grid->addWidget(Label6, 7, 0);
     grid->addWidget(Max, 7, 1);
 
-    auto* buttons = new QHBoxLayout;
     Transact = new QPushButton("&Transact", this);
     Done = new QPushButton("&Done", this);
-    Options_Help = new QPushButton("Help", this);
-    buttons->addWidget(Transact);
-    buttons->addWidget(Done);
-    buttons->addStretch();
-    buttons->addWidget(Options_Help);
-    grid->addLayout(buttons, 8, 0, 1, 2);
-    Transact->setDefault(true);
-    setMinimumWidth(380);
+    Options_Help = Make_Help_Button(this);
+    grid->addWidget(Trade_Buttons(this, Transact, Done, Options_Help), 8, 0, 1, 2);
+    Set_Escape_Button(Done);
+    Keep_Fixed_Size();
 
     connect(Symbol, &QComboBox::currentIndexChanged, this, [this] { if (!showing) Symbol_Click(); });
     connect(Calls, &QRadioButton::clicked, this, [this] { Symbol_Click(); });
@@ -156,6 +155,7 @@ void Options_Window::Quote() {
 
 void Options_Window::Open() {
     Symbol_Click();
+    Focus_Quantity(Number);
     exec();
 }
 
@@ -181,14 +181,17 @@ void Options_Window::Open_From_Grid(int row) {
     if (!Prefill_From_Grid(game, f, row)) return;
     Show_Form(f);
     Symbol_Click();  // under the skip status: only the quote
+    Focus_Quantity(Number);
     exec();
     game.Status = "";
 }
 
 void Options_Window::Transact_Click() {
     if (Symbol->currentIndex() < 0) return;
-    if (Transact_Option(game, Form(), screens) == Trade_Result::Refused) {
-        screens.Beep();
+    const Trade_Result result = Transact_Option(game, Form(), screens);
+    Select_Quantity(Number);
+    if (result == Trade_Result::Refused) {
+        Refuse(screens, Number);
         return;
     }
     Quote();

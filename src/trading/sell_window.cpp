@@ -1,8 +1,8 @@
 #include "trading/sell_window.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -14,6 +14,7 @@
 #include "ui/help_button.h"
 #include "ui/list_keys.h"
 #include "ui/number_keys.h"
+#include "ui/refusal.h"
 #include "ui/trade_look.h"
 
 Sell_Window::Sell_Window(Game& game, Screens& screens, QWidget* parent)
@@ -31,24 +32,23 @@ Sell_Window::Sell_Window(Game& game, Screens& screens, QWidget* parent)
     Sell_Number = new QLineEdit("0", this);
     new Number_Keys(Sell_Number, screens, [this] { Symbol_Click(); });
     grid->addWidget(Sell_Number, 1, 1);
+    Cash_After = Make_Cash_After(this);
+    grid->addWidget(Cash_After, 2, 1);
     You_Have = new QLabel("You have 0 Share(s) of - - -", this);
     You_Have->setMouseTracking(true);
     You_Have->setCursor(Qt::PointingHandCursor);
     You_Have->installEventFilter(this);
-    grid->addWidget(You_Have, 2, 0, 1, 2);
-    auto* buttons = new QHBoxLayout;
+    Set_Hover(You_Have, false);
+    grid->addWidget(You_Have, 3, 0, 1, 2);
     Sell = new QPushButton("&Sell", this);
     Done = new QPushButton("&Done", this);
-    Sell_Stock_Help = new QPushButton("Help", this);
-    buttons->addWidget(Sell);
-    buttons->addWidget(Done);
-    buttons->addStretch();
-    buttons->addWidget(Sell_Stock_Help);
-    grid->addLayout(buttons, 3, 0, 1, 2);
-    Sell->setDefault(true);
-    setMinimumWidth(380);
+    Sell_Stock_Help = Make_Help_Button(this);
+    grid->addWidget(Trade_Buttons(this, Sell, Done, Sell_Stock_Help), 4, 0, 1, 2);
+    Set_Escape_Button(Done);
+    Keep_Fixed_Size();
 
     connect(Symbol, &QComboBox::currentIndexChanged, this, [this] { Symbol_Click(); });
+    connect(Sell_Number, &QLineEdit::textChanged, this, [this] { Show_Cash_After(); });
     connect(Sell, &QPushButton::clicked, this, [this] { Sell_Click(); });
     connect(Done, &QPushButton::clicked, this, &QDialog::hide);
     connect(Sell_Stock_Help, &QPushButton::clicked, this,
@@ -75,6 +75,7 @@ void Sell_Window::Open_On(int stock) {
 
 void Sell_Window::Show_Modal() {
     if (Symbol->currentIndex() >= 0) Symbol_Click();
+    Focus_Quantity(Sell_Number);
     exec();
 }
 
@@ -87,6 +88,11 @@ void Sell_Window::Symbol_Click() {
     const int stock = Symbol->currentIndex();
     if (stock < 0) return;
     You_Have->setText(QString::fromStdString(Sell_Symbol_Click(game, stock)));
+    Show_Cash_After();
+}
+
+void Sell_Window::Show_Cash_After() {
+    ::Show_Cash_After(Cash_After, Sell_Cash_After(game, Symbol->currentIndex(), Sell_Number->text().toStdString()));
 }
 
 void Sell_Window::Sell_Click() {
@@ -95,8 +101,9 @@ void Sell_Window::Sell_Click() {
     std::string box = Sell_Number->text().toStdString();
     const Trade_Result result = ::Sell_Click(game, stock, box);
     Sell_Number->setText(QString::fromStdString(box));
+    Select_Quantity(Sell_Number);
     if (result == Trade_Result::Refused) {
-        screens.Beep();
+        Refuse(screens, Sell_Number);
         return;
     }
     Symbol_Click();

@@ -27,6 +27,7 @@ public:
 
     QComboBox* Symbol;
     QLineEdit* Sell_Number;
+    QLabel* Cash_After;
     QLabel* You_Have;
     QPushButton* Sell;
     QPushButton* Done;
@@ -42,5 +43,6 @@ protected:
 private:
     void Show_Modal();
     void Sell_Click();
+    void Show_Cash_After();
     Screens& screens;
 };

@@ -1,5 +1,7 @@
 #include "trading/short_trades.h"
 
+#include <optional>
+
 #include "core/numbers.h"
 #include "trading/player_cash.h"
 #include "trading/portfolio.h"
@@ -9,31 +11,49 @@ namespace {
 // A short pays half the price difference: selling at A and buying back at p returns (2A - p) / 2.
 double Buy_Back_Value(double q, int avg, double p) { return q * (2.0 * avg - p) / 2; }
 
-Trade_Result Sell_Short(Game& game, int stock, const std::string& t) {
+// The rules of a short sale and a buy-back of the box text t: the cash afterwards, nothing when
+// refused.
+std::optional<double> Cash_After_Short_Sale(const Game& game, int stock, const std::string& t) {
     double q = Int(Leading_Number(t));
-    if (t.empty() || Leading_Number(t) == 0 || q > game.Max_Number) return Trade_Result::Refused;
+    if (t.empty() || Leading_Number(t) == 0 || q > game.Max_Number) return std::nullopt;
+    double p = Leading_Number(game.Price[stock]);
+    return Int(Player_Cash(game) - q * p / 2);  // the 50% deposit
+}
+
+std::optional<double> Cash_After_Buy_Back(const Game& game, int stock, const std::string& t) {
+    double q = Int(Leading_Number(t));
+    const Holding& h = game.Player_Short[stock];
+    if (t == "0" || t.empty() || h.Shares - q < 0) return std::nullopt;
+    double p = Leading_Number(game.Price[stock]);
+    // Not limited by cash: a buy-back may leave it negative.
+    return Int(Player_Cash(game) + Buy_Back_Value(q, h.Avg_Price, p));
+}
+
+Trade_Result Sell_Short(Game& game, int stock, const std::string& t) {
+    const std::optional<double> cash = Cash_After_Short_Sale(game, stock, t);
+    if (!cash) return Trade_Result::Refused;
+    double q = Int(Leading_Number(t));
     double p = Leading_Number(game.Price[stock]);
     Holding& h = game.Player_Short[stock];
-    double cash = Int(Player_Cash(game) - q * p / 2);  // the 50% deposit
     if (h.Shares > 0) h.Avg_Price = To_Integer((h.Avg_Price * h.Shares + p * q) / (q + h.Shares));
     else if (h.Shares == 0) h.Avg_Price = To_Integer(p);
     h.Shares += q;
-    Set_Player_Cash(game, cash);
+    Set_Player_Cash(game, *cash);
     Refresh_Portfolio(game);
     Short_Symbol_Click(game, stock, Short_Mode::Sell_Short);
     return Trade_Result::Done;
 }
 
 Trade_Result Buy_Back(Game& game, int stock, const std::string& t) {
+    const std::optional<double> cash = Cash_After_Buy_Back(game, stock, t);
+    if (!cash) return Trade_Result::Refused;
     double q = Int(Leading_Number(t));
     Holding& h = game.Player_Short[stock];
-    if (t == "0" || t.empty() || h.Shares - q < 0) return Trade_Result::Refused;
     double p = Leading_Number(game.Price[stock]);
     double value = Buy_Back_Value(q, h.Avg_Price, p);
     game.Player_Capital_Gains += value;
     h.Shares -= q;
-    // Not limited by cash: a buy-back may leave it negative.
-    Set_Player_Cash(game, Int(Player_Cash(game) + value));
+    Set_Player_Cash(game, *cash);
     Short_Symbol_Click(game, stock, Short_Mode::Buy_Back);
     Refresh_Portfolio(game);
     return Trade_Result::Done;
@@ -56,6 +76,14 @@ Buy_View Short_Symbol_Click(Game& game, int stock, Short_Mode mode) {
         game.Max_Number = most;
     }
     return {you_have, "The Most You Can Short Is " + Add_Commas(Number_Text(game.Max_Number))};
+}
+
+std::string Short_Cash_After(const Game& game, int stock, Short_Mode mode, const std::string& short_number) {
+    if (stock < 0) return {};
+    const std::optional<double> cash = mode == Short_Mode::Sell_Short
+                                           ? Cash_After_Short_Sale(game, stock, short_number)
+                                           : Cash_After_Buy_Back(game, stock, short_number);
+    return cash ? Cash_After_Caption(*cash) : std::string();
 }
 
 Trade_Result Transact_Click(Game& game, int stock, Short_Mode mode, const std::string& short_number) {

@@ -1,6 +1,7 @@
 #include "trading/short_window.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include "ui/help_button.h"
 #include "ui/list_keys.h"
 #include "ui/number_keys.h"
+#include "ui/refusal.h"
 #include "ui/trade_look.h"
 
 Short_Window::Short_Window(Game& game, Screens& screens, QWidget* parent)
@@ -39,26 +41,25 @@ Short_Window::Short_Window(Game& game, Screens& screens, QWidget* parent)
     Short_Number = new QLineEdit(this);
     new Number_Keys(Short_Number, screens, [this] { Symbol_Click(); });
     grid->addWidget(Short_Number, 2, 1);
+    Cash_After = Make_Cash_After(this);
+    grid->addWidget(Cash_After, 3, 1);
     You_Have = new QLabel("You've Shorted 50000000 Shares of MSFT", this);
-    grid->addWidget(You_Have, 3, 0, 1, 2);
+    grid->addWidget(You_Have, 4, 0, 1, 2);
     Max = new QLabel("You Can Short 50000000 Shafes of MSFT", this);
     Max->setMouseTracking(true);
     Max->setCursor(Qt::PointingHandCursor);
     Max->installEventFilter(this);
-    grid->addWidget(Max, 4, 0, 1, 2);
-    auto* buttons = new QHBoxLayout;
+    Set_Hover(Max, false);
+    grid->addWidget(Max, 5, 0, 1, 2);
     Transact = new QPushButton("&Transact", this);
     OKButton = new QPushButton("&Done", this);
-    Short_Stock_Help = new QPushButton("Help", this);
-    buttons->addWidget(Transact);
-    buttons->addWidget(OKButton);
-    buttons->addStretch();
-    buttons->addWidget(Short_Stock_Help);
-    grid->addLayout(buttons, 5, 0, 1, 2);
-    Transact->setDefault(true);
-    setMinimumWidth(400);
+    Short_Stock_Help = Make_Help_Button(this);
+    grid->addWidget(Trade_Buttons(this, Transact, OKButton, Short_Stock_Help), 6, 0, 1, 2);
+    Set_Escape_Button(OKButton);
+    Keep_Fixed_Size();
 
     connect(Symbol, &QComboBox::currentIndexChanged, this, [this] { Symbol_Click(); });
+    connect(Short_Number, &QLineEdit::textChanged, this, [this] { Show_Cash_After(); });
     connect(Sell, &QRadioButton::clicked, this, [this] { Symbol_Click(); });
     connect(Buy, &QRadioButton::clicked, this, [this] { Symbol_Click(); });
     connect(Transact, &QPushButton::clicked, this, [this] { Transact_Click(); });
@@ -86,6 +87,7 @@ void Short_Window::Open_On(int stock) {
 
 void Short_Window::Show_Modal() {
     if (Symbol->currentIndex() >= 0) Symbol_Click();
+    Focus_Quantity(Short_Number);
     exec();
 }
 
@@ -100,13 +102,21 @@ void Short_Window::Symbol_Click() {
     Buy_View view = Short_Symbol_Click(game, stock, Mode());
     You_Have->setText(QString::fromStdString(view.You_Have));
     Max->setText(QString::fromStdString(view.Max));
+    Show_Cash_After();
+}
+
+void Short_Window::Show_Cash_After() {
+    ::Show_Cash_After(Cash_After,
+                      Short_Cash_After(game, Symbol->currentIndex(), Mode(), Short_Number->text().toStdString()));
 }
 
 void Short_Window::Transact_Click() {
     const int stock = Symbol->currentIndex();
     if (stock < 0) return;  // nothing chosen yet: no trade, no beep
-    if (::Transact_Click(game, stock, Mode(), Short_Number->text().toStdString()) == Trade_Result::Refused) {
-        screens.Beep();
+    const Trade_Result result = ::Transact_Click(game, stock, Mode(), Short_Number->text().toStdString());
+    Select_Quantity(Short_Number);
+    if (result == Trade_Result::Refused) {
+        Refuse(screens, Short_Number);
         return;
     }
     Symbol_Click();

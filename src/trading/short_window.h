@@ -32,6 +32,7 @@ public:
     QRadioButton* Sell;
     QRadioButton* Buy;
     QLineEdit* Short_Number;
+    QLabel* Cash_After;
     QLabel* You_Have;
     QLabel* Max;
     QPushButton* Transact;
@@ -48,5 +49,6 @@ protected:
 private:
     void Show_Modal();
     void Transact_Click();
+    void Show_Cash_After();
     Screens& screens;
 };

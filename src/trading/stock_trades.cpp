@@ -1,5 +1,7 @@
 #include "trading/stock_trades.h"
 
+#include <optional>
+
 #include "core/numbers.h"
 #include "trading/player_cash.h"
 #include "trading/portfolio.h"
@@ -8,6 +10,19 @@ namespace {
 std::string You_Have(const Game& game, int stock) {
     return "You Have " + Add_Commas(Number_Text(game.Player_Stock[stock].Shares)) + " Shares Of " +
            game.Symbol[stock];
+}
+
+// The rules of a purchase and a sale of q shares (the whole part of the box's value): the
+// cash afterwards, nothing when refused.
+std::optional<double> Cash_After_Buying(const Game& game, int stock, double q) {
+    if (stock < 0 || q == 0 || q > game.Max_Number) return std::nullopt;
+    return Player_Cash(game) - Leading_Number(game.Price[stock]) * q;
+}
+
+std::optional<double> Cash_After_Selling(const Game& game, int stock, const std::string& t, double q) {
+    if (stock < 0 || t == "0" || t.empty()) return std::nullopt;
+    if (game.Player_Stock[stock].Shares - q < 0) return std::nullopt;
+    return Player_Cash(game) + q * Leading_Number(game.Price[stock]);
 }
 }  // namespace
 
@@ -27,14 +42,14 @@ Buy_View Buy_Symbol_Click(Game& game, int stock) {
 Trade_Result Buy_Click(Game& game, int stock, std::string& buy_number) {
     double q = Int(Leading_Number(buy_number));
     buy_number.assign(1, '0');  // the box always shows "0" afterwards
-    if (stock < 0 || q == 0 || q > game.Max_Number) return Trade_Result::Refused;
+    const std::optional<double> cash = Cash_After_Buying(game, stock, q);
+    if (!cash) return Trade_Result::Refused;
     double p = Leading_Number(game.Price[stock]);
     Holding& h = game.Player_Stock[stock];
-    double cash = Player_Cash(game) - p * q;
     if (h.Shares > 0) h.Avg_Price = To_Integer((h.Avg_Price * h.Shares + p * q) / (q + h.Shares));
     else if (h.Shares == 0) h.Avg_Price = To_Integer(p);
     h.Shares += q;
-    Set_Player_Cash(game, cash);
+    Set_Player_Cash(game, *cash);
     Refresh_Portfolio(game);
     Buy_Symbol_Click(game, stock);
     return Trade_Result::Done;
@@ -46,15 +61,28 @@ Trade_Result Sell_Click(Game& game, int stock, std::string& sell_number) {
     std::string t = sell_number;
     sell_number.assign(1, '0');
     double q = Int(Leading_Number(t));
-    if (stock < 0 || t == "0" || t.empty()) return Trade_Result::Refused;
+    const std::optional<double> cash = Cash_After_Selling(game, stock, t, q);
+    if (!cash) return Trade_Result::Refused;
     Holding& h = game.Player_Stock[stock];
-    if (h.Shares - q < 0) return Trade_Result::Refused;
     double p = Leading_Number(game.Price[stock]);
     game.Player_Capital_Gains = game.Player_Capital_Gains + q * p - q * h.Avg_Price;
     h.Shares -= q;  // the average price stays, also at 0 shares
-    Set_Player_Cash(game, Player_Cash(game) + q * p);
+    Set_Player_Cash(game, *cash);
     Refresh_Portfolio(game);
     return Trade_Result::Done;
+}
+
+std::string Cash_After_Caption(double cash) { return "Cash after: $" + Add_Commas(Number_Text(cash)); }
+
+std::string Buy_Cash_After(const Game& game, int stock, const std::string& buy_number) {
+    const std::optional<double> cash = Cash_After_Buying(game, stock, Int(Leading_Number(buy_number)));
+    return cash ? Cash_After_Caption(*cash) : std::string();
+}
+
+std::string Sell_Cash_After(const Game& game, int stock, const std::string& sell_number) {
+    const std::optional<double> cash =
+        Cash_After_Selling(game, stock, sell_number, Int(Leading_Number(sell_number)));
+    return cash ? Cash_After_Caption(*cash) : std::string();
 }
 
 int First_Stock_Held(const Game& game) {

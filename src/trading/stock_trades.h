@@ -15,5 +15,12 @@ Buy_View Buy_Symbol_Click(Game& game, int stock);
 Trade_Result Buy_Click(Game& game, int stock, std::string& buy_number);
 std::string Sell_Symbol_Click(const Game& game, int stock);
 Trade_Result Sell_Click(Game& game, int stock, std::string& sell_number);
+// The line under a trade window's quantity: the cash that pressing Buy (Sell) with this box text
+// would leave, as the main window would show it, "Cash after: $12,345"; empty when the trade
+// would be refused. Both follow the trade's own rule, game.Max_Number included.
+std::string Buy_Cash_After(const Game& game, int stock, const std::string& buy_number);
+std::string Sell_Cash_After(const Game& game, int stock, const std::string& sell_number);
+// The caption of a cash amount on that line.
+std::string Cash_After_Caption(double cash);
 // The lowest stock the player holds, -1 when none.
 int First_Stock_Held(const Game& game);

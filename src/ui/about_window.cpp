@@ -1,5 +1,7 @@
 #include "ui/about_window.h"
 
+#include <QDialogButtonBox>
+#include <QApplication>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -8,17 +10,23 @@
 #include <QVBoxLayout>
 
 #include "bullquest_version.h"
+#include "ui/colours.h"
 
 QPixmap Bullquest_Picture(int width, int height) {
-    QPixmap picture(width, height);
+    const Picture_Colours colours = Picture_Palette();
+    // Drawn at the screen's scale, so it stays sharp on a scaled desktop.
+    const qreal scale = qApp->devicePixelRatio();
+    QPixmap picture(QSize(width, height) * scale);
+    picture.setDevicePixelRatio(scale);
+    const QRect area(0, 0, width, height);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient sky(0, 0, 0, height);
-    sky.setColorAt(0, QColor(10, 30, 80));
-    sky.setColorAt(1, QColor(20, 90, 60));
-    p.fillRect(picture.rect(), sky);
+    sky.setColorAt(0, colours.sky_top);
+    sky.setColorAt(1, colours.sky_bottom);
+    p.fillRect(area, sky);
     // A rising market line over a faint grid.
-    p.setPen(QPen(QColor(255, 255, 255, 40), 1));
+    p.setPen(QPen(colours.grid, 1));
     for (int x = 0; x < width; x += width / 8) p.drawLine(x, 0, x, height);
     for (int y = 0; y < height; y += height / 5) p.drawLine(0, y, width, y);
     const double points[] = {0.85, 0.75, 0.8, 0.6, 0.65, 0.45, 0.5, 0.3, 0.35, 0.15};
@@ -28,16 +36,16 @@ QPixmap Bullquest_Picture(int width, int height) {
         if (i == 0) line.moveTo(point);
         else line.lineTo(point);
     }
-    p.setPen(QPen(QColor(80, 255, 120), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(colours.line, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(line);
     QFont title("Serif");
     title.setBold(true);
     title.setPixelSize(height / 4);
     p.setFont(title);
-    p.setPen(QColor(0, 0, 0, 160));
-    p.drawText(picture.rect().translated(3, 3), Qt::AlignCenter, "Bullquest");
-    p.setPen(QColor(255, 215, 0));
-    p.drawText(picture.rect(), Qt::AlignCenter, "Bullquest");
+    p.setPen(colours.title_shadow);
+    p.drawText(area.translated(3, 3), Qt::AlignCenter, "Bullquest");
+    p.setPen(colours.title);
+    p.drawText(area, Qt::AlignCenter, "Bullquest");
     return picture;
 }
 
@@ -50,8 +58,12 @@ About_Window::About_Window(Game& game, QWidget* parent) : Game_Dialog(game, pare
     layout->addWidget(new QLabel(QString("Version ") + Bullquest_Version, this), 0, Qt::AlignHCenter);
     OKButton = new QPushButton("OK", this);
     OKButton->setDefault(true);
-    layout->addWidget(OKButton, 0, Qt::AlignHCenter);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(OKButton, QDialogButtonBox::AcceptRole);
+    buttons->setCenterButtons(true);
+    layout->addWidget(buttons);
+    Set_Escape_Button(OKButton);
+    Keep_Fixed_Size();
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 

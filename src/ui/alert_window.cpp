@@ -1,5 +1,6 @@
 #include "ui/alert_window.h"
 
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -23,7 +24,12 @@ Alert_Window::Alert_Window(Game& game, QWidget* parent) : Game_Dialog(game, pare
     layout->addWidget(Alert_List);
     OKButton = new QPushButton("OK", this);
     OKButton->setDefault(true);
-    layout->addWidget(OKButton, 0, Qt::AlignHCenter);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(OKButton, QDialogButtonBox::AcceptRole);
+    buttons->setCenterButtons(true);
+    layout->addWidget(buttons);
+    Set_Escape_Button(OKButton);
+    Keep_Fixed_Size();
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 

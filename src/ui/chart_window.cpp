@@ -1,9 +1,13 @@
 #include "ui/chart_window.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,13 +19,22 @@
 
 #include "core/screens.h"
 #include "market/chart_series.h"
+#include "ui/colours.h"
 #include "ui/help_button.h"
+#include "ui/refusal.h"
 #include "ui/symbol_picker.h"
 
 namespace {
 // The lines are drawn 40 and 20 twips wide: two points and one.
 constexpr double Price_Width = 2.0;
 constexpr double Average_Width = 1.0;
+
+// The chart asks for room to show 100 turns well, and makes do with less on a small screen.
+class Chart_View : public QChartView {
+public:
+    using QChartView::QChartView;
+    QSize sizeHint() const override { return {640, 380}; }
+};
 
 QLineSeries* Make_Series(const std::vector<double>& values, const QString& name) {
     auto* series = new QLineSeries;
@@ -32,7 +45,7 @@ QLineSeries* Make_Series(const std::vector<double>& values, const QString& name)
 }  // namespace
 
 Chart_Window::Chart_Window(Game& game, Screens& screens, QWidget* parent)
-    : QDialog(parent), game(game), screens(screens) {
+    : Game_Dialog(game, parent), screens(screens) {
     setWindowTitle("Chart Stocks");
     auto* layout = new QVBoxLayout(this);
 
@@ -58,14 +71,13 @@ Chart_Window::Chart_Window(Game& game, Screens& screens, QWidget* parent)
     average->addWidget(Show_Average, 1, 0, 1, 2);
     top->addLayout(average);
     top->addStretch();
-    Chart_Help = new QPushButton("Help", this);
-    top->addWidget(Chart_Help, 0, Qt::AlignTop);
     layout->addLayout(top);
 
-    MSChart = new QChartView(this);
+    MSChart = new Chart_View(this);
     MSChart->setRenderHint(QPainter::Antialiasing);
+    MSChart->setFocusPolicy(Qt::NoFocus);
     MSChart->chart()->legend()->hide();
-    MSChart->setMinimumSize(640, 380);
+    MSChart->setMinimumSize(400, 220);
     layout->addWidget(MSChart, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -80,8 +92,19 @@ Chart_Window::Chart_Window(Game& game, Screens& screens, QWidget* parent)
     button(Puts_Button, "&Puts");
     button(Fundamentals_Button, "&Earnings");
     buttons->addStretch();
-    button(Done, "&Done");
     layout->addLayout(buttons);
+    Chart_Help = Make_Help_Button(this);
+    Done = new QPushButton("&Done", this);
+    auto* bottom = new QDialogButtonBox(this);
+    bottom->addButton(Done, QDialogButtonBox::RejectRole);
+    bottom->addButton(Chart_Help, QDialogButtonBox::HelpRole);
+    layout->addWidget(bottom);
+    Set_Escape_Button(Done);
+    Let_Close_Box_Hide();
+    // The chart's own theme follows the palette; it is drawn anew when that changes.
+    On_Palette_Change(this, [this] {
+        if (!MSChart->chart()->series().isEmpty()) Symbol_Click();
+    });
 
     connect(Symbol, &QComboBox::currentIndexChanged, this, [this] { Symbol_Click(); });
     connect(Days, &QSpinBox::valueChanged, this, [this] { Symbol_Click(); });
@@ -99,6 +122,14 @@ Chart_Window::Chart_Window(Game& game, Screens& screens, QWidget* parent)
 }
 
 namespace {
+// The lightest and darkest colour of the chart's background, plain or graded.
+std::pair<QColor, QColor> Chart_Ground(const QChart* chart) {
+    const QBrush brush = chart->backgroundBrush();
+    if (const QGradient* gradient = brush.gradient(); gradient && !gradient->stops().isEmpty())
+        return {gradient->stops().first().second, gradient->stops().last().second};
+    return {brush.color(), brush.color()};
+}
+
 // Series and axes go together: every drawing makes both anew.
 void Clear(QChart* chart) {
     chart->removeAllSeries();
@@ -111,8 +142,15 @@ void Clear(QChart* chart) {
 
 void Chart_Window::Open() {
     Symbol_Click();
+    Enable_Trades();
     exec();
 }
+
+void Chart_Window::Enable_Trades() {
+    for (QPushButton* b : {Buy_Stock_Button, Sell_Stock_Button, Short_Stock_Button, Calls_Button, Puts_Button})
+        b->setEnabled(game.Has_Game);
+}
+
 
 void Chart_Window::Open_For(int entry) {
     Symbol->setCurrentIndex(entry);
@@ -125,6 +163,8 @@ void Chart_Window::Symbol_Click() {
     const std::vector<double> history = Chart_History(game, entry);
     QChart* chart = MSChart->chart();
     Clear(chart);
+    const QChart::ChartTheme theme = Is_Dark(palette()) ? QChart::ChartThemeDark : QChart::ChartThemeLight;
+    if (chart->theme() != theme) chart->setTheme(theme);
     auto* x = new QValueAxis;
     x->setTitleText("Past 100 Turns");
     x->setRange(1, History_Length);
@@ -135,13 +175,16 @@ void Chart_Window::Symbol_Click() {
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
 
+    const auto chart_ground = Chart_Ground(chart);
     std::vector<std::vector<double>> lines{history};
     if (Show_Average->isChecked()) lines.push_back(Moving_Average(history, Days->value()));
     for (std::size_t i = 0; i < lines.size(); ++i) {
         QLineSeries* series = Make_Series(lines[i], i == 0 ? Symbol->currentText() : "Average");
         QPen pen = series->pen();
         pen.setWidthF(i == 0 ? Price_Width : Average_Width);
-        if (i == 1) pen.setColor(QColor(0, 0, 255));
+        // The price in plain text colour, the average in the game's blue, both readable on the chart.
+        pen.setColor(i == 0 ? Plain_Colour(palette())
+                            : Average_Line_Colour(palette(), chart_ground.first, chart_ground.second));
         series->setPen(pen);
         chart->addSeries(series);
         series->attachAxis(x);
@@ -152,6 +195,10 @@ void Chart_Window::Symbol_Click() {
         for (double v : line) low = std::min(low, v), high = std::max(high, v);
     y->setRange(low, high > low ? high : low + 1);
     y->applyNiceNumbers();
+    // Whole-dollar labels: no more ticks than whole dollars in the range, or labels repeat (a
+    // flat history, as before any game, showed 0 five times).
+    const int dollars = static_cast<int>(std::lround(y->max() - y->min()));
+    if (dollars + 1 < y->tickCount()) y->setTickCount(std::max(2, dollars + 1));
 }
 
 void Chart_Window::Reset() {
@@ -165,7 +212,7 @@ void Chart_Window::Hand_Over(void (Chart_Window::*open)(int)) {
     const int entry = Symbol->currentIndex();
     if (entry < 0) return;
     if (entry == Index_Entry) {
-        screens.Beep();
+        Refuse(screens, Symbol);
         return;
     }
     hide();

@@ -1,8 +1,6 @@
 #pragma once
 // "Chart Stocks": the last 100 turns of a stock or the index, with a moving average.
-#include <QDialog>
-
-#include "core/game.h"
+#include "ui/game_dialog.h"
 
 class QCheckBox;
 class QChart;
@@ -14,7 +12,7 @@ class QSpinBox;
 class QToolButton;
 class Screens;
 
-class Chart_Window : public QDialog {
+class Chart_Window : public Game_Dialog {
     Q_OBJECT
 public:
     Chart_Window(Game& game, Screens& screens, QWidget* parent = nullptr);
@@ -26,6 +24,8 @@ public:
     void Symbol_Click();
     // A new game or a load: nothing is drawn until the next Symbol_Click.
     void Reset();
+    // The buttons to other windows: the trades wait for a game, research does not.
+    void Enable_Trades();
 
     QComboBox* Symbol;
     QToolButton* SymbolUpDown[2];  // previous entry, next entry
@@ -52,6 +52,5 @@ signals:
 private:
     // The index has no trade: a beep; a stock hides the chart and hands over.
     void Hand_Over(void (Chart_Window::*open)(int));
-    Game& game;
     Screens& screens;
 };

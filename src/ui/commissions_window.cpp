@@ -1,7 +1,7 @@
 #include "ui/commissions_window.h"
 
+#include <QDialogButtonBox>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -30,17 +30,17 @@ Commissions_Window::Commissions_Window(Game& game, QWidget* parent) : Game_Dialo
     layout->addWidget(Text_Frame("Margins for Short Selling:",
                                  "You have to put up 50% of the price of the stock, but there are no margin calls!",
                                  this));
-    auto* buttons = new QHBoxLayout;
     // The statement's help button has never led anywhere.
     auto* Commissions_Help = Make_Help_Button(this);
     Done_Button = new QPushButton("&Ouch!", this);
     Done_Button->setDefault(true);
-    buttons->addWidget(Commissions_Help);
-    buttons->addStretch();
-    buttons->addWidget(Done_Button);
-    layout->addLayout(buttons);
-    // Wrapped text: the height follows from the fixed width, or the longest frame is clipped.
-    setFixedSize(440, layout->totalHeightForWidth(440));
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(Done_Button, QDialogButtonBox::AcceptRole);
+    buttons->addButton(Commissions_Help, QDialogButtonBox::HelpRole);
+    layout->addWidget(buttons);
+    Set_Escape_Button(Done_Button);
+    // Wrapped text: the height follows from the width, or the longest frame is clipped.
+    Keep_Fixed_Size(440);
     connect(Done_Button, &QPushButton::clicked, this, &QDialog::accept);
 }
 

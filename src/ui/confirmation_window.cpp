@@ -1,5 +1,6 @@
 #include "ui/confirmation_window.h"
 
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -16,14 +17,15 @@ Confirmation_Window::Confirmation_Window(Game& game, QWidget* parent) : Game_Dia
     top->addWidget(Image1);
     top->addWidget(Confirm_Text, 1);
     layout->addLayout(top);
-    auto* buttons = new QHBoxLayout;
     Yes = new QPushButton("&Yes", this);
     No = new QPushButton("&Cancel", this);
-    buttons->addStretch();
-    buttons->addWidget(Yes);
-    buttons->addWidget(No);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(Yes, QDialogButtonBox::YesRole);
+    buttons->addButton(No, QDialogButtonBox::NoRole);
+    layout->addWidget(buttons);
+    Set_Escape_Button(No);
+    // As wide as the caller's title, which comes with each question.
+    Keep_Fixed_Size();
     connect(Yes, &QPushButton::clicked, this, [this] {
         this->game.Confirmed = true;
         accept();

@@ -1,6 +1,7 @@
 #include "ui/fundamentals_window.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,22 +11,13 @@
 
 #include "core/screens.h"
 #include "market/research.h"
+#include "ui/colours.h"
 #include "ui/help_button.h"
 #include "ui/list_keys.h"
 #include "ui/symbol_picker.h"
 
-namespace {
-QColor Qt_Colour(Colour colour) {
-    switch (colour) {
-        case Colour::Red: return QColor(255, 0, 0);
-        case Colour::Blue: return QColor(0, 0, 255);
-        default: return QColor(0, 0, 0);
-    }
-}
-}  // namespace
-
 Fundamentals_Window::Fundamentals_Window(Game& game, Screens& screens, QWidget* parent)
-    : QDialog(parent), game(game), screens(screens) {
+    : Game_Dialog(game, parent), screens(screens) {
     setWindowTitle("Research Company Earnings");
     auto* layout = new QVBoxLayout(this);
     auto* top = new QGridLayout;
@@ -73,13 +65,15 @@ Fundamentals_Window::Fundamentals_Window(Game& game, Screens& screens, QWidget* 
     button(Calls_Button, "&Calls", 1, 1);
     button(Puts_Button, "&Puts", 1, 2);
     layout->addLayout(buttons);
-    auto* bottom = new QHBoxLayout;
-    Fundamentals_Help = new QPushButton("Help", this);
+    Fundamentals_Help = Make_Help_Button(this);
     OKButton = new QPushButton("&Done", this);
-    bottom->addWidget(Fundamentals_Help);
-    bottom->addStretch();
-    bottom->addWidget(OKButton);
-    layout->addLayout(bottom);
+    auto* bottom = new QDialogButtonBox(this);
+    bottom->addButton(OKButton, QDialogButtonBox::RejectRole);
+    bottom->addButton(Fundamentals_Help, QDialogButtonBox::HelpRole);
+    layout->addWidget(bottom);
+    Set_Escape_Button(OKButton);
+    Let_Close_Box_Hide();
+    Keep_Fixed_Size();
 
     connect(Symbol, &QComboBox::currentIndexChanged, this, [this] { Symbol_Click(); });
     connect(Reporting_Next_List, &QComboBox::activated, this, [this] { Reporting_Next_List_Click(); });
@@ -97,7 +91,13 @@ Fundamentals_Window::Fundamentals_Window(Game& game, Screens& screens, QWidget* 
 
 void Fundamentals_Window::Open() {
     Symbol_Click();
+    Enable_Trades();
     exec();
+}
+
+void Fundamentals_Window::Enable_Trades() {
+    for (QPushButton* b : {Buy_Stock_Button, Sell_Stock_Button, Short_Stock_Button, Calls_Button, Puts_Button})
+        b->setEnabled(game.Has_Game);
 }
 
 void Fundamentals_Window::Open_For(int stock) {
@@ -126,9 +126,7 @@ void Fundamentals_Window::Symbol_Click() {
     for (int q = 0; q < 4; ++q) {
         QLabel* label = Earnings_History_Label[q];
         label->setText(QString::fromStdString(view.EPS[q]));
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, Qt_Colour(view.EPS_Colour[q]));
-        label->setPalette(palette);
+        Paint(label, Gain_Ink(view.EPS_Colour[q]));
     }
 }
 

@@ -1,8 +1,6 @@
 #pragma once
 // "Research Company Earnings": a company's next report and last four EPS figures.
-#include <QDialog>
-
-#include "core/game.h"
+#include "ui/game_dialog.h"
 
 class QComboBox;
 class QLabel;
@@ -10,7 +8,7 @@ class QPushButton;
 class QToolButton;
 class Screens;
 
-class Fundamentals_Window : public QDialog {
+class Fundamentals_Window : public Game_Dialog {
     Q_OBJECT
 public:
     Fundamentals_Window(Game& game, Screens& screens, QWidget* parent = nullptr);
@@ -22,6 +20,8 @@ public:
     void Symbol_Click();
     // A new game or a load: the first symbol, recomputed.
     void Select_First();
+    // The trade buttons wait for a game; the chart does not.
+    void Enable_Trades();
 
     QComboBox* Symbol;
     QToolButton* SymbolUpDown[2];  // previous entry, next entry
@@ -48,6 +48,5 @@ signals:
 private:
     void Reporting_Next_List_Click();
     void Hand_Over(void (Fundamentals_Window::*open)(int));
-    Game& game;
     Screens& screens;
 };

@@ -1,19 +1,43 @@
 #pragma once
 // Every secondary window of the game: created once, hidden by its own buttons, and deaf to
-// the title bar's close box until the program itself is ending.
+// the title bar's close box until the program itself is ending. Escape presses the window's
+// Done or Cancel (where it has one); Enter presses its default button. Each opening centres
+// it on the main window, inside the screen.
 #include <QDialog>
 
 #include "core/game.h"
+
+class QAbstractButton;
 
 class Game_Dialog : public QDialog {
     Q_OBJECT
 public:
     Game_Dialog(Game& game, QWidget* parent = nullptr);
+    void setVisible(bool visible) override;
 
 protected:
+    // The button Escape presses; without one Escape does nothing.
+    void Set_Escape_Button(QAbstractButton* button);
+    // The window keeps the size its contents ask for (at least `width`, when given), wide enough
+    // for its whole title: no resize grip, no maximise button.
+    void Keep_Fixed_Size(int width = 0);
+    // The close box hides the window (the chart and research screens).
+    void Let_Close_Box_Hide();
+
     void closeEvent(QCloseEvent* event) override;
-    // Escape would close the dialog behind the player's back; it goes the same way.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Escape, and a close the window allows, go the way of its Escape button.
     void reject() override;
 
     Game& game;
+
+private:
+    void Fix_Size();
+    void Enter_Presses_Default();
+
+    QAbstractButton* escape = nullptr;
+    bool fixed = false;
+    int fixed_width = 0;
+    bool close_box_hides = false;
+    bool enter_watched = false;
 };

@@ -6,9 +6,18 @@
 #include <QTableWidget>
 
 #include "core/numbers.h"
+#include "ui/colours.h"
 #include "ui/resources/string_table.h"
 
 constexpr int Twips_Per_Pixel = 15;
+constexpr int Kind_Role = Qt::UserRole + 1;
+
+namespace {
+void Paint_Change(QTableWidget* grid, QTableWidgetItem* item) {
+    if (item->text().isEmpty()) return;
+    Paint_Cell(item, Sign_Colour(Leading_Number(item->text().toStdString())), grid->palette());
+}
+}  // namespace
 
 int Column_Width(const QTableWidget* grid, const QString& title, int twips) {
     return std::max(twips / Twips_Per_Pixel, grid->fontMetrics().horizontalAdvance(title) + 16);
@@ -34,4 +43,21 @@ int Lay_Out_Grid(QTableWidget* grid, int first_title, int first_width, int colum
         width += pixels;
     }
     return width;
+}
+
+void Put_Cell(QTableWidget* grid, int row, int column, const std::string& text, Cell kind) {
+    auto* item = new QTableWidgetItem(QString::fromStdString(text));
+    item->setTextAlignment(kind == Cell::Text ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+    item->setData(Kind_Role, static_cast<int>(kind));
+    if (kind == Cell::Change) Paint_Change(grid, item);
+    grid->setItem(row, column, item);
+}
+
+void Keep_Cells_Painted(QTableWidget* grid) {
+    On_Palette_Change(grid, [grid] {
+        for (int r = 0; r < grid->rowCount(); ++r)
+            for (int c = 0; c < grid->columnCount(); ++c)
+                if (QTableWidgetItem* item = grid->item(r, c); item && item->data(Kind_Role).toInt() == static_cast<int>(Cell::Change))
+                    Paint_Change(grid, item);
+    });
 }

@@ -1,8 +1,16 @@
 #pragma once
 // The look shared by the game's read-only grids.
+#include <string>
+#include <vector>
+
 #include <QString>
 
 class QTableWidget;
+
+// What a column holds: texts sit on the left, numbers on the right, and a change in percent
+// is also coloured by its sign, like every gain and loss of the game.
+enum class Cell { Text, Number, Change };
+using Column_Kinds = std::vector<Cell>;
 
 // The width of a column with this title and this designed width (in twips, 15 to a pixel):
 // the designed width, or more where this font needs room for the whole title.
@@ -14,3 +22,8 @@ int Column_Width(const QTableWidget* grid, const QString& title, int twips);
 // takes no selection and no focus. Returns the columns' total width in pixels.
 int Lay_Out_Grid(QTableWidget* grid, int first_title, int first_width, int columns, int first_number = -1,
                  const QString& widest_number = {});
+
+// Writes one cell of a column of this kind.
+void Put_Cell(QTableWidget* grid, int row, int column, const std::string& text, Cell kind);
+// Keeps the grid's changes coloured for its palette, also after the palette changes.
+void Keep_Cells_Painted(QTableWidget* grid);

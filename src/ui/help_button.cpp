@@ -1,6 +1,6 @@
 #include "ui/help_button.h"
 
-#include <QFont>
+#include <QKeySequence>
 #include <QPushButton>
 #include <QWidget>
 
@@ -16,12 +16,8 @@ void Run_Help(Game& game, Screens& screens, QWidget* from, Help_Owner owner) {
 }
 
 QPushButton* Make_Help_Button(QWidget* parent) {
-    auto* button = new QPushButton("?", parent);
-    QFont bold = button->font();
-    bold.setBold(true);
-    button->setFont(bold);
-    button->setToolTip("Help");
-    button->setFixedWidth(button->sizeHint().height() + 6);
-    button->setAutoDefault(false);
+    auto* button = new QPushButton("Help", parent);
+    button->setShortcut(QKeySequence::HelpContents);
+    button->setToolTip("Help (F1)");
     return button;
 }

@@ -9,5 +9,5 @@ struct Game;
 
 void Run_Help(Game& game, Screens& screens, QWidget* from, Help_Owner owner);
 
-// The small "?" button of the windows that have no room for a captioned one.
+// The Help button every window has, alike everywhere: "Help", and F1 presses it.
 QPushButton* Make_Help_Button(QWidget* parent);

@@ -7,10 +7,13 @@
 #include <QSplitter>
 #include <QStyle>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 #include "core/help_topics.h"
+#include "ui/colours.h"
+#include "ui/window_place.h"
 
 // The document is compiled into a static library; nothing else references it, so the linker
 // keeps it only if someone asks for it by name.
@@ -21,7 +24,6 @@ static const QString Anchor_Prefix = QStringLiteral("topic-");
 Help_Viewer_Window::Help_Viewer_Window(QWidget* parent) : QWidget(parent, Qt::Window) {
     Load_Help_Resource();
     setWindowTitle(tr("Bullquest Help"));
-    resize(900, 640);
 
     auto* tools = new QToolBar(this);
     tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -38,6 +40,13 @@ Help_Viewer_Window::Help_Viewer_Window(QWidget* parent) : QWidget(parent, Qt::Wi
     }
     browser = new QTextBrowser;
     browser->setOpenExternalLinks(true);
+    // The document's headings and shaded boxes are coloured for the palette it is shown in.
+    auto style = [this] {
+        browser->document()->setDefaultStyleSheet(Help_Style_Sheet(browser->palette()));
+        if (!browser->source().isEmpty()) browser->reload();
+    };
+    style();
+    On_Palette_Change(browser, style);
 
     auto* split = new QSplitter;
     split->addWidget(contents);
@@ -84,15 +93,36 @@ void Help_Viewer_Window::Show_Topic(int context) {
 
     // Opened from a modal game window the viewer must be modal itself, or that window would
     // keep it from taking any input; opened from the main window it may stay open beside it.
+    // At the first start the main window is not on screen yet: the viewer follows it.
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    if (owner && !owner->isVisible() && !isVisible() && !waited) {
+        waited = true;
+        QTimer::singleShot(0, this, [this, context] { Show_Topic(context); });
+        return;
+    }
     QWidget* modal = QApplication::activeModalWidget();
     const Qt::WindowModality wanted = modal && modal != this ? Qt::ApplicationModal : Qt::NonModal;
     if (windowModality() != wanted) {
         hide();
         setWindowModality(wanted);
     }
+    if (!isVisible()) Open_Centred();
     show();
     raise();
     activateWindow();
+}
+
+void Help_Viewer_Window::Open_Centred() {
+    // Its own size where the screen allows, centred on the main window (or on the screen
+    // before the main window is shown).
+    resize(Fitted(this, placed ? size() : QSize(900, 640)));
+    placed = true;
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    if (!owner || !owner->isVisible()) {
+        Centre_On_Screen(this);
+        return;
+    }
+    Centre_On(this, owner->geometry());
 }
 
 void Help_Viewer_Window::Mark_Contents(const QUrl& url) {

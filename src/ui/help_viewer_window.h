@@ -27,9 +27,12 @@ public:
 
 private:
     void Mark_Contents(const QUrl& url);
+    void Open_Centred();
 
     QTextBrowser* browser;
     QListWidget* contents;
     QAction* back;
     QAction* forward;
+    bool placed = false;  // opened before: it keeps the size the player gave it
+    bool waited = false;  // once for the main window to come on screen
 };

@@ -1,6 +1,6 @@
 #include "ui/help_window.h"
 
-#include <QHBoxLayout>
+#include <QDialogButtonBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -15,13 +15,13 @@ Help_Window::Help_Window(Game& game, Screens& screens, QWidget* parent)
     CancelButton = new QPushButton("&Cancel");
     Display_Button->setDefault(true);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Display_Button);
-    buttons->addWidget(CancelButton);
+    auto* buttons = new QDialogButtonBox;
+    buttons->addButton(Display_Button, QDialogButtonBox::AcceptRole);
+    buttons->addButton(CancelButton, QDialogButtonBox::RejectRole);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Help_List);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
+    Set_Escape_Button(CancelButton);
     resize(320, 240);
 
     connect(Display_Button, &QPushButton::clicked, this, &Help_Window::Display_Click);

@@ -1,5 +1,6 @@
 #include "ui/list_keys.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -9,8 +10,20 @@ bool List_Keys::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return QObject::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
-    // Focus still moves on with Tab.
-    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return false;
+    switch (key->key()) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return false;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+            // Straight to the window, which presses its default button or Done: some desktops
+            // would have the list open itself on Enter.
+            if (event->type() == QEvent::KeyPress) QCoreApplication::sendEvent(static_cast<QWidget*>(watched)->window(), event);
+            return true;
+        default:
+            break;
+    }
     if (event->type() == QEvent::KeyPress)
         locked = true;
     else if (!key->isAutoRepeat())

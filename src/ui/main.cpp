@@ -15,6 +15,7 @@
 #include "core/game.h"
 #include "core/random.h"
 #include "ui/main_window.h"
+#include "ui/window_place.h"
 
 int main(int argc, char* argv[]) {
     // The options are read before the application object opens a display, so that --help,
@@ -30,8 +31,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // The application name names the data folder (~/.local/share/bullquest); the desktop file
     // name, the application id, lets the window manager match the window to its menu entry.
+    // There is no display name: the platform would append it to every window's title.
     QApplication::setApplicationName("bullquest");
-    QApplication::setApplicationDisplayName("Bullquest");
     QApplication::setApplicationVersion(Bullquest_Version);
     QGuiApplication::setDesktopFileName("org.bullquest.Bullquest");
 
@@ -45,6 +46,7 @@ int main(int argc, char* argv[]) {
     Random rnd(seed);
     Main_Window window(game, rnd);
     if (!window.Form_Load(QDir(data_dir).absolutePath().toStdString())) return 1;
+    Centre_On_Screen(&window);
     window.show();
     return app.exec();
 }

@@ -44,6 +44,10 @@
 #include "trading/short_window.h"
 #include "ui/chart_window.h"
 #include "ui/fundamentals_window.h"
+#include "ui/colours.h"
+#include "ui/help_button.h"
+#include "ui/scroll_box.h"
+#include "ui/window_place.h"
 
 // The trade, chart and research windows, each made on first use and kept.
 struct Trade_Windows {
@@ -129,7 +133,8 @@ Main_Window::Main_Window(Game& game, Random& rnd, QWidget* parent)
     Quotes = new Quotes_Board(game, SSTab1);
     Portfolio = new Portfolio_Tab(game, SSTab1);
     News = new News_Tab(game, SSTab1);
-    SSTab1->addTab(Quotes, "Quotes");
+    // On a small screen the board scrolls rather than the window growing past the screen.
+    SSTab1->addTab(new Scroll_Box(Quotes, SSTab1), "Quotes");
     SSTab1->addTab(Portfolio, "Portfolio");
     SSTab1->addTab(News, "News");
     layout->addWidget(SSTab1, 1);
@@ -143,7 +148,7 @@ Main_Window::Main_Window(Game& game, Random& rnd, QWidget* parent)
     Game_Timer = new QTimer(this);
     Game_Timer->setInterval(1000);
     trade = new Trade_Windows(game, rnd, *screens, this);
-    Computer_Portfolio = new Computer_Portfolio_Window(game, this);
+    Computer_Portfolio = new Computer_Portfolio_Window(game, *screens, this);
     Connect_Commands();
     Repaint();
 }
@@ -172,6 +177,12 @@ void Main_Window::Build_Status_Area(QWidget* parent, QBoxLayout* layout) {
     Time_Status->setRange(0, 30);
     Time_Status->setTextVisible(false);
     Time_Status->setFixedWidth(150);
+    // The bar's room is kept while it is hidden, so the window does not grow when it appears.
+    for (QWidget* w : {static_cast<QWidget*>(Time_Label), static_cast<QWidget*>(Time_Status)}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
     grid->addWidget(Time_Label);
     grid->addWidget(Time_Status);
     grid->addStretch();
@@ -190,7 +201,9 @@ void Main_Window::Build_Buttons(QBoxLayout* layout) {
     button(Options_Button, "&Options");
     button(Earnings_Button, "&Earnings");
     layout->addStretch();
-    button(Main_Help, "Help");
+    Main_Help = Make_Help_Button(centralWidget());
+    Main_Help->setMinimumWidth(90);
+    layout->addWidget(Main_Help);
     layout->addSpacing(12);
     button(End_Turn_Button, "END TURN");
     End_Turn_Button->setMinimumWidth(130);
@@ -204,16 +217,23 @@ void Main_Window::Build_Toolbar() {
     Toolbar1->setMovable(false);
     Toolbar1->setIconSize(QSize(24, 24));
     // Buttons 4 and 6 of the toolbar are the separators between the groups.
-    Toolbar1->addAction(QIcon(":/icons/new_game.png"), "New Game", this, [this] { New_Game_Menu_Click(); });
-    Toolbar1->addAction(QIcon(":/icons/load_game.png"), "Load Game", this, [this] { Load_Menu_Click(); });
-    Toolbar1->addAction(QIcon(":/icons/save_game.png"), "Save Game", this, [this] {
+    Toolbar1->addAction("New Game", this, [this] { New_Game_Menu_Click(); });
+    Toolbar1->addAction("Load Game", this, [this] { Load_Menu_Click(); });
+    Toolbar1->addAction("Save Game", this, [this] {
         if (game.Has_Game) Save_Menu->trigger();
     });
     Toolbar1->addSeparator();
-    Toolbar1->addAction(QIcon(":/icons/chart.png"), "View Charts", this, [this] { Chart_Menu->trigger(); });
+    Toolbar1->addAction("View Charts", this, [this] { Chart_Menu->trigger(); });
     Toolbar1->addSeparator();
-    Toolbar1->addAction(QIcon(":/icons/computer.png"), "Computer's Portfolio", this,
-                        [this] { Computer_Menu->trigger(); });
+    Toolbar1->addAction("Computer's Portfolio", this, [this] { Computer_Menu->trigger(); });
+    // The pictures stand out from the toolbar in any palette.
+    auto pictures = [this] {
+        const QStringList names = {"new_game", "load_game", "save_game", "", "chart", "", "computer"};
+        for (int i = 0; i < names.size(); ++i)
+            if (!names[i].isEmpty()) Toolbar1->actions().at(i)->setIcon(Toolbar_Icon(names[i], Toolbar1->palette()));
+    };
+    pictures();
+    On_Palette_Change(Toolbar1, pictures);
 }
 
 void Main_Window::Build_Menus() {
@@ -337,8 +357,18 @@ bool Main_Window::Form_Load(const std::string& data_dir) {
     QTimer::singleShot(0, Startup, [this] {
         Startup->show();
         Startup->raise();
+        Startup->activateWindow();
+        Keep_Menus_In_Sight(Startup);
     });
     return true;
+}
+
+void Main_Window::Keep_Menus_In_Sight(QWidget* window) {
+    // Below the menu bar and the toolbar, which the player may want before choosing.
+    const int top = Toolbar1->mapToGlobal(QPoint(0, Toolbar1->height())).y();
+    const QRect frame = window->frameGeometry();
+    if (frame.top() < top && frame.bottom() > menuBar()->mapToGlobal(QPoint(0, 0)).y()) window->move(frame.left(), top);
+    Keep_On_Screen(window);
 }
 
 void Main_Window::Repaint() {

@@ -110,6 +110,7 @@ private:
     void After_Game_Reset();
     void Stock_Grid_Double_Click(int row);
     void End_If_Quit();
+    void Keep_Menus_In_Sight(QWidget* window);
 
     Game& game;
     Random& rnd;

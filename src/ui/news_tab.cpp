@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "market/news.h"
-#include "ui/quotes_board.h"
+#include "ui/colours.h"
 
 // The lists only grow during a game, so a turn appends; a new game or a load starts again.
 static void Fill(QListWidget* list, const std::vector<List_Line>& lines) {
@@ -31,6 +31,9 @@ News_Tab::News_Tab(Game& game, QWidget* parent) : QWidget(parent), game(game) {
     layout->addWidget(new QLabel("The Latest Earnings Reports:", this));
     Earnings_News = new QListWidget(this);
     layout->addWidget(Earnings_News, 2);
+    // A few lines each at the least, so that the window fits a small screen; more where there is room.
+    for (QListWidget* list : {News_Items, Earnings_News})
+        list->setMinimumHeight(3 * list->fontMetrics().height() + 2 * list->frameWidth());
 
     auto* lower = new QHBoxLayout;
     auto* quote = new QGroupBox("Quick Quote:", this);
@@ -64,6 +67,9 @@ News_Tab::News_Tab(Game& game, QWidget* parent) : QWidget(parent), game(game) {
     };
     connect(News_Items, &QListWidget::itemClicked, this, clicked);
     connect(Earnings_News, &QListWidget::itemClicked, this, clicked);
+    // From the keyboard: Enter on a line.
+    connect(News_Items, &QListWidget::itemActivated, this, clicked);
+    connect(Earnings_News, &QListWidget::itemActivated, this, clicked);
     connect(News_Alert, &QCheckBox::toggled, this, [this](bool on) { this->game.Setup.News_Alert = on ? 1 : 0; });
     connect(World_Alert, &QCheckBox::toggled, this, [this](bool on) { this->game.Setup.World_Alert = on ? 1 : 0; });
     Repaint();
@@ -73,7 +79,7 @@ void News_Tab::Paint_Quick_Quote() {
     News_Symbol->setText(QString::fromStdString(game.News_Symbol));
     News_Price->setText(QString::fromStdString(game.News_Price));
     News_Change->setText(QString::fromStdString(game.News_Change));
-    News_Change->setStyleSheet(Colour_Style(game.News_Change_Colour));
+    Paint(News_Change, Gain_Ink(game.News_Change_Colour));
 }
 
 void News_Tab::Restart() {

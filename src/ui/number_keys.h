@@ -1,12 +1,18 @@
 #pragma once
 // The key rules of the quantity boxes: a trade quantity is typed, never pasted in or
-// keyed with symbols, and a refused key only beeps.
+// keyed with symbols; a refused key beeps and flashes the box. The keys that move between
+// controls or answer the window (Tab, Enter, Escape) pass. A box selects its whole text when
+// it gets the focus, so a digit typed then replaces what it showed.
 #include <QObject>
 #include <functional>
 
 class QKeyEvent;
 class QLineEdit;
 class Screens;
+
+// A box (a line edit or a spin box) that selects its whole text when a click or Tab gives it
+// the focus.
+void Select_All_On_Focus(QWidget* box);
 
 class Number_Keys : public QObject {
     Q_OBJECT
@@ -18,7 +24,8 @@ public:
     // Digits (main keyboard and keypad), the main full stop, backspace, delete, left
     // arrow and space.
     static bool Accepted_Key(const QKeyEvent& event);
-    // Tab, Shift+Tab and a modifier key alone pass without a beep.
+    // Tab, Shift+Tab, Enter (of both keyboards), Escape and a modifier key alone pass
+    // without a beep, to the window.
     static bool Passed_Key(const QKeyEvent& event);
     // Every character of a pasted text must be one a key could have typed.
     static bool Accepted_Text(const QString& text);

@@ -1,6 +1,7 @@
 #include "ui/portfolio_tab.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -20,15 +21,33 @@ Portfolio_Grid::Portfolio_Grid(QWidget* parent) : QWidget(parent) {
     Table->verticalHeader()->setDefaultSectionSize(Table->fontMetrics().height() + 6);
     Table->horizontalHeader()->setHighlightSections(false);
     Table->horizontalHeader()->setStretchLastSection(false);
+    // Tab moves on to the next control; the arrows move between the rows.
+    Table->setTabKeyNavigation(false);
     layout->addWidget(Table);
+    Keep_Cells_Painted(Table);
+    Table->installEventFilter(this);
     connect(Table, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
         int grid_row = fixed ? row + 1 : row;
         if (grid_row > 0) emit Row_Double_Clicked(grid_row);
     });
 }
 
-void Portfolio_Grid::Lay_Out(int first_title, int first_width, int columns) {
+bool Portfolio_Grid::eventFilter(QObject* watched, QEvent* event) {
+    // From the keyboard, Enter on the current row closes it out as a double-click does.
+    if (watched == Table && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && Table->currentRow() >= 0) {
+            emit Table->cellDoubleClicked(Table->currentRow(), 0);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Portfolio_Grid::Lay_Out(int first_title, int first_width, const Column_Kinds& column_kinds) {
     titles.clear();
+    kinds = column_kinds;
+    const int columns = static_cast<int>(kinds.size());
     Table->setColumnCount(columns);
     QStringList labels;
     for (int i = 0; i < columns; ++i) {
@@ -47,13 +66,11 @@ void Portfolio_Grid::Set_Rows(const std::vector<Grid_Row>& rows) {
     Table->horizontalHeader()->setVisible(fixed);
     Table->clearContents();
     Table->setRowCount(static_cast<int>(rows.size()) + (fixed ? 0 : 1));
-    auto put = [this](int row, int column, const std::string& text) {
-        auto* item = new QTableWidgetItem(QString::fromStdString(text));
-        item->setTextAlignment(column == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
-        Table->setItem(row, column, item);
-    };
+    auto put = [this](int row, int column, const std::string& text) { Put_Cell(Table, row, column, text, kinds[column]); };
     if (!fixed) {
-        for (int c = 0; c < static_cast<int>(titles.size()); ++c) put(0, c, titles[c]);
+        // The titles as an ordinary row, each where its column's values sit, none coloured.
+        for (int c = 0; c < static_cast<int>(titles.size()); ++c)
+            Put_Cell(Table, 0, c, titles[c], kinds[c] == Cell::Text ? Cell::Text : Cell::Number);
         return;
     }
     for (int r = 0; r < static_cast<int>(rows.size()); ++r)
@@ -87,8 +104,9 @@ Portfolio_Tab::Portfolio_Tab(Game& game, QWidget* parent) : QWidget(parent), gam
 }
 
 void Portfolio_Tab::Lay_Out_Grids() {
-    Stock_Portfolio->Lay_Out(500, 600, 5);
-    Options_Portfolio->Lay_Out(900, 1000, 8);
+    using enum Cell;
+    Stock_Portfolio->Lay_Out(500, 600, {Text, Number, Number, Number, Change});
+    Options_Portfolio->Lay_Out(900, 1000, {Text, Text, Number, Number, Number, Number, Number, Change});
 }
 
 void Portfolio_Tab::Repaint() {

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "core/game.h"
+#include "ui/grid_look.h"
 
 class QTableWidget;
 
@@ -15,8 +16,8 @@ class Portfolio_Grid : public QWidget {
 public:
     explicit Portfolio_Grid(QWidget* parent = nullptr);
 
-    // Titles and widths (twips) from the string table ids.
-    void Lay_Out(int first_title, int first_width, int columns);
+    // Titles and widths (twips) from the string table ids, one column per kind.
+    void Lay_Out(int first_title, int first_width, const Column_Kinds& kinds);
     void Set_Rows(const std::vector<Grid_Row>& rows);
     // Rows as the grid shows them, the title row 0 included.
     int Row_Count() const;
@@ -26,11 +27,15 @@ public:
     QTableWidget* Table = nullptr;
 
 signals:
-    // A data row, counted from 1 like the grid's rows.
+    // A data row, counted from 1 like the grid's rows: double-clicked, or Enter pressed on it.
     void Row_Double_Clicked(int row);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     std::vector<std::string> titles;
+    Column_Kinds kinds;
     bool fixed = false;
 };
 

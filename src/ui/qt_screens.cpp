@@ -39,12 +39,12 @@ bool Qt_Screens::Ask_Confirmation(const std::string& caption) {
 
 void Qt_Screens::Run_New_Game_Setup(Game&) {
     emit Before_Modal();
-    if (!setup) setup = new New_Game_Setup_Window(game, owner);
+    if (!setup) setup = new New_Game_Setup_Window(game, *this, owner);
     setup->Run();
 }
 
 void Qt_Screens::Setup_Progress(int value) {
-    if (!setup) setup = new New_Game_Setup_Window(game, owner);
+    if (!setup) setup = new New_Game_Setup_Window(game, *this, owner);
     setup->Set_Progress(value);
 }
 

@@ -7,14 +7,7 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
-QString Colour_Style(Colour colour) {
-    switch (colour) {
-    case Colour::Red: return "color: rgb(255, 0, 0);";
-    case Colour::Blue: return "color: rgb(0, 0, 255);";
-    case Colour::Black: break;
-    }
-    return "color: rgb(0, 0, 0);";
-}
+#include "ui/colours.h"
 
 static constexpr int Rows_Per_Frame = 14;
 
@@ -97,16 +90,15 @@ void Quotes_Board::Repaint() {
         Symbol[s]->setText(QString::fromStdString(game.Symbol[s]));
         Price[s]->setText(QString::fromStdString(game.Price[s]));
         Change[s]->setText(QString::fromStdString(game.Change[s]));
-        Change[s]->setStyleSheet(Colour_Style(game.Change_Colour[s]));
+        Paint(Change[s], Gain_Ink(game.Change_Colour[s]));
     }
     Price[Index_Entry]->setText(QString::fromStdString(game.Price[Index_Entry]));
     DJIA_Change->setText(QString::fromStdString(game.DJIA_Change));
-    DJIA_Change->setStyleSheet(Colour_Style(game.DJIA_Change_Colour));
+    Paint(DJIA_Change, Gain_Ink(game.DJIA_Change_Colour));
 }
 
 void Quotes_Board::Paint_Symbol(int stock, bool yellow) {
-    // Black on yellow: yellow letters on the light board could not be read.
-    Symbol[stock]->setStyleSheet(yellow ? "color: black; background: rgb(255, 255, 0);" : "color: black;");
+    Paint(Symbol[stock], Highlight_Ink(yellow));
     Symbol[stock]->setProperty("highlighted", yellow);
 }
 

@@ -16,7 +16,7 @@ public:
 
     // Shows the prices and changes the game holds.
     void Repaint();
-    // The symbol under the mouse shows yellow; every other one black.
+    // The symbol under the mouse shows on yellow; every other one plain.
     bool Is_Highlighted(int stock) const;
     // The hover rules, also used by the main window for moves over itself.
     void Hover_Symbol(int stock);
@@ -41,6 +41,3 @@ private:
 
     Game& game;
 };
-
-// The style of a label that shows a gain or loss.
-QString Colour_Style(Colour colour);

@@ -16,7 +16,8 @@ Start_Window::Start_Window(Game& game, QWidget* parent) : Game_Dialog(game, pare
     Load = new QPushButton("&Load Saved Game", this);
     Startup_Help = new QPushButton("Launch Bullquest HELP!", this);
     for (QPushButton* button : {New, Load, Startup_Help}) layout->addWidget(button);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // The choice is the player's: Escape does nothing here.
+    Keep_Fixed_Size();
     connect(New, &QPushButton::clicked, this, &Start_Window::New_Game_Chosen);
     connect(Load, &QPushButton::clicked, this, &Start_Window::Load_Game_Chosen);
     connect(Startup_Help, &QPushButton::clicked, this, &Start_Window::Help_Chosen);

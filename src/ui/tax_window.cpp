@@ -1,5 +1,6 @@
 #include "ui/tax_window.h"
 
+#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -23,8 +24,12 @@ Tax_Window::Tax_Window(Game& game, QWidget* parent) : Game_Dialog(game, parent) 
     layout->addWidget(Frame1);
     OKButton = new QPushButton("Oh My &God!", this);
     OKButton->setDefault(true);
-    layout->addWidget(OKButton, 0, Qt::AlignHCenter);
-    setMinimumWidth(360);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(OKButton, QDialogButtonBox::AcceptRole);
+    buttons->setCenterButtons(true);
+    layout->addWidget(buttons);
+    Set_Escape_Button(OKButton);
+    Keep_Fixed_Size(360);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 

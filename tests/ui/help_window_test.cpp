@@ -63,12 +63,15 @@ private slots:
         QVERIFY(screens.log.empty());
     }
 
-    void titleBarCloseIsRefusedUntilTheProgramEnds() {
+    void titleBarCloseIsRefusedUntilTheProgramEndsEscapeCancels() {
         Help_Window window(game, screens);
         window.show();
         window.close();
-        QTest::keyClick(&window, Qt::Key_Escape);
         QVERIFY(window.isVisible());
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(window.isHidden());
+        QVERIFY(screens.log.empty());
+        window.show();
         game.Status = "TERMINATE_PROGRAM";
         window.close();
         QVERIFY(window.isHidden());

@@ -24,7 +24,6 @@
 #include <QtTest>
 
 #include "core/numbers.h"
-#include "screenshot.h"
 #include "window_checks.h"
 #include "ui/main_window.h"
 #include "ui/news_tab.h"
@@ -139,7 +138,6 @@ class Main_Window_Test : public QObject {
             QCOMPARE(w->windowTitle(), QString("New Game Setup"));
             if (setup) setup(w);
             Nothing_Clipped(w);
-            Save_Shot(w, "setup.png");
             Click("&Go!")(w);
         });
         QAbstractButton* start = Button(window->Startup, "Start &New Game");
@@ -193,7 +191,6 @@ private slots:
         QCOMPARE(window->Portfolio->Options_Portfolio->Text(0, 5), std::string("Currentlly At"));
         QVERIFY(window->Portfolio->Stock_Portfolio->Table->columnWidth(1) >= 1600 / 15);  // twips, 15 to a pixel
         QVERIFY(!window->Time_Status->isVisible());
-        Save_Shot(window->Startup, "start.png");
     }
 
     void a_damaged_recent_list_ends_the_start_up() {
@@ -223,7 +220,6 @@ private slots:
         QVERIFY(window->Enable_Cheat_Menu->isEnabled());
         QVERIFY(!window->Set_Cash_Menu->isEnabled());
         Board_Shows_Game();
-        Save_Shot(window.get(), "main.png");
         double sum = 0;
         for (int s = 0; s < Stock_Count; ++s) {
             double p = Locale_Number(window->Quotes->Price[s]->text().toStdString());
@@ -274,10 +270,6 @@ private slots:
         QCOMPARE(Text(window->Net_Worth).toStdString(), game.Net_Worth);
         QCOMPARE(window->News->News_Items->count(), static_cast<int>(game.News_Items.size()));
         QCOMPARE(window->News->Earnings_News->count(), static_cast<int>(game.Earnings_News.size()));
-        window->SSTab1->setCurrentIndex(1);
-        Save_Shot(window.get(), "portfolio.png");
-        window->SSTab1->setCurrentIndex(2);
-        Save_Shot(window.get(), "news.png");
     }
 
     void a_news_line_gives_a_quick_quote() {
@@ -328,7 +320,6 @@ private slots:
         answers.Then([&](QWidget* w) {
             QCOMPARE(w->windowTitle(), QString("Uncle Sam!"));
             shown = Shows_Text(w, "$280") && Shows_Text(w, "0");
-            Save_Shot(w, "tax.png");
             Click("Oh My &God!")(w);
         });
         End_Turn_Quietly();
@@ -455,8 +446,9 @@ private slots:
             QVERIFY(Shows_Text(w, "YOU WIN!"));
             QVERIFY(Shows_Text(w, "You made it into the winners circle!"));
             Nothing_Clipped(w);
-            Save_Shot(w, "end_game.png");
             w->close();
+            QVERIFY(w->isVisible());
+            QTest::keyClick(w, Qt::Key_Escape);  // neither button is a Done
             QVERIFY(w->isVisible());
             auto* name = w->findChild<QLineEdit*>();
             name->selectAll();
@@ -469,7 +461,6 @@ private slots:
             QVERIFY(w->isVisible());
             QVERIFY(Grids_Show(w, "Ada"));
             Nothing_Clipped(w);
-            Save_Shot(w, "winners.png");
             Click_Later("&Clear High Scores")(w);
         });
         answers.Then([](QWidget* w) {
@@ -502,7 +493,6 @@ private slots:
         answers.Then([](QWidget* w) {
             QVERIFY(Shows_Text(w, "Version 1.0.4"));
             Nothing_Clipped(w);
-            Save_Shot(w, "about.png");
             w->close();
             QVERIFY(w->isVisible());
             Click("OK")(w);
@@ -526,7 +516,6 @@ private slots:
             for (int r = 0; r < static_cast<int>(before.Grid.size()); ++r)
                 QCOMPARE(grid->item(r, 0)->text().toStdString(), before.Grid[r][0]);
             Nothing_Clipped(w);
-            Save_Shot(w, "computer.png");
             w->close();
             QVERIFY(w->isVisible());
             Click("&Done")(w);
@@ -537,6 +526,69 @@ private slots:
         QCOMPARE(game.C_Portfolio.Cash, before.Cash);
         QCOMPARE(game.C_Portfolio.Net_Worth, before.Net_Worth);
         QCOMPARE(game.C_Portfolio.Grid, before.Grid);
+    }
+
+    void the_setup_window_takes_the_keyboard() {
+        Start();
+        New_Game([](QWidget* w) {
+            // The goal and the handicap lists take the arrows; Escape leaves nothing; Enter is Go!.
+            const auto lists = w->findChildren<QComboBox*>();
+            QCOMPARE(lists.size(), 2);
+            for (QComboBox* list : lists) QTest::keyClick(list, Qt::Key_Down);
+            QTest::keyClick(w, Qt::Key_Escape);
+            QVERIFY(w->isVisible());
+            QTest::keyClick(lists[1], Qt::Key_Return);
+            QVERIFY(!Button(w, "&Go!")->isEnabled());  // pressed: the market is being built
+        });
+        QCOMPARE(game.Setup.Play_To, 1);
+        QCOMPARE(Text(window->Cash_View), QString("20,000"));  // the $15,000 head start
+    }
+
+    void the_computers_and_the_setups_help_buttons_offer_their_topics() {
+        Start();
+        QStringList setup_topics, computer_topics;
+        auto topics_then_cancel = [](QStringList& topics) {
+            return [&topics](QWidget* w) {
+                QCOMPARE(w->windowTitle(), QString("Help"));
+                auto* list = w->findChild<QListWidget*>();
+                for (int row = 0; row < list->count(); ++row) topics << list->item(row)->text();
+                Click("&Cancel")(w);
+            };
+        };
+        Modal_Answers answers;
+        answers.Then(Click_Later("Help"));
+        answers.Then(topics_then_cancel(setup_topics));
+        answers.Then(Click("&Go!"));
+        Button(window->Startup, "Start &New Game")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(answers.Done(), 1000);
+        answers.Then(Click_Later("Help"));
+        answers.Then(topics_then_cancel(computer_topics));
+        answers.Then(Click("&Done"));
+        window->Computer_Menu->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(answers.Done(), 1000);
+        QCOMPARE(setup_topics, QStringList({"Table of Contents", "Starting a New Game", "Difficulty Settings",
+                                            "Game Length Settings", "News Event Settings"}));
+        QCOMPARE(computer_topics, QStringList({"Table of Contents", "The Computer Opponent"}));
+    }
+
+    void before_a_game_the_chart_and_research_offer_no_trade() {
+        Start();
+        const QStringList trades = {"&Buy Stock", "&Sell Stock", "S&hort Sell", "&Calls", "&Puts"};
+        auto trades_enabled = [&](bool enabled) {
+            return [=](QWidget* w) {
+                for (const QString& text : trades) QCOMPARE(Button(w, text)->isEnabled(), enabled);
+                Click("&Done")(w);
+            };
+        };
+        Modal_Answers answers;
+        for (bool playing : {false, true}) {
+            if (playing) New_Game();
+            answers.Then(trades_enabled(playing));
+            window->Chart_Menu->trigger();
+            answers.Then(trades_enabled(playing));
+            window->Fundamentals_Menu->trigger();
+            QTRY_VERIFY_WITH_TIMEOUT(answers.Done(), 1000);
+        }
     }
 
     void one_symbol_is_yellow_at_a_time() {

@@ -8,9 +8,9 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "screenshot.h"
 #include "window_checks.h"
 #include "test_support.h"
+#include "ui/about_window.h"
 #include "ui/alert_window.h"
 #include "ui/commissions_window.h"
 #include "ui/confirmation_window.h"
@@ -51,7 +51,6 @@ private slots:
                    for (QListWidget* list : alert.findChildren<QListWidget*>())
                        for (int r = 0; r < list->count(); ++r) shown << list->item(r)->text();
                    for (QLabel* label : alert.findChildren<QLabel*>()) shown << label->text().split('\n');
-                   Save_Shot(&alert, "alert.png");
                });
         for (const std::string& line : lines) QVERIFY2(shown.contains(QString::fromStdString(line)), line.c_str());
     }
@@ -63,16 +62,39 @@ private slots:
         QVERIFY(!answer);
 
         Tax_Window tax(game);
-        Answer(&tax, "Oh My &God!", [&] { tax.Run("$1,234,567,890,123", "$98,765,432,109"); }, [&] {
-            Nothing_Clipped(&tax);
-            Save_Shot(&tax, "tax.png");
-        });
+        Answer(&tax, "Oh My &God!", [&] { tax.Run("$1,234,567,890,123", "$98,765,432,109"); },
+               [&] { Nothing_Clipped(&tax); });
 
         Commissions_Window statement(game);
-        Answer(&statement, "&Ouch!", [&] { statement.Run(); }, [&] {
-            Nothing_Clipped(&statement);
-            Save_Shot(&statement, "commissions.png");
-        });
+        Answer(&statement, "&Ouch!", [&] { statement.Run(); }, [&] { Nothing_Clipped(&statement); });
+    }
+
+    void escapePressesTheWindowsOwnButton() {
+        Alert_Window alert(game);
+        Confirmation_Window confirm(game);
+        Tax_Window tax(game);
+        Commissions_Window statement(game);
+        About_Window about(game);
+        bool answer = true;
+        const std::vector<std::pair<QDialog*, std::function<void()>>> windows = {
+            {&alert, [&] { alert.Run("News Alert", "ALERT!", {"one line"}); }},
+            {&confirm, [&] { answer = confirm.Run("Exit Program..."); }},
+            {&tax, [&] { tax.Run("0", "0"); }},
+            {&statement, [&] { statement.Run(); }},
+            {&about, [&] { about.Run(); }},
+        };
+        for (const auto& [window, open] : windows) {
+            bool closed_by_escape = false;
+            QTimer::singleShot(0, window, [&, window = window] {
+                QVERIFY(QTest::qWaitForWindowExposed(window));
+                QTest::keyClick(window, Qt::Key_Escape);
+                closed_by_escape = !window->isVisible();
+                window->hide();
+            });
+            open();
+            QVERIFY2(closed_by_escape, qPrintable(window->windowTitle()));
+        }
+        QVERIFY(!answer);  // the confirmation's Escape is its Cancel
     }
 };
 

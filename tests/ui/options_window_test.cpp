@@ -12,7 +12,6 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "screenshot.h"
 #include "test_support.h"
 #include "trading/options_window.h"
 #include "window_checks.h"
@@ -48,7 +47,6 @@ private slots:
             QCOMPARE(window.Exp->value(), 40);
             QCOMPARE(window.Premium->text(), QString("7"));
             QCOMPARE(window.Max->text(), QString("14"));
-            Save_Shot(&window, "options.png");
             window.Exp->stepUp();
             QCOMPARE(window.Exp->value(), 40);
             window.Exp->stepDown();

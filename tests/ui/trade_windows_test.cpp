@@ -1,6 +1,7 @@
 // The trade, chart and research windows as a player uses them: typing quantities, the keys
-// a box refuses, the labels that copy their number, the openers' selections, the chart's
-// lines and the research colours.
+// a box refuses and those it passes to the window, the line that tells the cash a trade would
+// leave, the flash of a refusal, the labels that copy their number, the openers' selections,
+// the chart's lines and the research colours.
 #include <algorithm>
 #include <functional>
 
@@ -9,6 +10,7 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,11 +22,13 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
+#include <QValueAxis>
 #include <QtTest>
 
 #include "test_support.h"
 #include "window_checks.h"
 #include "trading/buy_window.h"
+#include "trading/options_window.h"
 #include "trading/sell_window.h"
 #include "trading/short_window.h"
 #include "ui/chart_window.h"
@@ -87,6 +91,105 @@ private slots:
         QCOMPARE(game.Stock_Portfolio[0][1], std::string("333"));
         QCOMPARE(done.count(), 1);
         QCOMPARE(Beeps(screens), 1);
+    }
+
+    void keysTypeTradeAndCloseEveryTradeWindow() {
+        for (int s = 0; s < Stock_Count; ++s) game.Price_History[s].fill(30);
+        game.Player_Stock[0] = {100, 20};
+        Random rnd(1);
+        Buy_Window buy(game, screens);
+        Sell_Window sell(game, screens);
+        Short_Window shorts(game, screens);
+        Options_Window options(game, rnd, screens);
+        struct Keyed {
+            QDialog* window;
+            QComboBox* symbol;
+            QLineEdit* box;
+            QLabel* cash_after;  // the options window has none
+            std::function<void()> open;
+            QString five_leave;  // the line with 5 typed
+        };
+        const std::vector<Keyed> windows = {
+            {&buy, buy.Symbol, buy.Buy_Number, buy.Cash_After, [&] { buy.Open(); }, "Cash after: $9,850"},
+            {&sell, sell.Symbol, sell.Sell_Number, sell.Cash_After, [&] { sell.Open(); }, "Cash after: $10,150"},
+            {&shorts, shorts.Symbol, shorts.Short_Number, shorts.Cash_After, [&] { shorts.Open(); }, "Cash after: $9,925"},
+            {&options, options.Symbol, options.Number, nullptr, [&] { options.Open(); }, ""},
+        };
+        for (const Keyed& w : windows) {
+            game.Cash_On_Hand = "10000";
+            screens.log.clear();
+            While_Open(w.window, [&] {
+                const QByteArray name = w.window->windowTitle().toUtf8();
+                // The quantity has the focus, all of its text selected.
+                QVERIFY2(w.window->focusWidget() == w.box, name);
+                QCOMPARE(w.box->selectedText(), w.box->text());
+                // Shift+Tab and Tab pass; a click back into the box selects it all again.
+                w.window->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(w.window));
+                QTest::keyClick(w.box, Qt::Key_Backtab);
+                QVERIFY2(QApplication::focusWidget() != w.box, name);
+                QTest::mouseClick(w.box, Qt::LeftButton, {}, QPoint(2, w.box->height() / 2));
+                QTRY_COMPARE_WITH_TIMEOUT(w.box->selectedText(), w.box->text(), 1000);
+                QTest::keyClicks(w.box, "5");
+                QCOMPARE(w.box->text(), QString("5"));
+                if (w.cash_after) QCOMPARE(w.cash_after->text(), w.five_leave);
+                // Enter presses the trade button, and so does the keypad's, the box selected again.
+                QTest::keyClick(w.box, Qt::Key_Return);
+                const std::string after_one = game.Cash_On_Hand;
+                QVERIFY2(after_one != "10000", name);
+                QTest::keyClicks(w.box, "5");
+                QCOMPARE(w.box->text(), QString("5"));
+                QTest::keyClick(w.box, Qt::Key_Enter, Qt::KeypadModifier);
+                const std::string after_two = game.Cash_On_Hand;
+                QVERIFY2(after_two != after_one, name);
+                // Also from the locked symbol list, which stays where it was.
+                QTest::keyClicks(w.box, "1");
+                const int stock = w.symbol->currentIndex();
+                QTest::keyClick(w.symbol, Qt::Key_Return);
+                QVERIFY2(game.Cash_On_Hand != after_two, name);
+                QCOMPARE(w.symbol->currentIndex(), stock);
+                // Escape presses Done.
+                QTest::keyClick(w.box, Qt::Key_Escape);
+                QVERIFY2(!w.window->isVisible(), name);
+            });
+            w.open();
+            QVERIFY(!w.window->isVisible());
+            QCOMPARE(Beeps(screens), 0);
+        }
+        // A quantity the trade would refuse leaves the line empty.
+        for (const char* refused : {"0", "", "334"}) {
+            buy.Buy_Number->setText(refused);
+            QCOMPARE(buy.Cash_After->text(), QString());
+        }
+    }
+
+    void aRefusalFlashesTheFieldAtFault() {
+        Buy_Window buy(game, screens);
+        buy.Symbol->setCurrentIndex(0);
+        Chart_Window chart(game, screens);
+        chart.Symbol->setCurrentIndex(Index_Entry);
+        struct Refusal {
+            QWidget* field;
+            std::function<void()> refuse;
+        };
+        const std::vector<Refusal> refusals = {
+            {buy.Buy_Number, [&] { buy.Buy_Number->setText("334"); buy.Buy->click(); }},  // more than the cash allows
+            {buy.Buy_Number, [&] { QTest::keyClick(buy.Buy_Number, Qt::Key_Minus); }},
+            {chart.Symbol, [&] { chart.Buy_Stock_Button->click(); }},  // the index has no trade
+        };
+        for (const Refusal& r : refusals) {
+            const QColor ground = r.field->palette().color(QPalette::Base);
+            const int beeps = Beeps(screens);
+            r.refuse();
+            QCOMPARE(Beeps(screens), beeps + 1);
+            const QColor flash = r.field->palette().color(QPalette::Base);
+            QVERIFY(flash != ground);
+            QVERIFY(flash.red() > flash.blue());
+            QElapsedTimer clock;
+            clock.start();
+            QTRY_COMPARE_WITH_TIMEOUT(r.field->palette().color(QPalette::Base), ground, 1000);
+            QVERIFY(clock.elapsed() >= 200);
+        }
     }
 
     void refusedKeysBeepAndChangeNothing() {
@@ -285,6 +388,15 @@ private slots:
             QCOMPARE(chart.Symbol->currentIndex(), 4);
         });
         chart.Open_For(3);
+
+        // A flat history (every price 0 before a game) keeps its whole-dollar labels apart.
+        for (int c = 0; c < History_Length; ++c) game.Price_History[5][c] = 0;
+        chart.Symbol->setCurrentIndex(5);
+        for (QAbstractAxis* axis : chart.MSChart->chart()->axes(Qt::Vertical)) {
+            auto* y = static_cast<QValueAxis*>(axis);
+            const double step = (y->max() - y->min()) / (y->tickCount() - 1);
+            QVERIFY(step >= 1 && step == std::floor(step));
+        }
 
         chart.Reset();
         QCOMPARE(chart.MSChart->chart()->series().size(), 0);

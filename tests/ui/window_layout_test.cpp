@@ -1,0 +1,182 @@
+// Every window on a 1920x1080 screen at twice the scale (a 960x540 desktop), as the screenshots
+// open them: each fits the screen with room for its title bar, opens centred on the main window,
+// keeps a fixed size where it is a message or trade window, and Tab visits every control in
+// reading order.
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QScreen>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QtTest>
+
+#include "ui/main_window.h"
+#include "window_gallery.h"
+
+namespace {
+
+// Room for a window manager's title bar above a window.
+constexpr int Title_Bar = 24;
+
+const QStringList Fixed = {"start", "setup", "buy", "sell", "short", "options", "research", "commissions",
+                           "tax", "alert", "confirmation", "game_over", "about"};
+
+QRect Global(QWidget* w) { return {w->mapToGlobal(QPoint(0, 0)), w->size()}; }
+
+bool Is_Control(QWidget* w) {
+    return qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+           qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QAbstractSlider*>(w) || qobject_cast<QListWidget*>(w) ||
+           qobject_cast<QTableWidget*>(w) || qobject_cast<QTabBar*>(w);
+}
+
+// A spin box's or a combo box's inner editor stands for its box.
+QWidget* Control_Of(QWidget* w) {
+    for (QWidget* p = w; p; p = p->parentWidget())
+        if (qobject_cast<QAbstractSpinBox*>(p) || qobject_cast<QComboBox*>(p)) return p;
+    return w;
+}
+
+// Reading order: along a row to the right, then down to the next row; up only into a column to
+// the right (a window in two columns).
+bool Reads_After(const QRect& a, const QRect& b) {
+    const bool same_row = b.top() < a.bottom() && a.top() < b.bottom();
+    if (same_row) return b.center().x() > a.center().x() || b.top() >= a.bottom() - 2;
+    if (b.top() >= a.center().y()) return true;
+    return b.left() >= a.right() - 2;
+}
+
+// The controls Tab visits from the window's first control, until it comes round again.
+QList<QWidget*> Tab_Round(QWidget* window) {
+    window->activateWindow();
+    if (!QTest::qWaitFor([window] { return window->isActiveWindow(); }, 1000)) return {};
+    QWidget* first = window->nextInFocusChain();
+    while (first != window && !(first->isVisibleTo(window) && first->isEnabled() && (first->focusPolicy() & Qt::TabFocus)))
+        first = first->nextInFocusChain();
+    first->setFocus(Qt::TabFocusReason);
+    QList<QWidget*> round;
+    for (int step = 0; step < 80; ++step) {
+        QWidget* at = Control_Of(QApplication::focusWidget());
+        if (!at || round.contains(at)) break;
+        round << at;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    return round;
+}
+
+}  // namespace
+
+class Window_Layout_Test : public QObject {
+    Q_OBJECT
+
+    QRect screen;
+
+    template <typename Check>
+    void Every_Window(Check check) {
+        QTemporaryDir data;
+        QStringList seen;
+        QVERIFY(Show_Every_Window(data.path(), [&](const QString& name, QWidget* window) {
+            seen << name;
+            check(name, window);
+        }));
+        QCOMPARE(seen, Gallery_Names());
+    }
+
+private slots:
+    void initTestCase() {
+        screen = QGuiApplication::primaryScreen()->availableGeometry();
+        // The run is set up as a 1920x1080 screen at twice the scale.
+        QCOMPARE(screen.size(), QSize(960, 540));
+        QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(), 2.0);
+    }
+
+    void everyWindowFitsTheScreenCentredOnTheMainWindow() {
+        QRect main;
+        Every_Window([&](const QString& name, QWidget* window) {
+            const QRect at = window->geometry();
+            QVERIFY2(screen.contains(at), qPrintable(name));
+            QVERIFY2(at.height() + Title_Bar <= screen.height(),
+                     qPrintable(QString("%1: %2x%3").arg(name).arg(at.width()).arg(at.height())));
+            if (name == "main") {
+                main = at;
+                QVERIFY(std::abs(at.center().x() - screen.center().x()) <= 2);
+            }
+            if (name == "start") {
+                // Below the main window's menus, which the player may want first.
+                auto* owner = static_cast<Main_Window*>(window->parentWidget());
+                QVERIFY(at.top() >= Global(owner->Toolbar1).bottom());
+            }
+            if (name != "main" && name != "portfolio" && name != "news" && name != "start" && main.isValid()) {
+                const bool at_edge = at.top() == screen.top() || at.bottom() == screen.bottom();
+                QVERIFY2(std::abs(at.center().x() - main.center().x()) <= 2, qPrintable(name));
+                QVERIFY2(at_edge || std::abs(at.center().y() - main.center().y()) <= 2, qPrintable(name));
+            }
+            if (Fixed.contains(name)) {
+                QVERIFY2(window->minimumSize() == window->maximumSize(), qPrintable(name));
+                QFont bold = QApplication::font();
+                bold.setBold(true);
+                QVERIFY2(window->width() >= QFontMetrics(bold).horizontalAdvance(window->windowTitle()) + 100,
+                         qPrintable(name + ": " + window->windowTitle()));
+            }
+        });
+    }
+
+    void sizesStayWhatTheyWere() {
+        Every_Window([&](const QString& name, QWidget* window) {
+            if (name == "main") {
+                // The time bar appears without the window growing.
+                auto* main = static_cast<Main_Window*>(window);
+                const QSize hint = main->sizeHint(), least = main->minimumSizeHint();
+                main->Time_Label->show();
+                main->Time_Status->show();
+                QCOMPARE(main->sizeHint(), hint);
+                QCOMPARE(main->minimumSizeHint(), least);
+                main->Time_Label->hide();
+                main->Time_Status->hide();
+            }
+            if (name == "setup") {
+                // "Random" takes the sliders' place, and as much room.
+                QCheckBox* random = nullptr;
+                for (QCheckBox* box : window->findChildren<QCheckBox*>())
+                    if (box->text() == "Random News Settings") random = box;
+                QVERIFY(random);
+                const QSize before = window->layout()->totalSizeHint();
+                random->click();
+                QCOMPARE(window->layout()->totalSizeHint(), before);
+                for (QAbstractSlider* slider : window->findChildren<QAbstractSlider*>()) QVERIFY(!slider->isVisible());
+                random->click();
+            }
+        });
+    }
+
+    void tabVisitsEveryControlInReadingOrder() {
+        Every_Window([&](const QString& name, QWidget* window) {
+            if (name == "help_viewer") return;  // Tab walks the document's links there
+            const QList<QWidget*> round = Tab_Round(window);
+            QVERIFY2(!round.isEmpty(), qPrintable(name));
+            for (QWidget* control : window->findChildren<QWidget*>())
+                if (Is_Control(control) && control->isVisibleTo(window) && control->isEnabled() &&
+                    (control->focusPolicy() & Qt::TabFocus))
+                    QVERIFY2(round.contains(Control_Of(control)), qPrintable(name + ": Tab misses " + control->metaObject()->className() +
+                                                                 " " + control->objectName()));
+            for (int i = 1; i < round.size(); ++i) {
+                const QRect a(round[i - 1]->mapTo(window, QPoint(0, 0)), round[i - 1]->size());
+                const QRect b(round[i]->mapTo(window, QPoint(0, 0)), round[i]->size());
+                QVERIFY2(Reads_After(a, b), qPrintable(QString("%1: %2 after %3").arg(name, round[i]->metaObject()->className(),
+                                                                                      round[i - 1]->metaObject()->className())));
+            }
+        });
+    }
+};
+
+QTEST_MAIN(Window_Layout_Test)
+#include "window_layout_test.moc"

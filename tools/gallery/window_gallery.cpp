@@ -1,0 +1,278 @@
+#include "window_gallery.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
+#include "core/new_game.h"
+#include "core/numbers.h"
+#include "core/screens.h"
+#include "core/turn.h"
+#include "game/new_game_setup.h"
+#include "trading/buy_window.h"
+#include "trading/option_trades.h"
+#include "trading/options_window.h"
+#include "trading/sell_window.h"
+#include "trading/short_trades.h"
+#include "trading/short_window.h"
+#include "trading/stock_trades.h"
+#include "ui/chart_window.h"
+#include "ui/help_viewer_window.h"
+#include "ui/main_window.h"
+#include "ui/news_tab.h"
+#include "ui/portfolio_tab.h"
+#include "ui/qt_screens.h"
+#include "ui/start_window.h"
+#include "ui/window_place.h"
+
+namespace {
+
+constexpr std::uint32_t Seed = 123;
+constexpr int Turn = 150;
+
+// The engine's side of the windows while the game is played up to its turn: nothing is shown.
+class Unseen_Screens : public Screens {
+public:
+    void Show_Alert(const std::string&, const std::string&, const std::vector<std::string>&) override {}
+    void Show_Tax(const std::string&, const std::string&) override {}
+    bool Ask_Confirmation(const std::string&) override { return true; }
+    // The player's choices: the farthest goal, so that the game runs on, the largest head start,
+    // short sales for the computer too (whose portfolio then holds a little of everything).
+    void Run_New_Game_Setup(Game& game) override {
+        game.Setup.Play_To = 3;
+        game.Setup.Short = 1;
+        game.Setup.Handicap = 3;
+        game.Setup.Frequency_Slider = 8;
+        Difficulty_Click(game);
+    }
+    void Message_Box(const std::string&) override {}
+    void Beep() override {}
+    std::optional<std::string> Input_Box(const std::string&, const std::string&) override { return std::nullopt; }
+    End_Choice Run_End_Of_Game(Game&, const std::string&, const std::string&, const std::string&,
+                               const std::string&, bool) override {
+        return End_Choice::New_Game;
+    }
+    void Show_Winners(Game&) override {}
+    void Show_Help(int) override {}
+    std::optional<std::string> Choose_Open_File(const std::string&) override { return std::nullopt; }
+    std::optional<std::string> Choose_Save_File(const std::string&) override { return std::nullopt; }
+};
+
+// A game played to turn 150: shares of three companies, two short sales and calls and puts on
+// three more, bought along the way.
+void Play_To_The_Turn(Game& game, Random& rnd) {
+    Unseen_Screens unseen;
+    game.Status = "FORCE_NEW_GAME";
+    New_Game_Menu_Click(game, rnd, unseen);
+    game.Status = "";
+    game.Setup.News_Alert = 0;
+    game.Setup.World_Alert = 0;
+    auto end_turns_to = [&](int turn) {
+        while (Leading_Number(game.Turn_Number) < turn) End_Turn_Menu_Click(game, rnd, unseen);
+    };
+    end_turns_to(Turn - 12);
+    for (int s : {2, 9, 30}) {
+        Buy_Symbol_Click(game, s);
+        std::string quantity = "150";
+        Buy_Click(game, s, quantity);
+    }
+    for (int s : {5, 21}) {
+        Short_Symbol_Click(game, s, Short_Mode::Sell_Short);
+        Transact_Click(game, s, Short_Mode::Sell_Short, "80");
+    }
+    for (int s : {12, 14, 33}) {
+        Option_Form form;
+        form.Stock = s;
+        form.Calls = s != 14;
+        Option_Symbol_Click(game, form);
+        form.Number = "4";
+        Update_Option_Quote(game, form);
+        Transact_Option(game, form, unseen);
+    }
+    end_turns_to(Turn);
+    // Someone reached the winners circle at every level before.
+    const char* names[4] = {"Ada", "Grace", "Edsger", "Barbara"};
+    for (int level = 0; level < 4; ++level)
+        game.High_Scores[level][0] = {names[level], "$45,000", 2.5e8 * (level + 1), 9.0e7, 200.0 + 100 * level};
+}
+
+// Opens a modal window with `open`; once it is up `seen` gets it, and it is closed if still open.
+bool Modal(const std::function<void()>& open, const std::function<void(QWidget*)>& seen) {
+    bool came = false;
+    QElapsedTimer clock;
+    clock.start();
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (w && w->isVisible()) {
+            poll.stop();
+            came = true;
+            seen(w);
+            if (w->isVisible()) w->hide();
+        } else if (clock.elapsed() > 2000) {
+            poll.stop();
+        }
+    });
+    poll.start();
+    open();
+    return came;
+}
+
+QAbstractButton* Button(QWidget* window, const QString& text) {
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+        if (b->text() == text) return b;
+    return nullptr;
+}
+
+}  // namespace
+
+QPalette Light_Palette() {
+    QStyle* fusion = QApplication::style();
+    return fusion->standardPalette();
+}
+
+QPalette Dark_Palette() {
+    const QColor window(53, 53, 53), text(238, 238, 238), base(36, 36, 36), disabled(127, 127, 127);
+    QPalette p;
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, QColor(60, 60, 60));
+    p.setColor(QPalette::ToolTipBase, window);
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::PlaceholderText, disabled);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, window);
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::BrightText, QColor(255, 120, 120));
+    p.setColor(QPalette::Light, QColor(80, 80, 80));
+    p.setColor(QPalette::Midlight, QColor(66, 66, 66));
+    p.setColor(QPalette::Mid, QColor(40, 40, 40));
+    p.setColor(QPalette::Dark, QColor(30, 30, 30));
+    p.setColor(QPalette::Shadow, QColor(15, 15, 15));
+    p.setColor(QPalette::Link, QColor(120, 170, 255));
+    p.setColor(QPalette::LinkVisited, QColor(190, 150, 255));
+    p.setColor(QPalette::Highlight, QColor(42, 100, 170));
+    p.setColor(QPalette::HighlightedText, text);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, role, disabled);
+    return p;
+}
+
+QStringList Gallery_Names() {
+    return {"start",  "main",     "portfolio", "news",     "setup",       "buy",          "sell",
+            "short",  "options",  "chart",     "research", "computer",    "commissions",  "tax",
+            "alert",  "confirmation", "game_over", "winners", "about",     "help",         "help_viewer"};
+}
+
+bool Show_Every_Window(const QString& data_dir, const std::function<void(const QString& name, QWidget* window)>& look) {
+    Game game;
+    Random rnd(Seed);
+    Main_Window window(game, rnd);
+    if (!window.Form_Load(data_dir.toStdString())) return false;
+    Centre_On_Screen(&window);
+    window.show();
+    QApplication::processEvents();
+    // The first start opens the help beside the start window; it has its own turn below.
+    for (auto* viewer : window.findChildren<Help_Viewer_Window*>()) viewer->hide();
+    look("start", window.Startup);
+    window.Startup->hide();
+
+    Play_To_The_Turn(game, rnd);
+    window.Game_Screens().Windows_Reset();
+    // The first earnings report clicked: its company's quick quote shows.
+    if (QListWidget* reports = window.News->Earnings_News; reports->count() > 0) emit reports->itemClicked(reports->item(0));
+    for (int tab = 0; tab < 3; ++tab) {
+        window.SSTab1->setCurrentIndex(tab);
+        QApplication::processEvents();
+        look(QStringList{"main", "portfolio", "news"}[tab], &window);
+    }
+    window.SSTab1->setCurrentIndex(0);
+
+    Qt_Screens& screens = window.Game_Screens();
+    bool all = true;
+    auto modal = [&](const QString& name, const std::function<void()>& open,
+                     const std::function<void(QWidget*)>& prepare = {},
+                     const std::function<void(QWidget*)>& after = {}) {
+        all = Modal(open, [&](QWidget* w) {
+                  if (prepare) prepare(w);
+                  // What the player's actions left, the chart's old axes gone, as after a return to
+                  // the event loop.
+                  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                  QApplication::processEvents();
+                  look(name, w);
+                  if (after) after(w);
+              }) && all;
+    };
+
+    modal("setup", [&] {
+        screens.Run_New_Game_Setup(game);
+        screens.Setup_Progress(100);
+    }, {}, [](QWidget* w) {
+        // Go ends the window's wait; the window itself goes when the build is done.
+        if (QAbstractButton* go = Button(w, "&Go!")) go->click();
+    });
+    modal("buy", [&] { window.Buy_Menu->trigger(); }, [](QWidget* w) {
+        auto* buy = qobject_cast<Buy_Window*>(w);
+        buy->Symbol->setCurrentIndex(9);
+        buy->Buy_Number->setText("25");
+    });
+    modal("sell", [&] { window.Sell_Menu->trigger(); }, [](QWidget* w) {
+        qobject_cast<Sell_Window*>(w)->Sell_Number->setText("40");
+    });
+    modal("short", [&] {
+        // A short row of the stock grid, double-clicked: the buy-back of that position.
+        int row = 0;
+        for (std::size_t r = 0; r < game.Stock_Portfolio.size(); ++r)
+            if (game.Stock_Portfolio[r][1].starts_with("-")) row = static_cast<int>(r) + 1;
+        emit window.Portfolio->Stock_Portfolio->Row_Double_Clicked(row);
+    });
+    modal("options", [&] { window.Options_Menu->trigger(); }, [](QWidget* w) {
+        auto* options = qobject_cast<Options_Window*>(w);
+        options->Symbol->setCurrentIndex(12);
+        options->Number->setText("2");
+    });
+    modal("chart", [&] { window.Chart_Menu->trigger(); }, [](QWidget* w) {
+        auto* chart = qobject_cast<Chart_Window*>(w);
+        chart->Symbol->setCurrentIndex(9);
+        chart->Show_Average->click();
+    });
+    modal("research", [&] { window.Fundamentals_Menu->trigger(); });
+    modal("computer", [&] { window.Computer_Menu->trigger(); });
+    modal("commissions", [&] { window.Commissions_Menu->trigger(); });
+    modal("tax", [&] { screens.Show_Tax("$1,234,567", "$89,012"); });
+    modal("alert", [&] {
+        screens.Show_Alert("Option Expiration Warning!", "ALERT! The following option(s) are due to expire next turn.",
+                           {"Call  " + game.Symbol[12] + ",   Strike: 40,   Quantity: 4",
+                            "Put  " + game.Symbol[14] + ",   Strike: 30,   Quantity: 4"});
+    });
+    modal("confirmation", [&] { screens.Ask_Confirmation("Start New Game..."); });
+    modal("game_over", [&] {
+        screens.Run_End_Of_Game(game, "YOU WIN!", "300", "You made it into the winners circle!",
+                                "Please enter your name:", true);
+    });
+    modal("winners", [&] { window.Winners_Menu->trigger(); });
+    modal("about", [&] { window.About_Menu->trigger(); });
+    modal("help", [&] { window.Main_Help->click(); });
+
+    window.Instructions_Menu->trigger();
+    QApplication::processEvents();
+    auto* viewer = window.findChild<Help_Viewer_Window*>();
+    all = all && viewer && viewer->isVisible();
+    if (viewer) {
+        look("help_viewer", viewer);
+        viewer->hide();
+    }
+    game.Status = "TERMINATE_PROGRAM";
+    window.close();
+    return all;
+}
