@@ -37,8 +37,8 @@ bool Player_Wins(Game& game, Screens& screens, double player, double computer) {
 }  // namespace
 
 void Check_Game_End(Game& game, Random& rnd, Screens& screens) {
-    double player = Locale_Number(game.Net_Worth);
-    double computer = Locale_Number(game.C_Portfolio.Net_Worth);
+    double player = Locale_Value(game.Net_Worth);
+    double computer = Locale_Value(game.C_Portfolio.Net_Worth);
     int goal = Goal_Digits(game.Setup);
     bool go_on = true;
     if (Goal_Reached(player, goal)) {

@@ -442,7 +442,7 @@ void Main_Window::After_Game_Reset() {
 
 void Main_Window::Stock_Grid_Double_Click(int row) {
     const std::string symbol = Portfolio->Stock_Portfolio->Text(row, 0);
-    std::optional<double> shares = Try_Locale_Number(Portfolio->Stock_Portfolio->Text(row, 1));
+    std::optional<double> shares = Locale_Number(Portfolio->Stock_Portfolio->Text(row, 1));
     if (!shares) return;
     double q = Int(*shares);
     int stock = -1;
