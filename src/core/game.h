@@ -12,10 +12,14 @@ constexpr int Stock_Count = 42;
 constexpr int Index_Entry = 42;
 constexpr int History_Length = 100;
 constexpr int Option_Slots = 200;
+// Turn-valued fields (the turn, report turns, expiry turns) are 32 bits. The game's calendar
+// ends where a report 50 turns on and an option bought 30 turns ahead still fit: END TURN is
+// refused on the last turn.
+constexpr Long Last_Turn = 2147483647 - 100;
 
 struct Earnings_Record {
     std::array<Currency, 4> EPS{};  // EPS[0] the latest report
-    Integer Report_Turn = 0;
+    Long Report_Turn = 0;
 };
 
 struct Holding {
@@ -28,7 +32,7 @@ struct Option_Position {
     std::string Option_Type;  // "Call" or "Put"
     Integer Stock = 0;
     Integer Strike = 0;
-    Integer Expires = 0;
+    Long Expires = 0;
     Single Purchase_Price = 0;
     double Quantity = 0;
     bool operator==(const Option_Position&) const = default;
@@ -38,7 +42,7 @@ struct Computer_Option_Position {
     double Contracts = 0;
     std::string Option_Type;
     Integer Strike = 0;
-    Integer Expires = 0;
+    Long Expires = 0;
     double Premium = 0;
 };
 

@@ -96,7 +96,7 @@ void Momentum_Options(const Game& game, Turn_Data& d, int s, double price) {
 void Momentum_Stocks(const Game& game, Turn_Data& d, int s, double price) {
     if (price <= 25 || (Options_On(game) && d.Worth_Digits < 9)) return;
     int c3 = d.Change_3[s], c9 = d.Change_9[s];
-    double cash = Locale_Number(game.C_Portfolio.Cash);
+    double cash = Locale_Value(game.C_Portfolio.Cash);
     bool rich = cash >= Add_Cash_Level;
     if (game.Setup.Short == 1 && price > 50 && Falling_Hard(c3, c9, price))
         if (rich || game.Computer_Short[s].Shares == 0) d.Stock_Candidates.push_back({s, Action::Short});
@@ -152,7 +152,7 @@ void Buy_Option(Game& game, const Turn_Data& d, int s, double divisor) {
     Computer_Option_Position& o = game.Computer_Option[s];
     double price = Price(game, s);
     o.Option_Type = d.Is_Call[s] ? "Call" : "Put";
-    o.Expires = static_cast<Integer>(std::ceil((d.Turn + 1) / 10) * 10 + 20);
+    o.Expires = static_cast<Long>(std::ceil((d.Turn + 1) / 10) * 10 + 20);
     double strike = d.Is_Call[s] ? std::floor(price / 10) * 10 : std::ceil(price / 10) * 10;
     o.Strike = static_cast<Integer>(std::clamp(strike, 10.0, 200.0));
     o.Premium = Option_Premium(game, o.Option_Type, s, o.Strike, o.Expires);
@@ -179,7 +179,7 @@ void Execute(Game& game, const Turn_Data& d) {
 void Computer_Turn(Game& game) {
     Turn_Data d;
     d.Turn = Leading_Number(game.Turn_Number);
-    d.Worth_Digits = static_cast<int>(Number_Text(Int(Locale_Number(game.C_Portfolio.Net_Worth))).size());
+    d.Worth_Digits = static_cast<int>(Number_Text(Int(Locale_Value(game.C_Portfolio.Net_Worth))).size());
     for (int s = 0; s < Stock_Count; ++s) {
         Momentum(game, d, s);
         Close_Stock(game, d, s);

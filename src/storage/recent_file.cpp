@@ -21,7 +21,11 @@ void Read_Recent(Game& game) {
     if (!content) throw Record_Error("cannot create Recent.txt");
     Record_Reader reader(*content);
     std::array<std::string, 4> entries;
-    for (std::string& entry : entries) entry = reader.Text();
+    for (std::string& entry : entries) {
+        std::optional<std::string> text = reader.Text();
+        if (!text) throw Record_Error("Recent.txt is damaged");
+        entry = *text;
+    }
     if (!reader.At_End()) throw Record_Error("Recent.txt holds more than four entries");
     game.Recent = entries;
 }

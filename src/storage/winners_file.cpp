@@ -22,13 +22,21 @@ static std::string Winners_Content(const std::array<std::array<High_Score, 3>, 4
     return writer.Output();
 }
 
+// One ciphered field; a damaged one ends the read.
+static std::string Read_Field(Record_Reader& reader) {
+    std::optional<std::string> code = reader.Text();
+    std::optional<std::string> text = code ? Decode_Field(*code) : std::nullopt;
+    if (!text) throw Record_Error("Winners.txt is damaged");
+    return *text;
+}
+
 static High_Score Read_Entry(Record_Reader& reader) {
     High_Score entry;
-    entry.Player_Name = Decode_Field(reader.Text());
-    entry.Handicap_Text = Decode_Field(reader.Text());
-    entry.Final_Worth = Leading_Number(Decode_Field(reader.Text()));
-    entry.Opp_Final_Worth = Leading_Number(Decode_Field(reader.Text()));
-    entry.Final_Score = Leading_Number(Decode_Field(reader.Text()));
+    entry.Player_Name = Read_Field(reader);
+    entry.Handicap_Text = Read_Field(reader);
+    entry.Final_Worth = Leading_Number(Read_Field(reader));
+    entry.Opp_Final_Worth = Leading_Number(Read_Field(reader));
+    entry.Final_Score = Leading_Number(Read_Field(reader));
     return entry;
 }
 
