@@ -29,7 +29,7 @@ bool Player_Wins(Game& game, Screens& screens, double player, double computer) {
         return false;
     if (game.Cheats_Enabled) game.Name_Text = "CHEATER!";
     Enter_Place(game.High_Scores[level], place,
-                High_Score{game.Name_Text, Handicap_Text(game.Setup), Int(player), Int(computer), score});
+                High_Score{Winner_Name(game.Name_Text), Handicap_Text(game.Setup), Int(player), Int(computer), score});
     if (!Write_Winners(game)) screens.Message_Box("Error: Cannot write to file.");
     screens.Show_Winners(game);
     return true;
