@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
     auto seed = static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
     std::string data_dir = Default_Data_Dir();
     long long soak_turns = 0;
+    bool long_game = false;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg == "--seed" && i + 1 < argc) {
@@ -28,20 +29,22 @@ int main(int argc, char** argv) {
             seed = static_cast<std::uint32_t>(v);
         } else if (arg == "--data-dir" && i + 1 < argc) {
             data_dir = argv[++i];
-        } else if (arg == "--soak" && i + 1 < argc) {
+        } else if ((arg == "--soak" || arg == "--soak-long") && i + 1 < argc) {
+            long_game = arg == "--soak-long";
             soak_turns = std::atoll(argv[++i]);
             if (soak_turns < 1) {
                 std::cerr << "bullquest-cli: --soak takes a number of turns\n";
                 return 2;
             }
         } else {
-            std::cerr << "usage: bullquest-cli [--seed N] [--data-dir DIR] [--soak TURNS]\n";
+            std::cerr << "usage: bullquest-cli [--seed N] [--data-dir DIR] [--soak TURNS | --soak-long TURNS]\n";
             return 2;
         }
     }
     if (soak_turns > 0) {
-        Soak_Result result = Run_Soak(seed, soak_turns, data_dir);
-        std::cout << "seed " << seed << ": " << result.turns << " turns, "
+        Soak_Result result =
+            long_game ? Run_Long_Game(seed, soak_turns, data_dir) : Run_Soak(seed, soak_turns, data_dir);
+        std::cout << "seed " << seed << ": " << result.turns << " turns, highest turn " << result.highest_turn << ", "
                   << (result.broken.empty() ? "every invariant held" : "invariant broken") << "\n";
         for (const auto& b : result.broken) std::cout << "  " << b << "\n";
         return result.broken.empty() ? 0 : 3;

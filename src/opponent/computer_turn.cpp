@@ -131,7 +131,7 @@ void Buy(Game& game, int s, double share) {
     Holding& h = game.Computer_Stock[s];
     double n = std::max(0.0, Int(share / price));
     double others = h.Shares + game.Player_Stock[s].Shares;
-    if (n + others > Exchange_Limit) n = Exchange_Limit - others;
+    if (n + others > Exchange_Limit) n = std::max(0.0, Exchange_Limit - others);  // a split may have passed it
     h.Avg_Price = static_cast<Integer>(New_Average(h, price, n));
     h.Shares += n;
     if (n != 0) Set_Cash(game, Cash(game) - n * price);
@@ -142,7 +142,7 @@ void Sell_Short(Game& game, int s, double share) {
     Holding& h = game.Computer_Short[s];
     double n = std::max(0.0, Int(share / price / 2));
     double others = h.Shares + game.Player_Short[s].Shares;
-    if (n + others > Short_Limit) n = Short_Limit - others;
+    if (n + others > Short_Limit) n = std::max(0.0, Short_Limit - others);
     h.Avg_Price = static_cast<Integer>(New_Average(h, price, n));
     h.Shares += n;
     if (n != 0) Set_Cash(game, Cash(game) - n * Int(price / 2));
