@@ -1,6 +1,7 @@
 #include "cli/invariants.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "core/numbers.h"
@@ -22,17 +23,19 @@ bool Has_Nan_Or_Inf(const std::string& text) {
            text.find('e') != std::string::npos;
 }
 
-// Texts that hold a number the game reads back with the locale rule; money and the index
-// stay below 10^15, the fifteen digits their texts carry.
+// Texts that hold a number the game reads back with the locale rule, written as the game
+// writes it (plain or grouped), so the text read back is the same text; money and the index
+// stay below Money_Bound.
 void Check_Number_Text(Report& r, const std::string& name, const std::string& text) {
     r.Check(!Has_Nan_Or_Inf(text), name + " holds nan, inf or an exponent: " + text);
     std::optional<double> v = Locale_Number(text);
     r.Check(v.has_value(), name + " is not a number: \"" + text + "\"");
-    r.Check(!v || std::fabs(*v) < 1e15, name + " is 10^15 or more: " + text);
+    if (!v) return;
+    r.Check(std::fabs(*v) < Money_Bound, name + " is 10^18 or more: " + text);
+    const std::string plain = Number_Text(*v);
+    r.Check(text == plain || text == Add_Commas(plain), name + " does not read back as itself: " + text);
 }
 
-constexpr double Stock_Limit = 100000000, Short_Limit = 50000000;
-constexpr Long Weight_Limit = Long{1} << 30;
 
 }  // namespace
 
@@ -55,11 +58,12 @@ std::vector<std::string> Turn_Invariants(const Game& game) {
             {"player's stock", &game.Player_Stock[s]}, {"player's short", &game.Player_Short[s]},
             {"computer's stock", &game.Computer_Stock[s]}, {"computer's short", &game.Computer_Short[s]}};
         for (const auto& [whose, h] : holdings)
-            r.Check(h->Shares >= 0 && std::isfinite(h->Shares),
-                    std::string("negative share count in the ") + whose + " of " + sym + ": " + Number_Text(h->Shares));
-        r.Check(game.Computer_Option[s].Contracts >= 0, "negative computer contracts in " + sym);
+            r.Check(h->Shares >= 0 && h->Shares <= Count_Bound,
+                    std::string("share count out of range in the ") + whose + " of " + sym + ": " + Number_Text(h->Shares));
+        r.Check(game.Computer_Option[s].Contracts >= 0 && game.Computer_Option[s].Contracts <= Option_Count_Bound,
+                "computer contracts out of range in " + sym);
         const Long weight = game.Index_Weight[s];
-        r.Check(weight >= 1 && weight <= Weight_Limit && (weight & (weight - 1)) == 0,
+        r.Check(weight >= 1 && weight <= Weight_Cap && (weight & (weight - 1)) == 0,
                 "index weight of " + sym + " is " + std::to_string(weight));
         const Long due = game.Earnings[s].Report_Turn;
         r.Check(due > turn && due <= turn + 50, "report turn of " + sym + " is " + std::to_string(due));
@@ -71,17 +75,23 @@ std::vector<std::string> Turn_Invariants(const Game& game) {
     Check_Number_Text(r, "index", game.Price[Index_Entry]);
     r.Check(Leading_Number(game.Price[Index_Entry]) == index, "index " + game.Price[Index_Entry] +
                                                                   " is not the weighted sum " + Number_Text(index));
-    r.Check(game.Index_History[History_Length - 1] == index,
+    r.Check(index <= Index_Bound, "index " + Number_Text(index) + " above its bound");
+    r.Check(game.Index_History[History_Length - 1] == To_Long(index),
             "index history ends at " + std::to_string(game.Index_History[History_Length - 1]) + ", not " +
-                Number_Text(index));
+                Number_Text(index) + " kept to 32 bits");
     r.Check(game.Market_Trend >= -6 && game.Market_Trend <= 6, "market trend out of range");
     r.Check(game.Player_Option_Count >= 0 && game.Player_Option_Count <= 191, "option count out of range");
+    std::array<double, Stock_Count> contracts{};
     for (int k = 0; k < game.Player_Option_Count && k < Option_Slots; ++k) {
         const Option_Position& o = game.Player_Option[k];
         r.Check(o.Quantity > 0, "option entry " + std::to_string(k) + " holds no quantity");
+        if (o.Stock >= 0 && o.Stock < Stock_Count) contracts[o.Stock] += o.Quantity;
         r.Check(o.Expires > turn && o.Expires <= turn + 30,
                 "option entry " + std::to_string(k) + " expires at " + std::to_string(o.Expires));
     }
+    for (int s = 0; s < Stock_Count; ++s)
+        r.Check(contracts[s] <= Option_Count_Bound,
+                "the player's contracts in " + game.Symbol[s] + " are " + Number_Text(contracts[s]));
     Check_Number_Text(r, "cash", game.Cash_On_Hand);
     Check_Number_Text(r, "cash view", game.Cash_View);
     Check_Number_Text(r, "net worth", game.Net_Worth);

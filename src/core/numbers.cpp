@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 Currency Round2(Currency c) {
     // Multiples of 100 ten-thousandths, ties to the even cent.
@@ -128,7 +129,12 @@ double Round(double x, int decimals) {
 double Int(double x) { return std::floor(x); }
 
 Integer To_Integer(double x) { return static_cast<Integer>(static_cast<long long>(std::nearbyint(x))); }
-Long To_Long(double x) { return static_cast<Long>(static_cast<long long>(std::nearbyint(x))); }
+Long To_Long(double x) {
+    const double whole = std::nearbyint(x);
+    if (!(whole > std::numeric_limits<Long>::min())) return std::numeric_limits<Long>::min();  // nan too
+    if (whole >= std::numeric_limits<Long>::max()) return std::numeric_limits<Long>::max();
+    return static_cast<Long>(whole);
+}
 
 namespace {
 // Cents and tenths are most of the rest (premiums, percentages). A value that is exactly the

@@ -22,8 +22,10 @@ double Locale_Value(const std::string& text);
 double Round_Even(double x);
 double Round(double x, int decimals);
 double Int(double x);  // floor
-// Halves to even into 16 and 32 bits; callers keep values within range.
+// Halves to even into 16 bits; callers keep values within range.
 Integer To_Integer(double x);
+// Halves to even into 32 bits, kept within the range: a larger value gives the largest Long,
+// a smaller one the smallest, never a wrapped one.
 Long To_Long(double x);
 
 // Plain number text: up to 15 significant digits, no grouping, "-0" written "0", and never

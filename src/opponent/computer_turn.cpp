@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr double Exchange_Limit = 100000000;
-constexpr double Short_Limit = 50000000;
-constexpr double Contract_Limit = 5000;
 constexpr double Add_Cash_Level = 50000;
 
 enum class Action { Buy, Short };
@@ -102,7 +99,7 @@ void Momentum_Stocks(const Game& game, Turn_Data& d, int s, double price) {
         if (rich || game.Computer_Short[s].Shares == 0) d.Stock_Candidates.push_back({s, Action::Short});
     if (c3 + c9 > 60 || c3 > 15) {
         double held = game.Computer_Stock[s].Shares;
-        if ((!rich && held == 0) || (rich && held != Exchange_Limit)) d.Stock_Candidates.push_back({s, Action::Buy});
+        if ((!rich && held == 0) || (rich && held != Stock_Limit)) d.Stock_Candidates.push_back({s, Action::Buy});
     }
 }
 
@@ -131,7 +128,7 @@ void Buy(Game& game, int s, double share) {
     Holding& h = game.Computer_Stock[s];
     double n = std::max(0.0, Int(share / price));
     double others = h.Shares + game.Player_Stock[s].Shares;
-    if (n + others > Exchange_Limit) n = std::max(0.0, Exchange_Limit - others);  // a split may have passed it
+    if (n + others > Stock_Limit) n = std::max(0.0, Stock_Limit - others);  // a split may have passed it
     h.Avg_Price = static_cast<Integer>(New_Average(h, price, n));
     h.Shares += n;
     if (n != 0) Set_Cash(game, Cash(game) - n * price);
@@ -158,7 +155,7 @@ void Buy_Option(Game& game, const Turn_Data& d, int s, double divisor) {
     o.Premium = Option_Premium(game, o.Option_Type, s, o.Strike, o.Expires);
     double c = Int(Cash(game) / divisor / (o.Premium * 100));
     if (!(c > 0)) c = 0;  // also a premium of 0 with no cash
-    c = std::min(c, Contract_Limit);
+    c = std::min(c, Option_Contract_Limit);
     o.Contracts = c;
     if (c != 0) Set_Cash(game, Cash(game) - c * o.Premium * 100);
 }

@@ -1,6 +1,7 @@
 #include "storage/saved_game.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <initializer_list>
 #include <limits>
@@ -48,13 +49,14 @@ struct Range {
     bool Holds(double v) const { return v >= low && v <= high; }
 };
 
-// Cash and net worth of either player, below 10^15 in magnitude: the fifteen digits their
-// texts carry. Cash is whole dollars except the computer's, which options leave in cents.
-constexpr double Money_Limit = 1e15;
-constexpr Range Money_Range{-Money_Limit + 1, Money_Limit - 1};
+// Cash and net worth of either player, below Money_Bound in magnitude (the largest double
+// below it is the highest accepted). Cash is whole dollars except the computer's, which
+// options leave in cents.
+constexpr double Money_Highest = Money_Bound - 128;
+constexpr Range Money_Range{-Money_Highest, Money_Highest};
 // Prices are whole dollars, never below 1; a price above 200 is split before it moves, so
 // the newest history byte holds the current price.
-constexpr Range Price_Range{1, 255};
+constexpr Range Price_Range{1, Price_Bound};
 // Older history bytes: a split halves a price of 1 to 0.
 constexpr Range History_Range{0, 255};
 // Every step that moves a stock's trend clamps it to -6..6; the market's drift keeps it
@@ -67,10 +69,11 @@ constexpr Range Strike_Range{0, 200};
 // A premium per share: at most twice (the momentum boost) the time value, the largest
 // price over the lowest strike and the out-of-the-money bonus; never 0 (the boost's clamp).
 constexpr Range Premium_Range{0.01, 2 * (2 + 255 + 5)};
-// Share counts, contracts and quantities: the exchange caps when bought, doubled by each
-// split while held. A count whose worth at the lowest price passes the money limit is beyond
-// any game.
-constexpr Range Count_Range{0, Money_Limit};
+// Share counts: the exchange caps when bought, doubled by each split below Count_Cap.
+constexpr Range Count_Range{0, Count_Bound};
+// Option contracts of one player in one stock, all positions together: an option lapses
+// before its stock can split more than Option_Life_Splits times.
+constexpr Range Contract_Range{0, Option_Count_Bound};
 // Earnings per share: at most 3.5 below or 5.5 above 0 at a new game, then one report every
 // 50 turns moves them by -0.50..+1.50.
 constexpr double EPS_Limit = 6 + 1.5 * (Last_Turn / 50 + 1);
@@ -78,8 +81,8 @@ constexpr double EPS_Limit = 6 + 1.5 * (Last_Turn / 50 + 1);
 constexpr Range Turn_Range{1, Last_Turn};
 constexpr Long Report_Span = 50;   // a report sets the next one 50 turns on
 constexpr Long Expiry_Span = 30;   // options are offered up to 30 turns ahead
-// An index weight is 1 at a new game and after a crash, and doubles at each split.
-constexpr Long Weight_Limit = Long{1} << 30;
+// An index weight is 1 at a new game and after a crash, and doubles at each split up to
+// Weight_Cap.
 constexpr Range Slider_Range{1, 10};
 constexpr Range Check_Range{0, 1};
 constexpr Range List_Index_Range{0, 3};
@@ -203,7 +206,7 @@ void Read_Stock_Block(Field_Reader& f, Game& g, int s) {
     f.Require(Is_Change_Text(g.Change[s], false));
     g.Change_Colour[s] = Sign_Colour(Leading_Number(g.Change[s]));
     g.Stock_Trend[s] = f.Integer_In(Trend_Range);
-    g.Index_Weight[s] = f.Long_In({1, Weight_Limit});
+    g.Index_Weight[s] = f.Long_In({1, Weight_Cap});
     f.Require((g.Index_Weight[s] & (g.Index_Weight[s] - 1)) == 0);  // a power of two
     Read_Player_Holding(f, g.Player_Stock[s]);
     Read_Player_Holding(f, g.Player_Short[s]);
@@ -232,7 +235,7 @@ void Read_Player_Options(Field_Reader& f, Game& g) {
         Option_Position& o = g.Player_Option[k];
         o.Expires = f.Long_In({1, Turn_Range.high + Expiry_Span});  // checked against the turn later
         o.Purchase_Price = f.Single_In(Premium_Range);
-        o.Quantity = f.Number(Count_Range);
+        o.Quantity = f.Number(Contract_Range);
         f.Require(o.Quantity > 0);
         o.Strike = f.Integer_In(Strike_Range);
         o.Stock = f.Integer_In(Stock_Range);
@@ -256,15 +259,17 @@ void Read_Computer_Option(Field_Reader& f, Computer_Option_Position& o) {
     o.Option_Type = f.Text_Of({"Call", "Put"});
     o.Expires = f.Long_In({0, Turn_Range.high + Expiry_Span});  // checked against the turn later
     o.Premium = f.Number(Premium_Range);
-    o.Contracts = f.Number(Count_Range);
+    o.Contracts = f.Number(Contract_Range);
     f.Require(o.Contracts > 0);
     o.Strike = f.Integer_In(Strike_Range);
 }
 
 // What only the whole file can tell: report and expiry turns lie within their spans after the
-// turn, and the index and its newest history column are the weighted sum of the prices.
+// turn, a player's contracts in one stock within their bound, and the index is the weighted sum
+// of the prices, its newest history column that sum kept to 32 bits.
 bool Consistent(const Game& g, double turn, double index) {
     double sum = 0;
+    std::array<double, Stock_Count> contracts{};
     for (int s = 0; s < Stock_Count; ++s) {
         sum += Leading_Number(g.Price[s]) * g.Index_Weight[s];
         const Long due = g.Earnings[s].Report_Turn;
@@ -275,8 +280,11 @@ bool Consistent(const Game& g, double turn, double index) {
     for (int k = 0; k < g.Player_Option_Count; ++k) {
         const Long expires = g.Player_Option[k].Expires;
         if (!(expires > turn && expires <= turn + Expiry_Span)) return false;
+        contracts[g.Player_Option[k].Stock] += g.Player_Option[k].Quantity;
     }
-    return sum == index && g.Index_History[History_Length - 1] == index;
+    for (double held : contracts)
+        if (!Contract_Range.Holds(held)) return false;
+    return sum == index && g.Index_History[History_Length - 1] == To_Long(index);
 }
 
 }  // namespace
@@ -339,7 +347,7 @@ std::optional<Game> Loaded_Game(const Game& game, const std::string& content) {
     g.Cheats_Enabled = f.Boolean();
     g.Enable_Cheat_Menu = !g.Cheats_Enabled;
     g.Set_Cheat_Menus = g.Cheats_Enabled;
-    g.Price[Index_Entry] = f.Number_Text_In({0, Money_Limit}, false, &index);
+    g.Price[Index_Entry] = f.Number_Text_In({0, Index_Bound}, false, &index);
     g.DJIA_Change = f.Text();
     f.Require(Is_Change_Text(g.DJIA_Change, true));
 
