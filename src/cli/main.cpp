@@ -5,6 +5,7 @@
 
 #include "cli/driver.h"
 #include "cli/soak.h"
+#include "core/numbers.h"
 
 static std::string Default_Data_Dir() {
     if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return std::string(xdg) + "/bullquest";
@@ -47,6 +48,12 @@ int main(int argc, char** argv) {
         std::cout << "seed " << seed << ": " << result.turns << " turns, highest turn " << result.highest_turn << ", "
                   << (result.broken.empty() ? "every invariant held" : "invariant broken") << "\n";
         for (const auto& b : result.broken) std::cout << "  " << b << "\n";
+        if (long_game)
+            std::cout << "  crashes " << result.crashes << ", saved and loaded " << result.saves << " times, highest index "
+                      << Add_Commas(Number_Text(result.highest_index)) << ", largest count "
+                      << Add_Commas(Number_Text(result.largest_count)) << ", money from "
+                      << Add_Commas(Number_Text(result.lowest_money)) << " to "
+                      << Add_Commas(Number_Text(result.highest_money)) << "\n";
         return result.broken.empty() ? 0 : 3;
     }
     return Run_Console(std::cin, std::cout, seed, data_dir);

@@ -15,6 +15,7 @@
 #include "core/turn.h"
 #include "opponent/computer_portfolio.h"
 #include "storage/saved_game.h"
+#include "trading/portfolio.h"
 #include "trading/option_trades.h"
 #include "trading/short_trades.h"
 #include "trading/stock_trades.h"
@@ -143,12 +144,17 @@ public:
     Soak_Result Play(long long turns) {
         while (watch.turns < turns && watch.broken.empty()) {
             const int move = Below(100);
-            if (move < 40) Run_Of_Turns(std::min<long long>(1 + Below(40), turns - watch.turns));
+            const long long run = std::min<long long>(1 + Below(40), turns - watch.turns);
+            if (move < 30) Run_Of_Turns(run, false);
+            else if (move < 40) Run_Of_Turns(run, true);
             else if (move < 70) Trade();
             else if (move < 85) Cheat();
             else Save_And_Load();
         }
-        return {watch.turns, watch.highest_turn, watch.broken};
+        result.turns = watch.turns;
+        result.highest_turn = watch.highest_turn;
+        result.broken = watch.broken;
+        return result;
     }
 
 private:
@@ -160,15 +166,38 @@ private:
     Game game;
     Invariant_Watch watch;
     std::string file;
+    Soak_Result result;
 
     int Below(int n) { return static_cast<int>(pick() % static_cast<unsigned>(n)); }
 
-    void Run_Of_Turns(long long n) {
+    // A bull run sets the market trend to 6 before every turn, as the cheat does.
+    void Run_Of_Turns(long long n, bool bull_run) {
         for (long long k = 0; k < n && watch.broken.empty(); ++k) {
+            if (bull_run) game.Market_Trend = 6;
+            Hold_Back_The_Player();
             if (!End_Turn_Menu_Click(game, rnd, screens)) return;
             watch.After_Turn(game);
             if (game.Turn_Number == "1") watch.broken.push_back("the long game ended at a goal");
+            Note_Reach();
             Hold_Back_The_Computer();
+        }
+    }
+
+    void Note_Reach() {
+        if (std::any_of(game.News_Items.begin(), game.News_Items.end(), [](const List_Line& l) { return l.Text == "OH S#!*"; }))
+            ++result.crashes;
+        result.highest_index = std::max(result.highest_index, Leading_Number(game.Price[Index_Entry]));
+        for (int s = 0; s < Stock_Count; ++s)
+            for (double count : {game.Player_Stock[s].Shares, game.Player_Short[s].Shares, game.Computer_Stock[s].Shares,
+                                 game.Computer_Short[s].Shares, game.Computer_Option[s].Contracts})
+                result.largest_count = std::max(result.largest_count, count);
+        for (int k = 0; k < game.Player_Option_Count; ++k)
+            result.largest_count = std::max(result.largest_count, game.Player_Option[k].Quantity);
+        for (const std::string* money : {&game.Cash_On_Hand, &game.Net_Worth, &game.C_Portfolio.Cash,
+                                         &game.C_Portfolio.Net_Worth}) {
+            const double v = Locale_Value(*money);
+            result.lowest_money = std::min(result.lowest_money, v);
+            result.highest_money = std::max(result.highest_money, v);
         }
     }
 
@@ -182,6 +211,30 @@ private:
         }
         game.C_Portfolio.Cash = "5000";
         My_Form_Activate(game);
+    }
+
+    // And the player's, whose stock, options or shorts (after a crash) would reach the goal: before
+    // each turn, when the most the turn could bring passes $50 billion (prices 2.5 times higher,
+    // every short bought back for nothing, options at twice the premium of such a price or of the
+    // highest strike).
+    void Hold_Back_The_Player() {
+        double most = Leading_Number(game.Cash_On_Hand);
+        for (int s = 0; s < Stock_Count; ++s)
+            most += 2.5 * Leading_Number(game.Price[s]) * game.Player_Stock[s].Shares +
+                    static_cast<double>(game.Player_Short[s].Avg_Price) * game.Player_Short[s].Shares;
+        for (int k = 0; k < game.Player_Option_Count; ++k) {
+            const Option_Position& o = game.Player_Option[k];
+            most += o.Quantity * 100 * 2 * (2.5 * Leading_Number(game.Price[o.Stock]) + 207);
+        }
+        if (most < 5e10) return;
+        for (Holding& h : game.Player_Stock) h.Shares = 0;
+        for (Holding& h : game.Player_Short) h.Shares = 0;
+        game.Player_Option_Count = 0;
+        game.Player_Option = {};
+        game.Cash_On_Hand = "5000";
+        game.Cash_View = "5,000";
+        game.Net_Worth = Add_Commas(game.Cash_On_Hand);
+        Refresh_Portfolio(game);
     }
 
     void Checked(const std::string& what, const Game& before) { watch.After_Command(what, before, game); }
@@ -240,6 +293,7 @@ private:
         Save_As(game, screens);
         Checked("save " + file, before);
         if (!Load_Game(game, screens)) watch.broken.push_back("turn " + game.Turn_Number + ": the saved game did not load");
+        else ++result.saves;
         screens.file_answer.reset();
         Checked("load " + file, before);
     }
