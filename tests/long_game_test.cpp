@@ -5,6 +5,7 @@
 #include "core/new_game.h"
 #include "core/numbers.h"
 #include "core/turn.h"
+#include "market/price_movement.h"
 #include "opponent/computer_turn.h"
 #include "storage/saved_game.h"
 #include "test_support.h"
@@ -87,4 +88,99 @@ TEST(Long_Game, OneGameKeepsEveryInvariant) {
     const Soak_Result result = Run_Long_Game(5, 20000, Fresh_Dir("long_game"));
     EXPECT_TRUE(result.broken.empty()) << result.broken.front();
     EXPECT_EQ(result.highest_turn, 20001);
+}
+
+// At a split a count that has reached 2^40 keeps its size and one below it doubles, for every
+// kind of count; the rest of the split (price, averages, strikes, weight, history) is as before.
+TEST(Bounds, CountsAtTheCapStopDoublingAtASplit) {
+    const std::pair<double, double> counts[] = {{3, 6},
+                                                {Count_Cap - 1, 2 * Count_Cap - 2},
+                                                {Count_Cap, Count_Cap},
+                                                {Count_Bound, Count_Bound}};
+    for (const auto& [count, after] : counts) {
+        Game game = Dealt(4);
+        game.Price[0] = "250";
+        game.Price_History[0].fill(250);
+        game.Index_Weight[0] = 4;
+        for (Holding* h : {&game.Player_Stock[0], &game.Player_Short[0], &game.Computer_Stock[0], &game.Computer_Short[0]})
+            *h = {count, 120};
+        game.Computer_Option[0] = {count, "Call", 100, 20, 2.5};
+        game.Player_Option_Count = 1;
+        game.Player_Option[0] = {"Put", 0, 150, 20, 1.5f, count};
+        Split_Stock(game, 0);
+        for (const Holding* h : {&game.Player_Stock[0], &game.Player_Short[0], &game.Computer_Stock[0], &game.Computer_Short[0]}) {
+            EXPECT_EQ(h->Shares, after) << Number_Text(count);
+            EXPECT_EQ(h->Avg_Price, 60);
+        }
+        EXPECT_EQ(game.Computer_Option[0].Contracts, after);
+        EXPECT_EQ(game.Computer_Option[0].Strike, 50);
+        EXPECT_EQ(game.Player_Option[0].Quantity, after);
+        EXPECT_EQ(game.Player_Option[0].Strike, 75);
+        EXPECT_EQ(game.Price[0], "125");
+        EXPECT_EQ(game.Index_Weight[0], 8);
+        EXPECT_EQ(game.Price_History[0][0], 125);
+    }
+}
+
+// A weight that has reached 2^30 stays at the split, so the index moves (by half the stock's
+// term); one below it doubles and the index does not move.
+TEST(Bounds, AWeightAtTheCapStaysAtASplit) {
+    for (Long weight : {Weight_Cap / 2, Weight_Cap}) {
+        Game game = Dealt(4);
+        game.Price[0] = "240";
+        game.Index_Weight[0] = weight;
+        const double term = 240.0 * weight;
+        Split_Stock(game, 0);
+        EXPECT_EQ(game.Index_Weight[0], weight == Weight_Cap ? Weight_Cap : 2 * weight);
+        EXPECT_EQ(Leading_Number(game.Price[0]) * game.Index_Weight[0], weight == Weight_Cap ? term / 2 : term);
+    }
+}
+
+// An index past 2^31 (every weight at the cap): its text stays the exact weighted sum, the
+// history saturates instead of wrapping, every invariant holds and the game saved then loads.
+TEST(Bounds, AnIndexPastThirtyTwoBitsSaturatesInTheHistory) {
+    Game game = Dealt(6);
+    Random rnd(6);
+    Recording_Screens screens;
+    game.Setup.Play_To = 3;
+    for (int s = 0; s < Stock_Count; ++s) game.Index_Weight[s] = Weight_Cap;
+    for (int turn = 0; turn < 3; ++turn) {
+        End_Turn_Menu_Click(game, rnd, screens);
+        double sum = 0;
+        for (int s = 0; s < Stock_Count; ++s) sum += Leading_Number(game.Price[s]) * game.Index_Weight[s];
+        EXPECT_EQ(game.Price[Index_Entry], Number_Text(sum));
+        EXPECT_GT(sum, 1e12);
+        EXPECT_EQ(game.Index_History[History_Length - 1], 2147483647);
+        const std::vector<std::string> broken = Turn_Invariants(game);
+        EXPECT_TRUE(broken.empty()) << broken.front();
+    }
+    EXPECT_EQ(game.DJIA_Change, "(0%)");
+    const std::optional<Game> loaded = Loaded_Game(game, Saved_Game_Text(game));
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->Price[Index_Entry], game.Price[Index_Entry]);
+    EXPECT_EQ(To_Long(-1e13), -2147483647 - 1);
+    EXPECT_EQ(To_Long(2147483646.5), 2147483646);
+}
+
+// Money a game can reach loads again, written out in full; 10^18 and more is damage.
+TEST(Bounds, ALoadTakesMoneyBelowTenToTheEighteenth) {
+    const std::pair<const char*, bool> amounts[] = {{"100000000000000000", true},
+                                                    {"-100000000000000000", true},
+                                                    {"999999999999999000", true},
+                                                    {"1000000000000000000", false},
+                                                    {"10000000000000000000", false},
+                                                    {"-10000000000000000000", false}};
+    const Game game = Dealt(2);
+    for (const auto& [amount, loads] : amounts) {
+        Game held = game;
+        held.Cash_On_Hand = amount;
+        held.Net_Worth = Add_Commas(amount);
+        held.C_Portfolio.Cash = amount;
+        const std::optional<Game> loaded = Loaded_Game(game, Saved_Game_Text(held));
+        EXPECT_EQ(loaded.has_value(), loads) << amount;
+        if (loaded) {
+            EXPECT_EQ(loaded->Cash_On_Hand, amount);
+            EXPECT_EQ(Number_Text(Locale_Value(loaded->Net_Worth)), amount);
+        }
+    }
 }
