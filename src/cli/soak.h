@@ -29,6 +29,6 @@ Soak_Result Run_Soak(std::uint32_t seed, long long turns, const std::string& dat
 // 6 every turn, so the index climbs and crashes come), and saves and loads of the game, every
 // invariant checked after each. Either player would reach the goal before long; to keep the
 // one game going, the computer's positions are taken away whenever its net worth passes $1
-// billion, and the player's whenever theirs passes $50 billion (stand-ins for a market that
-// does so, not rules of the game).
+// billion, and the player's before a turn that could take theirs past $50 billion (stand-ins
+// for a market that does so, not rules of the game).
 Soak_Result Run_Long_Game(std::uint32_t seed, long long turns, const std::string& data_dir);

@@ -41,8 +41,8 @@ constexpr double Option_Count_Bound = (Option_Contract_Limit + 0.5 * 191) * (1 <
 constexpr double Price_Bound = 255;
 // The index: every stock at the highest price and weight.
 constexpr double Index_Bound = Stock_Count * Price_Bound * Weight_Cap;
-// Money of any game a player can reach stays below this in magnitude (docs/reliability.md
-// works out each figure); its texts keep fifteen significant digits written out in full.
+// Money stays below this in magnitude in every game but one played for it: docs/reliability.md
+// works out each figure. Its texts keep fifteen significant digits, written out in full.
 constexpr double Money_Bound = 1e18;
 
 struct Earnings_Record {

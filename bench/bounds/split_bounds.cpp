@@ -7,7 +7,7 @@
 //     the pre-simulated index.
 // The figures are the ones docs/reliability.md gives; the program fails when they outgrow the
 // game's constants.
-//     g++ -O2 -std=c++20 -Isrc bench/split_bounds.cpp -o /tmp/split_bounds && /tmp/split_bounds
+//     build/bullquest_split_bounds
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
