@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "../fuzz/fuzz_readers.h"
+#include "../fuzz/fuzz_play.h"
 
 namespace fs = std::filesystem;
 
@@ -12,7 +12,8 @@ namespace fs = std::filesystem;
 TEST(FuzzCorpus, EveryFileThroughItsReader) {
     const fs::path corpus = fs::path(__FILE__).parent_path().parent_path() / "fuzz" / "corpus";
     const std::vector<std::pair<std::string, std::function<bool(const std::string&)>>> readers = {
-        {"saved_game", fuzz::Saved_Game}, {"winners", fuzz::Winners}, {"recent", fuzz::Recent}};
+        {"saved_game", fuzz::Saved_Game}, {"winners", fuzz::Winners}, {"recent", fuzz::Recent},
+        {"saved_game", fuzz::Saved_Game_Played}, {"console", fuzz::Console_Script}};
     for (const auto& [name, reader] : readers) {
         int files = 0;
         for (const auto& entry : fs::directory_iterator(corpus / name)) {

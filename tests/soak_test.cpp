@@ -43,9 +43,9 @@ TEST(Invariants, FindWhatABrokenGameHolds) {
     bad.Player_Stock[3].Shares = -1;
     bad.Price[Index_Entry] = "1";
     bad.Cash_On_Hand = "nan";
-    bad.Player_Option_Count = 1;  // entry 0 holds no quantity
+    bad.Player_Option_Count = 1;  // entry 0 holds no quantity and expires at turn 0
     auto broken = Turn_Invariants(bad);
-    ASSERT_EQ(broken.size(), 5u);  // the cash text counts twice: nan, and not a number
+    ASSERT_EQ(broken.size(), 6u);  // the cash text counts twice: nan, and not a number
 
     Game cheated = game;
     cheated.Market_Trend = 5;  // the cheat's reach, but no drift leaves it there

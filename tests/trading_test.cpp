@@ -82,7 +82,7 @@ TEST(Option_Table, RemoveWarnLapseAndGrid) {
     Lapse_Expired_Options(g);
     EXPECT_EQ(g.Player_Option_Count, 1);
     EXPECT_EQ(g.Player_Option[0].Option_Type, "Put");
-    EXPECT_DOUBLE_EQ(Locale_Number(g.Net_Worth), 10000 - lost);
+    EXPECT_DOUBLE_EQ(Locale_Value(g.Net_Worth), 10000 - lost);
     EXPECT_EQ(g.Cash_On_Hand, cash);
     Remove_Option(g, 0);
     Remove_Option(g, 0);

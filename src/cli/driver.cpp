@@ -74,7 +74,7 @@ struct Console {
         if (args >> extra) return Error("too many arguments");
         if (!game.Has_Game) return Error("no game");
         for (long long k = 0; k < n && game.Status != "TERMINATE_PROGRAM"; ++k) {
-            End_Turn_Menu_Click(game, rnd, screens);
+            if (!End_Turn_Menu_Click(game, rnd, screens)) break;  // the calendar's last turn
             if (observer) observer->After_Turn(game);
         }
     }
@@ -146,10 +146,9 @@ struct Console {
         for (int s = 0; s < Stock_Count; ++s)
             if (game.Symbol[s] == symbol) stock = s;
         if (stock < 0) return Error("unknown symbol: " + symbol);
-        auto whole = [](const std::string& t) {
-            return !t.empty() && t.size() < 6 && t.find_first_not_of("0123456789") == std::string::npos;
-        };
-        if (!whole(strike) || !whole(expires)) return Error("expected a whole strike and expiry");
+        long long strike_value = 0, expires_value = 0;
+        if (!Whole_Number(strike, strike_value) || !Whole_Number(expires, expires_value))
+            return Error("expected a whole strike and expiry");
         if (quantity.find_first_not_of("0123456789. ") != std::string::npos)
             return Error("the quantity box takes digits, \".\" and blanks only");
         if (!game.Has_Game) return Error("no game");
@@ -158,9 +157,12 @@ struct Console {
         form.Calls = kind == "call";
         form.Buy = side == "buy";
         Option_Symbol_Click(game, form);
-        if (!Strike_Allowed(std::stoi(strike)) || !Expiry_Allowed(form, std::stoi(expires))) return Answer(false);
-        form.Strike = Number_Text(std::stoi(strike));
-        form.Exp = Number_Text(std::stoi(expires));
+        // Beyond an int no spin control reaches either.
+        if (strike_value > Highest_Strike || expires_value > Last_Turn + 30) return Answer(false);
+        if (!Strike_Allowed(static_cast<int>(strike_value)) || !Expiry_Allowed(form, static_cast<int>(expires_value)))
+            return Answer(false);
+        form.Strike = Number_Text(strike_value);
+        form.Exp = Number_Text(expires_value);
         form.Number = quantity;
         Update_Option_Quote(game, form);
         Answer(Transact_Option(game, form, screens) == Trade_Result::Done);

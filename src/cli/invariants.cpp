@@ -1,8 +1,12 @@
 #include "cli/invariants.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "core/numbers.h"
+#include "storage/file_io.h"
+#include "storage/saved_game.h"
 
 namespace {
 
@@ -13,23 +17,33 @@ struct Report {
     }
 };
 
+// "nan", "inf", or a number in exponent form ("1e+15"), which no text the game shows may hold.
 bool Has_Nan_Or_Inf(const std::string& text) {
-    return text.find("nan") != std::string::npos || text.find("inf") != std::string::npos;
+    return text.find("nan") != std::string::npos || text.find("inf") != std::string::npos ||
+           text.find('e') != std::string::npos;
 }
 
-// Texts that hold a number the game reads back with the locale rule.
+// Texts that hold a number the game reads back with the locale rule, written as the game
+// writes it (plain or grouped), so the text read back is the same text; money and the index
+// stay below Money_Bound (money has no floor below zero).
 void Check_Number_Text(Report& r, const std::string& name, const std::string& text) {
-    r.Check(!Has_Nan_Or_Inf(text), name + " holds nan or inf: " + text);
-    r.Check(Try_Locale_Number(text).has_value(), name + " is not a number: \"" + text + "\"");
+    r.Check(!Has_Nan_Or_Inf(text), name + " holds nan, inf or an exponent: " + text);
+    std::optional<double> v = Locale_Number(text);
+    r.Check(v.has_value(), name + " is not a number: \"" + text + "\"");
+    if (!v) return;
+    r.Check(*v < Money_Bound, name + " is 10^18 or more: " + text);
+    const std::string plain = Number_Text(*v);
+    r.Check(text == plain || text == Add_Commas(plain), name + " does not read back as itself: " + text);
 }
 
-constexpr double Stock_Limit = 100000000, Short_Limit = 50000000;
 
 }  // namespace
 
 std::vector<std::string> Turn_Invariants(const Game& game) {
     Report r;
     if (!game.Has_Game) return r.broken;
+    const double turn = Leading_Number(game.Turn_Number);
+    r.Check(turn >= 1 && turn <= Last_Turn && turn == Int(turn), "turn " + game.Turn_Number + " out of range");
     double index = 0;
     for (int s = 0; s < Stock_Count; ++s) {
         const std::string sym = game.Symbol[s];
@@ -40,19 +54,44 @@ std::vector<std::string> Turn_Invariants(const Game& game) {
                 "history of " + sym + " is " + std::to_string(game.Price_History[s][99]) + ", price " + game.Price[s]);
         r.Check(game.Stock_Trend[s] >= -6 && game.Stock_Trend[s] <= 6, "trend of " + sym + " out of range");
         r.Check(!Has_Nan_Or_Inf(game.Change[s]), "change of " + sym + " holds nan or inf");
-        for (const Holding* h : {&game.Player_Stock[s], &game.Player_Short[s], &game.Computer_Stock[s],
-                                 &game.Computer_Short[s]})
-            r.Check(h->Shares >= 0 && std::isfinite(h->Shares), "negative share count in " + sym);
-        r.Check(game.Computer_Option[s].Contracts >= 0, "negative computer contracts in " + sym);
-        index += price * game.Index_Weight[s];
+        const std::pair<const char*, const Holding*> holdings[] = {
+            {"player's stock", &game.Player_Stock[s]}, {"player's short", &game.Player_Short[s]},
+            {"computer's stock", &game.Computer_Stock[s]}, {"computer's short", &game.Computer_Short[s]}};
+        for (const auto& [whose, h] : holdings)
+            r.Check(h->Shares >= 0 && h->Shares <= Count_Bound,
+                    std::string("share count out of range in the ") + whose + " of " + sym + ": " + Number_Text(h->Shares));
+        r.Check(game.Computer_Option[s].Contracts >= 0 && game.Computer_Option[s].Contracts <= Option_Count_Bound,
+                "computer contracts out of range in " + sym);
+        const Long weight = game.Index_Weight[s];
+        r.Check(weight >= 1 && weight <= Weight_Cap && (weight & (weight - 1)) == 0,
+                "index weight of " + sym + " is " + std::to_string(weight));
+        const Long due = game.Earnings[s].Report_Turn;
+        r.Check(due > turn && due <= turn + 50, "report turn of " + sym + " is " + std::to_string(due));
+        const Computer_Option_Position& option = game.Computer_Option[s];
+        r.Check(option.Contracts == 0 || (option.Expires > turn && option.Expires <= turn + 30),
+                "the computer's option on " + sym + " expires at " + std::to_string(option.Expires));
+        index += price * weight;
     }
     Check_Number_Text(r, "index", game.Price[Index_Entry]);
     r.Check(Leading_Number(game.Price[Index_Entry]) == index, "index " + game.Price[Index_Entry] +
                                                                   " is not the weighted sum " + Number_Text(index));
+    r.Check(index <= Index_Bound, "index " + Number_Text(index) + " above its bound");
+    r.Check(game.Index_History[History_Length - 1] == To_Long(index),
+            "index history ends at " + std::to_string(game.Index_History[History_Length - 1]) + ", not " +
+                Number_Text(index) + " kept to 32 bits");
     r.Check(game.Market_Trend >= -6 && game.Market_Trend <= 6, "market trend out of range");
     r.Check(game.Player_Option_Count >= 0 && game.Player_Option_Count <= 191, "option count out of range");
-    for (int k = 0; k < game.Player_Option_Count && k < Option_Slots; ++k)
-        r.Check(game.Player_Option[k].Quantity > 0, "option entry " + std::to_string(k) + " holds no quantity");
+    std::array<double, Stock_Count> contracts{};
+    for (int k = 0; k < game.Player_Option_Count && k < Option_Slots; ++k) {
+        const Option_Position& o = game.Player_Option[k];
+        r.Check(o.Quantity > 0, "option entry " + std::to_string(k) + " holds no quantity");
+        if (o.Stock >= 0 && o.Stock < Stock_Count) contracts[o.Stock] += o.Quantity;
+        r.Check(o.Expires > turn && o.Expires <= turn + 30,
+                "option entry " + std::to_string(k) + " expires at " + std::to_string(o.Expires));
+    }
+    for (int s = 0; s < Stock_Count; ++s)
+        r.Check(contracts[s] <= Option_Count_Bound,
+                "the player's contracts in " + game.Symbol[s] + " are " + Number_Text(contracts[s]));
     Check_Number_Text(r, "cash", game.Cash_On_Hand);
     Check_Number_Text(r, "cash view", game.Cash_View);
     Check_Number_Text(r, "net worth", game.Net_Worth);
@@ -85,4 +124,51 @@ std::vector<std::string> Command_Invariants(const Game& before, const Game& afte
         r.Check(shorts <= Short_Limit || shorts <= shorts_before, "short limit passed in " + after.Symbol[s]);
     }
     return r.broken;
+}
+
+namespace {
+std::string Verb(const std::string& line) { return line.substr(0, line.find(' ')); }
+
+bool Is_Trade(const std::string& line) {
+    const std::string verb = Verb(line);
+    return verb == "buy" || verb == "sell" || verb == "short" || verb == "cover" || verb == "option";
+}
+
+// A game just saved must load again as the same game. (A load works out the computer's net
+// worth anew, which a cheat may have left stale; from then on a save and a load change nothing.)
+std::vector<std::string> Saved_Game_Loads(const Game& game) {
+    Report r;
+    const File_Result<std::string> content = Read_File(game.Game_File_Name);
+    if (!content) return r.broken;  // the save failed and said so
+    const std::optional<Game> loaded = Loaded_Game(game, *content);
+    r.Check(loaded.has_value(), "the game saved in " + game.Game_File_Name + " does not load");
+    if (!loaded) return r.broken;
+    r.Check(loaded->Turn_Number == game.Turn_Number && loaded->Cash_On_Hand == game.Cash_On_Hand &&
+                loaded->Net_Worth == game.Net_Worth && loaded->Price == game.Price,
+            "a loaded game is not the game saved");
+    const std::string once = Saved_Game_Text(*loaded);
+    const std::optional<Game> again = Loaded_Game(*loaded, once);
+    r.Check(again && Saved_Game_Text(*again) == once, "a loaded game saves differently");
+    return r.broken;
+}
+}  // namespace
+
+void Invariant_Watch::After_Turn(const Game& game) {
+    ++turns;
+    highest_turn = std::max(highest_turn, static_cast<long long>(Leading_Number(game.Turn_Number)));
+    if (broken.empty()) Note(Turn_Invariants(game), "");
+    if (broken.empty()) Note(Drift_Invariants(game), "");
+}
+
+void Invariant_Watch::After_Command(const std::string& line, const Game& before, const Game& after) {
+    if (!broken.empty()) return;
+    Note(Turn_Invariants(after), line);
+    if (Is_Trade(line)) Note(Command_Invariants(before, after), line);
+    if (Verb(line) == "save" && after.Has_Game) Note(Saved_Game_Loads(after), line);
+}
+
+void Invariant_Watch::Note(const std::vector<std::string>& found, const std::string& command) {
+    std::string where = "turn " + std::to_string(turns);
+    if (!command.empty()) where += " after `" + command + "`";
+    for (const auto& b : found) broken.push_back(where + ": " + b);
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/driver.h"
 #include "core/game.h"
 
 // The broken invariants of a game between turns, one line each; empty when all hold.
@@ -14,3 +15,18 @@ std::vector<std::string> Drift_Invariants(const Game& game);
 // A command may not take the two players together past an exchange limit (a split may;
 // that is not a command).
 std::vector<std::string> Command_Invariants(const Game& before, const Game& after);
+
+// Checks the invariants after every turn and every command of a console game, and that a game
+// saved by a command loads again as the same game. Stops noting after the first break.
+class Invariant_Watch : public Console_Observer {
+public:
+    long long turns = 0;
+    long long highest_turn = 0;       // the highest turn number a game reached
+    std::vector<std::string> broken;  // "turn T after `command`: what"
+
+    void After_Turn(const Game& game) override;
+    void After_Command(const std::string& line, const Game& before, const Game& after) override;
+
+private:
+    void Note(const std::vector<std::string>& found, const std::string& command);
+};

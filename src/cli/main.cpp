@@ -8,6 +8,7 @@
 #include "cli/driver.h"
 #include "cli/soak.h"
 #include "core/command_line.h"
+#include "core/numbers.h"
 
 static std::string Default_Data_Dir() {
     if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return std::string(xdg) + "/bullquest";
@@ -26,10 +27,18 @@ int main(int argc, char** argv) {
         static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
     std::string data_dir = line.data_dir.value_or(Default_Data_Dir());
     if (line.soak_turns > 0) {
-        Soak_Result result = Run_Soak(seed, line.soak_turns, data_dir);
-        std::cout << "seed " << seed << ": " << result.turns << " turns, "
+        const bool long_game = line.long_game;
+        Soak_Result result = long_game ? Run_Long_Game(seed, line.soak_turns, data_dir)
+                                       : Run_Soak(seed, line.soak_turns, data_dir);
+        std::cout << "seed " << seed << ": " << result.turns << " turns, highest turn " << result.highest_turn << ", "
                   << (result.broken.empty() ? "every invariant held" : "invariant broken") << "\n";
         for (const auto& b : result.broken) std::cout << "  " << b << "\n";
+        if (long_game)
+            std::cout << "  crashes " << result.crashes << ", saved and loaded " << result.saves << " times, highest index "
+                      << Add_Commas(Number_Text(result.highest_index)) << ", largest count "
+                      << Add_Commas(Number_Text(result.largest_count)) << ", money from "
+                      << Add_Commas(Number_Text(result.lowest_money)) << " to "
+                      << Add_Commas(Number_Text(result.highest_money)) << "\n";
         return result.broken.empty() ? 0 : 3;
     }
     return Run_Console(std::cin, std::cout, seed, data_dir);

@@ -1,11 +1,24 @@
 #include "cli/soak.h"
 
+#include <algorithm>
 #include <random>
 #include <sstream>
 
+#include "cli/console_screens.h"
 #include "cli/driver.h"
 #include "cli/invariants.h"
+#include "core/cheats.h"
 #include "core/game.h"
+#include "core/new_game.h"
+#include "core/numbers.h"
+#include "core/random.h"
+#include "core/turn.h"
+#include "opponent/computer_portfolio.h"
+#include "storage/saved_game.h"
+#include "trading/portfolio.h"
+#include "trading/option_trades.h"
+#include "trading/short_trades.h"
+#include "trading/stock_trades.h"
 
 namespace {
 
@@ -75,46 +88,20 @@ private:
             << " " << 10 * (Below(22)) << " " << Below(60) << " " << Quantity() << "\n";
     }
 
+    // Amounts at the edges of the 17-character test, and ones it refuses.
     void Cheat() {
-        static const char* const cash[] = {"0", "1", "-5", "5000", "2147483647", "999999999999", "1e300", "abc", ""};
+        static const char* const cash[] = {"0", "1", "-5", "5000", "2147483647", "999999999999", "1e300",
+                                           "abc", "", "1000000000000", "1000000000000000", "0.00001"};
         switch (Below(4)) {
         case 0: out << "cheat on\n"; break;
-        case 1: out << "cheat cash " << cash[Below(9)] << "\n"; break;
-        case 2: out << "cheat computer-cash " << cash[Below(9)] << "\n"; break;
+        case 1: out << "cheat cash " << cash[Below(12)] << "\n"; break;
+        case 2: out << "cheat computer-cash " << cash[Below(12)] << "\n"; break;
         default: out << "cheat trend " << Below(13) - 6 << "\n"; break;
         }
     }
 
     void Save_Or_Load() {
         out << (Below(2) ? "save " : "load ") << dir << "/soak-" << Below(3) << ".bqg\n";
-    }
-};
-
-bool Is_Trade(const std::string& line) {
-    std::string verb = line.substr(0, line.find(' '));
-    return verb == "buy" || verb == "sell" || verb == "short" || verb == "cover" || verb == "option";
-}
-
-class Invariant_Watch : public Console_Observer {
-public:
-    Soak_Result result;
-
-    void After_Turn(const Game& game) override {
-        ++result.turns;
-        if (result.broken.empty()) Note(Turn_Invariants(game), "");
-        if (result.broken.empty()) Note(Drift_Invariants(game), "");
-    }
-    void After_Command(const std::string& line, const Game& before, const Game& after) override {
-        if (!result.broken.empty()) return;
-        Note(Turn_Invariants(after), line);
-        if (Is_Trade(line)) Note(Command_Invariants(before, after), line);
-    }
-
-private:
-    void Note(const std::vector<std::string>& broken, const std::string& command) {
-        std::string where = "turn " + std::to_string(result.turns);
-        if (!command.empty()) where += " after `" + command + "`";
-        for (const auto& b : broken) result.broken.push_back(where + ": " + b);
     }
 };
 
@@ -136,5 +123,183 @@ Soak_Result Run_Soak(std::uint32_t seed, long long turns, const std::string& dat
     Invariant_Watch watch;
     // The watch stops checking after the first break; the game itself plays on to the end.
     Run_Console(in, out, seed, data_dir, &watch);
-    return watch.result;
+    return {watch.turns, watch.highest_turn, watch.broken};
+}
+
+namespace {
+// The long game's moves between runs of turns, each checked like a console command.
+class Long_Game {
+public:
+    Long_Game(std::uint32_t seed, const std::string& data_dir) : pick(seed), rnd(seed), screens(sink_stream) {
+        Init_Game(game);
+        game.Data_Dir = data_dir;
+        file = data_dir + "/long-game.bqg";
+        screens.pending_setup = {{"goal", 3}, {"short", 1}, {"options", 1}};
+        game.Status = "FORCE_NEW_GAME";
+        New_Game_Menu_Click(game, rnd, screens);
+        game.Status = "";
+        Enable_Cheat_Mode(game, screens);
+    }
+
+    Soak_Result Play(long long turns) {
+        while (watch.turns < turns && watch.broken.empty()) {
+            const int move = Below(100);
+            const long long run = std::min<long long>(1 + Below(40), turns - watch.turns);
+            if (move < 30) Run_Of_Turns(run, false);
+            else if (move < 40) Run_Of_Turns(run, true);
+            else if (move < 70) Trade();
+            else if (move < 85) Cheat();
+            else Save_And_Load();
+        }
+        result.turns = watch.turns;
+        result.highest_turn = watch.highest_turn;
+        result.broken = watch.broken;
+        return result;
+    }
+
+private:
+    Null_Buffer sink;
+    std::ostream sink_stream{&sink};
+    std::mt19937 pick;
+    Random rnd;
+    Console_Screens screens;
+    Game game;
+    Invariant_Watch watch;
+    std::string file;
+    Soak_Result result;
+
+    int Below(int n) { return static_cast<int>(pick() % static_cast<unsigned>(n)); }
+
+    // A bull run sets the market trend to 6 before every turn, as the cheat does.
+    void Run_Of_Turns(long long n, bool bull_run) {
+        for (long long k = 0; k < n && watch.broken.empty(); ++k) {
+            if (bull_run) game.Market_Trend = 6;
+            Hold_Back_The_Player();
+            if (!End_Turn_Menu_Click(game, rnd, screens)) return;
+            watch.After_Turn(game);
+            if (game.Turn_Number == "1") watch.broken.push_back("the long game ended at a goal");
+            Note_Reach();
+            Hold_Back_The_Computer();
+        }
+    }
+
+    void Note_Reach() {
+        if (std::any_of(game.News_Items.begin(), game.News_Items.end(), [](const List_Line& l) { return l.Text == "OH S#!*"; }))
+            ++result.crashes;
+        result.highest_index = std::max(result.highest_index, Leading_Number(game.Price[Index_Entry]));
+        for (int s = 0; s < Stock_Count; ++s)
+            for (double count : {game.Player_Stock[s].Shares, game.Player_Short[s].Shares, game.Computer_Stock[s].Shares,
+                                 game.Computer_Short[s].Shares, game.Computer_Option[s].Contracts})
+                result.largest_count = std::max(result.largest_count, count);
+        for (int k = 0; k < game.Player_Option_Count; ++k)
+            result.largest_count = std::max(result.largest_count, game.Player_Option[k].Quantity);
+        for (const std::string* money : {&game.Cash_On_Hand, &game.Net_Worth, &game.C_Portfolio.Cash,
+                                         &game.C_Portfolio.Net_Worth}) {
+            const double v = Locale_Value(*money);
+            result.lowest_money = std::min(result.lowest_money, v);
+            result.highest_money = std::max(result.highest_money, v);
+        }
+    }
+
+    // See Run_Long_Game: the computer's gains are taken away before it can reach the goal.
+    void Hold_Back_The_Computer() {
+        if (Locale_Value(game.C_Portfolio.Net_Worth) < 1e9) return;
+        for (int s = 0; s < Stock_Count; ++s) {
+            game.Computer_Stock[s].Shares = 0;
+            game.Computer_Short[s].Shares = 0;
+            game.Computer_Option[s].Contracts = 0;
+        }
+        game.C_Portfolio.Cash = "5000";
+        My_Form_Activate(game);
+    }
+
+    // And the player's, whose stock, options or shorts (after a crash) would reach the goal: before
+    // each turn, when the most the turn could bring passes $50 billion (prices 2.5 times higher,
+    // every short bought back for nothing, options at twice the premium of such a price or of the
+    // highest strike).
+    void Hold_Back_The_Player() {
+        double most = Leading_Number(game.Cash_On_Hand);
+        for (int s = 0; s < Stock_Count; ++s)
+            most += 2.5 * Leading_Number(game.Price[s]) * game.Player_Stock[s].Shares +
+                    static_cast<double>(game.Player_Short[s].Avg_Price) * game.Player_Short[s].Shares;
+        for (int k = 0; k < game.Player_Option_Count; ++k) {
+            const Option_Position& o = game.Player_Option[k];
+            most += o.Quantity * 100 * 2 * (2.5 * Leading_Number(game.Price[o.Stock]) + 207);
+        }
+        if (most < 5e10) return;
+        for (Holding& h : game.Player_Stock) h.Shares = 0;
+        for (Holding& h : game.Player_Short) h.Shares = 0;
+        game.Player_Option_Count = 0;
+        game.Player_Option = {};
+        game.Cash_On_Hand = "5000";
+        game.Cash_View = "5,000";
+        game.Net_Worth = Add_Commas(game.Cash_On_Hand);
+        Refresh_Portfolio(game);
+    }
+
+    void Checked(const std::string& what, const Game& before) { watch.After_Command(what, before, game); }
+
+    void Trade() {
+        static const char* const quantities[] = {"1", "25", "1000", "100000", "0.5", "5000", "99999999999"};
+        const Game before = game;
+        const int s = Below(Stock_Count);
+        std::string q = quantities[Below(7)];
+        const std::string text = q;
+        switch (Below(5)) {
+        case 0: Buy_Symbol_Click(game, s); Buy_Click(game, s, q); break;
+        case 1: Sell_Click(game, s, q); break;
+        case 2:
+        case 3: {
+            const Short_Mode mode = Below(2) ? Short_Mode::Sell_Short : Short_Mode::Buy_Back;
+            Short_Symbol_Click(game, s, mode);
+            Transact_Click(game, s, mode, text);
+            break;
+        }
+        default: {
+            Option_Form form;
+            form.Stock = s;
+            form.Calls = Below(2) == 0;
+            form.Buy = Below(3) != 0;
+            Option_Symbol_Click(game, form);
+            for (int spins = Below(3); spins > 0; --spins) Spin_Exp(form, -1);
+            if (!form.Buy && game.Player_Option_Count > 0) Prefill_From_Grid(game, form, Below(game.Player_Option_Count));
+            game.Status = "";
+            form.Number = text;
+            Update_Option_Quote(game, form);
+            Transact_Option(game, form, screens);
+        }
+        }
+        Checked("buy", before);  // a trade: the exchange limits are checked too
+    }
+
+    // Amounts that keep the player below the goal, and the ones the 17-character test refuses.
+    void Cheat() {
+        static const char* const cash[] = {"0", "1", "5000", "99999", "2500.75", "1e300", "abc", "1000000000000000"};
+        const Game before = game;
+        screens.input_answer = Below(3) == 0 ? std::to_string(Below(13) - 6) : cash[Below(8)];
+        switch (Below(3)) {
+        case 0: Set_Your_Cash(game, screens); break;
+        case 1: Set_Computer_Cash(game, screens); break;
+        default: Set_Market_Trend(game, screens); break;
+        }
+        screens.input_answer.reset();
+        Checked("cheat", before);
+    }
+
+    // Saved at this turn and loaded at once: the same game goes on.
+    void Save_And_Load() {
+        const Game before = game;
+        screens.file_answer = file;
+        Save_As(game, screens);
+        Checked("save " + file, before);
+        if (!Load_Game(game, screens)) watch.broken.push_back("turn " + game.Turn_Number + ": the saved game did not load");
+        else ++result.saves;
+        screens.file_answer.reset();
+        Checked("load " + file, before);
+    }
+};
+}  // namespace
+
+Soak_Result Run_Long_Game(std::uint32_t seed, long long turns, const std::string& data_dir) {
+    return Long_Game(seed, data_dir).Play(turns);
 }

@@ -5,16 +5,30 @@
 #include <string>
 #include <vector>
 
-// The commands of one soak game: every setting combination over its games, trades of every
+// The commands of one soak run: every setting combination over many games, trades of every
 // kind (refused ones too), cheats at the edges of cash, saves and loads, games that end.
 // Saved games go to `data_dir`.
 std::string Soak_Script(std::uint32_t seed, long long turns, const std::string& data_dir);
 
 struct Soak_Result {
     long long turns = 0;
+    long long highest_turn = 0;       // the highest turn number a game reached
     std::vector<std::string> broken;  // "turn T after `command`: what"; empty when all held
+    // What the long game reached: crashes, saves that loaded again, the highest index, the
+    // largest count held and the widest money figures (cash and net worth of either player).
+    long long crashes = 0, saves = 0;
+    double highest_index = 0, largest_count = 0, lowest_money = 0, highest_money = 0;
 };
 
 // Plays Soak_Script(seed, turns) through the console driver, stopping at the first
 // broken invariant.
 Soak_Result Run_Soak(std::uint32_t seed, long long turns, const std::string& data_dir);
+
+// One game, goal $100 Billion with shorts and options on, played through the engine for `turns`
+// turns: runs of turns between trades of every kind, cheats (runs with the market trend set to
+// 6 every turn, so the index climbs and crashes come), and saves and loads of the game, every
+// invariant checked after each. Either player would reach the goal before long; to keep the
+// one game going, the computer's positions are taken away whenever its net worth passes $1
+// billion, and the player's before a turn that could take theirs past $50 billion (stand-ins
+// for a market that does so, not rules of the game).
+Soak_Result Run_Long_Game(std::uint32_t seed, long long turns, const std::string& data_dir);

@@ -65,7 +65,8 @@ Command_Line Parse_Command_Line(const Program_Options& program, const std::vecto
         // Our own options: --name VALUE or --name=VALUE.
         const auto eq = arg.find('=');
         const std::string name = arg.substr(0, eq);
-        if (name != "--seed" && name != "--data-dir" && !(name == "--soak" && program.soak))
+        const bool soak = name == "--soak" || name == "--soak-long";
+        if (name != "--seed" && name != "--data-dir" && !(soak && program.soak))
             return fail("unknown option '" + arg + "'");
         std::string value;
         if (eq != std::string::npos) value = arg.substr(eq + 1);
@@ -80,8 +81,9 @@ Command_Line Parse_Command_Line(const Program_Options& program, const std::vecto
             line.data_dir = value;
         } else {
             if (!Digits(value, 15) || std::stoll(value) < 1)
-                return fail("--soak takes a whole number of turns from 1 up, not '" + value + "'");
+                return fail(name + " takes a whole number of turns from 1 up, not '" + value + "'");
             line.soak_turns = std::stoll(value);
+            line.long_game = name == "--soak-long";
         }
     }
     if (help) line.action = Command_Line::Action::Help;
@@ -97,7 +99,11 @@ std::string Usage_Text(const Program_Options& program) {
         "  --data-dir DIR  keep Recent.txt, Winners.txt and Data2.txt in DIR (by default\n"
         "                  $XDG_DATA_HOME/bullquest, or ~/.local/share/bullquest)\n";
     if (program.soak)
-        text += "  --soak TURNS    play TURNS random turns, checking every invariant after each\n";
+        text +=
+            "  --soak TURNS    play TURNS random turns, checking every invariant after each\n"
+            "  --soak-long TURNS\n"
+            "                  play one game of TURNS turns with bull markets, crashes, cheats,\n"
+            "                  saves and loads, checking every invariant after each\n";
     text +=
         "  -h, --help      print this help and exit\n"
         "  -v, --version   print the version and exit\n\n";

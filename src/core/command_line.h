@@ -11,7 +11,7 @@
 struct Program_Options {
     std::string name;                          // as typed: "bullquest"
     std::string summary;                       // the line under the usage line
-    bool soak = false;                         // takes --soak TURNS
+    bool soak = false;                         // takes --soak TURNS and --soak-long TURNS
     std::vector<std::string> toolkit_values;   // the toolkit's own options with a value, passed on
     std::vector<std::string> toolkit_flags;    // and those without
 };
@@ -25,6 +25,7 @@ struct Command_Line {
     std::optional<std::uint32_t> seed;
     std::optional<std::string> data_dir;
     long long soak_turns = 0;
+    bool long_game = false;  // --soak-long: one game of soak_turns turns
     std::string error;  // the one-line message of Action::Error
 };
 

@@ -12,10 +12,44 @@ constexpr int Stock_Count = 42;
 constexpr int Index_Entry = 42;
 constexpr int History_Length = 100;
 constexpr int Option_Slots = 200;
+// Turn-valued fields (the turn, report turns, expiry turns) are 32 bits. The game's calendar
+// ends where a report 50 turns on and an option bought 30 turns ahead still fit: END TURN is
+// refused on the last turn.
+constexpr Long Last_Turn = 2147483647 - 100;
+
+// The exchange's limits, the two players together, per stock.
+constexpr double Stock_Limit = 100000000;
+constexpr double Short_Limit = 50000000;
+// Option contracts per player and stock, calls and puts together.
+constexpr double Option_Contract_Limit = 5000;
+
+// Bounds that keep the longest or strangest game exact and finite. A count of shares held or
+// short, or of option contracts, that has reached Count_Cap (ten thousand times any exchange
+// limit) no longer doubles at a split, so no count passes twice the cap. An index weight that
+// has reached Weight_Cap no longer doubles, so weights keep to 32 bits.
+constexpr double Count_Cap = 1099511627776.0;  // 2^40
+constexpr double Count_Bound = 2 * Count_Cap;
+constexpr Long Weight_Cap = Long{1} << 30;
+// A stock splits at most 25 times in the 30 turns an option lives, even with the strongest
+// news, a report and the highest trends every turn. So the contracts one player holds in one
+// stock, bought up to the exchange limit plus the half contract each of at most 191 fractional
+// positions can gain by rounding at a split, stay below this.
+constexpr int Option_Life_Splits = 25;
+constexpr double Option_Count_Bound = (Option_Contract_Limit + 0.5 * 191) * (1 << Option_Life_Splits);
+// A price between turns is at most 233 (200 moved by the highest trends); a loaded game may
+// hold up to the 255 its history byte keeps.
+constexpr double Price_Bound = 255;
+// The index: every stock at the highest price and weight.
+constexpr double Index_Bound = Stock_Count * Price_Bound * Weight_Cap;
+// Money stays below this: docs/reliability.md works out each figure. Below zero there is no
+// floor: a player set on it can keep a short through split after split and buy back part of it
+// at every split, each time at a loss. Money texts keep fifteen significant digits, written
+// out in full whatever the size.
+constexpr double Money_Bound = 1e18;
 
 struct Earnings_Record {
     std::array<Currency, 4> EPS{};  // EPS[0] the latest report
-    Integer Report_Turn = 0;
+    Long Report_Turn = 0;
 };
 
 struct Holding {
@@ -28,7 +62,7 @@ struct Option_Position {
     std::string Option_Type;  // "Call" or "Put"
     Integer Stock = 0;
     Integer Strike = 0;
-    Integer Expires = 0;
+    Long Expires = 0;
     Single Purchase_Price = 0;
     double Quantity = 0;
     bool operator==(const Option_Position&) const = default;
@@ -38,7 +72,7 @@ struct Computer_Option_Position {
     double Contracts = 0;
     std::string Option_Type;
     Integer Strike = 0;
-    Integer Expires = 0;
+    Long Expires = 0;
     double Premium = 0;
 };
 

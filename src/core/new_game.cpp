@@ -15,7 +15,7 @@ static void Deal_Stock(Game& game, Random& rnd, int s) {
     game.Index_Weight[s] = 1;
     game.Price[s] = Number_Text(Int(rnd.Rnd() * 121 + 20));
     game.Price[Index_Entry] =
-        Number_Text(Leading_Number(game.Price[Index_Entry]) + Locale_Number(game.Price[s]));
+        Number_Text(Leading_Number(game.Price[Index_Entry]) + Locale_Value(game.Price[s]));
     game.Price_History[s][0] = static_cast<Byte>(Leading_Number(game.Price[s]));
     game.Stock_Trend[s] = static_cast<Integer>(Int(rnd.Rnd() * 9 - 4));
 }

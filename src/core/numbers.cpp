@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 Currency Round2(Currency c) {
     // Multiples of 100 ten-thousandths, ties to the even cent.
@@ -69,14 +70,15 @@ static std::optional<double> Scan_Number(const char* p, const char* end, bool co
     if (!digits) return std::nullopt;
     // A whole number converts exactly (correctly rounded) without the parser.
     if (!point && whole_digits <= 19) return negative ? -static_cast<double>(whole) : static_cast<double>(whole);
+    // Digits beyond what a double holds, in either direction, leave the value at 0.
     double value = 0;
     if (!split) {
-        std::from_chars(first, last, value);
+        if (std::from_chars(first, last, value).ec != std::errc()) value = 0;
     } else {
         std::string num;
         for (const char* q = first; q != last; ++q)
             if ((*q >= '0' && *q <= '9') || *q == '.') num += *q;
-        std::from_chars(num.data(), num.data() + num.size(), value);
+        if (std::from_chars(num.data(), num.data() + num.size(), value).ec != std::errc()) value = 0;
     }
     return negative ? -value : value;
 }
@@ -99,7 +101,7 @@ double Leading_Number(const std::string& text) {
     return v ? *v : 0.0;
 }
 
-std::optional<double> Try_Locale_Number(const std::string& text) {
+std::optional<double> Locale_Number(const std::string& text) {
     if (auto plain = Plain_Whole_Number(text)) return plain;
     std::size_t b = text.find_first_not_of(" \t");
     if (b == std::string::npos) return std::nullopt;
@@ -110,10 +112,9 @@ std::optional<double> Try_Locale_Number(const std::string& text) {
     return Scan_Number(text.data() + b, text.data() + e + 1, true, true);
 }
 
-double Locale_Number(const std::string& text) {
-    auto v = Try_Locale_Number(text);
-    if (!v) throw Number_Error("not a number: \"" + text + "\"");
-    return *v;
+double Locale_Value(const std::string& text) {
+    if (std::optional<double> v = Locale_Number(text)) return *v;
+    return Leading_Number(text);
 }
 
 double Round_Even(double x) { return std::nearbyint(x); }
@@ -128,7 +129,12 @@ double Round(double x, int decimals) {
 double Int(double x) { return std::floor(x); }
 
 Integer To_Integer(double x) { return static_cast<Integer>(static_cast<long long>(std::nearbyint(x))); }
-Long To_Long(double x) { return static_cast<Long>(static_cast<long long>(std::nearbyint(x))); }
+Long To_Long(double x) {
+    const double whole = std::nearbyint(x);
+    if (!(whole > std::numeric_limits<Long>::min())) return std::numeric_limits<Long>::min();  // nan too
+    if (whole >= std::numeric_limits<Long>::max()) return std::numeric_limits<Long>::max();
+    return static_cast<Long>(whole);
+}
 
 namespace {
 // Cents and tenths are most of the rest (premiums, percentages). A value that is exactly the
@@ -152,22 +158,65 @@ bool Cents_Text(double x, char* buf, char*& end) {
     end = p;
     return true;
 }
+
+// Fifteen significant digits in the shortest form, as printf's "%.15g" gives: exponent
+// form for very large and very small values. "-0" is written "0".
+char* Short_Form(char* buf, double x) {
+    char* end = std::to_chars(buf, buf + Number_Text_Room, x, std::chars_format::general, 15).ptr;
+    if (end - buf == 2 && buf[0] == '-' && buf[1] == '0') {
+        buf[0] = '0';
+        end = buf + 1;
+    }
+    return end;
+}
+
+// Rewrites an exponent form in [buf, end) ("-1.5e-05") with its digits written out
+// ("-0.000015"); any other text stays as it is. Returns the new end.
+char* Digits_Written_Out(char* buf, char* end) {
+    char* e = std::find(buf, end, 'e');
+    if (e == end) return end;
+    int exponent = 0;
+    std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), end, exponent);
+    char* p = buf + (buf[0] == '-' ? 1 : 0);
+    // The significant digits, and how many of them stand before the point.
+    char digits[24];
+    int count = 0;
+    for (char* q = p; q != e; ++q)
+        if (*q != '.') digits[count++] = *q;
+    const int before = 1 + exponent;  // the mantissa has one digit before its point
+    if (before <= 0) {
+        *p++ = '0';
+        *p++ = '.';
+        p = std::fill_n(p, -before, '0');
+        return std::copy(digits, digits + count, p);
+    }
+    if (before >= count) {
+        p = std::copy(digits, digits + count, p);
+        return std::fill_n(p, before - count, '0');
+    }
+    p = std::copy(digits, digits + before, p);
+    *p++ = '.';
+    return std::copy(digits + before, digits + count, p);
+}
 }  // namespace
 
 char* Number_Text_To(char* buf, double x) {
     // Whole numbers are nearly every value the game prints; they skip the float formatter.
     if (std::fabs(x) < 1e15) {
         const auto whole = static_cast<long long>(x);
-        if (static_cast<double>(whole) == x) return std::to_chars(buf, buf + 64, whole).ptr;
+        if (static_cast<double>(whole) == x) return std::to_chars(buf, buf + Number_Text_Room, whole).ptr;
     }
     if (char* end = nullptr; Cents_Text(x, buf, end)) return end;
-    // Fifteen significant digits, shortest form, as printf's %.15g gives.
-    char* end = std::to_chars(buf, buf + 64, x, std::chars_format::general, 15).ptr;
-    if (end - buf == 2 && buf[0] == '-' && buf[1] == '0') {
-        buf[0] = '0';
-        end = buf + 1;
+    return Digits_Written_Out(buf, Short_Form(buf, x));
+}
+
+std::string Record_Number_Text(double x) {
+    char buf[Number_Text_Room];
+    if (std::fabs(x) < 1e15) {
+        const auto whole = static_cast<long long>(x);
+        if (static_cast<double>(whole) == x) return std::string(buf, std::to_chars(buf, buf + sizeof buf, whole).ptr);
     }
-    return end;
+    return std::string(buf, Short_Form(buf, x));
 }
 
 namespace {
@@ -196,17 +245,17 @@ void Put(std::string& out, const char* begin, const char* end) {
 }  // namespace
 
 std::string Number_Text(double x) {
-    char buf[64];
+    char buf[Number_Text_Room];
     return std::string(buf, Number_Text_To(buf, x));
 }
 
 void Write_Number_Text(std::string& out, double x) {
-    char buf[64];
+    char buf[Number_Text_Room];
     Put(out, buf, Number_Text_To(buf, x));
 }
 
 void Write_Grouped_Number(std::string& out, double x) {
-    char buf[64], grouped[96];
+    char buf[Number_Text_Room], grouped[Number_Text_Room * 4 / 3 + 1];
     Put(out, grouped, Group(buf, Number_Text_To(buf, x), grouped));
 }
 

@@ -22,21 +22,21 @@ void Pay_Taxes(Game& game, Screens& screens) {
     if (game.Player_Capital_Gains > 0) {
         double tax = Int(game.Player_Capital_Gains * 0.28);
         you = Tax_Text(tax);
-        game.Cash_On_Hand = Number_Text(Locale_Number(game.Cash_On_Hand) - tax);
+        game.Cash_On_Hand = Number_Text(Locale_Value(game.Cash_On_Hand) - tax);
         game.Cash_View = Add_Commas(game.Cash_On_Hand);
-        game.Net_Worth = Number_Text(Int(Locale_Number(game.Net_Worth)) - tax);
+        game.Net_Worth = Number_Text(Int(Locale_Value(game.Net_Worth)) - tax);
         game.Player_Capital_Gains = 0;
     }
     if (game.Computer_Capital_Gains > 0) {
         double tax = Int(game.Computer_Capital_Gains * 0.28);
         computer = Tax_Text(tax);
-        game.C_Portfolio.Cash = Number_Text(Locale_Number(game.C_Portfolio.Cash) - tax);
+        game.C_Portfolio.Cash = Number_Text(Locale_Value(game.C_Portfolio.Cash) - tax);
         game.C_Portfolio.Cash_View = Add_Commas(game.C_Portfolio.Cash);
         game.Computer_Capital_Gains = 0;
     }
     game.Net_Worth = Add_Commas(game.Net_Worth);
     screens.Show_Tax(you, computer);
-    game.Net_Worth = Number_Text(Int(Locale_Number(game.Net_Worth)));
+    game.Net_Worth = Number_Text(Int(Locale_Value(game.Net_Worth)));
 }
 
 static void Rescue_Computer(Game& game) {
@@ -49,7 +49,7 @@ static void Rescue_Computer(Game& game) {
 
 static void Run_Turn(Game& game, Random& rnd, Screens& screens) {
     game.News_Price = game.News_Symbol = game.News_Change = "";
-    game.Turn_Number = Number_Text(Locale_Number(game.Turn_Number) + 1);
+    game.Turn_Number = Number_Text(Locale_Value(game.Turn_Number) + 1);
     Generate_News(game, rnd);
     game.Price[Index_Entry] = "0";
     End_Turn_Sequence(game, rnd);
@@ -58,13 +58,13 @@ static void Run_Turn(Game& game, Random& rnd, Screens& screens) {
     if (game.Status == "TERMINATE_PROGRAM") return;  // Quit from the end-of-game window
     if (game.Turn_Number == "1") return;             // a new game was dealt
 
-    double turn = Locale_Number(game.Turn_Number);
+    double turn = Locale_Value(game.Turn_Number);
     if (turn / 100 == Int(turn / 100)) Pay_Taxes(game, screens);
     game.Net_Worth = Add_Commas(game.Net_Worth);
     if (!game.Alert_List.empty())
         screens.Show_Alert("News Alert", "ALERT! There is recent news concerning the following:", game.Alert_List);
     game.Alert_List.clear();
-    game.Net_Worth = Number_Text(Int(Locale_Number(game.Net_Worth)));
+    game.Net_Worth = Number_Text(Int(Locale_Value(game.Net_Worth)));
     Warn_Expiring_Options(game, screens);
     Lapse_Expired_Options(game);
     game.Net_Worth = Add_Commas(game.Net_Worth);
@@ -75,10 +75,15 @@ static void Run_Turn(Game& game, Random& rnd, Screens& screens) {
     My_Form_Activate(game);
 }
 
-void End_Turn_Menu_Click(Game& game, Random& rnd, Screens& screens) {
+bool End_Turn_Menu_Click(Game& game, Random& rnd, Screens& screens) {
+    if (Locale_Value(game.Turn_Number) >= Last_Turn) {
+        screens.Beep();
+        return false;
+    }
     game.In_Turn = true;
     Run_Turn(game, rnd, screens);
     game.In_Turn = false;
+    return true;
 }
 
 bool Game_Timer_Timer(Game& game, Random& rnd, Screens& screens) {
@@ -86,6 +91,5 @@ bool Game_Timer_Timer(Game& game, Random& rnd, Screens& screens) {
     game.Time_Status -= 1;
     if (game.Time_Status != 1) return false;
     game.Time_Status = 30;
-    End_Turn_Menu_Click(game, rnd, screens);
-    return true;
+    return End_Turn_Menu_Click(game, rnd, screens);
 }

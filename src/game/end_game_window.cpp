@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "game/scoring.h"
 #include "ui/colours.h"
 #include "ui/confirmation_window.h"
 
@@ -49,6 +50,7 @@ End_Game_Window::End_Game_Window(Game& game, QWidget* parent) : Game_Dialog(game
     Name_Prompt = new QLabel("Please enter your name:", this);
     layout->addWidget(Name_Prompt);
     Name_Text = new QLineEdit("Max Profit", this);
+    Name_Text->setMaxLength(Name_Length);
     layout->addWidget(Name_Text);
 
     New_Game = new QPushButton("&New Game", this);

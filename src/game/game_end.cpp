@@ -29,7 +29,7 @@ bool Player_Wins(Game& game, Screens& screens, double player, double computer) {
                                 "Please enter your name:", true) == End_Choice::Quit)
         return false;
     if (game.Cheats_Enabled) game.Name_Text = "CHEATER!";
-    const High_Score entry{game.Name_Text, Handicap_Text(game.Setup), Int(player), Int(computer), score};
+    const High_Score entry{Winner_Name(game.Name_Text), Handicap_Text(game.Setup), Int(player), Int(computer), score};
     // The place is found again in the table on the disk, which another copy of the game
     // may have changed since this one started.
     const File_Result<> stored = Change_Winners(game, [&](Winners_Table& table) {
@@ -47,8 +47,8 @@ bool Player_Wins(Game& game, Screens& screens, double player, double computer) {
 }  // namespace
 
 void Check_Game_End(Game& game, Random& rnd, Screens& screens) {
-    double player = Locale_Number(game.Net_Worth);
-    double computer = Locale_Number(game.C_Portfolio.Net_Worth);
+    double player = Locale_Value(game.Net_Worth);
+    double computer = Locale_Value(game.C_Portfolio.Net_Worth);
     int goal = Goal_Digits(game.Setup);
     bool go_on = true;
     if (Goal_Reached(player, goal)) {

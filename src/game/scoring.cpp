@@ -35,3 +35,17 @@ std::string Handicap_Text(const Settings& setup) {
     int i = setup.Handicap;
     return (i >= 0 && i < 4) ? texts[i] : texts[0];
 }
+
+std::string Winner_Name(const std::string& typed) {
+    std::string name;
+    int characters = 0;
+    for (unsigned char ch : typed) {
+        if (ch < 0x20 || ch == 0x7F) continue;
+        const bool starts_character = (ch & 0xC0) != 0x80;
+        if (starts_character && ++characters > Name_Length) break;
+        name += static_cast<char>(ch);
+    }
+    const std::size_t first = name.find_first_not_of(' ');
+    if (first == std::string::npos) return "";
+    return name.substr(first, name.find_last_not_of(' ') - first + 1);
+}

@@ -18,5 +18,10 @@ int Result_Level(const Settings& setup);
 int Find_Place(const std::array<High_Score, 3>& level, double score);
 // Moves places k.. down by one (the old last place drops out) and puts the record at k.
 void Enter_Place(std::array<High_Score, 3>& level, int k, const High_Score& record);
+// The longest name the winners circle keeps, in characters; the name box takes no more.
+inline constexpr int Name_Length = 40;
+// The name box's text as the winners circle keeps it: control characters dropped, blanks
+// trimmed, cut to Name_Length characters (never inside a character's UTF-8 bytes).
+std::string Winner_Name(const std::string& typed);
 // The handicap list's text of the chosen entry, e.g. "None" or "$15,000".
 std::string Handicap_Text(const Settings& setup);

@@ -17,7 +17,7 @@ static Currency Next_EPS(Currency previous, Random& rnd) {
 
 void Deal_Earnings(Game& game, Random& rnd, int s) {
     auto& e = game.Earnings[s];
-    e.Report_Turn = static_cast<Integer>(Int(rnd.Rnd() * 49 + 2));
+    e.Report_Turn = static_cast<Long>(Int(rnd.Rnd() * 49 + 2));
     if (e.Report_Turn == 2 || e.Report_Turn == 3) List_Reporting_Next(game, s);
     e.EPS[3] = Currency::From_Double(Round(rnd.Rnd() * 3 - 2, 2));
     for (int q = 2; q >= 0; --q) e.EPS[q] = Next_EPS(e.EPS[q + 1], rnd);
@@ -35,7 +35,7 @@ static void Report_Earnings(Game& game, Random& rnd, int s) {
     e.EPS[2] = e.EPS[1];
     e.EPS[1] = e.EPS[0];
     e.EPS[0] = Next_EPS(e.EPS[1], rnd);
-    e.Report_Turn = static_cast<Integer>(e.Report_Turn + 50);
+    e.Report_Turn += 50;
     game.Earnings_News.push_back({game.Symbol[s] + " reports earnings of " + Number_Text(e.EPS[0].Value()) +
                                       " per share vs. " + Number_Text(e.EPS[1].Value()) + " in the previous period.",
                                   s});

@@ -55,10 +55,17 @@ void Move_Stock_Trend(Game& game, Random& rnd, int s, double b, double h_ref, do
     game.Stock_Trend[s] = Clamp_Trend(trend, 6);
 }
 
+void Double_Weight(Game& game, int i) {
+    // A weight at the cap stays: the index then moves at the split, in a game no fair play reaches.
+    if (game.Index_Weight[i] < Weight_Cap) game.Index_Weight[i] *= 2;
+}
+
 void Split_Stock(Game& game, int i) {
     game.Price[i] = Number_Text(Price_Of(game, i) / 2);
-    auto split = [](Holding& h) {
-        h.Shares = Round_Even(h.Shares * 2);
+    // A count at the cap stays as it is; everything else about the split happens as before.
+    auto doubled = [](double count) { return count >= Count_Cap ? count : Round_Even(count * 2); };
+    auto split = [&](Holding& h) {
+        h.Shares = doubled(h.Shares);
         h.Avg_Price = To_Integer(h.Avg_Price / 2.0);
     };
     split(game.Computer_Stock[i]);
@@ -66,18 +73,18 @@ void Split_Stock(Game& game, int i) {
     split(game.Computer_Short[i]);
     split(game.Player_Short[i]);
     auto& co = game.Computer_Option[i];
-    co.Contracts = Round_Even(co.Contracts * 2);
+    co.Contracts = doubled(co.Contracts);
     co.Strike = To_Integer(co.Strike / 2.0);
     for (auto& eps : game.Earnings[i].EPS) eps = Half_Round2(eps);
     for (auto& o : game.Player_Option) {
         if (o.Stock != i) continue;
-        o.Quantity = Round_Even(o.Quantity * 2);
+        o.Quantity = doubled(o.Quantity);
         o.Strike = To_Integer(o.Strike / 2.0);
     }
     // A quantity that rounds to nothing leaves no position behind.
     for (int k = game.Player_Option_Count - 1; k >= 0; --k)
         if (game.Player_Option[k].Stock == i && game.Player_Option[k].Quantity <= 0) Remove_Option(game, k);
-    game.Index_Weight[i] *= 2;
+    Double_Weight(game, i);
     for (auto& h : game.Price_History[i]) h = static_cast<Byte>(Round_Even(h / 2.0));
 }
 
@@ -121,6 +128,7 @@ void Move_Prices(Game& game, Random& rnd) {
     game.Net_Worth = worth.Text();
     game.Price[Index_Entry] = index.Text();
     std::copy(game.Index_History.begin() + 1, game.Index_History.end(), game.Index_History.begin());
+    // The history keeps 32 bits; the index text stays exact.
     game.Index_History[99] = To_Long(Leading_Number(game.Price[Index_Entry]));
     Set_Index_Change(game);
     Drift_Market_Trend(game, rnd);

@@ -12,4 +12,6 @@ void Drift_Market_Trend(Game& game, Random& rnd);
 // Shared with the pre-simulation.
 void Set_Change_Label(Game& game, int stock);
 void Set_Index_Change(Game& game);
+// A split's doubling of the stock's index weight, up to Weight_Cap.
+void Double_Weight(Game& game, int stock);
 void Move_Stock_Trend(Game& game, Random& rnd, int stock, double price, double three_back, double high_mark);

@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr double Exchange_Limit = 100000000;
-constexpr double Short_Limit = 50000000;
-constexpr double Contract_Limit = 5000;
 constexpr double Add_Cash_Level = 50000;
 
 enum class Action { Buy, Short };
@@ -96,13 +93,13 @@ void Momentum_Options(const Game& game, Turn_Data& d, int s, double price) {
 void Momentum_Stocks(const Game& game, Turn_Data& d, int s, double price) {
     if (price <= 25 || (Options_On(game) && d.Worth_Digits < 9)) return;
     int c3 = d.Change_3[s], c9 = d.Change_9[s];
-    double cash = Locale_Number(game.C_Portfolio.Cash);
+    double cash = Locale_Value(game.C_Portfolio.Cash);
     bool rich = cash >= Add_Cash_Level;
     if (game.Setup.Short == 1 && price > 50 && Falling_Hard(c3, c9, price))
         if (rich || game.Computer_Short[s].Shares == 0) d.Stock_Candidates.push_back({s, Action::Short});
     if (c3 + c9 > 60 || c3 > 15) {
         double held = game.Computer_Stock[s].Shares;
-        if ((!rich && held == 0) || (rich && held != Exchange_Limit)) d.Stock_Candidates.push_back({s, Action::Buy});
+        if ((!rich && held == 0) || (rich && held != Stock_Limit)) d.Stock_Candidates.push_back({s, Action::Buy});
     }
 }
 
@@ -137,7 +134,7 @@ void Buy(Game& game, int s, const Allocation& a) {
     Holding& h = game.Computer_Stock[s];
     double n = std::max(0.0, Int(Cash(game) / a.Cash_Divisor / a.Candidates / price));
     double others = h.Shares + game.Player_Stock[s].Shares;
-    if (n + others > Exchange_Limit) n = Exchange_Limit - others;
+    if (n + others > Stock_Limit) n = std::max(0.0, Stock_Limit - others);  // a split may have passed it
     h.Avg_Price = static_cast<Integer>(New_Average(h, price, n));
     h.Shares += n;
     if (n != 0) Set_Cash(game, Cash(game) - n * price);
@@ -148,7 +145,7 @@ void Sell_Short(Game& game, int s, const Allocation& a) {
     Holding& h = game.Computer_Short[s];
     double n = std::max(0.0, Int(Cash(game) / a.Cash_Divisor / a.Candidates / price / 2));
     double others = h.Shares + game.Player_Short[s].Shares;
-    if (n + others > Short_Limit) n = Short_Limit - others;
+    if (n + others > Short_Limit) n = std::max(0.0, Short_Limit - others);
     h.Avg_Price = static_cast<Integer>(New_Average(h, price, n));
     h.Shares += n;
     if (n != 0) Set_Cash(game, Cash(game) - n * Int(price / 2));
@@ -158,12 +155,12 @@ void Buy_Option(Game& game, const Turn_Data& d, int s, const Allocation& a) {
     Computer_Option_Position& o = game.Computer_Option[s];
     double price = Price(game, s);
     o.Option_Type = d.Is_Call[s] ? "Call" : "Put";
-    o.Expires = static_cast<Integer>(std::ceil((d.Turn + 1) / 10) * 10 + 20);
+    o.Expires = static_cast<Long>(std::ceil((d.Turn + 1) / 10) * 10 + 20);
     o.Strike = static_cast<Integer>(Strike_For(price, d.Is_Call[s]));
     o.Premium = Option_Premium(game, o.Option_Type, s, o.Strike, o.Expires);
     double c = Int(Cash(game) / a.Cash_Divisor / a.Candidates / (o.Premium * 100));
     if (!(c > 0)) c = 0;  // also a premium of 0 with no cash
-    c = std::min(c, Contract_Limit);
+    c = std::min(c, Option_Contract_Limit);
     o.Contracts = c;
     if (c != 0) Set_Cash(game, Cash(game) - c * o.Premium * 100);
 }
@@ -184,7 +181,7 @@ void Execute(Game& game, const Turn_Data& d) {
 void Computer_Turn(Game& game) {
     Turn_Data d;
     d.Turn = Leading_Number(game.Turn_Number);
-    d.Worth_Digits = static_cast<int>(Number_Text(Int(Locale_Number(game.C_Portfolio.Net_Worth))).size());
+    d.Worth_Digits = static_cast<int>(Number_Text(Int(Locale_Value(game.C_Portfolio.Net_Worth))).size());
     for (int s = 0; s < Stock_Count; ++s) {
         Momentum(game, d, s);
         Close_Stock(game, d, s);

@@ -1,7 +1,5 @@
 #include "storage/cipher.h"
 
-#include "storage/records.h"
-
 // The key changes with the position so that repeated letters do not show as repeated codes.
 static unsigned char Key(std::size_t position) {
     return static_cast<unsigned char>((position * 73 + 41) & 0xFF);
@@ -26,14 +24,14 @@ std::string Encode_Field(const std::string& text) {
     return code;
 }
 
-std::string Decode_Field(const std::string& code) {
-    if (code.size() % 2 != 0) throw Record_Error("cipher text of odd length");
+std::optional<std::string> Decode_Field(const std::string& code) {
+    if (code.size() % 2 != 0) return std::nullopt;
     std::string text;
     text.reserve(code.size() / 2);
     for (std::size_t i = 0; i < code.size(); i += 2) {
         int high = Hex_Value(code[i]);
         int low = Hex_Value(code[i + 1]);
-        if (high < 0 || low < 0) throw Record_Error("not a cipher text: " + code);
+        if (high < 0 || low < 0) return std::nullopt;
         unsigned char b = static_cast<unsigned char>(high * 16 + low) ^ Key(i / 2);
         text += static_cast<char>(b);
     }

@@ -19,18 +19,15 @@ File_Result<std::string> Recent_Content(const Recent_List& entries) {
 }
 
 File_Result<Recent_List> Recent_From(const std::string& content) {
-    try {
-        Record_Reader reader(content);
-        Recent_List entries;
-        for (std::string& entry : entries) {
-            entry = reader.Text();
-            if (entry.size() > Longest_Path) return File_Error::Damaged;
-        }
-        if (!reader.At_End()) return File_Error::Damaged;  // more than four entries
-        return entries;
-    } catch (const std::exception&) {
-        return File_Error::Damaged;
+    Record_Reader reader(content);
+    Recent_List entries;
+    for (std::string& entry : entries) {
+        std::optional<std::string> text = reader.Text();
+        if (!text || text->size() > Longest_Path) return File_Error::Damaged;
+        entry = *text;
     }
+    if (!reader.At_End()) return File_Error::Damaged;  // more than four entries
+    return entries;
 }
 
 void Add_To(Recent_List& list, const std::string& path) {

@@ -27,7 +27,7 @@ Record_Writer& Record_Writer::Text(const std::string& t) {
 
 Record_Writer& Record_Writer::Number(double x) {
     Separate();
-    out_ += Number_Text(x);
+    out_ += Record_Number_Text(x);
     return *this;
 }
 
@@ -69,6 +69,11 @@ void Record_Writer::End_Record() {
     first_ = true;
 }
 
+std::nullopt_t Record_Reader::Fail() {
+    failed_ = true;
+    return std::nullopt;
+}
+
 void Record_Reader::Skip_Blanks() {
     while (pos_ < data_.size() && (data_[pos_] == ' ' || data_[pos_] == '\t' || data_[pos_] == '\r' || data_[pos_] == '\n'))
         ++pos_;
@@ -76,16 +81,17 @@ void Record_Reader::Skip_Blanks() {
 
 bool Record_Reader::At_End() {
     Skip_Blanks();
-    return pos_ >= data_.size();
+    return !failed_ && pos_ >= data_.size();
 }
 
-Record_Reader::Field Record_Reader::Next() {
+std::optional<Record_Reader::Field> Record_Reader::Next() {
+    if (failed_) return std::nullopt;
     Skip_Blanks();
-    if (pos_ >= data_.size()) throw Record_Error("missing field");
+    if (pos_ >= data_.size()) return Fail();  // a missing field
     Field f;
     if (data_[pos_] == '"') {
         size_t close = data_.find('"', pos_ + 1);
-        if (close == std::string::npos) throw Record_Error("unclosed text");
+        if (close == std::string::npos) return Fail();  // an unclosed text
         f.text = data_.substr(pos_ + 1, close - pos_ - 1);
         f.quoted = true;
         pos_ = close + 1;
@@ -99,15 +105,15 @@ Record_Reader::Field Record_Reader::Next() {
     while (pos_ < data_.size() && (data_[pos_] == ' ' || data_[pos_] == '\t')) ++pos_;
     if (pos_ < data_.size()) {
         if (data_[pos_] == ',') ++pos_;
-        else if (data_[pos_] != '\r' && data_[pos_] != '\n') throw Record_Error("text after a field");
+        else if (data_[pos_] != '\r' && data_[pos_] != '\n') return Fail();  // text after a field
     }
     return f;
 }
 
-std::string Record_Reader::Text() {
-    Field f = Next();
-    if (!f.quoted) throw Record_Error("number where a text is due");
-    return f.text;
+std::optional<std::string> Record_Reader::Text() {
+    std::optional<Field> f = Next();
+    if (!f || !f->quoted) return Fail();
+    return std::move(f->text);
 }
 
 // Plain decimal only: sign, digits with at most one point, an optional exponent.
@@ -132,56 +138,80 @@ static bool Plain_Decimal(const std::string& t) {
     return i == n;
 }
 
-std::string Record_Reader::Number_Token() {
-    Field f = Next();
-    if (f.quoted || f.text.empty()) throw Record_Error("text where a number is due");
-    if (!Plain_Decimal(f.text)) throw Record_Error("not a number");
-    return f.text;
+std::optional<std::string> Record_Reader::Number_Token() {
+    std::optional<Field> f = Next();
+    if (!f || f->quoted || !Plain_Decimal(f->text)) return Fail();
+    return std::move(f->text);
 }
 
-static double To_Double(const std::string& text) {
+// A finite double, or nothing for a value beyond the type.
+static std::optional<double> To_Double(const std::string& text) {
     // from_chars takes no "+" and reads "." whatever the locale.
     const char* begin = text.data() + (text[0] == '+' ? 1 : 0);
     double x = 0;
     auto r = std::from_chars(begin, text.data() + text.size(), x);
-    if (r.ec != std::errc() || !std::isfinite(x)) throw Record_Error("number out of range");
+    if (r.ec != std::errc() || !std::isfinite(x)) return std::nullopt;
     return x;
 }
 
-double Record_Reader::Number() { return To_Double(Number_Token()); }
-
-Single Record_Reader::Single_Number() {
-    double x = Number();
-    if (std::fabs(x) > std::numeric_limits<Single>::max()) throw Record_Error("number outside its type");
-    return static_cast<Single>(x);
+std::optional<double> Record_Reader::Number() {
+    std::optional<std::string> token = Number_Token();
+    if (!token) return std::nullopt;
+    std::optional<double> x = To_Double(*token);
+    if (!x) return Fail();
+    return x;
 }
 
-static double Whole_In(double x, double low, double high) {
-    double r = std::nearbyint(x);
-    if (r < low || r > high) throw Record_Error("number outside its type");
-    return r;
+std::optional<Single> Record_Reader::Single_Number() {
+    std::optional<double> x = Number();
+    if (!x) return std::nullopt;
+    if (std::fabs(*x) > std::numeric_limits<Single>::max()) return Fail();
+    return static_cast<Single>(*x);
 }
 
-Integer Record_Reader::Integer_Number() { return static_cast<Integer>(Whole_In(Number(), -32768, 32767)); }
-Long Record_Reader::Long_Number() { return static_cast<Long>(Whole_In(Number(), -2147483648.0, 2147483647.0)); }
-Byte Record_Reader::Byte_Number() { return static_cast<Byte>(Whole_In(Number(), 0, 255)); }
+// The whole number nearest to the field, when the type holds it.
+template <typename T>
+static std::optional<T> Whole_In(std::optional<double> x) {
+    if (!x) return std::nullopt;
+    const double r = std::nearbyint(*x);
+    if (r < static_cast<double>(std::numeric_limits<T>::min()) || r > static_cast<double>(std::numeric_limits<T>::max()))
+        return std::nullopt;
+    return static_cast<T>(r);
+}
+
+std::optional<Integer> Record_Reader::Integer_Number() {
+    if (auto v = Whole_In<Integer>(Number())) return v;
+    return Fail();
+}
+std::optional<Long> Record_Reader::Long_Number() {
+    if (auto v = Whole_In<Long>(Number())) return v;
+    return Fail();
+}
+std::optional<Byte> Record_Reader::Byte_Number() {
+    if (auto v = Whole_In<Byte>(Number())) return v;
+    return Fail();
+}
+
 // A Currency is read digit by digit, so that every value the writer gives comes back
 // to the last ten-thousandth; further decimals round halves to even.
-Currency Record_Reader::Money() {
-    const std::string t = Number_Token();
+std::optional<Currency> Record_Reader::Money() {
+    const std::optional<std::string> token = Number_Token();
+    if (!token) return std::nullopt;
+    const std::string& t = *token;
     if (t.find_first_of("Ee") != std::string::npos) {
-        double x = To_Double(t);
-        if (std::fabs(x) >= 9.2e14) throw Record_Error("number outside its type");
-        return Currency::From_Double(x);
+        std::optional<double> x = To_Double(t);
+        if (!x || std::fabs(*x) >= 9.2e14) return Fail();
+        return Currency::From_Double(*x);
     }
     std::size_t i = (t[0] == '+' || t[0] == '-') ? 1 : 0;
     const bool negative = t[0] == '-';
     constexpr std::uint64_t Limit = 9223372036854775807ull;
     std::uint64_t units = 0;
+    bool overflow = false;
     auto add_digit = [&](char ch) {
         const auto digit = static_cast<std::uint64_t>(ch - '0');
-        if (units > (Limit - digit) / 10) throw Record_Error("number outside its type");
-        units = units * 10 + digit;
+        if (units > (Limit - digit) / 10) overflow = true;
+        else units = units * 10 + digit;
     };
     for (; i < t.size() && t[i] != '.'; ++i) add_digit(t[i]);
     std::string fraction = i < t.size() ? t.substr(i + 1) : "";
@@ -192,18 +222,19 @@ Currency Record_Reader::Money() {
         const bool above_half = rest[0] > '5' || (rest[0] == '5' && nonzero_after_first != std::string::npos);
         const bool half = rest[0] == '5' && nonzero_after_first == std::string::npos;
         if (above_half || (half && units % 2 == 1)) {
-            if (units == Limit) throw Record_Error("number outside its type");
-            ++units;
+            if (units == Limit) overflow = true;
+            else ++units;
         }
     }
+    if (overflow) return Fail();
     const std::int64_t value = static_cast<std::int64_t>(units);
     return Currency{negative ? -value : value};
 }
 
-bool Record_Reader::Boolean() {
-    Field f = Next();
-    if (f.quoted) throw Record_Error("text where a Boolean is due");
-    if (f.text == "#TRUE#") return true;
-    if (f.text == "#FALSE#") return false;
-    throw Record_Error("not a Boolean");
+std::optional<bool> Record_Reader::Boolean() {
+    std::optional<Field> f = Next();
+    if (!f || f->quoted) return Fail();
+    if (f->text == "#TRUE#") return true;
+    if (f->text == "#FALSE#") return false;
+    return Fail();
 }

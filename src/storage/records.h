@@ -1,13 +1,14 @@
 #pragma once
 // Comma-separated records: one line per record ended by CR LF, texts quoted,
 // numbers plain with "." whatever the locale, Booleans "#TRUE#" / "#FALSE#".
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "core/types.h"
 
-// A damaged or truncated record file.
+// A text field the writer cannot store.
 struct Record_Error : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
@@ -33,27 +34,36 @@ private:
     bool complete_ = true;
 };
 
+// Reads the fields in order regardless of line breaks, skipping blanks around them. Every read
+// gives its value, or nothing when the field is missing, of the wrong kind or outside its type;
+// after the first such failure the reader gives nothing more, so a damaged file can never be
+// half read as good.
 class Record_Reader {
 public:
     explicit Record_Reader(std::string data) : data_(std::move(data)) {}
-    std::string Text();
-    double Number();
-    Single Single_Number();
-    Integer Integer_Number();
-    Long Long_Number();
-    Byte Byte_Number();
-    Currency Money();
-    bool Boolean();
+    std::optional<std::string> Text();
+    std::optional<double> Number();
+    std::optional<Single> Single_Number();
+    std::optional<Integer> Integer_Number();
+    std::optional<Long> Long_Number();
+    std::optional<Byte> Byte_Number();
+    std::optional<Currency> Money();
+    std::optional<bool> Boolean();
+    // True when only blanks are left and nothing failed.
     bool At_End();
+    bool Failed() const { return failed_; }
 
 private:
     struct Field {
         std::string text;
         bool quoted = false;
     };
-    Field Next();
-    std::string Number_Token();
+    std::optional<Field> Next();
+    std::optional<std::string> Number_Token();
     void Skip_Blanks();
+    // Notes the failure; returns nothing for the caller to pass on.
+    std::nullopt_t Fail();
     std::string data_;
     size_t pos_ = 0;
+    bool failed_ = false;
 };

@@ -1,6 +1,10 @@
 #include "storage/saved_game.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <initializer_list>
+#include <limits>
 #include <optional>
 
 #include "core/numbers.h"
@@ -15,10 +19,6 @@
 
 namespace {
 
-// Beyond these no game can get (the exchange limits are far lower), and past them the
-// turn's arithmetic would overflow; a file that holds more was not written by the game.
-constexpr double Largest_Count = 1e12;
-constexpr double Largest_Price = 1e9;
 
 std::string Caption_For(const std::string& path) { return path + "  -  Bullquest"; }
 
@@ -41,118 +41,251 @@ void Write_Computer_Holding(Record_Writer& w, const Holding& h) {
 
 // --- reading -----------------------------------------------------------------------
 
-// A display text that the game later reads as a number must be one.
-double Number_Field(const std::string& text, double low, double high) {
-    std::optional<double> v = Try_Locale_Number(text);
-    if (!v || !std::isfinite(*v) || *v < low || *v > high) throw Record_Error("not a number text: " + text);
-    return *v;
+// What a load accepts: only values a game can reach. Each range comes from the rules that
+// move the field; a file holding anything else was not written by the game, and loading it
+// would break a later turn, so it is damage.
+struct Range {
+    double low, high;
+    bool Holds(double v) const { return v >= low && v <= high; }
+};
+
+// Cash and net worth of either player: below Money_Bound (the largest double below it is the
+// highest accepted), and any finite amount below zero, where play has no floor. Cash is whole
+// dollars except the computer's, which options leave in cents.
+constexpr double Money_Highest = Money_Bound - 128;
+constexpr Range Money_Range{-std::numeric_limits<double>::max(), Money_Highest};
+// Prices are whole dollars, never below 1; a price above 200 is split before it moves, so
+// the newest history byte holds the current price.
+constexpr Range Price_Range{1, Price_Bound};
+// Older history bytes: a split halves a price of 1 to 0.
+constexpr Range History_Range{0, 255};
+// Every step that moves a stock's trend clamps it to -6..6; the market's drift keeps it
+// within -3..3, world news within -4..4 and the cheat within -6..6.
+constexpr Range Trend_Range{-6, 6};
+// An average of prices paid, halved by splits.
+constexpr Range Avg_Price_Range{0, 255};
+// The player's strikes are 10..200 in steps of 10 when bought; the computer's are the price
+// rounded to a multiple of 10, up for a put (so up to 260 for a price of 255); splits halve both.
+constexpr Range Strike_Range{0, 260};
+// A premium per share: at most twice (the momentum boost) the time value, the largest
+// price over the lowest strike and the out-of-the-money bonus; never 0 (the boost's clamp).
+constexpr Range Premium_Range{0.01, 2 * (2 + 255 + 5)};
+// Share counts: the exchange caps when bought, doubled by each split below Count_Cap.
+constexpr Range Count_Range{0, Count_Bound};
+// Option contracts of one player in one stock, all positions together: an option lapses
+// before its stock can split more than Option_Life_Splits times.
+constexpr Range Contract_Range{0, Option_Count_Bound};
+// Earnings per share: at most 3.5 below or 5.5 above 0 at a new game, then one report every
+// 50 turns moves them by -0.50..+1.50.
+constexpr double EPS_Limit = 6 + 1.5 * (Last_Turn / 50 + 1);
+// The turn; the report and expiry turns lie within their spans after it.
+constexpr Range Turn_Range{1, Last_Turn};
+constexpr Long Report_Span = 50;   // a report sets the next one 50 turns on
+constexpr Long Expiry_Span = 30;   // options are offered up to 30 turns ahead
+// An index weight is 1 at a new game and after a crash, and doubles at each split up to
+// Weight_Cap.
+constexpr Range Slider_Range{1, 10};
+constexpr Range Check_Range{0, 1};
+constexpr Range List_Index_Range{0, 3};
+constexpr Range Option_Count_Range{0, 191};  // purchases stop above 190
+constexpr Range Stock_Range{0, Stock_Count - 1};
+// Whatever the field's type holds.
+constexpr Range Any{-std::numeric_limits<double>::max(), std::numeric_limits<double>::max()};
+
+// The change labels as the game writes them: "-2(25%)" beside a price, "(-1.5%)" beside the
+// index, "CRASH!" after a crash.
+bool Is_Change_Text(const std::string& text, bool index_row) {
+    if (!index_row && text == "CRASH!") return true;
+    const std::size_t open = text.find('(');
+    if (open == std::string::npos || text.size() < open + 4 || text.compare(text.size() - 2, 2, "%)") != 0)
+        return false;
+    const std::string lead = text.substr(0, open), percent = text.substr(open + 1, text.size() - open - 3);
+    const std::optional<double> move = Locale_Number(lead), share = Locale_Number(percent);
+    if (index_row ? !lead.empty() : !(move && Number_Text(*move) == lead && std::fabs(*move) <= 255)) return false;
+    return share && Number_Text(*share) == percent && (index_row || *share >= 0);
 }
 
-Integer Integer_In(Record_Reader& r, int low, int high) {
-    Integer v = r.Integer_Number();
-    if (v < low || v > high) throw Record_Error("value outside its control");
-    return v;
-}
+// Reads the fields in order, each checked against its range. The first field that is
+// missing, of the wrong kind or out of range fails the whole load; the reads after it give
+// plain zeros, which nothing uses.
+class Field_Reader {
+public:
+    explicit Field_Reader(const std::string& content) : r(content) {}
 
-double Count_In(double v) {
-    if (std::fabs(v) > Largest_Count) throw Record_Error("count beyond any game");
-    return v;
-}
+    bool Ok() const { return ok; }
+    // False as soon as one field was damaged; fields read after that are zeros.
+    bool Require(bool holds) {
+        ok = ok && holds;
+        return ok;
+    }
+    bool At_End() { return Require(r.At_End()); }
 
-// The first field of a holding record: 1 for a position, -1 for none.
-bool Position_Follows(Record_Reader& r) {
-    Integer marker = r.Integer_Number();
-    if (marker != 1 && marker != -1) throw Record_Error("holding record starts with neither 1 nor -1");
-    return marker == 1;
-}
+    double Number(Range range) { return Checked(r.Number(), range); }
+    Integer Integer_In(Range range) { return static_cast<Integer>(Checked(r.Integer_Number(), range)); }
+    Long Long_In(Range range) { return static_cast<Long>(Checked(r.Long_Number(), range)); }
+    Byte Byte_In(Range range) { return static_cast<Byte>(Checked(r.Byte_Number(), range)); }
+    Single Single_In(Range range) { return static_cast<Single>(Checked(r.Single_Number(), range)); }
+    Currency Money(double limit) {
+        std::optional<Currency> c = r.Money();
+        return Require(c && std::fabs(c->Value()) <= limit) ? *c : Currency{};
+    }
+    bool Boolean() {
+        std::optional<bool> b = r.Boolean();
+        return Require(b.has_value()) && *b;
+    }
+    std::string Text() {
+        std::optional<std::string> t = r.Text();
+        return Require(t.has_value()) ? *t : std::string();
+    }
+    // One of the given texts.
+    std::string Text_Of(std::initializer_list<const char*> allowed) {
+        std::string t = Text();
+        Require(std::find(allowed.begin(), allowed.end(), t) != allowed.end());
+        return t;
+    }
+    // A display text holding a number in the form the game writes it: plain, or with
+    // separators when `grouped`.
+    std::string Number_Text_In(Range range, bool grouped, double* value = nullptr) {
+        std::string t = Text();
+        std::optional<double> v = Locale_Number(t);
+        const bool plain = v && (grouped ? Add_Commas(Number_Text(*v)) : Number_Text(*v)) == t;
+        Require(plain && range.Holds(*v));
+        if (value) *value = ok ? *v : 0;
+        return t;
+    }
+    // The share count of a player's holding, through the cipher as a number text.
+    double Ciphered_Count() {
+        std::optional<std::string> code = r.Text();
+        std::optional<std::string> text = code ? Decode_Field(*code) : std::nullopt;
+        std::optional<double> v = text ? Locale_Number(*text) : std::nullopt;
+        return Checked(v, Count_Range);
+    }
+    // The first field of a holding record: 1 for a position, -1 for none.
+    bool Position_Follows() {
+        std::optional<Integer> marker = r.Integer_Number();
+        Require(marker == 1 || marker == -1);
+        return ok && marker == 1;
+    }
 
-void Read_Player_Holding(Record_Reader& r, Holding& h) {
-    if (!Position_Follows(r)) {
+private:
+    template <typename T>
+    double Checked(std::optional<T> v, Range range) {
+        return Require(v && range.Holds(static_cast<double>(*v))) ? static_cast<double>(*v) : 0;
+    }
+    Record_Reader r;
+    bool ok = true;
+};
+
+// A held position: a count above 0.
+void Read_Player_Holding(Field_Reader& f, Holding& h) {
+    if (!f.Position_Follows()) {
         h.Shares = 0;
         return;
     }
-    std::optional<double> shares = Try_Locale_Number(Decode_Field(r.Text()));
-    if (!shares) throw Record_Error("share code is not a number");
-    h.Shares = Count_In(*shares);
-    h.Avg_Price = r.Integer_Number();
+    h.Shares = f.Ciphered_Count();
+    f.Require(h.Shares > 0);
+    h.Avg_Price = f.Integer_In(Avg_Price_Range);
 }
 
-void Read_Computer_Holding(Record_Reader& r, Holding& h) {
-    if (!Position_Follows(r)) {
+void Read_Computer_Holding(Field_Reader& f, Holding& h) {
+    if (!f.Position_Follows()) {
         h.Shares = 0;
         return;
     }
-    h.Avg_Price = r.Integer_Number();
-    h.Shares = Count_In(r.Number());
+    h.Avg_Price = f.Integer_In(Avg_Price_Range);
+    h.Shares = f.Number(Count_Range);
+    f.Require(h.Shares > 0);
 }
 
-std::string Option_Kind(Record_Reader& r) {
-    std::string kind = r.Text();
-    if (kind != "Call" && kind != "Put") throw Record_Error("option kind neither Call nor Put");
-    return kind;
-}
-
-void Read_Stock_Block(Record_Reader& r, Game& g, int s) {
-    for (Currency& eps : g.Earnings[s].EPS) eps = r.Money();
-    g.Earnings[s].Report_Turn = r.Integer_Number();
-    g.Price[s] = r.Text();
-    Number_Field(g.Price[s], 1, Largest_Price);
-    g.Change[s] = r.Text();
+void Read_Stock_Block(Field_Reader& f, Game& g, int s) {
+    for (Currency& eps : g.Earnings[s].EPS) eps = f.Money(EPS_Limit);
+    g.Earnings[s].Report_Turn = f.Long_In(Turn_Range);  // checked against the turn later
+    double price = 0;
+    g.Price[s] = f.Number_Text_In(Price_Range, false, &price);
+    f.Require(price == Int(price));
+    g.Change[s] = f.Text();
+    f.Require(Is_Change_Text(g.Change[s], false));
     g.Change_Colour[s] = Sign_Colour(Leading_Number(g.Change[s]));
-    g.Stock_Trend[s] = r.Integer_Number();
-    g.Index_Weight[s] = r.Long_Number();
-    if (g.Index_Weight[s] < 1) throw Record_Error("index weight below 1");
-    Read_Player_Holding(r, g.Player_Stock[s]);
-    Read_Player_Holding(r, g.Player_Short[s]);
-    for (Byte& price : g.Price_History[s]) price = r.Byte_Number();
+    g.Stock_Trend[s] = f.Integer_In(Trend_Range);
+    g.Index_Weight[s] = f.Long_In({1, Weight_Cap});
+    f.Require((g.Index_Weight[s] & (g.Index_Weight[s] - 1)) == 0);  // a power of two
+    Read_Player_Holding(f, g.Player_Stock[s]);
+    Read_Player_Holding(f, g.Player_Short[s]);
+    for (Byte& byte : g.Price_History[s]) byte = f.Byte_In(History_Range);
+    f.Require(g.Price_History[s][History_Length - 1] == price);
 }
 
-void Read_Settings(Record_Reader& r, Game& g) {
+void Read_Settings(Field_Reader& f, Game& g) {
     Settings& set = g.Setup;
-    set.Frequency_Slider = static_cast<int>(r.Long_Number());
-    set.Power_Slider = static_cast<int>(r.Long_Number());
-    if (set.Frequency_Slider < 1 || set.Frequency_Slider > 10 || set.Power_Slider < 1 || set.Power_Slider > 10)
-        throw Record_Error("slider outside 1..10");
-    set.Options = Integer_In(r, 0, 1);
-    set.Play_To = Integer_In(r, 0, 3);
-    set.Time_Limit = Integer_In(r, 0, 1);
-    set.Handicap = Integer_In(r, 0, 3);
-    set.News_Alert = Integer_In(r, 0, 1);
-    set.World_Alert = Integer_In(r, 0, 1);
+    set.Frequency_Slider = f.Long_In(Slider_Range);
+    set.Power_Slider = f.Long_In(Slider_Range);
+    set.Options = f.Integer_In(Check_Range);
+    set.Play_To = f.Integer_In(List_Index_Range);
+    set.Time_Limit = f.Integer_In(Check_Range);
+    set.Handicap = f.Integer_In(List_Index_Range);
+    set.News_Alert = f.Integer_In(Check_Range);
+    set.World_Alert = f.Integer_In(Check_Range);
     g.Game_Timer_Enabled = set.Time_Limit == 1;
     if (g.Game_Timer_Enabled) g.Time_Status = 30;
 }
 
-void Read_Player_Options(Record_Reader& r, Game& g) {
-    Integer count = r.Integer_Number();
-    if (count < 0 || count > 191) throw Record_Error("option count outside 0..191");
+void Read_Player_Options(Field_Reader& f, Game& g) {
+    const Integer count = f.Integer_In(Option_Count_Range);
     g.Player_Option_Count = count;
-    // Entry `count` is the free one after the list: kept whatever it holds.
-    for (int k = 0; k <= count; ++k) {
+    for (int k = 0; k < count; ++k) {
         Option_Position& o = g.Player_Option[k];
-        o.Expires = r.Integer_Number();
-        o.Purchase_Price = r.Single_Number();
-        o.Quantity = r.Number();
-        o.Strike = r.Integer_Number();
-        o.Stock = r.Integer_Number();
-        o.Option_Type = r.Text();
-        if (k == count) break;
-        if (o.Stock < 0 || o.Stock >= Stock_Count) throw Record_Error("option on no stock");
-        if (o.Option_Type != "Call" && o.Option_Type != "Put") throw Record_Error("option kind neither Call nor Put");
-        if (o.Quantity <= 0 || o.Quantity > Largest_Count) throw Record_Error("option quantity out of range");
+        o.Expires = f.Long_In({1, Turn_Range.high + Expiry_Span});  // checked against the turn later
+        o.Purchase_Price = f.Single_In(Premium_Range);
+        o.Quantity = f.Number(Contract_Range);
+        f.Require(o.Quantity > 0);
+        o.Strike = f.Integer_In(Strike_Range);
+        o.Stock = f.Integer_In(Stock_Range);
+        o.Option_Type = f.Text_Of({"Call", "Put"});
     }
+    // Then the free entry after the list: its fields need only be of their types, as it holds
+    // nothing the game uses; the load leaves it empty.
+    f.Long_In(Any);
+    f.Single_In(Any);
+    f.Number(Any);
+    f.Integer_In(Any);
+    f.Integer_In(Any);
+    f.Text();
 }
 
-void Read_Computer_Option(Record_Reader& r, Computer_Option_Position& o) {
-    if (!Position_Follows(r)) {
+void Read_Computer_Option(Field_Reader& f, Computer_Option_Position& o) {
+    if (!f.Position_Follows()) {
         o.Contracts = 0;
         return;
     }
-    o.Option_Type = Option_Kind(r);
-    o.Expires = r.Integer_Number();
-    o.Premium = r.Number();
-    o.Contracts = Count_In(r.Number());
-    o.Strike = r.Integer_Number();
+    o.Option_Type = f.Text_Of({"Call", "Put"});
+    o.Expires = f.Long_In({0, Turn_Range.high + Expiry_Span});  // checked against the turn later
+    o.Premium = f.Number(Premium_Range);
+    o.Contracts = f.Number(Contract_Range);
+    f.Require(o.Contracts > 0);
+    o.Strike = f.Integer_In(Strike_Range);
+}
+
+// What only the whole file can tell: report and expiry turns lie within their spans after the
+// turn, a player's contracts in one stock within their bound, and the index is the weighted sum
+// of the prices, its newest history column that sum kept to 32 bits.
+bool Consistent(const Game& g, double turn, double index) {
+    double sum = 0;
+    std::array<double, Stock_Count> contracts{};
+    for (int s = 0; s < Stock_Count; ++s) {
+        sum += Leading_Number(g.Price[s]) * g.Index_Weight[s];
+        const Long due = g.Earnings[s].Report_Turn;
+        if (!(due > turn && due <= turn + Report_Span)) return false;
+        const Computer_Option_Position& o = g.Computer_Option[s];
+        if (o.Contracts > 0 && !(o.Expires > turn && o.Expires <= turn + Expiry_Span)) return false;
+    }
+    for (int k = 0; k < g.Player_Option_Count; ++k) {
+        const Long expires = g.Player_Option[k].Expires;
+        if (!(expires > turn && expires <= turn + Expiry_Span)) return false;
+        contracts[g.Player_Option[k].Stock] += g.Player_Option[k].Quantity;
+    }
+    for (double held : contracts)
+        if (!Contract_Range.Holds(held)) return false;
+    return sum == index && g.Index_History[History_Length - 1] == To_Long(index);
 }
 
 }  // namespace
@@ -200,47 +333,43 @@ std::string Saved_Game_Text(const Game& g) {
     return w.Output();
 }
 
-Game Loaded_Game(const Game& game, const std::string& content) {
+std::optional<Game> Loaded_Game(const Game& game, const std::string& content) {
     Game g = game;
-    Record_Reader r(content);
+    Field_Reader f(content);
     g.Reporting_Next_List.clear();
     g.Player_Option_Count = 0;
     g.Player_Option = {};
-    for (int s = 0; s < Stock_Count; ++s) Read_Stock_Block(r, g, s);
-    Read_Settings(r, g);
+    for (int s = 0; s < Stock_Count && f.Ok(); ++s) Read_Stock_Block(f, g, s);
+    Read_Settings(f, g);
 
-    g.Turn_Number = r.Text();
-    Number_Field(g.Turn_Number, 1, 2147483647.0);
-    g.Cash_On_Hand = r.Text();
-    Number_Field(g.Cash_On_Hand, -1e300, 1e300);
-    g.Net_Worth = r.Text();
-    Number_Field(g.Net_Worth, -1e300, 1e300);
-    g.C_Portfolio.Net_Worth = r.Text();
-    Number_Field(g.C_Portfolio.Net_Worth, -1e300, 1e300);
-    g.Market_Trend = r.Integer_Number();
-    g.Cheats_Enabled = r.Boolean();
+    double turn = 0, index = 0;
+    g.Turn_Number = f.Number_Text_In(Turn_Range, false, &turn);
+    f.Require(turn == Int(turn));
+    g.Cash_On_Hand = f.Number_Text_In(Money_Range, false);
+    g.Net_Worth = f.Number_Text_In(Money_Range, true);
+    g.C_Portfolio.Net_Worth = f.Number_Text_In(Money_Range, true);
+    g.Market_Trend = f.Integer_In(Trend_Range);
+    g.Cheats_Enabled = f.Boolean();
     g.Enable_Cheat_Menu = !g.Cheats_Enabled;
     g.Set_Cheat_Menus = g.Cheats_Enabled;
-    g.Price[Index_Entry] = r.Text();
-    Number_Field(g.Price[Index_Entry], -1e300, 1e300);
-    g.DJIA_Change = r.Text();
+    g.Price[Index_Entry] = f.Number_Text_In({0, Index_Bound}, false, &index);
+    g.DJIA_Change = f.Text();
+    f.Require(Is_Change_Text(g.DJIA_Change, true));
 
-    for (Long& index : g.Index_History) index = r.Long_Number();
+    for (Long& column : g.Index_History) column = f.Long_In({0, 2147483647.0});
     g.DJIA_Change_Colour = Sign_Colour(static_cast<double>(g.Index_History[99]) - g.Index_History[98]);
-    Read_Player_Options(r, g);
-    g.C_Portfolio.Cash = r.Text();
-    Number_Field(g.C_Portfolio.Cash, -1e300, 1e300);
+    Read_Player_Options(f, g);
+    g.C_Portfolio.Cash = f.Number_Text_In(Money_Range, false);
 
-    const double turn = Leading_Number(g.Turn_Number);
-    for (int s = 0; s < Stock_Count; ++s) {
-        const Integer due = g.Earnings[s].Report_Turn;
+    for (int s = 0; s < Stock_Count && f.Ok(); ++s) {
+        const Long due = g.Earnings[s].Report_Turn;
         if (turn + 1 == due || turn + 2 == due)
             g.Reporting_Next_List.push_back({g.Symbol[s] + " (" + Number_Text(due) + ")", s});
-        Read_Computer_Holding(r, g.Computer_Stock[s]);
-        Read_Computer_Holding(r, g.Computer_Short[s]);
-        Read_Computer_Option(r, g.Computer_Option[s]);
+        Read_Computer_Holding(f, g.Computer_Stock[s]);
+        Read_Computer_Holding(f, g.Computer_Short[s]);
+        Read_Computer_Option(f, g.Computer_Option[s]);
     }
-    if (!r.At_End()) throw Record_Error("text after the last record");
+    if (!f.At_End() || !Consistent(g, turn, index)) return std::nullopt;
 
     Refresh_Portfolio(g);
     My_Form_Activate(g);
@@ -297,13 +426,7 @@ bool Load_Game(Game& game, Screens& screens) {
         path = *chosen;
     }
     std::optional<Game> loaded;
-    if (File_Result<std::string> content = Read_File(path)) {
-        try {
-            loaded = Loaded_Game(game, *content);
-        } catch (const std::exception&) {
-            loaded.reset();
-        }
-    }
+    if (File_Result<std::string> content = Read_File(path)) loaded = Loaded_Game(game, *content);
     if (!loaded) {
         Report_File_Failure(screens, File_Task::Load);
         return false;

@@ -1,6 +1,7 @@
 #pragma once
 // Saved games (*.bqg): records written field by field in a fixed order, the player's
 // share counts through the field cipher.
+#include <optional>
 #include <string>
 
 #include "core/game.h"
@@ -14,8 +15,9 @@ std::string Saved_Game_Text(const Game& game);
 
 // The game that loading `content` over `game` gives, everything a load computes from the
 // file included (the reporting-next list, both portfolios, the cash view). `game` itself
-// is never touched; a damaged, truncated or hostile file throws Record_Error.
-Game Loaded_Game(const Game& game, const std::string& content);
+// is never touched. Nothing for a damaged, truncated or hostile file: one that holds a value
+// no game can reach is damaged too.
+std::optional<Game> Loaded_Game(const Game& game, const std::string& content);
 
 // Saves to Game_File_Name, asking for a name first when it is empty. True when the game
 // was written. The data folder's own files are refused as targets; a refused or failed

@@ -24,27 +24,34 @@ std::string Winners_Content(const Winners_Table& table) {
     return writer.Output();
 }
 
-High_Score Read_Entry(Record_Reader& reader) {
-    High_Score entry;
-    entry.Player_Name = Decode_Field(reader.Text());
-    entry.Handicap_Text = Decode_Field(reader.Text());
-    entry.Final_Worth = Leading_Number(Decode_Field(reader.Text()));
-    entry.Opp_Final_Worth = Leading_Number(Decode_Field(reader.Text()));
-    entry.Final_Score = Leading_Number(Decode_Field(reader.Text()));
-    return entry;
+// One ciphered field; nullopt when it is damaged.
+std::optional<std::string> Read_Field(Record_Reader& reader) {
+    const std::optional<std::string> code = reader.Text();
+    return code ? Decode_Field(*code) : std::nullopt;
+}
+
+std::optional<High_Score> Read_Entry(Record_Reader& reader) {
+    std::array<std::string, 5> fields;
+    for (std::string& field : fields) {
+        std::optional<std::string> text = Read_Field(reader);
+        if (!text) return std::nullopt;
+        field = *text;
+    }
+    return High_Score{fields[0], fields[1], Leading_Number(fields[2]), Leading_Number(fields[3]),
+                      Leading_Number(fields[4])};
 }
 
 File_Result<Winners_Table> Winners_From(const std::string& content) {
-    try {
-        Record_Reader reader(content);
-        Winners_Table table;
-        for (auto& level : table)
-            for (High_Score& entry : level) entry = Read_Entry(reader);
-        if (!reader.At_End()) return File_Error::Damaged;  // more than the table
-        return table;
-    } catch (const std::exception&) {
-        return File_Error::Damaged;
-    }
+    Record_Reader reader(content);
+    Winners_Table table;
+    for (auto& level : table)
+        for (High_Score& entry : level) {
+            std::optional<High_Score> read = Read_Entry(reader);
+            if (!read) return File_Error::Damaged;
+            entry = *read;
+        }
+    if (!reader.At_End()) return File_Error::Damaged;  // more than the table
+    return table;
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ std::string Price_Caption(const Game& game, int stock) {
 }  // namespace
 
 int First_Expiry(const Game& game) {
-    int turn = static_cast<int>(Try_Locale_Number(game.Turn_Number).value_or(0));
+    int turn = static_cast<int>(Locale_Value(game.Turn_Number));
     return (turn / 10 + 1) * 10;
 }
 
@@ -48,7 +48,7 @@ bool Expiry_Allowed(const Option_Form& form, int expires) {
 
 Option_View Option_Symbol_Click(Game& game, Option_Form& form) {
     if (game.Status != Skip_Update) {
-        double price = Try_Locale_Number(game.Price[form.Stock]).value_or(0);
+        double price = Locale_Value(game.Price[form.Stock]);
         form.Strike = Number_Text(std::clamp(Strike_For(price, form.Calls), Lowest_Strike, Highest_Strike));
         Set_Expiry_Limits(game, form);
         form.Exp = Number_Text(form.Exp_Max);
@@ -113,7 +113,7 @@ Trade_Result Transact_Option(Game& game, const Option_Form& form, Screens& scree
         } else {
             game.Player_Option[game.Player_Option_Count++] =
                 Option_Position{kind, static_cast<Integer>(form.Stock), static_cast<Integer>(strike),
-                                static_cast<Integer>(expires), static_cast<Single>(premium), n};
+                                static_cast<Long>(expires), static_cast<Single>(premium), n};
         }
     } else {
         if (n == 0 || n > game.Max_Number || k < 0) return Trade_Result::Refused;
@@ -145,6 +145,6 @@ bool Prefill_From_Grid(Game& game, Option_Form& form, int row) {
     form.Exp = r[6];
     form.Strike = r[2];
     form.Buy = false;
-    form.Number = Number_Text(Int(Try_Locale_Number(r[3]).value_or(0)));
+    form.Number = Number_Text(Int(Locale_Number(r[3]).value_or(0)));
     return true;
 }

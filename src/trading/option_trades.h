@@ -12,8 +12,7 @@
 inline constexpr int Lowest_Strike = 10;
 inline constexpr int Highest_Strike = 200;
 inline constexpr int Strike_Step = 10;
-inline constexpr double Option_Contract_Limit = 5000;  // per stock, calls and puts together
-inline constexpr int Option_Position_Limit = 190;      // purchases refused above this count
+inline constexpr int Option_Position_Limit = 190;  // purchases refused above this count
 
 struct Option_Form {
     int Stock = 0;

@@ -17,7 +17,7 @@ double Out_Bonus(double distance_within) {
     return x;
 }
 
-double Net_Worth_Value(const Game& game) { return Try_Locale_Number(game.Net_Worth).value_or(0); }
+double Net_Worth_Value(const Game& game) { return Locale_Value(game.Net_Worth); }
 }  // namespace
 
 namespace {

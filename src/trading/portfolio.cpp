@@ -82,7 +82,7 @@ std::optional<Stock_Grid_Close> Close_From_Stock_Grid(const Game& game, int row)
     if (row < 0 || row >= static_cast<int>(game.Stock_Portfolio.size())) return std::nullopt;
     const Grid_Row& cells = game.Stock_Portfolio[row];
     const auto symbol = std::find(game.Symbol.begin(), game.Symbol.end(), cells[0]);
-    const std::optional<double> shares = Try_Locale_Number(cells[1]);
+    const std::optional<double> shares = Locale_Number(cells[1]);
     if (symbol == game.Symbol.end() || !shares) return std::nullopt;
     // A short row shows its count with a minus sign.
     const double q = Int(*shares);

@@ -70,7 +70,7 @@ Buy_View Short_Symbol_Click(Game& game, int stock, Short_Mode mode) {
     if (h.Shares >= 0) {
         double price = Leading_Number(game.Price[stock]);
         double most = price > 0 ? Int(Player_Cash(game) / (price / 2)) : 0;
-        double room = 50000000 - h.Shares - game.Computer_Short[stock].Shares;
+        double room = Short_Limit - h.Shares - game.Computer_Short[stock].Shares;
         if (most > room) most = room;
         if (most < 0) most = 0;
         game.Max_Number = most;

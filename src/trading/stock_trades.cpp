@@ -31,7 +31,7 @@ Buy_View Buy_Symbol_Click(Game& game, int stock) {
     if (h.Shares >= 0) {
         double price = Leading_Number(game.Price[stock]);
         double most = price > 0 ? Int(Player_Cash(game) / price) : 0;
-        double room = 100000000 - h.Shares - game.Computer_Stock[stock].Shares;
+        double room = Stock_Limit - h.Shares - game.Computer_Stock[stock].Shares;
         if (most > room) most = room;
         if (most < 0) most = 0;
         game.Max_Number = most;

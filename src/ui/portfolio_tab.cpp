@@ -53,7 +53,7 @@ void Portfolio_Grid::Lay_Out(int first_title, int first_width, const Column_Kind
     for (int i = 0; i < columns; ++i) {
         titles.push_back(String_Table(first_title + i));
         labels << QString::fromStdString(titles.back());
-        const int twips = static_cast<int>(Locale_Number(String_Table(first_width + i)));
+        const int twips = static_cast<int>(Locale_Value(String_Table(first_width + i)));
         Table->setColumnWidth(i, Column_Width(Table, labels.back(), twips));
     }
     Table->setHorizontalHeaderLabels(labels);

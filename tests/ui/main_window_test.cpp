@@ -222,11 +222,11 @@ private slots:
         Board_Shows_Game();
         double sum = 0;
         for (int s = 0; s < Stock_Count; ++s) {
-            double p = Locale_Number(window->Quotes->Price[s]->text().toStdString());
+            double p = Locale_Value(window->Quotes->Price[s]->text().toStdString());
             QVERIFY(p >= 1);
             sum += p * game.Index_Weight[s];
         }
-        QCOMPARE(Locale_Number(Text(window->Quotes->Price[Index_Entry]).toStdString()), sum);
+        QCOMPARE(Locale_Value(Text(window->Quotes->Price[Index_Entry]).toStdString()), sum);
     }
 
     void the_new_game_command_asks_and_a_cancel_keeps_the_game() {
@@ -314,7 +314,7 @@ private slots:
         New_Game();
         game.Turn_Number = "99";
         game.Player_Capital_Gains = 1000;
-        const double cash = Locale_Number(game.Cash_On_Hand);
+        const double cash = Locale_Value(game.Cash_On_Hand);
         bool shown = false;
         Modal_Answers answers;
         answers.Then([&](QWidget* w) {
@@ -326,7 +326,7 @@ private slots:
         QVERIFY(answers.Done());
         QVERIFY(shown);
         QCOMPARE(Text(window->Turn_Number), QString("100"));
-        QCOMPARE(Locale_Number(Text(window->Cash_View).toStdString()), cash - 280);
+        QCOMPARE(Locale_Value(Text(window->Cash_View).toStdString()), cash - 280);
     }
 
     void save_as_and_load_from_the_menu() {

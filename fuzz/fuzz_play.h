@@ -1,0 +1,146 @@
+#pragma once
+// Inputs that reach a game being played, shared by the fuzz targets and their corpus test:
+// a saved game that loads and is then played with trades of every kind, and a script of
+// console commands. A refused input is fine; a broken invariant, and whatever the sanitizers
+// catch, is a bug and throws Fuzz_Failure.
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/driver.h"
+#include "cli/invariants.h"
+#include "core/cheats.h"
+#include "core/random.h"
+#include "core/turn.h"
+#include "fuzz_readers.h"
+#include "trading/option_trades.h"
+#include "trading/short_trades.h"
+#include "trading/stock_trades.h"
+
+namespace fuzz {
+
+// Windows that answer every question the same way and show nothing.
+class Quiet_Screens : public Screens {
+public:
+    std::string answer;  // what every input box is answered with
+
+    void Show_Alert(const std::string&, const std::string&, const std::vector<std::string>&) override {}
+    void Show_Tax(const std::string&, const std::string&) override {}
+    bool Ask_Confirmation(const std::string&) override { return true; }
+    void Run_New_Game_Setup(Game&) override {}
+    void Message_Box(const std::string&) override {}
+    void Beep() override {}
+    std::optional<std::string> Input_Box(const std::string&, const std::string&) override { return answer; }
+    End_Choice Run_End_Of_Game(Game&, const std::string&, const std::string&, const std::string&,
+                               const std::string&, bool) override {
+        return End_Choice::New_Game;
+    }
+    void Show_Winners(Game&) override {}
+    void Show_Help(int) override {}
+    std::optional<std::string> Choose_Open_File(const std::string&) override { return std::nullopt; }
+    std::optional<std::string> Choose_Save_File(const std::string&) override { return std::nullopt; }
+};
+
+inline void Check(const std::vector<std::string>& broken, const std::string& when) {
+    if (!broken.empty()) throw Fuzz_Failure(when + ": " + broken.front());
+}
+
+// Trades of every kind on stock s with quantity q, as a player would make them between turns.
+inline void Trade_Everything(Game& game, Screens& screens, int s, const std::string& q) {
+    std::string box = q;
+    Buy_Symbol_Click(game, s);
+    Buy_Click(game, s, box);
+    box = q;
+    if (int held = First_Stock_Held(game); held >= 0) Sell_Click(game, held, box);
+    for (Short_Mode mode : {Short_Mode::Sell_Short, Short_Mode::Buy_Back}) {
+        Short_Symbol_Click(game, s, mode);
+        Transact_Click(game, s, mode, q);
+    }
+    Option_Form form;
+    form.Stock = s;
+    for (bool buy : {true, false}) {
+        form.Buy = buy;
+        form.Calls = s % 2 == 0;
+        Option_Symbol_Click(game, form);
+        form.Number = q;
+        Update_Option_Quote(game, form);
+        Transact_Option(game, form, screens);
+    }
+    if (game.Player_Option_Count > 0 && Prefill_From_Grid(game, form, 0)) {
+        game.Status = "";
+        Update_Option_Quote(game, form);
+        Transact_Option(game, form, screens);
+    }
+}
+
+// A saved game loaded over a fresh program and played for a few turns; false when the load
+// refuses the file.
+inline bool Saved_Game_Played(const std::string& input) {
+    std::optional<Game> loaded = Loaded_Game(Base_Game(), input);
+    if (!loaded) return false;
+    Game game = std::move(*loaded);
+    Check(Turn_Invariants(game), "after the load");
+    Quiet_Screens screens;
+    Random rnd(static_cast<std::uint32_t>(input.size()));
+    static const char* const quantities[] = {"7", "1", "100000000", "0.5", "5000"};
+    for (int turn = 0; turn < 4 && game.Status.empty(); ++turn) {
+        Trade_Everything(game, screens, (turn * 11 + static_cast<int>(input.size())) % Stock_Count,
+                         quantities[turn]);
+        if (game.Set_Cheat_Menus) {
+            screens.answer = turn % 2 ? "6" : "-6";
+            Set_Market_Trend(game, screens);
+        }
+        Check(Turn_Invariants(game), "after the trades");
+        End_Turn_Menu_Click(game, rnd, screens);
+        Check(Turn_Invariants(game), "after a turn");
+    }
+    return true;
+}
+
+// The data folder and working files of console scripts, emptied before each script.
+inline const std::string& Console_Dir() {
+    static const std::string dir = Data_Dir() + "/console";
+    return dir;
+}
+
+// A script of console commands played against the invariants. Lines that would only make a
+// script slow (more than a few turns at once) or reach files outside the scratch folder are
+// changed first: `end N` is capped, and a file name keeps only its plain characters.
+inline bool Console_Script(const std::string& input) {
+    std::istringstream lines(input);
+    std::string line, script;
+    long long turns_left = 200;
+    while (std::getline(lines, line)) {
+        const std::string verb = line.substr(0, line.find(' '));
+        if (verb == "end") {
+            if (turns_left <= 0) continue;
+            const std::string rest = line.size() > 4 ? line.substr(4) : "";
+            if (!rest.empty() && rest.find_first_not_of("0123456789") == std::string::npos && rest.size() < 12) {
+                const long long n = std::min(std::stoll(rest), turns_left);
+                turns_left -= n;
+                line = "end " + std::to_string(n);
+            }
+        } else if (verb == "save" || verb == "load") {
+            std::string name;
+            for (char ch : line.substr(verb.size()))
+                if (std::isalnum(static_cast<unsigned char>(ch)) || ch == '.' || ch == '_') name += ch;
+            if (name.empty() || name.find("..") != std::string::npos) continue;
+            line = verb + " " + Console_Dir() + "/" + name;
+        }
+        script += line + "\n";
+    }
+    std::error_code ignored;
+    std::filesystem::remove_all(Console_Dir(), ignored);
+    std::filesystem::create_directories(Console_Dir());
+    std::istringstream in(script);
+    std::ostringstream out;
+    Invariant_Watch watch;
+    Run_Console(in, out, 1, Console_Dir(), &watch);
+    if (!watch.broken.empty()) throw Fuzz_Failure(watch.broken.front());
+    return true;
+}
+
+}  // namespace fuzz

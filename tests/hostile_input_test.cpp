@@ -1,0 +1,326 @@
+// Input no player means: garbage and absurd numbers typed into every command and box, and
+// saved files cut short, flipped or stuffed. Each is refused (or read by the game's own number
+// rule) and leaves a game that keeps every invariant; nothing aborts.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "cli/driver.h"
+#include "cli/invariants.h"
+#include "core/new_game.h"
+#include "core/numbers.h"
+#include "core/turn.h"
+#include "game/game_end.h"
+#include "game/scoring.h"
+#include "storage/cipher.h"
+#include "storage/file_io.h"
+#include "storage/saved_game.h"
+#include "storage/winners_file.h"
+#include "trading/option_trades.h"
+#include "trading/short_trades.h"
+#include "trading/stock_trades.h"
+#include "test_support.h"
+
+namespace {
+
+std::vector<std::string> Split_Lines(const std::string& text, const std::string& end = "\n") {
+    std::vector<std::string> lines;
+    for (std::size_t at = 0; at < text.size();) {
+        std::size_t next = text.find(end, at);
+        if (next == std::string::npos) next = text.size();
+        lines.push_back(text.substr(at, next - at));
+        at = next + end.size();
+    }
+    return lines;
+}
+
+// A game with shorts and options, a holding of each kind and cheats on, and its saved file.
+const std::string Setup_Script =
+    "new short=1 options=1\nend 12\nbuy AAPL 10\nshort ADBE 10\noption buy call AMD 100 30 5\ncheat on\n";
+
+struct Console_Reply {
+    std::vector<std::string> lines;  // what the console answered the hostile line
+    bool unchanged = false;          // the whole state is as it was before it
+    std::vector<std::string> broken;
+};
+
+Console_Reply Reply_To(const std::string& line, const std::string& dir) {
+    std::istringstream in(Setup_Script + "state\n" + line + "\nstate\n");
+    std::ostringstream out;
+    Invariant_Watch watch;
+    EXPECT_EQ(Run_Console(in, out, 11, dir, &watch), 0);
+    const std::vector<std::string> lines = Split_Lines(out.str());
+    std::vector<std::size_t> states;
+    for (std::size_t k = 0; k < lines.size(); ++k)
+        if (lines[k].rfind("{\"", 0) == 0) states.push_back(k);
+    Console_Reply reply;
+    reply.broken = watch.broken;
+    if (states.size() != 2) return reply;
+    reply.lines.assign(lines.begin() + states[0] + 1, lines.begin() + states[1]);
+    reply.unchanged = lines[states[0]] == lines[states[1]];
+    return reply;
+}
+
+Game Fresh(const std::string& dir) {
+    Game game;
+    Init_Game(game);
+    game.Data_Dir = dir;
+    return game;
+}
+
+// The setup's game, saved by the console; the text of the file.
+std::string Saved_Setup(const std::string& dir) {
+    const std::string file = dir + "/setup.bqg";
+    std::istringstream in(Setup_Script + "end 1\nsave " + file + "\nquit\n");
+    std::ostringstream out;
+    EXPECT_EQ(Run_Console(in, out, 11, dir), 0);
+    const File_Result<std::string> content = Read_File(file);
+    return content ? *content : "";
+}
+
+// A loaded game keeps every invariant, and through a turn too.
+void Expect_Playable(Game game, const std::string& what) {
+    std::vector<std::string> broken = Turn_Invariants(game);
+    EXPECT_TRUE(broken.empty()) << what << ": " << broken.front();
+    Random rnd(1);
+    Recording_Screens screens;
+    End_Turn_Menu_Click(game, rnd, screens);
+    broken = Turn_Invariants(game);
+    EXPECT_TRUE(broken.empty()) << what << " after a turn: " << broken.front();
+}
+
+}  // namespace
+
+// Every command with garbage, NUL bytes, a line of a million characters, and numbers that are
+// huge, negative, fractional, in exponent form or not ASCII: an error or a refusal that changes
+// nothing, or (for a cheat) the leading number the game's rule reads.
+TEST(Hostile_Input, ConsoleCommandsRefuseWhatTheyCannotTake) {
+    const std::string dir = Fresh_Dir("hostile_console");
+    const std::string nul("\0", 1), huge(20, '9'), endless(1000000, '9');
+    const std::pair<std::string, std::string> cases[] = {
+        {"\x01\x02\x7f garbage", "error: unknown command"},
+        {nul + nul + nul, "error: unknown command"},
+        {"buy AAPL 5" + nul, "error: the quantity box"},
+        {"buy AAPL " + endless, "refused"},
+        {"buy AAPL " + huge, "refused"},
+        {"buy AAPL -5", "error: the quantity box"},
+        {"buy AAPL 0.5", "refused"},
+        {"buy AAPL 1e5", "error: the quantity box"},
+        {"buy AAPL \xef\xbc\x95", "error: the quantity box"},
+        {"buy \xc3\x84PL 5", "error: unknown symbol"},
+        {"sell AAPL " + huge, "refused"},
+        {"sell AAPL .", "ok"},  // sells nothing, as a box with "." does
+        {"short AAPL 0.0001", "ok"},  // no shares, as a box with 0.0001 does
+        {"short AAPL " + endless, "refused"},
+        {"cover ADBE " + huge, "refused"},
+        {"cover AAPL 5", "refused"},
+        {"option buy call AAPL 100 30 " + huge, "refused"},
+        {"option buy call AAPL 100 30 1e3", "error: the quantity box"},
+        {"option buy call AAPL -10 30 5", "error: expected a whole strike"},
+        {"option buy call AAPL 100.5 30 5", "error: expected a whole strike"},
+        {"option buy call AAPL 999999999999 30 5", "refused"},
+        {"option buy call AAPL 100 " + huge + " 5", "error: expected a whole strike"},
+        {"option sell put AAPL 100 30 5", "refused"},
+        {"option buy call AAPL 100 30 0.001", "ok"},  // contracts may be fractional
+        {"cheat cash -5", "refused"},
+        {"cheat cash " + huge, "refused"},
+        {"cheat cash " + endless, "refused"},
+        {"cheat cash nan", "refused"},
+        {"cheat computer-cash inf", "refused"},
+        {"cheat computer-cash 0.4", "ok"},
+        {"cheat cash 1e300", "ok"},  // the leading number: 1
+        {"cheat trend 7", "refused"},
+        {"cheat trend -6.5", "refused"},
+        {"cheat trend " + huge, "refused"},
+        {"end " + huge, "error: expected a whole number"},
+        {"end -1", "error: expected a whole number"},
+        {"end 1.5", "error: expected a whole number"},
+        {"new goal=" + huge, "error: out of range"},
+        {"new frequency=0", "error: out of range"},
+        {"alerts news=2", "error: expected news=B"},
+        {"state " + nul, "error: state takes no arguments"},
+        {"load " + dir, "window Bullquest: Error: Either"},
+        {"load " + dir + "/" + std::string(5000, 'x'), "window Bullquest: Error: Either"},
+    };
+    for (const auto& [line, answer] : cases) {
+        const std::string shown = line.substr(0, 60);
+        const Console_Reply reply = Reply_To(line, dir);
+        ASSERT_EQ(reply.lines.size(), 1u) << shown;
+        EXPECT_EQ(reply.lines[0].rfind(answer, 0), 0u) << shown << " -> " << reply.lines[0];
+        if (answer != "ok") {
+            EXPECT_TRUE(reply.unchanged) << shown;
+        }
+        EXPECT_TRUE(reply.broken.empty()) << shown << ": " << reply.broken.front();
+    }
+    std::filesystem::remove_all(dir);
+}
+
+// The quantity boxes of every trade window with any text they take (digits, points and blanks,
+// as the console's commands also check): refused and nothing changes, or the leading number is
+// traded (its whole part for shares).
+TEST(Hostile_Input, QuantityBoxesTradeOnlyTheLeadingNumber) {
+    const std::string dir = Fresh_Dir("hostile_boxes");
+    const std::string texts[] = {"",     " ",   ".",         "..",  "1.2.3", " 7 ", "1 000", "0.0001", "2.9",
+                                 "00000000000000000000003", "99999999999999999999", std::string(10000, '9'), ". 5"};
+    Game base = Fresh(dir);
+    ASSERT_TRUE(Loaded_Game(base, Saved_Setup(dir)));
+    base = *Loaded_Game(base, Saved_Setup(dir));
+    Recording_Screens screens;
+    for (const std::string& text : texts) {
+        for (int kind = 0; kind < 6; ++kind) {
+            Game game = base;
+            std::string box = text;
+            const int aapl = 0, adbe = 1, amd = 5;
+            double before = 0, after = 0;
+            Trade_Result result = Trade_Result::Refused;
+            if (kind == 0) {
+                before = game.Player_Stock[aapl].Shares;
+                Buy_Symbol_Click(game, aapl);
+                result = Buy_Click(game, aapl, box);
+                after = game.Player_Stock[aapl].Shares;
+            } else if (kind == 1) {
+                before = game.Player_Stock[aapl].Shares;
+                result = Sell_Click(game, aapl, box);
+                after = game.Player_Stock[aapl].Shares;
+            } else if (kind == 2 || kind == 3) {
+                const Short_Mode mode = kind == 2 ? Short_Mode::Sell_Short : Short_Mode::Buy_Back;
+                before = game.Player_Short[adbe].Shares;
+                Short_Symbol_Click(game, adbe, mode);
+                result = Transact_Click(game, adbe, mode, box);
+                after = game.Player_Short[adbe].Shares;
+            } else {
+                Option_Form form;
+                form.Stock = amd;
+                form.Buy = kind == 4;
+                Option_Symbol_Click(game, form);
+                form.Strike = "100";
+                form.Exp = "30";
+                form.Number = box;
+                Update_Option_Quote(game, form);
+                before = game.Player_Option_Count > 0 ? game.Player_Option[0].Quantity : 0;
+                result = Transact_Option(game, form, screens);
+                after = game.Player_Option_Count > 0 ? game.Player_Option[0].Quantity : 0;
+            }
+            const std::string what = "kind " + std::to_string(kind) + " \"" + text.substr(0, 20) + "\"";
+            const double typed = Leading_Number(text);
+            if (result == Trade_Result::Refused) {
+                EXPECT_EQ(Saved_Game_Text(game), Saved_Game_Text(base)) << what;
+            } else {
+                const double traded = kind >= 4 ? typed : Int(typed);  // options take fractions
+                EXPECT_EQ(after, kind % 2 == 0 ? before + traded : before - traded) << what;
+            }
+            const std::vector<std::string> broken = Turn_Invariants(game);
+            EXPECT_TRUE(broken.empty()) << what << ": " << broken.front();
+        }
+    }
+    std::filesystem::remove_all(dir);
+}
+
+// A name of 10,000 characters with commas, quotes, control characters and multi-byte letters
+// enters the winners circle as at most 40 characters, and the file reads back the same.
+TEST(Hostile_Input, AnEndlessNameEntersTheWinnersCircleCleaned) {
+    const std::string dir = Fresh_Dir("hostile_name");
+    std::string name;
+    while (name.size() < 10000) name += "\"Max\", \r\n\x01 Pr\xc3\xb6" "fit,,\"";
+    Game game = Fresh(dir);
+    ASSERT_TRUE(Loaded_Game(game, Saved_Setup(dir)));
+    game = *Loaded_Game(game, Saved_Setup(dir));
+    game.Cheats_Enabled = false;
+    game.Net_Worth = "1000000000";  // past the goal of $100 Million
+    game.Name_Text = name;
+    Random rnd(2);
+    Recording_Screens screens;
+    Check_Game_End(game, rnd, screens);
+    const std::string kept = "\"Max\",  Pr\xc3\xb6" "fit,,\"\"Max\",  Pr\xc3\xb6" "fit,,\"\"Max\",";
+    EXPECT_EQ(Winner_Name(name), kept);
+    const int level = Result_Level(game.Setup);
+    EXPECT_EQ(game.High_Scores[level][0].Player_Name, kept);
+    Game read = Fresh(dir);
+    EXPECT_TRUE(Read_Winners(read));
+    EXPECT_EQ(read.High_Scores[level][0].Player_Name, kept);
+    std::filesystem::remove_all(dir);
+}
+
+// A saved file cut at every byte, with bytes flipped, with share codes of another cipher or
+// number, with enormous fields, or with values no game reaches: each is refused as damage, or
+// (where the damage leaves a file the game could have written) loads a game that plays on.
+TEST(Hostile_Input, DamagedSavedFilesAreRefusedOrPlayOn) {
+    const std::string dir = Fresh_Dir("hostile_files");
+    const std::string good = Saved_Setup(dir);
+    const Game base = Fresh(dir);
+    ASSERT_TRUE(Loaded_Game(base, good));
+    const std::string whole = Saved_Game_Text(*Loaded_Game(base, good));
+
+    for (std::size_t cut = 0; cut < good.size(); ++cut) {
+        const std::optional<Game> loaded = Loaded_Game(base, good.substr(0, cut));
+        // Only the last line's end may go: fields are read regardless of line breaks.
+        if (loaded) {
+            EXPECT_EQ(Saved_Game_Text(*loaded), whole) << "cut at " << cut;
+        }
+    }
+    int flips_loaded = 0;
+    for (std::size_t at = 0; at < good.size(); at += 29) {
+        for (unsigned char bits : {0x01, 0x10, 0x80}) {
+            std::string flipped = good;
+            flipped[at] = static_cast<char>(flipped[at] ^ bits);
+            if (std::optional<Game> loaded = Loaded_Game(base, flipped)) {
+                ++flips_loaded;
+                if (flips_loaded % 20 == 0) {
+                    Expect_Playable(*loaded, "flip at " + std::to_string(at));
+                } else {
+                    EXPECT_TRUE(Turn_Invariants(*loaded).empty()) << "flip at " << at;
+                }
+            }
+        }
+    }
+    EXPECT_GT(flips_loaded, 0);  // flips within earnings figures, for one, leave a sound file
+
+    std::vector<std::string> lines = Split_Lines(good, "\r\n");
+    const std::size_t aapl_holding = 3, settings = 42 * 105, turn_line = settings + 1, index_history = settings + 3;
+    const std::size_t option_count = index_history + 100;
+    auto with = [&](std::size_t line, const std::string& record) {
+        std::vector<std::string> copy = lines;
+        copy[line] = record;
+        std::string text;
+        for (const auto& l : copy) text += l + "\r\n";
+        return text;
+    };
+    const std::string avg = lines[aapl_holding].substr(lines[aapl_holding].rfind(','));
+    const Game sound = *Loaded_Game(base, good);
+    // The record of the turn, cash and net worths with one of its four texts replaced.
+    auto money = [&](std::size_t field, const std::string& value) {
+        std::string texts[] = {sound.Turn_Number, sound.Cash_On_Hand, sound.Net_Worth, sound.C_Portfolio.Net_Worth};
+        texts[field] = value;
+        std::string record;
+        for (const std::string& t : texts) record += "\"" + t + "\",";
+        return with(turn_line, record + std::to_string(sound.Market_Trend));
+    };
+    const std::pair<std::string, std::string> damaged[] = {
+        {"share code of a word", with(aapl_holding, "1,\"" + Encode_Field("abc") + "\"" + avg)},
+        {"share code of a negative count", with(aapl_holding, "1,\"" + Encode_Field("-5") + "\"" + avg)},
+        {"share code in exponent form", with(aapl_holding, "1,\"" + Encode_Field(" 1e5") + "\"" + avg)},
+        {"share code past the bound", with(aapl_holding, "1,\"" + Encode_Field(" 9999999999999") + "\"" + avg)},
+        {"share code not ciphered", with(aapl_holding, "1,\" 10\"" + avg)},
+        {"share code of control bytes", with(aapl_holding, "1,\"\x01\x02\x7f\"" + avg)},
+        {"a price of a million digits", with(2, "\"" + std::string(1000000, '7') + "\",\"0(0%)\",0,1")},
+        {"a line of ten million commas", with(1, std::string(10000000, ','))},
+        {"a line of quotes", with(1, std::string(100000, '"'))},
+        {"weight 3", with(2, lines[2].substr(0, lines[2].rfind(',')) + ",3")},
+        {"weight 2^31", with(2, lines[2].substr(0, lines[2].rfind(',')) + ",2147483648")},
+        {"turn 0", money(0, "0")},
+        {"turn past the calendar", money(0, "2147483647")},
+        {"cash nan", money(1, "nan")},
+        {"cash inf", money(1, "inf")},
+        {"cash in exponent form", money(1, "1e+05")},
+        {"cash of 10^19", money(1, "10000000000000000000")},
+        {"net worth without its separators", money(2, "1000000")},
+        {"index history past 32 bits", with(index_history + 50, "2147483648")},
+        {"option quantity past its bound", with(option_count + 1, "30,1,200000000000,100,5,\"Call\"")},
+    };
+    // The records rebuilt as they were load: each refusal above is the damage's own.
+    ASSERT_TRUE(Loaded_Game(base, money(1, sound.Cash_On_Hand)));
+    ASSERT_TRUE(Loaded_Game(base, with(aapl_holding, lines[aapl_holding])));
+    for (const auto& [what, text] : damaged) EXPECT_FALSE(Loaded_Game(base, text)) << what;
+    std::filesystem::remove_all(dir);
+}
