@@ -17,9 +17,9 @@ void Quiet_Screens::Run_New_Game_Setup(Game& game) {
 Game Busy_Game(Random& rnd, Quiet_Screens& screens, int options_per_stock) {
     Game game;
     Init_Game(game);
-    game.Status = "FORCE_NEW_GAME";
+    game.Status = Game_Status::Force_New_Game;
     New_Game_Menu_Click(game, rnd, screens);
-    game.Status = "";
+    game.Status = Game_Status::None;
     // The farthest goal: a busy game that runs on rather than ending in a new deal.
     game.Setup.Play_To = 3;
     Fill_Portfolios(game, options_per_stock);

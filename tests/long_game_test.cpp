@@ -16,9 +16,9 @@ Game Dealt(std::uint32_t seed) {
     Random rnd(seed);
     Recording_Screens screens;
     Init_Game(game);
-    game.Status = "FORCE_NEW_GAME";
+    game.Status = Game_Status::Force_New_Game;
     New_Game_Menu_Click(game, rnd, screens);
-    game.Status = "";
+    game.Status = Game_Status::None;
     return game;
 }
 }  // namespace

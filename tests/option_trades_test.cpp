@@ -145,7 +145,7 @@ TEST(Option_Trades, SellPartAndWholeAndPrefill) {
     Option_Form p;
     EXPECT_FALSE(Prefill_From_Grid(g, p, 1));
     ASSERT_TRUE(Prefill_From_Grid(g, p, 0));
-    EXPECT_EQ(g.Status, "SKIP_OPTION_UPDATE");
+    EXPECT_EQ(g.Status, Game_Status::Skip_Option_Update);
     EXPECT_EQ(p.Stock, 2);
     EXPECT_FALSE(p.Calls);
     EXPECT_FALSE(p.Buy);

@@ -290,7 +290,8 @@ TEST(SavedGame, RecentListThroughSavesLoadsAndClicks) {
     screens.log.clear();
     Recent_Click(fresh, screens, 3);  // no dialog: the entry names the file
     EXPECT_EQ(screens.log, (std::vector<std::string>{"timer off"}));
-    EXPECT_EQ(fresh.Game_File_Name + fresh.Status, dir + "/b.bqg");
+    EXPECT_EQ(fresh.Game_File_Name, dir + "/b.bqg");
+    EXPECT_EQ(fresh.Status, Game_Status::None);
     EXPECT_EQ(fresh.Price, game.Price);
     fs::remove_all(dir);
 }

@@ -14,9 +14,9 @@ Game Fresh_Game() {
     Random rnd(4);
     Recording_Screens screens;
     Init_Game(game);
-    game.Status = "FORCE_NEW_GAME";
+    game.Status = Game_Status::Force_New_Game;
     New_Game_Menu_Click(game, rnd, screens);
-    game.Status = "";
+    game.Status = Game_Status::None;
     return game;
 }
 

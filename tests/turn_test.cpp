@@ -13,9 +13,9 @@ struct Fixture {
     Recording_Screens screens;
     Fixture() {
         Init_Game(game);
-        game.Status = "FORCE_NEW_GAME";
+        game.Status = Game_Status::Force_New_Game;
         New_Game_Menu_Click(game, rnd, screens);
-        game.Status = "";
+        game.Status = Game_Status::None;
     }
 };
 }  // namespace

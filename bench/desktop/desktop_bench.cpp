@@ -153,7 +153,7 @@ int Turns(Main_Window& window, Game& game, const std::string& dir) {
     std::printf("resident at turn 10,000:       %.1f MB (%+.1f%%)\n", resident_10000,
                 100.0 * (resident_10000 - resident_1000) / resident_1000);
     std::printf("modal windows answered:        %d, games over %d\n", answers.answered, answers.games_over);
-    game.Status = "TERMINATE_PROGRAM";
+    game.Status = Game_Status::Terminate_Program;
     return 0;
 }
 

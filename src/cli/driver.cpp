@@ -73,7 +73,7 @@ struct Console {
         if (args >> word && (!Whole_Number(word, n) || n < 1)) return Error("expected a whole number of turns");
         if (args >> extra) return Error("too many arguments");
         if (!game.Has_Game) return Error("no game");
-        for (long long k = 0; k < n && game.Status != "TERMINATE_PROGRAM"; ++k) {
+        for (long long k = 0; k < n && game.Status != Game_Status::Terminate_Program; ++k) {
             if (!End_Turn_Menu_Click(game, rnd, screens)) break;  // the calendar's last turn
             if (observer) observer->After_Turn(game);
         }
@@ -158,7 +158,7 @@ struct Console {
         form.Buy = side == "buy";
         Option_Symbol_Click(game, form);
         // Beyond an int no spin control reaches either.
-        if (strike_value > Highest_Strike || expires_value > Last_Turn + 30) return Answer(false);
+        if (strike_value > Highest_Strike || expires_value > Last_Turn + Option_Life) return Answer(false);
         if (!Strike_Allowed(static_cast<int>(strike_value)) || !Expiry_Allowed(form, static_cast<int>(expires_value)))
             return Answer(false);
         form.Strike = Number_Text(strike_value);
@@ -191,7 +191,7 @@ struct Console {
         Keep_In_Boxes(form);
         Update_Option_Quote(game, form);
         const Trade_Result result = Transact_Option(game, form, screens);
-        game.Status = "";
+        game.Status = Game_Status::None;
         Answer(result == Trade_Result::Done);
     }
 
@@ -224,7 +224,7 @@ struct Console {
             else out << State_Json(game) << "\n";
         } else if (verb == "quit") return false;
         else Error("unknown command: " + verb);
-        return game.Status != "TERMINATE_PROGRAM";
+        return game.Status != Game_Status::Terminate_Program;
     }
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
 
 #include "core/numbers.h"
 #include "storage/file_io.h"
@@ -52,7 +53,7 @@ std::vector<std::string> Turn_Invariants(const Game& game) {
         r.Check(price >= 1, "price of " + sym + " below 1: " + game.Price[s]);
         r.Check(game.Price_History[s][99] == price,
                 "history of " + sym + " is " + std::to_string(game.Price_History[s][99]) + ", price " + game.Price[s]);
-        r.Check(game.Stock_Trend[s] >= -6 && game.Stock_Trend[s] <= 6, "trend of " + sym + " out of range");
+        r.Check(std::abs(game.Stock_Trend[s]) <= Stock_Trend_Limit, "trend of " + sym + " out of range");
         r.Check(!Has_Nan_Or_Inf(game.Change[s]), "change of " + sym + " holds nan or inf");
         const std::pair<const char*, const Holding*> holdings[] = {
             {"player's stock", &game.Player_Stock[s]}, {"player's short", &game.Player_Short[s]},
@@ -66,9 +67,9 @@ std::vector<std::string> Turn_Invariants(const Game& game) {
         r.Check(weight >= 1 && weight <= Weight_Cap && (weight & (weight - 1)) == 0,
                 "index weight of " + sym + " is " + std::to_string(weight));
         const Long due = game.Earnings[s].Report_Turn;
-        r.Check(due > turn && due <= turn + 50, "report turn of " + sym + " is " + std::to_string(due));
+        r.Check(due > turn && due <= turn + Report_Period, "report turn of " + sym + " is " + std::to_string(due));
         const Computer_Option_Position& option = game.Computer_Option[s];
-        r.Check(option.Contracts == 0 || (option.Expires > turn && option.Expires <= turn + 30),
+        r.Check(option.Contracts == 0 || (option.Expires > turn && option.Expires <= turn + Option_Life),
                 "the computer's option on " + sym + " expires at " + std::to_string(option.Expires));
         index += price * weight;
     }
@@ -79,14 +80,14 @@ std::vector<std::string> Turn_Invariants(const Game& game) {
     r.Check(game.Index_History[History_Length - 1] == To_Long(index),
             "index history ends at " + std::to_string(game.Index_History[History_Length - 1]) + ", not " +
                 Number_Text(index) + " kept to 32 bits");
-    r.Check(game.Market_Trend >= -6 && game.Market_Trend <= 6, "market trend out of range");
-    r.Check(game.Player_Option_Count >= 0 && game.Player_Option_Count <= 191, "option count out of range");
+    r.Check(std::abs(game.Market_Trend) <= Cheat_Trend_Limit, "market trend out of range");
+    r.Check(game.Player_Option_Count >= 0 && game.Player_Option_Count <= Most_Option_Positions, "option count out of range");
     std::array<double, Stock_Count> contracts{};
     for (int k = 0; k < game.Player_Option_Count && k < Option_Slots; ++k) {
         const Option_Position& o = game.Player_Option[k];
         r.Check(o.Quantity > 0, "option entry " + std::to_string(k) + " holds no quantity");
         if (o.Stock >= 0 && o.Stock < Stock_Count) contracts[o.Stock] += o.Quantity;
-        r.Check(o.Expires > turn && o.Expires <= turn + 30,
+        r.Check(o.Expires > turn && o.Expires <= turn + Option_Life,
                 "option entry " + std::to_string(k) + " expires at " + std::to_string(o.Expires));
     }
     for (int s = 0; s < Stock_Count; ++s)

@@ -135,9 +135,9 @@ public:
         game.Data_Dir = data_dir;
         file = data_dir + "/long-game.bqg";
         screens.pending_setup = {{"goal", 3}, {"short", 1}, {"options", 1}};
-        game.Status = "FORCE_NEW_GAME";
+        game.Status = Game_Status::Force_New_Game;
         New_Game_Menu_Click(game, rnd, screens);
-        game.Status = "";
+        game.Status = Game_Status::None;
         Enable_Cheat_Mode(game, screens);
     }
 
@@ -263,7 +263,7 @@ private:
             Option_Symbol_Click(game, form);
             for (int spins = Below(3); spins > 0; --spins) Spin_Exp(form, -1);
             if (!form.Buy && game.Player_Option_Count > 0) Prefill_From_Grid(game, form, Below(game.Player_Option_Count));
-            game.Status = "";
+            game.Status = Game_Status::None;
             form.Number = text;
             Update_Option_Quote(game, form);
             Transact_Option(game, form, screens);

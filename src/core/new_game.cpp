@@ -22,7 +22,7 @@ static void Deal_Stock(Game& game, Random& rnd, int s) {
 
 void New_Game_Menu_Click(Game& game, Random& rnd, Screens& screens) {
     game.Caption = "Bullquest";
-    game.Confirmed = game.Status == "FORCE_NEW_GAME" ? true : screens.Ask_Confirmation("Start New Game...");
+    game.Confirmed = game.Status == Game_Status::Force_New_Game ? true : screens.Ask_Confirmation("Start New Game...");
     if (!game.Confirmed) return;
     game.Game_File_Name = "";
     game.Game_Timer_Enabled = false;
@@ -38,8 +38,8 @@ void New_Game_Menu_Click(Game& game, Random& rnd, Screens& screens) {
     // The news lists belong to the game just ended.
     game.News_Items.clear();
     game.Earnings_News.clear();
-    game.C_Portfolio.Cash = "5000";
-    game.C_Portfolio.Net_Worth = "5,000";
+    game.C_Portfolio.Cash = Number_Text(Starting_Cash);
+    game.C_Portfolio.Net_Worth = Add_Commas(game.C_Portfolio.Cash);
     game.Price[Index_Entry] = "0";
     for (int s = 0; s < Stock_Count; ++s) Deal_Stock(game, rnd, s);
     game.Index_History[0] = To_Long(Leading_Number(game.Price[Index_Entry]));
@@ -55,7 +55,7 @@ void New_Game_Menu_Click(Game& game, Random& rnd, Screens& screens) {
     game.Cash_View = Add_Commas(game.Cash_On_Hand);
     game.Net_Worth = Add_Commas(game.Cash_On_Hand);
     if (game.Setup.Time_Limit == 1) {
-        game.Time_Status = 30;
+        game.Time_Status = Turn_Seconds;
         game.Game_Timer_Enabled = true;
         screens.Timer_Changed(true);
     }

@@ -3,5 +3,5 @@
 #include "core/random.h"
 #include "core/screens.h"
 
-// The File menu's New Game (with Status "FORCE_NEW_GAME" it does not ask).
+// The File menu's New Game (with Status Force_New_Game it does not ask).
 void New_Game_Menu_Click(Game& game, Random& rnd, Screens& screens);

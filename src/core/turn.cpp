@@ -20,7 +20,7 @@ static std::string Tax_Text(double tax) { return "$" + Add_Commas(Number_Text(ta
 void Pay_Taxes(Game& game, Screens& screens) {
     std::string you = "0", computer = "0";
     if (game.Player_Capital_Gains > 0) {
-        double tax = Int(game.Player_Capital_Gains * 0.28);
+        double tax = Int(game.Player_Capital_Gains * Tax_Rate);
         you = Tax_Text(tax);
         game.Cash_On_Hand = Number_Text(Locale_Value(game.Cash_On_Hand) - tax);
         game.Cash_View = Add_Commas(game.Cash_On_Hand);
@@ -28,7 +28,7 @@ void Pay_Taxes(Game& game, Screens& screens) {
         game.Player_Capital_Gains = 0;
     }
     if (game.Computer_Capital_Gains > 0) {
-        double tax = Int(game.Computer_Capital_Gains * 0.28);
+        double tax = Int(game.Computer_Capital_Gains * Tax_Rate);
         computer = Tax_Text(tax);
         game.C_Portfolio.Cash = Number_Text(Locale_Value(game.C_Portfolio.Cash) - tax);
         game.C_Portfolio.Cash_View = Add_Commas(game.C_Portfolio.Cash);
@@ -42,8 +42,9 @@ void Pay_Taxes(Game& game, Screens& screens) {
 static void Rescue_Computer(Game& game) {
     const auto& c = game.C_Portfolio;
     if (Leading_Number(c.Cash_View) <= 0 || Leading_Number(c.Cash) <= 0 || Leading_Number(c.Net_Worth) <= 0) {
-        game.C_Portfolio.Cash = "5000";
-        game.C_Portfolio.Cash_View = "5000";
+        game.C_Portfolio.Cash = Number_Text(Rescue_Cash);
+        // Shown without its separator until the next trade rewrites it.
+        game.C_Portfolio.Cash_View = game.C_Portfolio.Cash;
     }
 }
 
@@ -55,11 +56,11 @@ static void Run_Turn(Game& game, Random& rnd, Screens& screens) {
     End_Turn_Sequence(game, rnd);
 
     Check_Game_End(game, rnd, screens);
-    if (game.Status == "TERMINATE_PROGRAM") return;  // Quit from the end-of-game window
+    if (game.Status == Game_Status::Terminate_Program) return;  // Quit from the end-of-game window
     if (game.Turn_Number == "1") return;             // a new game was dealt
 
     double turn = Locale_Value(game.Turn_Number);
-    if (turn / 100 == Int(turn / 100)) Pay_Taxes(game, screens);
+    if (turn / Tax_Period == Int(turn / Tax_Period)) Pay_Taxes(game, screens);
     game.Net_Worth = Add_Commas(game.Net_Worth);
     if (!game.Alert_List.empty())
         screens.Show_Alert("News Alert", "ALERT! There is recent news concerning the following:", game.Alert_List);
@@ -71,7 +72,7 @@ static void Run_Turn(Game& game, Random& rnd, Screens& screens) {
     Refresh_Portfolio(game);
     Computer_Turn(game);
     Rescue_Computer(game);
-    game.Time_Status = 30;
+    game.Time_Status = Turn_Seconds;
     My_Form_Activate(game);
 }
 
@@ -90,6 +91,6 @@ bool Game_Timer_Timer(Game& game, Random& rnd, Screens& screens) {
     if (!game.Game_Timer_Enabled || game.In_Turn) return false;
     game.Time_Status -= 1;
     if (game.Time_Status != 1) return false;
-    game.Time_Status = 30;
+    game.Time_Status = Turn_Seconds;
     return End_Turn_Menu_Click(game, rnd, screens);
 }

@@ -64,12 +64,12 @@ void Check_Game_End(Game& game, Random& rnd, Screens& screens) {
         return;
     }
     if (!go_on) {
-        game.Status = "TERMINATE_PROGRAM";
+        game.Status = Game_Status::Terminate_Program;
         return;
     }
-    game.Status = "FORCE_NEW_GAME";
+    game.Status = Game_Status::Force_New_Game;
     New_Game_Menu_Click(game, rnd, screens);
-    game.Status = "";
+    game.Status = Game_Status::None;
 }
 
 void Clear_High_Scores(Game& game, Screens& screens) {

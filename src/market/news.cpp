@@ -14,19 +14,18 @@ bool Has_News_Line(const Game& game, int stock) {
 void Company_News_Item(Game& game, Random& rnd, int power) {
     int kind = 0, stock = 0;
     do {
-        kind = static_cast<int>(Int(rnd.Rnd() * 14));
-        stock = static_cast<Integer>(Int(rnd.Rnd() * 42));
+        kind = static_cast<int>(Int(rnd.Rnd() * Company_News_Count));
+        stock = static_cast<Integer>(Int(rnd.Rnd() * Stock_Count));
     } while (Has_News_Line(game, stock));
     game.News_Items.push_back({game.Symbol[stock] + " " + game.News_Item[kind].Text, stock});
     int x = game.News_Item[kind].Effect;
     if (x == 0) x = Int(rnd.Rnd() * 2) == 0 ? -1 : 1;
     double p = Leading_Number(game.Price[stock]);
     double k = Int(rnd.Rnd() * 5 * power + 1);
-    // A price never falls below 1: the next move divides by it.
-    game.Price[stock] = Number_Text(std::max(1.0, Round_Even(p + k * x * p * 0.01)));
+    game.Price[stock] = Number_Text(std::max(Lowest_Price, Round_Even(p + k * x * p * 0.01)));
     game.Stock_Trend[stock] = To_Integer(game.Stock_Trend[stock] + power * x / 2.0);
     Alert_Owned_Stock(game, stock);
-    game.Stock_Trend[stock] = static_cast<Integer>(std::clamp<int>(game.Stock_Trend[stock], -6, 6));
+    game.Stock_Trend[stock] = static_cast<Integer>(std::clamp<int>(game.Stock_Trend[stock], -Stock_Trend_Limit, Stock_Trend_Limit));
 }
 
 void Company_News(Game& game, Random& rnd) {
@@ -39,7 +38,7 @@ void Company_News(Game& game, Random& rnd) {
 void World_News(Game& game, Random& rnd) {
     int f = game.Setup.Frequency_Slider, power = game.Setup.Power_Slider;
     if (!(Int(rnd.Rnd() * 71) < f + 1)) return;
-    int w = static_cast<int>(Int(rnd.Rnd() * 16));
+    int w = static_cast<int>(Int(rnd.Rnd() * World_News_Count));
     double index = Leading_Number(game.Price[Index_Entry]);
     if (index < 1000) w = static_cast<int>(Int(rnd.Rnd() * 3));
     if (index >= 10000) w = static_cast<int>(Int(rnd.Rnd() * 3 + 3));
@@ -47,14 +46,14 @@ void World_News(Game& game, Random& rnd) {
     int v = static_cast<int>(Int(rnd.Rnd() * 101));
     double step = Int(rnd.Rnd() * (power + 1));
     double trend = v <= 7 ? game.Market_Trend + step : game.Market_Trend - step;
-    game.Market_Trend = static_cast<Integer>(std::clamp<int>(To_Integer(trend), -4, 4));
+    game.Market_Trend = static_cast<Integer>(std::clamp<int>(To_Integer(trend), -World_News_Trend_Limit, World_News_Trend_Limit));
     game.News_Items.push_back({game.News_Text[w], -1});
     if (game.Setup.World_Alert == 1) game.Alert_List.push_back("World/Markets");
 }
 
 void Crash(Game& game, Random& rnd) {
     double r = rnd.Rnd();
-    if (!(Leading_Number(game.Price[Index_Entry]) > 70000 && Int(r * 101) == 13)) return;
+    if (!(Leading_Number(game.Price[Index_Entry]) > Crash_Index && Int(r * 101) == 13)) return;
     game.Market_Trend = -3;
     for (int i = 0; i < Stock_Count; ++i) {
         game.Stock_Trend[i] = -6;

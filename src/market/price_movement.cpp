@@ -52,7 +52,7 @@ void Move_Stock_Trend(Game& game, Random& rnd, int s, double b, double h_ref, do
     trend = trend + step * d;
     if (b > high_mark) trend -= 1;
     if (b < 15) trend += 1;
-    game.Stock_Trend[s] = Clamp_Trend(trend, 6);
+    game.Stock_Trend[s] = Clamp_Trend(trend, Stock_Trend_Limit);
 }
 
 void Double_Weight(Game& game, int i) {
@@ -95,7 +95,7 @@ void Drift_Market_Trend(Game& game, Random& rnd) {
     if (v > 60 && v <= 80) trend += 2 * d;
     else if (v > 80 && v <= 95) trend += 3 * d;
     else if (v > 95) trend += 4 * d;
-    game.Market_Trend = Clamp_Trend(trend, 3);
+    game.Market_Trend = Clamp_Trend(trend, Market_Drift_Limit);
 }
 
 void Move_Prices(Game& game, Random& rnd) {
@@ -103,7 +103,7 @@ void Move_Prices(Game& game, Random& rnd) {
     for (int i = 0; i < Stock_Count; ++i) {
         double p = Price_Of(game, i);
         double l = Round_Even(8 / p);
-        while (p > 200) {
+        while (p > Split_Price) {
             Split_Stock(game, i);
             p = Price_Of(game, i);
         }

@@ -15,7 +15,7 @@ void Simulate_History(Game& game, Random& rnd, Screens& screens) {
         screens.Setup_Progress(d + 1);
         index = 0;
         for (int i = 0; i < Stock_Count; ++i) {
-            if (q[i] > 200) {
+            if (q[i] > Split_Price) {
                 q[i] = To_Integer(q[i] / 2.0);
                 Double_Weight(game, i);
                 for (auto& h : game.Price_History[i]) h = static_cast<Byte>(Round_Even(h / 2.0));

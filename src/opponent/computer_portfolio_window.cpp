@@ -27,7 +27,7 @@ Computer_Portfolio_Window::Computer_Portfolio_Window(Game& game, Screens& screen
     layout->addLayout(figures);
 
     Stock_Portfolio = new QTableWidget(Grid_Rows - 1, 5, this);
-    const int width = Lay_Out_Grid(Stock_Portfolio, 700, 800, 5, 1, "000,000,000");
+    const int width = Lay_Out_Grid(Stock_Portfolio, String_Id::Computer_Grid_Titles, String_Id::Computer_Grid_Widths, 5, 1, "000,000,000");
     // Every padded row in sight where the screen has room (the grid asks for all of them); a
     // larger holding, or a smaller screen, scrolls.
     Stock_Portfolio->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContentsOnFirstShow);

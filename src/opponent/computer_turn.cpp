@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr double Add_Cash_Level = 50000;
-
 enum class Action { Buy, Short };
 
 struct Turn_Data {
@@ -94,7 +92,7 @@ void Momentum_Stocks(const Game& game, Turn_Data& d, int s, double price) {
     if (price <= 25 || (Options_On(game) && d.Worth_Digits < 9)) return;
     int c3 = d.Change_3[s], c9 = d.Change_9[s];
     double cash = Locale_Value(game.C_Portfolio.Cash);
-    bool rich = cash >= Add_Cash_Level;
+    bool rich = cash >= Computer_Rich_Cash;
     if (game.Setup.Short == 1 && price > 50 && Falling_Hard(c3, c9, price))
         if (rich || game.Computer_Short[s].Shares == 0) d.Stock_Candidates.push_back({s, Action::Short});
     if (c3 + c9 > 60 || c3 > 15) {
@@ -155,7 +153,7 @@ void Buy_Option(Game& game, const Turn_Data& d, int s, const Allocation& a) {
     Computer_Option_Position& o = game.Computer_Option[s];
     double price = Price(game, s);
     o.Option_Type = d.Is_Call[s] ? "Call" : "Put";
-    o.Expires = static_cast<Long>(std::ceil((d.Turn + 1) / 10) * 10 + 20);
+    o.Expires = static_cast<Long>(std::ceil((d.Turn + 1) / Expiry_Step) * Expiry_Step + (Expiry_Choices - 1) * Expiry_Step);
     o.Strike = static_cast<Integer>(Strike_For(price, d.Is_Call[s]));
     o.Premium = Option_Premium(game, o.Option_Type, s, o.Strike, o.Expires);
     double c = Int(Cash(game) / a.Cash_Divisor / a.Candidates / (o.Premium * 100));

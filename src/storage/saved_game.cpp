@@ -61,7 +61,7 @@ constexpr Range Price_Range{1, Price_Bound};
 constexpr Range History_Range{0, 255};
 // Every step that moves a stock's trend clamps it to -6..6; the market's drift keeps it
 // within -3..3, world news within -4..4 and the cheat within -6..6.
-constexpr Range Trend_Range{-6, 6};
+constexpr Range Trend_Range{-Stock_Trend_Limit, Stock_Trend_Limit};
 // An average of prices paid, halved by splits.
 constexpr Range Avg_Price_Range{0, 255};
 // The player's strikes are 10..200 in steps of 10 when bought; the computer's are the price
@@ -77,17 +77,17 @@ constexpr Range Count_Range{0, Count_Bound};
 constexpr Range Contract_Range{0, Option_Count_Bound};
 // Earnings per share: at most 3.5 below or 5.5 above 0 at a new game, then one report every
 // 50 turns moves them by -0.50..+1.50.
-constexpr double EPS_Limit = 6 + 1.5 * (Last_Turn / 50 + 1);
+constexpr double EPS_Limit = 6 + 1.5 * (Last_Turn / Report_Period + 1);
 // The turn; the report and expiry turns lie within their spans after it.
 constexpr Range Turn_Range{1, Last_Turn};
-constexpr Long Report_Span = 50;   // a report sets the next one 50 turns on
-constexpr Long Expiry_Span = 30;   // options are offered up to 30 turns ahead
+constexpr Long Report_Span = Report_Period;  // a report sets the next one a period on
+constexpr Long Expiry_Span = Option_Life;
 // An index weight is 1 at a new game and after a crash, and doubles at each split up to
 // Weight_Cap.
 constexpr Range Slider_Range{1, 10};
 constexpr Range Check_Range{0, 1};
 constexpr Range List_Index_Range{0, 3};
-constexpr Range Option_Count_Range{0, 191};  // purchases stop above 190
+constexpr Range Option_Count_Range{0, Most_Option_Positions};
 constexpr Range Stock_Range{0, Stock_Count - 1};
 // Whatever the field's type holds.
 constexpr Range Any{-std::numeric_limits<double>::max(), std::numeric_limits<double>::max()};
@@ -226,7 +226,7 @@ void Read_Settings(Field_Reader& f, Game& g) {
     set.News_Alert = f.Integer_In(Check_Range);
     set.World_Alert = f.Integer_In(Check_Range);
     g.Game_Timer_Enabled = set.Time_Limit == 1;
-    if (g.Game_Timer_Enabled) g.Time_Status = 30;
+    if (g.Game_Timer_Enabled) g.Time_Status = Turn_Seconds;
 }
 
 void Read_Player_Options(Field_Reader& f, Game& g) {
@@ -420,7 +420,7 @@ bool Save_As(Game& game, Screens& screens) {
 
 bool Load_Game(Game& game, Screens& screens) {
     std::string path = game.Game_File_Name;
-    if (game.Status != "RECENT_CLICK") {
+    if (game.Status != Game_Status::Recent_Click) {
         std::optional<std::string> chosen = screens.Choose_Open_File(game.Data_Dir);
         if (!chosen || chosen->empty()) return false;
         path = *chosen;
@@ -448,14 +448,14 @@ void Recent_Click(Game& game, Screens& screens, int index) {
         Report_File_Failure(screens, File_Task::Load);
         return;
     }
-    // The loader reads Game_File_Name under "RECENT_CLICK"; a failed load takes it back.
+    // The loader reads Game_File_Name under Game_Status::Recent_Click; a failed load takes it back.
     const std::string previous_name = game.Game_File_Name;
     const std::string previous_caption = game.Caption;
     game.Game_File_Name = path;
     game.Caption = path + " - Bullquest";
-    game.Status = "RECENT_CLICK";
+    game.Status = Game_Status::Recent_Click;
     bool loaded = Load_Game(game, screens);
-    game.Status = "";
+    game.Status = Game_Status::None;
     if (!loaded) {
         game.Game_File_Name = previous_name;
         game.Caption = previous_caption;

@@ -9,8 +9,6 @@
 #include "trading/portfolio.h"
 
 namespace {
-const char* Skip_Update = "SKIP_OPTION_UPDATE";
-
 std::string Kind(const Option_Form& form) { return form.Calls ? "Call" : "Put"; }
 int Strike_Of(const Option_Form& form) { return static_cast<int>(Leading_Number(form.Strike)); }
 int Exp_Of(const Option_Form& form) { return static_cast<int>(Leading_Number(form.Exp)); }
@@ -25,7 +23,7 @@ int Find(const Game& game, const std::string& kind, int stock, int strike, int e
 
 void Set_Expiry_Limits(const Game& game, Option_Form& form) {
     form.Exp_Min = First_Expiry(game);
-    form.Exp_Max = form.Exp_Min + 20;
+    form.Exp_Max = form.Exp_Min + (Expiry_Choices - 1) * Expiry_Step;
 }
 
 std::string Price_Caption(const Game& game, int stock) {
@@ -35,7 +33,7 @@ std::string Price_Caption(const Game& game, int stock) {
 
 int First_Expiry(const Game& game) {
     int turn = static_cast<int>(Locale_Value(game.Turn_Number));
-    return (turn / 10 + 1) * 10;
+    return (turn / Expiry_Step + 1) * Expiry_Step;
 }
 
 bool Strike_Allowed(int strike) {
@@ -43,11 +41,11 @@ bool Strike_Allowed(int strike) {
 }
 
 bool Expiry_Allowed(const Option_Form& form, int expires) {
-    return expires >= form.Exp_Min && expires <= form.Exp_Max && (expires - form.Exp_Min) % 10 == 0;
+    return expires >= form.Exp_Min && expires <= form.Exp_Max && (expires - form.Exp_Min) % Expiry_Step == 0;
 }
 
 Option_View Option_Symbol_Click(Game& game, Option_Form& form) {
-    if (game.Status != Skip_Update) {
+    if (game.Status != Game_Status::Skip_Option_Update) {
         double price = Locale_Value(game.Price[form.Stock]);
         form.Strike = Number_Text(std::clamp(Strike_For(price, form.Calls), Lowest_Strike, Highest_Strike));
         Set_Expiry_Limits(game, form);
@@ -85,7 +83,7 @@ bool Spin_Strike(Option_Form& form, int direction) {
 }
 
 bool Spin_Exp(Option_Form& form, int direction) {
-    int next = Exp_Of(form) + direction * 10;
+    int next = Exp_Of(form) + direction * Expiry_Step;
     if (!Expiry_Allowed(form, next)) return false;
     form.Exp = Number_Text(next);
     return true;
@@ -138,7 +136,7 @@ bool Prefill_From_Grid(Game& game, Option_Form& form, int row) {
     const Grid_Row& r = game.Options_Portfolio[row];
     auto it = std::find(game.Symbol.begin(), game.Symbol.end(), r[0]);
     if (it == game.Symbol.end()) return false;
-    game.Status = Skip_Update;
+    game.Status = Game_Status::Skip_Option_Update;
     form.Stock = static_cast<int>(it - game.Symbol.begin());
     form.Calls = r[1] == "Call";
     Set_Expiry_Limits(game, form);

@@ -183,7 +183,7 @@ void Options_Window::Open_From_Grid(int row) {
     Symbol_Click();  // under the skip status: only the quote
     Focus_Quantity(Number);
     exec();
-    game.Status = "";
+    game.Status = Game_Status::None;
 }
 
 void Options_Window::Transact_Click() {

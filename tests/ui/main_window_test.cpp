@@ -399,7 +399,7 @@ private slots:
         window->Save_Menu->trigger();
         QVERIFY(answers.Done());
         window->close();
-        QCOMPARE(game.Status, std::string("TERMINATE_PROGRAM"));
+        QCOMPARE(game.Status, Game_Status::Terminate_Program);
         QFile recent(Data() + "/Recent.txt");
         QVERIFY(recent.open(QIODevice::ReadOnly));
         QVERIFY(recent.readAll().startsWith(("\"" + path + "\"").toUtf8()));

@@ -69,7 +69,7 @@ private slots:
         window.Symbol->setCurrentIndex(0);
         window.Puts->click();
         While_Open(&window, [&] {
-            QCOMPARE(game.Status, std::string("SKIP_OPTION_UPDATE"));
+            QCOMPARE(game.Status, Game_Status::Skip_Option_Update);
             QCOMPARE(window.Symbol->currentIndex(), 2);
             QVERIFY(window.Calls->isChecked());
             QVERIFY(window.Sell->isChecked());
@@ -79,7 +79,7 @@ private slots:
             window.Transact->click();
         });
         window.Open_From_Grid(0);
-        QCOMPARE(game.Status, std::string(""));
+        QCOMPARE(game.Status, Game_Status::None);
         QCOMPARE(done.count(), 2);
         QCOMPARE(game.Player_Option_Count, Integer(0));
         QCOMPARE(game.Cash_On_Hand, std::string("10000"));

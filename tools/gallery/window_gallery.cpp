@@ -70,9 +70,9 @@ public:
 // three more, bought along the way.
 void Play_To_The_Turn(Game& game, Random& rnd) {
     Unseen_Screens unseen;
-    game.Status = "FORCE_NEW_GAME";
+    game.Status = Game_Status::Force_New_Game;
     New_Game_Menu_Click(game, rnd, unseen);
-    game.Status = "";
+    game.Status = Game_Status::None;
     game.Setup.News_Alert = 0;
     game.Setup.World_Alert = 0;
     auto end_turns_to = [&](int turn) {
@@ -272,7 +272,7 @@ bool Show_Every_Window(const QString& data_dir, const std::function<void(const Q
         look("help_viewer", viewer);
         viewer->hide();
     }
-    game.Status = "TERMINATE_PROGRAM";
+    game.Status = Game_Status::Terminate_Program;
     window.close();
     return all;
 }
