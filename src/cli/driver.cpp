@@ -111,9 +111,7 @@ struct Console {
     void Stock_Trade(const std::string& verb, const std::string& rest) {
         std::string symbol = rest.substr(0, rest.find(' '));
         std::string quantity = rest.size() > symbol.size() ? rest.substr(symbol.size() + 1) : "";
-        int stock = -1;
-        for (int s = 0; s < Stock_Count; ++s)
-            if (game.Symbol[s] == symbol) stock = s;
+        const int stock = Find_Symbol(game, symbol);
         if (stock < 0) return Error("unknown symbol: " + symbol);
         if (quantity.find_first_not_of("0123456789. ") != std::string::npos)
             return Error("the quantity box takes digits, \".\" and blanks only");
@@ -142,9 +140,7 @@ struct Console {
         std::getline(args >> std::ws, quantity);
         if (side != "buy" && side != "sell") return Error("expected buy or sell");
         if (kind != "call" && kind != "put") return Error("expected call or put");
-        int stock = -1;
-        for (int s = 0; s < Stock_Count; ++s)
-            if (game.Symbol[s] == symbol) stock = s;
+        const int stock = Find_Symbol(game, symbol);
         if (stock < 0) return Error("unknown symbol: " + symbol);
         long long strike_value = 0, expires_value = 0;
         if (!Whole_Number(strike, strike_value) || !Whole_Number(expires, expires_value))

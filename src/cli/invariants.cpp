@@ -49,7 +49,7 @@ std::vector<std::string> Turn_Invariants(const Game& game) {
     for (int s = 0; s < Stock_Count; ++s) {
         const std::string sym = game.Symbol[s];
         Check_Number_Text(r, "price of " + sym, game.Price[s]);
-        double price = Leading_Number(game.Price[s]);
+        double price = Stock_Price(game, s);
         r.Check(price >= 1, "price of " + sym + " below 1: " + game.Price[s]);
         r.Check(game.Price_History[s][99] == price,
                 "history of " + sym + " is " + std::to_string(game.Price_History[s][99]) + ", price " + game.Price[s]);
@@ -74,7 +74,7 @@ std::vector<std::string> Turn_Invariants(const Game& game) {
         index += price * weight;
     }
     Check_Number_Text(r, "index", game.Price[Index_Entry]);
-    r.Check(Leading_Number(game.Price[Index_Entry]) == index, "index " + game.Price[Index_Entry] +
+    r.Check(Index_Value(game) == index, "index " + game.Price[Index_Entry] +
                                                                   " is not the weighted sum " + Number_Text(index));
     r.Check(index <= Index_Bound, "index " + Number_Text(index) + " above its bound");
     r.Check(game.Index_History[History_Length - 1] == To_Long(index),

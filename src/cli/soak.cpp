@@ -135,9 +135,7 @@ public:
         game.Data_Dir = data_dir;
         file = data_dir + "/long-game.bqg";
         screens.pending_setup = {{"goal", 3}, {"short", 1}, {"options", 1}};
-        game.Status = Game_Status::Force_New_Game;
-        New_Game_Menu_Click(game, rnd, screens);
-        game.Status = Game_Status::None;
+        Deal_New_Game(game, rnd, screens);
         Enable_Cheat_Mode(game, screens);
     }
 
@@ -186,7 +184,7 @@ private:
     void Note_Reach() {
         if (std::any_of(game.News_Items.begin(), game.News_Items.end(), [](const List_Line& l) { return l.Text == "OH S#!*"; }))
             ++result.crashes;
-        result.highest_index = std::max(result.highest_index, Leading_Number(game.Price[Index_Entry]));
+        result.highest_index = std::max(result.highest_index, Index_Value(game));
         for (int s = 0; s < Stock_Count; ++s)
             for (double count : {game.Player_Stock[s].Shares, game.Player_Short[s].Shares, game.Computer_Stock[s].Shares,
                                  game.Computer_Short[s].Shares, game.Computer_Option[s].Contracts})
@@ -220,11 +218,11 @@ private:
     void Hold_Back_The_Player() {
         double most = Leading_Number(game.Cash_On_Hand);
         for (int s = 0; s < Stock_Count; ++s)
-            most += 2.5 * Leading_Number(game.Price[s]) * game.Player_Stock[s].Shares +
+            most += 2.5 * Stock_Price(game, s) * game.Player_Stock[s].Shares +
                     static_cast<double>(game.Player_Short[s].Avg_Price) * game.Player_Short[s].Shares;
         for (int k = 0; k < game.Player_Option_Count; ++k) {
             const Option_Position& o = game.Player_Option[k];
-            most += o.Quantity * 100 * 2 * (2.5 * Leading_Number(game.Price[o.Stock]) + 207);
+            most += o.Quantity * 100 * 2 * (2.5 * Stock_Price(game, o.Stock) + 207);
         }
         if (most < 5e10) return;
         for (Holding& h : game.Player_Stock) h.Shares = 0;

@@ -1,5 +1,6 @@
 #include "core/game.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "ui/resources/string_table.h"
@@ -17,4 +18,9 @@ void Init_Game(Game& game) {
         game.News_Item[n].Text = String_Table(String_Id::Company_News, n);
         game.News_Item[n].Effect = static_cast<Integer>(std::atoi(String_Table(String_Id::Company_News_Effect, n).c_str()));
     }
+}
+
+int Find_Symbol(const Game& game, const std::string& symbol) {
+    const auto it = std::find(game.Symbol.begin(), game.Symbol.end(), symbol);
+    return it == game.Symbol.end() ? -1 : static_cast<int>(it - game.Symbol.begin());
 }

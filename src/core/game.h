@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/constants.h"
+#include "core/numbers.h"
 #include "core/types.h"
 
 struct Earnings_Record {
@@ -166,3 +167,9 @@ struct Game {
 
 // Design values of a fresh program: symbols, news texts and every field before any game.
 void Init_Game(Game& game);
+
+// A stock's price and the index as numbers: their texts read by the leading-number rule.
+inline double Stock_Price(const Game& game, int stock) { return Leading_Number(game.Price[stock]); }
+inline double Index_Value(const Game& game) { return Leading_Number(game.Price[Index_Entry]); }
+// The stock with this symbol, -1 for none.
+int Find_Symbol(const Game& game, const std::string& symbol);

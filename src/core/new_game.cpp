@@ -15,8 +15,8 @@ static void Deal_Stock(Game& game, Random& rnd, int s) {
     game.Index_Weight[s] = 1;
     game.Price[s] = Number_Text(Int(rnd.Rnd() * 121 + 20));
     game.Price[Index_Entry] =
-        Number_Text(Leading_Number(game.Price[Index_Entry]) + Locale_Value(game.Price[s]));
-    game.Price_History[s][0] = static_cast<Byte>(Leading_Number(game.Price[s]));
+        Number_Text(Index_Value(game) + Stock_Price(game, s));
+    game.Price_History[s][0] = static_cast<Byte>(Stock_Price(game, s));
     game.Stock_Trend[s] = static_cast<Integer>(Int(rnd.Rnd() * 9 - 4));
 }
 
@@ -42,7 +42,7 @@ void New_Game_Menu_Click(Game& game, Random& rnd, Screens& screens) {
     game.C_Portfolio.Net_Worth = Add_Commas(game.C_Portfolio.Cash);
     game.Price[Index_Entry] = "0";
     for (int s = 0; s < Stock_Count; ++s) Deal_Stock(game, rnd, s);
-    game.Index_History[0] = To_Long(Leading_Number(game.Price[Index_Entry]));
+    game.Index_History[0] = To_Long(Index_Value(game));
     game.Market_Trend = static_cast<Integer>(Int(rnd.Rnd() * 7 - 3));
 
     game.Setup.Play_To = 0;
@@ -63,4 +63,10 @@ void New_Game_Menu_Click(Game& game, Random& rnd, Screens& screens) {
     game.Has_Game = true;
     Refresh_Portfolio(game);
     screens.Windows_Reset();
+}
+
+void Deal_New_Game(Game& game, Random& rnd, Screens& screens) {
+    game.Status = Game_Status::Force_New_Game;
+    New_Game_Menu_Click(game, rnd, screens);
+    game.Status = Game_Status::None;
 }

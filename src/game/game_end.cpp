@@ -67,9 +67,7 @@ void Check_Game_End(Game& game, Random& rnd, Screens& screens) {
         game.Status = Game_Status::Terminate_Program;
         return;
     }
-    game.Status = Game_Status::Force_New_Game;
-    New_Game_Menu_Click(game, rnd, screens);
-    game.Status = Game_Status::None;
+    Deal_New_Game(game, rnd, screens);
 }
 
 void Clear_High_Scores(Game& game, Screens& screens) {

@@ -25,7 +25,7 @@ void Deal_Earnings(Game& game, Random& rnd, int s) {
 
 // A report moves the price by K percent.
 static void Move_Price_By(Game& game, int s, double percent) {
-    double p = Leading_Number(game.Price[s]);
+    double p = Stock_Price(game, s);
     game.Price[s] = Number_Text(std::max(Lowest_Price, Round_Even(p + percent * p * 0.01)));
 }
 

@@ -20,7 +20,7 @@ void Company_News_Item(Game& game, Random& rnd, int power) {
     game.News_Items.push_back({game.Symbol[stock] + " " + game.News_Item[kind].Text, stock});
     int x = game.News_Item[kind].Effect;
     if (x == 0) x = Int(rnd.Rnd() * 2) == 0 ? -1 : 1;
-    double p = Leading_Number(game.Price[stock]);
+    double p = Stock_Price(game, stock);
     double k = Int(rnd.Rnd() * 5 * power + 1);
     game.Price[stock] = Number_Text(std::max(Lowest_Price, Round_Even(p + k * x * p * 0.01)));
     game.Stock_Trend[stock] = To_Integer(game.Stock_Trend[stock] + power * x / 2.0);
@@ -39,7 +39,7 @@ void World_News(Game& game, Random& rnd) {
     int f = game.Setup.Frequency_Slider, power = game.Setup.Power_Slider;
     if (!(Int(rnd.Rnd() * 71) < f + 1)) return;
     int w = static_cast<int>(Int(rnd.Rnd() * World_News_Count));
-    double index = Leading_Number(game.Price[Index_Entry]);
+    double index = Index_Value(game);
     if (index < 1000) w = static_cast<int>(Int(rnd.Rnd() * 3));
     if (index >= 10000) w = static_cast<int>(Int(rnd.Rnd() * 3 + 3));
     // The direction does not follow the text: most world news is bad news.
@@ -53,7 +53,7 @@ void World_News(Game& game, Random& rnd) {
 
 void Crash(Game& game, Random& rnd) {
     double r = rnd.Rnd();
-    if (!(Leading_Number(game.Price[Index_Entry]) > Crash_Index && Int(r * 101) == 13)) return;
+    if (!(Index_Value(game) > Crash_Index && Int(r * 101) == 13)) return;
     game.Market_Trend = -3;
     for (int i = 0; i < Stock_Count; ++i) {
         game.Stock_Trend[i] = -6;

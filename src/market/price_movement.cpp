@@ -7,10 +7,9 @@
 #include "core/numbers.h"
 #include "core/text_sum.h"
 #include "trading/options.h"
+#include "trading/positions.h"
 
 namespace {
-double Price_Of(const Game& game, int s) { return Leading_Number(game.Price[s]); }
-
 Integer Clamp_Trend(int v, int limit) { return static_cast<Integer>(std::clamp(v, -limit, limit)); }
 
 int Sign_Draw(Random& rnd) { return static_cast<int>(Int(rnd.Rnd() * 2)) == 0 ? -1 : 1; }
@@ -61,7 +60,7 @@ void Double_Weight(Game& game, int i) {
 }
 
 void Split_Stock(Game& game, int i) {
-    game.Price[i] = Number_Text(Price_Of(game, i) / 2);
+    game.Price[i] = Number_Text(Stock_Price(game, i) / 2);
     // A count at the cap stays as it is; everything else about the split happens as before.
     auto doubled = [](double count) { return count >= Count_Cap ? count : Round_Even(count * 2); };
     auto split = [&](Holding& h) {
@@ -101,11 +100,11 @@ void Drift_Market_Trend(Game& game, Random& rnd) {
 void Move_Prices(Game& game, Random& rnd) {
     Text_Sum worth(game.Net_Worth), index(game.Price[Index_Entry]);
     for (int i = 0; i < Stock_Count; ++i) {
-        double p = Price_Of(game, i);
+        double p = Stock_Price(game, i);
         double l = Round_Even(8 / p);
         while (p > Split_Price) {
             Split_Stock(game, i);
-            p = Price_Of(game, i);
+            p = Stock_Price(game, i);
         }
         if (p > 60) l = -l;
         if (p > 100) l = l * 30;
@@ -113,10 +112,7 @@ void Move_Prices(Game& game, Random& rnd) {
         game.Price[i] = Number_Text(n);
 
         if (game.Player_Stock[i].Shares != 0) worth.Add(n * game.Player_Stock[i].Shares);
-        if (game.Player_Short[i].Shares != 0) {
-            auto twice = static_cast<Integer>(2 * game.Player_Short[i].Avg_Price);
-            worth.Add((twice - n) / 2 * game.Player_Short[i].Shares);
-        }
+        if (game.Player_Short[i].Shares != 0) worth.Add(Short_Value(game.Player_Short[i].Avg_Price, n) * game.Player_Short[i].Shares);
         index.Add(n * game.Index_Weight[i]);
 
         auto& row = game.Price_History[i];
@@ -129,7 +125,7 @@ void Move_Prices(Game& game, Random& rnd) {
     game.Price[Index_Entry] = index.Text();
     std::copy(game.Index_History.begin() + 1, game.Index_History.end(), game.Index_History.begin());
     // The history keeps 32 bits; the index text stays exact.
-    game.Index_History[99] = To_Long(Leading_Number(game.Price[Index_Entry]));
+    game.Index_History[99] = To_Long(Index_Value(game));
     Set_Index_Change(game);
     Drift_Market_Trend(game, rnd);
 }

@@ -7,7 +7,7 @@
 
 void Simulate_History(Game& game, Random& rnd, Screens& screens) {
     std::array<Integer, Stock_Count> q{};
-    for (int i = 0; i < Stock_Count; ++i) q[i] = To_Integer(Leading_Number(game.Price[i]));
+    for (int i = 0; i < Stock_Count; ++i) q[i] = To_Integer(Stock_Price(game, i));
     // The sum of 42 prices times weights outgrows 16 bits; it is kept whole, and the history
     // keeps it within 32.
     double index = 0;

@@ -272,7 +272,7 @@ bool Consistent(const Game& g, double turn, double index) {
     double sum = 0;
     std::array<double, Stock_Count> contracts{};
     for (int s = 0; s < Stock_Count; ++s) {
-        sum += Leading_Number(g.Price[s]) * g.Index_Weight[s];
+        sum += Stock_Price(g, s) * g.Index_Weight[s];
         const Long due = g.Earnings[s].Report_Turn;
         if (!(due > turn && due <= turn + Report_Span)) return false;
         const Computer_Option_Position& o = g.Computer_Option[s];

@@ -8,7 +8,6 @@
 
 namespace {
 double Turn(const Game& game) { return Leading_Number(game.Turn_Number); }
-double Price_Of(const Game& game, int stock) { return Leading_Number(game.Price[stock]); }
 
 // Out of the money: half the bonus for every three dollars (or part) away.
 double Out_Bonus(double distance_within) {
@@ -50,7 +49,7 @@ int Strike_For(double price, bool call) {
 }
 
 double Option_Premium(const Game& game, const std::string& type, int stock, int strike, int expires) {
-    return Premium_At(Is_Call(type), strike, expires, Turn(game), Price_Of(game, stock), Boost_Of(game, stock));
+    return Premium_At(Is_Call(type), strike, expires, Turn(game), Stock_Price(game, stock), Boost_Of(game, stock));
 }
 
 double Option_Premium(const Game& game, int k) {
@@ -66,7 +65,7 @@ std::array<double, Option_Slots> Position_Premiums(const Game& game) {
     for (int k = 0; k < game.Player_Option_Count && k < Option_Slots; ++k) {
         const Option_Position& o = game.Player_Option[k];
         if (!read[o.Stock]) {
-            prices[o.Stock] = Price_Of(game, o.Stock);
+            prices[o.Stock] = Stock_Price(game, o.Stock);
             boosts[o.Stock] = Boost_Of(game, o.Stock);
             read[o.Stock] = true;
         }
@@ -85,7 +84,7 @@ void Remove_Option(Game& game, int k) {
 void Add_Option_Net_Worth(Game& game) {
     double worth = Net_Worth_Value(game);
     const auto premiums = Position_Premiums(game);
-    for (int k = 0; k < game.Player_Option_Count; ++k) worth += game.Player_Option[k].Quantity * premiums[k] * 100;
+    for (int k = 0; k < game.Player_Option_Count; ++k) worth += game.Player_Option[k].Quantity * premiums[k] * Contract_Shares;
     game.Net_Worth = Number_Text(worth);
 }
 
@@ -109,7 +108,7 @@ void Lapse_Expired_Options(Game& game) {
     int k = 0;
     while (k < game.Player_Option_Count) {
         if (game.Player_Option[k].Expires != t) { ++k; continue; }
-        double value = game.Player_Option[k].Quantity * Option_Premium(game, k) * 100;
+        double value = game.Player_Option[k].Quantity * Option_Premium(game, k) * Contract_Shares;
         game.Net_Worth = Number_Text(Net_Worth_Value(game) - value);
         Remove_Option(game, k);
     }

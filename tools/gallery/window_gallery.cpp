@@ -70,9 +70,7 @@ public:
 // three more, bought along the way.
 void Play_To_The_Turn(Game& game, Random& rnd) {
     Unseen_Screens unseen;
-    game.Status = Game_Status::Force_New_Game;
-    New_Game_Menu_Click(game, rnd, unseen);
-    game.Status = Game_Status::None;
+    Deal_New_Game(game, rnd, unseen);
     game.Setup.News_Alert = 0;
     game.Setup.World_Alert = 0;
     auto end_turns_to = [&](int turn) {
