@@ -46,6 +46,7 @@ void Close_Stock(Game& game, const Turn_Data& d, int s) {
     }
     Holding& sh = game.Computer_Short[s];
     if (sh.Shares > 0 && !(c3 <= -20 && c3 + c9 <= -20)) {
+        // The cash and the gains value the position differently (Int(p / 2) against Int(p) / 2), as the rules do.
         Set_Cash(game, Cash(game) + sh.Shares * Computer_Short_Value(sh.Avg_Price, price));
         game.Computer_Capital_Gains += sh.Shares * Computer_Short_Gain(sh.Avg_Price, price);
         sh.Shares = 0;

@@ -58,18 +58,18 @@ constexpr Range Money_Range{-std::numeric_limits<double>::max(), Money_Highest};
 // the newest history byte holds the current price.
 constexpr Range Price_Range{1, Price_Bound};
 // Older history bytes: a split halves a price of 1 to 0.
-constexpr Range History_Range{0, 255};
+constexpr Range History_Range{0, Price_Bound};
 // Every step that moves a stock's trend clamps it to -6..6; the market's drift keeps it
 // within -3..3, world news within -4..4 and the cheat within -6..6.
 constexpr Range Trend_Range{-Stock_Trend_Limit, Stock_Trend_Limit};
 // An average of prices paid, halved by splits.
-constexpr Range Avg_Price_Range{0, 255};
+constexpr Range Avg_Price_Range{0, Price_Bound};
 // The player's strikes are 10..200 in steps of 10 when bought; the computer's are the price
 // rounded to a multiple of 10, up for a put (so up to 260 for a price of 255); splits halve both.
 constexpr Range Strike_Range{0, 260};
 // A premium per share: at most twice (the momentum boost) the time value, the largest
 // price over the lowest strike and the out-of-the-money bonus; never 0 (the boost's clamp).
-constexpr Range Premium_Range{0.01, 2 * (2 + 255 + 5)};
+constexpr Range Premium_Range{0.01, 2 * (2 + Price_Bound + 5)};
 // Share counts: the exchange caps when bought, doubled by each split below Count_Cap.
 constexpr Range Count_Range{0, Count_Bound};
 // Option contracts of one player in one stock, all positions together: an option lapses
@@ -101,7 +101,7 @@ bool Is_Change_Text(const std::string& text, bool index_row) {
         return false;
     const std::string lead = text.substr(0, open), percent = text.substr(open + 1, text.size() - open - 3);
     const std::optional<double> move = Locale_Number(lead), share = Locale_Number(percent);
-    if (index_row ? !lead.empty() : !(move && Number_Text(*move) == lead && std::fabs(*move) <= 255)) return false;
+    if (index_row ? !lead.empty() : !(move && Number_Text(*move) == lead && std::fabs(*move) <= Price_Bound)) return false;
     return share && Number_Text(*share) == percent && (index_row || *share >= 0);
 }
 
