@@ -31,11 +31,11 @@ TEST(Long_Game, TheComputerNeverTradesPastALimitAlreadyPassed) {
         game.Setup.Short = 1;
         game.C_Portfolio.Cash = "100000000";
         for (int s = 0; s < Stock_Count; ++s) {
-            game.Price[s] = "120";
+            game.Price[s].Set(120);
             game.Price_History[s].fill(120);
             // Steep momentum either way, so the computer wants every stock.
             for (int c = 90; c < 100; ++c) game.Price_History[s][c] = static_cast<Byte>(shorts ? 250 - 10 * (c - 90) : 30 + 10 * (c - 90));
-            game.Price[s] = Number_Text(game.Price_History[s][99]);
+            game.Price[s].Set(game.Price_History[s][99]);
             (shorts ? game.Player_Short[s] : game.Player_Stock[s]) = {shorts ? 60000000.0 : 120000000.0, 100};
         }
         Computer_Turn(game);
@@ -99,7 +99,7 @@ TEST(Bounds, CountsAtTheCapStopDoublingAtASplit) {
                                                 {Count_Bound, Count_Bound}};
     for (const auto& [count, after] : counts) {
         Game game = Dealt(4);
-        game.Price[0] = "250";
+        game.Price[0].Set(250);
         game.Price_History[0].fill(250);
         game.Index_Weight[0] = 4;
         for (Holding* h : {&game.Player_Stock[0], &game.Player_Short[0], &game.Computer_Stock[0], &game.Computer_Short[0]})
@@ -116,7 +116,7 @@ TEST(Bounds, CountsAtTheCapStopDoublingAtASplit) {
         EXPECT_EQ(game.Computer_Option[0].Strike, 50);
         EXPECT_EQ(game.Player_Option[0].Quantity, after);
         EXPECT_EQ(game.Player_Option[0].Strike, 75);
-        EXPECT_EQ(game.Price[0], "125");
+        EXPECT_EQ(game.Price[0].Text(), "125");
         EXPECT_EQ(game.Index_Weight[0], 8);
         EXPECT_EQ(game.Price_History[0][0], 125);
     }
@@ -127,12 +127,12 @@ TEST(Bounds, CountsAtTheCapStopDoublingAtASplit) {
 TEST(Bounds, AWeightAtTheCapStaysAtASplit) {
     for (Long weight : {Weight_Cap / 2, Weight_Cap}) {
         Game game = Dealt(4);
-        game.Price[0] = "240";
+        game.Price[0].Set(240);
         game.Index_Weight[0] = weight;
         const double term = 240.0 * weight;
         Split_Stock(game, 0);
         EXPECT_EQ(game.Index_Weight[0], weight == Weight_Cap ? Weight_Cap : 2 * weight);
-        EXPECT_EQ(Leading_Number(game.Price[0]) * game.Index_Weight[0], weight == Weight_Cap ? term / 2 : term);
+        EXPECT_EQ(game.Price[0].Value() * game.Index_Weight[0], weight == Weight_Cap ? term / 2 : term);
     }
 }
 
@@ -147,8 +147,8 @@ TEST(Bounds, AnIndexPastThirtyTwoBitsSaturatesInTheHistory) {
     for (int turn = 0; turn < 3; ++turn) {
         End_Turn_Menu_Click(game, rnd, screens);
         double sum = 0;
-        for (int s = 0; s < Stock_Count; ++s) sum += Leading_Number(game.Price[s]) * game.Index_Weight[s];
-        EXPECT_EQ(game.Price[Index_Entry], Number_Text(sum));
+        for (int s = 0; s < Stock_Count; ++s) sum += game.Price[s].Value() * game.Index_Weight[s];
+        EXPECT_EQ(game.Price[Index_Entry].Text(), Number_Text(sum));
         EXPECT_GT(sum, 1e12);
         EXPECT_EQ(game.Index_History[History_Length - 1], 2147483647);
         const std::vector<std::string> broken = Turn_Invariants(game);
@@ -157,7 +157,7 @@ TEST(Bounds, AnIndexPastThirtyTwoBitsSaturatesInTheHistory) {
     EXPECT_EQ(game.DJIA_Change, "(0%)");
     const std::optional<Game> loaded = Loaded_Game(game, Saved_Game_Text(game));
     ASSERT_TRUE(loaded);
-    EXPECT_EQ(loaded->Price[Index_Entry], game.Price[Index_Entry]);
+    EXPECT_EQ(loaded->Price[Index_Entry].Text(), game.Price[Index_Entry].Text());
     EXPECT_EQ(To_Long(-1e13), -2147483647 - 1);
     EXPECT_EQ(To_Long(2147483646.5), 2147483646);
 }

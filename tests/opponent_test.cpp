@@ -14,7 +14,7 @@ Game Quiet_Market(int price) {
     Game g;
     Init_Game(g);
     for (int s = 0; s < Stock_Count; ++s) {
-        g.Price[s] = Number_Text(price);
+        g.Price[s].Set(price);
         g.Price_History[s].fill(static_cast<Byte>(price));
         g.Earnings[s].Report_Turn = 500;
     }
@@ -30,7 +30,7 @@ TEST(Computer_Turn, SellsOnFadingMomentumAndSplitsCashOverCandidates) {
     Game g = Quiet_Market(55);
     g.Price_History[0][96] = 50;  // 50 -> 55: C3 = 9, sold in full
     g.Computer_Stock[0] = {100, 50};
-    g.Price[1] = "56";
+    g.Price[1].Set(56);
     g.Price_History[1][99] = 56;
     g.Price_History[1][96] = 50;  // 50 -> 56: C3 = 11 and C9 11, kept
     g.Computer_Stock[1] = {100, 50};
@@ -172,10 +172,10 @@ TEST(Computer_Turn, StrikeIsThePriceRoundedToTensOutsideTheBoxLimits) {
     Game g = Quiet_Market(40);
     g.Setup.Options = 1;
     g.Setup.Earnings_Slider = 5;
-    g.Price[4] = "9";
+    g.Price[4].Set(9);
     g.Price_History[4].fill(9);
     g.Earnings[4] = {{3, 2, 1, 0}, 51};  // rising and reporting next turn: a call at any price
-    g.Price[6] = "205";
+    g.Price[6].Set(205);
     g.Price_History[6].fill(205);
     g.Price_History[6][96] = 255;  // C3 = -24 above 80 dollars: a put
     Computer_Turn(g);

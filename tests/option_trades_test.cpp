@@ -17,7 +17,7 @@ Game Market(int price, const std::string& turn, const std::string& cash = "5000"
     g.Turn_Number = turn;
     g.Cash_On_Hand = cash;
     for (int s = 0; s < Stock_Count; ++s) {
-        g.Price[s] = std::to_string(price);
+        g.Price[s].Set(price);
         g.Price_History[s].fill(static_cast<Byte>(price));
     }
     return g;
@@ -59,9 +59,9 @@ TEST(Option_Form, StrikeAndExpiryOffered) {
     EXPECT_EQ(Chosen(g, 0, true, true).Exp_Min, 20);
 
     // The box keeps the strike within its spin limits.
-    g.Price[1] = "9";
+    g.Price[1].Set(9);
     EXPECT_EQ(Chosen(g, 1, true, true).Strike, "10");
-    g.Price[2] = "205";
+    g.Price[2].Set(205);
     EXPECT_EQ(Chosen(g, 2, false, true).Strike, "200");
 }
 
@@ -162,7 +162,7 @@ TEST(Option_Trades, SellPartAndWholeAndPrefill) {
 TEST(Option_Grid, FullTableShowsEachQuoteAndPricePaid) {
     Game g = Market(50, "10");
     for (int s = 0; s < Stock_Count; ++s) {
-        g.Price[s] = std::to_string(20 + 3 * s);
+        g.Price[s].Set(20 + 3 * s);
         g.Price_History[s][96] = static_cast<Byte>(15 + 4 * (s % 7));
         g.Price_History[s][99] = static_cast<Byte>(20 + 3 * s);
     }
@@ -196,13 +196,13 @@ TEST(Option_Grid, RowsKeptFromTheLastTurnMatchAFreshGrid) {
     g.Player_Stock[4].Shares = 1234567;
     g.Player_Stock[5] = {10, 60};            // a new holding between two others
     g.Player_Short[6].Avg_Price = 49;
-    g.Price[8] = "77";
+    g.Price[8].Set(77);
     g.Player_Option[3].Quantity = 4;         // part sold
     Remove_Option(g, 7);                     // the rows after it move up
     g.Player_Option[12].Purchase_Price = 2.25f;
     g.Player_Option[20].Strike = 25;         // as a split leaves it
     g.Turn_Number = "11";
-    g.Price[5] = "61";
+    g.Price[5].Set(61);
     Refresh_Portfolio(g);
 
     Game fresh = g;

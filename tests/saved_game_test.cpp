@@ -55,8 +55,8 @@ Game Busy_Game() {
     // A weight doubled by splits; the index and its history stay the weighted sum.
     g.Index_Weight[9] = 8;
     double index = 0;
-    for (int s = 0; s < Stock_Count; ++s) index += Leading_Number(g.Price[s]) * g.Index_Weight[s];
-    g.Price[Index_Entry] = Number_Text(index);
+    for (int s = 0; s < Stock_Count; ++s) index += g.Price[s].Value() * g.Index_Weight[s];
+    g.Price[Index_Entry].Set(index);
     g.Index_History[98] = 2000000000;
     g.Index_History[99] = static_cast<Long>(index);
     g.DJIA_Change = "(-3%)";
@@ -124,7 +124,7 @@ TEST(SavedGame, FileLayoutOfASmallGame) {
     Game g;
     Init_Game(g);
     for (int s = 0; s < Stock_Count; ++s) {
-        g.Price[s] = "40";
+        g.Price[s].Set(40);
         g.Index_Weight[s] = 1;
     }
     g.Player_Stock[0] = {150, 30};
@@ -152,7 +152,7 @@ TEST(SavedGame, FileLayoutOfASmallGame) {
         g.Price_History[s][99] = 40;
         g.Earnings[s].Report_Turn = 2;
     }
-    g.Price[Index_Entry] = "1680";
+    g.Price[Index_Entry].Set(1680);
     g.Index_History[99] = 1680;
     Game loaded = *Loaded_Game(g, Saved_Game_Text(g));
     EXPECT_EQ(loaded.Net_Worth, "5,000");

@@ -31,7 +31,7 @@ Game Flat_Market(int price, const std::string& turn) {
     Init_Game(g);
     g.Turn_Number = turn;
     for (int s = 0; s < Stock_Count; ++s) {
-        g.Price[s] = std::to_string(price);
+        g.Price[s].Set(price);
         g.Price_History[s].fill(static_cast<Byte>(price));
     }
     return g;
@@ -50,7 +50,7 @@ TEST(Option_Premium, TimeMoneynessAndMomentum) {
     EXPECT_DOUBLE_EQ(Option_Premium(g, "Call", 0, 40, 30), 11.79); // 10 in the money, 20 turns to go
     g.Price_History[1][96] = 40;  // rose from 40 to 50: x1.4
     EXPECT_DOUBLE_EQ(Option_Premium(g, "Call", 1, 50, 40), 9.8);
-    g.Price[2] = "25"; g.Price_History[2][99] = 25; g.Price_History[2][96] = 50;  // halved: x0.3
+    g.Price[2].Set(25); g.Price_History[2][99] = 25; g.Price_History[2][96] = 50;  // halved: x0.3
     EXPECT_DOUBLE_EQ(Option_Premium(g, "Call", 2, 25, 40), 2.1);
 
     // At the expiry turn the time value is 2 - 0.0021 x 30^2 = 0.11; ten dollars out of the money
@@ -120,18 +120,18 @@ TEST(Stock_Trades, MaximaAveragesAndGains) {
     Buy_Symbol_Click(g, 1);
     EXPECT_DOUBLE_EQ(g.Max_Number, 10);
 
-    g.Price[2] = "20";
+    g.Price[2].Set(20);
     Buy_Symbol_Click(g, 2);
     box = "100";
     Buy_Click(g, 2, box);
-    g.Price[2] = "25";
+    g.Price[2].Set(25);
     Buy_Symbol_Click(g, 2);
     box = "100";
     Buy_Click(g, 2, box);
     EXPECT_EQ(g.Player_Stock[2].Avg_Price, 22);  // 22.5 to the even dollar
 
     g.Player_Stock[3] = Holding{100, 20};
-    g.Price[3] = "30";
+    g.Price[3].Set(30);
     double cash = Leading_Number(g.Cash_On_Hand);
     box = "50";
     EXPECT_EQ(Sell_Click(g, 3, box), Trade_Result::Done);
@@ -149,7 +149,7 @@ TEST(Short_Trades, DepositLimitsAndHalfTheDifference) {
     EXPECT_EQ(Transact_Click(g, 0, Short_Mode::Sell_Short, "501"), Trade_Result::Refused);
     EXPECT_EQ(Transact_Click(g, 0, Short_Mode::Sell_Short, "100"), Trade_Result::Done);
     EXPECT_EQ(g.Cash_On_Hand, "8000");
-    g.Price[0] = "30";
+    g.Price[0].Set(30);
     Short_Symbol_Click(g, 0, Short_Mode::Buy_Back);
     EXPECT_EQ(Transact_Click(g, 0, Short_Mode::Buy_Back, "101"), Trade_Result::Refused);
     EXPECT_EQ(Transact_Click(g, 0, Short_Mode::Buy_Back, "100"), Trade_Result::Done);
@@ -162,7 +162,7 @@ TEST(Short_Trades, DepositLimitsAndHalfTheDifference) {
     Short_Symbol_Click(g, 1, Short_Mode::Sell_Short);
     EXPECT_EQ(g.Max_Number, 1000);
     g.Player_Short[2] = {100, 20};
-    g.Price[2] = "21";
+    g.Price[2].Set(21);
     Short_Symbol_Click(g, 2, Short_Mode::Sell_Short);
     EXPECT_EQ(Transact_Click(g, 2, Short_Mode::Sell_Short, "100"), Trade_Result::Done);
     EXPECT_EQ(g.Player_Short[2].Avg_Price, 20);  // 20.5 to even

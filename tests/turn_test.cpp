@@ -30,8 +30,8 @@ TEST(New_Game, DealsAMarketWithFullHistories) {
     for (int s = 0; s < Stock_Count; ++s) {
         EXPECT_GE(f.game.Earnings[s].Report_Turn, 2);
         EXPECT_LE(f.game.Earnings[s].Report_Turn, 50);
-        EXPECT_GE(Leading_Number(f.game.Price[s]), 1);
-        EXPECT_EQ(f.game.Price_History[s][99], Leading_Number(f.game.Price[s]));
+        EXPECT_GE(f.game.Price[s].Value(), 1);
+        EXPECT_EQ(f.game.Price_History[s][99], f.game.Price[s].Value());
     }
     int due = 0;
     for (const auto& e : f.game.Earnings) due += e.Report_Turn == 2 || e.Report_Turn == 3;
@@ -40,10 +40,10 @@ TEST(New_Game, DealsAMarketWithFullHistories) {
     // Cancelling a new game keeps every field; only the caption changes.
     f.game.Caption = "x.bqg  -  Bullquest";
     f.screens.confirm_answer = false;
-    std::string before = f.game.Price[0] + f.game.Turn_Number;
+    std::string before = f.game.Price[0].Text() + f.game.Turn_Number;
     New_Game_Menu_Click(f.game, f.rnd, f.screens);
     EXPECT_EQ(f.game.Caption, "Bullquest");
-    EXPECT_EQ(before, f.game.Price[0] + f.game.Turn_Number);
+    EXPECT_EQ(before, f.game.Price[0].Text() + f.game.Turn_Number);
 }
 
 TEST(Turn, TaxAtEveryHundredthTurnOnGainsOnly) {

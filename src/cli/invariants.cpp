@@ -48,11 +48,11 @@ std::vector<std::string> Turn_Invariants(const Game& game) {
     double index = 0;
     for (int s = 0; s < Stock_Count; ++s) {
         const std::string sym = game.Symbol[s];
-        Check_Number_Text(r, "price of " + sym, game.Price[s]);
+        Check_Number_Text(r, "price of " + sym, game.Price[s].Text());
         double price = Stock_Price(game, s);
-        r.Check(price >= 1, "price of " + sym + " below 1: " + game.Price[s]);
+        r.Check(price >= 1, "price of " + sym + " below 1: " + game.Price[s].Text());
         r.Check(game.Price_History[s][99] == price,
-                "history of " + sym + " is " + std::to_string(game.Price_History[s][99]) + ", price " + game.Price[s]);
+                "history of " + sym + " is " + std::to_string(game.Price_History[s][99]) + ", price " + game.Price[s].Text());
         r.Check(std::abs(game.Stock_Trend[s]) <= Stock_Trend_Limit, "trend of " + sym + " out of range");
         r.Check(!Has_Nan_Or_Inf(game.Change[s]), "change of " + sym + " holds nan or inf");
         const std::pair<const char*, const Holding*> holdings[] = {
@@ -73,8 +73,8 @@ std::vector<std::string> Turn_Invariants(const Game& game) {
                 "the computer's option on " + sym + " expires at " + std::to_string(option.Expires));
         index += price * weight;
     }
-    Check_Number_Text(r, "index", game.Price[Index_Entry]);
-    r.Check(Index_Value(game) == index, "index " + game.Price[Index_Entry] +
+    Check_Number_Text(r, "index", game.Price[Index_Entry].Text());
+    r.Check(Index_Value(game) == index, "index " + game.Price[Index_Entry].Text() +
                                                                   " is not the weighted sum " + Number_Text(index));
     r.Check(index <= Index_Bound, "index " + Number_Text(index) + " above its bound");
     r.Check(game.Index_History[History_Length - 1] == To_Long(index),

@@ -81,7 +81,7 @@ std::string State_Json(const Game& g) {
     j.Key("Cash_On_Hand"); j.Text(g.Cash_On_Hand);
     j.Key("Cash_View"); j.Text(g.Cash_View);
     j.Key("Net_Worth"); j.Text(g.Net_Worth);
-    j.Key("Price"); Array(j, g.Price, [&](const std::string& s) { j.Text(s); });
+    j.Key("Price"); Array(j, g.Price, [&](const Shown_Number& s) { j.Text(s.Text()); });
     j.Key("Change"); Array(j, g.Change, [&](const std::string& s) { j.Text(s); });
     j.Key("DJIA_Change"); j.Text(g.DJIA_Change);
     j.Key("Stock_Trend"); Array(j, g.Stock_Trend, [&](Integer v) { j.Number(v); });

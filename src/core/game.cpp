@@ -10,9 +10,9 @@ void Init_Game(Game& game) {
     for (int s = 0; s < Stock_Count; ++s) {
         game.Symbol[s] = String_Table(String_Id::Symbol, s);
         game.Change[s] = "0(0%)";
-        game.Price[s] = "0";
+        game.Price[s].Set(0);
     }
-    game.Price[Index_Entry] = "0";
+    game.Price[Index_Entry].Set(0);
     for (int n = 0; n < World_News_Count; ++n) game.News_Text[n] = String_Table(String_Id::World_News, n);
     for (int n = 0; n < Company_News_Count; ++n) {
         game.News_Item[n].Text = String_Table(String_Id::Company_News, n);

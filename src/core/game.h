@@ -8,6 +8,7 @@
 
 #include "core/constants.h"
 #include "core/numbers.h"
+#include "core/shown_number.h"
 #include "core/types.h"
 
 struct Earnings_Record {
@@ -88,7 +89,7 @@ struct Computer_Portfolio {
 struct Game {
     // Stock tables
     std::array<std::string, Stock_Count> Symbol{};
-    std::array<std::string, Stock_Count + 1> Price{};  // entry 42 is the market index
+    std::array<Shown_Number, Stock_Count + 1> Price{};  // entry 42 is the market index
     std::array<std::string, Stock_Count> Change{};
     std::array<Colour, Stock_Count> Change_Colour{};
     std::array<Integer, Stock_Count> Stock_Trend{};
@@ -168,8 +169,8 @@ struct Game {
 // Design values of a fresh program: symbols, news texts and every field before any game.
 void Init_Game(Game& game);
 
-// A stock's price and the index as numbers: their texts read by the leading-number rule.
-inline double Stock_Price(const Game& game, int stock) { return Leading_Number(game.Price[stock]); }
-inline double Index_Value(const Game& game) { return Leading_Number(game.Price[Index_Entry]); }
+// A stock's price and the index as numbers.
+inline double Stock_Price(const Game& game, int stock) { return game.Price[stock].Value(); }
+inline double Index_Value(const Game& game) { return game.Price[Index_Entry].Value(); }
 // The stock with this symbol, -1 for none.
 int Find_Symbol(const Game& game, const std::string& symbol);

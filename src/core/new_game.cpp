@@ -13,9 +13,8 @@ static void Deal_Stock(Game& game, Random& rnd, int s) {
     game.Computer_Stock[s].Shares = 0;
     game.Computer_Option[s].Contracts = 0;
     game.Index_Weight[s] = 1;
-    game.Price[s] = Number_Text(Int(rnd.Rnd() * 121 + 20));
-    game.Price[Index_Entry] =
-        Number_Text(Index_Value(game) + Stock_Price(game, s));
+    game.Price[s].Set(Int(rnd.Rnd() * 121 + 20));
+    game.Price[Index_Entry].Set(Index_Value(game) + Stock_Price(game, s));
     game.Price_History[s][0] = static_cast<Byte>(Stock_Price(game, s));
     game.Stock_Trend[s] = static_cast<Integer>(Int(rnd.Rnd() * 9 - 4));
 }
@@ -40,7 +39,7 @@ void New_Game_Menu_Click(Game& game, Random& rnd, Screens& screens) {
     game.Earnings_News.clear();
     game.C_Portfolio.Cash = Number_Text(Starting_Cash);
     game.C_Portfolio.Net_Worth = Add_Commas(game.C_Portfolio.Cash);
-    game.Price[Index_Entry] = "0";
+    game.Price[Index_Entry].Set(0);
     for (int s = 0; s < Stock_Count; ++s) Deal_Stock(game, rnd, s);
     game.Index_History[0] = To_Long(Index_Value(game));
     game.Market_Trend = static_cast<Integer>(Int(rnd.Rnd() * 7 - 3));

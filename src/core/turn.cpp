@@ -52,7 +52,7 @@ static void Run_Turn(Game& game, Random& rnd, Screens& screens) {
     game.News_Price = game.News_Symbol = game.News_Change = "";
     game.Turn_Number = Number_Text(Locale_Value(game.Turn_Number) + 1);
     Generate_News(game, rnd);
-    game.Price[Index_Entry] = "0";
+    game.Price[Index_Entry].Set(0);
     End_Turn_Sequence(game, rnd);
 
     Check_Game_End(game, rnd, screens);

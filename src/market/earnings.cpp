@@ -26,7 +26,7 @@ void Deal_Earnings(Game& game, Random& rnd, int s) {
 // A report moves the price by K percent.
 static void Move_Price_By(Game& game, int s, double percent) {
     double p = Stock_Price(game, s);
-    game.Price[s] = Number_Text(std::max(Lowest_Price, Round_Even(p + percent * p * 0.01)));
+    game.Price[s].Set(std::max(Lowest_Price, Round_Even(p + percent * p * 0.01)));
 }
 
 static void Report_Earnings(Game& game, Random& rnd, int s) {

@@ -22,7 +22,7 @@ void Company_News_Item(Game& game, Random& rnd, int power) {
     if (x == 0) x = Int(rnd.Rnd() * 2) == 0 ? -1 : 1;
     double p = Stock_Price(game, stock);
     double k = Int(rnd.Rnd() * 5 * power + 1);
-    game.Price[stock] = Number_Text(std::max(Lowest_Price, Round_Even(p + k * x * p * 0.01)));
+    game.Price[stock].Set(std::max(Lowest_Price, Round_Even(p + k * x * p * 0.01)));
     game.Stock_Trend[stock] = To_Integer(game.Stock_Trend[stock] + power * x / 2.0);
     Alert_Owned_Stock(game, stock);
     game.Stock_Trend[stock] = static_cast<Integer>(std::clamp<int>(game.Stock_Trend[stock], -Stock_Trend_Limit, Stock_Trend_Limit));
@@ -58,7 +58,7 @@ void Crash(Game& game, Random& rnd) {
     for (int i = 0; i < Stock_Count; ++i) {
         game.Stock_Trend[i] = -6;
         game.Index_Weight[i] = 1;
-        game.Price[i] = Number_Text(Int(rnd.Rnd() * 11 + 10));
+        game.Price[i].Set(Int(rnd.Rnd() * 11 + 10));
         game.Change[i] = "CRASH!";
         game.Change_Colour[i] = Colour::Red;
     }
@@ -94,7 +94,7 @@ void Quick_Quote(Game& game, int item_data) {
         game.News_Price = game.News_Symbol = game.News_Change = "";
         return;
     }
-    game.News_Price = game.Price[item_data];
+    game.News_Price = game.Price[item_data].Text();
     game.News_Symbol = game.Symbol[item_data];
     game.News_Change = game.Change[item_data];
     game.News_Change_Colour = game.Change_Colour[item_data];

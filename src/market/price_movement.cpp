@@ -60,7 +60,7 @@ void Double_Weight(Game& game, int i) {
 }
 
 void Split_Stock(Game& game, int i) {
-    game.Price[i] = Number_Text(Stock_Price(game, i) / 2);
+    game.Price[i].Set(Stock_Price(game, i) / 2);
     // A count at the cap stays as it is; everything else about the split happens as before.
     auto doubled = [](double count) { return count >= Count_Cap ? count : Round_Even(count * 2); };
     auto split = [&](Holding& h) {
@@ -98,7 +98,7 @@ void Drift_Market_Trend(Game& game, Random& rnd) {
 }
 
 void Move_Prices(Game& game, Random& rnd) {
-    Text_Sum worth(game.Net_Worth), index(game.Price[Index_Entry]);
+    Text_Sum worth(game.Net_Worth), index(game.Price[Index_Entry].Text());
     for (int i = 0; i < Stock_Count; ++i) {
         double p = Stock_Price(game, i);
         double l = Round_Even(8 / p);
@@ -109,7 +109,7 @@ void Move_Prices(Game& game, Random& rnd) {
         if (p > 60) l = -l;
         if (p > 100) l = l * 30;
         double n = Int(p + p * game.Stock_Trend[i] * 0.015 + p * game.Market_Trend * 0.013 + l);
-        game.Price[i] = Number_Text(n);
+        game.Price[i].Set(n);
 
         if (game.Player_Stock[i].Shares != 0) worth.Add(n * game.Player_Stock[i].Shares);
         if (game.Player_Short[i].Shares != 0) worth.Add(Short_Value(game.Player_Short[i].Avg_Price, n) * game.Player_Short[i].Shares);
@@ -122,7 +122,7 @@ void Move_Prices(Game& game, Random& rnd) {
         Move_Stock_Trend(game, rnd, i, row[99], row[96], 153);
     }
     game.Net_Worth = worth.Text();
-    game.Price[Index_Entry] = index.Text();
+    game.Price[Index_Entry] = Shown_Number::Read(index.Text());
     std::copy(game.Index_History.begin() + 1, game.Index_History.end(), game.Index_History.begin());
     // The history keeps 32 bits; the index text stays exact.
     game.Index_History[99] = To_Long(Index_Value(game));

@@ -35,6 +35,6 @@ void Simulate_History(Game& game, Random& rnd, Screens& screens) {
         if (d == 99) Set_Index_Change(game);
         Drift_Market_Trend(game, rnd);
     }
-    for (int i = 0; i < Stock_Count; ++i) game.Price[i] = Number_Text(q[i]);
-    game.Price[Index_Entry] = Number_Text(index);
+    for (int i = 0; i < Stock_Count; ++i) game.Price[i].Set(q[i]);
+    game.Price[Index_Entry].Set(index);
 }

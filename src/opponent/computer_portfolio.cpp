@@ -31,7 +31,7 @@ void My_Form_Activate(Game& game) {
                 row[0] = game.Symbol[s];
                 Write_Grouped_Number(row[1], held.Shares);
                 Write_Number_Text(row[2], held.Avg_Price);
-                row[3] = game.Price[s];
+                row[3] = game.Price[s].Text();
                 Write_Change(row[4], price, held.Avg_Price);
             }
             const auto& shorted = game.Computer_Short[s];
@@ -41,7 +41,7 @@ void My_Form_Activate(Game& game) {
                 row[0] = game.Symbol[s];
                 Write_Number_Text(row[1], -shorted.Shares);
                 Write_Number_Text(row[2], shorted.Avg_Price);
-                row[3] = game.Price[s];
+                row[3] = game.Price[s].Text();
                 if (shorted.Avg_Price == 0)
                     row[4] = "0";
                 else

@@ -201,7 +201,7 @@ void Read_Stock_Block(Field_Reader& f, Game& g, int s) {
     for (Currency& eps : g.Earnings[s].EPS) eps = f.Money(EPS_Limit);
     g.Earnings[s].Report_Turn = f.Long_In(Turn_Range);  // checked against the turn later
     double price = 0;
-    g.Price[s] = f.Number_Text_In(Price_Range, false, &price);
+    g.Price[s] = Shown_Number::Read(f.Number_Text_In(Price_Range, false, &price));
     f.Require(price == Int(price));
     g.Change[s] = f.Text();
     f.Require(Is_Change_Text(g.Change[s], false));
@@ -295,7 +295,7 @@ void Write_Saved_Game(Record_Writer& w, const Game& g) {
         for (Currency eps : g.Earnings[s].EPS) w.Money(eps);
         w.End_Record();
         w.Number(g.Earnings[s].Report_Turn).End_Record();
-        w.Text(g.Price[s]).Text(g.Change[s]).Number(g.Stock_Trend[s]).Number(g.Index_Weight[s]).End_Record();
+        w.Text(g.Price[s].Text()).Text(g.Change[s]).Number(g.Stock_Trend[s]).Number(g.Index_Weight[s]).End_Record();
         Write_Player_Holding(w, g.Player_Stock[s]);
         Write_Player_Holding(w, g.Player_Short[s]);
         for (Byte price : g.Price_History[s]) w.Number(price).End_Record();
@@ -305,7 +305,7 @@ void Write_Saved_Game(Record_Writer& w, const Game& g) {
     w.Number(set.Time_Limit).Number(set.Handicap).Number(set.News_Alert).Number(set.World_Alert).End_Record();
     w.Text(g.Turn_Number).Text(g.Cash_On_Hand).Text(g.Net_Worth).Text(g.C_Portfolio.Net_Worth);
     w.Number(g.Market_Trend).End_Record();
-    w.Boolean(g.Cheats_Enabled).Text(g.Price[Index_Entry]).Text(g.DJIA_Change).End_Record();
+    w.Boolean(g.Cheats_Enabled).Text(g.Price[Index_Entry].Text()).Text(g.DJIA_Change).End_Record();
     for (Long index : g.Index_History) w.Number(index).End_Record();
     w.Number(g.Player_Option_Count).End_Record();
     for (int k = 0; k <= g.Player_Option_Count; ++k) {
@@ -352,7 +352,7 @@ std::optional<Game> Loaded_Game(const Game& game, const std::string& content) {
     g.Cheats_Enabled = f.Boolean();
     g.Enable_Cheat_Menu = !g.Cheats_Enabled;
     g.Set_Cheat_Menus = g.Cheats_Enabled;
-    g.Price[Index_Entry] = f.Number_Text_In({0, Index_Bound}, false, &index);
+    g.Price[Index_Entry] = Shown_Number::Read(f.Number_Text_In({0, Index_Bound}, false, &index));
     g.DJIA_Change = f.Text();
     f.Require(Is_Change_Text(g.DJIA_Change, true));
 

@@ -28,7 +28,7 @@ void Set_Expiry_Limits(const Game& game, Option_Form& form) {
 }
 
 std::string Price_Caption(const Game& game, int stock) {
-    return "Current Price Of " + game.Symbol[stock] + ": " + game.Price[stock];
+    return "Current Price Of " + game.Symbol[stock] + ": " + game.Price[stock].Text();
 }
 }  // namespace
 

@@ -45,7 +45,7 @@ void Refresh_Portfolio(Game& game) {
             Write_Number_Text(row[2], h.Avg_Price);
             stock_sources[r] = source;
         }
-        row[3] = game.Price[s];
+        row[3] = game.Price[s].Text();
         const double change = Change_Percent(Stock_Price(game, s), h.Avg_Price);
         Write_Number_Text(row[4], is_short ? 100 - change : change - 100);
         ++r;

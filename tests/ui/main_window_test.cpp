@@ -155,10 +155,10 @@ class Main_Window_Test : public QObject {
 
     void Board_Shows_Game() {
         for (int s = 0; s < Stock_Count; ++s) {
-            QCOMPARE(window->Quotes->Price[s]->text().toStdString(), game.Price[s]);
+            QCOMPARE(window->Quotes->Price[s]->text().toStdString(), game.Price[s].Text());
             QCOMPARE(window->Quotes->Change[s]->text().toStdString(), game.Change[s]);
         }
-        QCOMPARE(window->Quotes->Price[Index_Entry]->text().toStdString(), game.Price[Index_Entry]);
+        QCOMPARE(window->Quotes->Price[Index_Entry]->text().toStdString(), game.Price[Index_Entry].Text());
     }
 
 private slots:
@@ -265,7 +265,7 @@ private slots:
         QVERIFY(grid->Title_Row_Fixed());
         QCOMPARE(grid->Text(1, 0), game.Symbol[3]);
         QCOMPARE(grid->Text(1, 1), std::string("150"));
-        QCOMPARE(grid->Text(1, 3), game.Price[3]);
+        QCOMPARE(grid->Text(1, 3), game.Price[3].Text());
         QCOMPARE(grid->Text(2, 1), std::string("-20"));
         QCOMPARE(Text(window->Net_Worth).toStdString(), game.Net_Worth);
         QCOMPARE(window->News->News_Items->count(), static_cast<int>(game.News_Items.size()));
@@ -281,7 +281,7 @@ private slots:
         emit window->News->Earnings_News->itemClicked(line);
         const int s = game.Earnings_News[0].Item_Data;
         QCOMPARE(window->News->News_Symbol->text().toStdString(), game.Symbol[s]);
-        QCOMPARE(window->News->News_Price->text().toStdString(), game.Price[s]);
+        QCOMPARE(window->News->News_Price->text().toStdString(), game.Price[s].Text());
     }
 
     void the_time_limit_ends_a_turn() {

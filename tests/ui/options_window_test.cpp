@@ -28,7 +28,7 @@ private slots:
         game = Game{};
         Init_Game(game);
         for (int s = 0; s < Stock_Count; ++s) {
-            game.Price[s] = "50";
+            game.Price[s].Set(50);
             game.Price_History[s].fill(50);
         }
         game.Turn_Number = "10";

@@ -61,7 +61,7 @@ private slots:
     void init() {
         game = Game{};
         Init_Game(game);
-        for (int s = 0; s < Stock_Count; ++s) game.Price[s] = "30";
+        for (int s = 0; s < Stock_Count; ++s) game.Price[s].Set(30);
         game.Cash_On_Hand = "10000";
         game.Cash_View = "10,000";
         game.Has_Game = true;
