@@ -42,7 +42,7 @@ void Fill_Portfolios(Game& game, int options_per_stock) {
             o.Quantity = 10;
         }
     game.Player_Option_Count = static_cast<Integer>(k);
-    game.Cash_On_Hand = "1000000";
-    game.C_Portfolio.Cash = "50000000";
+    game.Cash_On_Hand.Set(1000000);
+    game.C_Portfolio.Cash.Set(50000000);
     Refresh_Portfolio(game);
 }

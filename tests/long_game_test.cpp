@@ -29,7 +29,7 @@ TEST(Long_Game, TheComputerNeverTradesPastALimitAlreadyPassed) {
     for (bool shorts : {false, true}) {
         Game game = Dealt(8);
         game.Setup.Short = 1;
-        game.C_Portfolio.Cash = "100000000";
+        game.C_Portfolio.Cash.Set(100000000);
         for (int s = 0; s < Stock_Count; ++s) {
             game.Price[s].Set(120);
             game.Price_History[s].fill(120);
@@ -186,13 +186,13 @@ TEST(Bounds, ALoadTakesMoneyBelowTenToTheEighteenth) {
     const Game game = Dealt(2);
     for (const auto& [amount, loads] : amounts) {
         Game held = game;
-        held.Cash_On_Hand = amount;
+        held.Cash_On_Hand = Shown_Number::Read(amount);
         held.Net_Worth = Add_Commas(amount);
-        held.C_Portfolio.Cash = amount;
+        held.C_Portfolio.Cash = Shown_Number::Read(amount);
         const std::optional<Game> loaded = Loaded_Game(game, Saved_Game_Text(held));
         EXPECT_EQ(loaded.has_value(), loads) << amount;
         if (loaded) {
-            EXPECT_EQ(loaded->Cash_On_Hand, amount);
+            EXPECT_EQ(loaded->Cash_On_Hand.Text(), amount);
             EXPECT_EQ(Number_Text(Locale_Value(loaded->Net_Worth)), amount);
         }
     }

@@ -19,7 +19,7 @@ Game Quiet_Market(int price) {
         g.Earnings[s].Report_Turn = 500;
     }
     g.Turn_Number = "50";
-    g.C_Portfolio.Cash = "10000";
+    g.C_Portfolio.Cash.Set(10000);
     g.C_Portfolio.Net_Worth = "10,000";
     g.Setup.Earnings_Slider = 1;
     return g;
@@ -38,7 +38,7 @@ TEST(Computer_Turn, SellsOnFadingMomentumAndSplitsCashOverCandidates) {
     EXPECT_EQ(g.Computer_Stock[0].Shares, 0);
     EXPECT_EQ(g.Computer_Capital_Gains, 500);
     EXPECT_EQ(g.Computer_Stock[1].Shares, 100);
-    EXPECT_EQ(g.C_Portfolio.Cash, "15500");
+    EXPECT_EQ(g.C_Portfolio.Cash.Text(), "15500");
 
     // A lone candidate gets half the cash: 10,000 / 2 / 40 = 125 shares.
     Game one = Quiet_Market(40);
@@ -46,7 +46,7 @@ TEST(Computer_Turn, SellsOnFadingMomentumAndSplitsCashOverCandidates) {
     Computer_Turn(one);
     EXPECT_EQ(one.Computer_Stock[2].Shares, 125);
     EXPECT_EQ(one.Computer_Stock[2].Avg_Price, 40);
-    EXPECT_EQ(one.C_Portfolio.Cash, "5000");
+    EXPECT_EQ(one.C_Portfolio.Cash.Text(), "5000");
     // Two candidates: the first gets cash / 2, the second half of what is left.
     Game two = Quiet_Market(40);
     two.Price_History[2][96] = 30;
@@ -126,7 +126,7 @@ TEST(Computer_Turn, ClosesFadingOptionsAndBuysOnMomentum) {
     EXPECT_EQ(o.Expires, 80);
     EXPECT_DOUBLE_EQ(o.Premium, 10.5);  // (2 + 5) x 1.5
     EXPECT_EQ(o.Contracts, 7);          // 16,160 / 2 / 1,050, the closing's proceeds included
-    EXPECT_EQ(g.C_Portfolio.Cash, "8810");
+    EXPECT_EQ(g.C_Portfolio.Cash.Text(), "8810");
     EXPECT_EQ(g.Computer_Stock[2].Shares, 0);  // below 9 digits of worth: options only
 
     Game fall = Quiet_Market(40);
@@ -154,7 +154,7 @@ TEST(Computer_Turn, TradesAheadOfEarnings) {
     EXPECT_EQ(g.Computer_Option[6].Option_Type, "Put");
     EXPECT_EQ(g.Computer_Option[6].Contracts, 3);  // 5,100 / 2 / 700
     EXPECT_EQ(g.Computer_Option[8].Contracts, 0);
-    EXPECT_EQ(g.C_Portfolio.Cash, "3000");
+    EXPECT_EQ(g.C_Portfolio.Cash.Text(), "3000");
 
     Game stocks = reporting(0);
     Computer_Turn(stocks);
@@ -165,7 +165,7 @@ TEST(Computer_Turn, TradesAheadOfEarnings) {
     Game quiet = reporting(1);
     quiet.Setup.Earnings_Slider = 3;
     Computer_Turn(quiet);
-    EXPECT_EQ(quiet.C_Portfolio.Cash, "10000");
+    EXPECT_EQ(quiet.C_Portfolio.Cash.Text(), "10000");
 }
 
 TEST(Computer_Turn, StrikeIsThePriceRoundedToTensOutsideTheBoxLimits) {

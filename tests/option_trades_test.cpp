@@ -15,7 +15,7 @@ Game Market(int price, const std::string& turn, const std::string& cash = "5000"
     Game g;
     Init_Game(g);
     g.Turn_Number = turn;
-    g.Cash_On_Hand = cash;
+    g.Cash_On_Hand = Shown_Number::Read(cash);
     for (int s = 0; s < Stock_Count; ++s) {
         g.Price[s].Set(price);
         g.Price_History[s].fill(static_cast<Byte>(price));
@@ -74,13 +74,13 @@ TEST(Option_Trades, BuyCapsMergesAndRefuses) {
     EXPECT_EQ(v.Max, "7");  // 5,000 / 700
     f.Number = "5";
     ASSERT_EQ(Transact_Option(g, f, screens), Trade_Result::Done);
-    EXPECT_EQ(g.Cash_On_Hand, "1500");
+    EXPECT_EQ(g.Cash_On_Hand.Text(), "1500");
     ASSERT_EQ(g.Player_Option_Count, 1);
     EXPECT_FLOAT_EQ(g.Player_Option[0].Purchase_Price, 7.0f);
     EXPECT_EQ(g.Max_Number, 2);
     f.Number = "3";
     EXPECT_EQ(Transact_Option(g, f, screens), Trade_Result::Refused);
-    EXPECT_EQ(g.Cash_On_Hand, "1500");
+    EXPECT_EQ(g.Cash_On_Hand.Text(), "1500");
     ASSERT_EQ(g.Options_Portfolio.size(), 1u);
 
     // A larger position averages in a smaller purchase; a smaller one keeps its price.
@@ -116,7 +116,7 @@ TEST(Option_Trades, ContractAndPositionLimits) {
     EXPECT_EQ(Transact_Option(g, f, screens), Trade_Result::Refused);  // even into a position held
     EXPECT_TRUE(screens.Logged("message Too many options positions"));
     EXPECT_EQ(g.Player_Option_Count, 191);
-    EXPECT_EQ(g.Cash_On_Hand, "100000000");
+    EXPECT_EQ(g.Cash_On_Hand.Text(), "100000000");
 }
 
 TEST(Option_Trades, SellPartAndWholeAndPrefill) {
@@ -131,7 +131,7 @@ TEST(Option_Trades, SellPartAndWholeAndPrefill) {
     EXPECT_EQ(Transact_Option(g, f, screens), Trade_Result::Refused);
     f.Number = "4";
     ASSERT_EQ(Transact_Option(g, f, screens), Trade_Result::Done);
-    EXPECT_EQ(g.Cash_On_Hand, "2800");
+    EXPECT_EQ(g.Cash_On_Hand.Text(), "2800");
     EXPECT_DOUBLE_EQ(g.Player_Capital_Gains, 2400);  // (7 - 1) x 4 x 100
     EXPECT_FLOAT_EQ(g.Player_Option[0].Purchase_Price, 1.0f);
     f.Number = "6";

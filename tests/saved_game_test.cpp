@@ -47,10 +47,10 @@ Game Busy_Game() {
     g.Cheats_Enabled = true;
     g.Market_Trend = -5;
     g.Change[7] = "CRASH!";
-    g.Cash_On_Hand = "-1234.5";
+    g.Cash_On_Hand.Set(-1234.5);
     g.Cash_View = "-1,234.5";
     g.Net_Worth = "1,234,567";
-    g.C_Portfolio.Cash = "4321";
+    g.C_Portfolio.Cash.Set(4321);
     g.Earnings[0].EPS[0] = Currency{-12345};
     // A weight doubled by splits; the index and its history stay the weighted sum.
     g.Index_Weight[9] = 8;

@@ -42,7 +42,7 @@ TEST(Invariants, FindWhatABrokenGameHolds) {
     Game bad = game;
     bad.Player_Stock[3].Shares = -1;
     bad.Price[Index_Entry].Set(1);
-    bad.Cash_On_Hand = "nan";
+    bad.Cash_On_Hand = Shown_Number::Read("nan");
     bad.Player_Option_Count = 1;  // entry 0 holds no quantity and expires at turn 0
     auto broken = Turn_Invariants(bad);
     ASSERT_EQ(broken.size(), 6u);  // the cash text counts twice: nan, and not a number

@@ -25,7 +25,7 @@ TEST(New_Game, DealsAMarketWithFullHistories) {
     EXPECT_TRUE(f.screens.Logged("setup"));
     EXPECT_FALSE(f.screens.Logged("confirm"));
     EXPECT_EQ(f.game.Turn_Number, "1");
-    EXPECT_EQ(f.game.Cash_On_Hand, "5000");
+    EXPECT_EQ(f.game.Cash_On_Hand.Text(), "5000");
     EXPECT_EQ(f.game.Net_Worth, "5,000");
     for (int s = 0; s < Stock_Count; ++s) {
         EXPECT_GE(f.game.Earnings[s].Report_Turn, 2);
@@ -90,7 +90,7 @@ TEST(Cheats, LockedUntilEnabledThenCheckedByValue) {
     EXPECT_FALSE(Set_Your_Cash(f.game, f.screens));
     EXPECT_FALSE(Set_Your_Cash(f.game, f.screens));
     EXPECT_TRUE(Set_Your_Cash(f.game, f.screens));
-    EXPECT_EQ(f.game.Cash_On_Hand, "2500");
+    EXPECT_EQ(f.game.Cash_On_Hand.Text(), "2500");
     EXPECT_EQ(f.game.Cash_View, "2,500.75");
     f.screens.input_answers = {std::string("6"), std::string("-6.5"), std::string("2.5")};
     EXPECT_TRUE(Set_Market_Trend(f.game, f.screens));

@@ -191,9 +191,8 @@ private:
                 result.largest_count = std::max(result.largest_count, count);
         for (int k = 0; k < game.Player_Option_Count; ++k)
             result.largest_count = std::max(result.largest_count, game.Player_Option[k].Quantity);
-        for (const std::string* money : {&game.Cash_On_Hand, &game.Net_Worth, &game.C_Portfolio.Cash,
-                                         &game.C_Portfolio.Net_Worth}) {
-            const double v = Locale_Value(*money);
+        for (const double v : {game.Cash_On_Hand.Value(), Locale_Value(game.Net_Worth), game.C_Portfolio.Cash.Value(),
+                               Locale_Value(game.C_Portfolio.Net_Worth)}) {
             result.lowest_money = std::min(result.lowest_money, v);
             result.highest_money = std::max(result.highest_money, v);
         }
@@ -207,7 +206,7 @@ private:
             game.Computer_Short[s].Shares = 0;
             game.Computer_Option[s].Contracts = 0;
         }
-        game.C_Portfolio.Cash = "5000";
+        game.C_Portfolio.Cash.Set(Starting_Cash);
         My_Form_Activate(game);
     }
 
@@ -216,7 +215,7 @@ private:
     // every short bought back for nothing, options at twice the premium of such a price or of the
     // highest strike).
     void Hold_Back_The_Player() {
-        double most = Leading_Number(game.Cash_On_Hand);
+        double most = game.Cash_On_Hand.Value();
         for (int s = 0; s < Stock_Count; ++s)
             most += 2.5 * Stock_Price(game, s) * game.Player_Stock[s].Shares +
                     static_cast<double>(game.Player_Short[s].Avg_Price) * game.Player_Short[s].Shares;
@@ -229,9 +228,9 @@ private:
         for (Holding& h : game.Player_Short) h.Shares = 0;
         game.Player_Option_Count = 0;
         game.Player_Option = {};
-        game.Cash_On_Hand = "5000";
-        game.Cash_View = "5,000";
-        game.Net_Worth = Add_Commas(game.Cash_On_Hand);
+        game.Cash_On_Hand.Set(Starting_Cash);
+        game.Cash_View = Add_Commas(game.Cash_On_Hand.Text());
+        game.Net_Worth = Add_Commas(game.Cash_On_Hand.Text());
         Refresh_Portfolio(game);
     }
 

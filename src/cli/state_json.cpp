@@ -78,7 +78,7 @@ std::string State_Json(const Game& g) {
     Json j;
     j.Open('{');
     j.Key("Turn_Number"); j.Text(g.Turn_Number);
-    j.Key("Cash_On_Hand"); j.Text(g.Cash_On_Hand);
+    j.Key("Cash_On_Hand"); j.Text(g.Cash_On_Hand.Text());
     j.Key("Cash_View"); j.Text(g.Cash_View);
     j.Key("Net_Worth"); j.Text(g.Net_Worth);
     j.Key("Price"); Array(j, g.Price, [&](const Shown_Number& s) { j.Text(s.Text()); });
@@ -116,7 +116,7 @@ std::string State_Json(const Game& g) {
     j.Key("Player_Capital_Gains"); j.Number(g.Player_Capital_Gains);
     j.Key("C_Portfolio");
     j.Open('{');
-    j.Key("Cash"); j.Text(g.C_Portfolio.Cash);
+    j.Key("Cash"); j.Text(g.C_Portfolio.Cash.Text());
     j.Key("Cash_View"); j.Text(g.C_Portfolio.Cash_View);
     j.Key("Net_Worth"); j.Text(g.C_Portfolio.Net_Worth);
     j.Close('}');

@@ -1,6 +1,7 @@
 #include "core/cheats.h"
 
 #include "core/numbers.h"
+#include "core/shown_number.h"
 
 bool Enable_Cheat_Mode(Game& game, Screens& screens) {
     if (!game.Enable_Cheat_Menu) return false;
@@ -15,7 +16,7 @@ bool Enable_Cheat_Mode(Game& game, Screens& screens) {
 
 // Asks for an amount of cash and writes it into the two labels of one player.
 // A trillion or more, or nothing above 0, is refused with a beep.
-static bool Set_Cash(Game& game, Screens& screens, const std::string& prompt, std::string& cash,
+static bool Set_Cash(Game& game, Screens& screens, const std::string& prompt, Shown_Number& cash,
                      std::string& cash_view) {
     if (!game.Set_Cheat_Menus) return false;
     double v = Leading_Number(screens.Input_Box("Change Cash", prompt).value_or(""));
@@ -28,7 +29,7 @@ static bool Set_Cash(Game& game, Screens& screens, const std::string& prompt, st
         return false;
     }
     cash_view = shown;
-    cash = Number_Text(Int(v));
+    cash.Set(Int(v));
     return true;
 }
 

@@ -80,7 +80,7 @@ enum class Game_Status {
 };
 
 struct Computer_Portfolio {
-    std::string Cash = "5000";
+    Shown_Number Cash{Starting_Cash};
     std::string Cash_View = "5,000";
     std::string Net_Worth = "5,000";
     std::vector<Grid_Row> Grid;  // rows after the title row, padded to 7
@@ -104,8 +104,8 @@ struct Game {
     Integer Market_Trend = 0;
 
     // Player
-    std::string Cash_On_Hand = "5000";
-    std::string Cash_View = "5,000";
+    Shown_Number Cash_On_Hand{Starting_Cash};
+    std::string Cash_View = "5,000";  // the cash grouped, as the main window shows it
     std::string Net_Worth = "5000";
     std::array<Holding, Stock_Count> Player_Stock{};
     std::array<Holding, Stock_Count> Player_Short{};

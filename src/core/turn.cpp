@@ -10,7 +10,7 @@
 #include "trading/portfolio.h"
 
 void End_Turn_Sequence(Game& game, Random& rnd) {
-    game.Net_Worth = game.Cash_On_Hand;
+    game.Net_Worth = game.Cash_On_Hand.Text();
     Move_Prices(game, rnd);
     Add_Option_Net_Worth(game);
 }
@@ -22,16 +22,16 @@ void Pay_Taxes(Game& game, Screens& screens) {
     if (game.Player_Capital_Gains > 0) {
         double tax = Int(game.Player_Capital_Gains * Tax_Rate);
         you = Tax_Text(tax);
-        game.Cash_On_Hand = Number_Text(Locale_Value(game.Cash_On_Hand) - tax);
-        game.Cash_View = Add_Commas(game.Cash_On_Hand);
+        game.Cash_On_Hand.Set(game.Cash_On_Hand.Value() - tax);
+        game.Cash_View = Add_Commas(game.Cash_On_Hand.Text());
         game.Net_Worth = Number_Text(Int(Locale_Value(game.Net_Worth)) - tax);
         game.Player_Capital_Gains = 0;
     }
     if (game.Computer_Capital_Gains > 0) {
         double tax = Int(game.Computer_Capital_Gains * Tax_Rate);
         computer = Tax_Text(tax);
-        game.C_Portfolio.Cash = Number_Text(Locale_Value(game.C_Portfolio.Cash) - tax);
-        game.C_Portfolio.Cash_View = Add_Commas(game.C_Portfolio.Cash);
+        game.C_Portfolio.Cash.Set(game.C_Portfolio.Cash.Value() - tax);
+        game.C_Portfolio.Cash_View = Add_Commas(game.C_Portfolio.Cash.Text());
         game.Computer_Capital_Gains = 0;
     }
     game.Net_Worth = Add_Commas(game.Net_Worth);
@@ -41,10 +41,10 @@ void Pay_Taxes(Game& game, Screens& screens) {
 
 static void Rescue_Computer(Game& game) {
     const auto& c = game.C_Portfolio;
-    if (Leading_Number(c.Cash_View) <= 0 || Leading_Number(c.Cash) <= 0 || Leading_Number(c.Net_Worth) <= 0) {
-        game.C_Portfolio.Cash = Number_Text(Rescue_Cash);
+    if (Leading_Number(c.Cash_View) <= 0 || c.Cash.Value() <= 0 || Leading_Number(c.Net_Worth) <= 0) {
+        game.C_Portfolio.Cash.Set(Rescue_Cash);
         // Shown without its separator until the next trade rewrites it.
-        game.C_Portfolio.Cash_View = game.C_Portfolio.Cash;
+        game.C_Portfolio.Cash_View = game.C_Portfolio.Cash.Text();
     }
 }
 

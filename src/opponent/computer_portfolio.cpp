@@ -19,7 +19,7 @@ void Write_Change(std::string& out, double now, double then) {
 void My_Form_Activate(Game& game) {
     auto& c = game.C_Portfolio;
     // The net worth is built in its label: the cash, then each position added as text.
-    Text_Sum worth(c.Cash);
+    Text_Sum worth(c.Cash.Text());
     {
         Grid_Writer grid(c.Grid);
         for (int s = 0; s < Stock_Count; ++s) {
@@ -65,5 +65,5 @@ void My_Form_Activate(Game& game) {
             for (std::string& cell : grid.Next(5)) cell.clear();
     }
     c.Net_Worth = Add_Commas(worth.Text());
-    c.Cash_View = Add_Commas(c.Cash);
+    c.Cash_View = Add_Commas(c.Cash.Text());
 }

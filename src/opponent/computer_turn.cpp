@@ -24,8 +24,8 @@ struct Turn_Data {
     double Turn = 0;
 };
 
-double Cash(const Game& game) { return Leading_Number(game.C_Portfolio.Cash); }
-void Set_Cash(Game& game, double cash) { game.C_Portfolio.Cash = Number_Text(cash); }
+double Cash(const Game& game) { return game.C_Portfolio.Cash.Value(); }
+void Set_Cash(Game& game, double cash) { game.C_Portfolio.Cash.Set(cash); }
 bool Options_On(const Game& game) { return game.Setup.Options == 1; }
 
 void Momentum(const Game& game, Turn_Data& d, int s) {
@@ -86,7 +86,7 @@ void Momentum_Options(const Game& game, Turn_Data& d, int s, double price) {
 void Momentum_Stocks(const Game& game, Turn_Data& d, int s, double price) {
     if (price <= 25 || (Options_On(game) && d.Worth_Digits < 9)) return;
     int c3 = d.Change_3[s], c9 = d.Change_9[s];
-    double cash = Locale_Value(game.C_Portfolio.Cash);
+    double cash = Cash(game);
     bool rich = cash >= Computer_Rich_Cash;
     if (game.Setup.Short == 1 && price > 50 && Falling_Hard(c3, c9, price))
         if (rich || game.Computer_Short[s].Shares == 0) d.Stock_Candidates.push_back({s, Action::Short});

@@ -303,7 +303,7 @@ void Write_Saved_Game(Record_Writer& w, const Game& g) {
     const Settings& set = g.Setup;
     w.Number(set.Frequency_Slider).Number(set.Power_Slider).Number(set.Options).Number(set.Play_To);
     w.Number(set.Time_Limit).Number(set.Handicap).Number(set.News_Alert).Number(set.World_Alert).End_Record();
-    w.Text(g.Turn_Number).Text(g.Cash_On_Hand).Text(g.Net_Worth).Text(g.C_Portfolio.Net_Worth);
+    w.Text(g.Turn_Number).Text(g.Cash_On_Hand.Text()).Text(g.Net_Worth).Text(g.C_Portfolio.Net_Worth);
     w.Number(g.Market_Trend).End_Record();
     w.Boolean(g.Cheats_Enabled).Text(g.Price[Index_Entry].Text()).Text(g.DJIA_Change).End_Record();
     for (Long index : g.Index_History) w.Number(index).End_Record();
@@ -313,7 +313,7 @@ void Write_Saved_Game(Record_Writer& w, const Game& g) {
         w.Number(o.Expires).Single_Number(o.Purchase_Price).Number(o.Quantity).Number(o.Strike);
         w.Number(o.Stock).Text(o.Option_Type).End_Record();
     }
-    w.Text(g.C_Portfolio.Cash).End_Record();
+    w.Text(g.C_Portfolio.Cash.Text()).End_Record();
     for (int s = 0; s < Stock_Count; ++s) {
         Write_Computer_Holding(w, g.Computer_Stock[s]);
         Write_Computer_Holding(w, g.Computer_Short[s]);
@@ -345,7 +345,7 @@ std::optional<Game> Loaded_Game(const Game& game, const std::string& content) {
     double turn = 0, index = 0;
     g.Turn_Number = f.Number_Text_In(Turn_Range, false, &turn);
     f.Require(turn == Int(turn));
-    g.Cash_On_Hand = f.Number_Text_In(Money_Range, false);
+    g.Cash_On_Hand = Shown_Number::Read(f.Number_Text_In(Money_Range, false));
     g.Net_Worth = f.Number_Text_In(Money_Range, true);
     g.C_Portfolio.Net_Worth = f.Number_Text_In(Money_Range, true);
     g.Market_Trend = f.Integer_In(Trend_Range);
@@ -359,7 +359,7 @@ std::optional<Game> Loaded_Game(const Game& game, const std::string& content) {
     for (Long& column : g.Index_History) column = f.Long_In({0, 2147483647.0});
     g.DJIA_Change_Colour = Sign_Colour(static_cast<double>(g.Index_History[99]) - g.Index_History[98]);
     Read_Player_Options(f, g);
-    g.C_Portfolio.Cash = f.Number_Text_In(Money_Range, false);
+    g.C_Portfolio.Cash = Shown_Number::Read(f.Number_Text_In(Money_Range, false));
 
     for (int s = 0; s < Stock_Count && f.Ok(); ++s) {
         const Long due = g.Earnings[s].Report_Turn;
@@ -373,7 +373,7 @@ std::optional<Game> Loaded_Game(const Game& game, const std::string& content) {
 
     Refresh_Portfolio(g);
     My_Form_Activate(g);
-    g.Cash_View = Add_Commas(g.Cash_On_Hand);
+    g.Cash_View = Add_Commas(g.Cash_On_Hand.Text());
     g.Has_Game = true;
     return g;
 }

@@ -314,7 +314,7 @@ private slots:
         New_Game();
         game.Turn_Number = "99";
         game.Player_Capital_Gains = 1000;
-        const double cash = Locale_Value(game.Cash_On_Hand);
+        const double cash = game.Cash_On_Hand.Value();
         bool shown = false;
         Modal_Answers answers;
         answers.Then([&](QWidget* w) {
@@ -439,7 +439,7 @@ private slots:
     void a_winning_game_enters_the_winners_circle_and_the_circle_clears() {
         Start();
         New_Game();
-        game.Cash_On_Hand = "150000000";  // past the first goal at the next turn's count
+        game.Cash_On_Hand.Set(150000000);  // past the first goal at the next turn's count
         Modal_Answers answers;
         answers.Then([](QWidget* w) {
             QCOMPARE(w->windowTitle(), QString("Game over!"));
@@ -523,7 +523,7 @@ private slots:
         window->Computer_Menu->trigger();
         QTRY_VERIFY(answers.Done());
         // Opening it recomputes nothing.
-        QCOMPARE(game.C_Portfolio.Cash, before.Cash);
+        QCOMPARE(game.C_Portfolio.Cash.Text(), before.Cash.Text());
         QCOMPARE(game.C_Portfolio.Net_Worth, before.Net_Worth);
         QCOMPARE(game.C_Portfolio.Grid, before.Grid);
     }

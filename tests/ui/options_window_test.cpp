@@ -32,7 +32,7 @@ private slots:
             game.Price_History[s].fill(50);
         }
         game.Turn_Number = "10";
-        game.Cash_On_Hand = "10000";
+        game.Cash_On_Hand.Set(10000);
         game.Has_Game = true;
         screens.log.clear();
     }
@@ -60,7 +60,7 @@ private slots:
         });
         window.Open();
         QCOMPARE(done.count(), 1);
-        QCOMPARE(game.Cash_On_Hand, std::string("7900"));
+        QCOMPARE(game.Cash_On_Hand.Text(), std::string("7900"));
         QCOMPARE(static_cast<int>(game.Options_Portfolio.size()), 1);
         QCOMPARE(game.Options_Portfolio[0][1], std::string("Call"));
         QCOMPARE(game.Options_Portfolio[0][3], std::string("3"));
@@ -82,7 +82,7 @@ private slots:
         QCOMPARE(game.Status, Game_Status::None);
         QCOMPARE(done.count(), 2);
         QCOMPARE(game.Player_Option_Count, Integer(0));
-        QCOMPARE(game.Cash_On_Hand, std::string("10000"));
+        QCOMPARE(game.Cash_On_Hand.Text(), std::string("10000"));
     }
 };
 
