@@ -38,7 +38,7 @@ constexpr int Option_Slots = 200;        // the player's table of positions
 // most one more.
 constexpr int Option_Position_Limit = 190;
 constexpr int Most_Option_Positions = Option_Position_Limit + 1;
-// The player's strike box.
+// Strikes are multiples of Strike_Step; the player's strike box keeps them within 10..200.
 constexpr int Lowest_Strike = 10;
 constexpr int Highest_Strike = 200;
 constexpr int Strike_Step = 10;

@@ -82,7 +82,7 @@ enum class Game_Status {
 struct Computer_Portfolio {
     Shown_Number Cash{Starting_Cash};
     std::string Cash_View = "5,000";
-    std::string Net_Worth = "5,000";
+    std::string Net_Worth = "5,000";  // grouped, as the window shows it and the saved game keeps it
     std::vector<Grid_Row> Grid;  // rows after the title row, padded to 7
 };
 
@@ -106,6 +106,8 @@ struct Game {
     // Player
     Shown_Number Cash_On_Hand{Starting_Cash};
     std::string Cash_View = "5,000";  // the cash grouped, as the main window shows it
+    // Grouped between turns, as the main window shows it and the saved game keeps it; plain
+    // while a turn adds it up from the cash (prices, shorts, options) and takes taxes off.
     std::string Net_Worth = "5000";
     std::array<Holding, Stock_Count> Player_Stock{};
     std::array<Holding, Stock_Count> Player_Short{};

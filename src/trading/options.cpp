@@ -33,7 +33,8 @@ double Boost_Of(const Game& game, int stock) {
 }
 
 double Premium_At(bool call, int strike, int expires, double turn, double price, double boost) {
-    const double to_go = expires - turn - 30;
+    // The time value is highest for an option as far off as one can be bought.
+    const double to_go = expires - turn - Option_Life;
     double p = 2 + (-0.0021) * (to_go * to_go);
     if (call)
         p += price > strike ? price - strike : Out_Bonus(strike - price);
@@ -45,7 +46,8 @@ double Premium_At(bool call, int strike, int expires, double turn, double price,
 }  // namespace
 
 int Strike_For(double price, bool call) {
-    return static_cast<int>(call ? std::floor(price / 10) * 10 : std::ceil(price / 10) * 10);
+    const double steps = call ? std::floor(price / Strike_Step) : std::ceil(price / Strike_Step);
+    return static_cast<int>(steps * Strike_Step);
 }
 
 double Option_Premium(const Game& game, const std::string& type, int stock, int strike, int expires) {
