@@ -227,7 +227,7 @@ TEST(Hostile_Input, AnEndlessNameEntersTheWinnersCircleCleaned) {
     ASSERT_TRUE(Loaded_Game(game, Saved_Setup(dir)));
     game = *Loaded_Game(game, Saved_Setup(dir));
     game.Cheats_Enabled = false;
-    game.Net_Worth = "1000000000";  // past the goal of $100 Million
+    game.Net_Worth = Shown_Number::Read("1000000000");  // past the goal of $100 Million
     game.Name_Text = name;
     Random rnd(2);
     Recording_Screens screens;
@@ -290,7 +290,7 @@ TEST(Hostile_Input, DamagedSavedFilesAreRefusedOrPlayOn) {
     const Game sound = *Loaded_Game(base, good);
     // The record of the turn, cash and net worths with one of its four texts replaced.
     auto money = [&](std::size_t field, const std::string& value) {
-        std::string texts[] = {sound.Turn_Number, sound.Cash_On_Hand.Text(), sound.Net_Worth, sound.C_Portfolio.Net_Worth};
+        std::string texts[] = {sound.Turn_Number, sound.Cash_On_Hand.Text(), sound.Net_Worth.Text(), sound.C_Portfolio.Net_Worth.Text()};
         texts[field] = value;
         std::string record;
         for (const std::string& t : texts) record += "\"" + t + "\",";

@@ -187,13 +187,13 @@ TEST(Bounds, ALoadTakesMoneyBelowTenToTheEighteenth) {
     for (const auto& [amount, loads] : amounts) {
         Game held = game;
         held.Cash_On_Hand = Shown_Number::Read(amount);
-        held.Net_Worth = Add_Commas(amount);
+        held.Net_Worth = Shown_Number::Read(Add_Commas(amount));
         held.C_Portfolio.Cash = Shown_Number::Read(amount);
         const std::optional<Game> loaded = Loaded_Game(game, Saved_Game_Text(held));
         EXPECT_EQ(loaded.has_value(), loads) << amount;
         if (loaded) {
             EXPECT_EQ(loaded->Cash_On_Hand.Text(), amount);
-            EXPECT_EQ(Number_Text(Locale_Value(loaded->Net_Worth)), amount);
+            EXPECT_EQ(Number_Text(loaded->Net_Worth.Value()), amount);
         }
     }
 }

@@ -16,7 +16,7 @@ Game Flat_Market(int price) {
         g.Price_History[s].fill(static_cast<Byte>(price));
     }
     g.Price[Index_Entry].Set(0);
-    g.Net_Worth = "0";
+    g.Net_Worth = Shown_Number::Read("0");
     return g;
 }
 
@@ -153,7 +153,7 @@ TEST(News, QuickQuoteFollowsTheClickedLine) {
 TEST(Price_Movement, NetWorthRoundsThroughItsTextPastFifteenDigits) {
     Random rnd(4);
     Game g = Flat_Market(100);
-    g.Net_Worth = "7";
+    g.Net_Worth = Shown_Number::Read("7");
     g.Player_Stock[0] = {2000000000001.0, 90};  // about 2 x 10^14 from the first addition on
     // One share short everywhere else: (66 - p) / 2 leaves a half at every odd price, which
     // the fifteen digits of the text cannot keep.
@@ -173,15 +173,15 @@ TEST(Price_Movement, NetWorthRoundsThroughItsTextPastFifteenDigits) {
             halves += static_cast<int>(p) % 2;
         }
     }
-    EXPECT_EQ(g.Net_Worth, Number_Text(expected));
+    EXPECT_EQ(g.Net_Worth.Text(), Number_Text(expected));
     EXPECT_GT(expected, 1e14);
     EXPECT_GT(halves, 0);
 
     // With nothing held the net worth keeps its text, whatever form it has.
     Game idle = Flat_Market(100);
-    idle.Net_Worth = "1e+20";
+    idle.Net_Worth = Shown_Number::Read("1e+20");
     Move_Prices(idle, rnd);
-    EXPECT_EQ(idle.Net_Worth, "1e+20");
+    EXPECT_EQ(idle.Net_Worth.Text(), "1e+20");
 
     // A price that does not move keeps the label and the colour of the turn before.
     Game f = Flat_Market(10);

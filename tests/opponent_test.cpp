@@ -20,7 +20,7 @@ Game Quiet_Market(int price) {
     }
     g.Turn_Number = "50";
     g.C_Portfolio.Cash.Set(10000);
-    g.C_Portfolio.Net_Worth = "10,000";
+    g.C_Portfolio.Net_Worth = Shown_Number::Read("10,000");
     g.Setup.Earnings_Slider = 1;
     return g;
 }
@@ -59,7 +59,7 @@ TEST(Computer_Turn, SellsOnFadingMomentumAndSplitsCashOverCandidates) {
 TEST(Computer_Portfolio, NetWorthAndRows) {
     Game g = Quiet_Market(50);
     My_Form_Activate(g);
-    EXPECT_EQ(g.C_Portfolio.Net_Worth, "10,000");
+    EXPECT_EQ(g.C_Portfolio.Net_Worth.Text(), "10,000");
     EXPECT_EQ(g.C_Portfolio.Grid.size(), 7u);
     EXPECT_EQ(g.C_Portfolio.Grid[0][0], "");
     g.Computer_Stock[0] = {1000, 40};
@@ -69,7 +69,7 @@ TEST(Computer_Portfolio, NetWorthAndRows) {
     EXPECT_EQ(g.C_Portfolio.Grid[0], (Grid_Row{"AAPL", "1,000", "40", "50", "25"}));
     EXPECT_EQ(g.C_Portfolio.Grid[1], (Grid_Row{"AAPL", "-1000", "40", "50", "-25"}));
     // 10,000 + 1,000 x 50 + 1,000 x (80 - 25)
-    EXPECT_EQ(g.C_Portfolio.Net_Worth, "115,000");
+    EXPECT_EQ(g.C_Portfolio.Net_Worth.Text(), "115,000");
 }
 
 TEST(Game_End, GoalScoreAndTheWinnersCircle) {
@@ -78,8 +78,8 @@ TEST(Game_End, GoalScoreAndTheWinnersCircle) {
     std::filesystem::create_directories(g.Data_Dir);
     Random rnd(2);
     Recording_Screens screens;
-    g.Net_Worth = "99999999";
-    g.C_Portfolio.Net_Worth = "100,000";
+    g.Net_Worth = Shown_Number::Read("99999999");
+    g.C_Portfolio.Net_Worth = Shown_Number::Read("100,000");
     Check_Game_End(g, rnd, screens);
     EXPECT_TRUE(screens.log.empty());
 
@@ -87,8 +87,8 @@ TEST(Game_End, GoalScoreAndTheWinnersCircle) {
     g.High_Scores[3][1].Final_Score = 200;
     g.High_Scores[3][2].Final_Score = 100;
     ASSERT_TRUE(Write_Winners(g));  // the place is found in the table on the disk
-    g.Net_Worth = "250000000";
-    g.C_Portfolio.Net_Worth = "100,000,000";
+    g.Net_Worth = Shown_Number::Read("250000000");
+    g.C_Portfolio.Net_Worth = Shown_Number::Read("100,000,000");
     g.Cheats_Enabled = true;
     Check_Game_End(g, rnd, screens);
     EXPECT_EQ(screens.log[1], "end YOU WIN! | 200 | You made it into the winners circle!");

@@ -49,7 +49,7 @@ Game Busy_Game() {
     g.Change[7] = "CRASH!";
     g.Cash_On_Hand.Set(-1234.5);
     g.Cash_View = "-1,234.5";
-    g.Net_Worth = "1,234,567";
+    g.Net_Worth = Shown_Number::Read("1,234,567");
     g.C_Portfolio.Cash.Set(4321);
     g.Earnings[0].EPS[0] = Currency{-12345};
     // A weight doubled by splits; the index and its history stay the weighted sum.
@@ -129,7 +129,7 @@ TEST(SavedGame, FileLayoutOfASmallGame) {
     }
     g.Player_Stock[0] = {150, 30};
     g.Player_Short[1] = {-20, 12};  // no game holds it, but the writer keeps the sign
-    g.Net_Worth = "5,000";
+    g.Net_Worth = Shown_Number::Read("5,000");
     g.Setup = {2, 3, 1, 1, 0, 0, 7, 3, 5, 0, 1};
     std::vector<std::string> lines = Lines(Saved_Game_Text(g));
     const std::size_t blocks = 42 * 105;
@@ -155,7 +155,7 @@ TEST(SavedGame, FileLayoutOfASmallGame) {
     g.Price[Index_Entry].Set(1680);
     g.Index_History[99] = 1680;
     Game loaded = *Loaded_Game(g, Saved_Game_Text(g));
-    EXPECT_EQ(loaded.Net_Worth, "5,000");
+    EXPECT_EQ(loaded.Net_Worth.Text(), "5,000");
     EXPECT_EQ(loaded.Player_Stock[0].Shares, 150);
     EXPECT_EQ(loaded.Player_Short[1].Shares, 20);
 }

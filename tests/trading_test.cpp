@@ -76,13 +76,13 @@ TEST(Option_Table, RemoveWarnLapseAndGrid) {
     EXPECT_EQ(g.Options_Portfolio[1][0], "ADBE");
 
     g.Turn_Number = "20";
-    g.Net_Worth = "10000";
+    g.Net_Worth = Shown_Number::Read("10000");
     std::string cash = g.Cash_On_Hand.Text();
     double lost = 3 * Option_Premium(g, 0) * 100 + Option_Premium(g, 2) * 100;
     Lapse_Expired_Options(g);
     EXPECT_EQ(g.Player_Option_Count, 1);
     EXPECT_EQ(g.Player_Option[0].Option_Type, "Put");
-    EXPECT_DOUBLE_EQ(Locale_Value(g.Net_Worth), 10000 - lost);
+    EXPECT_DOUBLE_EQ(g.Net_Worth.Value(), 10000 - lost);
     EXPECT_EQ(g.Cash_On_Hand.Text(), cash);
     Remove_Option(g, 0);
     Remove_Option(g, 0);

@@ -26,7 +26,7 @@ TEST(New_Game, DealsAMarketWithFullHistories) {
     EXPECT_FALSE(f.screens.Logged("confirm"));
     EXPECT_EQ(f.game.Turn_Number, "1");
     EXPECT_EQ(f.game.Cash_On_Hand.Text(), "5000");
-    EXPECT_EQ(f.game.Net_Worth, "5,000");
+    EXPECT_EQ(f.game.Net_Worth.Text(), "5,000");
     for (int s = 0; s < Stock_Count; ++s) {
         EXPECT_GE(f.game.Earnings[s].Report_Turn, 2);
         EXPECT_LE(f.game.Earnings[s].Report_Turn, 50);
@@ -59,7 +59,7 @@ TEST(Turn, TaxAtEveryHundredthTurnOnGainsOnly) {
     EXPECT_EQ(f.game.Player_Capital_Gains, 0);
     EXPECT_EQ(f.game.Computer_Capital_Gains, -50);  // a loss carries over
     EXPECT_EQ(f.game.Time_Status, 30);
-    EXPECT_EQ(f.game.Net_Worth.find('.'), std::string::npos);
+    EXPECT_EQ(f.game.Net_Worth.Text().find('.'), std::string::npos);
 }
 
 TEST(Turn, TimeLimitEndsATurnEveryTwentyNineTicks) {

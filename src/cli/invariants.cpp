@@ -95,9 +95,9 @@ std::vector<std::string> Turn_Invariants(const Game& game) {
                 "the player's contracts in " + game.Symbol[s] + " are " + Number_Text(contracts[s]));
     Check_Number_Text(r, "cash", game.Cash_On_Hand.Text());
     Check_Number_Text(r, "cash view", game.Cash_View);
-    Check_Number_Text(r, "net worth", game.Net_Worth);
+    Check_Number_Text(r, "net worth", game.Net_Worth.Text());
     Check_Number_Text(r, "computer cash", game.C_Portfolio.Cash.Text());
-    Check_Number_Text(r, "computer net worth", game.C_Portfolio.Net_Worth);
+    Check_Number_Text(r, "computer net worth", game.C_Portfolio.Net_Worth.Text());
     Check_Number_Text(r, "turn", game.Turn_Number);
     r.Check(!Has_Nan_Or_Inf(game.DJIA_Change), "index change holds nan or inf");
     for (const auto& rows : {&game.Stock_Portfolio, &game.Options_Portfolio, &game.C_Portfolio.Grid})

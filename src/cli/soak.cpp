@@ -191,8 +191,8 @@ private:
                 result.largest_count = std::max(result.largest_count, count);
         for (int k = 0; k < game.Player_Option_Count; ++k)
             result.largest_count = std::max(result.largest_count, game.Player_Option[k].Quantity);
-        for (const double v : {game.Cash_On_Hand.Value(), Locale_Value(game.Net_Worth), game.C_Portfolio.Cash.Value(),
-                               Locale_Value(game.C_Portfolio.Net_Worth)}) {
+        for (const double v : {game.Cash_On_Hand.Value(), game.Net_Worth.Value(), game.C_Portfolio.Cash.Value(),
+                               game.C_Portfolio.Net_Worth.Value()}) {
             result.lowest_money = std::min(result.lowest_money, v);
             result.highest_money = std::max(result.highest_money, v);
         }
@@ -200,7 +200,7 @@ private:
 
     // See Run_Long_Game: the computer's gains are taken away before it can reach the goal.
     void Hold_Back_The_Computer() {
-        if (Locale_Value(game.C_Portfolio.Net_Worth) < 1e9) return;
+        if (game.C_Portfolio.Net_Worth.Value() < 1e9) return;
         for (int s = 0; s < Stock_Count; ++s) {
             game.Computer_Stock[s].Shares = 0;
             game.Computer_Short[s].Shares = 0;
@@ -230,7 +230,8 @@ private:
         game.Player_Option = {};
         game.Cash_On_Hand.Set(Starting_Cash);
         game.Cash_View = Add_Commas(game.Cash_On_Hand.Text());
-        game.Net_Worth = Add_Commas(game.Cash_On_Hand.Text());
+        game.Net_Worth = game.Cash_On_Hand;
+        game.Net_Worth.Group();
         Refresh_Portfolio(game);
     }
 

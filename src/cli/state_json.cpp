@@ -80,7 +80,7 @@ std::string State_Json(const Game& g) {
     j.Key("Turn_Number"); j.Text(g.Turn_Number);
     j.Key("Cash_On_Hand"); j.Text(g.Cash_On_Hand.Text());
     j.Key("Cash_View"); j.Text(g.Cash_View);
-    j.Key("Net_Worth"); j.Text(g.Net_Worth);
+    j.Key("Net_Worth"); j.Text(g.Net_Worth.Text());
     j.Key("Price"); Array(j, g.Price, [&](const Shown_Number& s) { j.Text(s.Text()); });
     j.Key("Change"); Array(j, g.Change, [&](const std::string& s) { j.Text(s); });
     j.Key("DJIA_Change"); j.Text(g.DJIA_Change);
@@ -118,7 +118,7 @@ std::string State_Json(const Game& g) {
     j.Open('{');
     j.Key("Cash"); j.Text(g.C_Portfolio.Cash.Text());
     j.Key("Cash_View"); j.Text(g.C_Portfolio.Cash_View);
-    j.Key("Net_Worth"); j.Text(g.C_Portfolio.Net_Worth);
+    j.Key("Net_Worth"); j.Text(g.C_Portfolio.Net_Worth.Text());
     j.Close('}');
     Holdings(j, "Computer_Stock", g.Computer_Stock);
     Holdings(j, "Computer_Short", g.Computer_Short);

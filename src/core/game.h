@@ -82,7 +82,7 @@ enum class Game_Status {
 struct Computer_Portfolio {
     Shown_Number Cash{Starting_Cash};
     std::string Cash_View = "5,000";
-    std::string Net_Worth = "5,000";  // grouped, as the window shows it and the saved game keeps it
+    Shown_Number Net_Worth = Shown_Number::Read("5,000");  // grouped, as shown and saved
     std::vector<Grid_Row> Grid;  // rows after the title row, padded to 7
 };
 
@@ -108,7 +108,7 @@ struct Game {
     std::string Cash_View = "5,000";  // the cash grouped, as the main window shows it
     // Grouped between turns, as the main window shows it and the saved game keeps it; plain
     // while a turn adds it up from the cash (prices, shorts, options) and takes taxes off.
-    std::string Net_Worth = "5000";
+    Shown_Number Net_Worth{Starting_Cash};
     std::array<Holding, Stock_Count> Player_Stock{};
     std::array<Holding, Stock_Count> Player_Short{};
     std::array<Option_Position, Option_Slots> Player_Option{};

@@ -38,7 +38,8 @@ void New_Game_Menu_Click(Game& game, Random& rnd, Screens& screens) {
     game.News_Items.clear();
     game.Earnings_News.clear();
     game.C_Portfolio.Cash.Set(Starting_Cash);
-    game.C_Portfolio.Net_Worth = Add_Commas(game.C_Portfolio.Cash.Text());
+    game.C_Portfolio.Net_Worth = game.C_Portfolio.Cash;
+    game.C_Portfolio.Net_Worth.Group();
     game.Price[Index_Entry].Set(0);
     for (int s = 0; s < Stock_Count; ++s) Deal_Stock(game, rnd, s);
     game.Index_History[0] = To_Long(Index_Value(game));
@@ -52,7 +53,8 @@ void New_Game_Menu_Click(Game& game, Random& rnd, Screens& screens) {
 
     game.Cash_On_Hand.Set(Handicap_Cash[game.Setup.Handicap & 3]);
     game.Cash_View = Add_Commas(game.Cash_On_Hand.Text());
-    game.Net_Worth = Add_Commas(game.Cash_On_Hand.Text());
+    game.Net_Worth = game.Cash_On_Hand;
+    game.Net_Worth.Group();
     if (game.Setup.Time_Limit == 1) {
         game.Time_Status = Turn_Seconds;
         game.Game_Timer_Enabled = true;

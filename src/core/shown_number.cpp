@@ -5,7 +5,7 @@
 Shown_Number Shown_Number::Read(const std::string& text) {
     Shown_Number n;
     n.text_ = text;
-    n.value_ = Leading_Number(text);
+    n.value_ = Locale_Value(text);
     return n;
 }
 

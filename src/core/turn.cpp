@@ -10,7 +10,7 @@
 #include "trading/portfolio.h"
 
 void End_Turn_Sequence(Game& game, Random& rnd) {
-    game.Net_Worth = game.Cash_On_Hand.Text();
+    game.Net_Worth = game.Cash_On_Hand;
     Move_Prices(game, rnd);
     Add_Option_Net_Worth(game);
 }
@@ -24,7 +24,7 @@ void Pay_Taxes(Game& game, Screens& screens) {
         you = Tax_Text(tax);
         game.Cash_On_Hand.Set(game.Cash_On_Hand.Value() - tax);
         game.Cash_View = Add_Commas(game.Cash_On_Hand.Text());
-        game.Net_Worth = Number_Text(Int(Locale_Value(game.Net_Worth)) - tax);
+        game.Net_Worth.Set(Int(game.Net_Worth.Value()) - tax);
         game.Player_Capital_Gains = 0;
     }
     if (game.Computer_Capital_Gains > 0) {
@@ -34,14 +34,14 @@ void Pay_Taxes(Game& game, Screens& screens) {
         game.C_Portfolio.Cash_View = Add_Commas(game.C_Portfolio.Cash.Text());
         game.Computer_Capital_Gains = 0;
     }
-    game.Net_Worth = Add_Commas(game.Net_Worth);
+    game.Net_Worth.Group();
     screens.Show_Tax(you, computer);
-    game.Net_Worth = Number_Text(Int(Locale_Value(game.Net_Worth)));
+    game.Net_Worth.Set(Int(game.Net_Worth.Value()));
 }
 
 static void Rescue_Computer(Game& game) {
     const auto& c = game.C_Portfolio;
-    if (Leading_Number(c.Cash_View) <= 0 || c.Cash.Value() <= 0 || Leading_Number(c.Net_Worth) <= 0) {
+    if (Leading_Number(c.Cash_View) <= 0 || c.Cash.Value() <= 0 || c.Net_Worth.Value() <= 0) {
         game.C_Portfolio.Cash.Set(Rescue_Cash);
         // Shown without its separator until the next trade rewrites it.
         game.C_Portfolio.Cash_View = game.C_Portfolio.Cash.Text();
@@ -61,14 +61,14 @@ static void Run_Turn(Game& game, Random& rnd, Screens& screens) {
 
     double turn = Locale_Value(game.Turn_Number);
     if (turn / Tax_Period == Int(turn / Tax_Period)) Pay_Taxes(game, screens);
-    game.Net_Worth = Add_Commas(game.Net_Worth);
+    game.Net_Worth.Group();
     if (!game.Alert_List.empty())
         screens.Show_Alert("News Alert", "ALERT! There is recent news concerning the following:", game.Alert_List);
     game.Alert_List.clear();
-    game.Net_Worth = Number_Text(Int(Locale_Value(game.Net_Worth)));
+    game.Net_Worth.Set(Int(game.Net_Worth.Value()));
     Warn_Expiring_Options(game, screens);
     Lapse_Expired_Options(game);
-    game.Net_Worth = Add_Commas(game.Net_Worth);
+    game.Net_Worth.Group();
     Refresh_Portfolio(game);
     Computer_Turn(game);
     Rescue_Computer(game);

@@ -98,7 +98,7 @@ void Drift_Market_Trend(Game& game, Random& rnd) {
 }
 
 void Move_Prices(Game& game, Random& rnd) {
-    Text_Sum worth(game.Net_Worth), index(game.Price[Index_Entry].Text());
+    Text_Sum worth(game.Net_Worth.Text()), index(game.Price[Index_Entry].Text());
     for (int i = 0; i < Stock_Count; ++i) {
         double p = Stock_Price(game, i);
         double l = Round_Even(8 / p);
@@ -121,7 +121,7 @@ void Move_Prices(Game& game, Random& rnd) {
         Set_Change_Label(game, i);
         Move_Stock_Trend(game, rnd, i, row[99], row[96], 153);
     }
-    game.Net_Worth = worth.Text();
+    game.Net_Worth = Shown_Number::Read(worth.Text());
     game.Price[Index_Entry] = Shown_Number::Read(index.Text());
     std::copy(game.Index_History.begin() + 1, game.Index_History.end(), game.Index_History.begin());
     // The history keeps 32 bits; the index text stays exact.

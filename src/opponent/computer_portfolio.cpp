@@ -64,6 +64,7 @@ void My_Form_Activate(Game& game) {
         while (grid.Rows() < 7)
             for (std::string& cell : grid.Next(5)) cell.clear();
     }
-    c.Net_Worth = Add_Commas(worth.Text());
+    c.Net_Worth = Shown_Number::Read(worth.Text());
+    c.Net_Worth.Group();
     c.Cash_View = Add_Commas(c.Cash.Text());
 }

@@ -63,7 +63,7 @@ void Computer_Portfolio_Window::Open() {
 void Computer_Portfolio_Window::Refresh() {
     const auto& c = game.C_Portfolio;
     Cash_View->setText(QString::fromStdString(c.Cash_View));
-    Net_Worth->setText(QString::fromStdString(c.Net_Worth));
+    Net_Worth->setText(QString::fromStdString(c.Net_Worth.Text()));
     int rows = std::max<int>(Grid_Rows - 1, static_cast<int>(c.Grid.size()));
     Stock_Portfolio->clearContents();
     Stock_Portfolio->setRowCount(rows);

@@ -166,7 +166,7 @@ void Execute(Game& game, const Turn_Data& d) {
 void Computer_Turn(Game& game) {
     Turn_Data d;
     d.Turn = Leading_Number(game.Turn_Number);
-    d.Worth_Digits = static_cast<int>(Number_Text(Int(Locale_Value(game.C_Portfolio.Net_Worth))).size());
+    d.Worth_Digits = static_cast<int>(Number_Text(Int(game.C_Portfolio.Net_Worth.Value())).size());
     for (int s = 0; s < Stock_Count; ++s) {
         Momentum(game, d, s);
         Close_Stock(game, d, s);

@@ -16,7 +16,7 @@ double Out_Bonus(double distance_within) {
     return x;
 }
 
-double Net_Worth_Value(const Game& game) { return Locale_Value(game.Net_Worth); }
+double Net_Worth_Value(const Game& game) { return game.Net_Worth.Value(); }
 }  // namespace
 
 namespace {
@@ -87,7 +87,7 @@ void Add_Option_Net_Worth(Game& game) {
     double worth = Net_Worth_Value(game);
     const auto premiums = Position_Premiums(game);
     for (int k = 0; k < game.Player_Option_Count; ++k) worth += game.Player_Option[k].Quantity * premiums[k] * Contract_Shares;
-    game.Net_Worth = Number_Text(worth);
+    game.Net_Worth.Set(worth);
 }
 
 void Warn_Expiring_Options(Game& game, Screens& screens) {
@@ -111,7 +111,7 @@ void Lapse_Expired_Options(Game& game) {
     while (k < game.Player_Option_Count) {
         if (game.Player_Option[k].Expires != t) { ++k; continue; }
         double value = game.Player_Option[k].Quantity * Option_Premium(game, k) * Contract_Shares;
-        game.Net_Worth = Number_Text(Net_Worth_Value(game) - value);
+        game.Net_Worth.Set(Net_Worth_Value(game) - value);
         Remove_Option(game, k);
     }
 }

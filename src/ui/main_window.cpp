@@ -375,7 +375,7 @@ void Main_Window::Repaint() {
     setWindowTitle(QString::fromStdString(game.Caption));
     Turn_Number->setText(QString::fromStdString(game.Turn_Number));
     Cash_View->setText(QString::fromStdString(game.Cash_View));
-    Net_Worth->setText(QString::fromStdString(game.Net_Worth));
+    Net_Worth->setText(QString::fromStdString(game.Net_Worth.Text()));
     Time_Label->setVisible(game.Game_Timer_Enabled);
     Time_Status->setVisible(game.Game_Timer_Enabled);
     Time_Status->setValue(game.Time_Status);

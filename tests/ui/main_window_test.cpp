@@ -267,7 +267,7 @@ private slots:
         QCOMPARE(grid->Text(1, 1), std::string("150"));
         QCOMPARE(grid->Text(1, 3), game.Price[3].Text());
         QCOMPARE(grid->Text(2, 1), std::string("-20"));
-        QCOMPARE(Text(window->Net_Worth).toStdString(), game.Net_Worth);
+        QCOMPARE(Text(window->Net_Worth).toStdString(), game.Net_Worth.Text());
         QCOMPARE(window->News->News_Items->count(), static_cast<int>(game.News_Items.size()));
         QCOMPARE(window->News->Earnings_News->count(), static_cast<int>(game.Earnings_News.size()));
     }
@@ -510,7 +510,7 @@ private slots:
         answers.Then([&](QWidget* w) {
             QCOMPARE(w->windowTitle(), QString("The Computer's Portfolio"));
             QVERIFY(Shows_Text(w, QString::fromStdString(before.Cash_View)));
-            QVERIFY(Shows_Text(w, QString::fromStdString(before.Net_Worth)));
+            QVERIFY(Shows_Text(w, QString::fromStdString(before.Net_Worth.Text())));
             auto* grid = w->findChild<QTableWidget*>();
             QVERIFY(grid->rowCount() >= 7);  // padded to 8 rows with its title row
             for (int r = 0; r < static_cast<int>(before.Grid.size()); ++r)
@@ -524,7 +524,7 @@ private slots:
         QTRY_VERIFY(answers.Done());
         // Opening it recomputes nothing.
         QCOMPARE(game.C_Portfolio.Cash.Text(), before.Cash.Text());
-        QCOMPARE(game.C_Portfolio.Net_Worth, before.Net_Worth);
+        QCOMPARE(game.C_Portfolio.Net_Worth.Text(), before.Net_Worth.Text());
         QCOMPARE(game.C_Portfolio.Grid, before.Grid);
     }
 
