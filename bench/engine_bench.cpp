@@ -24,7 +24,7 @@ static void BM_Whole_Turn(benchmark::State& state) {
             state.ResumeTiming();
         }
         End_Turn_Menu_Click(game, rnd, screens);
-        if (game.Turn_Number == "1") ++deals;
+        if (game.Turn_Number.Value() == 1) ++deals;
     }
     state.counters["new_deals"] = deals;  // 0, or the figure includes dealing new markets
 }

@@ -364,7 +364,7 @@ TEST(FileSafety, FilesWithoutPermissionsAreReportedAndNeverReplaced) {
             check(mode(locked) == 0, "a file without permissions changed its mode");
             for (const std::string& path : {read_only, shelved}) {
                 game.Game_File_Name = path;
-                game.Turn_Number = "99";
+                game.Turn_Number.Set(99);
                 screens.log.clear();
                 check(!Save_Game(game, screens), "saved over " + path);
                 check(screens.log.back() == Write_Failed, "no write message for " + path);

@@ -290,7 +290,7 @@ TEST(Hostile_Input, DamagedSavedFilesAreRefusedOrPlayOn) {
     const Game sound = *Loaded_Game(base, good);
     // The record of the turn, cash and net worths with one of its four texts replaced.
     auto money = [&](std::size_t field, const std::string& value) {
-        std::string texts[] = {sound.Turn_Number, sound.Cash_On_Hand.Text(), sound.Net_Worth.Text(), sound.C_Portfolio.Net_Worth.Text()};
+        std::string texts[] = {sound.Turn_Number.Text(), sound.Cash_On_Hand.Text(), sound.Net_Worth.Text(), sound.C_Portfolio.Net_Worth.Text()};
         texts[field] = value;
         std::string record;
         for (const std::string& t : texts) record += "\"" + t + "\",";

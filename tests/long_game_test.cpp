@@ -55,26 +55,26 @@ TEST(Long_Game, TurnsPastSixteenBits) {
     game.Setup.Options = 1;
     game.Setup.Play_To = 3;
     const Long start = 32700;
-    game.Turn_Number = Number_Text(start);
+    game.Turn_Number.Set(start);
     for (int s = 0; s < Stock_Count; ++s) game.Earnings[s].Report_Turn += start;
     game.Player_Option_Count = 1;
     game.Player_Option[0] = {"Call", 0, 100, start + 30, 1.5f, 10};
     int reports = 0;
     for (Long t = start; t < start + 400; ++t) {
         End_Turn_Menu_Click(game, rnd, screens);
-        ASSERT_NE(game.Turn_Number, "1") << "the game ended";
+        ASSERT_NE(game.Turn_Number.Text(), "1") << "the game ended";
         reports += static_cast<int>(game.Earnings_News.size());
         const std::vector<std::string> broken = Turn_Invariants(game);
-        ASSERT_TRUE(broken.empty()) << game.Turn_Number << ": " << broken.front();
+        ASSERT_TRUE(broken.empty()) << game.Turn_Number.Text() << ": " << broken.front();
     }
     EXPECT_GE(reports, 42 * 7);  // every company reports every 50 turns
     EXPECT_EQ(game.Player_Option_Count, 0);  // the option lapsed at turn 32,730
     const std::optional<Game> loaded = Loaded_Game(game, Saved_Game_Text(game));
     ASSERT_TRUE(loaded);
-    EXPECT_EQ(loaded->Turn_Number, game.Turn_Number);
+    EXPECT_EQ(loaded->Turn_Number.Text(), game.Turn_Number.Text());
 
     // On the calendar's last turn END TURN is refused and nothing changes.
-    game.Turn_Number = Number_Text(Last_Turn);
+    game.Turn_Number.Set(Last_Turn);
     const std::string before = Saved_Game_Text(game);
     screens.log.clear();
     EXPECT_FALSE(End_Turn_Menu_Click(game, rnd, screens));

@@ -108,7 +108,7 @@ TEST(News, EarningsListingReportAndFloorOfOne) {
     g.Earnings[0].EPS = {Currency{10000}, Currency{5000}, Currency{0}, Currency{0}};
     g.Earnings[1].Report_Turn = 4;
     for (int s = 2; s < Stock_Count; ++s) g.Earnings[s].Report_Turn = 40;
-    g.Turn_Number = "2";
+    g.Turn_Number.Set(2);
     g.Player_Stock[0].Shares = 5;
     Generate_News(g, rnd);
     ASSERT_EQ(g.Earnings_News.size(), 1u);
@@ -124,7 +124,7 @@ TEST(News, EarningsListingReportAndFloorOfOne) {
 
     Game one = Flat_Market(1);
     one.Earnings[0].Report_Turn = 2;
-    one.Turn_Number = "2";
+    one.Turn_Number.Set(2);
     one.Setup.Earnings_Slider = 10;
     one.Earnings[0].EPS = {Currency{0}, Currency{0}, Currency{0}, Currency{0}};
     for (int seed = 0; seed < 20; ++seed) {

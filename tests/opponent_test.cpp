@@ -18,7 +18,7 @@ Game Quiet_Market(int price) {
         g.Price_History[s].fill(static_cast<Byte>(price));
         g.Earnings[s].Report_Turn = 500;
     }
-    g.Turn_Number = "50";
+    g.Turn_Number.Set(50);
     g.C_Portfolio.Cash.Set(10000);
     g.C_Portfolio.Net_Worth = Shown_Number::Read("10,000");
     g.Setup.Earnings_Slider = 1;
@@ -96,7 +96,7 @@ TEST(Game_End, GoalScoreAndTheWinnersCircle) {
     EXPECT_EQ(g.High_Scores[3][2].Final_Score, 200);
     EXPECT_EQ(g.High_Scores[3][1].Final_Score, 200);
     EXPECT_TRUE(screens.Logged("winners"));
-    EXPECT_EQ(g.Turn_Number, "1");  // a new game followed
+    EXPECT_EQ(g.Turn_Number.Text(), "1");  // a new game followed
 
     Game back = g;
     ASSERT_TRUE(Read_Winners(back));

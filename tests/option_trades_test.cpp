@@ -14,7 +14,7 @@ namespace {
 Game Market(int price, const std::string& turn, const std::string& cash = "5000") {
     Game g;
     Init_Game(g);
-    g.Turn_Number = turn;
+    g.Turn_Number = Shown_Number::Read(turn);
     g.Cash_On_Hand = Shown_Number::Read(cash);
     for (int s = 0; s < Stock_Count; ++s) {
         g.Price[s].Set(price);
@@ -55,7 +55,7 @@ TEST(Option_Form, StrikeAndExpiryOffered) {
     call.Strike = "10";
     EXPECT_FALSE(Spin_Strike(call, -1));
 
-    g.Turn_Number = "15";
+    g.Turn_Number.Set(15);
     EXPECT_EQ(Chosen(g, 0, true, true).Exp_Min, 20);
 
     // The box keeps the strike within its spin limits.
@@ -201,7 +201,7 @@ TEST(Option_Grid, RowsKeptFromTheLastTurnMatchAFreshGrid) {
     Remove_Option(g, 7);                     // the rows after it move up
     g.Player_Option[12].Purchase_Price = 2.25f;
     g.Player_Option[20].Strike = 25;         // as a split leaves it
-    g.Turn_Number = "11";
+    g.Turn_Number.Set(11);
     g.Price[5].Set(61);
     Refresh_Portfolio(g);
 

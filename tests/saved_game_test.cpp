@@ -213,7 +213,7 @@ TEST(SavedGame, EveryKindOfDamageLeavesTheGameAsItWas) {
 
     // What a real game can hold is accepted: any free option entry, negative net worth.
     EXPECT_TRUE(Loaded_Game(game, with(options + 3, "-9,-1,-7,0,99,\"junk\"")));
-    EXPECT_TRUE(Loaded_Game(game, with(blocks + 1, "\"" + saved.Turn_Number + "\",\"-50\",\"-1,000\",\"-7\",3")));
+    EXPECT_TRUE(Loaded_Game(game, with(blocks + 1, "\"" + saved.Turn_Number.Text() + "\",\"-50\",\"-1,000\",\"-7\",3")));
     fs::remove_all(dir);
 }
 
@@ -245,7 +245,7 @@ TEST(SavedGame, SaveAsksOnlyWithoutANameAndNeverDamagesAFile) {
 
     // The disk is full: the old file stays whole.
     const std::string old = *Read_File(dir + "/two.bqg");
-    game.Turn_Number = "77";
+    game.Turn_Number.Set(77);
     screens.log.clear();
     {
         const File_Size_Limit full(100);

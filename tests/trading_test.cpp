@@ -29,7 +29,7 @@ struct Alert_Recorder : Screens {
 Game Flat_Market(int price, const std::string& turn) {
     Game g;
     Init_Game(g);
-    g.Turn_Number = turn;
+    g.Turn_Number = Shown_Number::Read(turn);
     for (int s = 0; s < Stock_Count; ++s) {
         g.Price[s].Set(price);
         g.Price_History[s].fill(static_cast<Byte>(price));
@@ -75,7 +75,7 @@ TEST(Option_Table, RemoveWarnLapseAndGrid) {
     ASSERT_EQ(g.Options_Portfolio.size(), 3u);
     EXPECT_EQ(g.Options_Portfolio[1][0], "ADBE");
 
-    g.Turn_Number = "20";
+    g.Turn_Number.Set(20);
     g.Net_Worth = Shown_Number::Read("10000");
     std::string cash = g.Cash_On_Hand.Text();
     double lost = 3 * Option_Premium(g, 0) * 100 + Option_Premium(g, 2) * 100;

@@ -24,7 +24,7 @@ TEST(New_Game, DealsAMarketWithFullHistories) {
     Fixture f;
     EXPECT_TRUE(f.screens.Logged("setup"));
     EXPECT_FALSE(f.screens.Logged("confirm"));
-    EXPECT_EQ(f.game.Turn_Number, "1");
+    EXPECT_EQ(f.game.Turn_Number.Text(), "1");
     EXPECT_EQ(f.game.Cash_On_Hand.Text(), "5000");
     EXPECT_EQ(f.game.Net_Worth.Text(), "5,000");
     for (int s = 0; s < Stock_Count; ++s) {
@@ -40,21 +40,21 @@ TEST(New_Game, DealsAMarketWithFullHistories) {
     // Cancelling a new game keeps every field; only the caption changes.
     f.game.Caption = "x.bqg  -  Bullquest";
     f.screens.confirm_answer = false;
-    std::string before = f.game.Price[0].Text() + f.game.Turn_Number;
+    std::string before = f.game.Price[0].Text() + f.game.Turn_Number.Text();
     New_Game_Menu_Click(f.game, f.rnd, f.screens);
     EXPECT_EQ(f.game.Caption, "Bullquest");
-    EXPECT_EQ(before, f.game.Price[0].Text() + f.game.Turn_Number);
+    EXPECT_EQ(before, f.game.Price[0].Text() + f.game.Turn_Number.Text());
 }
 
 TEST(Turn, TaxAtEveryHundredthTurnOnGainsOnly) {
     Fixture f;
-    f.game.Turn_Number = "99";
+    f.game.Turn_Number.Set(99);
     f.game.Player_Capital_Gains = 1000;
     f.game.Computer_Capital_Gains = -50;
     f.game.Setup.News_Alert = 0;
     f.game.Setup.World_Alert = 0;
     End_Turn_Menu_Click(f.game, f.rnd, f.screens);
-    EXPECT_EQ(f.game.Turn_Number, "100");
+    EXPECT_EQ(f.game.Turn_Number.Text(), "100");
     EXPECT_TRUE(f.screens.Logged("tax $280 0"));
     EXPECT_EQ(f.game.Player_Capital_Gains, 0);
     EXPECT_EQ(f.game.Computer_Capital_Gains, -50);  // a loss carries over
@@ -69,7 +69,7 @@ TEST(Turn, TimeLimitEndsATurnEveryTwentyNineTicks) {
     int ticks = 0;
     while (!Game_Timer_Timer(f.game, f.rnd, f.screens)) ++ticks;
     EXPECT_EQ(ticks + 1, 29);
-    EXPECT_EQ(f.game.Turn_Number, "2");
+    EXPECT_EQ(f.game.Turn_Number.Text(), "2");
     f.game.In_Turn = true;  // a tick inside a turn never starts another
     f.game.Time_Status = 2;
     EXPECT_FALSE(Game_Timer_Timer(f.game, f.rnd, f.screens));

@@ -43,8 +43,8 @@ void Check_Number_Text(Report& r, const std::string& name, const std::string& te
 std::vector<std::string> Turn_Invariants(const Game& game) {
     Report r;
     if (!game.Has_Game) return r.broken;
-    const double turn = Leading_Number(game.Turn_Number);
-    r.Check(turn >= 1 && turn <= Last_Turn && turn == Int(turn), "turn " + game.Turn_Number + " out of range");
+    const double turn = game.Turn_Number.Value();
+    r.Check(turn >= 1 && turn <= Last_Turn && turn == Int(turn), "turn " + game.Turn_Number.Text() + " out of range");
     double index = 0;
     for (int s = 0; s < Stock_Count; ++s) {
         const std::string sym = game.Symbol[s];
@@ -98,7 +98,7 @@ std::vector<std::string> Turn_Invariants(const Game& game) {
     Check_Number_Text(r, "net worth", game.Net_Worth.Text());
     Check_Number_Text(r, "computer cash", game.C_Portfolio.Cash.Text());
     Check_Number_Text(r, "computer net worth", game.C_Portfolio.Net_Worth.Text());
-    Check_Number_Text(r, "turn", game.Turn_Number);
+    Check_Number_Text(r, "turn", game.Turn_Number.Text());
     r.Check(!Has_Nan_Or_Inf(game.DJIA_Change), "index change holds nan or inf");
     for (const auto& rows : {&game.Stock_Portfolio, &game.Options_Portfolio, &game.C_Portfolio.Grid})
         for (const auto& row : *rows)
@@ -156,7 +156,7 @@ std::vector<std::string> Saved_Game_Loads(const Game& game) {
 
 void Invariant_Watch::After_Turn(const Game& game) {
     ++turns;
-    highest_turn = std::max(highest_turn, static_cast<long long>(Leading_Number(game.Turn_Number)));
+    highest_turn = std::max(highest_turn, static_cast<long long>(game.Turn_Number.Value()));
     if (broken.empty()) Note(Turn_Invariants(game), "");
     if (broken.empty()) Note(Drift_Invariants(game), "");
 }

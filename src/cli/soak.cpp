@@ -175,7 +175,7 @@ private:
             Hold_Back_The_Player();
             if (!End_Turn_Menu_Click(game, rnd, screens)) return;
             watch.After_Turn(game);
-            if (game.Turn_Number == "1") watch.broken.push_back("the long game ended at a goal");
+            if (game.Turn_Number.Value() == 1) watch.broken.push_back("the long game ended at a goal");
             Note_Reach();
             Hold_Back_The_Computer();
         }
@@ -290,7 +290,7 @@ private:
         screens.file_answer = file;
         Save_As(game, screens);
         Checked("save " + file, before);
-        if (!Load_Game(game, screens)) watch.broken.push_back("turn " + game.Turn_Number + ": the saved game did not load");
+        if (!Load_Game(game, screens)) watch.broken.push_back("turn " + game.Turn_Number.Text() + ": the saved game did not load");
         else ++result.saves;
         screens.file_answer.reset();
         Checked("load " + file, before);

@@ -77,7 +77,7 @@ void Lines(Json& j, const char* key, const std::vector<List_Line>& lines) {
 std::string State_Json(const Game& g) {
     Json j;
     j.Open('{');
-    j.Key("Turn_Number"); j.Text(g.Turn_Number);
+    j.Key("Turn_Number"); j.Text(g.Turn_Number.Text());
     j.Key("Cash_On_Hand"); j.Text(g.Cash_On_Hand.Text());
     j.Key("Cash_View"); j.Text(g.Cash_View);
     j.Key("Net_Worth"); j.Text(g.Net_Worth.Text());

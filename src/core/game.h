@@ -123,7 +123,7 @@ struct Game {
     double Computer_Capital_Gains = 0;
 
     // Game and settings
-    std::string Turn_Number = "1";
+    Shown_Number Turn_Number{1};
     bool Cheats_Enabled = false;
     std::string Game_File_Name;
     Game_Status Status = Game_Status::None;

@@ -26,7 +26,7 @@ void New_Game_Menu_Click(Game& game, Random& rnd, Screens& screens) {
     game.Game_File_Name = "";
     game.Game_Timer_Enabled = false;
     screens.Timer_Changed(false);
-    game.Turn_Number = "1";
+    game.Turn_Number.Set(1);
     game.Player_Option_Count = 0;
     game.Cheats_Enabled = false;
     game.Player_Capital_Gains = 0;
@@ -60,7 +60,7 @@ void New_Game_Menu_Click(Game& game, Random& rnd, Screens& screens) {
         game.Game_Timer_Enabled = true;
         screens.Timer_Changed(true);
     }
-    game.Turn_Number = "1";
+    game.Turn_Number.Set(1);
     game.Has_Game = true;
     Refresh_Portfolio(game);
     screens.Windows_Reset();

@@ -50,16 +50,16 @@ static void Rescue_Computer(Game& game) {
 
 static void Run_Turn(Game& game, Random& rnd, Screens& screens) {
     game.News_Price = game.News_Symbol = game.News_Change = "";
-    game.Turn_Number = Number_Text(Locale_Value(game.Turn_Number) + 1);
+    game.Turn_Number.Set(game.Turn_Number.Value() + 1);
     Generate_News(game, rnd);
     game.Price[Index_Entry].Set(0);
     End_Turn_Sequence(game, rnd);
 
     Check_Game_End(game, rnd, screens);
     if (game.Status == Game_Status::Terminate_Program) return;  // Quit from the end-of-game window
-    if (game.Turn_Number == "1") return;             // a new game was dealt
+    if (game.Turn_Number.Value() == 1) return;  // a new game was dealt
 
-    double turn = Locale_Value(game.Turn_Number);
+    double turn = game.Turn_Number.Value();
     if (turn / Tax_Period == Int(turn / Tax_Period)) Pay_Taxes(game, screens);
     game.Net_Worth.Group();
     if (!game.Alert_List.empty())
@@ -77,7 +77,7 @@ static void Run_Turn(Game& game, Random& rnd, Screens& screens) {
 }
 
 bool End_Turn_Menu_Click(Game& game, Random& rnd, Screens& screens) {
-    if (Locale_Value(game.Turn_Number) >= Last_Turn) {
+    if (game.Turn_Number.Value() >= Last_Turn) {
         screens.Beep();
         return false;
     }

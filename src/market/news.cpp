@@ -72,7 +72,7 @@ void Generate_News(Game& game, Random& rnd) {
     game.Earnings_News.clear();
     game.Alert_List.clear();
     game.Reporting_Next_List.clear();
-    int turn = static_cast<int>(Locale_Value(game.Turn_Number));
+    int turn = static_cast<int>(game.Turn_Number.Value());
     for (int s = 0; s < Stock_Count; ++s) Earnings_Stage(game, rnd, s, turn);
     Company_News(game, rnd);
     World_News(game, rnd);

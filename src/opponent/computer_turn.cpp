@@ -165,7 +165,7 @@ void Execute(Game& game, const Turn_Data& d) {
 
 void Computer_Turn(Game& game) {
     Turn_Data d;
-    d.Turn = Leading_Number(game.Turn_Number);
+    d.Turn = game.Turn_Number.Value();
     d.Worth_Digits = static_cast<int>(Number_Text(Int(game.C_Portfolio.Net_Worth.Value())).size());
     for (int s = 0; s < Stock_Count; ++s) {
         Momentum(game, d, s);

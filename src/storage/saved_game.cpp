@@ -303,7 +303,7 @@ void Write_Saved_Game(Record_Writer& w, const Game& g) {
     const Settings& set = g.Setup;
     w.Number(set.Frequency_Slider).Number(set.Power_Slider).Number(set.Options).Number(set.Play_To);
     w.Number(set.Time_Limit).Number(set.Handicap).Number(set.News_Alert).Number(set.World_Alert).End_Record();
-    w.Text(g.Turn_Number).Text(g.Cash_On_Hand.Text()).Text(g.Net_Worth.Text()).Text(g.C_Portfolio.Net_Worth.Text());
+    w.Text(g.Turn_Number.Text()).Text(g.Cash_On_Hand.Text()).Text(g.Net_Worth.Text()).Text(g.C_Portfolio.Net_Worth.Text());
     w.Number(g.Market_Trend).End_Record();
     w.Boolean(g.Cheats_Enabled).Text(g.Price[Index_Entry].Text()).Text(g.DJIA_Change).End_Record();
     for (Long index : g.Index_History) w.Number(index).End_Record();
@@ -343,7 +343,7 @@ std::optional<Game> Loaded_Game(const Game& game, const std::string& content) {
     Read_Settings(f, g);
 
     double turn = 0, index = 0;
-    g.Turn_Number = f.Number_Text_In(Turn_Range, false, &turn);
+    g.Turn_Number = Shown_Number::Read(f.Number_Text_In(Turn_Range, false, &turn));
     f.Require(turn == Int(turn));
     g.Cash_On_Hand = Shown_Number::Read(f.Number_Text_In(Money_Range, false));
     g.Net_Worth = Shown_Number::Read(f.Number_Text_In(Money_Range, true));

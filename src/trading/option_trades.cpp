@@ -33,7 +33,7 @@ std::string Price_Caption(const Game& game, int stock) {
 }  // namespace
 
 int First_Expiry(const Game& game) {
-    int turn = static_cast<int>(Locale_Value(game.Turn_Number));
+    int turn = static_cast<int>(game.Turn_Number.Value());
     return (turn / Expiry_Step + 1) * Expiry_Step;
 }
 

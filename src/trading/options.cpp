@@ -7,7 +7,7 @@
 #include "core/numbers.h"
 
 namespace {
-double Turn(const Game& game) { return Leading_Number(game.Turn_Number); }
+double Turn(const Game& game) { return game.Turn_Number.Value(); }
 
 // Out of the money: half the bonus for every three dollars (or part) away.
 double Out_Bonus(double distance_within) {

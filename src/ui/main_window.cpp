@@ -373,7 +373,7 @@ void Main_Window::Keep_Menus_In_Sight(QWidget* window) {
 
 void Main_Window::Repaint() {
     setWindowTitle(QString::fromStdString(game.Caption));
-    Turn_Number->setText(QString::fromStdString(game.Turn_Number));
+    Turn_Number->setText(QString::fromStdString(game.Turn_Number.Text()));
     Cash_View->setText(QString::fromStdString(game.Cash_View));
     Net_Worth->setText(QString::fromStdString(game.Net_Worth.Text()));
     Time_Label->setVisible(game.Game_Timer_Enabled);

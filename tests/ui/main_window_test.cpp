@@ -312,7 +312,7 @@ private slots:
     void the_hundredth_turn_brings_the_tax_notice() {
         Start();
         New_Game();
-        game.Turn_Number = "99";
+        game.Turn_Number.Set(99);
         game.Player_Capital_Gains = 1000;
         const double cash = game.Cash_On_Hand.Value();
         bool shown = false;

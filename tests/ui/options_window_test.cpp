@@ -31,7 +31,7 @@ private slots:
             game.Price[s].Set(50);
             game.Price_History[s].fill(50);
         }
-        game.Turn_Number = "10";
+        game.Turn_Number.Set(10);
         game.Cash_On_Hand.Set(10000);
         game.Has_Game = true;
         screens.log.clear();

@@ -74,7 +74,7 @@ void Play_To_The_Turn(Game& game, Random& rnd) {
     game.Setup.News_Alert = 0;
     game.Setup.World_Alert = 0;
     auto end_turns_to = [&](int turn) {
-        while (Leading_Number(game.Turn_Number) < turn) End_Turn_Menu_Click(game, rnd, unseen);
+        while (game.Turn_Number.Value() < turn) End_Turn_Menu_Click(game, rnd, unseen);
     };
     end_turns_to(Turn - 12);
     for (int s : {2, 9, 30}) {
