@@ -41,6 +41,8 @@ void Pay_Taxes(Game& game, Screens& screens) {
 
 static void Rescue_Computer(Game& game) {
     const auto& c = game.C_Portfolio;
+    // The three figures of the computer's window are checked as they stand, its shown cash
+    // too; only their signs count, so the grouped text's leading number is enough.
     if (Leading_Number(c.Cash_View) <= 0 || c.Cash.Value() <= 0 || c.Net_Worth.Value() <= 0) {
         game.C_Portfolio.Cash.Set(Rescue_Cash);
         // Shown without its separator until the next trade rewrites it.
