@@ -221,7 +221,7 @@ private:
                     static_cast<double>(game.Player_Short[s].Avg_Price) * game.Player_Short[s].Shares;
         for (int k = 0; k < game.Player_Option_Count; ++k) {
             const Option_Position& o = game.Player_Option[k];
-            most += o.Quantity * 100 * 2 * (2.5 * Stock_Price(game, o.Stock) + 207);
+            most += o.Quantity * Contract_Shares * 2 * (2.5 * Stock_Price(game, o.Stock) + 207);
         }
         if (most < 5e10) return;
         for (Holding& h : game.Player_Stock) h.Shares = 0;
