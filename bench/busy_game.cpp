@@ -17,9 +17,7 @@ void Quiet_Screens::Run_New_Game_Setup(Game& game) {
 Game Busy_Game(Random& rnd, Quiet_Screens& screens, int options_per_stock) {
     Game game;
     Init_Game(game);
-    game.Status = "FORCE_NEW_GAME";
-    New_Game_Menu_Click(game, rnd, screens);
-    game.Status = "";
+    Deal_New_Game(game, rnd, screens);
     // The farthest goal: a busy game that runs on rather than ending in a new deal.
     game.Setup.Play_To = 3;
     Fill_Portfolios(game, options_per_stock);
@@ -28,8 +26,8 @@ Game Busy_Game(Random& rnd, Quiet_Screens& screens, int options_per_stock) {
 
 void Fill_Portfolios(Game& game, int options_per_stock) {
     for (int s = 0; s < Stock_Count; ++s) {
-        game.Player_Stock[s] = Holding{1000, static_cast<Integer>(Leading_Number(game.Price[s]))};
-        if (s % 3 == 0) game.Player_Short[s] = Holding{500, static_cast<Integer>(Leading_Number(game.Price[s]))};
+        game.Player_Stock[s] = Holding{1000, static_cast<Integer>(Stock_Price(game, s))};
+        if (s % 3 == 0) game.Player_Short[s] = Holding{500, static_cast<Integer>(Stock_Price(game, s))};
     }
     // Up to three options on every stock, well inside the 191-entry table.
     int k = 0;
@@ -44,7 +42,7 @@ void Fill_Portfolios(Game& game, int options_per_stock) {
             o.Quantity = 10;
         }
     game.Player_Option_Count = static_cast<Integer>(k);
-    game.Cash_On_Hand = "1000000";
-    game.C_Portfolio.Cash = "50000000";
+    game.Cash_On_Hand.Set(1000000);
+    game.C_Portfolio.Cash.Set(50000000);
     Refresh_Portfolio(game);
 }

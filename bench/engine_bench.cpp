@@ -24,7 +24,7 @@ static void BM_Whole_Turn(benchmark::State& state) {
             state.ResumeTiming();
         }
         End_Turn_Menu_Click(game, rnd, screens);
-        if (game.Turn_Number == "1") ++deals;
+        if (game.Turn_Number.Value() == 1) ++deals;
     }
     state.counters["new_deals"] = deals;  // 0, or the figure includes dealing new markets
 }
@@ -36,7 +36,7 @@ static void BM_New_Game(benchmark::State& state) {
     Quiet_Screens screens;
     Game game;
     Init_Game(game);
-    game.Status = "FORCE_NEW_GAME";
+    game.Status = Game_Status::Force_New_Game;
     for (auto _ : state) New_Game_Menu_Click(game, rnd, screens);
 }
 BENCHMARK(BM_New_Game)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
@@ -54,9 +54,9 @@ static void BM_Save_And_Load(benchmark::State& state) {
     game.Game_File_Name = (dir / "busy.bqg").string();
     for (auto _ : state) {
         Save_Game(game, screens);
-        game.Status = "RECENT_CLICK";
+        game.Status = Game_Status::Recent_Click;
         if (!Load_Game(game, screens)) state.SkipWithError("the saved game did not load");
-        game.Status = "";
+        game.Status = Game_Status::None;
     }
     std::filesystem::remove_all(dir);
 }

@@ -70,7 +70,7 @@ inline void Trade_Everything(Game& game, Screens& screens, int s, const std::str
         Transact_Option(game, form, screens);
     }
     if (game.Player_Option_Count > 0 && Prefill_From_Grid(game, form, 0)) {
-        game.Status = "";
+        game.Status = Game_Status::None;
         Update_Option_Quote(game, form);
         Transact_Option(game, form, screens);
     }
@@ -86,7 +86,7 @@ inline bool Saved_Game_Played(const std::string& input) {
     Quiet_Screens screens;
     Random rnd(static_cast<std::uint32_t>(input.size()));
     static const char* const quantities[] = {"7", "1", "100000000", "0.5", "5000"};
-    for (int turn = 0; turn < 4 && game.Status.empty(); ++turn) {
+    for (int turn = 0; turn < 4 && game.Status == Game_Status::None; ++turn) {
         Trade_Everything(game, screens, (turn * 11 + static_cast<int>(input.size())) % Stock_Count,
                          quantities[turn]);
         if (game.Set_Cheat_Menus) {

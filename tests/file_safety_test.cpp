@@ -364,7 +364,7 @@ TEST(FileSafety, FilesWithoutPermissionsAreReportedAndNeverReplaced) {
             check(mode(locked) == 0, "a file without permissions changed its mode");
             for (const std::string& path : {read_only, shelved}) {
                 game.Game_File_Name = path;
-                game.Turn_Number = "99";
+                game.Turn_Number.Set(99);
                 screens.log.clear();
                 check(!Save_Game(game, screens), "saved over " + path);
                 check(screens.log.back() == Write_Failed, "no write message for " + path);
@@ -453,8 +453,8 @@ TEST(FileSafety, TwoCopiesOfTheGameKeepEachOthersChanges) {
     EXPECT_TRUE(Save_As(first, screens));
     EXPECT_EQ(screens.log, (std::vector<std::string>{"save-dialog", "beep", Write_Failed}));
     EXPECT_EQ(first.Recent[0], data + "/five.bqg");
-    first.Net_Worth = "200000000";
-    first.C_Portfolio.Net_Worth = "1,000,000";
+    first.Net_Worth = Shown_Number::Read("200000000");
+    first.C_Portfolio.Net_Worth = Shown_Number::Read("1,000,000");
     Random rnd(4);
     screens.log.clear();
     Check_Game_End(first, rnd, screens);

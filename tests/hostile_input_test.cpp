@@ -227,7 +227,7 @@ TEST(Hostile_Input, AnEndlessNameEntersTheWinnersCircleCleaned) {
     ASSERT_TRUE(Loaded_Game(game, Saved_Setup(dir)));
     game = *Loaded_Game(game, Saved_Setup(dir));
     game.Cheats_Enabled = false;
-    game.Net_Worth = "1000000000";  // past the goal of $100 Million
+    game.Net_Worth = Shown_Number::Read("1000000000");  // past the goal of $100 Million
     game.Name_Text = name;
     Random rnd(2);
     Recording_Screens screens;
@@ -290,7 +290,7 @@ TEST(Hostile_Input, DamagedSavedFilesAreRefusedOrPlayOn) {
     const Game sound = *Loaded_Game(base, good);
     // The record of the turn, cash and net worths with one of its four texts replaced.
     auto money = [&](std::size_t field, const std::string& value) {
-        std::string texts[] = {sound.Turn_Number, sound.Cash_On_Hand, sound.Net_Worth, sound.C_Portfolio.Net_Worth};
+        std::string texts[] = {sound.Turn_Number.Text(), sound.Cash_On_Hand.Text(), sound.Net_Worth.Text(), sound.C_Portfolio.Net_Worth.Text()};
         texts[field] = value;
         std::string record;
         for (const std::string& t : texts) record += "\"" + t + "\",";
@@ -319,7 +319,7 @@ TEST(Hostile_Input, DamagedSavedFilesAreRefusedOrPlayOn) {
         {"option quantity past its bound", with(option_count + 1, "30,1,200000000000,100,5,\"Call\"")},
     };
     // The records rebuilt as they were load: each refusal above is the damage's own.
-    ASSERT_TRUE(Loaded_Game(base, money(1, sound.Cash_On_Hand)));
+    ASSERT_TRUE(Loaded_Game(base, money(1, sound.Cash_On_Hand.Text())));
     ASSERT_TRUE(Loaded_Game(base, with(aapl_holding, lines[aapl_holding])));
     for (const auto& [what, text] : damaged) EXPECT_FALSE(Loaded_Game(base, text)) << what;
     std::filesystem::remove_all(dir);

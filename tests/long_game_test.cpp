@@ -16,9 +16,9 @@ Game Dealt(std::uint32_t seed) {
     Random rnd(seed);
     Recording_Screens screens;
     Init_Game(game);
-    game.Status = "FORCE_NEW_GAME";
+    game.Status = Game_Status::Force_New_Game;
     New_Game_Menu_Click(game, rnd, screens);
-    game.Status = "";
+    game.Status = Game_Status::None;
     return game;
 }
 }  // namespace
@@ -29,13 +29,13 @@ TEST(Long_Game, TheComputerNeverTradesPastALimitAlreadyPassed) {
     for (bool shorts : {false, true}) {
         Game game = Dealt(8);
         game.Setup.Short = 1;
-        game.C_Portfolio.Cash = "100000000";
+        game.C_Portfolio.Cash.Set(100000000);
         for (int s = 0; s < Stock_Count; ++s) {
-            game.Price[s] = "120";
+            game.Price[s].Set(120);
             game.Price_History[s].fill(120);
             // Steep momentum either way, so the computer wants every stock.
             for (int c = 90; c < 100; ++c) game.Price_History[s][c] = static_cast<Byte>(shorts ? 250 - 10 * (c - 90) : 30 + 10 * (c - 90));
-            game.Price[s] = Number_Text(game.Price_History[s][99]);
+            game.Price[s].Set(game.Price_History[s][99]);
             (shorts ? game.Player_Short[s] : game.Player_Stock[s]) = {shorts ? 60000000.0 : 120000000.0, 100};
         }
         Computer_Turn(game);
@@ -55,26 +55,26 @@ TEST(Long_Game, TurnsPastSixteenBits) {
     game.Setup.Options = 1;
     game.Setup.Play_To = 3;
     const Long start = 32700;
-    game.Turn_Number = Number_Text(start);
+    game.Turn_Number.Set(start);
     for (int s = 0; s < Stock_Count; ++s) game.Earnings[s].Report_Turn += start;
     game.Player_Option_Count = 1;
     game.Player_Option[0] = {"Call", 0, 100, start + 30, 1.5f, 10};
     int reports = 0;
     for (Long t = start; t < start + 400; ++t) {
         End_Turn_Menu_Click(game, rnd, screens);
-        ASSERT_NE(game.Turn_Number, "1") << "the game ended";
+        ASSERT_NE(game.Turn_Number.Text(), "1") << "the game ended";
         reports += static_cast<int>(game.Earnings_News.size());
         const std::vector<std::string> broken = Turn_Invariants(game);
-        ASSERT_TRUE(broken.empty()) << game.Turn_Number << ": " << broken.front();
+        ASSERT_TRUE(broken.empty()) << game.Turn_Number.Text() << ": " << broken.front();
     }
     EXPECT_GE(reports, 42 * 7);  // every company reports every 50 turns
     EXPECT_EQ(game.Player_Option_Count, 0);  // the option lapsed at turn 32,730
     const std::optional<Game> loaded = Loaded_Game(game, Saved_Game_Text(game));
     ASSERT_TRUE(loaded);
-    EXPECT_EQ(loaded->Turn_Number, game.Turn_Number);
+    EXPECT_EQ(loaded->Turn_Number.Text(), game.Turn_Number.Text());
 
     // On the calendar's last turn END TURN is refused and nothing changes.
-    game.Turn_Number = Number_Text(Last_Turn);
+    game.Turn_Number.Set(Last_Turn);
     const std::string before = Saved_Game_Text(game);
     screens.log.clear();
     EXPECT_FALSE(End_Turn_Menu_Click(game, rnd, screens));
@@ -99,7 +99,7 @@ TEST(Bounds, CountsAtTheCapStopDoublingAtASplit) {
                                                 {Count_Bound, Count_Bound}};
     for (const auto& [count, after] : counts) {
         Game game = Dealt(4);
-        game.Price[0] = "250";
+        game.Price[0].Set(250);
         game.Price_History[0].fill(250);
         game.Index_Weight[0] = 4;
         for (Holding* h : {&game.Player_Stock[0], &game.Player_Short[0], &game.Computer_Stock[0], &game.Computer_Short[0]})
@@ -116,7 +116,7 @@ TEST(Bounds, CountsAtTheCapStopDoublingAtASplit) {
         EXPECT_EQ(game.Computer_Option[0].Strike, 50);
         EXPECT_EQ(game.Player_Option[0].Quantity, after);
         EXPECT_EQ(game.Player_Option[0].Strike, 75);
-        EXPECT_EQ(game.Price[0], "125");
+        EXPECT_EQ(game.Price[0].Text(), "125");
         EXPECT_EQ(game.Index_Weight[0], 8);
         EXPECT_EQ(game.Price_History[0][0], 125);
     }
@@ -127,12 +127,12 @@ TEST(Bounds, CountsAtTheCapStopDoublingAtASplit) {
 TEST(Bounds, AWeightAtTheCapStaysAtASplit) {
     for (Long weight : {Weight_Cap / 2, Weight_Cap}) {
         Game game = Dealt(4);
-        game.Price[0] = "240";
+        game.Price[0].Set(240);
         game.Index_Weight[0] = weight;
         const double term = 240.0 * weight;
         Split_Stock(game, 0);
         EXPECT_EQ(game.Index_Weight[0], weight == Weight_Cap ? Weight_Cap : 2 * weight);
-        EXPECT_EQ(Leading_Number(game.Price[0]) * game.Index_Weight[0], weight == Weight_Cap ? term / 2 : term);
+        EXPECT_EQ(game.Price[0].Value() * game.Index_Weight[0], weight == Weight_Cap ? term / 2 : term);
     }
 }
 
@@ -147,8 +147,8 @@ TEST(Bounds, AnIndexPastThirtyTwoBitsSaturatesInTheHistory) {
     for (int turn = 0; turn < 3; ++turn) {
         End_Turn_Menu_Click(game, rnd, screens);
         double sum = 0;
-        for (int s = 0; s < Stock_Count; ++s) sum += Leading_Number(game.Price[s]) * game.Index_Weight[s];
-        EXPECT_EQ(game.Price[Index_Entry], Number_Text(sum));
+        for (int s = 0; s < Stock_Count; ++s) sum += game.Price[s].Value() * game.Index_Weight[s];
+        EXPECT_EQ(game.Price[Index_Entry].Text(), Number_Text(sum));
         EXPECT_GT(sum, 1e12);
         EXPECT_EQ(game.Index_History[History_Length - 1], 2147483647);
         const std::vector<std::string> broken = Turn_Invariants(game);
@@ -157,7 +157,7 @@ TEST(Bounds, AnIndexPastThirtyTwoBitsSaturatesInTheHistory) {
     EXPECT_EQ(game.DJIA_Change, "(0%)");
     const std::optional<Game> loaded = Loaded_Game(game, Saved_Game_Text(game));
     ASSERT_TRUE(loaded);
-    EXPECT_EQ(loaded->Price[Index_Entry], game.Price[Index_Entry]);
+    EXPECT_EQ(loaded->Price[Index_Entry].Text(), game.Price[Index_Entry].Text());
     EXPECT_EQ(To_Long(-1e13), -2147483647 - 1);
     EXPECT_EQ(To_Long(2147483646.5), 2147483646);
 }
@@ -186,14 +186,14 @@ TEST(Bounds, ALoadTakesMoneyBelowTenToTheEighteenth) {
     const Game game = Dealt(2);
     for (const auto& [amount, loads] : amounts) {
         Game held = game;
-        held.Cash_On_Hand = amount;
-        held.Net_Worth = Add_Commas(amount);
-        held.C_Portfolio.Cash = amount;
+        held.Cash_On_Hand = Shown_Number::Read(amount);
+        held.Net_Worth = Shown_Number::Read(Add_Commas(amount));
+        held.C_Portfolio.Cash = Shown_Number::Read(amount);
         const std::optional<Game> loaded = Loaded_Game(game, Saved_Game_Text(held));
         EXPECT_EQ(loaded.has_value(), loads) << amount;
         if (loaded) {
-            EXPECT_EQ(loaded->Cash_On_Hand, amount);
-            EXPECT_EQ(Number_Text(Locale_Value(loaded->Net_Worth)), amount);
+            EXPECT_EQ(loaded->Cash_On_Hand.Text(), amount);
+            EXPECT_EQ(Number_Text(loaded->Net_Worth.Value()), amount);
         }
     }
 }

@@ -11,25 +11,25 @@ Game Flat_Market(int price) {
     Game g;
     Init_Game(g);
     for (int s = 0; s < Stock_Count; ++s) {
-        g.Price[s] = Number_Text(price);
+        g.Price[s].Set(price);
         g.Index_Weight[s] = 1;
         g.Price_History[s].fill(static_cast<Byte>(price));
     }
-    g.Price[Index_Entry] = "0";
-    g.Net_Worth = "0";
+    g.Price[Index_Entry].Set(0);
+    g.Net_Worth = Shown_Number::Read("0");
     return g;
 }
 
 double Index_Sum(const Game& g) {
     double sum = 0;
-    for (int s = 0; s < Stock_Count; ++s) sum += Leading_Number(g.Price[s]) * g.Index_Weight[s];
+    for (int s = 0; s < Stock_Count; ++s) sum += g.Price[s].Value() * g.Index_Weight[s];
     return sum;
 }
 }  // namespace
 
 TEST(Price_Movement, SplitHalvesEverythingAndKeepsTheIndexWhole) {
     Game g = Flat_Market(100);
-    g.Price[0] = "201";
+    g.Price[0].Set(201);
     g.Player_Stock[0] = {1001, 40};
     g.Player_Short[0] = {10, 30};
     g.Earnings[0].EPS = {Currency{12500}, Currency{-300}, Currency{10000}, Currency{0}};
@@ -37,7 +37,7 @@ TEST(Price_Movement, SplitHalvesEverythingAndKeepsTheIndexWhole) {
     g.Player_Option_Count = 1;
     g.Price_History[0].fill(201);
     Split_Stock(g, 0);
-    EXPECT_EQ(g.Price[0], "100.5");
+    EXPECT_EQ(g.Price[0].Text(), "100.5");
     EXPECT_EQ(g.Player_Stock[0].Shares, 2002);
     EXPECT_EQ(g.Player_Stock[0].Avg_Price, 20);
     EXPECT_EQ(g.Player_Short[0].Avg_Price, 15);
@@ -54,16 +54,16 @@ TEST(Price_Movement, TrendsLiftAndChangeLabelsOnWorkedNumbers) {
     Game g = Flat_Market(100);
     g.Stock_Trend.fill(6);
     g.Market_Trend = 3;
-    g.Price[1] = "8";
+    g.Price[1].Set(8);
     g.Price_History[1].fill(8);
     g.Stock_Trend[1] = 0;
     g.Market_Trend = 3;
     Move_Prices(g, rnd);
-    EXPECT_EQ(g.Price[0], "112");              // Int(100 + 9 + 3.9)
+    EXPECT_EQ(g.Price[0].Text(), "112");       // Int(100 + 9 + 3.9)
     EXPECT_EQ(g.Change[0], "12(12%)");
     EXPECT_EQ(g.Change_Colour[0], Colour::Blue);
-    EXPECT_EQ(g.Price[1], "9");                // Int(8 + 0.312 + lift 1)
-    EXPECT_EQ(Leading_Number(g.Price[Index_Entry]), Index_Sum(g));
+    EXPECT_EQ(g.Price[1].Text(), "9");         // Int(8 + 0.312 + lift 1)
+    EXPECT_EQ(g.Price[Index_Entry].Value(), Index_Sum(g));
     EXPECT_EQ(g.Index_History[99], static_cast<Long>(Index_Sum(g)));
     EXPECT_GE(g.Market_Trend, -3);
     EXPECT_LE(g.Market_Trend, 3);
@@ -108,7 +108,7 @@ TEST(News, EarningsListingReportAndFloorOfOne) {
     g.Earnings[0].EPS = {Currency{10000}, Currency{5000}, Currency{0}, Currency{0}};
     g.Earnings[1].Report_Turn = 4;
     for (int s = 2; s < Stock_Count; ++s) g.Earnings[s].Report_Turn = 40;
-    g.Turn_Number = "2";
+    g.Turn_Number.Set(2);
     g.Player_Stock[0].Shares = 5;
     Generate_News(g, rnd);
     ASSERT_EQ(g.Earnings_News.size(), 1u);
@@ -119,19 +119,19 @@ TEST(News, EarningsListingReportAndFloorOfOne) {
     ASSERT_EQ(g.Reporting_Next_List.size(), 1u);
     EXPECT_EQ(g.Reporting_Next_List[0].Text, "ADBE (4)");
     EXPECT_EQ(g.Alert_List.front(), "AAPL");  // the report concerns a stock the player holds
-    double p = Leading_Number(g.Price[0]);
+    double p = g.Price[0].Value();
     EXPECT_EQ(p, 10);  // 1..3% of 10 rounds back to 10 either way
 
     Game one = Flat_Market(1);
     one.Earnings[0].Report_Turn = 2;
-    one.Turn_Number = "2";
+    one.Turn_Number.Set(2);
     one.Setup.Earnings_Slider = 10;
     one.Earnings[0].EPS = {Currency{0}, Currency{0}, Currency{0}, Currency{0}};
     for (int seed = 0; seed < 20; ++seed) {
         Random r(seed);
         Game copy = one;
         Generate_News(copy, r);
-        EXPECT_GE(Leading_Number(copy.Price[0]), 1);
+        EXPECT_GE(copy.Price[0].Value(), 1);
     }
 }
 
@@ -153,7 +153,7 @@ TEST(News, QuickQuoteFollowsTheClickedLine) {
 TEST(Price_Movement, NetWorthRoundsThroughItsTextPastFifteenDigits) {
     Random rnd(4);
     Game g = Flat_Market(100);
-    g.Net_Worth = "7";
+    g.Net_Worth = Shown_Number::Read("7");
     g.Player_Stock[0] = {2000000000001.0, 90};  // about 2 x 10^14 from the first addition on
     // One share short everywhere else: (66 - p) / 2 leaves a half at every odd price, which
     // the fifteen digits of the text cannot keep.
@@ -165,7 +165,7 @@ TEST(Price_Movement, NetWorthRoundsThroughItsTextPastFifteenDigits) {
     double expected = 7;
     int halves = 0;
     for (int s = 0; s < Stock_Count; ++s) {
-        const double p = Leading_Number(g.Price[s]);
+        const double p = g.Price[s].Value();
         if (g.Player_Stock[s].Shares != 0)
             expected = Leading_Number(Number_Text(expected + p * g.Player_Stock[s].Shares));
         if (g.Player_Short[s].Shares != 0) {
@@ -173,15 +173,15 @@ TEST(Price_Movement, NetWorthRoundsThroughItsTextPastFifteenDigits) {
             halves += static_cast<int>(p) % 2;
         }
     }
-    EXPECT_EQ(g.Net_Worth, Number_Text(expected));
+    EXPECT_EQ(g.Net_Worth.Text(), Number_Text(expected));
     EXPECT_GT(expected, 1e14);
     EXPECT_GT(halves, 0);
 
     // With nothing held the net worth keeps its text, whatever form it has.
     Game idle = Flat_Market(100);
-    idle.Net_Worth = "1e+20";
+    idle.Net_Worth = Shown_Number::Read("1e+20");
     Move_Prices(idle, rnd);
-    EXPECT_EQ(idle.Net_Worth, "1e+20");
+    EXPECT_EQ(idle.Net_Worth.Text(), "1e+20");
 
     // A price that does not move keeps the label and the colour of the turn before.
     Game f = Flat_Market(10);

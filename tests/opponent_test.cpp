@@ -14,13 +14,13 @@ Game Quiet_Market(int price) {
     Game g;
     Init_Game(g);
     for (int s = 0; s < Stock_Count; ++s) {
-        g.Price[s] = Number_Text(price);
+        g.Price[s].Set(price);
         g.Price_History[s].fill(static_cast<Byte>(price));
         g.Earnings[s].Report_Turn = 500;
     }
-    g.Turn_Number = "50";
-    g.C_Portfolio.Cash = "10000";
-    g.C_Portfolio.Net_Worth = "10,000";
+    g.Turn_Number.Set(50);
+    g.C_Portfolio.Cash.Set(10000);
+    g.C_Portfolio.Net_Worth = Shown_Number::Read("10,000");
     g.Setup.Earnings_Slider = 1;
     return g;
 }
@@ -30,7 +30,7 @@ TEST(Computer_Turn, SellsOnFadingMomentumAndSplitsCashOverCandidates) {
     Game g = Quiet_Market(55);
     g.Price_History[0][96] = 50;  // 50 -> 55: C3 = 9, sold in full
     g.Computer_Stock[0] = {100, 50};
-    g.Price[1] = "56";
+    g.Price[1].Set(56);
     g.Price_History[1][99] = 56;
     g.Price_History[1][96] = 50;  // 50 -> 56: C3 = 11 and C9 11, kept
     g.Computer_Stock[1] = {100, 50};
@@ -38,7 +38,7 @@ TEST(Computer_Turn, SellsOnFadingMomentumAndSplitsCashOverCandidates) {
     EXPECT_EQ(g.Computer_Stock[0].Shares, 0);
     EXPECT_EQ(g.Computer_Capital_Gains, 500);
     EXPECT_EQ(g.Computer_Stock[1].Shares, 100);
-    EXPECT_EQ(g.C_Portfolio.Cash, "15500");
+    EXPECT_EQ(g.C_Portfolio.Cash.Text(), "15500");
 
     // A lone candidate gets half the cash: 10,000 / 2 / 40 = 125 shares.
     Game one = Quiet_Market(40);
@@ -46,7 +46,7 @@ TEST(Computer_Turn, SellsOnFadingMomentumAndSplitsCashOverCandidates) {
     Computer_Turn(one);
     EXPECT_EQ(one.Computer_Stock[2].Shares, 125);
     EXPECT_EQ(one.Computer_Stock[2].Avg_Price, 40);
-    EXPECT_EQ(one.C_Portfolio.Cash, "5000");
+    EXPECT_EQ(one.C_Portfolio.Cash.Text(), "5000");
     // Two candidates: the first gets cash / 2, the second half of what is left.
     Game two = Quiet_Market(40);
     two.Price_History[2][96] = 30;
@@ -59,7 +59,7 @@ TEST(Computer_Turn, SellsOnFadingMomentumAndSplitsCashOverCandidates) {
 TEST(Computer_Portfolio, NetWorthAndRows) {
     Game g = Quiet_Market(50);
     My_Form_Activate(g);
-    EXPECT_EQ(g.C_Portfolio.Net_Worth, "10,000");
+    EXPECT_EQ(g.C_Portfolio.Net_Worth.Text(), "10,000");
     EXPECT_EQ(g.C_Portfolio.Grid.size(), 7u);
     EXPECT_EQ(g.C_Portfolio.Grid[0][0], "");
     g.Computer_Stock[0] = {1000, 40};
@@ -69,7 +69,7 @@ TEST(Computer_Portfolio, NetWorthAndRows) {
     EXPECT_EQ(g.C_Portfolio.Grid[0], (Grid_Row{"AAPL", "1,000", "40", "50", "25"}));
     EXPECT_EQ(g.C_Portfolio.Grid[1], (Grid_Row{"AAPL", "-1000", "40", "50", "-25"}));
     // 10,000 + 1,000 x 50 + 1,000 x (80 - 25)
-    EXPECT_EQ(g.C_Portfolio.Net_Worth, "115,000");
+    EXPECT_EQ(g.C_Portfolio.Net_Worth.Text(), "115,000");
 }
 
 TEST(Game_End, GoalScoreAndTheWinnersCircle) {
@@ -78,8 +78,8 @@ TEST(Game_End, GoalScoreAndTheWinnersCircle) {
     std::filesystem::create_directories(g.Data_Dir);
     Random rnd(2);
     Recording_Screens screens;
-    g.Net_Worth = "99999999";
-    g.C_Portfolio.Net_Worth = "100,000";
+    g.Net_Worth = Shown_Number::Read("99999999");
+    g.C_Portfolio.Net_Worth = Shown_Number::Read("100,000");
     Check_Game_End(g, rnd, screens);
     EXPECT_TRUE(screens.log.empty());
 
@@ -87,8 +87,8 @@ TEST(Game_End, GoalScoreAndTheWinnersCircle) {
     g.High_Scores[3][1].Final_Score = 200;
     g.High_Scores[3][2].Final_Score = 100;
     ASSERT_TRUE(Write_Winners(g));  // the place is found in the table on the disk
-    g.Net_Worth = "250000000";
-    g.C_Portfolio.Net_Worth = "100,000,000";
+    g.Net_Worth = Shown_Number::Read("250000000");
+    g.C_Portfolio.Net_Worth = Shown_Number::Read("100,000,000");
     g.Cheats_Enabled = true;
     Check_Game_End(g, rnd, screens);
     EXPECT_EQ(screens.log[1], "end YOU WIN! | 200 | You made it into the winners circle!");
@@ -96,7 +96,7 @@ TEST(Game_End, GoalScoreAndTheWinnersCircle) {
     EXPECT_EQ(g.High_Scores[3][2].Final_Score, 200);
     EXPECT_EQ(g.High_Scores[3][1].Final_Score, 200);
     EXPECT_TRUE(screens.Logged("winners"));
-    EXPECT_EQ(g.Turn_Number, "1");  // a new game followed
+    EXPECT_EQ(g.Turn_Number.Text(), "1");  // a new game followed
 
     Game back = g;
     ASSERT_TRUE(Read_Winners(back));
@@ -126,7 +126,7 @@ TEST(Computer_Turn, ClosesFadingOptionsAndBuysOnMomentum) {
     EXPECT_EQ(o.Expires, 80);
     EXPECT_DOUBLE_EQ(o.Premium, 10.5);  // (2 + 5) x 1.5
     EXPECT_EQ(o.Contracts, 7);          // 16,160 / 2 / 1,050, the closing's proceeds included
-    EXPECT_EQ(g.C_Portfolio.Cash, "8810");
+    EXPECT_EQ(g.C_Portfolio.Cash.Text(), "8810");
     EXPECT_EQ(g.Computer_Stock[2].Shares, 0);  // below 9 digits of worth: options only
 
     Game fall = Quiet_Market(40);
@@ -154,7 +154,7 @@ TEST(Computer_Turn, TradesAheadOfEarnings) {
     EXPECT_EQ(g.Computer_Option[6].Option_Type, "Put");
     EXPECT_EQ(g.Computer_Option[6].Contracts, 3);  // 5,100 / 2 / 700
     EXPECT_EQ(g.Computer_Option[8].Contracts, 0);
-    EXPECT_EQ(g.C_Portfolio.Cash, "3000");
+    EXPECT_EQ(g.C_Portfolio.Cash.Text(), "3000");
 
     Game stocks = reporting(0);
     Computer_Turn(stocks);
@@ -165,17 +165,17 @@ TEST(Computer_Turn, TradesAheadOfEarnings) {
     Game quiet = reporting(1);
     quiet.Setup.Earnings_Slider = 3;
     Computer_Turn(quiet);
-    EXPECT_EQ(quiet.C_Portfolio.Cash, "10000");
+    EXPECT_EQ(quiet.C_Portfolio.Cash.Text(), "10000");
 }
 
 TEST(Computer_Turn, StrikeIsThePriceRoundedToTensOutsideTheBoxLimits) {
     Game g = Quiet_Market(40);
     g.Setup.Options = 1;
     g.Setup.Earnings_Slider = 5;
-    g.Price[4] = "9";
+    g.Price[4].Set(9);
     g.Price_History[4].fill(9);
     g.Earnings[4] = {{3, 2, 1, 0}, 51};  // rising and reporting next turn: a call at any price
-    g.Price[6] = "205";
+    g.Price[6].Set(205);
     g.Price_History[6].fill(205);
     g.Price_History[6][96] = 255;  // C3 = -24 above 80 dollars: a put
     Computer_Turn(g);

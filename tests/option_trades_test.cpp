@@ -14,10 +14,10 @@ namespace {
 Game Market(int price, const std::string& turn, const std::string& cash = "5000") {
     Game g;
     Init_Game(g);
-    g.Turn_Number = turn;
-    g.Cash_On_Hand = cash;
+    g.Turn_Number = Shown_Number::Read(turn);
+    g.Cash_On_Hand = Shown_Number::Read(cash);
     for (int s = 0; s < Stock_Count; ++s) {
-        g.Price[s] = std::to_string(price);
+        g.Price[s].Set(price);
         g.Price_History[s].fill(static_cast<Byte>(price));
     }
     return g;
@@ -55,13 +55,13 @@ TEST(Option_Form, StrikeAndExpiryOffered) {
     call.Strike = "10";
     EXPECT_FALSE(Spin_Strike(call, -1));
 
-    g.Turn_Number = "15";
+    g.Turn_Number.Set(15);
     EXPECT_EQ(Chosen(g, 0, true, true).Exp_Min, 20);
 
     // The box keeps the strike within its spin limits.
-    g.Price[1] = "9";
+    g.Price[1].Set(9);
     EXPECT_EQ(Chosen(g, 1, true, true).Strike, "10");
-    g.Price[2] = "205";
+    g.Price[2].Set(205);
     EXPECT_EQ(Chosen(g, 2, false, true).Strike, "200");
 }
 
@@ -74,13 +74,13 @@ TEST(Option_Trades, BuyCapsMergesAndRefuses) {
     EXPECT_EQ(v.Max, "7");  // 5,000 / 700
     f.Number = "5";
     ASSERT_EQ(Transact_Option(g, f, screens), Trade_Result::Done);
-    EXPECT_EQ(g.Cash_On_Hand, "1500");
+    EXPECT_EQ(g.Cash_On_Hand.Text(), "1500");
     ASSERT_EQ(g.Player_Option_Count, 1);
     EXPECT_FLOAT_EQ(g.Player_Option[0].Purchase_Price, 7.0f);
     EXPECT_EQ(g.Max_Number, 2);
     f.Number = "3";
     EXPECT_EQ(Transact_Option(g, f, screens), Trade_Result::Refused);
-    EXPECT_EQ(g.Cash_On_Hand, "1500");
+    EXPECT_EQ(g.Cash_On_Hand.Text(), "1500");
     ASSERT_EQ(g.Options_Portfolio.size(), 1u);
 
     // A larger position averages in a smaller purchase; a smaller one keeps its price.
@@ -116,7 +116,7 @@ TEST(Option_Trades, ContractAndPositionLimits) {
     EXPECT_EQ(Transact_Option(g, f, screens), Trade_Result::Refused);  // even into a position held
     EXPECT_TRUE(screens.Logged("message Too many options positions"));
     EXPECT_EQ(g.Player_Option_Count, 191);
-    EXPECT_EQ(g.Cash_On_Hand, "100000000");
+    EXPECT_EQ(g.Cash_On_Hand.Text(), "100000000");
 }
 
 TEST(Option_Trades, SellPartAndWholeAndPrefill) {
@@ -131,7 +131,7 @@ TEST(Option_Trades, SellPartAndWholeAndPrefill) {
     EXPECT_EQ(Transact_Option(g, f, screens), Trade_Result::Refused);
     f.Number = "4";
     ASSERT_EQ(Transact_Option(g, f, screens), Trade_Result::Done);
-    EXPECT_EQ(g.Cash_On_Hand, "2800");
+    EXPECT_EQ(g.Cash_On_Hand.Text(), "2800");
     EXPECT_DOUBLE_EQ(g.Player_Capital_Gains, 2400);  // (7 - 1) x 4 x 100
     EXPECT_FLOAT_EQ(g.Player_Option[0].Purchase_Price, 1.0f);
     f.Number = "6";
@@ -145,7 +145,7 @@ TEST(Option_Trades, SellPartAndWholeAndPrefill) {
     Option_Form p;
     EXPECT_FALSE(Prefill_From_Grid(g, p, 1));
     ASSERT_TRUE(Prefill_From_Grid(g, p, 0));
-    EXPECT_EQ(g.Status, "SKIP_OPTION_UPDATE");
+    EXPECT_EQ(g.Status, Game_Status::Skip_Option_Update);
     EXPECT_EQ(p.Stock, 2);
     EXPECT_FALSE(p.Calls);
     EXPECT_FALSE(p.Buy);
@@ -162,7 +162,7 @@ TEST(Option_Trades, SellPartAndWholeAndPrefill) {
 TEST(Option_Grid, FullTableShowsEachQuoteAndPricePaid) {
     Game g = Market(50, "10");
     for (int s = 0; s < Stock_Count; ++s) {
-        g.Price[s] = std::to_string(20 + 3 * s);
+        g.Price[s].Set(20 + 3 * s);
         g.Price_History[s][96] = static_cast<Byte>(15 + 4 * (s % 7));
         g.Price_History[s][99] = static_cast<Byte>(20 + 3 * s);
     }
@@ -196,13 +196,13 @@ TEST(Option_Grid, RowsKeptFromTheLastTurnMatchAFreshGrid) {
     g.Player_Stock[4].Shares = 1234567;
     g.Player_Stock[5] = {10, 60};            // a new holding between two others
     g.Player_Short[6].Avg_Price = 49;
-    g.Price[8] = "77";
+    g.Price[8].Set(77);
     g.Player_Option[3].Quantity = 4;         // part sold
     Remove_Option(g, 7);                     // the rows after it move up
     g.Player_Option[12].Purchase_Price = 2.25f;
     g.Player_Option[20].Strike = 25;         // as a split leaves it
-    g.Turn_Number = "11";
-    g.Price[5] = "61";
+    g.Turn_Number.Set(11);
+    g.Price[5].Set(61);
     Refresh_Portfolio(g);
 
     Game fresh = g;

@@ -47,16 +47,16 @@ Game Busy_Game() {
     g.Cheats_Enabled = true;
     g.Market_Trend = -5;
     g.Change[7] = "CRASH!";
-    g.Cash_On_Hand = "-1234.5";
+    g.Cash_On_Hand.Set(-1234.5);
     g.Cash_View = "-1,234.5";
-    g.Net_Worth = "1,234,567";
-    g.C_Portfolio.Cash = "4321";
+    g.Net_Worth = Shown_Number::Read("1,234,567");
+    g.C_Portfolio.Cash.Set(4321);
     g.Earnings[0].EPS[0] = Currency{-12345};
     // A weight doubled by splits; the index and its history stay the weighted sum.
     g.Index_Weight[9] = 8;
     double index = 0;
-    for (int s = 0; s < Stock_Count; ++s) index += Leading_Number(g.Price[s]) * g.Index_Weight[s];
-    g.Price[Index_Entry] = Number_Text(index);
+    for (int s = 0; s < Stock_Count; ++s) index += g.Price[s].Value() * g.Index_Weight[s];
+    g.Price[Index_Entry].Set(index);
     g.Index_History[98] = 2000000000;
     g.Index_History[99] = static_cast<Long>(index);
     g.DJIA_Change = "(-3%)";
@@ -124,12 +124,12 @@ TEST(SavedGame, FileLayoutOfASmallGame) {
     Game g;
     Init_Game(g);
     for (int s = 0; s < Stock_Count; ++s) {
-        g.Price[s] = "40";
+        g.Price[s].Set(40);
         g.Index_Weight[s] = 1;
     }
     g.Player_Stock[0] = {150, 30};
     g.Player_Short[1] = {-20, 12};  // no game holds it, but the writer keeps the sign
-    g.Net_Worth = "5,000";
+    g.Net_Worth = Shown_Number::Read("5,000");
     g.Setup = {2, 3, 1, 1, 0, 0, 7, 3, 5, 0, 1};
     std::vector<std::string> lines = Lines(Saved_Game_Text(g));
     const std::size_t blocks = 42 * 105;
@@ -152,10 +152,10 @@ TEST(SavedGame, FileLayoutOfASmallGame) {
         g.Price_History[s][99] = 40;
         g.Earnings[s].Report_Turn = 2;
     }
-    g.Price[Index_Entry] = "1680";
+    g.Price[Index_Entry].Set(1680);
     g.Index_History[99] = 1680;
     Game loaded = *Loaded_Game(g, Saved_Game_Text(g));
-    EXPECT_EQ(loaded.Net_Worth, "5,000");
+    EXPECT_EQ(loaded.Net_Worth.Text(), "5,000");
     EXPECT_EQ(loaded.Player_Stock[0].Shares, 150);
     EXPECT_EQ(loaded.Player_Short[1].Shares, 20);
 }
@@ -213,7 +213,7 @@ TEST(SavedGame, EveryKindOfDamageLeavesTheGameAsItWas) {
 
     // What a real game can hold is accepted: any free option entry, negative net worth.
     EXPECT_TRUE(Loaded_Game(game, with(options + 3, "-9,-1,-7,0,99,\"junk\"")));
-    EXPECT_TRUE(Loaded_Game(game, with(blocks + 1, "\"" + saved.Turn_Number + "\",\"-50\",\"-1,000\",\"-7\",3")));
+    EXPECT_TRUE(Loaded_Game(game, with(blocks + 1, "\"" + saved.Turn_Number.Text() + "\",\"-50\",\"-1,000\",\"-7\",3")));
     fs::remove_all(dir);
 }
 
@@ -245,7 +245,7 @@ TEST(SavedGame, SaveAsksOnlyWithoutANameAndNeverDamagesAFile) {
 
     // The disk is full: the old file stays whole.
     const std::string old = *Read_File(dir + "/two.bqg");
-    game.Turn_Number = "77";
+    game.Turn_Number.Set(77);
     screens.log.clear();
     {
         const File_Size_Limit full(100);
@@ -290,7 +290,8 @@ TEST(SavedGame, RecentListThroughSavesLoadsAndClicks) {
     screens.log.clear();
     Recent_Click(fresh, screens, 3);  // no dialog: the entry names the file
     EXPECT_EQ(screens.log, (std::vector<std::string>{"timer off"}));
-    EXPECT_EQ(fresh.Game_File_Name + fresh.Status, dir + "/b.bqg");
+    EXPECT_EQ(fresh.Game_File_Name, dir + "/b.bqg");
+    EXPECT_EQ(fresh.Status, Game_Status::None);
     EXPECT_EQ(fresh.Price, game.Price);
     fs::remove_all(dir);
 }

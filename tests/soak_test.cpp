@@ -14,9 +14,9 @@ Game Fresh_Game() {
     Random rnd(4);
     Recording_Screens screens;
     Init_Game(game);
-    game.Status = "FORCE_NEW_GAME";
+    game.Status = Game_Status::Force_New_Game;
     New_Game_Menu_Click(game, rnd, screens);
-    game.Status = "";
+    game.Status = Game_Status::None;
     return game;
 }
 
@@ -41,8 +41,8 @@ TEST(Invariants, FindWhatABrokenGameHolds) {
 
     Game bad = game;
     bad.Player_Stock[3].Shares = -1;
-    bad.Price[Index_Entry] = "1";
-    bad.Cash_On_Hand = "nan";
+    bad.Price[Index_Entry].Set(1);
+    bad.Cash_On_Hand = Shown_Number::Read("nan");
     bad.Player_Option_Count = 1;  // entry 0 holds no quantity and expires at turn 0
     auto broken = Turn_Invariants(bad);
     ASSERT_EQ(broken.size(), 6u);  // the cash text counts twice: nan, and not a number

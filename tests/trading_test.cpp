@@ -29,9 +29,9 @@ struct Alert_Recorder : Screens {
 Game Flat_Market(int price, const std::string& turn) {
     Game g;
     Init_Game(g);
-    g.Turn_Number = turn;
+    g.Turn_Number = Shown_Number::Read(turn);
     for (int s = 0; s < Stock_Count; ++s) {
-        g.Price[s] = std::to_string(price);
+        g.Price[s].Set(price);
         g.Price_History[s].fill(static_cast<Byte>(price));
     }
     return g;
@@ -50,7 +50,7 @@ TEST(Option_Premium, TimeMoneynessAndMomentum) {
     EXPECT_DOUBLE_EQ(Option_Premium(g, "Call", 0, 40, 30), 11.79); // 10 in the money, 20 turns to go
     g.Price_History[1][96] = 40;  // rose from 40 to 50: x1.4
     EXPECT_DOUBLE_EQ(Option_Premium(g, "Call", 1, 50, 40), 9.8);
-    g.Price[2] = "25"; g.Price_History[2][99] = 25; g.Price_History[2][96] = 50;  // halved: x0.3
+    g.Price[2].Set(25); g.Price_History[2][99] = 25; g.Price_History[2][96] = 50;  // halved: x0.3
     EXPECT_DOUBLE_EQ(Option_Premium(g, "Call", 2, 25, 40), 2.1);
 
     // At the expiry turn the time value is 2 - 0.0021 x 30^2 = 0.11; ten dollars out of the money
@@ -75,15 +75,15 @@ TEST(Option_Table, RemoveWarnLapseAndGrid) {
     ASSERT_EQ(g.Options_Portfolio.size(), 3u);
     EXPECT_EQ(g.Options_Portfolio[1][0], "ADBE");
 
-    g.Turn_Number = "20";
-    g.Net_Worth = "10000";
-    std::string cash = g.Cash_On_Hand;
+    g.Turn_Number.Set(20);
+    g.Net_Worth = Shown_Number::Read("10000");
+    std::string cash = g.Cash_On_Hand.Text();
     double lost = 3 * Option_Premium(g, 0) * 100 + Option_Premium(g, 2) * 100;
     Lapse_Expired_Options(g);
     EXPECT_EQ(g.Player_Option_Count, 1);
     EXPECT_EQ(g.Player_Option[0].Option_Type, "Put");
-    EXPECT_DOUBLE_EQ(Locale_Value(g.Net_Worth), 10000 - lost);
-    EXPECT_EQ(g.Cash_On_Hand, cash);
+    EXPECT_DOUBLE_EQ(g.Net_Worth.Value(), 10000 - lost);
+    EXPECT_EQ(g.Cash_On_Hand.Text(), cash);
     Remove_Option(g, 0);
     Remove_Option(g, 0);
     EXPECT_EQ(g.Player_Option_Count, 0);
@@ -105,64 +105,64 @@ TEST(Portfolio, StockAndShortRows) {
 
 TEST(Stock_Trades, MaximaAveragesAndGains) {
     Game g = Flat_Market(30, "5");
-    g.Cash_On_Hand = "10000";
+    g.Cash_On_Hand.Set(10000);
     EXPECT_EQ(Buy_Symbol_Click(g, 0).Max, "The Most You Can Buy Is 333");
     std::string box = "334";
     EXPECT_EQ(Buy_Click(g, 0, box), Trade_Result::Refused);
     EXPECT_EQ(box, "0");
     box = "333";
     EXPECT_EQ(Buy_Click(g, 0, box), Trade_Result::Done);
-    EXPECT_EQ(g.Cash_On_Hand, "10");
+    EXPECT_EQ(g.Cash_On_Hand.Text(), "10");
 
-    g.Cash_On_Hand = "1000000000";
+    g.Cash_On_Hand.Set(1000000000);
     g.Player_Stock[1].Shares = 60000000;
     g.Computer_Stock[1].Shares = 39999990;
     Buy_Symbol_Click(g, 1);
     EXPECT_DOUBLE_EQ(g.Max_Number, 10);
 
-    g.Price[2] = "20";
+    g.Price[2].Set(20);
     Buy_Symbol_Click(g, 2);
     box = "100";
     Buy_Click(g, 2, box);
-    g.Price[2] = "25";
+    g.Price[2].Set(25);
     Buy_Symbol_Click(g, 2);
     box = "100";
     Buy_Click(g, 2, box);
     EXPECT_EQ(g.Player_Stock[2].Avg_Price, 22);  // 22.5 to the even dollar
 
     g.Player_Stock[3] = Holding{100, 20};
-    g.Price[3] = "30";
-    double cash = Leading_Number(g.Cash_On_Hand);
+    g.Price[3].Set(30);
+    double cash = g.Cash_On_Hand.Value();
     box = "50";
     EXPECT_EQ(Sell_Click(g, 3, box), Trade_Result::Done);
     EXPECT_DOUBLE_EQ(g.Player_Capital_Gains, 500);
-    EXPECT_DOUBLE_EQ(Leading_Number(g.Cash_On_Hand), cash + 1500);
+    EXPECT_DOUBLE_EQ(g.Cash_On_Hand.Value(), cash + 1500);
     box = "51";
     EXPECT_EQ(Sell_Click(g, 3, box), Trade_Result::Refused);
 }
 
 TEST(Short_Trades, DepositLimitsAndHalfTheDifference) {
     Game g = Flat_Market(40, "5");
-    g.Cash_On_Hand = "10000";
+    g.Cash_On_Hand.Set(10000);
     auto view = Short_Symbol_Click(g, 0, Short_Mode::Sell_Short);
     EXPECT_EQ(view.Max, "The Most You Can Short Is 500");  // 10,000 / 20
     EXPECT_EQ(Transact_Click(g, 0, Short_Mode::Sell_Short, "501"), Trade_Result::Refused);
     EXPECT_EQ(Transact_Click(g, 0, Short_Mode::Sell_Short, "100"), Trade_Result::Done);
-    EXPECT_EQ(g.Cash_On_Hand, "8000");
-    g.Price[0] = "30";
+    EXPECT_EQ(g.Cash_On_Hand.Text(), "8000");
+    g.Price[0].Set(30);
     Short_Symbol_Click(g, 0, Short_Mode::Buy_Back);
     EXPECT_EQ(Transact_Click(g, 0, Short_Mode::Buy_Back, "101"), Trade_Result::Refused);
     EXPECT_EQ(Transact_Click(g, 0, Short_Mode::Buy_Back, "100"), Trade_Result::Done);
-    EXPECT_EQ(g.Cash_On_Hand, "10500");  // back 100 x (80 - 30) / 2 = 2,500
+    EXPECT_EQ(g.Cash_On_Hand.Text(), "10500");  // back 100 x (80 - 30) / 2 = 2,500
     EXPECT_EQ(g.Player_Capital_Gains, 2500);
 
     g.Player_Short[1] = {30000000, 20};
     g.Computer_Short[1].Shares = 19999000;
-    g.Cash_On_Hand = "1000000000";
+    g.Cash_On_Hand.Set(1000000000);
     Short_Symbol_Click(g, 1, Short_Mode::Sell_Short);
     EXPECT_EQ(g.Max_Number, 1000);
     g.Player_Short[2] = {100, 20};
-    g.Price[2] = "21";
+    g.Price[2].Set(21);
     Short_Symbol_Click(g, 2, Short_Mode::Sell_Short);
     EXPECT_EQ(Transact_Click(g, 2, Short_Mode::Sell_Short, "100"), Trade_Result::Done);
     EXPECT_EQ(g.Player_Short[2].Avg_Price, 20);  // 20.5 to even
@@ -172,7 +172,7 @@ TEST(Short_Trades, DepositLimitsAndHalfTheDifference) {
 // the main window would then show, or nothing where the trade is refused.
 TEST(Cash_After, TheLineForeseesEveryTrade) {
     Game start = Flat_Market(30, "5");
-    start.Cash_On_Hand = "10000";
+    start.Cash_On_Hand.Set(10000);
     start.Player_Stock[0] = Holding{100, 20};
     start.Player_Short[0] = Holding{60, 40};
     enum Kind { Buy, Sell, Sell_Short, Buy_Back };

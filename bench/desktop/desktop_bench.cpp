@@ -139,7 +139,7 @@ int Turns(Main_Window& window, Game& game, const std::string& dir) {
     // game-over, winners and setup window, then a new market) are part of the sample.
     std::vector<double> times;
     for (int t = 0; t < 400; ++t) times.push_back(end_turn());
-    const std::string timed_to = game.Turn_Number;
+    const std::string timed_to = game.Turn_Number.Text();
     for (int t = 400; t < 1000; ++t) end_turn();
     const double resident_1000 = Resident_MB();
     const double peak_1000 = Peak_MB();
@@ -153,7 +153,7 @@ int Turns(Main_Window& window, Game& game, const std::string& dir) {
     std::printf("resident at turn 10,000:       %.1f MB (%+.1f%%)\n", resident_10000,
                 100.0 * (resident_10000 - resident_1000) / resident_1000);
     std::printf("modal windows answered:        %d, games over %d\n", answers.answered, answers.games_over);
-    game.Status = "TERMINATE_PROGRAM";
+    game.Status = Game_Status::Terminate_Program;
     return 0;
 }
 

@@ -73,7 +73,7 @@ struct Console {
         if (args >> word && (!Whole_Number(word, n) || n < 1)) return Error("expected a whole number of turns");
         if (args >> extra) return Error("too many arguments");
         if (!game.Has_Game) return Error("no game");
-        for (long long k = 0; k < n && game.Status != "TERMINATE_PROGRAM"; ++k) {
+        for (long long k = 0; k < n && game.Status != Game_Status::Terminate_Program; ++k) {
             if (!End_Turn_Menu_Click(game, rnd, screens)) break;  // the calendar's last turn
             if (observer) observer->After_Turn(game);
         }
@@ -111,9 +111,7 @@ struct Console {
     void Stock_Trade(const std::string& verb, const std::string& rest) {
         std::string symbol = rest.substr(0, rest.find(' '));
         std::string quantity = rest.size() > symbol.size() ? rest.substr(symbol.size() + 1) : "";
-        int stock = -1;
-        for (int s = 0; s < Stock_Count; ++s)
-            if (game.Symbol[s] == symbol) stock = s;
+        const int stock = Find_Symbol(game, symbol);
         if (stock < 0) return Error("unknown symbol: " + symbol);
         if (quantity.find_first_not_of("0123456789. ") != std::string::npos)
             return Error("the quantity box takes digits, \".\" and blanks only");
@@ -142,9 +140,7 @@ struct Console {
         std::getline(args >> std::ws, quantity);
         if (side != "buy" && side != "sell") return Error("expected buy or sell");
         if (kind != "call" && kind != "put") return Error("expected call or put");
-        int stock = -1;
-        for (int s = 0; s < Stock_Count; ++s)
-            if (game.Symbol[s] == symbol) stock = s;
+        const int stock = Find_Symbol(game, symbol);
         if (stock < 0) return Error("unknown symbol: " + symbol);
         long long strike_value = 0, expires_value = 0;
         if (!Whole_Number(strike, strike_value) || !Whole_Number(expires, expires_value))
@@ -158,7 +154,7 @@ struct Console {
         form.Buy = side == "buy";
         Option_Symbol_Click(game, form);
         // Beyond an int no spin control reaches either.
-        if (strike_value > Highest_Strike || expires_value > Last_Turn + 30) return Answer(false);
+        if (strike_value > Highest_Strike || expires_value > Last_Turn + Option_Life) return Answer(false);
         if (!Strike_Allowed(static_cast<int>(strike_value)) || !Expiry_Allowed(form, static_cast<int>(expires_value)))
             return Answer(false);
         form.Strike = Number_Text(strike_value);
@@ -191,7 +187,7 @@ struct Console {
         Keep_In_Boxes(form);
         Update_Option_Quote(game, form);
         const Trade_Result result = Transact_Option(game, form, screens);
-        game.Status = "";
+        game.Status = Game_Status::None;
         Answer(result == Trade_Result::Done);
     }
 
@@ -224,7 +220,7 @@ struct Console {
             else out << State_Json(game) << "\n";
         } else if (verb == "quit") return false;
         else Error("unknown command: " + verb);
-        return game.Status != "TERMINATE_PROGRAM";
+        return game.Status != Game_Status::Terminate_Program;
     }
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
 
 #include "core/numbers.h"
 #include "storage/file_io.h"
@@ -42,17 +43,17 @@ void Check_Number_Text(Report& r, const std::string& name, const std::string& te
 std::vector<std::string> Turn_Invariants(const Game& game) {
     Report r;
     if (!game.Has_Game) return r.broken;
-    const double turn = Leading_Number(game.Turn_Number);
-    r.Check(turn >= 1 && turn <= Last_Turn && turn == Int(turn), "turn " + game.Turn_Number + " out of range");
+    const double turn = game.Turn_Number.Value();
+    r.Check(turn >= 1 && turn <= Last_Turn && turn == Int(turn), "turn " + game.Turn_Number.Text() + " out of range");
     double index = 0;
     for (int s = 0; s < Stock_Count; ++s) {
         const std::string sym = game.Symbol[s];
-        Check_Number_Text(r, "price of " + sym, game.Price[s]);
-        double price = Leading_Number(game.Price[s]);
-        r.Check(price >= 1, "price of " + sym + " below 1: " + game.Price[s]);
+        Check_Number_Text(r, "price of " + sym, game.Price[s].Text());
+        double price = Stock_Price(game, s);
+        r.Check(price >= 1, "price of " + sym + " below 1: " + game.Price[s].Text());
         r.Check(game.Price_History[s][99] == price,
-                "history of " + sym + " is " + std::to_string(game.Price_History[s][99]) + ", price " + game.Price[s]);
-        r.Check(game.Stock_Trend[s] >= -6 && game.Stock_Trend[s] <= 6, "trend of " + sym + " out of range");
+                "history of " + sym + " is " + std::to_string(game.Price_History[s][99]) + ", price " + game.Price[s].Text());
+        r.Check(std::abs(game.Stock_Trend[s]) <= Stock_Trend_Limit, "trend of " + sym + " out of range");
         r.Check(!Has_Nan_Or_Inf(game.Change[s]), "change of " + sym + " holds nan or inf");
         const std::pair<const char*, const Holding*> holdings[] = {
             {"player's stock", &game.Player_Stock[s]}, {"player's short", &game.Player_Short[s]},
@@ -66,38 +67,38 @@ std::vector<std::string> Turn_Invariants(const Game& game) {
         r.Check(weight >= 1 && weight <= Weight_Cap && (weight & (weight - 1)) == 0,
                 "index weight of " + sym + " is " + std::to_string(weight));
         const Long due = game.Earnings[s].Report_Turn;
-        r.Check(due > turn && due <= turn + 50, "report turn of " + sym + " is " + std::to_string(due));
+        r.Check(due > turn && due <= turn + Report_Period, "report turn of " + sym + " is " + std::to_string(due));
         const Computer_Option_Position& option = game.Computer_Option[s];
-        r.Check(option.Contracts == 0 || (option.Expires > turn && option.Expires <= turn + 30),
+        r.Check(option.Contracts == 0 || (option.Expires > turn && option.Expires <= turn + Option_Life),
                 "the computer's option on " + sym + " expires at " + std::to_string(option.Expires));
         index += price * weight;
     }
-    Check_Number_Text(r, "index", game.Price[Index_Entry]);
-    r.Check(Leading_Number(game.Price[Index_Entry]) == index, "index " + game.Price[Index_Entry] +
+    Check_Number_Text(r, "index", game.Price[Index_Entry].Text());
+    r.Check(Index_Value(game) == index, "index " + game.Price[Index_Entry].Text() +
                                                                   " is not the weighted sum " + Number_Text(index));
     r.Check(index <= Index_Bound, "index " + Number_Text(index) + " above its bound");
     r.Check(game.Index_History[History_Length - 1] == To_Long(index),
             "index history ends at " + std::to_string(game.Index_History[History_Length - 1]) + ", not " +
                 Number_Text(index) + " kept to 32 bits");
-    r.Check(game.Market_Trend >= -6 && game.Market_Trend <= 6, "market trend out of range");
-    r.Check(game.Player_Option_Count >= 0 && game.Player_Option_Count <= 191, "option count out of range");
+    r.Check(std::abs(game.Market_Trend) <= Cheat_Trend_Limit, "market trend out of range");
+    r.Check(game.Player_Option_Count >= 0 && game.Player_Option_Count <= Most_Option_Positions, "option count out of range");
     std::array<double, Stock_Count> contracts{};
     for (int k = 0; k < game.Player_Option_Count && k < Option_Slots; ++k) {
         const Option_Position& o = game.Player_Option[k];
         r.Check(o.Quantity > 0, "option entry " + std::to_string(k) + " holds no quantity");
         if (o.Stock >= 0 && o.Stock < Stock_Count) contracts[o.Stock] += o.Quantity;
-        r.Check(o.Expires > turn && o.Expires <= turn + 30,
+        r.Check(o.Expires > turn && o.Expires <= turn + Option_Life,
                 "option entry " + std::to_string(k) + " expires at " + std::to_string(o.Expires));
     }
     for (int s = 0; s < Stock_Count; ++s)
         r.Check(contracts[s] <= Option_Count_Bound,
                 "the player's contracts in " + game.Symbol[s] + " are " + Number_Text(contracts[s]));
-    Check_Number_Text(r, "cash", game.Cash_On_Hand);
+    Check_Number_Text(r, "cash", game.Cash_On_Hand.Text());
     Check_Number_Text(r, "cash view", game.Cash_View);
-    Check_Number_Text(r, "net worth", game.Net_Worth);
-    Check_Number_Text(r, "computer cash", game.C_Portfolio.Cash);
-    Check_Number_Text(r, "computer net worth", game.C_Portfolio.Net_Worth);
-    Check_Number_Text(r, "turn", game.Turn_Number);
+    Check_Number_Text(r, "net worth", game.Net_Worth.Text());
+    Check_Number_Text(r, "computer cash", game.C_Portfolio.Cash.Text());
+    Check_Number_Text(r, "computer net worth", game.C_Portfolio.Net_Worth.Text());
+    Check_Number_Text(r, "turn", game.Turn_Number.Text());
     r.Check(!Has_Nan_Or_Inf(game.DJIA_Change), "index change holds nan or inf");
     for (const auto& rows : {&game.Stock_Portfolio, &game.Options_Portfolio, &game.C_Portfolio.Grid})
         for (const auto& row : *rows)
@@ -155,7 +156,7 @@ std::vector<std::string> Saved_Game_Loads(const Game& game) {
 
 void Invariant_Watch::After_Turn(const Game& game) {
     ++turns;
-    highest_turn = std::max(highest_turn, static_cast<long long>(Leading_Number(game.Turn_Number)));
+    highest_turn = std::max(highest_turn, static_cast<long long>(game.Turn_Number.Value()));
     if (broken.empty()) Note(Turn_Invariants(game), "");
     if (broken.empty()) Note(Drift_Invariants(game), "");
 }

@@ -135,9 +135,7 @@ public:
         game.Data_Dir = data_dir;
         file = data_dir + "/long-game.bqg";
         screens.pending_setup = {{"goal", 3}, {"short", 1}, {"options", 1}};
-        game.Status = "FORCE_NEW_GAME";
-        New_Game_Menu_Click(game, rnd, screens);
-        game.Status = "";
+        Deal_New_Game(game, rnd, screens);
         Enable_Cheat_Mode(game, screens);
     }
 
@@ -177,7 +175,7 @@ private:
             Hold_Back_The_Player();
             if (!End_Turn_Menu_Click(game, rnd, screens)) return;
             watch.After_Turn(game);
-            if (game.Turn_Number == "1") watch.broken.push_back("the long game ended at a goal");
+            if (game.Turn_Number.Value() == 1) watch.broken.push_back("the long game ended at a goal");
             Note_Reach();
             Hold_Back_The_Computer();
         }
@@ -186,16 +184,15 @@ private:
     void Note_Reach() {
         if (std::any_of(game.News_Items.begin(), game.News_Items.end(), [](const List_Line& l) { return l.Text == "OH S#!*"; }))
             ++result.crashes;
-        result.highest_index = std::max(result.highest_index, Leading_Number(game.Price[Index_Entry]));
+        result.highest_index = std::max(result.highest_index, Index_Value(game));
         for (int s = 0; s < Stock_Count; ++s)
             for (double count : {game.Player_Stock[s].Shares, game.Player_Short[s].Shares, game.Computer_Stock[s].Shares,
                                  game.Computer_Short[s].Shares, game.Computer_Option[s].Contracts})
                 result.largest_count = std::max(result.largest_count, count);
         for (int k = 0; k < game.Player_Option_Count; ++k)
             result.largest_count = std::max(result.largest_count, game.Player_Option[k].Quantity);
-        for (const std::string* money : {&game.Cash_On_Hand, &game.Net_Worth, &game.C_Portfolio.Cash,
-                                         &game.C_Portfolio.Net_Worth}) {
-            const double v = Locale_Value(*money);
+        for (const double v : {game.Cash_On_Hand.Value(), game.Net_Worth.Value(), game.C_Portfolio.Cash.Value(),
+                               game.C_Portfolio.Net_Worth.Value()}) {
             result.lowest_money = std::min(result.lowest_money, v);
             result.highest_money = std::max(result.highest_money, v);
         }
@@ -203,13 +200,13 @@ private:
 
     // See Run_Long_Game: the computer's gains are taken away before it can reach the goal.
     void Hold_Back_The_Computer() {
-        if (Locale_Value(game.C_Portfolio.Net_Worth) < 1e9) return;
+        if (game.C_Portfolio.Net_Worth.Value() < 1e9) return;
         for (int s = 0; s < Stock_Count; ++s) {
             game.Computer_Stock[s].Shares = 0;
             game.Computer_Short[s].Shares = 0;
             game.Computer_Option[s].Contracts = 0;
         }
-        game.C_Portfolio.Cash = "5000";
+        game.C_Portfolio.Cash.Set(Starting_Cash);
         My_Form_Activate(game);
     }
 
@@ -218,22 +215,23 @@ private:
     // every short bought back for nothing, options at twice the premium of such a price or of the
     // highest strike).
     void Hold_Back_The_Player() {
-        double most = Leading_Number(game.Cash_On_Hand);
+        double most = game.Cash_On_Hand.Value();
         for (int s = 0; s < Stock_Count; ++s)
-            most += 2.5 * Leading_Number(game.Price[s]) * game.Player_Stock[s].Shares +
+            most += 2.5 * Stock_Price(game, s) * game.Player_Stock[s].Shares +
                     static_cast<double>(game.Player_Short[s].Avg_Price) * game.Player_Short[s].Shares;
         for (int k = 0; k < game.Player_Option_Count; ++k) {
             const Option_Position& o = game.Player_Option[k];
-            most += o.Quantity * 100 * 2 * (2.5 * Leading_Number(game.Price[o.Stock]) + 207);
+            most += o.Quantity * Contract_Shares * 2 * (2.5 * Stock_Price(game, o.Stock) + 207);
         }
         if (most < 5e10) return;
         for (Holding& h : game.Player_Stock) h.Shares = 0;
         for (Holding& h : game.Player_Short) h.Shares = 0;
         game.Player_Option_Count = 0;
         game.Player_Option = {};
-        game.Cash_On_Hand = "5000";
-        game.Cash_View = "5,000";
-        game.Net_Worth = Add_Commas(game.Cash_On_Hand);
+        game.Cash_On_Hand.Set(Starting_Cash);
+        game.Cash_View = Add_Commas(game.Cash_On_Hand.Text());
+        game.Net_Worth = game.Cash_On_Hand;
+        game.Net_Worth.Group();
         Refresh_Portfolio(game);
     }
 
@@ -263,7 +261,7 @@ private:
             Option_Symbol_Click(game, form);
             for (int spins = Below(3); spins > 0; --spins) Spin_Exp(form, -1);
             if (!form.Buy && game.Player_Option_Count > 0) Prefill_From_Grid(game, form, Below(game.Player_Option_Count));
-            game.Status = "";
+            game.Status = Game_Status::None;
             form.Number = text;
             Update_Option_Quote(game, form);
             Transact_Option(game, form, screens);
@@ -292,7 +290,7 @@ private:
         screens.file_answer = file;
         Save_As(game, screens);
         Checked("save " + file, before);
-        if (!Load_Game(game, screens)) watch.broken.push_back("turn " + game.Turn_Number + ": the saved game did not load");
+        if (!Load_Game(game, screens)) watch.broken.push_back("turn " + game.Turn_Number.Text() + ": the saved game did not load");
         else ++result.saves;
         screens.file_answer.reset();
         Checked("load " + file, before);

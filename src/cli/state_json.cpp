@@ -77,11 +77,11 @@ void Lines(Json& j, const char* key, const std::vector<List_Line>& lines) {
 std::string State_Json(const Game& g) {
     Json j;
     j.Open('{');
-    j.Key("Turn_Number"); j.Text(g.Turn_Number);
-    j.Key("Cash_On_Hand"); j.Text(g.Cash_On_Hand);
+    j.Key("Turn_Number"); j.Text(g.Turn_Number.Text());
+    j.Key("Cash_On_Hand"); j.Text(g.Cash_On_Hand.Text());
     j.Key("Cash_View"); j.Text(g.Cash_View);
-    j.Key("Net_Worth"); j.Text(g.Net_Worth);
-    j.Key("Price"); Array(j, g.Price, [&](const std::string& s) { j.Text(s); });
+    j.Key("Net_Worth"); j.Text(g.Net_Worth.Text());
+    j.Key("Price"); Array(j, g.Price, [&](const Shown_Number& s) { j.Text(s.Text()); });
     j.Key("Change"); Array(j, g.Change, [&](const std::string& s) { j.Text(s); });
     j.Key("DJIA_Change"); j.Text(g.DJIA_Change);
     j.Key("Stock_Trend"); Array(j, g.Stock_Trend, [&](Integer v) { j.Number(v); });
@@ -116,9 +116,9 @@ std::string State_Json(const Game& g) {
     j.Key("Player_Capital_Gains"); j.Number(g.Player_Capital_Gains);
     j.Key("C_Portfolio");
     j.Open('{');
-    j.Key("Cash"); j.Text(g.C_Portfolio.Cash);
+    j.Key("Cash"); j.Text(g.C_Portfolio.Cash.Text());
     j.Key("Cash_View"); j.Text(g.C_Portfolio.Cash_View);
-    j.Key("Net_Worth"); j.Text(g.C_Portfolio.Net_Worth);
+    j.Key("Net_Worth"); j.Text(g.C_Portfolio.Net_Worth.Text());
     j.Close('}');
     Holdings(j, "Computer_Stock", g.Computer_Stock);
     Holdings(j, "Computer_Short", g.Computer_Short);

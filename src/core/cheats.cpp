@@ -1,6 +1,7 @@
 #include "core/cheats.h"
 
 #include "core/numbers.h"
+#include "core/shown_number.h"
 
 bool Enable_Cheat_Mode(Game& game, Screens& screens) {
     if (!game.Enable_Cheat_Menu) return false;
@@ -15,18 +16,20 @@ bool Enable_Cheat_Mode(Game& game, Screens& screens) {
 
 // Asks for an amount of cash and writes it into the two labels of one player.
 // A trillion or more, or nothing above 0, is refused with a beep.
-static bool Set_Cash(Game& game, Screens& screens, const std::string& prompt, std::string& cash,
+static bool Set_Cash(Game& game, Screens& screens, const std::string& prompt, Shown_Number& cash,
                      std::string& cash_view) {
     if (!game.Set_Cheat_Menus) return false;
     double v = Leading_Number(screens.Input_Box("Change Cash", prompt).value_or(""));
     std::string shown = Add_Commas(Number_Text(v));
-    // 17 characters with separators is 1,000,000,000,000.
-    if (v <= 0 || shown.size() >= 17) {
+    // The limit is read off the text as shown, separators and all, so a fraction just
+    // below it passes.
+    static const std::size_t limit_length = Add_Commas(Number_Text(Cheat_Cash_Limit)).size();
+    if (v <= 0 || shown.size() >= limit_length) {
         screens.Beep();
         return false;
     }
     cash_view = shown;
-    cash = Number_Text(Int(v));
+    cash.Set(Int(v));
     return true;
 }
 
@@ -46,7 +49,7 @@ bool Set_Market_Trend(Game& game, Screens& screens) {
     if (!game.Set_Cheat_Menus) return false;
     auto answer = screens.Input_Box("Change Cash", "Enter the market trend (must be between -6 and 6):");
     double v = Leading_Number(answer.value_or(""));
-    if (v < -6 || v > 6) {
+    if (v < -Cheat_Trend_Limit || v > Cheat_Trend_Limit) {
         screens.Beep();
         return false;
     }

@@ -1,5 +1,6 @@
 #include "core/game.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "ui/resources/string_table.h"
@@ -7,14 +8,19 @@
 void Init_Game(Game& game) {
     game = Game{};
     for (int s = 0; s < Stock_Count; ++s) {
-        game.Symbol[s] = String_Table(101 + s);
+        game.Symbol[s] = String_Table(String_Id::Symbol, s);
         game.Change[s] = "0(0%)";
-        game.Price[s] = "0";
+        game.Price[s].Set(0);
     }
-    game.Price[Index_Entry] = "0";
-    for (int n = 0; n < 16; ++n) game.News_Text[n] = String_Table(200 + n);
-    for (int n = 0; n < 14; ++n) {
-        game.News_Item[n].Text = String_Table(300 + n);
-        game.News_Item[n].Effect = static_cast<Integer>(std::atoi(String_Table(400 + n).c_str()));
+    game.Price[Index_Entry].Set(0);
+    for (int n = 0; n < World_News_Count; ++n) game.News_Text[n] = String_Table(String_Id::World_News, n);
+    for (int n = 0; n < Company_News_Count; ++n) {
+        game.News_Item[n].Text = String_Table(String_Id::Company_News, n);
+        game.News_Item[n].Effect = static_cast<Integer>(std::atoi(String_Table(String_Id::Company_News_Effect, n).c_str()));
     }
+}
+
+int Find_Symbol(const Game& game, const std::string& symbol) {
+    const auto it = std::find(game.Symbol.begin(), game.Symbol.end(), symbol);
+    return it == game.Symbol.end() ? -1 : static_cast<int>(it - game.Symbol.begin());
 }

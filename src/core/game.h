@@ -6,46 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "core/constants.h"
+#include "core/numbers.h"
+#include "core/shown_number.h"
 #include "core/types.h"
-
-constexpr int Stock_Count = 42;
-constexpr int Index_Entry = 42;
-constexpr int History_Length = 100;
-constexpr int Option_Slots = 200;
-// Turn-valued fields (the turn, report turns, expiry turns) are 32 bits. The game's calendar
-// ends where a report 50 turns on and an option bought 30 turns ahead still fit: END TURN is
-// refused on the last turn.
-constexpr Long Last_Turn = 2147483647 - 100;
-
-// The exchange's limits, the two players together, per stock.
-constexpr double Stock_Limit = 100000000;
-constexpr double Short_Limit = 50000000;
-// Option contracts per player and stock, calls and puts together.
-constexpr double Option_Contract_Limit = 5000;
-
-// Bounds that keep the longest or strangest game exact and finite. A count of shares held or
-// short, or of option contracts, that has reached Count_Cap (ten thousand times any exchange
-// limit) no longer doubles at a split, so no count passes twice the cap. An index weight that
-// has reached Weight_Cap no longer doubles, so weights keep to 32 bits.
-constexpr double Count_Cap = 1099511627776.0;  // 2^40
-constexpr double Count_Bound = 2 * Count_Cap;
-constexpr Long Weight_Cap = Long{1} << 30;
-// A stock splits at most 25 times in the 30 turns an option lives, even with the strongest
-// news, a report and the highest trends every turn. So the contracts one player holds in one
-// stock, bought up to the exchange limit plus the half contract each of at most 191 fractional
-// positions can gain by rounding at a split, stay below this.
-constexpr int Option_Life_Splits = 25;
-constexpr double Option_Count_Bound = (Option_Contract_Limit + 0.5 * 191) * (1 << Option_Life_Splits);
-// A price between turns is at most 233 (200 moved by the highest trends); a loaded game may
-// hold up to the 255 its history byte keeps.
-constexpr double Price_Bound = 255;
-// The index: every stock at the highest price and weight.
-constexpr double Index_Bound = Stock_Count * Price_Bound * Weight_Cap;
-// Money stays below this: docs/reliability.md works out each figure. Below zero there is no
-// floor: a player set on it can keep a short through split after split and buy back part of it
-// at every split, each time at a loss. Money texts keep fifteen significant digits, written
-// out in full whatever the size.
-constexpr double Money_Bound = 1e18;
 
 struct Earnings_Record {
     std::array<Currency, 4> EPS{};  // EPS[0] the latest report
@@ -106,17 +70,26 @@ struct Settings {
     int News_Alert = 1, World_Alert = 1;
 };
 
+// What the game is in the middle of, for the steps that act differently then.
+enum class Game_Status {
+    None,
+    Recent_Click,        // a load from the recent list: the file name is known, no dialog
+    Force_New_Game,      // a game just ended: the next one starts without asking
+    Terminate_Program,   // Quit was chosen: the program ends after this step
+    Skip_Option_Update,  // the options window was filled from a grid row: its strike and expiry stay
+};
+
 struct Computer_Portfolio {
-    std::string Cash = "5000";
+    Shown_Number Cash{Starting_Cash};
     std::string Cash_View = "5,000";
-    std::string Net_Worth = "5,000";
+    Shown_Number Net_Worth = Shown_Number::Read("5,000");  // grouped, as shown and saved
     std::vector<Grid_Row> Grid;  // rows after the title row, padded to 7
 };
 
 struct Game {
     // Stock tables
     std::array<std::string, Stock_Count> Symbol{};
-    std::array<std::string, Stock_Count + 1> Price{};  // entry 42 is the market index
+    std::array<Shown_Number, Stock_Count + 1> Price{};  // entry 42 is the market index
     std::array<std::string, Stock_Count> Change{};
     std::array<Colour, Stock_Count> Change_Colour{};
     std::array<Integer, Stock_Count> Stock_Trend{};
@@ -131,9 +104,11 @@ struct Game {
     Integer Market_Trend = 0;
 
     // Player
-    std::string Cash_On_Hand = "5000";
-    std::string Cash_View = "5,000";
-    std::string Net_Worth = "5000";
+    Shown_Number Cash_On_Hand{Starting_Cash};
+    std::string Cash_View = "5,000";  // the cash grouped, as the main window shows it
+    // Grouped between turns, as the main window shows it and the saved game keeps it; plain
+    // while a turn adds it up from the cash (prices, shorts, options) and takes taxes off.
+    Shown_Number Net_Worth{Starting_Cash};
     std::array<Holding, Stock_Count> Player_Stock{};
     std::array<Holding, Stock_Count> Player_Short{};
     std::array<Option_Position, Option_Slots> Player_Option{};
@@ -148,14 +123,14 @@ struct Game {
     double Computer_Capital_Gains = 0;
 
     // Game and settings
-    std::string Turn_Number = "1";
+    Shown_Number Turn_Number{1};
     bool Cheats_Enabled = false;
     std::string Game_File_Name;
-    std::string Status;
+    Game_Status Status = Game_Status::None;
     bool Confirmed = false;
     Integer Difficulty_Level = 0;
     std::array<std::array<High_Score, 3>, 4> High_Scores{};
-    std::array<std::string, 16> News_Text{};
+    std::array<std::string, World_News_Count> News_Text{};
     std::array<News_Item_Record, 18> News_Item{};
     Settings Setup;
     bool Has_Game = false;  // a game was started or loaded
@@ -167,7 +142,7 @@ struct Game {
     std::vector<std::string> Alert_List;
     std::string News_Symbol, News_Price, News_Change;  // quick quote
     Colour News_Change_Colour = Colour::Black;
-    int Time_Status = 30;
+    int Time_Status = Turn_Seconds;
     bool Game_Timer_Enabled = false;  // also shows Time_Label and Time_Status
     bool Enable_Cheat_Menu = true;    // the menu item is enabled
     bool Set_Cheat_Menus = false;     // the three Set items are enabled
@@ -195,3 +170,9 @@ struct Game {
 
 // Design values of a fresh program: symbols, news texts and every field before any game.
 void Init_Game(Game& game);
+
+// A stock's price and the index as numbers.
+inline double Stock_Price(const Game& game, int stock) { return game.Price[stock].Value(); }
+inline double Index_Value(const Game& game) { return game.Price[Index_Entry].Value(); }
+// The stock with this symbol, -1 for none.
+int Find_Symbol(const Game& game, const std::string& symbol);

@@ -13,21 +13,20 @@ static void Deal_Stock(Game& game, Random& rnd, int s) {
     game.Computer_Stock[s].Shares = 0;
     game.Computer_Option[s].Contracts = 0;
     game.Index_Weight[s] = 1;
-    game.Price[s] = Number_Text(Int(rnd.Rnd() * 121 + 20));
-    game.Price[Index_Entry] =
-        Number_Text(Leading_Number(game.Price[Index_Entry]) + Locale_Value(game.Price[s]));
-    game.Price_History[s][0] = static_cast<Byte>(Leading_Number(game.Price[s]));
+    game.Price[s].Set(Int(rnd.Rnd() * 121 + 20));
+    game.Price[Index_Entry].Set(Index_Value(game) + Stock_Price(game, s));
+    game.Price_History[s][0] = static_cast<Byte>(Stock_Price(game, s));
     game.Stock_Trend[s] = static_cast<Integer>(Int(rnd.Rnd() * 9 - 4));
 }
 
 void New_Game_Menu_Click(Game& game, Random& rnd, Screens& screens) {
     game.Caption = "Bullquest";
-    game.Confirmed = game.Status == "FORCE_NEW_GAME" ? true : screens.Ask_Confirmation("Start New Game...");
+    game.Confirmed = game.Status == Game_Status::Force_New_Game ? true : screens.Ask_Confirmation("Start New Game...");
     if (!game.Confirmed) return;
     game.Game_File_Name = "";
     game.Game_Timer_Enabled = false;
     screens.Timer_Changed(false);
-    game.Turn_Number = "1";
+    game.Turn_Number.Set(1);
     game.Player_Option_Count = 0;
     game.Cheats_Enabled = false;
     game.Player_Capital_Gains = 0;
@@ -38,11 +37,12 @@ void New_Game_Menu_Click(Game& game, Random& rnd, Screens& screens) {
     // The news lists belong to the game just ended.
     game.News_Items.clear();
     game.Earnings_News.clear();
-    game.C_Portfolio.Cash = "5000";
-    game.C_Portfolio.Net_Worth = "5,000";
-    game.Price[Index_Entry] = "0";
+    game.C_Portfolio.Cash.Set(Starting_Cash);
+    game.C_Portfolio.Net_Worth = game.C_Portfolio.Cash;
+    game.C_Portfolio.Net_Worth.Group();
+    game.Price[Index_Entry].Set(0);
     for (int s = 0; s < Stock_Count; ++s) Deal_Stock(game, rnd, s);
-    game.Index_History[0] = To_Long(Leading_Number(game.Price[Index_Entry]));
+    game.Index_History[0] = To_Long(Index_Value(game));
     game.Market_Trend = static_cast<Integer>(Int(rnd.Rnd() * 7 - 3));
 
     game.Setup.Play_To = 0;
@@ -51,16 +51,23 @@ void New_Game_Menu_Click(Game& game, Random& rnd, Screens& screens) {
     screens.Run_New_Game_Setup(game);
     Setup_Go(game, rnd, screens);
 
-    game.Cash_On_Hand = Number_Text(Handicap_Cash[game.Setup.Handicap & 3]);
-    game.Cash_View = Add_Commas(game.Cash_On_Hand);
-    game.Net_Worth = Add_Commas(game.Cash_On_Hand);
+    game.Cash_On_Hand.Set(Handicap_Cash[game.Setup.Handicap & 3]);
+    game.Cash_View = Add_Commas(game.Cash_On_Hand.Text());
+    game.Net_Worth = game.Cash_On_Hand;
+    game.Net_Worth.Group();
     if (game.Setup.Time_Limit == 1) {
-        game.Time_Status = 30;
+        game.Time_Status = Turn_Seconds;
         game.Game_Timer_Enabled = true;
         screens.Timer_Changed(true);
     }
-    game.Turn_Number = "1";
+    game.Turn_Number.Set(1);
     game.Has_Game = true;
     Refresh_Portfolio(game);
     screens.Windows_Reset();
+}
+
+void Deal_New_Game(Game& game, Random& rnd, Screens& screens) {
+    game.Status = Game_Status::Force_New_Game;
+    New_Game_Menu_Click(game, rnd, screens);
+    game.Status = Game_Status::None;
 }

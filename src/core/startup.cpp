@@ -31,5 +31,5 @@ bool Form_Load(Game& game, Screens& screens, const std::string& data_dir) {
 void Form_Unload(Game& game, Screens&) {
     // Recent.txt needs no writing here: every change to the list was stored when it was
     // made, merged with what other copies of the game stored meanwhile.
-    game.Status = "TERMINATE_PROGRAM";
+    game.Status = Game_Status::Terminate_Program;
 }

@@ -47,16 +47,16 @@ bool Player_Wins(Game& game, Screens& screens, double player, double computer) {
 }  // namespace
 
 void Check_Game_End(Game& game, Random& rnd, Screens& screens) {
-    double player = Locale_Value(game.Net_Worth);
-    double computer = Locale_Value(game.C_Portfolio.Net_Worth);
+    double player = game.Net_Worth.Value();
+    double computer = game.C_Portfolio.Net_Worth.Value();
     int goal = Goal_Digits(game.Setup);
     bool go_on = true;
     if (Goal_Reached(player, goal)) {
-        game.Net_Worth = Add_Commas(game.Net_Worth);
+        game.Net_Worth.Group();
         Stop_Clock(game, screens);
         go_on = Player_Wins(game, screens, player, computer);
     } else if (Goal_Reached(computer, goal)) {
-        game.Net_Worth = Add_Commas(game.Net_Worth);
+        game.Net_Worth.Group();
         Stop_Clock(game, screens);
         go_on = screens.Run_End_Of_Game(game, "COMPUTER WINS!", "0", "Better luck next time.", "", false) !=
                 End_Choice::Quit;
@@ -64,12 +64,10 @@ void Check_Game_End(Game& game, Random& rnd, Screens& screens) {
         return;
     }
     if (!go_on) {
-        game.Status = "TERMINATE_PROGRAM";
+        game.Status = Game_Status::Terminate_Program;
         return;
     }
-    game.Status = "FORCE_NEW_GAME";
-    New_Game_Menu_Click(game, rnd, screens);
-    game.Status = "";
+    Deal_New_Game(game, rnd, screens);
 }
 
 void Clear_High_Scores(Game& game, Screens& screens) {

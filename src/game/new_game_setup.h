@@ -9,7 +9,7 @@
 constexpr const char* Play_To_Texts[4] = {"$100 Million", "$1 Billion", "$10 Billion", "$100 Billion"};
 constexpr int Play_To_Digits[4] = {9, 10, 11, 12};
 constexpr const char* Handicap_Texts[4] = {"None", "$15,000", "$45,000", "$95,000"};
-constexpr int Handicap_Cash[4] = {5000, 20000, 50000, 100000};
+constexpr int Handicap_Cash[4] = {static_cast<int>(Starting_Cash), 20000, 50000, 100000};
 
 // How many of the three difficulty options are on, 0..3.
 int Difficulty_Options_On(const Settings& settings);

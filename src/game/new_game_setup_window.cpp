@@ -68,7 +68,7 @@ New_Game_Setup_Window::New_Game_Setup_Window(Game& game, Screens& screens, QWidg
     auto* difficulty = new QVBoxLayout(Frame1);
     Short = new QCheckBox("Allow computer to sell stocks short.", Frame1);
     Options = new QCheckBox("Allow computer to trade options", Frame1);
-    Time_Limit = new QCheckBox("30 second per turn time limit", Frame1);
+    Time_Limit = new QCheckBox(QString("%1 second per turn time limit").arg(Turn_Seconds), Frame1);
     difficulty->addWidget(Short);
     difficulty->addWidget(Options);
     difficulty->addWidget(Time_Limit);

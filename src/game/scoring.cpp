@@ -1,8 +1,11 @@
 #include "game/scoring.h"
 
-#include "core/numbers.h"
+#include <algorithm>
 
-int Goal_Digits(const Settings& setup) { return 9 + setup.Play_To; }
+#include "core/numbers.h"
+#include "game/new_game_setup.h"
+
+int Goal_Digits(const Settings& setup) { return Play_To_Digits[std::clamp(setup.Play_To, 0, 3)]; }
 
 bool Goal_Reached(double net_worth, int goal_digits) {
     if (net_worth < 0) return false;  // the minus sign must not count as a digit
@@ -14,10 +17,7 @@ double Score(double player, double computer) {
     return 100.0 * Int(player / divisor);
 }
 
-int Result_Level(const Settings& setup) {
-    int on = (setup.Short == 1) + (setup.Options == 1) + (setup.Time_Limit == 1);
-    return 3 - on;
-}
+int Result_Level(const Settings& setup) { return 3 - Difficulty_Options_On(setup); }
 
 int Find_Place(const std::array<High_Score, 3>& level, double score) {
     for (int k = 0; k < 3; ++k)
@@ -31,9 +31,8 @@ void Enter_Place(std::array<High_Score, 3>& level, int k, const High_Score& reco
 }
 
 std::string Handicap_Text(const Settings& setup) {
-    static const std::array<std::string, 4> texts{"None", "$15,000", "$45,000", "$95,000"};
     int i = setup.Handicap;
-    return (i >= 0 && i < 4) ? texts[i] : texts[0];
+    return (i >= 0 && i < 4) ? Handicap_Texts[i] : Handicap_Texts[0];
 }
 
 std::string Winner_Name(const std::string& typed) {

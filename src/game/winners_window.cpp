@@ -32,7 +32,7 @@ Winners_Window::Winners_Window(Game& game, Screens& screens, QWidget* parent)
         grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         // Room for a worth in the hundreds of billions.
-        const int width = Lay_Out_Grid(grid, 1100, 1200, 5, 2, "000,000,000,000");
+        const int width = Lay_Out_Grid(grid, String_Id::Winners_Grid_Titles, String_Id::Winners_Grid_Widths, 5, 2, "000,000,000,000");
         int height = grid->horizontalHeader()->sizeHint().height();
         for (int r = 0; r < 3; ++r) height += grid->rowHeight(r);
         grid->setFixedSize(width + 2 * grid->frameWidth(), height + 2 * grid->frameWidth());

@@ -23,10 +23,10 @@ void Deal_Earnings(Game& game, Random& rnd, int s) {
     for (int q = 2; q >= 0; --q) e.EPS[q] = Next_EPS(e.EPS[q + 1], rnd);
 }
 
-// A report moves the price by K percent; never below 1.
+// A report moves the price by K percent.
 static void Move_Price_By(Game& game, int s, double percent) {
-    double p = Leading_Number(game.Price[s]);
-    game.Price[s] = Number_Text(std::max(1.0, Round_Even(p + percent * p * 0.01)));
+    double p = Stock_Price(game, s);
+    game.Price[s].Set(std::max(Lowest_Price, Round_Even(p + percent * p * 0.01)));
 }
 
 static void Report_Earnings(Game& game, Random& rnd, int s) {
@@ -35,7 +35,7 @@ static void Report_Earnings(Game& game, Random& rnd, int s) {
     e.EPS[2] = e.EPS[1];
     e.EPS[1] = e.EPS[0];
     e.EPS[0] = Next_EPS(e.EPS[1], rnd);
-    e.Report_Turn += 50;
+    e.Report_Turn += Report_Period;
     game.Earnings_News.push_back({game.Symbol[s] + " reports earnings of " + Number_Text(e.EPS[0].Value()) +
                                       " per share vs. " + Number_Text(e.EPS[1].Value()) + " in the previous period.",
                                   s});
@@ -44,11 +44,11 @@ static void Report_Earnings(Game& game, Random& rnd, int s) {
     if (e.EPS[0] > e.EPS[1]) {
         Move_Price_By(game, s, k);
         int t = game.Stock_Trend[s] + static_cast<int>(Int(rnd.Rnd() * 4 + 1));
-        game.Stock_Trend[s] = static_cast<Integer>(std::min(t, 6));
+        game.Stock_Trend[s] = static_cast<Integer>(std::min(t, Stock_Trend_Limit));
     } else {
         Move_Price_By(game, s, -k);
         int t = game.Stock_Trend[s] - static_cast<int>(Int(rnd.Rnd() * 4 + 1));
-        game.Stock_Trend[s] = static_cast<Integer>(std::max(t, -6));
+        game.Stock_Trend[s] = static_cast<Integer>(std::max(t, -Stock_Trend_Limit));
     }
     Alert_Owned_Stock(game, s);
 }

@@ -14,19 +14,18 @@ bool Has_News_Line(const Game& game, int stock) {
 void Company_News_Item(Game& game, Random& rnd, int power) {
     int kind = 0, stock = 0;
     do {
-        kind = static_cast<int>(Int(rnd.Rnd() * 14));
-        stock = static_cast<Integer>(Int(rnd.Rnd() * 42));
+        kind = static_cast<int>(Int(rnd.Rnd() * Company_News_Count));
+        stock = static_cast<Integer>(Int(rnd.Rnd() * Stock_Count));
     } while (Has_News_Line(game, stock));
     game.News_Items.push_back({game.Symbol[stock] + " " + game.News_Item[kind].Text, stock});
     int x = game.News_Item[kind].Effect;
     if (x == 0) x = Int(rnd.Rnd() * 2) == 0 ? -1 : 1;
-    double p = Leading_Number(game.Price[stock]);
+    double p = Stock_Price(game, stock);
     double k = Int(rnd.Rnd() * 5 * power + 1);
-    // A price never falls below 1: the next move divides by it.
-    game.Price[stock] = Number_Text(std::max(1.0, Round_Even(p + k * x * p * 0.01)));
+    game.Price[stock].Set(std::max(Lowest_Price, Round_Even(p + k * x * p * 0.01)));
     game.Stock_Trend[stock] = To_Integer(game.Stock_Trend[stock] + power * x / 2.0);
     Alert_Owned_Stock(game, stock);
-    game.Stock_Trend[stock] = static_cast<Integer>(std::clamp<int>(game.Stock_Trend[stock], -6, 6));
+    game.Stock_Trend[stock] = static_cast<Integer>(std::clamp<int>(game.Stock_Trend[stock], -Stock_Trend_Limit, Stock_Trend_Limit));
 }
 
 void Company_News(Game& game, Random& rnd) {
@@ -39,27 +38,27 @@ void Company_News(Game& game, Random& rnd) {
 void World_News(Game& game, Random& rnd) {
     int f = game.Setup.Frequency_Slider, power = game.Setup.Power_Slider;
     if (!(Int(rnd.Rnd() * 71) < f + 1)) return;
-    int w = static_cast<int>(Int(rnd.Rnd() * 16));
-    double index = Leading_Number(game.Price[Index_Entry]);
+    int w = static_cast<int>(Int(rnd.Rnd() * World_News_Count));
+    double index = Index_Value(game);
     if (index < 1000) w = static_cast<int>(Int(rnd.Rnd() * 3));
     if (index >= 10000) w = static_cast<int>(Int(rnd.Rnd() * 3 + 3));
     // The direction does not follow the text: most world news is bad news.
     int v = static_cast<int>(Int(rnd.Rnd() * 101));
     double step = Int(rnd.Rnd() * (power + 1));
     double trend = v <= 7 ? game.Market_Trend + step : game.Market_Trend - step;
-    game.Market_Trend = static_cast<Integer>(std::clamp<int>(To_Integer(trend), -4, 4));
+    game.Market_Trend = static_cast<Integer>(std::clamp<int>(To_Integer(trend), -World_News_Trend_Limit, World_News_Trend_Limit));
     game.News_Items.push_back({game.News_Text[w], -1});
     if (game.Setup.World_Alert == 1) game.Alert_List.push_back("World/Markets");
 }
 
 void Crash(Game& game, Random& rnd) {
     double r = rnd.Rnd();
-    if (!(Leading_Number(game.Price[Index_Entry]) > 70000 && Int(r * 101) == 13)) return;
+    if (!(Index_Value(game) > Crash_Index && Int(r * 101) == 13)) return;
     game.Market_Trend = -3;
     for (int i = 0; i < Stock_Count; ++i) {
         game.Stock_Trend[i] = -6;
         game.Index_Weight[i] = 1;
-        game.Price[i] = Number_Text(Int(rnd.Rnd() * 11 + 10));
+        game.Price[i].Set(Int(rnd.Rnd() * 11 + 10));
         game.Change[i] = "CRASH!";
         game.Change_Colour[i] = Colour::Red;
     }
@@ -73,7 +72,7 @@ void Generate_News(Game& game, Random& rnd) {
     game.Earnings_News.clear();
     game.Alert_List.clear();
     game.Reporting_Next_List.clear();
-    int turn = static_cast<int>(Locale_Value(game.Turn_Number));
+    int turn = static_cast<int>(game.Turn_Number.Value());
     for (int s = 0; s < Stock_Count; ++s) Earnings_Stage(game, rnd, s, turn);
     Company_News(game, rnd);
     World_News(game, rnd);
@@ -95,7 +94,7 @@ void Quick_Quote(Game& game, int item_data) {
         game.News_Price = game.News_Symbol = game.News_Change = "";
         return;
     }
-    game.News_Price = game.Price[item_data];
+    game.News_Price = game.Price[item_data].Text();
     game.News_Symbol = game.Symbol[item_data];
     game.News_Change = game.Change[item_data];
     game.News_Change_Colour = game.Change_Colour[item_data];

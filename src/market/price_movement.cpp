@@ -7,10 +7,9 @@
 #include "core/numbers.h"
 #include "core/text_sum.h"
 #include "trading/options.h"
+#include "trading/positions.h"
 
 namespace {
-double Price_Of(const Game& game, int s) { return Leading_Number(game.Price[s]); }
-
 Integer Clamp_Trend(int v, int limit) { return static_cast<Integer>(std::clamp(v, -limit, limit)); }
 
 int Sign_Draw(Random& rnd) { return static_cast<int>(Int(rnd.Rnd() * 2)) == 0 ? -1 : 1; }
@@ -52,7 +51,7 @@ void Move_Stock_Trend(Game& game, Random& rnd, int s, double b, double h_ref, do
     trend = trend + step * d;
     if (b > high_mark) trend -= 1;
     if (b < 15) trend += 1;
-    game.Stock_Trend[s] = Clamp_Trend(trend, 6);
+    game.Stock_Trend[s] = Clamp_Trend(trend, Stock_Trend_Limit);
 }
 
 void Double_Weight(Game& game, int i) {
@@ -61,7 +60,7 @@ void Double_Weight(Game& game, int i) {
 }
 
 void Split_Stock(Game& game, int i) {
-    game.Price[i] = Number_Text(Price_Of(game, i) / 2);
+    game.Price[i].Set(Stock_Price(game, i) / 2);
     // A count at the cap stays as it is; everything else about the split happens as before.
     auto doubled = [](double count) { return count >= Count_Cap ? count : Round_Even(count * 2); };
     auto split = [&](Holding& h) {
@@ -95,28 +94,25 @@ void Drift_Market_Trend(Game& game, Random& rnd) {
     if (v > 60 && v <= 80) trend += 2 * d;
     else if (v > 80 && v <= 95) trend += 3 * d;
     else if (v > 95) trend += 4 * d;
-    game.Market_Trend = Clamp_Trend(trend, 3);
+    game.Market_Trend = Clamp_Trend(trend, Market_Drift_Limit);
 }
 
 void Move_Prices(Game& game, Random& rnd) {
-    Text_Sum worth(game.Net_Worth), index(game.Price[Index_Entry]);
+    Text_Sum worth(game.Net_Worth.Text()), index(game.Price[Index_Entry].Text());
     for (int i = 0; i < Stock_Count; ++i) {
-        double p = Price_Of(game, i);
+        double p = Stock_Price(game, i);
         double l = Round_Even(8 / p);
-        while (p > 200) {
+        while (p > Split_Price) {
             Split_Stock(game, i);
-            p = Price_Of(game, i);
+            p = Stock_Price(game, i);
         }
         if (p > 60) l = -l;
         if (p > 100) l = l * 30;
         double n = Int(p + p * game.Stock_Trend[i] * 0.015 + p * game.Market_Trend * 0.013 + l);
-        game.Price[i] = Number_Text(n);
+        game.Price[i].Set(n);
 
         if (game.Player_Stock[i].Shares != 0) worth.Add(n * game.Player_Stock[i].Shares);
-        if (game.Player_Short[i].Shares != 0) {
-            auto twice = static_cast<Integer>(2 * game.Player_Short[i].Avg_Price);
-            worth.Add((twice - n) / 2 * game.Player_Short[i].Shares);
-        }
+        if (game.Player_Short[i].Shares != 0) worth.Add(Short_Value(game.Player_Short[i].Avg_Price, n) * game.Player_Short[i].Shares);
         index.Add(n * game.Index_Weight[i]);
 
         auto& row = game.Price_History[i];
@@ -125,11 +121,11 @@ void Move_Prices(Game& game, Random& rnd) {
         Set_Change_Label(game, i);
         Move_Stock_Trend(game, rnd, i, row[99], row[96], 153);
     }
-    game.Net_Worth = worth.Text();
-    game.Price[Index_Entry] = index.Text();
+    game.Net_Worth = Shown_Number::Read(worth.Text());
+    game.Price[Index_Entry] = Shown_Number::Read(index.Text());
     std::copy(game.Index_History.begin() + 1, game.Index_History.end(), game.Index_History.begin());
     // The history keeps 32 bits; the index text stays exact.
-    game.Index_History[99] = To_Long(Leading_Number(game.Price[Index_Entry]));
+    game.Index_History[99] = To_Long(Index_Value(game));
     Set_Index_Change(game);
     Drift_Market_Trend(game, rnd);
 }

@@ -7,7 +7,7 @@
 
 void Simulate_History(Game& game, Random& rnd, Screens& screens) {
     std::array<Integer, Stock_Count> q{};
-    for (int i = 0; i < Stock_Count; ++i) q[i] = To_Integer(Leading_Number(game.Price[i]));
+    for (int i = 0; i < Stock_Count; ++i) q[i] = To_Integer(Stock_Price(game, i));
     // The sum of 42 prices times weights outgrows 16 bits; it is kept whole, and the history
     // keeps it within 32.
     double index = 0;
@@ -15,7 +15,7 @@ void Simulate_History(Game& game, Random& rnd, Screens& screens) {
         screens.Setup_Progress(d + 1);
         index = 0;
         for (int i = 0; i < Stock_Count; ++i) {
-            if (q[i] > 200) {
+            if (q[i] > Split_Price) {
                 q[i] = To_Integer(q[i] / 2.0);
                 Double_Weight(game, i);
                 for (auto& h : game.Price_History[i]) h = static_cast<Byte>(Round_Even(h / 2.0));
@@ -35,6 +35,6 @@ void Simulate_History(Game& game, Random& rnd, Screens& screens) {
         if (d == 99) Set_Index_Change(game);
         Drift_Market_Trend(game, rnd);
     }
-    for (int i = 0; i < Stock_Count; ++i) game.Price[i] = Number_Text(q[i]);
-    game.Price[Index_Entry] = Number_Text(index);
+    for (int i = 0; i < Stock_Count; ++i) game.Price[i].Set(q[i]);
+    game.Price[Index_Entry].Set(index);
 }

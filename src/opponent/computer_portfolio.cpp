@@ -4,6 +4,7 @@
 #include "core/numbers.h"
 #include "core/text_sum.h"
 #include "trading/options.h"
+#include "trading/positions.h"
 
 namespace {
 // The change column: "0" without a price paid.
@@ -18,11 +19,11 @@ void Write_Change(std::string& out, double now, double then) {
 void My_Form_Activate(Game& game) {
     auto& c = game.C_Portfolio;
     // The net worth is built in its label: the cash, then each position added as text.
-    Text_Sum worth(c.Cash);
+    Text_Sum worth(c.Cash.Text());
     {
         Grid_Writer grid(c.Grid);
         for (int s = 0; s < Stock_Count; ++s) {
-            double price = Leading_Number(game.Price[s]);
+            double price = Stock_Price(game, s);
             const auto& held = game.Computer_Stock[s];
             if (held.Shares != 0) {
                 worth.Add(held.Shares * price);
@@ -30,19 +31,17 @@ void My_Form_Activate(Game& game) {
                 row[0] = game.Symbol[s];
                 Write_Grouped_Number(row[1], held.Shares);
                 Write_Number_Text(row[2], held.Avg_Price);
-                row[3] = game.Price[s];
+                row[3] = game.Price[s].Text();
                 Write_Change(row[4], price, held.Avg_Price);
             }
             const auto& shorted = game.Computer_Short[s];
             if (shorted.Shares != 0) {
-                // The computer's own short value, not the player's half difference.
-                auto twice = static_cast<Integer>(2 * shorted.Avg_Price);
-                worth.Add(shorted.Shares * (twice - Int(price / 2)));
+                worth.Add(shorted.Shares * Computer_Short_Value(shorted.Avg_Price, price));
                 Grid_Row& row = grid.Next(5);
                 row[0] = game.Symbol[s];
                 Write_Number_Text(row[1], -shorted.Shares);
                 Write_Number_Text(row[2], shorted.Avg_Price);
-                row[3] = game.Price[s];
+                row[3] = game.Price[s].Text();
                 if (shorted.Avg_Price == 0)
                     row[4] = "0";
                 else
@@ -51,7 +50,7 @@ void My_Form_Activate(Game& game) {
             const auto& option = game.Computer_Option[s];
             if (option.Contracts != 0) {
                 double v = Option_Premium(game, option.Option_Type, s, option.Strike, option.Expires);
-                worth.Add(option.Contracts * v * 100);
+                worth.Add(option.Contracts * v * Contract_Shares);
                 double paid = Round(option.Premium, 2), now = Round(v, 2);
                 Grid_Row& row = grid.Next(5);
                 row[0] = game.Symbol[s] + " " + option.Option_Type;
@@ -65,6 +64,7 @@ void My_Form_Activate(Game& game) {
         while (grid.Rows() < 7)
             for (std::string& cell : grid.Next(5)) cell.clear();
     }
-    c.Net_Worth = Add_Commas(worth.Text());
-    c.Cash_View = Add_Commas(c.Cash);
+    c.Net_Worth = Shown_Number::Read(worth.Text());
+    c.Net_Worth.Group();
+    c.Cash_View = Add_Commas(c.Cash.Text());
 }

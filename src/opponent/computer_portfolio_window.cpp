@@ -27,7 +27,7 @@ Computer_Portfolio_Window::Computer_Portfolio_Window(Game& game, Screens& screen
     layout->addLayout(figures);
 
     Stock_Portfolio = new QTableWidget(Grid_Rows - 1, 5, this);
-    const int width = Lay_Out_Grid(Stock_Portfolio, 700, 800, 5, 1, "000,000,000");
+    const int width = Lay_Out_Grid(Stock_Portfolio, String_Id::Computer_Grid_Titles, String_Id::Computer_Grid_Widths, 5, 1, "000,000,000");
     // Every padded row in sight where the screen has room (the grid asks for all of them); a
     // larger holding, or a smaller screen, scrolls.
     Stock_Portfolio->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContentsOnFirstShow);
@@ -63,7 +63,7 @@ void Computer_Portfolio_Window::Open() {
 void Computer_Portfolio_Window::Refresh() {
     const auto& c = game.C_Portfolio;
     Cash_View->setText(QString::fromStdString(c.Cash_View));
-    Net_Worth->setText(QString::fromStdString(c.Net_Worth));
+    Net_Worth->setText(QString::fromStdString(c.Net_Worth.Text()));
     int rows = std::max<int>(Grid_Rows - 1, static_cast<int>(c.Grid.size()));
     Stock_Portfolio->clearContents();
     Stock_Portfolio->setRowCount(rows);

@@ -8,10 +8,9 @@
 
 #include "core/numbers.h"
 #include "trading/options.h"
+#include "trading/positions.h"
 
 namespace {
-
-constexpr double Add_Cash_Level = 50000;
 
 enum class Action { Buy, Short };
 
@@ -25,15 +24,9 @@ struct Turn_Data {
     double Turn = 0;
 };
 
-double Cash(const Game& game) { return Leading_Number(game.C_Portfolio.Cash); }
-void Set_Cash(Game& game, double cash) { game.C_Portfolio.Cash = Number_Text(cash); }
-double Price(const Game& game, int s) { return Leading_Number(game.Price[s]); }
+double Cash(const Game& game) { return game.C_Portfolio.Cash.Value(); }
+void Set_Cash(Game& game, double cash) { game.C_Portfolio.Cash.Set(cash); }
 bool Options_On(const Game& game) { return game.Setup.Options == 1; }
-
-// The computer's own short value per share: 16-bit doubled average less half the price.
-double Short_Value(const Holding& h, double price) {
-    return static_cast<Integer>(2 * h.Avg_Price) - Int(price / 2);
-}
 
 void Momentum(const Game& game, Turn_Data& d, int s) {
     const auto& h = game.Price_History[s];
@@ -43,7 +36,7 @@ void Momentum(const Game& game, Turn_Data& d, int s) {
 }
 
 void Close_Stock(Game& game, const Turn_Data& d, int s) {
-    double price = Price(game, s);
+    double price = Stock_Price(game, s);
     int c3 = d.Change_3[s], c9 = d.Change_9[s];
     Holding& l = game.Computer_Stock[s];
     if (l.Shares > 0 && !(c3 >= 10 && c3 + c9 >= 10)) {
@@ -53,9 +46,9 @@ void Close_Stock(Game& game, const Turn_Data& d, int s) {
     }
     Holding& sh = game.Computer_Short[s];
     if (sh.Shares > 0 && !(c3 <= -20 && c3 + c9 <= -20)) {
-        double value = Short_Value(sh, price);
-        Set_Cash(game, Cash(game) + sh.Shares * value);
-        game.Computer_Capital_Gains += sh.Shares * (static_cast<Integer>(2 * sh.Avg_Price) - Int(price) / 2);
+        // The cash and the gains value the position differently (Int(p / 2) against Int(p) / 2), as the rules do.
+        Set_Cash(game, Cash(game) + sh.Shares * Computer_Short_Value(sh.Avg_Price, price));
+        game.Computer_Capital_Gains += sh.Shares * Computer_Short_Gain(sh.Avg_Price, price);
         sh.Shares = 0;
     }
 }
@@ -69,8 +62,8 @@ void Close_Option(Game& game, const Turn_Data& d, int s) {
                                          : (sum > -20 || c3 > -20 || expiring);
     if (!close) return;
     double v = Option_Premium(game, o.Option_Type, s, o.Strike, o.Expires);
-    Set_Cash(game, Cash(game) + o.Contracts * v * 100);
-    game.Computer_Capital_Gains = game.Computer_Capital_Gains + o.Contracts * v * 100 - o.Contracts * o.Premium * 100;
+    Set_Cash(game, Cash(game) + o.Contracts * v * Contract_Shares);
+    game.Computer_Capital_Gains = game.Computer_Capital_Gains + o.Contracts * v * Contract_Shares - o.Contracts * o.Premium * Contract_Shares;
     o.Contracts = 0;
 }
 
@@ -93,8 +86,8 @@ void Momentum_Options(const Game& game, Turn_Data& d, int s, double price) {
 void Momentum_Stocks(const Game& game, Turn_Data& d, int s, double price) {
     if (price <= 25 || (Options_On(game) && d.Worth_Digits < 9)) return;
     int c3 = d.Change_3[s], c9 = d.Change_9[s];
-    double cash = Locale_Value(game.C_Portfolio.Cash);
-    bool rich = cash >= Add_Cash_Level;
+    double cash = Cash(game);
+    bool rich = cash >= Computer_Rich_Cash;
     if (game.Setup.Short == 1 && price > 50 && Falling_Hard(c3, c9, price))
         if (rich || game.Computer_Short[s].Shares == 0) d.Stock_Candidates.push_back({s, Action::Short});
     if (c3 + c9 > 60 || c3 > 15) {
@@ -117,12 +110,6 @@ void Earnings_Candidates(const Game& game, Turn_Data& d, int s) {
     d.Is_Call[s] = rising;
 }
 
-double New_Average(const Holding& h, double price, double n) {
-    if (h.Shares == 0) return static_cast<Integer>(std::nearbyint(price));
-    if (n == 0) return h.Avg_Price;
-    return Int((h.Avg_Price * h.Shares + price * n) / (h.Shares + n));
-}
-
 // Every allocation divides the cash of the moment by the divisor and by the number of candidates.
 struct Allocation {
     double Cash_Divisor = 1;
@@ -130,39 +117,37 @@ struct Allocation {
 };
 
 void Buy(Game& game, int s, const Allocation& a) {
-    double price = Price(game, s);
+    double price = Stock_Price(game, s);
     Holding& h = game.Computer_Stock[s];
     double n = std::max(0.0, Int(Cash(game) / a.Cash_Divisor / a.Candidates / price));
-    double others = h.Shares + game.Player_Stock[s].Shares;
-    if (n + others > Stock_Limit) n = std::max(0.0, Stock_Limit - others);  // a split may have passed it
-    h.Avg_Price = static_cast<Integer>(New_Average(h, price, n));
+    n = Most_Within_Limit(n, Room_Under(Stock_Limit, h.Shares, game.Player_Stock[s].Shares));
+    h.Avg_Price = Average_Price_After(h, price, n, Average_Rounding::Down);
     h.Shares += n;
     if (n != 0) Set_Cash(game, Cash(game) - n * price);
 }
 
 void Sell_Short(Game& game, int s, const Allocation& a) {
-    double price = Price(game, s);
+    double price = Stock_Price(game, s);
     Holding& h = game.Computer_Short[s];
     double n = std::max(0.0, Int(Cash(game) / a.Cash_Divisor / a.Candidates / price / 2));
-    double others = h.Shares + game.Player_Short[s].Shares;
-    if (n + others > Short_Limit) n = std::max(0.0, Short_Limit - others);
-    h.Avg_Price = static_cast<Integer>(New_Average(h, price, n));
+    n = Most_Within_Limit(n, Room_Under(Short_Limit, h.Shares, game.Player_Short[s].Shares));
+    h.Avg_Price = Average_Price_After(h, price, n, Average_Rounding::Down);
     h.Shares += n;
     if (n != 0) Set_Cash(game, Cash(game) - n * Int(price / 2));
 }
 
 void Buy_Option(Game& game, const Turn_Data& d, int s, const Allocation& a) {
     Computer_Option_Position& o = game.Computer_Option[s];
-    double price = Price(game, s);
+    double price = Stock_Price(game, s);
     o.Option_Type = d.Is_Call[s] ? "Call" : "Put";
-    o.Expires = static_cast<Long>(std::ceil((d.Turn + 1) / 10) * 10 + 20);
+    o.Expires = static_cast<Long>(std::ceil((d.Turn + 1) / Expiry_Step) * Expiry_Step + (Expiry_Choices - 1) * Expiry_Step);
     o.Strike = static_cast<Integer>(Strike_For(price, d.Is_Call[s]));
     o.Premium = Option_Premium(game, o.Option_Type, s, o.Strike, o.Expires);
-    double c = Int(Cash(game) / a.Cash_Divisor / a.Candidates / (o.Premium * 100));
+    double c = Int(Cash(game) / a.Cash_Divisor / a.Candidates / (o.Premium * Contract_Shares));
     if (!(c > 0)) c = 0;  // also a premium of 0 with no cash
-    c = std::min(c, Option_Contract_Limit);
+    c = Most_Within_Limit(c, Option_Contract_Limit);
     o.Contracts = c;
-    if (c != 0) Set_Cash(game, Cash(game) - c * o.Premium * 100);
+    if (c != 0) Set_Cash(game, Cash(game) - c * o.Premium * Contract_Shares);
 }
 
 void Execute(Game& game, const Turn_Data& d) {
@@ -180,15 +165,15 @@ void Execute(Game& game, const Turn_Data& d) {
 
 void Computer_Turn(Game& game) {
     Turn_Data d;
-    d.Turn = Leading_Number(game.Turn_Number);
-    d.Worth_Digits = static_cast<int>(Number_Text(Int(Locale_Value(game.C_Portfolio.Net_Worth))).size());
+    d.Turn = game.Turn_Number.Value();
+    d.Worth_Digits = static_cast<int>(Number_Text(Int(game.C_Portfolio.Net_Worth.Value())).size());
     for (int s = 0; s < Stock_Count; ++s) {
         Momentum(game, d, s);
         Close_Stock(game, d, s);
     }
     for (int s = 0; s < Stock_Count; ++s) Close_Option(game, d, s);
     for (int s = 0; s < Stock_Count; ++s) {
-        double price = Price(game, s);
+        double price = Stock_Price(game, s);
         if (price <= 15) continue;
         Momentum_Options(game, d, s, price);
         Momentum_Stocks(game, d, s, price);

@@ -51,7 +51,6 @@ public:
     std::optional<bool> Boolean();
     // True when only blanks are left and nothing failed.
     bool At_End();
-    bool Failed() const { return failed_; }
 
 private:
     struct Field {

@@ -58,18 +58,18 @@ constexpr Range Money_Range{-std::numeric_limits<double>::max(), Money_Highest};
 // the newest history byte holds the current price.
 constexpr Range Price_Range{1, Price_Bound};
 // Older history bytes: a split halves a price of 1 to 0.
-constexpr Range History_Range{0, 255};
+constexpr Range History_Range{0, Price_Bound};
 // Every step that moves a stock's trend clamps it to -6..6; the market's drift keeps it
 // within -3..3, world news within -4..4 and the cheat within -6..6.
-constexpr Range Trend_Range{-6, 6};
+constexpr Range Trend_Range{-Stock_Trend_Limit, Stock_Trend_Limit};
 // An average of prices paid, halved by splits.
-constexpr Range Avg_Price_Range{0, 255};
+constexpr Range Avg_Price_Range{0, Price_Bound};
 // The player's strikes are 10..200 in steps of 10 when bought; the computer's are the price
 // rounded to a multiple of 10, up for a put (so up to 260 for a price of 255); splits halve both.
 constexpr Range Strike_Range{0, 260};
 // A premium per share: at most twice (the momentum boost) the time value, the largest
 // price over the lowest strike and the out-of-the-money bonus; never 0 (the boost's clamp).
-constexpr Range Premium_Range{0.01, 2 * (2 + 255 + 5)};
+constexpr Range Premium_Range{0.01, 2 * (2 + Price_Bound + 5)};
 // Share counts: the exchange caps when bought, doubled by each split below Count_Cap.
 constexpr Range Count_Range{0, Count_Bound};
 // Option contracts of one player in one stock, all positions together: an option lapses
@@ -77,17 +77,17 @@ constexpr Range Count_Range{0, Count_Bound};
 constexpr Range Contract_Range{0, Option_Count_Bound};
 // Earnings per share: at most 3.5 below or 5.5 above 0 at a new game, then one report every
 // 50 turns moves them by -0.50..+1.50.
-constexpr double EPS_Limit = 6 + 1.5 * (Last_Turn / 50 + 1);
+constexpr double EPS_Limit = 6 + 1.5 * (Last_Turn / Report_Period + 1);
 // The turn; the report and expiry turns lie within their spans after it.
 constexpr Range Turn_Range{1, Last_Turn};
-constexpr Long Report_Span = 50;   // a report sets the next one 50 turns on
-constexpr Long Expiry_Span = 30;   // options are offered up to 30 turns ahead
+constexpr Long Report_Span = Report_Period;  // a report sets the next one a period on
+constexpr Long Expiry_Span = Option_Life;
 // An index weight is 1 at a new game and after a crash, and doubles at each split up to
 // Weight_Cap.
 constexpr Range Slider_Range{1, 10};
 constexpr Range Check_Range{0, 1};
 constexpr Range List_Index_Range{0, 3};
-constexpr Range Option_Count_Range{0, 191};  // purchases stop above 190
+constexpr Range Option_Count_Range{0, Most_Option_Positions};
 constexpr Range Stock_Range{0, Stock_Count - 1};
 // Whatever the field's type holds.
 constexpr Range Any{-std::numeric_limits<double>::max(), std::numeric_limits<double>::max()};
@@ -101,7 +101,7 @@ bool Is_Change_Text(const std::string& text, bool index_row) {
         return false;
     const std::string lead = text.substr(0, open), percent = text.substr(open + 1, text.size() - open - 3);
     const std::optional<double> move = Locale_Number(lead), share = Locale_Number(percent);
-    if (index_row ? !lead.empty() : !(move && Number_Text(*move) == lead && std::fabs(*move) <= 255)) return false;
+    if (index_row ? !lead.empty() : !(move && Number_Text(*move) == lead && std::fabs(*move) <= Price_Bound)) return false;
     return share && Number_Text(*share) == percent && (index_row || *share >= 0);
 }
 
@@ -201,7 +201,7 @@ void Read_Stock_Block(Field_Reader& f, Game& g, int s) {
     for (Currency& eps : g.Earnings[s].EPS) eps = f.Money(EPS_Limit);
     g.Earnings[s].Report_Turn = f.Long_In(Turn_Range);  // checked against the turn later
     double price = 0;
-    g.Price[s] = f.Number_Text_In(Price_Range, false, &price);
+    g.Price[s] = Shown_Number::Read(f.Number_Text_In(Price_Range, false, &price));
     f.Require(price == Int(price));
     g.Change[s] = f.Text();
     f.Require(Is_Change_Text(g.Change[s], false));
@@ -226,7 +226,7 @@ void Read_Settings(Field_Reader& f, Game& g) {
     set.News_Alert = f.Integer_In(Check_Range);
     set.World_Alert = f.Integer_In(Check_Range);
     g.Game_Timer_Enabled = set.Time_Limit == 1;
-    if (g.Game_Timer_Enabled) g.Time_Status = 30;
+    if (g.Game_Timer_Enabled) g.Time_Status = Turn_Seconds;
 }
 
 void Read_Player_Options(Field_Reader& f, Game& g) {
@@ -272,7 +272,7 @@ bool Consistent(const Game& g, double turn, double index) {
     double sum = 0;
     std::array<double, Stock_Count> contracts{};
     for (int s = 0; s < Stock_Count; ++s) {
-        sum += Leading_Number(g.Price[s]) * g.Index_Weight[s];
+        sum += Stock_Price(g, s) * g.Index_Weight[s];
         const Long due = g.Earnings[s].Report_Turn;
         if (!(due > turn && due <= turn + Report_Span)) return false;
         const Computer_Option_Position& o = g.Computer_Option[s];
@@ -295,7 +295,7 @@ void Write_Saved_Game(Record_Writer& w, const Game& g) {
         for (Currency eps : g.Earnings[s].EPS) w.Money(eps);
         w.End_Record();
         w.Number(g.Earnings[s].Report_Turn).End_Record();
-        w.Text(g.Price[s]).Text(g.Change[s]).Number(g.Stock_Trend[s]).Number(g.Index_Weight[s]).End_Record();
+        w.Text(g.Price[s].Text()).Text(g.Change[s]).Number(g.Stock_Trend[s]).Number(g.Index_Weight[s]).End_Record();
         Write_Player_Holding(w, g.Player_Stock[s]);
         Write_Player_Holding(w, g.Player_Short[s]);
         for (Byte price : g.Price_History[s]) w.Number(price).End_Record();
@@ -303,9 +303,9 @@ void Write_Saved_Game(Record_Writer& w, const Game& g) {
     const Settings& set = g.Setup;
     w.Number(set.Frequency_Slider).Number(set.Power_Slider).Number(set.Options).Number(set.Play_To);
     w.Number(set.Time_Limit).Number(set.Handicap).Number(set.News_Alert).Number(set.World_Alert).End_Record();
-    w.Text(g.Turn_Number).Text(g.Cash_On_Hand).Text(g.Net_Worth).Text(g.C_Portfolio.Net_Worth);
+    w.Text(g.Turn_Number.Text()).Text(g.Cash_On_Hand.Text()).Text(g.Net_Worth.Text()).Text(g.C_Portfolio.Net_Worth.Text());
     w.Number(g.Market_Trend).End_Record();
-    w.Boolean(g.Cheats_Enabled).Text(g.Price[Index_Entry]).Text(g.DJIA_Change).End_Record();
+    w.Boolean(g.Cheats_Enabled).Text(g.Price[Index_Entry].Text()).Text(g.DJIA_Change).End_Record();
     for (Long index : g.Index_History) w.Number(index).End_Record();
     w.Number(g.Player_Option_Count).End_Record();
     for (int k = 0; k <= g.Player_Option_Count; ++k) {
@@ -313,7 +313,7 @@ void Write_Saved_Game(Record_Writer& w, const Game& g) {
         w.Number(o.Expires).Single_Number(o.Purchase_Price).Number(o.Quantity).Number(o.Strike);
         w.Number(o.Stock).Text(o.Option_Type).End_Record();
     }
-    w.Text(g.C_Portfolio.Cash).End_Record();
+    w.Text(g.C_Portfolio.Cash.Text()).End_Record();
     for (int s = 0; s < Stock_Count; ++s) {
         Write_Computer_Holding(w, g.Computer_Stock[s]);
         Write_Computer_Holding(w, g.Computer_Short[s]);
@@ -343,23 +343,23 @@ std::optional<Game> Loaded_Game(const Game& game, const std::string& content) {
     Read_Settings(f, g);
 
     double turn = 0, index = 0;
-    g.Turn_Number = f.Number_Text_In(Turn_Range, false, &turn);
+    g.Turn_Number = Shown_Number::Read(f.Number_Text_In(Turn_Range, false, &turn));
     f.Require(turn == Int(turn));
-    g.Cash_On_Hand = f.Number_Text_In(Money_Range, false);
-    g.Net_Worth = f.Number_Text_In(Money_Range, true);
-    g.C_Portfolio.Net_Worth = f.Number_Text_In(Money_Range, true);
+    g.Cash_On_Hand = Shown_Number::Read(f.Number_Text_In(Money_Range, false));
+    g.Net_Worth = Shown_Number::Read(f.Number_Text_In(Money_Range, true));
+    g.C_Portfolio.Net_Worth = Shown_Number::Read(f.Number_Text_In(Money_Range, true));
     g.Market_Trend = f.Integer_In(Trend_Range);
     g.Cheats_Enabled = f.Boolean();
     g.Enable_Cheat_Menu = !g.Cheats_Enabled;
     g.Set_Cheat_Menus = g.Cheats_Enabled;
-    g.Price[Index_Entry] = f.Number_Text_In({0, Index_Bound}, false, &index);
+    g.Price[Index_Entry] = Shown_Number::Read(f.Number_Text_In({0, Index_Bound}, false, &index));
     g.DJIA_Change = f.Text();
     f.Require(Is_Change_Text(g.DJIA_Change, true));
 
     for (Long& column : g.Index_History) column = f.Long_In({0, 2147483647.0});
     g.DJIA_Change_Colour = Sign_Colour(static_cast<double>(g.Index_History[99]) - g.Index_History[98]);
     Read_Player_Options(f, g);
-    g.C_Portfolio.Cash = f.Number_Text_In(Money_Range, false);
+    g.C_Portfolio.Cash = Shown_Number::Read(f.Number_Text_In(Money_Range, false));
 
     for (int s = 0; s < Stock_Count && f.Ok(); ++s) {
         const Long due = g.Earnings[s].Report_Turn;
@@ -373,7 +373,7 @@ std::optional<Game> Loaded_Game(const Game& game, const std::string& content) {
 
     Refresh_Portfolio(g);
     My_Form_Activate(g);
-    g.Cash_View = Add_Commas(g.Cash_On_Hand);
+    g.Cash_View = Add_Commas(g.Cash_On_Hand.Text());
     g.Has_Game = true;
     return g;
 }
@@ -420,7 +420,7 @@ bool Save_As(Game& game, Screens& screens) {
 
 bool Load_Game(Game& game, Screens& screens) {
     std::string path = game.Game_File_Name;
-    if (game.Status != "RECENT_CLICK") {
+    if (game.Status != Game_Status::Recent_Click) {
         std::optional<std::string> chosen = screens.Choose_Open_File(game.Data_Dir);
         if (!chosen || chosen->empty()) return false;
         path = *chosen;
@@ -448,14 +448,14 @@ void Recent_Click(Game& game, Screens& screens, int index) {
         Report_File_Failure(screens, File_Task::Load);
         return;
     }
-    // The loader reads Game_File_Name under "RECENT_CLICK"; a failed load takes it back.
+    // The loader reads Game_File_Name under Game_Status::Recent_Click; a failed load takes it back.
     const std::string previous_name = game.Game_File_Name;
     const std::string previous_caption = game.Caption;
     game.Game_File_Name = path;
     game.Caption = path + " - Bullquest";
-    game.Status = "RECENT_CLICK";
+    game.Status = Game_Status::Recent_Click;
     bool loaded = Load_Game(game, screens);
-    game.Status = "";
+    game.Status = Game_Status::None;
     if (!loaded) {
         game.Game_File_Name = previous_name;
         game.Caption = previous_caption;

@@ -25,7 +25,7 @@ std::optional<Game> Loaded_Game(const Game& game, const std::string& content);
 bool Save_Game(Game& game, Screens& screens);
 // Always asks for a name.
 bool Save_As(Game& game, Screens& screens);
-// Asks for a file, unless Status is "RECENT_CLICK" (then Game_File_Name is read), and
+// Asks for a file, unless Status is Recent_Click (then Game_File_Name is read), and
 // loads it. A failed load changes nothing; only a complete, valid file replaces the game.
 bool Load_Game(Game& game, Screens& screens);
 // The recent-games entry `index` (0..3) chosen from the File menu.

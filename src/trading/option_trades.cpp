@@ -7,10 +7,9 @@
 #include "trading/options.h"
 #include "trading/player_cash.h"
 #include "trading/portfolio.h"
+#include "trading/positions.h"
 
 namespace {
-const char* Skip_Update = "SKIP_OPTION_UPDATE";
-
 std::string Kind(const Option_Form& form) { return form.Calls ? "Call" : "Put"; }
 int Strike_Of(const Option_Form& form) { return static_cast<int>(Leading_Number(form.Strike)); }
 int Exp_Of(const Option_Form& form) { return static_cast<int>(Leading_Number(form.Exp)); }
@@ -25,17 +24,17 @@ int Find(const Game& game, const std::string& kind, int stock, int strike, int e
 
 void Set_Expiry_Limits(const Game& game, Option_Form& form) {
     form.Exp_Min = First_Expiry(game);
-    form.Exp_Max = form.Exp_Min + 20;
+    form.Exp_Max = form.Exp_Min + (Expiry_Choices - 1) * Expiry_Step;
 }
 
 std::string Price_Caption(const Game& game, int stock) {
-    return "Current Price Of " + game.Symbol[stock] + ": " + game.Price[stock];
+    return "Current Price Of " + game.Symbol[stock] + ": " + game.Price[stock].Text();
 }
 }  // namespace
 
 int First_Expiry(const Game& game) {
-    int turn = static_cast<int>(Locale_Value(game.Turn_Number));
-    return (turn / 10 + 1) * 10;
+    int turn = static_cast<int>(game.Turn_Number.Value());
+    return (turn / Expiry_Step + 1) * Expiry_Step;
 }
 
 bool Strike_Allowed(int strike) {
@@ -43,12 +42,12 @@ bool Strike_Allowed(int strike) {
 }
 
 bool Expiry_Allowed(const Option_Form& form, int expires) {
-    return expires >= form.Exp_Min && expires <= form.Exp_Max && (expires - form.Exp_Min) % 10 == 0;
+    return expires >= form.Exp_Min && expires <= form.Exp_Max && (expires - form.Exp_Min) % Expiry_Step == 0;
 }
 
 Option_View Option_Symbol_Click(Game& game, Option_Form& form) {
-    if (game.Status != Skip_Update) {
-        double price = Locale_Value(game.Price[form.Stock]);
+    if (game.Status != Game_Status::Skip_Option_Update) {
+        double price = Stock_Price(game, form.Stock);
         form.Strike = Number_Text(std::clamp(Strike_For(price, form.Calls), Lowest_Strike, Highest_Strike));
         Set_Expiry_Limits(game, form);
         form.Exp = Number_Text(form.Exp_Max);
@@ -64,10 +63,8 @@ Option_View Update_Option_Quote(Game& game, const Option_Form& form) {
         double held = 0;
         for (int k = 0; k < game.Player_Option_Count; ++k)
             if (game.Player_Option[k].Stock == stock) held += game.Player_Option[k].Quantity;
-        game.Max_Number = Option_Contract_Limit - held;
-        double affordable = Int(Player_Cash(game) / (premium * 100));
-        if (affordable < game.Max_Number) game.Max_Number = affordable;
-        if (game.Max_Number < 0) game.Max_Number = 0;
+        double affordable = Int(Player_Cash(game) / (premium * Contract_Shares));
+        game.Max_Number = Most_Within_Limit(affordable, Option_Contract_Limit - held);
     } else {
         int k = Find(game, Kind(form), stock, Strike_Of(form), Exp_Of(form));
         double q = k >= 0 ? game.Player_Option[k].Quantity : 0;
@@ -85,7 +82,7 @@ bool Spin_Strike(Option_Form& form, int direction) {
 }
 
 bool Spin_Exp(Option_Form& form, int direction) {
-    int next = Exp_Of(form) + direction * 10;
+    int next = Exp_Of(form) + direction * Expiry_Step;
     if (!Expiry_Allowed(form, next)) return false;
     form.Exp = Number_Text(next);
     return true;
@@ -103,7 +100,7 @@ Trade_Result Transact_Option(Game& game, const Option_Form& form, Screens& scree
             screens.Message_Box("Too many options positions");
             return Trade_Result::Refused;
         }
-        Set_Player_Cash(game, Round_Even(Player_Cash(game) - premium * n * 100));
+        Set_Player_Cash(game, Round_Even(Player_Cash(game) - premium * n * Contract_Shares));
         if (k >= 0) {
             Option_Position& o = game.Player_Option[k];
             // A small top-up does not move the price paid for a larger position.
@@ -117,9 +114,9 @@ Trade_Result Transact_Option(Game& game, const Option_Form& form, Screens& scree
         }
     } else {
         if (n == 0 || n > game.Max_Number || k < 0) return Trade_Result::Refused;
-        Set_Player_Cash(game, Round_Even(Player_Cash(game) + n * 100 * premium));
+        Set_Player_Cash(game, Round_Even(Player_Cash(game) + n * Contract_Shares * premium));
         Option_Position& o = game.Player_Option[k];
-        game.Player_Capital_Gains = game.Player_Capital_Gains + premium * n * 100 - o.Purchase_Price * n * 100;
+        game.Player_Capital_Gains = game.Player_Capital_Gains + premium * n * Contract_Shares - o.Purchase_Price * n * Contract_Shares;
         o.Quantity -= n;
         if (o.Quantity <= 0) Remove_Option(game, k);
     }
@@ -136,10 +133,10 @@ void Keep_In_Boxes(Option_Form& form) {
 bool Prefill_From_Grid(Game& game, Option_Form& form, int row) {
     if (row < 0 || row >= static_cast<int>(game.Options_Portfolio.size())) return false;
     const Grid_Row& r = game.Options_Portfolio[row];
-    auto it = std::find(game.Symbol.begin(), game.Symbol.end(), r[0]);
-    if (it == game.Symbol.end()) return false;
-    game.Status = Skip_Update;
-    form.Stock = static_cast<int>(it - game.Symbol.begin());
+    const int stock = Find_Symbol(game, r[0]);
+    if (stock < 0) return false;
+    game.Status = Game_Status::Skip_Option_Update;
+    form.Stock = stock;
     form.Calls = r[1] == "Call";
     Set_Expiry_Limits(game, form);
     form.Exp = r[6];

@@ -9,11 +9,6 @@
 #include "core/screens.h"
 #include "trading/trade_result.h"
 
-inline constexpr int Lowest_Strike = 10;
-inline constexpr int Highest_Strike = 200;
-inline constexpr int Strike_Step = 10;
-inline constexpr int Option_Position_Limit = 190;  // purchases refused above this count
-
 struct Option_Form {
     int Stock = 0;
     bool Calls = true;
@@ -35,7 +30,7 @@ struct Option_View {
 int First_Expiry(const Game& game);
 bool Strike_Allowed(int strike);
 bool Expiry_Allowed(const Option_Form& form, int expires);
-// The stock selection: resets strike and expiry unless Status is "SKIP_OPTION_UPDATE".
+// The stock selection: resets strike and expiry unless Status is Skip_Option_Update.
 Option_View Option_Symbol_Click(Game& game, Option_Form& form);
 // Premium and maximum (sets game.Max_Number); the captions of the current form.
 Option_View Update_Option_Quote(Game& game, const Option_Form& form);
@@ -49,5 +44,5 @@ Trade_Result Transact_Option(Game& game, const Option_Form& form, Screens& scree
 // outside (the grid after a split) is brought within them, as the spin controls do.
 void Keep_In_Boxes(Option_Form& form);
 // The option grid's data row (0 = first position): the form set up for closing it.
-// Sets Status "SKIP_OPTION_UPDATE"; false for a row that does not exist.
+// Sets Status Skip_Option_Update; false for a row that does not exist.
 bool Prefill_From_Grid(Game& game, Option_Form& form, int row);

@@ -7,8 +7,7 @@
 #include "core/numbers.h"
 
 namespace {
-double Turn(const Game& game) { return Leading_Number(game.Turn_Number); }
-double Price_Of(const Game& game, int stock) { return Leading_Number(game.Price[stock]); }
+double Turn(const Game& game) { return game.Turn_Number.Value(); }
 
 // Out of the money: half the bonus for every three dollars (or part) away.
 double Out_Bonus(double distance_within) {
@@ -17,7 +16,7 @@ double Out_Bonus(double distance_within) {
     return x;
 }
 
-double Net_Worth_Value(const Game& game) { return Locale_Value(game.Net_Worth); }
+double Net_Worth_Value(const Game& game) { return game.Net_Worth.Value(); }
 }  // namespace
 
 namespace {
@@ -34,7 +33,8 @@ double Boost_Of(const Game& game, int stock) {
 }
 
 double Premium_At(bool call, int strike, int expires, double turn, double price, double boost) {
-    const double to_go = expires - turn - 30;
+    // The time value is highest for an option as far off as one can be bought.
+    const double to_go = expires - turn - Option_Life;
     double p = 2 + (-0.0021) * (to_go * to_go);
     if (call)
         p += price > strike ? price - strike : Out_Bonus(strike - price);
@@ -46,11 +46,12 @@ double Premium_At(bool call, int strike, int expires, double turn, double price,
 }  // namespace
 
 int Strike_For(double price, bool call) {
-    return static_cast<int>(call ? std::floor(price / 10) * 10 : std::ceil(price / 10) * 10);
+    const double steps = call ? std::floor(price / Strike_Step) : std::ceil(price / Strike_Step);
+    return static_cast<int>(steps * Strike_Step);
 }
 
 double Option_Premium(const Game& game, const std::string& type, int stock, int strike, int expires) {
-    return Premium_At(Is_Call(type), strike, expires, Turn(game), Price_Of(game, stock), Boost_Of(game, stock));
+    return Premium_At(Is_Call(type), strike, expires, Turn(game), Stock_Price(game, stock), Boost_Of(game, stock));
 }
 
 double Option_Premium(const Game& game, int k) {
@@ -66,7 +67,7 @@ std::array<double, Option_Slots> Position_Premiums(const Game& game) {
     for (int k = 0; k < game.Player_Option_Count && k < Option_Slots; ++k) {
         const Option_Position& o = game.Player_Option[k];
         if (!read[o.Stock]) {
-            prices[o.Stock] = Price_Of(game, o.Stock);
+            prices[o.Stock] = Stock_Price(game, o.Stock);
             boosts[o.Stock] = Boost_Of(game, o.Stock);
             read[o.Stock] = true;
         }
@@ -85,8 +86,8 @@ void Remove_Option(Game& game, int k) {
 void Add_Option_Net_Worth(Game& game) {
     double worth = Net_Worth_Value(game);
     const auto premiums = Position_Premiums(game);
-    for (int k = 0; k < game.Player_Option_Count; ++k) worth += game.Player_Option[k].Quantity * premiums[k] * 100;
-    game.Net_Worth = Number_Text(worth);
+    for (int k = 0; k < game.Player_Option_Count; ++k) worth += game.Player_Option[k].Quantity * premiums[k] * Contract_Shares;
+    game.Net_Worth.Set(worth);
 }
 
 void Warn_Expiring_Options(Game& game, Screens& screens) {
@@ -109,8 +110,8 @@ void Lapse_Expired_Options(Game& game) {
     int k = 0;
     while (k < game.Player_Option_Count) {
         if (game.Player_Option[k].Expires != t) { ++k; continue; }
-        double value = game.Player_Option[k].Quantity * Option_Premium(game, k) * 100;
-        game.Net_Worth = Number_Text(Net_Worth_Value(game) - value);
+        double value = game.Player_Option[k].Quantity * Option_Premium(game, k) * Contract_Shares;
+        game.Net_Worth.Set(Net_Worth_Value(game) - value);
         Remove_Option(game, k);
     }
 }

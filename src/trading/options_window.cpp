@@ -66,7 +66,7 @@ Options_Window::Options_Window(Game& game, Random& rnd, Screens& screens, QWidge
     grid->addWidget(Strike, 3, 1);
     grid->addWidget(new QLabel("Expires Turn:", this), 4, 0);
     Exp = new QSpinBox(this);
-    Exp->setSingleStep(10);
+    Exp->setSingleStep(Expiry_Step);
     Exp->setRange(0, 32767);
     Exp->findChild<QLineEdit*>()->setReadOnly(true);
     grid->addWidget(Exp, 4, 1);
@@ -183,7 +183,7 @@ void Options_Window::Open_From_Grid(int row) {
     Symbol_Click();  // under the skip status: only the quote
     Focus_Quantity(Number);
     exec();
-    game.Status = "";
+    game.Status = Game_Status::None;
 }
 
 void Options_Window::Transact_Click() {

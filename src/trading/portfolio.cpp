@@ -45,8 +45,8 @@ void Refresh_Portfolio(Game& game) {
             Write_Number_Text(row[2], h.Avg_Price);
             stock_sources[r] = source;
         }
-        row[3] = game.Price[s];
-        const double change = Change_Percent(Leading_Number(game.Price[s]), h.Avg_Price);
+        row[3] = game.Price[s].Text();
+        const double change = Change_Percent(Stock_Price(game, s), h.Avg_Price);
         Write_Number_Text(row[4], is_short ? 100 - change : change - 100);
         ++r;
     };
@@ -81,10 +81,10 @@ void Refresh_Portfolio(Game& game) {
 std::optional<Stock_Grid_Close> Close_From_Stock_Grid(const Game& game, int row) {
     if (row < 0 || row >= static_cast<int>(game.Stock_Portfolio.size())) return std::nullopt;
     const Grid_Row& cells = game.Stock_Portfolio[row];
-    const auto symbol = std::find(game.Symbol.begin(), game.Symbol.end(), cells[0]);
+    const int stock = Find_Symbol(game, cells[0]);
     const std::optional<double> shares = Locale_Number(cells[1]);
-    if (symbol == game.Symbol.end() || !shares) return std::nullopt;
+    if (stock < 0 || !shares) return std::nullopt;
     // A short row shows its count with a minus sign.
     const double q = Int(*shares);
-    return Stock_Grid_Close{static_cast<int>(symbol - game.Symbol.begin()), q <= 0, Number_Text(q > 0 ? q : -q)};
+    return Stock_Grid_Close{stock, q <= 0, Number_Text(q > 0 ? q : -q)};
 }

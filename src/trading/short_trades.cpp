@@ -5,18 +5,16 @@
 #include "core/numbers.h"
 #include "trading/player_cash.h"
 #include "trading/portfolio.h"
+#include "trading/positions.h"
 
 namespace {
-
-// A short pays half the price difference: selling at A and buying back at p returns (2A - p) / 2.
-double Buy_Back_Value(double q, int avg, double p) { return q * (2.0 * avg - p) / 2; }
 
 // The rules of a short sale and a buy-back of the box text t: the cash afterwards, nothing when
 // refused.
 std::optional<double> Cash_After_Short_Sale(const Game& game, int stock, const std::string& t) {
     double q = Int(Leading_Number(t));
     if (t.empty() || Leading_Number(t) == 0 || q > game.Max_Number) return std::nullopt;
-    double p = Leading_Number(game.Price[stock]);
+    double p = Stock_Price(game, stock);
     return Int(Player_Cash(game) - q * p / 2);  // the 50% deposit
 }
 
@@ -24,19 +22,16 @@ std::optional<double> Cash_After_Buy_Back(const Game& game, int stock, const std
     double q = Int(Leading_Number(t));
     const Holding& h = game.Player_Short[stock];
     if (t == "0" || t.empty() || h.Shares - q < 0) return std::nullopt;
-    double p = Leading_Number(game.Price[stock]);
     // Not limited by cash: a buy-back may leave it negative.
-    return Int(Player_Cash(game) + Buy_Back_Value(q, h.Avg_Price, p));
+    return Int(Player_Cash(game) + q * Short_Value(h.Avg_Price, Stock_Price(game, stock)));
 }
 
 Trade_Result Sell_Short(Game& game, int stock, const std::string& t) {
     const std::optional<double> cash = Cash_After_Short_Sale(game, stock, t);
     if (!cash) return Trade_Result::Refused;
     double q = Int(Leading_Number(t));
-    double p = Leading_Number(game.Price[stock]);
     Holding& h = game.Player_Short[stock];
-    if (h.Shares > 0) h.Avg_Price = To_Integer((h.Avg_Price * h.Shares + p * q) / (q + h.Shares));
-    else if (h.Shares == 0) h.Avg_Price = To_Integer(p);
+    h.Avg_Price = Average_Price_After(h, Stock_Price(game, stock), q, Average_Rounding::Nearest);
     h.Shares += q;
     Set_Player_Cash(game, *cash);
     Refresh_Portfolio(game);
@@ -49,9 +44,7 @@ Trade_Result Buy_Back(Game& game, int stock, const std::string& t) {
     if (!cash) return Trade_Result::Refused;
     double q = Int(Leading_Number(t));
     Holding& h = game.Player_Short[stock];
-    double p = Leading_Number(game.Price[stock]);
-    double value = Buy_Back_Value(q, h.Avg_Price, p);
-    game.Player_Capital_Gains += value;
+    game.Player_Capital_Gains += q * Short_Value(h.Avg_Price, Stock_Price(game, stock));
     h.Shares -= q;
     Set_Player_Cash(game, *cash);
     Short_Symbol_Click(game, stock, Short_Mode::Buy_Back);
@@ -68,12 +61,10 @@ Buy_View Short_Symbol_Click(Game& game, int stock, Short_Mode mode) {
         return {you_have, "The Most You Can Buy Back Is " + Add_Commas(Number_Text(h.Shares))};
     }
     if (h.Shares >= 0) {
-        double price = Leading_Number(game.Price[stock]);
-        double most = price > 0 ? Int(Player_Cash(game) / (price / 2)) : 0;
-        double room = Short_Limit - h.Shares - game.Computer_Short[stock].Shares;
-        if (most > room) most = room;
-        if (most < 0) most = 0;
-        game.Max_Number = most;
+        double price = Stock_Price(game, stock);
+        double affordable = price > 0 ? Int(Player_Cash(game) / (price / 2)) : 0;
+        game.Max_Number =
+            Most_Within_Limit(affordable, Room_Under(Short_Limit, h.Shares, game.Computer_Short[stock].Shares));
     }
     return {you_have, "The Most You Can Short Is " + Add_Commas(Number_Text(game.Max_Number))};
 }

@@ -5,6 +5,7 @@
 #include "core/numbers.h"
 #include "trading/player_cash.h"
 #include "trading/portfolio.h"
+#include "trading/positions.h"
 
 namespace {
 std::string You_Have(const Game& game, int stock) {
@@ -16,25 +17,23 @@ std::string You_Have(const Game& game, int stock) {
 // cash afterwards, nothing when refused.
 std::optional<double> Cash_After_Buying(const Game& game, int stock, double q) {
     if (stock < 0 || q == 0 || q > game.Max_Number) return std::nullopt;
-    return Player_Cash(game) - Leading_Number(game.Price[stock]) * q;
+    return Player_Cash(game) - Stock_Price(game, stock) * q;
 }
 
 std::optional<double> Cash_After_Selling(const Game& game, int stock, const std::string& t, double q) {
     if (stock < 0 || t == "0" || t.empty()) return std::nullopt;
     if (game.Player_Stock[stock].Shares - q < 0) return std::nullopt;
-    return Player_Cash(game) + q * Leading_Number(game.Price[stock]);
+    return Player_Cash(game) + q * Stock_Price(game, stock);
 }
 }  // namespace
 
 Buy_View Buy_Symbol_Click(Game& game, int stock) {
     const Holding& h = game.Player_Stock[stock];
     if (h.Shares >= 0) {
-        double price = Leading_Number(game.Price[stock]);
-        double most = price > 0 ? Int(Player_Cash(game) / price) : 0;
-        double room = Stock_Limit - h.Shares - game.Computer_Stock[stock].Shares;
-        if (most > room) most = room;
-        if (most < 0) most = 0;
-        game.Max_Number = most;
+        double price = Stock_Price(game, stock);
+        double affordable = price > 0 ? Int(Player_Cash(game) / price) : 0;
+        game.Max_Number =
+            Most_Within_Limit(affordable, Room_Under(Stock_Limit, h.Shares, game.Computer_Stock[stock].Shares));
     }
     return {You_Have(game, stock), "The Most You Can Buy Is " + Add_Commas(Number_Text(game.Max_Number))};
 }
@@ -44,10 +43,8 @@ Trade_Result Buy_Click(Game& game, int stock, std::string& buy_number) {
     buy_number.assign(1, '0');  // the box always shows "0" afterwards
     const std::optional<double> cash = Cash_After_Buying(game, stock, q);
     if (!cash) return Trade_Result::Refused;
-    double p = Leading_Number(game.Price[stock]);
     Holding& h = game.Player_Stock[stock];
-    if (h.Shares > 0) h.Avg_Price = To_Integer((h.Avg_Price * h.Shares + p * q) / (q + h.Shares));
-    else if (h.Shares == 0) h.Avg_Price = To_Integer(p);
+    h.Avg_Price = Average_Price_After(h, Stock_Price(game, stock), q, Average_Rounding::Nearest);
     h.Shares += q;
     Set_Player_Cash(game, *cash);
     Refresh_Portfolio(game);
@@ -64,7 +61,7 @@ Trade_Result Sell_Click(Game& game, int stock, std::string& sell_number) {
     const std::optional<double> cash = Cash_After_Selling(game, stock, t, q);
     if (!cash) return Trade_Result::Refused;
     Holding& h = game.Player_Stock[stock];
-    double p = Leading_Number(game.Price[stock]);
+    double p = Stock_Price(game, stock);
     game.Player_Capital_Gains = game.Player_Capital_Gains + q * p - q * h.Avg_Price;
     h.Shares -= q;  // the average price stays, also at 0 shares
     Set_Player_Cash(game, *cash);

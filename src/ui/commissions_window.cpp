@@ -6,9 +6,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/numbers.h"
 #include "ui/help_button.h"
 
-static QGroupBox* Text_Frame(const char* caption, const char* text, QWidget* parent) {
+static QString Grouped(double limit) { return QString::fromStdString(Add_Commas(Number_Text(limit))); }
+
+static QGroupBox* Text_Frame(const char* caption, const QString& text, QWidget* parent) {
     auto* frame = new QGroupBox(caption, parent);
     auto* layout = new QVBoxLayout(frame);
     auto* label = new QLabel(text, frame);
@@ -21,10 +24,11 @@ Commissions_Window::Commissions_Window(Game& game, QWidget* parent) : Game_Dialo
     setWindowTitle("Statement Of Commissions And Fees");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Text_Frame("Exchange Limitations:",
-                                 "There are only 100,000,000 shares of stock for each company. Your holdings plus "
-                                 "the computers holdings in any one company may not exceede that limit. You may "
-                                 "only buy 5,000 option contracts (calls and puts) on any given stock. You may only "
-                                 "sell short 50,000,000 shares of stock.",
+                                 QString("There are only %1 shares of stock for each company. Your holdings plus "
+                                         "the computers holdings in any one company may not exceede that limit. You may "
+                                         "only buy %2 option contracts (calls and puts) on any given stock. You may only "
+                                         "sell short %3 shares of stock.")
+                                     .arg(Grouped(Stock_Limit), Grouped(Option_Contract_Limit), Grouped(Short_Limit)),
                                  this));
     layout->addWidget(Text_Frame("Commissions:", "No commissions baby!!", this));
     layout->addWidget(Text_Frame("Margins for Short Selling:",

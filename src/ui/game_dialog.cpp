@@ -15,7 +15,7 @@
 
 Game_Dialog::Game_Dialog(Game& game, QWidget* parent) : QDialog(parent), game(game) {}
 
-static bool Program_Ending(const Game& game) { return game.Status == "TERMINATE_PROGRAM"; }
+static bool Program_Ending(const Game& game) { return game.Status == Game_Status::Terminate_Program; }
 
 void Game_Dialog::Set_Escape_Button(QAbstractButton* button) { escape = button; }
 

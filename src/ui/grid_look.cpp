@@ -23,7 +23,7 @@ int Column_Width(const QTableWidget* grid, const QString& title, int twips) {
     return std::max(twips / Twips_Per_Pixel, grid->fontMetrics().horizontalAdvance(title) + 16);
 }
 
-int Lay_Out_Grid(QTableWidget* grid, int first_title, int first_width, int columns, int first_number,
+int Lay_Out_Grid(QTableWidget* grid, String_Id titles, String_Id widths, int columns, int first_number,
                  const QString& widest_number) {
     grid->setColumnCount(columns);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -34,9 +34,9 @@ int Lay_Out_Grid(QTableWidget* grid, int first_title, int first_width, int colum
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
     int width = 0;
     for (int c = 0; c < columns; ++c) {
-        const QString title = QString::fromStdString(String_Table(first_title + c));
+        const QString title = QString::fromStdString(String_Table(titles, c));
         grid->setHorizontalHeaderItem(c, new QTableWidgetItem(title));
-        int pixels = Column_Width(grid, title, static_cast<int>(Leading_Number(String_Table(first_width + c))));
+        int pixels = Column_Width(grid, title, static_cast<int>(Leading_Number(String_Table(widths, c))));
         if (first_number >= 0 && c >= first_number)
             pixels = std::max(pixels, grid->fontMetrics().horizontalAdvance(widest_number) + 12);
         grid->setColumnWidth(c, pixels);

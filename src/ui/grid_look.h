@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "core/constants.h"
+
 class QTableWidget;
 
 // What a column holds: texts sit on the left, numbers on the right, and a change in percent
@@ -20,7 +22,7 @@ int Column_Width(const QTableWidget* grid, const QString& title, int twips);
 // width is a floor: a column grows to fit its title in this font, and a column from
 // `first_number` on to fit `widest_number`. Rows are as tall as a line of text; the grid
 // takes no selection and no focus. Returns the columns' total width in pixels.
-int Lay_Out_Grid(QTableWidget* grid, int first_title, int first_width, int columns, int first_number = -1,
+int Lay_Out_Grid(QTableWidget* grid, String_Id titles, String_Id widths, int columns, int first_number = -1,
                  const QString& widest_number = {});
 
 // Writes one cell of a column of this kind.

@@ -174,7 +174,7 @@ void Main_Window::Build_Status_Area(QWidget* parent, QBoxLayout* layout) {
     value(Net_Worth, "Net Worth: $", "000,000,000,000");
     Time_Label = new QLabel("Time:", frame);
     Time_Status = new QProgressBar(frame);
-    Time_Status->setRange(0, 30);
+    Time_Status->setRange(0, Turn_Seconds);
     Time_Status->setTextVisible(false);
     Time_Status->setFixedWidth(150);
     // The bar's room is kept while it is hidden, so the window does not grow when it appears.
@@ -342,10 +342,10 @@ bool Main_Window::Form_Load(const std::string& data_dir) {
     Repaint();
     Startup = new Start_Window(game, this);
     connect(Startup, &Start_Window::New_Game_Chosen, this, [this] {
-        game.Status = "FORCE_NEW_GAME";
+        game.Status = Game_Status::Force_New_Game;
         Startup->hide();
         New_Game_Menu_Click();
-        game.Status = "";
+        game.Status = Game_Status::None;
     });
     connect(Startup, &Start_Window::Load_Game_Chosen, this, [this] {
         bool loaded = Load_Game(game, *screens);
@@ -373,9 +373,9 @@ void Main_Window::Keep_Menus_In_Sight(QWidget* window) {
 
 void Main_Window::Repaint() {
     setWindowTitle(QString::fromStdString(game.Caption));
-    Turn_Number->setText(QString::fromStdString(game.Turn_Number));
+    Turn_Number->setText(QString::fromStdString(game.Turn_Number.Text()));
     Cash_View->setText(QString::fromStdString(game.Cash_View));
-    Net_Worth->setText(QString::fromStdString(game.Net_Worth));
+    Net_Worth->setText(QString::fromStdString(game.Net_Worth.Text()));
     Time_Label->setVisible(game.Game_Timer_Enabled);
     Time_Status->setVisible(game.Game_Timer_Enabled);
     Time_Status->setValue(game.Time_Status);
@@ -418,7 +418,7 @@ void Main_Window::End_Turn_Menu_Click() {
 void Main_Window::Game_Timer_Timer() {
     if (::Game_Timer_Timer(game, rnd, *screens)) {
         // A timed turn: the windows that may be open show the new market.
-        if (game.Status != "TERMINATE_PROGRAM") {
+        if (game.Status != Game_Status::Terminate_Program) {
             trade->Chart()->Symbol_Click();
             trade->Fundamentals()->Symbol_Click();
             trade->Buy()->Symbol_Click();
@@ -436,7 +436,7 @@ void Main_Window::Game_Timer_Timer() {
 
 // Quit in the end-of-game window ends the program as the main window's close does.
 void Main_Window::End_If_Quit() {
-    if (game.Status == "TERMINATE_PROGRAM") close();
+    if (game.Status == Game_Status::Terminate_Program) close();
 }
 
 void Main_Window::Exit_MEnu_Click() {

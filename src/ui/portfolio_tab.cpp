@@ -44,16 +44,16 @@ bool Portfolio_Grid::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void Portfolio_Grid::Lay_Out(int first_title, int first_width, const Column_Kinds& column_kinds) {
+void Portfolio_Grid::Lay_Out(String_Id titles_id, String_Id widths_id, const Column_Kinds& column_kinds) {
     titles.clear();
     kinds = column_kinds;
     const int columns = static_cast<int>(kinds.size());
     Table->setColumnCount(columns);
     QStringList labels;
     for (int i = 0; i < columns; ++i) {
-        titles.push_back(String_Table(first_title + i));
+        titles.push_back(String_Table(titles_id, i));
         labels << QString::fromStdString(titles.back());
-        const int twips = static_cast<int>(Locale_Value(String_Table(first_width + i)));
+        const int twips = static_cast<int>(Locale_Value(String_Table(widths_id, i)));
         Table->setColumnWidth(i, Column_Width(Table, labels.back(), twips));
     }
     Table->setHorizontalHeaderLabels(labels);
@@ -105,8 +105,8 @@ Portfolio_Tab::Portfolio_Tab(Game& game, QWidget* parent) : QWidget(parent), gam
 
 void Portfolio_Tab::Lay_Out_Grids() {
     using enum Cell;
-    Stock_Portfolio->Lay_Out(500, 600, {Text, Number, Number, Number, Change});
-    Options_Portfolio->Lay_Out(900, 1000, {Text, Text, Number, Number, Number, Number, Number, Change});
+    Stock_Portfolio->Lay_Out(String_Id::Stock_Grid_Titles, String_Id::Stock_Grid_Widths, {Text, Number, Number, Number, Change});
+    Options_Portfolio->Lay_Out(String_Id::Option_Grid_Titles, String_Id::Option_Grid_Widths, {Text, Text, Number, Number, Number, Number, Number, Change});
 }
 
 void Portfolio_Tab::Repaint() {

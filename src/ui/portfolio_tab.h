@@ -17,7 +17,7 @@ public:
     explicit Portfolio_Grid(QWidget* parent = nullptr);
 
     // Titles and widths (twips) from the string table ids, one column per kind.
-    void Lay_Out(int first_title, int first_width, const Column_Kinds& kinds);
+    void Lay_Out(String_Id titles_id, String_Id widths_id, const Column_Kinds& kinds);
     void Set_Rows(const std::vector<Grid_Row>& rows);
     // Rows as the grid shows them, the title row 0 included.
     int Row_Count() const;

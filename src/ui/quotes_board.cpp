@@ -88,11 +88,11 @@ Quotes_Board::Quotes_Board(Game& game, QWidget* parent) : QWidget(parent), game(
 void Quotes_Board::Repaint() {
     for (int s = 0; s < Stock_Count; ++s) {
         Symbol[s]->setText(QString::fromStdString(game.Symbol[s]));
-        Price[s]->setText(QString::fromStdString(game.Price[s]));
+        Price[s]->setText(QString::fromStdString(game.Price[s].Text()));
         Change[s]->setText(QString::fromStdString(game.Change[s]));
         Paint(Change[s], Gain_Ink(game.Change_Colour[s]));
     }
-    Price[Index_Entry]->setText(QString::fromStdString(game.Price[Index_Entry]));
+    Price[Index_Entry]->setText(QString::fromStdString(game.Price[Index_Entry].Text()));
     DJIA_Change->setText(QString::fromStdString(game.DJIA_Change));
     Paint(DJIA_Change, Gain_Ink(game.DJIA_Change_Colour));
 }

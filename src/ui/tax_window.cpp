@@ -1,5 +1,7 @@
 #include "ui/tax_window.h"
 
+#include <cmath>
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -12,7 +14,10 @@ Tax_Window::Tax_Window(Game& game, QWidget* parent) : Game_Dialog(game, parent) 
     auto* layout = new QVBoxLayout(this);
     auto* Frame1 = new QGroupBox("Something To Brighten Your Day:", this);
     auto* frame = new QVBoxLayout(Frame1);
-    auto* Label1 = new QLabel("The following 28% capital gains taxes were levied for this last 100 turns!!", Frame1);
+    auto* Label1 = new QLabel(QString("The following %1% capital gains taxes were levied for this last %2 turns!!")
+                                  .arg(std::lround(Tax_Rate * 100))
+                                  .arg(Tax_Period),
+                              Frame1);
     Label1->setWordWrap(true);
     frame->addWidget(Label1);
     auto* values = new QFormLayout;

@@ -35,7 +35,7 @@ class Help_Window_Test : public QObject {
     }
 
 private slots:
-    void init() { screens.log.clear(); game.Status.clear(); }
+    void init() { screens.log.clear(); game.Status = Game_Status::None; }
 
     void displayAndDoubleClickOpenTheChosenTopic() {
         Help_Window window(game, screens);
@@ -72,7 +72,7 @@ private slots:
         QVERIFY(window.isHidden());
         QVERIFY(screens.log.empty());
         window.show();
-        game.Status = "TERMINATE_PROGRAM";
+        game.Status = Game_Status::Terminate_Program;
         window.close();
         QVERIFY(window.isHidden());
     }

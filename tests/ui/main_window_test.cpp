@@ -155,10 +155,10 @@ class Main_Window_Test : public QObject {
 
     void Board_Shows_Game() {
         for (int s = 0; s < Stock_Count; ++s) {
-            QCOMPARE(window->Quotes->Price[s]->text().toStdString(), game.Price[s]);
+            QCOMPARE(window->Quotes->Price[s]->text().toStdString(), game.Price[s].Text());
             QCOMPARE(window->Quotes->Change[s]->text().toStdString(), game.Change[s]);
         }
-        QCOMPARE(window->Quotes->Price[Index_Entry]->text().toStdString(), game.Price[Index_Entry]);
+        QCOMPARE(window->Quotes->Price[Index_Entry]->text().toStdString(), game.Price[Index_Entry].Text());
     }
 
 private slots:
@@ -265,9 +265,9 @@ private slots:
         QVERIFY(grid->Title_Row_Fixed());
         QCOMPARE(grid->Text(1, 0), game.Symbol[3]);
         QCOMPARE(grid->Text(1, 1), std::string("150"));
-        QCOMPARE(grid->Text(1, 3), game.Price[3]);
+        QCOMPARE(grid->Text(1, 3), game.Price[3].Text());
         QCOMPARE(grid->Text(2, 1), std::string("-20"));
-        QCOMPARE(Text(window->Net_Worth).toStdString(), game.Net_Worth);
+        QCOMPARE(Text(window->Net_Worth).toStdString(), game.Net_Worth.Text());
         QCOMPARE(window->News->News_Items->count(), static_cast<int>(game.News_Items.size()));
         QCOMPARE(window->News->Earnings_News->count(), static_cast<int>(game.Earnings_News.size()));
     }
@@ -281,7 +281,7 @@ private slots:
         emit window->News->Earnings_News->itemClicked(line);
         const int s = game.Earnings_News[0].Item_Data;
         QCOMPARE(window->News->News_Symbol->text().toStdString(), game.Symbol[s]);
-        QCOMPARE(window->News->News_Price->text().toStdString(), game.Price[s]);
+        QCOMPARE(window->News->News_Price->text().toStdString(), game.Price[s].Text());
     }
 
     void the_time_limit_ends_a_turn() {
@@ -312,9 +312,9 @@ private slots:
     void the_hundredth_turn_brings_the_tax_notice() {
         Start();
         New_Game();
-        game.Turn_Number = "99";
+        game.Turn_Number.Set(99);
         game.Player_Capital_Gains = 1000;
-        const double cash = Locale_Value(game.Cash_On_Hand);
+        const double cash = game.Cash_On_Hand.Value();
         bool shown = false;
         Modal_Answers answers;
         answers.Then([&](QWidget* w) {
@@ -399,7 +399,7 @@ private slots:
         window->Save_Menu->trigger();
         QVERIFY(answers.Done());
         window->close();
-        QCOMPARE(game.Status, std::string("TERMINATE_PROGRAM"));
+        QCOMPARE(game.Status, Game_Status::Terminate_Program);
         QFile recent(Data() + "/Recent.txt");
         QVERIFY(recent.open(QIODevice::ReadOnly));
         QVERIFY(recent.readAll().startsWith(("\"" + path + "\"").toUtf8()));
@@ -439,7 +439,7 @@ private slots:
     void a_winning_game_enters_the_winners_circle_and_the_circle_clears() {
         Start();
         New_Game();
-        game.Cash_On_Hand = "150000000";  // past the first goal at the next turn's count
+        game.Cash_On_Hand.Set(150000000);  // past the first goal at the next turn's count
         Modal_Answers answers;
         answers.Then([](QWidget* w) {
             QCOMPARE(w->windowTitle(), QString("Game over!"));
@@ -510,7 +510,7 @@ private slots:
         answers.Then([&](QWidget* w) {
             QCOMPARE(w->windowTitle(), QString("The Computer's Portfolio"));
             QVERIFY(Shows_Text(w, QString::fromStdString(before.Cash_View)));
-            QVERIFY(Shows_Text(w, QString::fromStdString(before.Net_Worth)));
+            QVERIFY(Shows_Text(w, QString::fromStdString(before.Net_Worth.Text())));
             auto* grid = w->findChild<QTableWidget*>();
             QVERIFY(grid->rowCount() >= 7);  // padded to 8 rows with its title row
             for (int r = 0; r < static_cast<int>(before.Grid.size()); ++r)
@@ -523,8 +523,8 @@ private slots:
         window->Computer_Menu->trigger();
         QTRY_VERIFY(answers.Done());
         // Opening it recomputes nothing.
-        QCOMPARE(game.C_Portfolio.Cash, before.Cash);
-        QCOMPARE(game.C_Portfolio.Net_Worth, before.Net_Worth);
+        QCOMPARE(game.C_Portfolio.Cash.Text(), before.Cash.Text());
+        QCOMPARE(game.C_Portfolio.Net_Worth.Text(), before.Net_Worth.Text());
         QCOMPARE(game.C_Portfolio.Grid, before.Grid);
     }
 

@@ -28,11 +28,11 @@ private slots:
         game = Game{};
         Init_Game(game);
         for (int s = 0; s < Stock_Count; ++s) {
-            game.Price[s] = "50";
+            game.Price[s].Set(50);
             game.Price_History[s].fill(50);
         }
-        game.Turn_Number = "10";
-        game.Cash_On_Hand = "10000";
+        game.Turn_Number.Set(10);
+        game.Cash_On_Hand.Set(10000);
         game.Has_Game = true;
         screens.log.clear();
     }
@@ -60,7 +60,7 @@ private slots:
         });
         window.Open();
         QCOMPARE(done.count(), 1);
-        QCOMPARE(game.Cash_On_Hand, std::string("7900"));
+        QCOMPARE(game.Cash_On_Hand.Text(), std::string("7900"));
         QCOMPARE(static_cast<int>(game.Options_Portfolio.size()), 1);
         QCOMPARE(game.Options_Portfolio[0][1], std::string("Call"));
         QCOMPARE(game.Options_Portfolio[0][3], std::string("3"));
@@ -69,7 +69,7 @@ private slots:
         window.Symbol->setCurrentIndex(0);
         window.Puts->click();
         While_Open(&window, [&] {
-            QCOMPARE(game.Status, std::string("SKIP_OPTION_UPDATE"));
+            QCOMPARE(game.Status, Game_Status::Skip_Option_Update);
             QCOMPARE(window.Symbol->currentIndex(), 2);
             QVERIFY(window.Calls->isChecked());
             QVERIFY(window.Sell->isChecked());
@@ -79,10 +79,10 @@ private slots:
             window.Transact->click();
         });
         window.Open_From_Grid(0);
-        QCOMPARE(game.Status, std::string(""));
+        QCOMPARE(game.Status, Game_Status::None);
         QCOMPARE(done.count(), 2);
         QCOMPARE(game.Player_Option_Count, Integer(0));
-        QCOMPARE(game.Cash_On_Hand, std::string("10000"));
+        QCOMPARE(game.Cash_On_Hand.Text(), std::string("10000"));
     }
 };
 

@@ -61,8 +61,8 @@ private slots:
     void init() {
         game = Game{};
         Init_Game(game);
-        for (int s = 0; s < Stock_Count; ++s) game.Price[s] = "30";
-        game.Cash_On_Hand = "10000";
+        for (int s = 0; s < Stock_Count; ++s) game.Price[s].Set(30);
+        game.Cash_On_Hand.Set(10000);
         game.Cash_View = "10,000";
         game.Has_Game = true;
         screens.log.clear();
@@ -83,7 +83,7 @@ private slots:
             QTest::mouseClick(buy.Buy, Qt::LeftButton);  // 10 dollars left: refused
         });
         buy.Open();
-        QCOMPARE(game.Cash_On_Hand, std::string("10"));
+        QCOMPARE(game.Cash_On_Hand.Text(), std::string("10"));
         QCOMPARE(game.Cash_View, std::string("10"));
         QCOMPARE(game.Player_Stock[3].Shares, 333.0);
         QCOMPARE(int(game.Stock_Portfolio.size()), 1);
@@ -116,7 +116,7 @@ private slots:
             {&options, options.Symbol, options.Number, nullptr, [&] { options.Open(); }, ""},
         };
         for (const Keyed& w : windows) {
-            game.Cash_On_Hand = "10000";
+            game.Cash_On_Hand.Set(10000);
             screens.log.clear();
             While_Open(w.window, [&] {
                 const QByteArray name = w.window->windowTitle().toUtf8();
@@ -135,18 +135,18 @@ private slots:
                 if (w.cash_after) QCOMPARE(w.cash_after->text(), w.five_leave);
                 // Enter presses the trade button, and so does the keypad's, the box selected again.
                 QTest::keyClick(w.box, Qt::Key_Return);
-                const std::string after_one = game.Cash_On_Hand;
+                const std::string after_one = game.Cash_On_Hand.Text();
                 QVERIFY2(after_one != "10000", name);
                 QTest::keyClicks(w.box, "5");
                 QCOMPARE(w.box->text(), QString("5"));
                 QTest::keyClick(w.box, Qt::Key_Enter, Qt::KeypadModifier);
-                const std::string after_two = game.Cash_On_Hand;
+                const std::string after_two = game.Cash_On_Hand.Text();
                 QVERIFY2(after_two != after_one, name);
                 // Also from the locked symbol list, which stays where it was.
                 QTest::keyClicks(w.box, "1");
                 const int stock = w.symbol->currentIndex();
                 QTest::keyClick(w.symbol, Qt::Key_Return);
-                QVERIFY2(game.Cash_On_Hand != after_two, name);
+                QVERIFY2(game.Cash_On_Hand.Text() != after_two, name);
                 QCOMPARE(w.symbol->currentIndex(), stock);
                 // Escape presses Done.
                 QTest::keyClick(w.box, Qt::Key_Escape);
@@ -272,7 +272,7 @@ private slots:
         });
         sell.Open();
         QCOMPARE(game.Player_Stock[5].Shares, 50.0);
-        QCOMPARE(game.Cash_On_Hand, std::string("11500"));
+        QCOMPARE(game.Cash_On_Hand.Text(), std::string("11500"));
         QCOMPARE(game.Player_Capital_Gains, 500.0);
         QCOMPARE(sell.Sell_Number->text(), QString("0"));
 
@@ -309,7 +309,7 @@ private slots:
         });
         shorts.Open_Buy_Back(4, "2000");
         QCOMPARE(game.Player_Short[4].Shares, 0.0);
-        QCOMPARE(game.Cash_On_Hand, std::string("60000"));  // 2000 * (80 - 30) / 2 back
+        QCOMPARE(game.Cash_On_Hand.Text(), std::string("60000"));  // 2000 * (80 - 30) / 2 back
         QCOMPARE(Beeps(screens), 1);
 
         // The chart and research screens choose selling short.
@@ -337,7 +337,7 @@ private slots:
         Short_Window shorts(game, screens);
         buy.Symbol->setCurrentIndex(0);
         shorts.Symbol->setCurrentIndex(0);
-        game.Cash_On_Hand = "3000";
+        game.Cash_On_Hand.Set(3000);
         buy.Symbol_Click();
         shorts.Symbol_Click();
         QCOMPARE(buy.Max->text(), QString("The Most You Can Buy Is 100"));

@@ -70,13 +70,11 @@ public:
 // three more, bought along the way.
 void Play_To_The_Turn(Game& game, Random& rnd) {
     Unseen_Screens unseen;
-    game.Status = "FORCE_NEW_GAME";
-    New_Game_Menu_Click(game, rnd, unseen);
-    game.Status = "";
+    Deal_New_Game(game, rnd, unseen);
     game.Setup.News_Alert = 0;
     game.Setup.World_Alert = 0;
     auto end_turns_to = [&](int turn) {
-        while (Leading_Number(game.Turn_Number) < turn) End_Turn_Menu_Click(game, rnd, unseen);
+        while (game.Turn_Number.Value() < turn) End_Turn_Menu_Click(game, rnd, unseen);
     };
     end_turns_to(Turn - 12);
     for (int s : {2, 9, 30}) {
@@ -272,7 +270,7 @@ bool Show_Every_Window(const QString& data_dir, const std::function<void(const Q
         look("help_viewer", viewer);
         viewer->hide();
     }
-    game.Status = "TERMINATE_PROGRAM";
+    game.Status = Game_Status::Terminate_Program;
     window.close();
     return all;
 }

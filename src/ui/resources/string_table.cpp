@@ -3,6 +3,8 @@
 #include <unordered_map>
 
 namespace {
+int Id(String_Id kind, int entry) { return static_cast<int>(kind) + entry; }
+
 const std::unordered_map<int, std::string>& Table() {
     static const std::unordered_map<int, std::string> table = [] {
         std::unordered_map<int, std::string> t;
@@ -10,7 +12,7 @@ const std::unordered_map<int, std::string>& Table() {
                                  "CAT", "CLX", "DIS", "DJ", "DOW", "DUK", "EK", "F", "GTW", "HD", "HNZ",
                                  "INTC", "JNJ", "JPM", "KO", "LU", "MCD", "MER", "MMM", "MO", "MOT", "MSFT",
                                  "NSM", "PFE", "QCOM", "RBK", "S", "TGT", "WFC", "XON", "XRX"};
-        for (int s = 0; s < 42; ++s) t[101 + s] = symbols[s];
+        for (int s = 0; s < Stock_Count; ++s) t[Id(String_Id::Symbol, s)] = symbols[s];
         const char* world[] = {
             "Federal Reserve lowers interest rates - Bears get eaten.",
             "House passes economic reform bill. Senators pass it without even reading it.",
@@ -28,7 +30,7 @@ const std::unordered_map<int, std::string>& Table() {
             "Average Hourly Earnings go through the roof! Wage inflation feared.",
             "The Employment Cost Indes rose last quarter, many see higher interest rates in sight.",
             "Personal Savings Rate figures show Americans continue to spend more than save."};
-        for (int n = 0; n < 16; ++n) t[200 + n] = world[n];
+        for (int n = 0; n < World_News_Count; ++n) t[Id(String_Id::World_News, n)] = world[n];
         const char* company[] = {
             "announces restructuting including massive layoffs.",
             "recent acquisition fails to help company revenues.",
@@ -45,25 +47,25 @@ const std::unordered_map<int, std::string>& Table() {
             "expects shortfall due to some extrodinary tax profit margin ratio interest asset thingamajig.",
             "announces huge increase in marketing expenditures."};
         const char* effects[] = {"0", "-1", "1", "0", "0", "-1", "1", "-1", "1", "-1", "-1", "1", "-1", "0"};
-        for (int n = 0; n < 14; ++n) {
-            t[300 + n] = company[n];
-            t[400 + n] = effects[n];
+        for (int n = 0; n < Company_News_Count; ++n) {
+            t[Id(String_Id::Company_News, n)] = company[n];
+            t[Id(String_Id::Company_News_Effect, n)] = effects[n];
         }
-        auto grid = [&t](int title_id, int width_id, std::initializer_list<const char*> titles,
+        auto grid = [&t](String_Id titles_id, String_Id widths_id, std::initializer_list<const char*> titles,
                          std::initializer_list<const char*> widths) {
             int i = 0;
-            for (const char* s : titles) t[title_id + i++] = s;
+            for (const char* s : titles) t[Id(titles_id, i++)] = s;
             i = 0;
-            for (const char* s : widths) t[width_id + i++] = s;
+            for (const char* s : widths) t[Id(widths_id, i++)] = s;
         };
-        grid(500, 600, {"Symbol", "Shares Owned", "Purchased At", "Currently At", "Change (%)"},
+        grid(String_Id::Stock_Grid_Titles, String_Id::Stock_Grid_Widths, {"Symbol", "Shares Owned", "Purchased At", "Currently At", "Change (%)"},
              {"960", "1600", "1500", "1500", "1000"});
-        grid(700, 800, {"Symbol", "Quantity", "Purchased At", "Currently At", "Change (%)"},
+        grid(String_Id::Computer_Grid_Titles, String_Id::Computer_Grid_Widths, {"Symbol", "Quantity", "Purchased At", "Currently At", "Change (%)"},
              {"960", "1600", "1500", "1500", "1000"});
-        grid(900, 1000,
+        grid(String_Id::Option_Grid_Titles, String_Id::Option_Grid_Widths,
              {"Symbol", "Type", "Strike", "Quantity", "Purchased At", "Currentlly At", "Expires", "Change (%)"},
              {"960", "450", "550", "800", "1100", "1000", "700", "1000"});
-        grid(1100, 1200, {"Name", "Handicap", "Net Worth", "Opp. Net Worth", "Score"},
+        grid(String_Id::Winners_Grid_Titles, String_Id::Winners_Grid_Widths, {"Name", "Handicap", "Net Worth", "Opp. Net Worth", "Score"},
              {"1700", "850", "1500", "1500", "950"});
         return t;
     }();
@@ -71,7 +73,7 @@ const std::unordered_map<int, std::string>& Table() {
 }
 }  // namespace
 
-std::string String_Table(int id) {
-    auto it = Table().find(id);
+std::string String_Table(String_Id kind, int entry) {
+    auto it = Table().find(Id(kind, entry));
     return it == Table().end() ? std::string() : it->second;
 }

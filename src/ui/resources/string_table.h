@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
-// The string table built into the program: symbols, news texts and grid layouts.
-// An id that the table does not hold gives the empty text.
-std::string String_Table(int id);
+#include "core/constants.h"
+
+// The string table built into the program: symbols, news texts and grid layouts. `entry`
+// counts from the kind's first id. An id that the table does not hold gives the empty text.
+std::string String_Table(String_Id kind, int entry = 0);
