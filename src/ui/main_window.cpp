@@ -74,13 +74,7 @@ struct Trade_Windows {
     void Queue(W* from, void (W::*signal)(int), F open) {
         QObject::connect(from, signal, owner, open, Qt::QueuedConnection);
     }
-    Options_Window* Options() {
-        if (!options) {
-            options = new Options_Window(game, rnd, screens, owner);
-            QObject::connect(options, &Options_Window::Trade_Done, owner, &Main_Window::Repaint);
-        }
-        return options;
-    }
+    Options_Window* Options() { return Make(options); }
 
     Game& game;
     Random& rnd;

@@ -16,7 +16,7 @@
 #include <QtTest>
 
 #include "core/numbers.h"
-#include "trading/buy_window.h"
+#include "window_checks.h"
 #include "ui/chart_window.h"
 #include "ui/colours.h"
 #include "ui/fundamentals_window.h"
@@ -147,11 +147,11 @@ private slots:
                 Move_Over(board->Quotes_Frame[0]);
             }
             if (name == "buy") {
-                auto* buy = qobject_cast<Buy_Window*>(window);
-                Move_Over(buy->Max);
-                QCOMPARE(Ink_Of(buy->Max), Yellow);
-                Move_Over(buy);
-                QCOMPARE(Ink_Of(buy->Max), Black);
+                auto* most = Child<QLabel>(window, "most");
+                Move_Over(most);
+                QCOMPARE(Ink_Of(most), Yellow);
+                Move_Over(window);
+                QCOMPARE(Ink_Of(most), Black);
             }
             if (name == "research") {
                 auto* research = qobject_cast<Fundamentals_Window*>(window);
@@ -193,11 +193,11 @@ private slots:
                 Move_Over(board->Quotes_Frame[0]);
             }
             if (name == "buy") {
-                auto* buy = qobject_cast<Buy_Window*>(window);
-                Move_Over(buy->Max);
+                auto* most = Child<QLabel>(window, "most");
+                Move_Over(most);
                 Every_Text_Readable("buy, hovered", window);
-                QCOMPARE(Ink_Of(buy->Max).hue(), Yellow.hue());
-                Move_Over(buy);
+                QCOMPARE(Ink_Of(most).hue(), Yellow.hue());
+                Move_Over(window);
             }
             if (name == "game_over") {
                 // A new colour every 100 ms, each of them readable.

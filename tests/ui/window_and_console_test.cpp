@@ -33,6 +33,7 @@
 #include "ui/portfolio_tab.h"
 #include "ui/quotes_board.h"
 #include "ui/start_window.h"
+#include "window_checks.h"
 
 namespace {
 
@@ -182,41 +183,41 @@ private slots:
                 commands.push_back("end " + std::to_string(Turns_Before_Trades));
                 const int first = block * 7 % Stock_Count;
                 Trade_In(window.Buy_Button, [&](QWidget* w) {
-                    auto* buy = qobject_cast<Buy_Window*>(w);
-                    QVERIFY(buy);
-                    buy->Symbol->setCurrentIndex(first);
-                    buy->Buy_Number->setText("10");
-                    buy->Buy->click();
-                    commands.push_back("buy " + buy->Symbol->currentText().toStdString() + " 10");
+                    QVERIFY(qobject_cast<Buy_Window*>(w));
+                    const Trade_Controls buy(w);
+                    buy.Symbol->setCurrentIndex(first);
+                    buy.Quantity->setText("10");
+                    buy.Trade->click();
+                    commands.push_back("buy " + buy.Symbol->currentText().toStdString() + " 10");
                 });
                 Trade_In(window.Short_Button, [&](QWidget* w) {
-                    auto* short_window = qobject_cast<Short_Window*>(w);
-                    QVERIFY(short_window);
-                    short_window->Sell->click();
-                    short_window->Symbol->setCurrentIndex((first + 3) % Stock_Count);
-                    short_window->Short_Number->setText("10");
-                    short_window->Transact->click();
-                    commands.push_back("short " + short_window->Symbol->currentText().toStdString() + " 10");
+                    QVERIFY(qobject_cast<Short_Window*>(w));
+                    const Trade_Controls short_sale(w);
+                    Child<QRadioButton>(w, "sell_short")->click();
+                    short_sale.Symbol->setCurrentIndex((first + 3) % Stock_Count);
+                    short_sale.Quantity->setText("10");
+                    short_sale.Trade->click();
+                    commands.push_back("short " + short_sale.Symbol->currentText().toStdString() + " 10");
                 });
                 Trade_In(window.Options_Button, [&](QWidget* w) {
-                    auto* options = qobject_cast<Options_Window*>(w);
-                    QVERIFY(options);
-                    options->Buy->click();
-                    options->Calls->click();
-                    options->Symbol->setCurrentIndex((first + 5) % Stock_Count);
-                    options->Number->setText("1");
-                    options->Transact->click();
-                    commands.push_back("option buy call " + options->Symbol->currentText().toStdString() + " " +
-                                       std::to_string(options->Strike->value()) + " " +
-                                       std::to_string(options->Exp->value()) + " 1");
+                    QVERIFY(qobject_cast<Options_Window*>(w));
+                    const Trade_Controls options(w);
+                    Child<QRadioButton>(w, "buy")->click();
+                    Child<QRadioButton>(w, "calls")->click();
+                    options.Symbol->setCurrentIndex((first + 5) % Stock_Count);
+                    options.Quantity->setText("1");
+                    options.Trade->click();
+                    commands.push_back("option buy call " + options.Symbol->currentText().toStdString() + " " +
+                                       std::to_string(Child<QSpinBox>(w, "strike")->value()) + " " +
+                                       std::to_string(Child<QSpinBox>(w, "expiry")->value()) + " 1");
                 });
                 Trade_In(window.Sell_Button, [&](QWidget* w) {
-                    auto* sell = qobject_cast<Sell_Window*>(w);
-                    QVERIFY(sell);
-                    sell->Symbol->setCurrentIndex(first);
-                    sell->Sell_Number->setText("4");
-                    sell->Sell->click();
-                    commands.push_back("sell " + sell->Symbol->currentText().toStdString() + " 4");
+                    QVERIFY(qobject_cast<Sell_Window*>(w));
+                    const Trade_Controls sell(w);
+                    sell.Symbol->setCurrentIndex(first);
+                    sell.Quantity->setText("4");
+                    sell.Trade->click();
+                    commands.push_back("sell " + sell.Symbol->currentText().toStdString() + " 4");
                 });
                 for (int t = Turns_Before_Trades; t < Turns_Per_Block; ++t) window.End_Turn_Button->click();
                 commands.push_back("end " + std::to_string(Turns_Per_Block - Turns_Before_Trades));

@@ -2,8 +2,11 @@
 // What a player would see as broken in any window.
 #include <functional>
 
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -29,3 +32,28 @@ inline void While_Open(QDialog* window, std::function<void()> actions) {
         if (window->isVisible()) window->hide();
     });
 }
+
+// A window's control found by its object name; a missing one ends the test program.
+template <typename T>
+T* Child(QWidget* window, const char* name) {
+    T* child = window->findChild<T*>(name);
+    if (!child) qFatal("%s has no %s", qPrintable(window->windowTitle()), name);
+    return child;
+}
+
+// The controls a player uses in a trade window. The labels a window lacks are null.
+struct Trade_Controls {
+    explicit Trade_Controls(QWidget* window)
+        : Symbol(Child<QComboBox>(window, "symbol")),
+          Quantity(Child<QLineEdit>(window, "quantity")),
+          Trade(Child<QPushButton>(window, "trade")),
+          You_Have(window->findChild<QLabel*>("you_have")),
+          Most(window->findChild<QLabel*>("most")),
+          Cash_After(window->findChild<QLabel*>("cash_after")) {}
+    QComboBox* Symbol;
+    QLineEdit* Quantity;
+    QPushButton* Trade;
+    QLabel* You_Have;
+    QLabel* Most;
+    QLabel* Cash_After;
+};

@@ -17,12 +17,8 @@
 #include "core/screens.h"
 #include "core/turn.h"
 #include "game/new_game_setup.h"
-#include "trading/buy_window.h"
 #include "trading/option_trades.h"
-#include "trading/options_window.h"
-#include "trading/sell_window.h"
 #include "trading/short_trades.h"
-#include "trading/short_window.h"
 #include "trading/stock_trades.h"
 #include "ui/chart_window.h"
 #include "ui/help_viewer_window.h"
@@ -222,12 +218,11 @@ bool Show_Every_Window(const QString& data_dir, const std::function<void(const Q
         if (QAbstractButton* go = Button(w, "&Go!")) go->click();
     });
     modal("buy", [&] { window.Buy_Menu->trigger(); }, [](QWidget* w) {
-        auto* buy = qobject_cast<Buy_Window*>(w);
-        buy->Symbol->setCurrentIndex(9);
-        buy->Buy_Number->setText("25");
+        w->findChild<QComboBox*>("symbol")->setCurrentIndex(9);
+        w->findChild<QLineEdit*>("quantity")->setText("25");
     });
     modal("sell", [&] { window.Sell_Menu->trigger(); }, [](QWidget* w) {
-        qobject_cast<Sell_Window*>(w)->Sell_Number->setText("40");
+        w->findChild<QLineEdit*>("quantity")->setText("40");
     });
     modal("short", [&] {
         // A short row of the stock grid, double-clicked: the buy-back of that position.
@@ -237,9 +232,8 @@ bool Show_Every_Window(const QString& data_dir, const std::function<void(const Q
         emit window.Portfolio->Stock_Portfolio->Row_Double_Clicked(row);
     });
     modal("options", [&] { window.Options_Menu->trigger(); }, [](QWidget* w) {
-        auto* options = qobject_cast<Options_Window*>(w);
-        options->Symbol->setCurrentIndex(12);
-        options->Number->setText("2");
+        w->findChild<QComboBox*>("symbol")->setCurrentIndex(12);
+        w->findChild<QLineEdit*>("quantity")->setText("2");
     });
     modal("chart", [&] { window.Chart_Menu->trigger(); }, [](QWidget* w) {
         auto* chart = qobject_cast<Chart_Window*>(w);
