@@ -313,10 +313,7 @@ void Main_Window::Connect_Commands() {
         if (!about) about = new About_Window(game, this);
         about->Run();
     });
-    connect(Main_Help, &QPushButton::clicked, this, [this] {
-        if (!help) help = new Help_Window(game, *screens, this);
-        help->Run(Help_Owner::Main);
-    });
+    connect(Main_Help, &QPushButton::clicked, this, [this] { Run_Help(game, *screens, this, Help_Owner::Main); });
 
     connect(Quotes, &Quotes_Board::Symbol_Clicked, this, [this](int s) { trade->Chart()->Open_For(s); });
     connect(Portfolio->Stock_Portfolio, &Portfolio_Grid::Row_Double_Clicked, this,
@@ -504,7 +501,7 @@ void Main_Window::closeEvent(QCloseEvent* event) {
         close(screens->Uncle_Sam());
         close(screens->Winners());
         close(Startup);
-        close(help);
+        close(findChild<Help_Window*>());
         close(trade->short_window);
     }
     event->accept();

@@ -19,7 +19,6 @@ class QToolBar;
 class About_Window;
 class Commissions_Window;
 class Computer_Portfolio_Window;
-class Help_Window;
 class News_Tab;
 class Portfolio_Tab;
 class Qt_Screens;
@@ -118,6 +117,5 @@ private:
     Trade_Windows* trade = nullptr;
     About_Window* about = nullptr;
     Commissions_Window* commissions = nullptr;
-    Help_Window* help = nullptr;
     bool unloaded = false;
 };
