@@ -40,6 +40,12 @@ public:
 
     Qt_Screens& Game_Screens() { return *screens; }
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The controls: tests and the gallery find them by object name, as a player by caption.
     // Status area
     QLabel* Turn_Number = nullptr;
     QLabel* Cash_View = nullptr;
@@ -88,11 +94,7 @@ public:
     QAction* Instructions_Menu = nullptr;
     QAction* About_Menu = nullptr;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
+    void Name_Controls();
     void Build_Status_Area(QWidget* parent, class QBoxLayout* layout);
     void Build_Buttons(class QBoxLayout* layout);
     void Build_Toolbar();
@@ -102,7 +104,7 @@ private:
     void New_Game_Menu_Click();
     void End_Turn_Menu_Click();
     void Game_Timer_Timer();
-    void Exit_MEnu_Click();
+    void Exit_Menu_Click();
     void Load_Menu_Click();
     void Cheat_Done(bool accepted);
     void Start_Timer(bool enabled);

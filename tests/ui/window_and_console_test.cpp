@@ -112,14 +112,14 @@ std::vector<Grid_Row> Rows(const Portfolio_Grid* grid, int columns) {
 
 Shown What_Is_Shown(const Main_Window& window) {
     Shown shown;
-    shown.turn = window.Turn_Number->text().toStdString();
-    shown.cash = window.Cash_View->text().toStdString();
-    shown.net_worth = window.Net_Worth->text().toStdString();
-    shown.index_change = window.Quotes->DJIA_Change->text().toStdString();
-    for (QLabel* price : window.Quotes->Price) shown.prices.push_back(price->text().toStdString());
-    for (QLabel* change : window.Quotes->Change) shown.changes.push_back(change->text().toStdString());
-    shown.stocks = Rows(window.Portfolio->Stock_Portfolio, 5);
-    shown.options = Rows(window.Portfolio->Options_Portfolio, 8);
+    shown.turn = Child<QLabel>(&window, "turn_number")->text().toStdString();
+    shown.cash = Child<QLabel>(&window, "cash_view")->text().toStdString();
+    shown.net_worth = Child<QLabel>(&window, "net_worth")->text().toStdString();
+    shown.index_change = Child<Quotes_Board>(&window, "quotes")->DJIA_Change->text().toStdString();
+    for (QLabel* price : Child<Quotes_Board>(&window, "quotes")->Price) shown.prices.push_back(price->text().toStdString());
+    for (QLabel* change : Child<Quotes_Board>(&window, "quotes")->Change) shown.changes.push_back(change->text().toStdString());
+    shown.stocks = Rows(Child<Portfolio_Tab>(&window, "portfolio")->Stock_Portfolio, 5);
+    shown.options = Rows(Child<Portfolio_Tab>(&window, "portfolio")->Options_Portfolio, 8);
     return shown;
 }
 
@@ -164,25 +164,25 @@ private slots:
         Main_Window window(game, rnd);
         QVERIFY(window.Form_Load((dir.path() + "/desktop").toStdString()));
         window.show();
-        QTRY_VERIFY(window.Startup->isVisible());
+        QTRY_VERIFY(Child<Start_Window>(&window, "start")->isVisible());
 
         std::vector<std::string> commands{New_Game_Command, "alerts news=0 world=0"};
         std::vector<Shown> shown;
         {
             Go_On go_on;
-            QAbstractButton* start = Button(window.Startup, "Start &New Game");
+            QAbstractButton* start = Button(Child<Start_Window>(&window, "start"), "Start &New Game");
             QVERIFY(start);
             start->click();
             QVERIFY(go_on.settings_chosen);
-            window.News->News_Alert->setChecked(false);
-            window.News->World_Alert->setChecked(false);
+            Child<News_Tab>(&window, "news")->News_Alert->setChecked(false);
+            Child<News_Tab>(&window, "news")->World_Alert->setChecked(false);
             for (int block = 0; block < Blocks; ++block) {
                 // The trades come late in the block: a computer's win deals a new game, and
                 // with it the player's holdings go.
-                for (int t = 0; t < Turns_Before_Trades; ++t) window.End_Turn_Button->click();
+                for (int t = 0; t < Turns_Before_Trades; ++t) Child<QPushButton>(&window, "end_turn_button")->click();
                 commands.push_back("end " + std::to_string(Turns_Before_Trades));
                 const int first = block * 7 % Stock_Count;
-                Trade_In(window.Buy_Button, [&](QWidget* w) {
+                Trade_In(Child<QPushButton>(&window, "buy_button"), [&](QWidget* w) {
                     QVERIFY(qobject_cast<Buy_Window*>(w));
                     const Trade_Controls buy(w);
                     buy.Symbol->setCurrentIndex(first);
@@ -190,7 +190,7 @@ private slots:
                     buy.Trade->click();
                     commands.push_back("buy " + buy.Symbol->currentText().toStdString() + " 10");
                 });
-                Trade_In(window.Short_Button, [&](QWidget* w) {
+                Trade_In(Child<QPushButton>(&window, "short_button"), [&](QWidget* w) {
                     QVERIFY(qobject_cast<Short_Window*>(w));
                     const Trade_Controls short_sale(w);
                     Child<QRadioButton>(w, "sell_short")->click();
@@ -199,7 +199,7 @@ private slots:
                     short_sale.Trade->click();
                     commands.push_back("short " + short_sale.Symbol->currentText().toStdString() + " 10");
                 });
-                Trade_In(window.Options_Button, [&](QWidget* w) {
+                Trade_In(Child<QPushButton>(&window, "options_button"), [&](QWidget* w) {
                     QVERIFY(qobject_cast<Options_Window*>(w));
                     const Trade_Controls options(w);
                     Child<QRadioButton>(w, "buy")->click();
@@ -211,7 +211,7 @@ private slots:
                                        std::to_string(Child<QSpinBox>(w, "strike")->value()) + " " +
                                        std::to_string(Child<QSpinBox>(w, "expiry")->value()) + " 1");
                 });
-                Trade_In(window.Sell_Button, [&](QWidget* w) {
+                Trade_In(Child<QPushButton>(&window, "sell_button"), [&](QWidget* w) {
                     QVERIFY(qobject_cast<Sell_Window*>(w));
                     const Trade_Controls sell(w);
                     sell.Symbol->setCurrentIndex(first);
@@ -219,7 +219,7 @@ private slots:
                     sell.Trade->click();
                     commands.push_back("sell " + sell.Symbol->currentText().toStdString() + " 4");
                 });
-                for (int t = Turns_Before_Trades; t < Turns_Per_Block; ++t) window.End_Turn_Button->click();
+                for (int t = Turns_Before_Trades; t < Turns_Per_Block; ++t) Child<QPushButton>(&window, "end_turn_button")->click();
                 commands.push_back("end " + std::to_string(Turns_Per_Block - Turns_Before_Trades));
                 commands.push_back("state");
                 shown.push_back(What_Is_Shown(window));

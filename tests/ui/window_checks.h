@@ -35,9 +35,9 @@ inline void While_Open(QDialog* window, std::function<void()> actions) {
 
 // A window's control found by its object name; a missing one ends the test program.
 template <typename T>
-T* Child(QWidget* window, const char* name) {
+T* Child(const QObject* window, const char* name) {
     T* child = window->findChild<T*>(name);
-    if (!child) qFatal("%s has no %s", qPrintable(window->windowTitle()), name);
+    if (!child) qFatal("no control named %s", name);
     return child;
 }
 
