@@ -10,6 +10,7 @@
 Symbol_Picker Make_Symbol_Picker(QWidget* owner, const Game& game, bool with_index) {
     Symbol_Picker picker{};
     QComboBox* list = new QComboBox(owner);
+    list->setObjectName("symbol");
     for (const std::string& s : game.Symbol) list->addItem(QString::fromStdString(s));
     if (with_index) list->addItem("Index");
     new List_Keys(list);
@@ -21,6 +22,7 @@ Symbol_Picker Make_Symbol_Picker(QWidget* owner, const Game& game, bool with_ind
     for (int i = 0; i < 2; ++i) {
         picker.arrows[i] = new QToolButton(owner);
         picker.arrows[i]->setArrowType(i == 0 ? Qt::UpArrow : Qt::DownArrow);
+        picker.arrows[i]->setObjectName(i == 0 ? "previous" : "next");
         picker.arrows[i]->setFixedSize(18, 12);
         arrows->addWidget(picker.arrows[i]);
     }

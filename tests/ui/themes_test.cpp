@@ -17,9 +17,7 @@
 
 #include "core/numbers.h"
 #include "window_checks.h"
-#include "ui/chart_window.h"
 #include "ui/colours.h"
-#include "ui/fundamentals_window.h"
 #include "ui/quotes_board.h"
 #include "window_gallery.h"
 
@@ -154,9 +152,10 @@ private slots:
                 QCOMPARE(Ink_Of(most), Black);
             }
             if (name == "research") {
-                auto* research = qobject_cast<Fundamentals_Window*>(window);
-                for (QLabel* eps : research->Earnings_History_Label)
+                for (const char* name : {"eps_0", "eps_1", "eps_2", "eps_3"}) {
+                    QLabel* eps = Child<QLabel>(window, name);
                     QCOMPARE(Ink_Of(eps), Exact_For(eps->text().toDouble()));
+                }
             }
             if (name == "setup") {
                 QLabel* level = nullptr;
@@ -166,7 +165,7 @@ private slots:
                 QCOMPARE(Ink_Of(level), QColor(0, 0, 192));
             }
             if (name == "chart") {
-                auto* chart = qobject_cast<Chart_Window*>(window)->MSChart->chart();
+                auto* chart = Child<QChartView>(window, "chart")->chart();
                 QCOMPARE(chart->theme(), QChart::ChartThemeLight);
                 QCOMPARE(chart->series().size(), 2);
                 QCOMPARE(static_cast<QLineSeries*>(chart->series().at(1))->pen().color(), Blue);
@@ -207,7 +206,7 @@ private slots:
                 }
             }
             if (name == "chart") {
-                auto* view = qobject_cast<Chart_Window*>(window)->MSChart;
+                auto* view = Child<QChartView>(window, "chart");
                 QChart* chart = view->chart();
                 QCOMPARE(chart->theme(), QChart::ChartThemeDark);
                 const QImage picture = view->grab().toImage();
@@ -228,7 +227,7 @@ private slots:
             QApplication::processEvents();
             Every_Text_Readable(name + ", turned dark", window);
             if (name == "chart")
-                QCOMPARE(qobject_cast<Chart_Window*>(window)->MSChart->chart()->theme(), QChart::ChartThemeDark);
+                QCOMPARE(Child<QChartView>(window, "chart")->chart()->theme(), QChart::ChartThemeDark);
             QApplication::setPalette(Light_Palette());
             QApplication::processEvents();
             Gains_In_Exact_Colours(name + ", light again", window);

@@ -172,7 +172,7 @@ private slots:
         const Trade_Controls buy_c(&buy);
         buy_c.Symbol->setCurrentIndex(0);
         Chart_Window chart(game, screens);
-        chart.Symbol->setCurrentIndex(Index_Entry);
+        Child<QComboBox>(&chart, "symbol")->setCurrentIndex(Index_Entry);
         struct Refusal {
             QWidget* field;
             std::function<void()> refuse;
@@ -180,7 +180,7 @@ private slots:
         const std::vector<Refusal> refusals = {
             {buy_c.Quantity, [&] { buy_c.Quantity->setText("334"); buy_c.Trade->click(); }},  // more than the cash allows
             {buy_c.Quantity, [&] { QTest::keyClick(buy_c.Quantity, Qt::Key_Minus); }},
-            {chart.Symbol, [&] { chart.Buy_Stock_Button->click(); }},  // the index has no trade
+            {Child<QComboBox>(&chart, "symbol"), [&] { Child<QPushButton>(&chart, "buy")->click(); }},  // the index has no trade
         };
         for (const Refusal& r : refusals) {
             const QColor ground = r.field->palette().color(QPalette::Base);
@@ -375,49 +375,49 @@ private slots:
             game.Index_History[c] = 5000 + 10 * c;
         }
         Chart_Window chart(game, screens);
-        auto line = [&](int n) { return static_cast<QLineSeries*>(chart.MSChart->chart()->series().at(n)); };
+        auto line = [&](int n) { return static_cast<QLineSeries*>(Child<QChartView>(&chart, "chart")->chart()->series().at(n)); };
         While_Open(&chart, [&] {
-            QCOMPARE(chart.MSChart->chart()->series().size(), 1);
+            QCOMPARE(Child<QChartView>(&chart, "chart")->chart()->series().size(), 1);
             QCOMPARE(line(0)->count(), 100);
             QCOMPARE(line(0)->at(0), QPointF(1, 1));
             QCOMPARE(line(0)->at(99), QPointF(100, 100));
-            chart.Show_Average->click();
-            QCOMPARE(chart.MSChart->chart()->series().size(), 2);
+            Child<QCheckBox>(&chart, "show_average")->click();
+            QCOMPARE(Child<QChartView>(&chart, "chart")->chart()->series().size(), 2);
             QCOMPARE(line(1)->pen().color(), QColor(0, 0, 255));
             QVERIFY(line(1)->pen().widthF() < line(0)->pen().widthF());
             QCOMPARE(line(1)->at(1).y(), 1.0);   // running mean of 1 and 2, floored
             QCOMPARE(line(1)->at(99).y(), 95.0);  // 91..100
-            chart.Days->setValue(1);
+            Child<QSpinBox>(&chart, "days")->setValue(1);
             QCOMPARE(line(1)->at(57).y(), 58.0);
-            chart.Days->setValue(0);
-            QCOMPARE(chart.Days->value(), 1);
-            chart.Days->setValue(150);
-            QCOMPARE(chart.Days->value(), 100);
+            Child<QSpinBox>(&chart, "days")->setValue(0);
+            QCOMPARE(Child<QSpinBox>(&chart, "days")->value(), 1);
+            Child<QSpinBox>(&chart, "days")->setValue(150);
+            QCOMPARE(Child<QSpinBox>(&chart, "days")->value(), 100);
             QCOMPARE(line(1)->at(99).y(), 50.0);  // 5050 / 100 floored
-            auto axes = chart.MSChart->chart()->axes();
+            auto axes = Child<QChartView>(&chart, "chart")->chart()->axes();
             QStringList titles;
             for (auto* axis : axes) titles << axis->titleText();
             QVERIFY(titles.contains("Past 100 Turns"));
             QVERIFY(titles.contains("Price ($)"));
-            chart.Show_Average->click();
-            QCOMPARE(chart.MSChart->chart()->series().size(), 1);
-            QTest::mouseClick(chart.SymbolUpDown[1], Qt::LeftButton);
-            QCOMPARE(chart.Symbol->currentIndex(), 4);
+            Child<QCheckBox>(&chart, "show_average")->click();
+            QCOMPARE(Child<QChartView>(&chart, "chart")->chart()->series().size(), 1);
+            QTest::mouseClick(Child<QToolButton>(&chart, "next"), Qt::LeftButton);
+            QCOMPARE(Child<QComboBox>(&chart, "symbol")->currentIndex(), 4);
         });
         chart.Open_For(3);
 
         // A flat history (every price 0 before a game) keeps its whole-dollar labels apart.
         for (int c = 0; c < History_Length; ++c) game.Price_History[5][c] = 0;
-        chart.Symbol->setCurrentIndex(5);
-        for (QAbstractAxis* axis : chart.MSChart->chart()->axes(Qt::Vertical)) {
+        Child<QComboBox>(&chart, "symbol")->setCurrentIndex(5);
+        for (QAbstractAxis* axis : Child<QChartView>(&chart, "chart")->chart()->axes(Qt::Vertical)) {
             auto* y = static_cast<QValueAxis*>(axis);
             const double step = (y->max() - y->min()) / (y->tickCount() - 1);
             QVERIFY(step >= 1 && step == std::floor(step));
         }
 
         chart.Reset();
-        QCOMPARE(chart.MSChart->chart()->series().size(), 0);
-        While_Open(&chart, [&] { QCOMPARE(chart.MSChart->chart()->series().size(), 1); });
+        QCOMPARE(Child<QChartView>(&chart, "chart")->chart()->series().size(), 0);
+        While_Open(&chart, [&] { QCOMPARE(Child<QChartView>(&chart, "chart")->chart()->series().size(), 1); });
         chart.Open();
     }
 
@@ -428,18 +428,18 @@ private slots:
         QSignalSpy calls(&chart, &Chart_Window::Open_Calls);
         While_Open(&chart, [&] {
             QCOMPARE(line_value(chart, 99), 5099.0);
-            for (QPushButton* b : {chart.Buy_Stock_Button, chart.Sell_Stock_Button, chart.Short_Stock_Button,
-                                   chart.Calls_Button, chart.Puts_Button, chart.Fundamentals_Button})
+            for (QPushButton* b : {Child<QPushButton>(&chart, "buy"), Child<QPushButton>(&chart, "sell"), Child<QPushButton>(&chart, "short"),
+                                   Child<QPushButton>(&chart, "calls"), Child<QPushButton>(&chart, "puts"), Child<QPushButton>(&chart, "earnings")})
                 QTest::mouseClick(b, Qt::LeftButton);
             QCOMPARE(Beeps(screens), 6);
             QVERIFY(chart.isVisible());
-            QTest::mouseClick(chart.SymbolUpDown[1], Qt::LeftButton);  // already the last entry
-            QCOMPARE(chart.Symbol->currentIndex(), Index_Entry);
-            chart.Symbol->setCurrentIndex(0);
-            QTest::mouseClick(chart.SymbolUpDown[0], Qt::LeftButton);
-            QCOMPARE(chart.Symbol->currentIndex(), 0);
-            chart.Symbol->setCurrentIndex(11);
-            QTest::mouseClick(chart.Calls_Button, Qt::LeftButton);
+            QTest::mouseClick(Child<QToolButton>(&chart, "next"), Qt::LeftButton);  // already the last entry
+            QCOMPARE(Child<QComboBox>(&chart, "symbol")->currentIndex(), Index_Entry);
+            Child<QComboBox>(&chart, "symbol")->setCurrentIndex(0);
+            QTest::mouseClick(Child<QToolButton>(&chart, "previous"), Qt::LeftButton);
+            QCOMPARE(Child<QComboBox>(&chart, "symbol")->currentIndex(), 0);
+            Child<QComboBox>(&chart, "symbol")->setCurrentIndex(11);
+            QTest::mouseClick(Child<QPushButton>(&chart, "calls"), Qt::LeftButton);
             QVERIFY(!chart.isVisible());
         });
         chart.Open_For(Index_Entry);
@@ -456,18 +456,18 @@ private slots:
         Fundamentals_Window research(game, screens);
         QSignalSpy charts(&research, &Fundamentals_Window::Open_Chart);
         While_Open(&research, [&] {
-            QCOMPARE(research.Reporting_Next_List->count(), 2);
-            research.Reporting_Next_List->setCurrentIndex(1);
-            emit research.Reporting_Next_List->activated(1);
-            QCOMPARE(research.Symbol->currentIndex(), 6);
-            QCOMPARE(research.Earnings_Due->text(), QString("57"));
+            QCOMPARE(Child<QComboBox>(&research, "reporting_next")->count(), 2);
+            Child<QComboBox>(&research, "reporting_next")->setCurrentIndex(1);
+            emit Child<QComboBox>(&research, "reporting_next")->activated(1);
+            QCOMPARE(Child<QComboBox>(&research, "symbol")->currentIndex(), 6);
+            QCOMPARE(Child<QLabel>(&research, "earnings_due")->text(), QString("57"));
             const QString texts[4] = {"-0.5", "0", "0.25", "1"};
             const QColor colours[4] = {QColor(255, 0, 0), QColor(0, 0, 0), QColor(0, 0, 255), QColor(0, 0, 255)};
             for (int q = 0; q < 4; ++q) {
-                QCOMPARE(research.Earnings_History_Label[q]->text(), texts[q]);
-                QCOMPARE(Text_Colour(research.Earnings_History_Label[q]), colours[q]);
+                QCOMPARE(Child<QLabel>(&research, ("eps_" + std::to_string(q)).c_str())->text(), texts[q]);
+                QCOMPARE(Text_Colour(Child<QLabel>(&research, ("eps_" + std::to_string(q)).c_str())), colours[q]);
             }
-            QTest::mouseClick(research.View_Chart, Qt::LeftButton);
+            QTest::mouseClick(Child<QPushButton>(&research, "view_chart"), Qt::LeftButton);
         });
         research.Open_For(0);
         QCOMPARE(charts.count(), 1);
@@ -476,7 +476,7 @@ private slots:
 
 private:
     static double line_value(Chart_Window& chart, int c) {
-        return static_cast<QLineSeries*>(chart.MSChart->chart()->series().at(0))->at(c).y();
+        return static_cast<QLineSeries*>(Child<QChartView>(&chart, "chart")->chart()->series().at(0))->at(c).y();
     }
 };
 

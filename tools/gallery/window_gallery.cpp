@@ -20,7 +20,6 @@
 #include "trading/option_trades.h"
 #include "trading/short_trades.h"
 #include "trading/stock_trades.h"
-#include "ui/chart_window.h"
 #include "ui/help_viewer_window.h"
 #include "ui/main_window.h"
 #include "ui/news_tab.h"
@@ -242,9 +241,8 @@ bool Show_Every_Window(const QString& data_dir, const std::function<void(const Q
         w->findChild<QLineEdit*>("quantity")->setText("2");
     });
     modal("chart", [&] { Child<QAction>(&window, "chart_menu")->trigger(); }, [](QWidget* w) {
-        auto* chart = qobject_cast<Chart_Window*>(w);
-        chart->Symbol->setCurrentIndex(9);
-        chart->Show_Average->click();
+        w->findChild<QComboBox*>("symbol")->setCurrentIndex(9);
+        w->findChild<QCheckBox*>("show_average")->click();
     });
     modal("research", [&] { Child<QAction>(&window, "fundamentals_menu")->trigger(); });
     modal("computer", [&] { Child<QAction>(&window, "computer_menu")->trigger(); });
