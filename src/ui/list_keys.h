@@ -10,7 +10,6 @@ class List_Keys : public QObject {
     Q_OBJECT
 public:
     explicit List_Keys(QWidget* list);
-    bool Locked() const { return locked; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
