@@ -1,7 +1,6 @@
 #pragma once
-// A list that keys cannot move: the player chooses a stock with the mouse, so a key held
-// down over the list locks it until the key comes up. Tab and Shift+Tab still move the focus
-// on, and Enter and Escape still answer the window.
+// A list that keys cannot move: the player chooses a stock with the mouse. Tab and Shift+Tab
+// still move the focus on, and Enter and Escape still answer the window.
 #include <QObject>
 
 class QWidget;
@@ -13,7 +12,4 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    bool locked = false;
 };
