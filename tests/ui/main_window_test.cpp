@@ -148,8 +148,8 @@ class Main_Window_Test : public QObject {
     }
 
     void End_Turn_Quietly() {
-        Child<News_Tab>(window.get(), "news")->News_Alert->setChecked(false);
-        Child<News_Tab>(window.get(), "news")->World_Alert->setChecked(false);
+        Child<QCheckBox>(window.get(), "news_alert")->setChecked(false);
+        Child<QCheckBox>(window.get(), "world_alert")->setChecked(false);
         Child<QPushButton>(window.get(), "end_turn_button")->click();
     }
 
@@ -268,20 +268,20 @@ private slots:
         QCOMPARE(grid->Text(1, 3), game.Price[3]);
         QCOMPARE(grid->Text(2, 1), std::string("-20"));
         QCOMPARE(Text(Child<QLabel>(window.get(), "net_worth")).toStdString(), game.Net_Worth);
-        QCOMPARE(Child<News_Tab>(window.get(), "news")->News_Items->count(), static_cast<int>(game.News_Items.size()));
-        QCOMPARE(Child<News_Tab>(window.get(), "news")->Earnings_News->count(), static_cast<int>(game.Earnings_News.size()));
+        QCOMPARE(Child<QListWidget>(window.get(), "news_items")->count(), static_cast<int>(game.News_Items.size()));
+        QCOMPARE(Child<QListWidget>(window.get(), "earnings_news")->count(), static_cast<int>(game.Earnings_News.size()));
     }
 
     void a_news_line_gives_a_quick_quote() {
         Start();
         New_Game();
         for (int turn = 0; turn < 60 && game.Earnings_News.empty(); ++turn) End_Turn_Quietly();
-        QVERIFY(Child<News_Tab>(window.get(), "news")->Earnings_News->count() > 0);
-        QListWidgetItem* line = Child<News_Tab>(window.get(), "news")->Earnings_News->item(0);
-        emit Child<News_Tab>(window.get(), "news")->Earnings_News->itemClicked(line);
+        QVERIFY(Child<QListWidget>(window.get(), "earnings_news")->count() > 0);
+        QListWidgetItem* line = Child<QListWidget>(window.get(), "earnings_news")->item(0);
+        emit Child<QListWidget>(window.get(), "earnings_news")->itemClicked(line);
         const int s = game.Earnings_News[0].Item_Data;
-        QCOMPARE(Child<News_Tab>(window.get(), "news")->News_Symbol->text().toStdString(), game.Symbol[s]);
-        QCOMPARE(Child<News_Tab>(window.get(), "news")->News_Price->text().toStdString(), game.Price[s]);
+        QCOMPARE(Child<QLabel>(window.get(), "news_symbol")->text().toStdString(), game.Symbol[s]);
+        QCOMPARE(Child<QLabel>(window.get(), "news_price")->text().toStdString(), game.Price[s]);
     }
 
     void the_time_limit_ends_a_turn() {
@@ -292,8 +292,8 @@ private slots:
         });
         QVERIFY(Child<QProgressBar>(window.get(), "time_status")->isVisible());
         QVERIFY(Child<QTimer>(window.get(), "game_timer")->isActive());
-        Child<News_Tab>(window.get(), "news")->News_Alert->setChecked(false);
-        Child<News_Tab>(window.get(), "news")->World_Alert->setChecked(false);
+        Child<QCheckBox>(window.get(), "news_alert")->setChecked(false);
+        Child<QCheckBox>(window.get(), "world_alert")->setChecked(false);
         int ticks = 0, ticks_to_turn = 0, bar_after_turn = -1;
         connect(Child<QTimer>(window.get(), "game_timer"), &QTimer::timeout, this, [&] {
             ++ticks;

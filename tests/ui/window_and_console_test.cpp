@@ -174,8 +174,8 @@ private slots:
             QVERIFY(start);
             start->click();
             QVERIFY(go_on.settings_chosen);
-            Child<News_Tab>(&window, "news")->News_Alert->setChecked(false);
-            Child<News_Tab>(&window, "news")->World_Alert->setChecked(false);
+            Child<QCheckBox>(&window, "news_alert")->setChecked(false);
+            Child<QCheckBox>(&window, "world_alert")->setChecked(false);
             for (int block = 0; block < Blocks; ++block) {
                 // The trades come late in the block: a computer's win deals a new game, and
                 // with it the player's holdings go.

@@ -22,7 +22,6 @@
 #include "trading/stock_trades.h"
 #include "ui/help_viewer_window.h"
 #include "ui/main_window.h"
-#include "ui/news_tab.h"
 #include "ui/portfolio_tab.h"
 #include "ui/qt_screens.h"
 #include "ui/start_window.h"
@@ -191,7 +190,7 @@ bool Show_Every_Window(const QString& data_dir, const std::function<void(const Q
     Play_To_The_Turn(game, rnd);
     window.Game_Screens().Windows_Reset();
     // The first earnings report clicked: its company's quick quote shows.
-    if (QListWidget* reports = Child<News_Tab>(&window, "news")->Earnings_News; reports->count() > 0) emit reports->itemClicked(reports->item(0));
+    if (QListWidget* reports = Child<QListWidget>(&window, "earnings_news"); reports->count() > 0) emit reports->itemClicked(reports->item(0));
     for (int tab = 0; tab < 3; ++tab) {
         Child<QTabWidget>(&window, "tabs")->setCurrentIndex(tab);
         QApplication::processEvents();
