@@ -309,9 +309,9 @@ void Main_Window::Connect_Commands() {
     connect(Main_Help, &QPushButton::clicked, this, [this] { Run_Help(game, *screens, this, Help_Owner::Main); });
 
     connect(Quotes, &Quotes_Board::Symbol_Clicked, this, [this](int s) { trade->Chart()->Open_For(s); });
-    connect(Portfolio->Stock_Portfolio, &Portfolio_Grid::Row_Double_Clicked, this,
+    connect(Portfolio, &Portfolio_Tab::Stock_Row_Double_Clicked, this,
             [this](int row) { Stock_Grid_Double_Click(row); });
-    connect(Portfolio->Options_Portfolio, &Portfolio_Grid::Row_Double_Clicked, this,
+    connect(Portfolio, &Portfolio_Tab::Option_Row_Double_Clicked, this,
             [this](int row) { trade->Options()->Open_From_Grid(row - 1); });
 
     connect(Game_Timer, &QTimer::timeout, this, [this] { Game_Timer_Timer(); });

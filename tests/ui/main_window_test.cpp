@@ -18,6 +18,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QFrame>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -155,10 +156,10 @@ class Main_Window_Test : public QObject {
 
     void Board_Shows_Game() {
         for (int s = 0; s < Stock_Count; ++s) {
-            QCOMPARE(Child<Quotes_Board>(window.get(), "quotes")->Price[s]->text().toStdString(), game.Price[s]);
-            QCOMPARE(Child<Quotes_Board>(window.get(), "quotes")->Change[s]->text().toStdString(), game.Change[s]);
+            QCOMPARE(Board_Label(window.get(), "price", s)->text().toStdString(), game.Price[s]);
+            QCOMPARE(Board_Label(window.get(), "change", s)->text().toStdString(), game.Change[s]);
         }
-        QCOMPARE(Child<Quotes_Board>(window.get(), "quotes")->Price[Index_Entry]->text().toStdString(), game.Price[Index_Entry]);
+        QCOMPARE(Board_Label(window.get(), "price", Index_Entry)->text().toStdString(), game.Price[Index_Entry]);
     }
 
 private slots:
@@ -186,10 +187,10 @@ private slots:
         QVERIFY(!Child<QAction>(window.get(), "enable_cheat_menu")->isEnabled());
         QVERIFY(!Child<QAction>(window.get(), "recent_blank")->isVisible());
         // No holdings: the title row is an ordinary row.
-        QCOMPARE(Child<Portfolio_Tab>(window.get(), "portfolio")->Stock_Portfolio->Row_Count(), 1);
-        QVERIFY(!Child<Portfolio_Tab>(window.get(), "portfolio")->Stock_Portfolio->Title_Row_Fixed());
-        QCOMPARE(Child<Portfolio_Tab>(window.get(), "portfolio")->Options_Portfolio->Text(0, 5), std::string("Currentlly At"));
-        QVERIFY(Child<Portfolio_Tab>(window.get(), "portfolio")->Stock_Portfolio->Table->columnWidth(1) >= 1600 / 15);  // twips, 15 to a pixel
+        QCOMPARE(Child<Portfolio_Grid>(window.get(), "stock_grid")->Row_Count(), 1);
+        QVERIFY(!Child<Portfolio_Grid>(window.get(), "stock_grid")->Title_Row_Fixed());
+        QCOMPARE(Child<Portfolio_Grid>(window.get(), "option_grid")->Text(0, 5), std::string("Currentlly At"));
+        QVERIFY(Child<Portfolio_Grid>(window.get(), "stock_grid")->findChild<QTableWidget*>()->columnWidth(1) >= 1600 / 15);  // twips, 15 to a pixel
         QVERIFY(!Child<QProgressBar>(window.get(), "time_status")->isVisible());
     }
 
@@ -222,11 +223,11 @@ private slots:
         Board_Shows_Game();
         double sum = 0;
         for (int s = 0; s < Stock_Count; ++s) {
-            double p = Locale_Value(Child<Quotes_Board>(window.get(), "quotes")->Price[s]->text().toStdString());
+            double p = Locale_Value(Board_Label(window.get(), "price", s)->text().toStdString());
             QVERIFY(p >= 1);
             sum += p * game.Index_Weight[s];
         }
-        QCOMPARE(Locale_Value(Text(Child<Quotes_Board>(window.get(), "quotes")->Price[Index_Entry]).toStdString()), sum);
+        QCOMPARE(Locale_Value(Text(Board_Label(window.get(), "price", Index_Entry)).toStdString()), sum);
     }
 
     void the_new_game_command_asks_and_a_cancel_keeps_the_game() {
@@ -260,7 +261,7 @@ private slots:
         QCOMPARE(Text(Child<QLabel>(window.get(), "turn_number")), QString("2"));
         Board_Shows_Game();
         QVERIFY(game.Price != before);
-        Portfolio_Grid* grid = Child<Portfolio_Tab>(window.get(), "portfolio")->Stock_Portfolio;
+        Portfolio_Grid* grid = Child<Portfolio_Grid>(window.get(), "stock_grid");
         QCOMPARE(grid->Row_Count(), 3);
         QVERIFY(grid->Title_Row_Fixed());
         QCOMPARE(grid->Text(1, 0), game.Symbol[3]);
@@ -599,15 +600,15 @@ private slots:
                           Qt::NoButton, Qt::NoModifier);
             QApplication::sendEvent(w, &e);
         };
-        move(board->Symbol[3]);
-        move(board->Symbol[20]);
+        move(Board_Label(board, "symbol", 3));
+        move(Board_Label(board, "symbol", 20));
         for (int s = 0; s < Stock_Count; ++s) QCOMPARE(board->Is_Highlighted(s), s == 20);
-        move(board->Price[20]);
+        move(Board_Label(board, "price", 20));
         QVERIFY(board->Is_Highlighted(20));
-        move(board->Change[7]);
+        move(Board_Label(board, "change", 7));
         QVERIFY(!board->Is_Highlighted(20));
-        move(board->Symbol[4]);
-        move(board->Quotes_Frame[0]);
+        move(Board_Label(board, "symbol", 4));
+        move(Child<QFrame>(board, "frame_0"));
         QVERIFY(!board->Is_Highlighted(4));
     }
 };

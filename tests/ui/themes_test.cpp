@@ -11,6 +11,7 @@
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QStyleFactory>
+#include <QFrame>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -134,15 +135,16 @@ private slots:
             Gains_In_Exact_Colours(name, window);
             if (name == "main") {
                 auto* board = window->findChild<Quotes_Board*>();
-                for (QLabel* change : board->Change) {
+                for (int s = 0; s < Stock_Count; ++s) {
+                    QLabel* change = Board_Label(board, "change", s);
                     QCOMPARE(Ink_Of(change), Exact_For(Leading_Number(change->text().toStdString())));
                     ++gains;
                 }
                 // Under the mouse a symbol stands on yellow in black.
-                Move_Over(board->Symbol[4]);
-                QCOMPARE(board->Symbol[4]->palette().color(QPalette::Window), Yellow);
-                QCOMPARE(Ink_Of(board->Symbol[4]), Black);
-                Move_Over(board->Quotes_Frame[0]);
+                Move_Over(Board_Label(board, "symbol", 4));
+                QCOMPARE(Board_Label(board, "symbol", 4)->palette().color(QPalette::Window), Yellow);
+                QCOMPARE(Ink_Of(Board_Label(board, "symbol", 4)), Black);
+                Move_Over(Child<QFrame>(board, "frame_0"));
             }
             if (name == "buy") {
                 auto* most = Child<QLabel>(window, "most");
@@ -186,10 +188,10 @@ private slots:
             }
             if (name == "main") {
                 auto* board = window->findChild<Quotes_Board*>();
-                Move_Over(board->Symbol[4]);
-                QVERIFY(Contrast_Ratio(Ink_Of(board->Symbol[4]), board->Symbol[4]->palette().color(QPalette::Window)) >=
+                Move_Over(Board_Label(board, "symbol", 4));
+                QVERIFY(Contrast_Ratio(Ink_Of(Board_Label(board, "symbol", 4)), Board_Label(board, "symbol", 4)->palette().color(QPalette::Window)) >=
                         Readable_Contrast);
-                Move_Over(board->Quotes_Frame[0]);
+                Move_Over(Child<QFrame>(board, "frame_0"));
             }
             if (name == "buy") {
                 auto* most = Child<QLabel>(window, "most");

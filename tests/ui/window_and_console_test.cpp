@@ -115,11 +115,11 @@ Shown What_Is_Shown(const Main_Window& window) {
     shown.turn = Child<QLabel>(&window, "turn_number")->text().toStdString();
     shown.cash = Child<QLabel>(&window, "cash_view")->text().toStdString();
     shown.net_worth = Child<QLabel>(&window, "net_worth")->text().toStdString();
-    shown.index_change = Child<Quotes_Board>(&window, "quotes")->DJIA_Change->text().toStdString();
-    for (QLabel* price : Child<Quotes_Board>(&window, "quotes")->Price) shown.prices.push_back(price->text().toStdString());
-    for (QLabel* change : Child<Quotes_Board>(&window, "quotes")->Change) shown.changes.push_back(change->text().toStdString());
-    shown.stocks = Rows(Child<Portfolio_Tab>(&window, "portfolio")->Stock_Portfolio, 5);
-    shown.options = Rows(Child<Portfolio_Tab>(&window, "portfolio")->Options_Portfolio, 8);
+    shown.index_change = Child<QLabel>(&window, "index_change")->text().toStdString();
+    for (int e = 0; e <= Index_Entry; ++e) shown.prices.push_back(Board_Label(&window, "price", e)->text().toStdString());
+    for (int s = 0; s < Stock_Count; ++s) shown.changes.push_back(Board_Label(&window, "change", s)->text().toStdString());
+    shown.stocks = Rows(Child<Portfolio_Grid>(&window, "stock_grid"), 5);
+    shown.options = Rows(Child<Portfolio_Grid>(&window, "option_grid"), 8);
     return shown;
 }
 

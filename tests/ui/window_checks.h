@@ -1,6 +1,7 @@
 #pragma once
 // What a player would see as broken in any window.
 #include <functional>
+#include <string>
 
 #include <QComboBox>
 #include <QDialog>
@@ -39,6 +40,12 @@ T* Child(const QObject* window, const char* name) {
     T* child = window->findChild<T*>(name);
     if (!child) qFatal("no control named %s", name);
     return child;
+}
+
+// A label of the quotes board: kind "symbol", "price" or "change", and the stock's entry (the
+// index's price is entry 42).
+inline QLabel* Board_Label(const QObject* window, const char* kind, int entry) {
+    return Child<QLabel>(window, (std::string(kind) + "_" + std::to_string(entry)).c_str());
 }
 
 // The controls a player uses in a trade window. The labels a window lacks are null.

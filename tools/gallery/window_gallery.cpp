@@ -233,7 +233,7 @@ bool Show_Every_Window(const QString& data_dir, const std::function<void(const Q
         int row = 0;
         for (std::size_t r = 0; r < game.Stock_Portfolio.size(); ++r)
             if (game.Stock_Portfolio[r][1].starts_with("-")) row = static_cast<int>(r) + 1;
-        emit Child<Portfolio_Tab>(&window, "portfolio")->Stock_Portfolio->Row_Double_Clicked(row);
+        emit Child<Portfolio_Grid>(&window, "stock_grid")->Row_Double_Clicked(row);
     });
     modal("options", [&] { Child<QAction>(&window, "options_menu")->trigger(); }, [](QWidget* w) {
         w->findChild<QComboBox*>("symbol")->setCurrentIndex(12);
