@@ -96,9 +96,9 @@ double Percentile(std::vector<double> v, double p) {
 
 // The start window is shown from the event loop once the main window is up.
 bool Start_Window_Shown(Main_Window& window) {
-    for (int spins = 0; !window.Startup->isVisible() && spins < 100000; ++spins)
+    for (int spins = 0; !window.findChild<Start_Window*>("start")->isVisible() && spins < 100000; ++spins)
         QApplication::processEvents(QEventLoop::AllEvents, 10);
-    return QTest::qWaitForWindowExposed(window.Startup);
+    return QTest::qWaitForWindowExposed(window.findChild<Start_Window*>("start"));
 }
 
 int Startup(Main_Window& window, const std::string& dir) {
@@ -116,7 +116,7 @@ int Turns(Main_Window& window, Game& game, const std::string& dir) {
     window.show();
     if (!Start_Window_Shown(window)) return 1;
     QAbstractButton* start = nullptr;
-    for (QAbstractButton* b : window.Startup->findChildren<QAbstractButton*>())
+    for (QAbstractButton* b : window.findChild<Start_Window*>("start")->findChildren<QAbstractButton*>())
         if (b->text() == "Start &New Game") start = b;
     if (!start) return 1;
     start->click();  // the setup window's Go! is its default button
@@ -127,9 +127,10 @@ int Turns(Main_Window& window, Game& game, const std::string& dir) {
     Fill_Portfolios(game);
     window.Repaint();
 
+    QPushButton* end_turn_button = window.findChild<QPushButton*>("end_turn_button");
     auto end_turn = [&] {
         const auto t0 = std::chrono::steady_clock::now();
-        window.End_Turn_Button->click();
+        end_turn_button->click();
         window.repaint();
         QApplication::processEvents();
         return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();

@@ -13,9 +13,9 @@
 
 #include "game/scoring.h"
 #include "ui/colours.h"
-#include "ui/confirmation_window.h"
 
-End_Game_Window::End_Game_Window(Game& game, QWidget* parent) : Game_Dialog(game, parent) {
+End_Game_Window::End_Game_Window(Game& game, Screens& screens, QWidget* parent)
+    : Game_Dialog(game, parent), screens(screens) {
     setWindowTitle("Game over!");
     auto* layout = new QVBoxLayout(this);
     Ticker = new QLabel("Computer Wins", this);
@@ -65,7 +65,6 @@ End_Game_Window::End_Game_Window(Game& game, QWidget* parent) : Game_Dialog(game
 
     Timer = new QTimer(this);
     Timer->setInterval(100);
-    confirmation = new Confirmation_Window(game, this);
     connect(Timer, &QTimer::timeout, this, &End_Game_Window::Recolour);
     connect(New_Game, &QPushButton::clicked, this, [this] {
         Paint(Ticker, Gain_Ink(Colour::Red));
@@ -79,7 +78,7 @@ End_Game_Window::End_Game_Window(Game& game, QWidget* parent) : Game_Dialog(game
 void End_Game_Window::Recolour() { Paint(Ticker, Random_Ink()); }
 
 void End_Game_Window::Quit_Clicked() {
-    if (!confirmation->Run("Exit Program...")) return;
+    if (!screens.Ask_Confirmation("Exit Program...")) return;
     choice = End_Choice::Quit;
     accept();
 }

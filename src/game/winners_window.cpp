@@ -11,7 +11,6 @@
 #include "game/game_end.h"
 #include "ui/grid_look.h"
 #include "ui/help_button.h"
-#include "ui/help_window.h"
 #include "ui/resources/string_table.h"
 #include "ui/scroll_box.h"
 
@@ -42,8 +41,8 @@ Winners_Window::Winners_Window(Game& game, Screens& screens, QWidget* parent)
     // On a small screen the four grids scroll; the buttons stay in sight.
     outer->addWidget(new Scroll_Box(circle, this), 1);
     auto* High_Scores_Help = Make_Help_Button(this);
-    Clear_Scores = new QPushButton("&Clear High Scores", this);
-    OKButton = new QPushButton("&WOW!", this);
+    auto* Clear_Scores = new QPushButton("&Clear High Scores", this);
+    auto* OKButton = new QPushButton("&WOW!", this);
     OKButton->setDefault(true);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(OKButton, QDialogButtonBox::AcceptRole);
@@ -53,10 +52,8 @@ Winners_Window::Winners_Window(Game& game, Screens& screens, QWidget* parent)
     Set_Escape_Button(OKButton);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(Clear_Scores, &QPushButton::clicked, this, &Winners_Window::Clear_Clicked);
-    connect(High_Scores_Help, &QPushButton::clicked, this, [this] {
-        if (!help) help = new Help_Window(this->game, this->screens, this);
-        help->Run(Help_Owner::Winners);
-    });
+    connect(High_Scores_Help, &QPushButton::clicked, this,
+            [this] { Run_Help(this->game, this->screens, this, Help_Owner::Winners); });
     Fill_Grids();
 }
 

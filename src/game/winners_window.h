@@ -3,8 +3,6 @@
 #include "core/screens.h"
 #include "ui/game_dialog.h"
 
-class Help_Window;
-class QPushButton;
 class QTableWidget;
 
 class Winners_Window : public Game_Dialog {
@@ -20,7 +18,4 @@ private:
 
     Screens& screens;
     QTableWidget* Winners_List[4];
-    QPushButton* OKButton;
-    QPushButton* Clear_Scores;
-    Help_Window* help = nullptr;
 };

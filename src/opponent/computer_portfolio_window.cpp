@@ -40,7 +40,7 @@ Computer_Portfolio_Window::Computer_Portfolio_Window(Game& game, Screens& screen
     Stock_Portfolio->setTabKeyNavigation(false);
     layout->addWidget(Stock_Portfolio, 1);
 
-    C_Portfolio_Help = Make_Help_Button(this);
+    QPushButton* C_Portfolio_Help = Make_Help_Button(this);
     OKButton = new QPushButton("&Done", this);
     OKButton->setDefault(true);
     auto* buttons = new QDialogButtonBox(this);

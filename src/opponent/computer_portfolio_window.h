@@ -16,9 +16,9 @@ public:
     // Repaints cash, net worth and the grid from the game.
     void Refresh();
 
+private:
     QLabel* Cash_View;
     QLabel* Net_Worth;
     QTableWidget* Stock_Portfolio;
     QPushButton* OKButton;
-    QPushButton* C_Portfolio_Help;
 };

@@ -1,21 +1,16 @@
 #pragma once
 // "Stock Options": buying and closing calls and puts; the quantity stays in the box.
-#include "core/random.h"
 #include "trading/option_trades.h"
-#include "ui/game_dialog.h"
+#include "trading/trade_window.h"
 
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
+class Clickable_Label;
 class QRadioButton;
 class QSpinBox;
-class Screens;
 
-class Options_Window : public Game_Dialog {
+class Options_Window : public Trade_Window {
     Q_OBJECT
 public:
-    Options_Window(Game& game, Random& rnd, Screens& screens, QWidget* parent = nullptr);
+    Options_Window(Game& game, Screens& screens, QWidget* parent = nullptr);
 
     // From the main window: the stock selection, then modal.
     void Open();
@@ -23,41 +18,25 @@ public:
     void Open_From_Grid(int row);
     // From the chart or research screen: that stock, calls or puts, then modal.
     void Open_On(int stock, bool calls);
-    // A new game or a load: the first stock.
-    void Select_First();
     // The stock selection, also after a timed turn.
-    void Symbol_Click();
-
-    QComboBox* Symbol;
-    QRadioButton* Calls;
-    QRadioButton* Puts;
-    QRadioButton* Buy;
-    QRadioButton* Sell;
-    QSpinBox* Strike;
-    QSpinBox* Exp;
-    QLineEdit* Number;
-    QLabel* Premium;
-    QLabel* Max;
-    QLabel* Label6;
-    QLabel* Stock_Price;
-    QPushButton* Transact;
-    QPushButton* Done;
-    QPushButton* Options_Help;
-
-signals:
-    void Trade_Done();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
+    void Symbol_Click() override;
 
 private:
     Option_Form Form() const;
     void Show_Form(const Option_Form& form);
     void Show_View(const Option_View& view);
     void Quote();
-    void Transact_Click();
-    Random& rnd;
-    Screens& screens;
-    bool showing = false;  // controls being set from a form: their signals are not clicks
+    void Trade() override;
+
+    QLabel* stock_price;
+    QRadioButton* calls;
+    QRadioButton* puts;
+    QRadioButton* buy;
+    QRadioButton* sell;
+    QSpinBox* strike;
+    QSpinBox* expiry;
+    QLabel* premium;
+    Clickable_Label* most_caption;
+    Clickable_Label* most;
+    bool showing = false;  // the boxes being set from a form: their changes are not clicks
 };

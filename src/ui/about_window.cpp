@@ -1,12 +1,10 @@
 #include "ui/about_window.h"
 
-#include <QDialogButtonBox>
 #include <QApplication>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "bullquest_version.h"
@@ -56,15 +54,8 @@ About_Window::About_Window(Game& game, QWidget* parent) : Game_Dialog(game, pare
     Image1->setPixmap(Bullquest_Picture(320, 160));
     layout->addWidget(Image1, 0, Qt::AlignHCenter);
     layout->addWidget(new QLabel(QString("Version ") + Bullquest_Version, this), 0, Qt::AlignHCenter);
-    OKButton = new QPushButton("OK", this);
-    OKButton->setDefault(true);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(OKButton, QDialogButtonBox::AcceptRole);
-    buttons->setCenterButtons(true);
-    layout->addWidget(buttons);
-    Set_Escape_Button(OKButton);
+    Add_Answer_Button(layout, "OK");
     Keep_Fixed_Size();
-    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void About_Window::Run() { exec(); }

@@ -4,7 +4,6 @@
 
 #include "ui/game_dialog.h"
 
-class QPushButton;
 
 // The game's own picture, drawn at the size asked for; the start window shows it too.
 QPixmap Bullquest_Picture(int width, int height);
@@ -14,7 +13,4 @@ class About_Window : public Game_Dialog {
 public:
     About_Window(Game& game, QWidget* parent = nullptr);
     void Run();
-
-private:
-    QPushButton* OKButton;
 };

@@ -1,10 +1,8 @@
 #include "ui/alert_window.h"
 
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -22,15 +20,8 @@ Alert_Window::Alert_Window(Game& game, QWidget* parent) : Game_Dialog(game, pare
     Alert_List = new QListWidget(this);
     Alert_List->setMinimumSize(380, 160);
     layout->addWidget(Alert_List);
-    OKButton = new QPushButton("OK", this);
-    OKButton->setDefault(true);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(OKButton, QDialogButtonBox::AcceptRole);
-    buttons->setCenterButtons(true);
-    layout->addWidget(buttons);
-    Set_Escape_Button(OKButton);
+    Add_Answer_Button(layout, "OK");
     Keep_Fixed_Size();
-    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void Alert_Window::Run(const std::string& caption, const std::string& text, const std::vector<std::string>& lines) {

@@ -7,7 +7,6 @@
 
 class QLabel;
 class QListWidget;
-class QPushButton;
 
 class Alert_Window : public Game_Dialog {
     Q_OBJECT
@@ -18,5 +17,4 @@ public:
 private:
     QLabel* Alert_Text;
     QListWidget* Alert_List;
-    QPushButton* OKButton;
 };

@@ -55,8 +55,6 @@ Chart_Window::Chart_Window(Game& game, Screens& screens, QWidget* parent)
     // The first symbol stays chosen, as after every new game; it is computed on opening.
     Symbol_Picker picker = Make_Symbol_Picker(this, game, true);
     Symbol = picker.list;
-    SymbolUpDown[0] = picker.arrows[0];
-    SymbolUpDown[1] = picker.arrows[1];
     pick->addLayout(picker.row);
     top->addLayout(pick);
     top->addSpacing(24);
@@ -93,7 +91,7 @@ Chart_Window::Chart_Window(Game& game, Screens& screens, QWidget* parent)
     button(Fundamentals_Button, "&Earnings");
     buttons->addStretch();
     layout->addLayout(buttons);
-    Chart_Help = Make_Help_Button(this);
+    QPushButton* Chart_Help = Make_Help_Button(this);
     Done = new QPushButton("&Done", this);
     auto* bottom = new QDialogButtonBox(this);
     bottom->addButton(Done, QDialogButtonBox::RejectRole);
@@ -105,6 +103,14 @@ Chart_Window::Chart_Window(Game& game, Screens& screens, QWidget* parent)
     On_Palette_Change(this, [this] {
         if (!MSChart->chart()->series().isEmpty()) Symbol_Click();
     });
+
+    // The names by which tests find the controls.
+    const std::pair<QObject*, const char*> names[] = {
+        {Days, "days"}, {Show_Average, "show_average"}, {MSChart, "chart"}, {Buy_Stock_Button, "buy"},
+        {Sell_Stock_Button, "sell"}, {Short_Stock_Button, "short"}, {Calls_Button, "calls"}, {Puts_Button, "puts"},
+        {Fundamentals_Button, "earnings"}, {Done, "done"},
+    };
+    for (const auto& [control, name] : names) control->setObjectName(name);
 
     connect(Symbol, &QComboBox::currentIndexChanged, this, [this] { Symbol_Click(); });
     connect(Days, &QSpinBox::valueChanged, this, [this] { Symbol_Click(); });

@@ -9,7 +9,6 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
-class QToolButton;
 class Screens;
 
 class Chart_Window : public Game_Dialog {
@@ -27,20 +26,6 @@ public:
     // The buttons to other windows: the trades wait for a game, research does not.
     void Enable_Trades();
 
-    QComboBox* Symbol;
-    QToolButton* SymbolUpDown[2];  // previous entry, next entry
-    QSpinBox* Days;
-    QCheckBox* Show_Average;
-    QChartView* MSChart;
-    QPushButton* Buy_Stock_Button;
-    QPushButton* Sell_Stock_Button;
-    QPushButton* Short_Stock_Button;
-    QPushButton* Calls_Button;
-    QPushButton* Puts_Button;
-    QPushButton* Fundamentals_Button;
-    QPushButton* Chart_Help;
-    QPushButton* Done;
-
 signals:
     void Open_Buy(int stock);
     void Open_Sell(int stock);
@@ -50,6 +35,18 @@ signals:
     void Open_Fundamentals(int stock);
 
 private:
+    QComboBox* Symbol;
+    QSpinBox* Days;
+    QCheckBox* Show_Average;
+    QChartView* MSChart;
+    QPushButton* Buy_Stock_Button;
+    QPushButton* Sell_Stock_Button;
+    QPushButton* Short_Stock_Button;
+    QPushButton* Calls_Button;
+    QPushButton* Puts_Button;
+    QPushButton* Fundamentals_Button;
+    QPushButton* Done;
+
     // The index has no trade: a beep; a stock hides the chart and hands over.
     void Hand_Over(void (Chart_Window::*open)(int));
     Screens& screens;

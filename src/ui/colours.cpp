@@ -196,10 +196,6 @@ Ink_Rule Gain_Ink(Colour colour) {
     return [colour](const QPalette& around) { return Ink{Gain_Colour(colour, around), {}}; };
 }
 
-Ink_Rule Plain_Ink() {
-    return [](const QPalette& around) { return Ink{Plain_Colour(around), {}}; };
-}
-
 Ink_Rule Hover_Ink(bool hovered) {
     return [hovered](const QPalette& around) {
         return Ink{hovered ? Hover_Colour(around) : Plain_Colour(around), {}};

@@ -51,7 +51,6 @@ QColor Refusal_Colour(const QPalette& palette, QPalette::ColorRole background = 
 
 // Inks for Paint.
 Ink_Rule Gain_Ink(Colour colour);
-Ink_Rule Plain_Ink();
 Ink_Rule Hover_Ink(bool hovered);
 Ink_Rule Difficulty_Ink(int options_on);
 // The game-over result: a new random colour at each painting.

@@ -13,7 +13,7 @@ Confirmation_Window::Confirmation_Window(Game& game, QWidget* parent) : Game_Dia
     auto* top = new QHBoxLayout;
     auto* Image1 = new QLabel(this);
     Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(48, 48));
-    Confirm_Text = new QLabel("Are you sure?", this);
+    auto* Confirm_Text = new QLabel("Are you sure?", this);
     top->addWidget(Image1);
     top->addWidget(Confirm_Text, 1);
     layout->addLayout(top);

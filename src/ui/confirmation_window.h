@@ -4,7 +4,6 @@
 
 #include "ui/game_dialog.h"
 
-class QLabel;
 class QPushButton;
 
 class Confirmation_Window : public Game_Dialog {
@@ -14,7 +13,6 @@ public:
     bool Run(const std::string& caption);
 
 private:
-    QLabel* Confirm_Text;
     QPushButton* Yes;
     QPushButton* No;
 };

@@ -25,8 +25,6 @@ Fundamentals_Window::Fundamentals_Window(Game& game, Screens& screens, QWidget* 
     // The first symbol stays chosen, as after every new game; it is computed on opening.
     Symbol_Picker picker = Make_Symbol_Picker(this, game, false);
     Symbol = picker.list;
-    SymbolUpDown[0] = picker.arrows[0];
-    SymbolUpDown[1] = picker.arrows[1];
     top->addLayout(picker.row, 1, 0);
     top->addWidget(new QLabel("Reporting In Next 2 Turns:", this), 0, 1);
     Reporting_Next_List = new QComboBox(this);
@@ -65,7 +63,7 @@ Fundamentals_Window::Fundamentals_Window(Game& game, Screens& screens, QWidget* 
     button(Calls_Button, "&Calls", 1, 1);
     button(Puts_Button, "&Puts", 1, 2);
     layout->addLayout(buttons);
-    Fundamentals_Help = Make_Help_Button(this);
+    QPushButton* Fundamentals_Help = Make_Help_Button(this);
     OKButton = new QPushButton("&Done", this);
     auto* bottom = new QDialogButtonBox(this);
     bottom->addButton(OKButton, QDialogButtonBox::RejectRole);
@@ -74,6 +72,15 @@ Fundamentals_Window::Fundamentals_Window(Game& game, Screens& screens, QWidget* 
     Set_Escape_Button(OKButton);
     Let_Close_Box_Hide();
     Keep_Fixed_Size();
+
+    // The names by which tests find the controls.
+    const std::pair<QObject*, const char*> names[] = {
+        {Reporting_Next_List, "reporting_next"}, {Earnings_Due, "earnings_due"}, {Earnings_History_Label[0], "eps_0"},
+        {Earnings_History_Label[1], "eps_1"}, {Earnings_History_Label[2], "eps_2"}, {Earnings_History_Label[3], "eps_3"},
+        {View_Chart, "view_chart"}, {Buy_Stock_Button, "buy"}, {Sell_Stock_Button, "sell"},
+        {Short_Stock_Button, "short"}, {Calls_Button, "calls"}, {Puts_Button, "puts"}, {OKButton, "done"},
+    };
+    for (const auto& [control, name] : names) control->setObjectName(name);
 
     connect(Symbol, &QComboBox::currentIndexChanged, this, [this] { Symbol_Click(); });
     connect(Reporting_Next_List, &QComboBox::activated, this, [this] { Reporting_Next_List_Click(); });

@@ -5,7 +5,6 @@
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QToolButton;
 class Screens;
 
 class Fundamentals_Window : public Game_Dialog {
@@ -23,20 +22,6 @@ public:
     // The trade buttons wait for a game; the chart does not.
     void Enable_Trades();
 
-    QComboBox* Symbol;
-    QToolButton* SymbolUpDown[2];  // previous entry, next entry
-    QLabel* Earnings_Due;
-    QLabel* Earnings_History_Label[4];
-    QComboBox* Reporting_Next_List;
-    QPushButton* View_Chart;
-    QPushButton* Buy_Stock_Button;
-    QPushButton* Sell_Stock_Button;
-    QPushButton* Short_Stock_Button;
-    QPushButton* Calls_Button;
-    QPushButton* Puts_Button;
-    QPushButton* Fundamentals_Help;
-    QPushButton* OKButton;
-
 signals:
     void Open_Chart(int stock);
     void Open_Buy(int stock);
@@ -46,6 +31,18 @@ signals:
     void Open_Puts(int stock);
 
 private:
+    QComboBox* Symbol;
+    QLabel* Earnings_Due;
+    QLabel* Earnings_History_Label[4];
+    QComboBox* Reporting_Next_List;
+    QPushButton* View_Chart;
+    QPushButton* Buy_Stock_Button;
+    QPushButton* Sell_Stock_Button;
+    QPushButton* Short_Stock_Button;
+    QPushButton* Calls_Button;
+    QPushButton* Puts_Button;
+    QPushButton* OKButton;
+
     void Reporting_Next_List_Click();
     void Hand_Over(void (Fundamentals_Window::*open)(int));
     Screens& screens;

@@ -3,9 +3,11 @@
 #include <algorithm>
 
 #include <QAbstractButton>
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QPushButton>
@@ -27,6 +29,17 @@ void Game_Dialog::Keep_Fixed_Size(int width) {
 }
 
 void Game_Dialog::Let_Close_Box_Hide() { close_box_hides = true; }
+
+void Game_Dialog::Add_Answer_Button(QBoxLayout* layout, const QString& caption) {
+    auto* button = new QPushButton(caption, this);
+    button->setDefault(true);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(button, QDialogButtonBox::AcceptRole);
+    buttons->setCenterButtons(true);
+    layout->addWidget(buttons);
+    Set_Escape_Button(button);
+    connect(button, &QPushButton::clicked, this, &QDialog::accept);
+}
 
 void Game_Dialog::setVisible(bool visible) {
     if (visible && !isVisible()) {

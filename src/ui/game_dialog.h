@@ -8,6 +8,7 @@
 #include "core/game.h"
 
 class QAbstractButton;
+class QBoxLayout;
 
 class Game_Dialog : public QDialog {
     Q_OBJECT
@@ -23,6 +24,9 @@ protected:
     void Keep_Fixed_Size(int width = 0);
     // The close box hides the window (the chart and research screens).
     void Let_Close_Box_Hide();
+    // A message window's one button, centred under its contents: Enter and Escape press it,
+    // and it closes the window.
+    void Add_Answer_Button(QBoxLayout* layout, const QString& caption);
 
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -14,6 +14,9 @@ Help_Window::Help_Window(Game& game, Screens& screens, QWidget* parent)
     Display_Button = new QPushButton("&Display");
     CancelButton = new QPushButton("&Cancel");
     Display_Button->setDefault(true);
+    Help_List->setObjectName("topics");
+    Display_Button->setObjectName("display");
+    CancelButton->setObjectName("cancel");
 
     auto* buttons = new QDialogButtonBox;
     buttons->addButton(Display_Button, QDialogButtonBox::AcceptRole);

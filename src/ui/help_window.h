@@ -20,11 +20,12 @@ public:
     void Run(const std::vector<std::string>& topics);
     void Run(Help_Owner owner) { Run(Help_Topics_For(owner)); }
 
+
+private:
     QListWidget* Help_List;
     QPushButton* Display_Button;
     QPushButton* CancelButton;
 
-private:
     void Display_Click();
 
     Screens& screens;

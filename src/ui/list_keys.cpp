@@ -24,9 +24,5 @@ bool List_Keys::eventFilter(QObject* watched, QEvent* event) {
         default:
             break;
     }
-    if (event->type() == QEvent::KeyPress)
-        locked = true;
-    else if (!key->isAutoRepeat())
-        locked = false;
     return true;
 }

@@ -1,7 +1,6 @@
 #pragma once
-// A list that keys cannot move: the player chooses a stock with the mouse, so a key held
-// down over the list locks it until the key comes up. Tab and Shift+Tab still move the focus
-// on, and Enter and Escape still answer the window.
+// A list that keys cannot move: the player chooses a stock with the mouse. Tab and Shift+Tab
+// still move the focus on, and Enter and Escape still answer the window.
 #include <QObject>
 
 class QWidget;
@@ -10,11 +9,7 @@ class List_Keys : public QObject {
     Q_OBJECT
 public:
     explicit List_Keys(QWidget* list);
-    bool Locked() const { return locked; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    bool locked = false;
 };

@@ -1,7 +1,5 @@
 #include "ui/main_window.h"
 
-#include <type_traits>
-
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -37,81 +35,18 @@
 #include "ui/quotes_board.h"
 #include "ui/start_window.h"
 #include "ui/tax_window.h"
+#include "ui/trade_windows.h"
 #include "trading/buy_window.h"
-#include "trading/portfolio.h"
 #include "trading/options_window.h"
+#include "trading/portfolio.h"
 #include "trading/sell_window.h"
 #include "trading/short_window.h"
 #include "ui/chart_window.h"
-#include "ui/fundamentals_window.h"
 #include "ui/colours.h"
+#include "ui/fundamentals_window.h"
 #include "ui/help_button.h"
 #include "ui/scroll_box.h"
 #include "ui/window_place.h"
-
-// The trade, chart and research windows, each made on first use and kept.
-struct Trade_Windows {
-    Trade_Windows(Game& game, Random& rnd, Screens& screens, Main_Window* owner)
-        : game(game), rnd(rnd), screens(screens), owner(owner) {}
-
-    Buy_Window* Buy() { return Make(buy); }
-    Sell_Window* Sell() { return Make(sell); }
-    Short_Window* Short() { return Make(short_window); }
-    Chart_Window* Chart() { return Make(chart); }
-    Fundamentals_Window* Fundamentals() { return Make(fundamentals); }
-
-    // The chart and research screens hand their stock to the other windows. Queued, so the
-    // screen's own modal loop has returned before the next window opens its loop.
-    template <typename W>
-    void Hand_Overs(W* from) {
-        Queue(from, &W::Open_Buy, [this](int s) { Buy()->Open_On(s); });
-        Queue(from, &W::Open_Sell, [this](int s) { Sell()->Open_On(s); });
-        Queue(from, &W::Open_Short, [this](int s) { Short()->Open_On(s); });
-        Queue(from, &W::Open_Calls, [this](int s) { Options()->Open_On(s, true); });
-        Queue(from, &W::Open_Puts, [this](int s) { Options()->Open_On(s, false); });
-    }
-    template <typename W, typename F>
-    void Queue(W* from, void (W::*signal)(int), F open) {
-        QObject::connect(from, signal, owner, open, Qt::QueuedConnection);
-    }
-    Options_Window* Options() {
-        if (!options) {
-            options = new Options_Window(game, rnd, screens, owner);
-            QObject::connect(options, &Options_Window::Trade_Done, owner, &Main_Window::Repaint);
-        }
-        return options;
-    }
-
-    Game& game;
-    Random& rnd;
-    Screens& screens;
-    Main_Window* owner;
-    Buy_Window* buy = nullptr;
-    Sell_Window* sell = nullptr;
-    Short_Window* short_window = nullptr;
-    Chart_Window* chart = nullptr;
-    Fundamentals_Window* fundamentals = nullptr;
-    Options_Window* options = nullptr;
-
-private:
-    template <typename W>
-    W* Make(W*& window) {
-        if (!window) {
-            window = new W(game, screens, owner);
-            if constexpr (requires { &W::Trade_Done; })
-                QObject::connect(window, &W::Trade_Done, owner, &Main_Window::Repaint);
-            if constexpr (std::is_same_v<W, Chart_Window>) {
-                Hand_Overs(window);
-                Queue(window, &Chart_Window::Open_Fundamentals, [this](int s) { Fundamentals()->Open_For(s); });
-            }
-            if constexpr (std::is_same_v<W, Fundamentals_Window>) {
-                Hand_Overs(window);
-                Queue(window, &Fundamentals_Window::Open_Chart, [this](int s) { Chart()->Open_For(s); });
-            }
-        }
-        return window;
-    }
-};
 
 static void Init_Resources() { Q_INIT_RESOURCE(bullquest); }
 
@@ -147,10 +82,62 @@ Main_Window::Main_Window(Game& game, Random& rnd, QWidget* parent)
     Build_Menus();
     Game_Timer = new QTimer(this);
     Game_Timer->setInterval(1000);
-    trade = new Trade_Windows(game, rnd, *screens, this);
+    trade = new Trade_Windows(game, *screens, this, [this] { Repaint(); });
     Computer_Portfolio = new Computer_Portfolio_Window(game, *screens, this);
     Connect_Commands();
+    Name_Controls();
     Repaint();
+}
+
+void Main_Window::Name_Controls() {
+    const std::pair<QObject*, const char*> names[] = {
+        {Turn_Number, "turn_number"},
+        {Cash_View, "cash_view"},
+        {Net_Worth, "net_worth"},
+        {Time_Label, "time_label"},
+        {Time_Status, "time_status"},
+        {Buy_Button, "buy_button"},
+        {Sell_Button, "sell_button"},
+        {Short_Button, "short_button"},
+        {Options_Button, "options_button"},
+        {Earnings_Button, "earnings_button"},
+        {End_Turn_Button, "end_turn_button"},
+        {Main_Help, "main_help"},
+        {Toolbar1, "toolbar"},
+        {SSTab1, "tabs"},
+        {Quotes, "quotes"},
+        {Portfolio, "portfolio"},
+        {News, "news"},
+        {Game_Timer, "game_timer"},
+        {Computer_Portfolio, "computer_portfolio"},
+        {New_Game_Menu, "new_game_menu"},
+        {Save_Menu, "save_menu"},
+        {Save_As_Menu, "save_as_menu"},
+        {Load_Menu, "load_menu"},
+        {Winners_Menu, "winners_menu"},
+        {Exit_Menu, "exit_menu"},
+        {RecentBlank, "recent_blank"},
+        {Recent[0], "recent_0"},
+        {Recent[1], "recent_1"},
+        {Recent[2], "recent_2"},
+        {Recent[3], "recent_3"},
+        {Commissions_Menu, "commissions_menu"},
+        {Buy_Menu, "buy_menu"},
+        {Sell_Menu, "sell_menu"},
+        {Short_Menu, "short_menu"},
+        {Options_Menu, "options_menu"},
+        {Chart_Menu, "chart_menu"},
+        {Fundamentals_Menu, "fundamentals_menu"},
+        {Computer_Menu, "computer_menu"},
+        {End_Turn_Menu, "end_turn_menu"},
+        {Enable_Cheat_Menu, "enable_cheat_menu"},
+        {Set_Cash_Menu, "set_cash_menu"},
+        {Set_Computer_Cash, "set_computer_cash"},
+        {Set_Market_Trend, "set_market_trend"},
+        {Instructions_Menu, "instructions_menu"},
+        {About_Menu, "about_menu"},
+    };
+    for (const auto& [control, name] : names) control->setObjectName(name);
 }
 
 Main_Window::~Main_Window() { delete trade; }
@@ -281,7 +268,7 @@ void Main_Window::Connect_Commands() {
     });
     connect(Load_Menu, &QAction::triggered, this, [this] { Load_Menu_Click(); });
     connect(Winners_Menu, &QAction::triggered, this, [this] { screens->Show_Winners(game); });
-    connect(Exit_Menu, &QAction::triggered, this, [this] { Exit_MEnu_Click(); });
+    connect(Exit_Menu, &QAction::triggered, this, [this] { Exit_Menu_Click(); });
     for (int i = 0; i < 4; ++i)
         connect(Recent[i], &QAction::triggered, this, [this, i] {
             Recent_Click(game, *screens, i);
@@ -319,15 +306,12 @@ void Main_Window::Connect_Commands() {
         if (!about) about = new About_Window(game, this);
         about->Run();
     });
-    connect(Main_Help, &QPushButton::clicked, this, [this] {
-        if (!help) help = new Help_Window(game, *screens, this);
-        help->Run(Help_Owner::Main);
-    });
+    connect(Main_Help, &QPushButton::clicked, this, [this] { Run_Help(game, *screens, this, Help_Owner::Main); });
 
     connect(Quotes, &Quotes_Board::Symbol_Clicked, this, [this](int s) { trade->Chart()->Open_For(s); });
-    connect(Portfolio->Stock_Portfolio, &Portfolio_Grid::Row_Double_Clicked, this,
+    connect(Portfolio, &Portfolio_Tab::Stock_Row_Double_Clicked, this,
             [this](int row) { Stock_Grid_Double_Click(row); });
-    connect(Portfolio->Options_Portfolio, &Portfolio_Grid::Row_Double_Clicked, this,
+    connect(Portfolio, &Portfolio_Tab::Option_Row_Double_Clicked, this,
             [this](int row) { trade->Options()->Open_From_Grid(row - 1); });
 
     connect(Game_Timer, &QTimer::timeout, this, [this] { Game_Timer_Timer(); });
@@ -341,6 +325,7 @@ bool Main_Window::Form_Load(const std::string& data_dir) {
     Portfolio->Lay_Out_Grids();
     Repaint();
     Startup = new Start_Window(game, this);
+    Startup->setObjectName("start");
     connect(Startup, &Start_Window::New_Game_Chosen, this, [this] {
         game.Status = Game_Status::Force_New_Game;
         Startup->hide();
@@ -419,13 +404,8 @@ void Main_Window::Game_Timer_Timer() {
     if (::Game_Timer_Timer(game, rnd, *screens)) {
         // A timed turn: the windows that may be open show the new market.
         if (game.Status != Game_Status::Terminate_Program) {
-            trade->Chart()->Symbol_Click();
-            trade->Fundamentals()->Symbol_Click();
-            trade->Buy()->Symbol_Click();
-            trade->Sell()->Symbol_Click();
-            trade->Options()->Symbol_Click();
+            trade->Follow_Market();
             Computer_Portfolio->Refresh();
-            trade->Short()->Symbol_Click();
         }
         Repaint();
         End_If_Quit();
@@ -439,7 +419,7 @@ void Main_Window::End_If_Quit() {
     if (game.Status == Game_Status::Terminate_Program) close();
 }
 
-void Main_Window::Exit_MEnu_Click() {
+void Main_Window::Exit_Menu_Click() {
     if (screens->Ask_Confirmation("Exit Program...")) close();
 }
 
@@ -462,12 +442,7 @@ void Main_Window::Start_Timer(bool enabled) {
 void Main_Window::After_Game_Reset() {
     News->Restart();
     // The windows start on the first stock, in the game's order.
-    trade->Fundamentals()->Select_First();
-    trade->Buy()->Select_First();
-    trade->Options()->Select_First();
-    trade->Sell()->Select_First();
-    trade->Chart()->Reset();
-    trade->Short()->Select_First();
+    trade->Restart();
     Repaint();
 }
 
@@ -495,23 +470,18 @@ void Main_Window::closeEvent(QCloseEvent* event) {
         auto close = [](QWidget* w) {
             if (w) w->close();
         };
-        close(trade->buy);
-        close(trade->sell);
-        close(trade->chart);
-        close(trade->options);
+        trade->Close_All();
         close(screens->Alert());
         close(about);
         close(screens->Confirmation());
         close(commissions);
-        close(trade->fundamentals);
         close(Computer_Portfolio);
         close(screens->End_Game());
         close(screens->Setup());
         close(screens->Uncle_Sam());
         close(screens->Winners());
         close(Startup);
-        close(help);
-        close(trade->short_window);
+        close(findChild<Help_Window*>());
     }
     event->accept();
 }

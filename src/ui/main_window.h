@@ -19,7 +19,6 @@ class QToolBar;
 class About_Window;
 class Commissions_Window;
 class Computer_Portfolio_Window;
-class Help_Window;
 class News_Tab;
 class Portfolio_Tab;
 class Qt_Screens;
@@ -41,6 +40,12 @@ public:
 
     Qt_Screens& Game_Screens() { return *screens; }
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The controls: tests and the gallery find them by object name, as a player by caption.
     // Status area
     QLabel* Turn_Number = nullptr;
     QLabel* Cash_View = nullptr;
@@ -89,11 +94,7 @@ public:
     QAction* Instructions_Menu = nullptr;
     QAction* About_Menu = nullptr;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
+    void Name_Controls();
     void Build_Status_Area(QWidget* parent, class QBoxLayout* layout);
     void Build_Buttons(class QBoxLayout* layout);
     void Build_Toolbar();
@@ -103,7 +104,7 @@ private:
     void New_Game_Menu_Click();
     void End_Turn_Menu_Click();
     void Game_Timer_Timer();
-    void Exit_MEnu_Click();
+    void Exit_Menu_Click();
     void Load_Menu_Click();
     void Cheat_Done(bool accepted);
     void Start_Timer(bool enabled);
@@ -118,6 +119,5 @@ private:
     Trade_Windows* trade = nullptr;
     About_Window* about = nullptr;
     Commissions_Window* commissions = nullptr;
-    Help_Window* help = nullptr;
     bool unloaded = false;
 };

@@ -56,6 +56,13 @@ News_Tab::News_Tab(Game& game, QWidget* parent) : QWidget(parent), game(game) {
     pref_layout->addStretch();
     lower->addWidget(preferences, 1);
     layout->addLayout(lower);
+    // The names by which tests find the controls.
+    const std::pair<QObject*, const char*> names[] = {
+        {News_Items, "news_items"},   {Earnings_News, "earnings_news"}, {News_Symbol, "news_symbol"},
+        {News_Price, "news_price"},   {News_Change, "news_change"},     {News_Alert, "news_alert"},
+        {World_Alert, "world_alert"},
+    };
+    for (const auto& [control, name] : names) control->setObjectName(name);
     auto* hint = new QLabel(
         "Click on a news item to view a Quick Quote of the stock affected by that news (if any)", this);
     hint->setWordWrap(true);

@@ -17,6 +17,7 @@ public:
     // A new game or a load: the lists are filled again from the start.
     void Restart();
 
+private:
     QListWidget* News_Items = nullptr;
     QListWidget* Earnings_News = nullptr;
     QLabel* News_Symbol = nullptr;
@@ -25,7 +26,6 @@ public:
     QCheckBox* News_Alert = nullptr;
     QCheckBox* World_Alert = nullptr;
 
-private:
     void Paint_Quick_Quote();
 
     Game& game;

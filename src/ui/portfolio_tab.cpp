@@ -101,6 +101,10 @@ Portfolio_Tab::Portfolio_Tab(Game& game, QWidget* parent) : QWidget(parent), gam
         this);
     hint->setWordWrap(true);
     layout->addWidget(hint);
+    Stock_Portfolio->setObjectName("stock_grid");
+    Options_Portfolio->setObjectName("option_grid");
+    connect(Stock_Portfolio, &Portfolio_Grid::Row_Double_Clicked, this, &Portfolio_Tab::Stock_Row_Double_Clicked);
+    connect(Options_Portfolio, &Portfolio_Grid::Row_Double_Clicked, this, &Portfolio_Tab::Option_Row_Double_Clicked);
 }
 
 void Portfolio_Tab::Lay_Out_Grids() {

@@ -24,8 +24,6 @@ public:
     bool Title_Row_Fixed() const;
     std::string Text(int row, int column) const;
 
-    QTableWidget* Table = nullptr;
-
 signals:
     // A data row, counted from 1 like the grid's rows: double-clicked, or Enter pressed on it.
     void Row_Double_Clicked(int row);
@@ -34,6 +32,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QTableWidget* Table = nullptr;
     std::vector<std::string> titles;
     Column_Kinds kinds;
     bool fixed = false;
@@ -47,9 +46,14 @@ public:
     void Lay_Out_Grids();
     void Repaint();
 
-    Portfolio_Grid* Stock_Portfolio = nullptr;
-    Portfolio_Grid* Options_Portfolio = nullptr;
+signals:
+    // A double click on a position, to close it (row 1 is the first position).
+    void Stock_Row_Double_Clicked(int row);
+    void Option_Row_Double_Clicked(int row);
 
 private:
+    // Tests find the grids by name: stock_grid and option_grid.
+    Portfolio_Grid* Stock_Portfolio = nullptr;
+    Portfolio_Grid* Options_Portfolio = nullptr;
     Game& game;
 };

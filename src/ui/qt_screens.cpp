@@ -70,7 +70,7 @@ End_Choice Qt_Screens::Run_End_Of_Game(Game&, const std::string& ticker, const s
                                        const std::string& you_made_it, const std::string& name_prompt,
                                        bool name_enabled) {
     emit Before_Modal();
-    if (!end_game) end_game = new End_Game_Window(game, owner);
+    if (!end_game) end_game = new End_Game_Window(game, *this, owner);
     return end_game->Run(ticker, score, you_made_it, name_prompt, name_enabled);
 }
 
@@ -80,7 +80,6 @@ void Qt_Screens::Show_Winners(Game&) {
     winners->Run();
 }
 
-// The help viewer is not wired yet: a request for a topic is accepted and shows nothing.
 void Qt_Screens::Show_Help(int context) {
     if (!help_viewer) help_viewer = new Help_Viewer_Window(owner);
     help_viewer->Show_Topic(context);

@@ -51,11 +51,15 @@ Quotes_Board::Quotes_Board(Game& game, QWidget* parent) : QWidget(parent), game(
             Change[s]->setMouseTracking(true);
             Change[s]->installEventFilter(this);
             Change[s]->setMinimumWidth(Change[s]->fontMetrics().horizontalAdvance("-100(-100%)"));
+            Symbol[s]->setObjectName(QString("symbol_%1").arg(s));
+            Price[s]->setObjectName(QString("price_%1").arg(s));
+            Change[s]->setObjectName(QString("change_%1").arg(s));
             grid->addWidget(Symbol[s], r, 0);
             grid->addWidget(Price[s], r, 1);
             grid->addWidget(Change[s], r, 2);
             Paint_Symbol(s, false);
         }
+        frame->setObjectName(QString("frame_%1").arg(f));
         Quotes_Frame[f] = frame;
         frames->addWidget(frame);
     }
@@ -65,7 +69,9 @@ Quotes_Board::Quotes_Board(Game& game, QWidget* parent) : QWidget(parent), game(
     DJIA_Symbol->setFont(symbol_font);
     Price[Index_Entry] = new QLabel(this);
     Price[Index_Entry]->setFont(symbol_font);
+    Price[Index_Entry]->setObjectName(QString("price_%1").arg(Index_Entry));
     DJIA_Change = new QLabel(this);
+    DJIA_Change->setObjectName("index_change");
     DJIA_Change->setFont(symbol_font);
     // Room for the widest change the index can show, so it never clips.
     DJIA_Change->setMinimumWidth(DJIA_Change->fontMetrics().horizontalAdvance("(-100.0%)"));

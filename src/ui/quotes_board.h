@@ -22,14 +22,6 @@ public:
     void Hover_Symbol(int stock);
     void Unhover();
 
-    std::array<QLabel*, Stock_Count> Symbol{};
-    std::array<QLabel*, Stock_Count + 1> Price{};  // 42 is the index
-    std::array<QLabel*, Stock_Count> Change{};
-    QLabel* DJIA_Symbol = nullptr;
-    QLabel* DJIA_Change = nullptr;
-    std::array<QFrame*, 3> Quotes_Frame{};
-    int Hover_Index = 0;
-
 signals:
     void Symbol_Clicked(int stock);
 
@@ -38,6 +30,16 @@ protected:
 
 private:
     void Paint_Symbol(int stock, bool yellow);
+
+    // Tests find the labels by name: symbol_N, price_N (the index's is price_42), change_N,
+    // index_change, and the frames frame_0 to frame_2.
+    std::array<QLabel*, Stock_Count> Symbol{};
+    std::array<QLabel*, Stock_Count + 1> Price{};  // 42 is the index
+    std::array<QLabel*, Stock_Count> Change{};
+    QLabel* DJIA_Symbol = nullptr;
+    QLabel* DJIA_Change = nullptr;
+    std::array<QFrame*, 3> Quotes_Frame{};
+    int Hover_Index = 0;
 
     Game& game;
 };

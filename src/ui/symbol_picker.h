@@ -4,15 +4,13 @@
 
 class QComboBox;
 class QHBoxLayout;
-class QToolButton;
 class QWidget;
 
 struct Symbol_Picker {
     QComboBox* list;
-    QToolButton* arrows[2];  // previous entry, next entry
-    QHBoxLayout* row;        // the list and the arrows, for the window's layout
+    QHBoxLayout* row;  // the list and the arrows, for the window's layout
 };
 
-// The 42 symbols (and "Index" after them when asked), locked while a key is down; the arrows
-// step through the list and stop at its ends.
+// The 42 symbols (and "Index" after them when asked), which keys do not move; the arrows
+// ("previous" and "next") step through the list and stop at its ends.
 Symbol_Picker Make_Symbol_Picker(QWidget* owner, const Game& game, bool with_index);

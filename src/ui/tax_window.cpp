@@ -2,11 +2,9 @@
 
 #include <cmath>
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 Tax_Window::Tax_Window(Game& game, QWidget* parent) : Game_Dialog(game, parent) {
@@ -27,15 +25,8 @@ Tax_Window::Tax_Window(Game& game, QWidget* parent) : Game_Dialog(game, parent) 
     values->addRow("Computer:", Computer);
     frame->addLayout(values);
     layout->addWidget(Frame1);
-    OKButton = new QPushButton("Oh My &God!", this);
-    OKButton->setDefault(true);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(OKButton, QDialogButtonBox::AcceptRole);
-    buttons->setCenterButtons(true);
-    layout->addWidget(buttons);
-    Set_Escape_Button(OKButton);
+    Add_Answer_Button(layout, "Oh My &God!");
     Keep_Fixed_Size(360);
-    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void Tax_Window::Run(const std::string& you, const std::string& computer) {

@@ -5,7 +5,6 @@
 #include "ui/game_dialog.h"
 
 class QLabel;
-class QPushButton;
 
 class Tax_Window : public Game_Dialog {
     Q_OBJECT
@@ -16,5 +15,4 @@ public:
 private:
     QLabel* You;
     QLabel* Computer;
-    QPushButton* OKButton;
 };

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "test_support.h"
+#include "window_checks.h"
 #include "ui/help_viewer_window.h"
 #include "ui/help_window.h"
 
@@ -21,13 +22,13 @@ class Help_Window_Test : public QObject {
         QTimer::singleShot(0, &window, [&window, act] {
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             QStringList names;
-            for (int row = 0; row < window.Help_List->count(); ++row) names << window.Help_List->item(row)->text();
+            for (int row = 0; row < Child<QListWidget>(&window, "topics")->count(); ++row) names << Child<QListWidget>(&window, "topics")->item(row)->text();
             act(names);
         });
         QTimer::singleShot(5000, &window, &QWidget::hide);  // a failed step must not hang the run
         window.Run(owner);
         QVERIFY(window.isHidden());
-        QCOMPARE(window.Help_List->count(), 0);
+        QCOMPARE(Child<QListWidget>(&window, "topics")->count(), 0);
     }
 
     static QListWidgetItem* Find(QListWidget* list, const QString& name) {
@@ -41,11 +42,11 @@ private slots:
         Help_Window window(game, screens);
         Run_With(window, Help_Owner::Buy, [&](QStringList names) {
             QCOMPARE(names, QStringList({"Table of Contents", "Buying Stocks"}));
-            Find(window.Help_List, "Table of Contents")->setSelected(true);
-            window.Display_Button->click();
+            Find(Child<QListWidget>(&window, "topics"), "Table of Contents")->setSelected(true);
+            Child<QPushButton>(&window, "display")->click();
         });
         Run_With(window, Help_Owner::Chart, [&](QStringList) {
-            QListWidget* list = window.Help_List;
+            QListWidget* list = Child<QListWidget>(&window, "topics");
             const QPoint at = list->visualItemRect(Find(list, "Using Momentum")).center();
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
@@ -55,10 +56,10 @@ private slots:
 
     void cancelAndAnEmptySelectionShowNothing() {
         Help_Window window(game, screens);
-        Run_With(window, Help_Owner::Buy, [&](QStringList) { window.CancelButton->click(); });
+        Run_With(window, Help_Owner::Buy, [&](QStringList) { Child<QPushButton>(&window, "cancel")->click(); });
         Run_With(window, Help_Owner::Sell, [&](QStringList names) {
             QCOMPARE(names, QStringList({"Table of Contents", "Selling Stocks"}));
-            window.Display_Button->click();
+            Child<QPushButton>(&window, "display")->click();
         });
         QVERIFY(screens.log.empty());
     }

@@ -18,6 +18,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QFrame>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -128,7 +129,7 @@ class Main_Window_Test : public QObject {
         window = std::make_unique<Main_Window>(game, rnd);
         QVERIFY(window->Form_Load(Data().toStdString()));
         window->show();
-        QTRY_VERIFY(window->Startup->isVisible());
+        QTRY_VERIFY(Child<Start_Window>(window.get(), "start")->isVisible());
     }
 
     // A new game from the start window, with the setup window answered by Go!.
@@ -140,25 +141,25 @@ class Main_Window_Test : public QObject {
             Nothing_Clipped(w);
             Click("&Go!")(w);
         });
-        QAbstractButton* start = Button(window->Startup, "Start &New Game");
+        QAbstractButton* start = Button(Child<Start_Window>(window.get(), "start"), "Start &New Game");
         QVERIFY(start);
         start->click();
         QVERIFY(answers.Done());
-        QCOMPARE(Text(window->Turn_Number), QString("1"));
+        QCOMPARE(Text(Child<QLabel>(window.get(), "turn_number")), QString("1"));
     }
 
     void End_Turn_Quietly() {
-        window->News->News_Alert->setChecked(false);
-        window->News->World_Alert->setChecked(false);
-        window->End_Turn_Button->click();
+        Child<QCheckBox>(window.get(), "news_alert")->setChecked(false);
+        Child<QCheckBox>(window.get(), "world_alert")->setChecked(false);
+        Child<QPushButton>(window.get(), "end_turn_button")->click();
     }
 
     void Board_Shows_Game() {
         for (int s = 0; s < Stock_Count; ++s) {
-            QCOMPARE(window->Quotes->Price[s]->text().toStdString(), game.Price[s].Text());
-            QCOMPARE(window->Quotes->Change[s]->text().toStdString(), game.Change[s]);
+            QCOMPARE(Board_Label(window.get(), "price", s)->text().toStdString(), game.Price[s].Text());
+            QCOMPARE(Board_Label(window.get(), "change", s)->text().toStdString(), game.Change[s]);
         }
-        QCOMPARE(window->Quotes->Price[Index_Entry]->text().toStdString(), game.Price[Index_Entry].Text());
+        QCOMPARE(Board_Label(window.get(), "price", Index_Entry)->text().toStdString(), game.Price[Index_Entry].Text());
     }
 
 private slots:
@@ -177,20 +178,20 @@ private slots:
         for (const char* name : {"Recent.txt", "Winners.txt", "Data2.txt"})
             QVERIFY2(QFile::exists(Data() + "/" + name), name);
         QCOMPARE(window->windowTitle(), QString("Bullquest"));
-        QCOMPARE(Text(window->Cash_View), QString("5,000"));
-        QCOMPARE(Text(window->Net_Worth), QString("5000"));
-        QVERIFY(!window->End_Turn_Button->isEnabled());
-        QVERIFY(!window->End_Turn_Menu->isEnabled());
-        QVERIFY(!window->Buy_Button->isEnabled());
-        QVERIFY(!window->Save_Menu->isEnabled());
-        QVERIFY(!window->Enable_Cheat_Menu->isEnabled());
-        QVERIFY(!window->RecentBlank->isVisible());
+        QCOMPARE(Text(Child<QLabel>(window.get(), "cash_view")), QString("5,000"));
+        QCOMPARE(Text(Child<QLabel>(window.get(), "net_worth")), QString("5000"));
+        QVERIFY(!Child<QPushButton>(window.get(), "end_turn_button")->isEnabled());
+        QVERIFY(!Child<QAction>(window.get(), "end_turn_menu")->isEnabled());
+        QVERIFY(!Child<QPushButton>(window.get(), "buy_button")->isEnabled());
+        QVERIFY(!Child<QAction>(window.get(), "save_menu")->isEnabled());
+        QVERIFY(!Child<QAction>(window.get(), "enable_cheat_menu")->isEnabled());
+        QVERIFY(!Child<QAction>(window.get(), "recent_blank")->isVisible());
         // No holdings: the title row is an ordinary row.
-        QCOMPARE(window->Portfolio->Stock_Portfolio->Row_Count(), 1);
-        QVERIFY(!window->Portfolio->Stock_Portfolio->Title_Row_Fixed());
-        QCOMPARE(window->Portfolio->Options_Portfolio->Text(0, 5), std::string("Currentlly At"));
-        QVERIFY(window->Portfolio->Stock_Portfolio->Table->columnWidth(1) >= 1600 / 15);  // twips, 15 to a pixel
-        QVERIFY(!window->Time_Status->isVisible());
+        QCOMPARE(Child<Portfolio_Grid>(window.get(), "stock_grid")->Row_Count(), 1);
+        QVERIFY(!Child<Portfolio_Grid>(window.get(), "stock_grid")->Title_Row_Fixed());
+        QCOMPARE(Child<Portfolio_Grid>(window.get(), "option_grid")->Text(0, 5), std::string("Currentlly At"));
+        QVERIFY(Child<Portfolio_Grid>(window.get(), "stock_grid")->findChild<QTableWidget*>()->columnWidth(1) >= 1600 / 15);  // twips, 15 to a pixel
+        QVERIFY(!Child<QProgressBar>(window.get(), "time_status")->isVisible());
     }
 
     void a_damaged_recent_list_ends_the_start_up() {
@@ -215,18 +216,18 @@ private slots:
     void a_new_game_deals_a_market_through_the_setup_window() {
         Start();
         New_Game();
-        QVERIFY(!window->Startup->isVisible());
-        QVERIFY(window->End_Turn_Button->isEnabled());
-        QVERIFY(window->Enable_Cheat_Menu->isEnabled());
-        QVERIFY(!window->Set_Cash_Menu->isEnabled());
+        QVERIFY(!Child<Start_Window>(window.get(), "start")->isVisible());
+        QVERIFY(Child<QPushButton>(window.get(), "end_turn_button")->isEnabled());
+        QVERIFY(Child<QAction>(window.get(), "enable_cheat_menu")->isEnabled());
+        QVERIFY(!Child<QAction>(window.get(), "set_cash_menu")->isEnabled());
         Board_Shows_Game();
         double sum = 0;
         for (int s = 0; s < Stock_Count; ++s) {
-            double p = Locale_Value(window->Quotes->Price[s]->text().toStdString());
+            double p = Locale_Value(Board_Label(window.get(), "price", s)->text().toStdString());
             QVERIFY(p >= 1);
             sum += p * game.Index_Weight[s];
         }
-        QCOMPARE(Locale_Value(Text(window->Quotes->Price[Index_Entry]).toStdString()), sum);
+        QCOMPARE(Locale_Value(Text(Board_Label(window.get(), "price", Index_Entry)).toStdString()), sum);
     }
 
     void the_new_game_command_asks_and_a_cancel_keeps_the_game() {
@@ -242,7 +243,7 @@ private slots:
             QVERIFY(w->isVisible());
             Click("&Cancel")(w);
         });
-        window->New_Game_Menu->trigger();
+        Child<QAction>(window.get(), "new_game_menu")->trigger();
         QVERIFY(answers.Done());
         QCOMPARE(game.Price, prices);
         QCOMPARE(window->windowTitle(), QString("Bullquest"));
@@ -257,31 +258,31 @@ private slots:
         game.Player_Short[5].Avg_Price = 60;
         const auto before = game.Price;
         End_Turn_Quietly();
-        QCOMPARE(Text(window->Turn_Number), QString("2"));
+        QCOMPARE(Text(Child<QLabel>(window.get(), "turn_number")), QString("2"));
         Board_Shows_Game();
         QVERIFY(game.Price != before);
-        Portfolio_Grid* grid = window->Portfolio->Stock_Portfolio;
+        Portfolio_Grid* grid = Child<Portfolio_Grid>(window.get(), "stock_grid");
         QCOMPARE(grid->Row_Count(), 3);
         QVERIFY(grid->Title_Row_Fixed());
         QCOMPARE(grid->Text(1, 0), game.Symbol[3]);
         QCOMPARE(grid->Text(1, 1), std::string("150"));
         QCOMPARE(grid->Text(1, 3), game.Price[3].Text());
         QCOMPARE(grid->Text(2, 1), std::string("-20"));
-        QCOMPARE(Text(window->Net_Worth).toStdString(), game.Net_Worth.Text());
-        QCOMPARE(window->News->News_Items->count(), static_cast<int>(game.News_Items.size()));
-        QCOMPARE(window->News->Earnings_News->count(), static_cast<int>(game.Earnings_News.size()));
+        QCOMPARE(Text(Child<QLabel>(window.get(), "net_worth")).toStdString(), game.Net_Worth.Text());
+        QCOMPARE(Child<QListWidget>(window.get(), "news_items")->count(), static_cast<int>(game.News_Items.size()));
+        QCOMPARE(Child<QListWidget>(window.get(), "earnings_news")->count(), static_cast<int>(game.Earnings_News.size()));
     }
 
     void a_news_line_gives_a_quick_quote() {
         Start();
         New_Game();
         for (int turn = 0; turn < 60 && game.Earnings_News.empty(); ++turn) End_Turn_Quietly();
-        QVERIFY(window->News->Earnings_News->count() > 0);
-        QListWidgetItem* line = window->News->Earnings_News->item(0);
-        emit window->News->Earnings_News->itemClicked(line);
+        QVERIFY(Child<QListWidget>(window.get(), "earnings_news")->count() > 0);
+        QListWidgetItem* line = Child<QListWidget>(window.get(), "earnings_news")->item(0);
+        emit Child<QListWidget>(window.get(), "earnings_news")->itemClicked(line);
         const int s = game.Earnings_News[0].Item_Data;
-        QCOMPARE(window->News->News_Symbol->text().toStdString(), game.Symbol[s]);
-        QCOMPARE(window->News->News_Price->text().toStdString(), game.Price[s].Text());
+        QCOMPARE(Child<QLabel>(window.get(), "news_symbol")->text().toStdString(), game.Symbol[s]);
+        QCOMPARE(Child<QLabel>(window.get(), "news_price")->text().toStdString(), game.Price[s].Text());
     }
 
     void the_time_limit_ends_a_turn() {
@@ -290,21 +291,21 @@ private slots:
             for (QCheckBox* box : w->findChildren<QCheckBox*>())
                 if (box->text() == "30 second per turn time limit") box->setChecked(true);
         });
-        QVERIFY(window->Time_Status->isVisible());
-        QVERIFY(window->Game_Timer->isActive());
-        window->News->News_Alert->setChecked(false);
-        window->News->World_Alert->setChecked(false);
+        QVERIFY(Child<QProgressBar>(window.get(), "time_status")->isVisible());
+        QVERIFY(Child<QTimer>(window.get(), "game_timer")->isActive());
+        Child<QCheckBox>(window.get(), "news_alert")->setChecked(false);
+        Child<QCheckBox>(window.get(), "world_alert")->setChecked(false);
         int ticks = 0, ticks_to_turn = 0, bar_after_turn = -1;
-        connect(window->Game_Timer, &QTimer::timeout, this, [&] {
+        connect(Child<QTimer>(window.get(), "game_timer"), &QTimer::timeout, this, [&] {
             ++ticks;
-            if (ticks_to_turn == 0 && Text(window->Turn_Number) == "2") {
+            if (ticks_to_turn == 0 && Text(Child<QLabel>(window.get(), "turn_number")) == "2") {
                 ticks_to_turn = ticks;
-                bar_after_turn = window->Time_Status->value();
-                window->Game_Timer->stop();  // the bar is read before the next tick moves it
+                bar_after_turn = Child<QProgressBar>(window.get(), "time_status")->value();
+                Child<QTimer>(window.get(), "game_timer")->stop();  // the bar is read before the next tick moves it
             }
         });
-        window->Game_Timer->setInterval(1);
-        QTRY_COMPARE(Text(window->Turn_Number), QString("2"));
+        Child<QTimer>(window.get(), "game_timer")->setInterval(1);
+        QTRY_COMPARE(Text(Child<QLabel>(window.get(), "turn_number")), QString("2"));
         QCOMPARE(ticks_to_turn, 29);
         QCOMPARE(bar_after_turn, 30);
     }
@@ -325,8 +326,8 @@ private slots:
         End_Turn_Quietly();
         QVERIFY(answers.Done());
         QVERIFY(shown);
-        QCOMPARE(Text(window->Turn_Number), QString("100"));
-        QCOMPARE(Locale_Value(Text(window->Cash_View).toStdString()), cash - 280);
+        QCOMPARE(Text(Child<QLabel>(window.get(), "turn_number")), QString("100"));
+        QCOMPARE(Locale_Value(Text(Child<QLabel>(window.get(), "cash_view")).toStdString()), cash - 280);
     }
 
     void save_as_and_load_from_the_menu() {
@@ -335,27 +336,27 @@ private slots:
         const QString path = dir.path() + "/first.bqg";
         Modal_Answers answers;
         answers.Then(Choose_File(path));
-        window->Save_As_Menu->trigger();
+        Child<QAction>(window.get(), "save_as_menu")->trigger();
         QVERIFY(answers.Done());
         QVERIFY(QFile::exists(path));
         QCOMPARE(window->windowTitle(), path + "  -  Bullquest");
-        QVERIFY(window->Recent[0]->isVisible());
-        QCOMPARE(window->Recent[0]->text(), path);
+        QVERIFY(Child<QAction>(window.get(), "recent_0")->isVisible());
+        QCOMPARE(Child<QAction>(window.get(), "recent_0")->text(), path);
         const auto saved = game.Price;
 
         End_Turn_Quietly();
-        QCOMPARE(Text(window->Turn_Number), QString("2"));
+        QCOMPARE(Text(Child<QLabel>(window.get(), "turn_number")), QString("2"));
         answers.Then(Choose_File(path));
-        window->Load_Menu->trigger();
+        Child<QAction>(window.get(), "load_menu")->trigger();
         QVERIFY(answers.Done());
-        QCOMPARE(Text(window->Turn_Number), QString("1"));
+        QCOMPARE(Text(Child<QLabel>(window.get(), "turn_number")), QString("1"));
         QCOMPARE(game.Price, saved);
         Board_Shows_Game();
 
         // The recent entry loads it again without a dialog.
         End_Turn_Quietly();
-        window->Recent[0]->trigger();
-        QCOMPARE(Text(window->Turn_Number), QString("1"));
+        Child<QAction>(window.get(), "recent_0")->trigger();
+        QCOMPARE(Text(Child<QLabel>(window.get(), "turn_number")), QString("1"));
     }
 
     void save_as_starts_in_the_data_folder_and_keeps_off_its_files() {
@@ -380,14 +381,14 @@ private slots:
             message = qobject_cast<QMessageBox*>(w)->text();
             static_cast<QDialog*>(w)->accept();
         });
-        window->Save_As_Menu->trigger();
+        Child<QAction>(window.get(), "save_as_menu")->trigger();
         QVERIFY(answers.Done());
         QCOMPARE(folder, QDir(Data()).absolutePath());
         QCOMPARE(message, QString("Error: Cannot write to file."));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), before);
         QCOMPARE(window->windowTitle(), QString("Bullquest"));
-        QVERIFY(!window->Recent[0]->isVisible());
+        QVERIFY(!Child<QAction>(window.get(), "recent_0")->isVisible());
     }
 
     void closing_writes_the_recent_list() {
@@ -396,7 +397,7 @@ private slots:
         const QString path = dir.path() + "/kept.bqg";
         Modal_Answers answers;
         answers.Then(Choose_File(path));
-        window->Save_Menu->trigger();
+        Child<QAction>(window.get(), "save_menu")->trigger();
         QVERIFY(answers.Done());
         window->close();
         QCOMPARE(game.Status, Game_Status::Terminate_Program);
@@ -430,7 +431,7 @@ private slots:
             bought = w->findChild<QComboBox*>()->currentText();
             Click("&Done")(w);
         });
-        window->Chart_Menu->trigger();
+        Child<QAction>(window.get(), "chart_menu")->trigger();
         QTRY_VERIFY(answers.Done());
         QCOMPARE(researched.toStdString(), game.Symbol[9]);
         QCOMPARE(bought.toStdString(), game.Symbol[9]);
@@ -480,8 +481,8 @@ private slots:
         });
         End_Turn_Quietly();
         QTRY_VERIFY(answers.Done());
-        QCOMPARE(Text(window->Turn_Number), QString("1"));
-        QCOMPARE(Text(window->Cash_View), QString("5,000"));
+        QCOMPARE(Text(Child<QLabel>(window.get(), "turn_number")), QString("1"));
+        QCOMPARE(Text(Child<QLabel>(window.get(), "cash_view")), QString("5,000"));
         QFile winners(Data() + "/Winners.txt");
         QVERIFY(winners.open(QIODevice::ReadOnly));
         QVERIFY(!winners.readAll().contains("Ada"));
@@ -497,7 +498,7 @@ private slots:
             QVERIFY(w->isVisible());
             Click("OK")(w);
         });
-        window->About_Menu->trigger();
+        Child<QAction>(window.get(), "about_menu")->trigger();
         QTRY_VERIFY(answers.Done());
     }
 
@@ -520,7 +521,7 @@ private slots:
             QVERIFY(w->isVisible());
             Click("&Done")(w);
         });
-        window->Computer_Menu->trigger();
+        Child<QAction>(window.get(), "computer_menu")->trigger();
         QTRY_VERIFY(answers.Done());
         // Opening it recomputes nothing.
         QCOMPARE(game.C_Portfolio.Cash.Text(), before.Cash.Text());
@@ -541,7 +542,7 @@ private slots:
             QVERIFY(!Button(w, "&Go!")->isEnabled());  // pressed: the market is being built
         });
         QCOMPARE(game.Setup.Play_To, 1);
-        QCOMPARE(Text(window->Cash_View), QString("20,000"));  // the $15,000 head start
+        QCOMPARE(Text(Child<QLabel>(window.get(), "cash_view")), QString("20,000"));  // the $15,000 head start
     }
 
     void the_computers_and_the_setups_help_buttons_offer_their_topics() {
@@ -559,12 +560,12 @@ private slots:
         answers.Then(Click_Later("Help"));
         answers.Then(topics_then_cancel(setup_topics));
         answers.Then(Click("&Go!"));
-        Button(window->Startup, "Start &New Game")->click();
+        Button(Child<Start_Window>(window.get(), "start"), "Start &New Game")->click();
         QTRY_VERIFY_WITH_TIMEOUT(answers.Done(), 1000);
         answers.Then(Click_Later("Help"));
         answers.Then(topics_then_cancel(computer_topics));
         answers.Then(Click("&Done"));
-        window->Computer_Menu->trigger();
+        Child<QAction>(window.get(), "computer_menu")->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(answers.Done(), 1000);
         QCOMPARE(setup_topics, QStringList({"Table of Contents", "Starting a New Game", "Difficulty Settings",
                                             "Game Length Settings", "News Event Settings"}));
@@ -584,30 +585,30 @@ private slots:
         for (bool playing : {false, true}) {
             if (playing) New_Game();
             answers.Then(trades_enabled(playing));
-            window->Chart_Menu->trigger();
+            Child<QAction>(window.get(), "chart_menu")->trigger();
             answers.Then(trades_enabled(playing));
-            window->Fundamentals_Menu->trigger();
+            Child<QAction>(window.get(), "fundamentals_menu")->trigger();
             QTRY_VERIFY_WITH_TIMEOUT(answers.Done(), 1000);
         }
     }
 
     void one_symbol_is_yellow_at_a_time() {
         Start();
-        Quotes_Board* board = window->Quotes;
+        Quotes_Board* board = Child<Quotes_Board>(window.get(), "quotes");
         auto move = [](QWidget* w) {
             QMouseEvent e(QEvent::MouseMove, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
                           Qt::NoButton, Qt::NoModifier);
             QApplication::sendEvent(w, &e);
         };
-        move(board->Symbol[3]);
-        move(board->Symbol[20]);
+        move(Board_Label(board, "symbol", 3));
+        move(Board_Label(board, "symbol", 20));
         for (int s = 0; s < Stock_Count; ++s) QCOMPARE(board->Is_Highlighted(s), s == 20);
-        move(board->Price[20]);
+        move(Board_Label(board, "price", 20));
         QVERIFY(board->Is_Highlighted(20));
-        move(board->Change[7]);
+        move(Board_Label(board, "change", 7));
         QVERIFY(!board->Is_Highlighted(20));
-        move(board->Symbol[4]);
-        move(board->Quotes_Frame[0]);
+        move(Board_Label(board, "symbol", 4));
+        move(Child<QFrame>(board, "frame_0"));
         QVERIFY(!board->Is_Highlighted(4));
     }
 };

@@ -21,7 +21,6 @@ class Options_Window_Test : public QObject {
 
     Game game;
     Recording_Screens screens;
-    Random rnd{1};
 
 private slots:
     void init() {
@@ -38,25 +37,27 @@ private slots:
     }
 
     void boughtShownPrefilledAndSold() {
-        Options_Window window(game, rnd, screens);
+        Options_Window window(game, screens);
+        const Trade_Controls controls(&window);
+        auto* expiry = Child<QSpinBox>(&window, "expiry");
         QSignalSpy done(&window, &Options_Window::Trade_Done);
         While_Open(&window, [&] {
-            window.Symbol->setCurrentIndex(2);
-            QCOMPARE(window.Stock_Price->text(), QString("Current Price Of %1: 50").arg(QString::fromStdString(game.Symbol[2])));
-            QCOMPARE(window.Strike->value(), 50);
-            QCOMPARE(window.Exp->value(), 40);
-            QCOMPARE(window.Premium->text(), QString("7"));
-            QCOMPARE(window.Max->text(), QString("14"));
-            window.Exp->stepUp();
-            QCOMPARE(window.Exp->value(), 40);
-            window.Exp->stepDown();
-            QCOMPARE(window.Premium->text(), QString("6.79"));
-            window.Exp->stepUp();
-            window.Number->clear();
-            QTest::keyClicks(window.Number, "3");
-            window.Transact->click();
-            QTest::keyClick(window.Number, Qt::Key_A);
-            QCOMPARE(window.Number->text(), QString("3"));
+            controls.Symbol->setCurrentIndex(2);
+            QCOMPARE(Child<QLabel>(&window, "stock_price")->text(), QString("Current Price Of %1: 50").arg(QString::fromStdString(game.Symbol[2])));
+            QCOMPARE(Child<QSpinBox>(&window, "strike")->value(), 50);
+            QCOMPARE(expiry->value(), 40);
+            QCOMPARE(Child<QLabel>(&window, "premium")->text(), QString("7"));
+            QCOMPARE(controls.Most->text(), QString("14"));
+            expiry->stepUp();
+            QCOMPARE(expiry->value(), 40);
+            expiry->stepDown();
+            QCOMPARE(Child<QLabel>(&window, "premium")->text(), QString("6.79"));
+            expiry->stepUp();
+            controls.Quantity->clear();
+            QTest::keyClicks(controls.Quantity, "3");
+            controls.Trade->click();
+            QTest::keyClick(controls.Quantity, Qt::Key_A);
+            QCOMPARE(controls.Quantity->text(), QString("3"));
         });
         window.Open();
         QCOMPARE(done.count(), 1);
@@ -66,17 +67,17 @@ private slots:
         QCOMPARE(game.Options_Portfolio[0][3], std::string("3"));
         QVERIFY(screens.Logged("beep"));
 
-        window.Symbol->setCurrentIndex(0);
-        window.Puts->click();
+        controls.Symbol->setCurrentIndex(0);
+        Child<QRadioButton>(&window, "puts")->click();
         While_Open(&window, [&] {
             QCOMPARE(game.Status, Game_Status::Skip_Option_Update);
-            QCOMPARE(window.Symbol->currentIndex(), 2);
-            QVERIFY(window.Calls->isChecked());
-            QVERIFY(window.Sell->isChecked());
-            QCOMPARE(window.Label6->text(), QString("Most You Can Sell:"));
-            QCOMPARE(window.Max->text(), QString("3"));
-            QCOMPARE(window.Number->text(), QString("3"));
-            window.Transact->click();
+            QCOMPARE(controls.Symbol->currentIndex(), 2);
+            QVERIFY(Child<QRadioButton>(&window, "calls")->isChecked());
+            QVERIFY(Child<QRadioButton>(&window, "sell")->isChecked());
+            QCOMPARE(Child<QLabel>(&window, "most_caption")->text(), QString("Most You Can Sell:"));
+            QCOMPARE(controls.Most->text(), QString("3"));
+            QCOMPARE(controls.Quantity->text(), QString("3"));
+            controls.Trade->click();
         });
         window.Open_From_Grid(0);
         QCOMPARE(game.Status, Game_Status::None);

@@ -11,15 +11,14 @@
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QStyleFactory>
+#include <QFrame>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "core/numbers.h"
-#include "trading/buy_window.h"
-#include "ui/chart_window.h"
+#include "window_checks.h"
 #include "ui/colours.h"
-#include "ui/fundamentals_window.h"
 #include "ui/quotes_board.h"
 #include "window_gallery.h"
 
@@ -136,27 +135,29 @@ private slots:
             Gains_In_Exact_Colours(name, window);
             if (name == "main") {
                 auto* board = window->findChild<Quotes_Board*>();
-                for (QLabel* change : board->Change) {
+                for (int s = 0; s < Stock_Count; ++s) {
+                    QLabel* change = Board_Label(board, "change", s);
                     QCOMPARE(Ink_Of(change), Exact_For(Leading_Number(change->text().toStdString())));
                     ++gains;
                 }
                 // Under the mouse a symbol stands on yellow in black.
-                Move_Over(board->Symbol[4]);
-                QCOMPARE(board->Symbol[4]->palette().color(QPalette::Window), Yellow);
-                QCOMPARE(Ink_Of(board->Symbol[4]), Black);
-                Move_Over(board->Quotes_Frame[0]);
+                Move_Over(Board_Label(board, "symbol", 4));
+                QCOMPARE(Board_Label(board, "symbol", 4)->palette().color(QPalette::Window), Yellow);
+                QCOMPARE(Ink_Of(Board_Label(board, "symbol", 4)), Black);
+                Move_Over(Child<QFrame>(board, "frame_0"));
             }
             if (name == "buy") {
-                auto* buy = qobject_cast<Buy_Window*>(window);
-                Move_Over(buy->Max);
-                QCOMPARE(Ink_Of(buy->Max), Yellow);
-                Move_Over(buy);
-                QCOMPARE(Ink_Of(buy->Max), Black);
+                auto* most = Child<QLabel>(window, "most");
+                Move_Over(most);
+                QCOMPARE(Ink_Of(most), Yellow);
+                Move_Over(window);
+                QCOMPARE(Ink_Of(most), Black);
             }
             if (name == "research") {
-                auto* research = qobject_cast<Fundamentals_Window*>(window);
-                for (QLabel* eps : research->Earnings_History_Label)
+                for (const char* name : {"eps_0", "eps_1", "eps_2", "eps_3"}) {
+                    QLabel* eps = Child<QLabel>(window, name);
                     QCOMPARE(Ink_Of(eps), Exact_For(eps->text().toDouble()));
+                }
             }
             if (name == "setup") {
                 QLabel* level = nullptr;
@@ -166,7 +167,7 @@ private slots:
                 QCOMPARE(Ink_Of(level), QColor(0, 0, 192));
             }
             if (name == "chart") {
-                auto* chart = qobject_cast<Chart_Window*>(window)->MSChart->chart();
+                auto* chart = Child<QChartView>(window, "chart")->chart();
                 QCOMPARE(chart->theme(), QChart::ChartThemeLight);
                 QCOMPARE(chart->series().size(), 2);
                 QCOMPARE(static_cast<QLineSeries*>(chart->series().at(1))->pen().color(), Blue);
@@ -187,17 +188,17 @@ private slots:
             }
             if (name == "main") {
                 auto* board = window->findChild<Quotes_Board*>();
-                Move_Over(board->Symbol[4]);
-                QVERIFY(Contrast_Ratio(Ink_Of(board->Symbol[4]), board->Symbol[4]->palette().color(QPalette::Window)) >=
+                Move_Over(Board_Label(board, "symbol", 4));
+                QVERIFY(Contrast_Ratio(Ink_Of(Board_Label(board, "symbol", 4)), Board_Label(board, "symbol", 4)->palette().color(QPalette::Window)) >=
                         Readable_Contrast);
-                Move_Over(board->Quotes_Frame[0]);
+                Move_Over(Child<QFrame>(board, "frame_0"));
             }
             if (name == "buy") {
-                auto* buy = qobject_cast<Buy_Window*>(window);
-                Move_Over(buy->Max);
+                auto* most = Child<QLabel>(window, "most");
+                Move_Over(most);
                 Every_Text_Readable("buy, hovered", window);
-                QCOMPARE(Ink_Of(buy->Max).hue(), Yellow.hue());
-                Move_Over(buy);
+                QCOMPARE(Ink_Of(most).hue(), Yellow.hue());
+                Move_Over(window);
             }
             if (name == "game_over") {
                 // A new colour every 100 ms, each of them readable.
@@ -207,7 +208,7 @@ private slots:
                 }
             }
             if (name == "chart") {
-                auto* view = qobject_cast<Chart_Window*>(window)->MSChart;
+                auto* view = Child<QChartView>(window, "chart");
                 QChart* chart = view->chart();
                 QCOMPARE(chart->theme(), QChart::ChartThemeDark);
                 const QImage picture = view->grab().toImage();
@@ -228,7 +229,7 @@ private slots:
             QApplication::processEvents();
             Every_Text_Readable(name + ", turned dark", window);
             if (name == "chart")
-                QCOMPARE(qobject_cast<Chart_Window*>(window)->MSChart->chart()->theme(), QChart::ChartThemeDark);
+                QCOMPARE(Child<QChartView>(window, "chart")->chart()->theme(), QChart::ChartThemeDark);
             QApplication::setPalette(Light_Palette());
             QApplication::processEvents();
             Gains_In_Exact_Colours(name + ", light again", window);

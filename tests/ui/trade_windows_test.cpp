@@ -70,17 +70,18 @@ private slots:
 
     void buyingATypedQuantity() {
         Buy_Window buy(game, screens);
+        const Trade_Controls buy_c(&buy);
         QSignalSpy done(&buy, &Buy_Window::Trade_Done);
         While_Open(&buy, [&] {
-            buy.Symbol->setCurrentIndex(3);
-            QCOMPARE(buy.Max->text(), QString("The Most You Can Buy Is 333"));
-            buy.Buy_Number->clear();
-            QTest::keyClicks(buy.Buy_Number, "333");
-            QTest::mouseClick(buy.Buy, Qt::LeftButton);
-            QCOMPARE(buy.Buy_Number->text(), QString("0"));
-            QCOMPARE(buy.You_Have->text(), QString::fromStdString("You Have 333 Shares Of " + game.Symbol[3]));
-            buy.Buy_Number->setText("1");
-            QTest::mouseClick(buy.Buy, Qt::LeftButton);  // 10 dollars left: refused
+            buy_c.Symbol->setCurrentIndex(3);
+            QCOMPARE(buy_c.Most->text(), QString("The Most You Can Buy Is 333"));
+            buy_c.Quantity->clear();
+            QTest::keyClicks(buy_c.Quantity, "333");
+            QTest::mouseClick(buy_c.Trade, Qt::LeftButton);
+            QCOMPARE(buy_c.Quantity->text(), QString("0"));
+            QCOMPARE(buy_c.You_Have->text(), QString::fromStdString("You Have 333 Shares Of " + game.Symbol[3]));
+            buy_c.Quantity->setText("1");
+            QTest::mouseClick(buy_c.Trade, Qt::LeftButton);  // 10 dollars left: refused
         });
         buy.Open();
         QCOMPARE(game.Cash_On_Hand.Text(), std::string("10"));
@@ -96,11 +97,14 @@ private slots:
     void keysTypeTradeAndCloseEveryTradeWindow() {
         for (int s = 0; s < Stock_Count; ++s) game.Price_History[s].fill(30);
         game.Player_Stock[0] = {100, 20};
-        Random rnd(1);
         Buy_Window buy(game, screens);
+        const Trade_Controls buy_c(&buy);
         Sell_Window sell(game, screens);
+        const Trade_Controls sell_c(&sell);
         Short_Window shorts(game, screens);
-        Options_Window options(game, rnd, screens);
+        const Trade_Controls shorts_c(&shorts);
+        Options_Window options(game, screens);
+        const Trade_Controls options_c(&options);
         struct Keyed {
             QDialog* window;
             QComboBox* symbol;
@@ -110,10 +114,10 @@ private slots:
             QString five_leave;  // the line with 5 typed
         };
         const std::vector<Keyed> windows = {
-            {&buy, buy.Symbol, buy.Buy_Number, buy.Cash_After, [&] { buy.Open(); }, "Cash after: $9,850"},
-            {&sell, sell.Symbol, sell.Sell_Number, sell.Cash_After, [&] { sell.Open(); }, "Cash after: $10,150"},
-            {&shorts, shorts.Symbol, shorts.Short_Number, shorts.Cash_After, [&] { shorts.Open(); }, "Cash after: $9,925"},
-            {&options, options.Symbol, options.Number, nullptr, [&] { options.Open(); }, ""},
+            {&buy, buy_c.Symbol, buy_c.Quantity, buy_c.Cash_After, [&] { buy.Open(); }, "Cash after: $9,850"},
+            {&sell, sell_c.Symbol, sell_c.Quantity, sell_c.Cash_After, [&] { sell.Open(); }, "Cash after: $10,150"},
+            {&shorts, shorts_c.Symbol, shorts_c.Quantity, shorts_c.Cash_After, [&] { shorts.Open(); }, "Cash after: $9,925"},
+            {&options, options_c.Symbol, options_c.Quantity, nullptr, [&] { options.Open(); }, ""},
         };
         for (const Keyed& w : windows) {
             game.Cash_On_Hand.Set(10000);
@@ -158,24 +162,25 @@ private slots:
         }
         // A quantity the trade would refuse leaves the line empty.
         for (const char* refused : {"0", "", "334"}) {
-            buy.Buy_Number->setText(refused);
-            QCOMPARE(buy.Cash_After->text(), QString());
+            buy_c.Quantity->setText(refused);
+            QCOMPARE(buy_c.Cash_After->text(), QString());
         }
     }
 
     void aRefusalFlashesTheFieldAtFault() {
         Buy_Window buy(game, screens);
-        buy.Symbol->setCurrentIndex(0);
+        const Trade_Controls buy_c(&buy);
+        buy_c.Symbol->setCurrentIndex(0);
         Chart_Window chart(game, screens);
-        chart.Symbol->setCurrentIndex(Index_Entry);
+        Child<QComboBox>(&chart, "symbol")->setCurrentIndex(Index_Entry);
         struct Refusal {
             QWidget* field;
             std::function<void()> refuse;
         };
         const std::vector<Refusal> refusals = {
-            {buy.Buy_Number, [&] { buy.Buy_Number->setText("334"); buy.Buy->click(); }},  // more than the cash allows
-            {buy.Buy_Number, [&] { QTest::keyClick(buy.Buy_Number, Qt::Key_Minus); }},
-            {chart.Symbol, [&] { chart.Buy_Stock_Button->click(); }},  // the index has no trade
+            {buy_c.Quantity, [&] { buy_c.Quantity->setText("334"); buy_c.Trade->click(); }},  // more than the cash allows
+            {buy_c.Quantity, [&] { QTest::keyClick(buy_c.Quantity, Qt::Key_Minus); }},
+            {Child<QComboBox>(&chart, "symbol"), [&] { Child<QPushButton>(&chart, "buy")->click(); }},  // the index has no trade
         };
         for (const Refusal& r : refusals) {
             const QColor ground = r.field->palette().color(QPalette::Base);
@@ -194,68 +199,74 @@ private slots:
 
     void refusedKeysBeepAndChangeNothing() {
         Buy_Window buy(game, screens);
-        buy.Symbol->setCurrentIndex(0);
-        buy.Buy_Number->setText("12");
-        buy.Buy_Number->setCursorPosition(2);
-        for (int key : {Qt::Key_A, Qt::Key_Minus, Qt::Key_Right, Qt::Key_Comma}) QTest::keyClick(buy.Buy_Number, Qt::Key(key));
-        QTest::keyClick(buy.Buy_Number, Qt::Key_Period, Qt::KeypadModifier);
-        QCOMPARE(buy.Buy_Number->text(), QString("12"));
+        const Trade_Controls buy_c(&buy);
+        buy_c.Symbol->setCurrentIndex(0);
+        buy_c.Quantity->setText("12");
+        buy_c.Quantity->setCursorPosition(2);
+        for (int key : {Qt::Key_A, Qt::Key_Minus, Qt::Key_Right, Qt::Key_Comma}) QTest::keyClick(buy_c.Quantity, Qt::Key(key));
+        QTest::keyClick(buy_c.Quantity, Qt::Key_Period, Qt::KeypadModifier);
+        QCOMPARE(buy_c.Quantity->text(), QString("12"));
         QCOMPARE(Beeps(screens), 5);
 
-        QTest::keyClick(buy.Buy_Number, Qt::Key_Period);
-        QTest::keyClick(buy.Buy_Number, Qt::Key_5, Qt::KeypadModifier);
-        QTest::keyClick(buy.Buy_Number, Qt::Key_Shift);
-        QTest::keyClick(buy.Buy_Number, Qt::Key_Tab);
-        QCOMPARE(buy.Buy_Number->text(), QString("12.5"));
+        QTest::keyClick(buy_c.Quantity, Qt::Key_Period);
+        QTest::keyClick(buy_c.Quantity, Qt::Key_5, Qt::KeypadModifier);
+        QTest::keyClick(buy_c.Quantity, Qt::Key_Shift);
+        QTest::keyClick(buy_c.Quantity, Qt::Key_Tab);
+        QCOMPARE(buy_c.Quantity->text(), QString("12.5"));
         QCOMPARE(Beeps(screens), 5);
 
         // A refused key locks the box until it comes up; the release recomputes the window.
         game.Player_Stock[0].Shares = 40;
-        QTest::keyPress(buy.Buy_Number, Qt::Key_X);
-        QVERIFY(buy.Buy_Number->isReadOnly());
-        QTest::keyRelease(buy.Buy_Number, Qt::Key_X);
-        QVERIFY(!buy.Buy_Number->isReadOnly());
-        QVERIFY(buy.You_Have->text().startsWith("You Have 40 Shares"));
+        QTest::keyPress(buy_c.Quantity, Qt::Key_X);
+        QVERIFY(buy_c.Quantity->isReadOnly());
+        QTest::keyRelease(buy_c.Quantity, Qt::Key_X);
+        QVERIFY(!buy_c.Quantity->isReadOnly());
+        QVERIFY(buy_c.You_Have->text().startsWith("You Have 40 Shares"));
 
         // Keys over the list do not move it.
-        QTest::keyClick(buy.Symbol, Qt::Key_Down);
-        QCOMPARE(buy.Symbol->currentIndex(), 0);
+        QTest::keyClick(buy_c.Symbol, Qt::Key_Down);
+        QCOMPARE(buy_c.Symbol->currentIndex(), 0);
 
-        buy.Buy_Number->setText("7");
-        buy.Buy_Number->setCursorPosition(1);
+        buy_c.Quantity->setText("7");
+        buy_c.Quantity->setCursorPosition(1);
         QApplication::clipboard()->setText("1x");
-        QTest::keyClick(buy.Buy_Number, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(buy.Buy_Number->text(), QString("7"));
+        QTest::keyClick(buy_c.Quantity, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(buy_c.Quantity->text(), QString("7"));
         QCOMPARE(Beeps(screens), 7);
         QApplication::clipboard()->setText("25");
-        QTest::keyClick(buy.Buy_Number, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(buy.Buy_Number->text(), QString("725"));
+        QTest::keyClick(buy_c.Quantity, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(buy_c.Quantity->text(), QString("725"));
         QCOMPARE(Beeps(screens), 7);
     }
 
     void maximumLabelsCopyTheirNumberAndLightUp() {
         game.Player_Stock[2].Shares = 75;
         Buy_Window buy(game, screens);
-        buy.Symbol->setCurrentIndex(1);
-        QTest::mouseClick(buy.Max, Qt::LeftButton);
-        QCOMPARE(buy.Buy_Number->text(), QString("333"));
-        Move_Over(buy.Max);
-        QCOMPARE(Text_Colour(buy.Max), QColor(255, 255, 0));
+        const Trade_Controls buy_c(&buy);
+        buy_c.Symbol->setCurrentIndex(1);
+        QTest::mouseClick(buy_c.Most, Qt::LeftButton);
+        QCOMPARE(buy_c.Quantity->text(), QString("333"));
+        Move_Over(buy_c.Most);
+        QCOMPARE(Text_Colour(buy_c.Most), QColor(255, 255, 0));
         Move_Over(&buy);
-        QCOMPARE(Text_Colour(buy.Max), QColor(0, 0, 0));
+        QCOMPARE(Text_Colour(buy_c.Most), QColor(0, 0, 0));
 
         Sell_Window sell(game, screens);
-        sell.Symbol->setCurrentIndex(2);
-        QTest::mouseClick(sell.You_Have, Qt::LeftButton);
-        QCOMPARE(sell.Sell_Number->text(), QString("75"));
-        Move_Over(sell.You_Have);
-        QCOMPARE(Text_Colour(sell.You_Have), QColor(255, 255, 0));
+
+        const Trade_Controls sell_c(&sell);
+        sell_c.Symbol->setCurrentIndex(2);
+        QTest::mouseClick(sell_c.You_Have, Qt::LeftButton);
+        QCOMPARE(sell_c.Quantity->text(), QString("75"));
+        Move_Over(sell_c.You_Have);
+        QCOMPARE(Text_Colour(sell_c.You_Have), QColor(255, 255, 0));
 
         Short_Window shorts(game, screens);
-        shorts.Symbol->setCurrentIndex(1);
-        QCOMPARE(shorts.Max->text(), QString("The Most You Can Short Is 666"));
-        QTest::mouseClick(shorts.Max, Qt::LeftButton);
-        QCOMPARE(shorts.Short_Number->text(), QString("666"));
+
+        const Trade_Controls shorts_c(&shorts);
+        shorts_c.Symbol->setCurrentIndex(1);
+        QCOMPARE(shorts_c.Most->text(), QString("The Most You Can Short Is 666"));
+        QTest::mouseClick(shorts_c.Most, Qt::LeftButton);
+        QCOMPARE(shorts_c.Quantity->text(), QString("666"));
     }
 
     void sellOpensOnTheFirstStockHeld() {
@@ -263,24 +274,25 @@ private slots:
         game.Player_Stock[5].Shares = 100;
         game.Player_Stock[5].Avg_Price = 20;
         Sell_Window sell(game, screens);
-        sell.Sell_Number->setText("44");
+        const Trade_Controls sell_c(&sell);
+        sell_c.Quantity->setText("44");
         While_Open(&sell, [&] {
-            QCOMPARE(sell.Symbol->currentIndex(), 5);
-            QCOMPARE(sell.Sell_Number->text(), QString("0"));
-            sell.Sell_Number->setText("50");
-            QTest::mouseClick(sell.Sell, Qt::LeftButton);
+            QCOMPARE(sell_c.Symbol->currentIndex(), 5);
+            QCOMPARE(sell_c.Quantity->text(), QString("0"));
+            sell_c.Quantity->setText("50");
+            QTest::mouseClick(sell_c.Trade, Qt::LeftButton);
         });
         sell.Open();
         QCOMPARE(game.Player_Stock[5].Shares, 50.0);
         QCOMPARE(game.Cash_On_Hand.Text(), std::string("11500"));
         QCOMPARE(game.Player_Capital_Gains, 500.0);
-        QCOMPARE(sell.Sell_Number->text(), QString("0"));
+        QCOMPARE(sell_c.Quantity->text(), QString("0"));
 
         // From the chart or research screens the box keeps what it held.
-        sell.Sell_Number->setText("3");
+        sell_c.Quantity->setText("3");
         While_Open(&sell, [&] {
-            QCOMPARE(sell.Symbol->currentIndex(), 9);
-            QCOMPARE(sell.Sell_Number->text(), QString("3"));
+            QCOMPARE(sell_c.Symbol->currentIndex(), 9);
+            QCOMPARE(sell_c.Quantity->text(), QString("3"));
         });
         sell.Open_On(9);
     }
@@ -289,23 +301,26 @@ private slots:
         game.Player_Stock[8].Shares = 1500;
         game.Player_Short[4] = {2000, 40};
         Sell_Window sell(game, screens);
+        const Trade_Controls sell_c(&sell);
         While_Open(&sell, [&] {
-            QCOMPARE(sell.Symbol->currentIndex(), 8);
-            QCOMPARE(sell.Sell_Number->text(), QString("1500"));
-            QCOMPARE(sell.You_Have->text(), QString::fromStdString("You Have 1,500 Shares Of " + game.Symbol[8]));
+            QCOMPARE(sell_c.Symbol->currentIndex(), 8);
+            QCOMPARE(sell_c.Quantity->text(), QString("1500"));
+            QCOMPARE(sell_c.You_Have->text(), QString::fromStdString("You Have 1,500 Shares Of " + game.Symbol[8]));
         });
         sell.Open_For(8, "1500");
 
         Short_Window shorts(game, screens);
-        QVERIFY(shorts.Sell->isChecked());
+
+        const Trade_Controls shorts_c(&shorts);
+        QVERIFY(Child<QRadioButton>(&shorts, "sell_short")->isChecked());
         While_Open(&shorts, [&] {
-            QVERIFY(shorts.Buy->isChecked());
-            QCOMPARE(shorts.Symbol->currentIndex(), 4);
-            QCOMPARE(shorts.Short_Number->text(), QString("2000"));
-            QCOMPARE(shorts.Max->text(), QString("The Most You Can Buy Back Is 2,000"));
-            QTest::mouseClick(shorts.Transact, Qt::LeftButton);
-            QCOMPARE(shorts.Short_Number->text(), QString("2000"));  // the box keeps its text
-            QTest::mouseClick(shorts.Transact, Qt::LeftButton);      // nothing left to buy back
+            QVERIFY(Child<QRadioButton>(&shorts, "buy_back")->isChecked());
+            QCOMPARE(shorts_c.Symbol->currentIndex(), 4);
+            QCOMPARE(shorts_c.Quantity->text(), QString("2000"));
+            QCOMPARE(shorts_c.Most->text(), QString("The Most You Can Buy Back Is 2,000"));
+            QTest::mouseClick(shorts_c.Trade, Qt::LeftButton);
+            QCOMPARE(shorts_c.Quantity->text(), QString("2000"));  // the box keeps its text
+            QTest::mouseClick(shorts_c.Trade, Qt::LeftButton);      // nothing left to buy back
         });
         shorts.Open_Buy_Back(4, "2000");
         QCOMPARE(game.Player_Short[4].Shares, 0.0);
@@ -313,7 +328,7 @@ private slots:
         QCOMPARE(Beeps(screens), 1);
 
         // The chart and research screens choose selling short.
-        While_Open(&shorts, [&] { QVERIFY(shorts.Sell->isChecked()); });
+        While_Open(&shorts, [&] { QVERIFY(Child<QRadioButton>(&shorts, "sell_short")->isChecked()); });
         shorts.Open_On(6);
     }
 
@@ -334,22 +349,24 @@ private slots:
 
     void timedTurnRefreshesClosedWindows() {
         Buy_Window buy(game, screens);
+        const Trade_Controls buy_c(&buy);
         Short_Window shorts(game, screens);
-        buy.Symbol->setCurrentIndex(0);
-        shorts.Symbol->setCurrentIndex(0);
+        const Trade_Controls shorts_c(&shorts);
+        buy_c.Symbol->setCurrentIndex(0);
+        shorts_c.Symbol->setCurrentIndex(0);
         game.Cash_On_Hand.Set(3000);
         buy.Symbol_Click();
         shorts.Symbol_Click();
-        QCOMPARE(buy.Max->text(), QString("The Most You Can Buy Is 100"));
-        QCOMPARE(shorts.Max->text(), QString("The Most You Can Short Is 200"));
+        QCOMPARE(buy_c.Most->text(), QString("The Most You Can Buy Is 100"));
+        QCOMPARE(shorts_c.Most->text(), QString("The Most You Can Short Is 200"));
         QCOMPARE(game.Max_Number, 200.0);  // the last window to recompute holds the number
 
         // A new game or a load starts every list at its first symbol.
         game.Player_Short[0].Shares = 12;
-        shorts.Symbol->setCurrentIndex(7);
+        shorts_c.Symbol->setCurrentIndex(7);
         shorts.Select_First();
-        QCOMPARE(shorts.Symbol->currentIndex(), 0);
-        QVERIFY(shorts.You_Have->text().startsWith("You've Shorted 12 Shares"));
+        QCOMPARE(shorts_c.Symbol->currentIndex(), 0);
+        QVERIFY(shorts_c.You_Have->text().startsWith("You've Shorted 12 Shares"));
     }
 
     void chartDrawsHistoryAndAverage() {
@@ -358,49 +375,49 @@ private slots:
             game.Index_History[c] = 5000 + 10 * c;
         }
         Chart_Window chart(game, screens);
-        auto line = [&](int n) { return static_cast<QLineSeries*>(chart.MSChart->chart()->series().at(n)); };
+        auto line = [&](int n) { return static_cast<QLineSeries*>(Child<QChartView>(&chart, "chart")->chart()->series().at(n)); };
         While_Open(&chart, [&] {
-            QCOMPARE(chart.MSChart->chart()->series().size(), 1);
+            QCOMPARE(Child<QChartView>(&chart, "chart")->chart()->series().size(), 1);
             QCOMPARE(line(0)->count(), 100);
             QCOMPARE(line(0)->at(0), QPointF(1, 1));
             QCOMPARE(line(0)->at(99), QPointF(100, 100));
-            chart.Show_Average->click();
-            QCOMPARE(chart.MSChart->chart()->series().size(), 2);
+            Child<QCheckBox>(&chart, "show_average")->click();
+            QCOMPARE(Child<QChartView>(&chart, "chart")->chart()->series().size(), 2);
             QCOMPARE(line(1)->pen().color(), QColor(0, 0, 255));
             QVERIFY(line(1)->pen().widthF() < line(0)->pen().widthF());
             QCOMPARE(line(1)->at(1).y(), 1.0);   // running mean of 1 and 2, floored
             QCOMPARE(line(1)->at(99).y(), 95.0);  // 91..100
-            chart.Days->setValue(1);
+            Child<QSpinBox>(&chart, "days")->setValue(1);
             QCOMPARE(line(1)->at(57).y(), 58.0);
-            chart.Days->setValue(0);
-            QCOMPARE(chart.Days->value(), 1);
-            chart.Days->setValue(150);
-            QCOMPARE(chart.Days->value(), 100);
+            Child<QSpinBox>(&chart, "days")->setValue(0);
+            QCOMPARE(Child<QSpinBox>(&chart, "days")->value(), 1);
+            Child<QSpinBox>(&chart, "days")->setValue(150);
+            QCOMPARE(Child<QSpinBox>(&chart, "days")->value(), 100);
             QCOMPARE(line(1)->at(99).y(), 50.0);  // 5050 / 100 floored
-            auto axes = chart.MSChart->chart()->axes();
+            auto axes = Child<QChartView>(&chart, "chart")->chart()->axes();
             QStringList titles;
             for (auto* axis : axes) titles << axis->titleText();
             QVERIFY(titles.contains("Past 100 Turns"));
             QVERIFY(titles.contains("Price ($)"));
-            chart.Show_Average->click();
-            QCOMPARE(chart.MSChart->chart()->series().size(), 1);
-            QTest::mouseClick(chart.SymbolUpDown[1], Qt::LeftButton);
-            QCOMPARE(chart.Symbol->currentIndex(), 4);
+            Child<QCheckBox>(&chart, "show_average")->click();
+            QCOMPARE(Child<QChartView>(&chart, "chart")->chart()->series().size(), 1);
+            QTest::mouseClick(Child<QToolButton>(&chart, "next"), Qt::LeftButton);
+            QCOMPARE(Child<QComboBox>(&chart, "symbol")->currentIndex(), 4);
         });
         chart.Open_For(3);
 
         // A flat history (every price 0 before a game) keeps its whole-dollar labels apart.
         for (int c = 0; c < History_Length; ++c) game.Price_History[5][c] = 0;
-        chart.Symbol->setCurrentIndex(5);
-        for (QAbstractAxis* axis : chart.MSChart->chart()->axes(Qt::Vertical)) {
+        Child<QComboBox>(&chart, "symbol")->setCurrentIndex(5);
+        for (QAbstractAxis* axis : Child<QChartView>(&chart, "chart")->chart()->axes(Qt::Vertical)) {
             auto* y = static_cast<QValueAxis*>(axis);
             const double step = (y->max() - y->min()) / (y->tickCount() - 1);
             QVERIFY(step >= 1 && step == std::floor(step));
         }
 
         chart.Reset();
-        QCOMPARE(chart.MSChart->chart()->series().size(), 0);
-        While_Open(&chart, [&] { QCOMPARE(chart.MSChart->chart()->series().size(), 1); });
+        QCOMPARE(Child<QChartView>(&chart, "chart")->chart()->series().size(), 0);
+        While_Open(&chart, [&] { QCOMPARE(Child<QChartView>(&chart, "chart")->chart()->series().size(), 1); });
         chart.Open();
     }
 
@@ -411,18 +428,18 @@ private slots:
         QSignalSpy calls(&chart, &Chart_Window::Open_Calls);
         While_Open(&chart, [&] {
             QCOMPARE(line_value(chart, 99), 5099.0);
-            for (QPushButton* b : {chart.Buy_Stock_Button, chart.Sell_Stock_Button, chart.Short_Stock_Button,
-                                   chart.Calls_Button, chart.Puts_Button, chart.Fundamentals_Button})
+            for (QPushButton* b : {Child<QPushButton>(&chart, "buy"), Child<QPushButton>(&chart, "sell"), Child<QPushButton>(&chart, "short"),
+                                   Child<QPushButton>(&chart, "calls"), Child<QPushButton>(&chart, "puts"), Child<QPushButton>(&chart, "earnings")})
                 QTest::mouseClick(b, Qt::LeftButton);
             QCOMPARE(Beeps(screens), 6);
             QVERIFY(chart.isVisible());
-            QTest::mouseClick(chart.SymbolUpDown[1], Qt::LeftButton);  // already the last entry
-            QCOMPARE(chart.Symbol->currentIndex(), Index_Entry);
-            chart.Symbol->setCurrentIndex(0);
-            QTest::mouseClick(chart.SymbolUpDown[0], Qt::LeftButton);
-            QCOMPARE(chart.Symbol->currentIndex(), 0);
-            chart.Symbol->setCurrentIndex(11);
-            QTest::mouseClick(chart.Calls_Button, Qt::LeftButton);
+            QTest::mouseClick(Child<QToolButton>(&chart, "next"), Qt::LeftButton);  // already the last entry
+            QCOMPARE(Child<QComboBox>(&chart, "symbol")->currentIndex(), Index_Entry);
+            Child<QComboBox>(&chart, "symbol")->setCurrentIndex(0);
+            QTest::mouseClick(Child<QToolButton>(&chart, "previous"), Qt::LeftButton);
+            QCOMPARE(Child<QComboBox>(&chart, "symbol")->currentIndex(), 0);
+            Child<QComboBox>(&chart, "symbol")->setCurrentIndex(11);
+            QTest::mouseClick(Child<QPushButton>(&chart, "calls"), Qt::LeftButton);
             QVERIFY(!chart.isVisible());
         });
         chart.Open_For(Index_Entry);
@@ -439,18 +456,18 @@ private slots:
         Fundamentals_Window research(game, screens);
         QSignalSpy charts(&research, &Fundamentals_Window::Open_Chart);
         While_Open(&research, [&] {
-            QCOMPARE(research.Reporting_Next_List->count(), 2);
-            research.Reporting_Next_List->setCurrentIndex(1);
-            emit research.Reporting_Next_List->activated(1);
-            QCOMPARE(research.Symbol->currentIndex(), 6);
-            QCOMPARE(research.Earnings_Due->text(), QString("57"));
+            QCOMPARE(Child<QComboBox>(&research, "reporting_next")->count(), 2);
+            Child<QComboBox>(&research, "reporting_next")->setCurrentIndex(1);
+            emit Child<QComboBox>(&research, "reporting_next")->activated(1);
+            QCOMPARE(Child<QComboBox>(&research, "symbol")->currentIndex(), 6);
+            QCOMPARE(Child<QLabel>(&research, "earnings_due")->text(), QString("57"));
             const QString texts[4] = {"-0.5", "0", "0.25", "1"};
             const QColor colours[4] = {QColor(255, 0, 0), QColor(0, 0, 0), QColor(0, 0, 255), QColor(0, 0, 255)};
             for (int q = 0; q < 4; ++q) {
-                QCOMPARE(research.Earnings_History_Label[q]->text(), texts[q]);
-                QCOMPARE(Text_Colour(research.Earnings_History_Label[q]), colours[q]);
+                QCOMPARE(Child<QLabel>(&research, ("eps_" + std::to_string(q)).c_str())->text(), texts[q]);
+                QCOMPARE(Text_Colour(Child<QLabel>(&research, ("eps_" + std::to_string(q)).c_str())), colours[q]);
             }
-            QTest::mouseClick(research.View_Chart, Qt::LeftButton);
+            QTest::mouseClick(Child<QPushButton>(&research, "view_chart"), Qt::LeftButton);
         });
         research.Open_For(0);
         QCOMPARE(charts.count(), 1);
@@ -459,7 +476,7 @@ private slots:
 
 private:
     static double line_value(Chart_Window& chart, int c) {
-        return static_cast<QLineSeries*>(chart.MSChart->chart()->series().at(0))->at(c).y();
+        return static_cast<QLineSeries*>(Child<QChartView>(&chart, "chart")->chart()->series().at(0))->at(c).y();
     }
 };
 

@@ -33,6 +33,7 @@
 #include "ui/portfolio_tab.h"
 #include "ui/quotes_board.h"
 #include "ui/start_window.h"
+#include "window_checks.h"
 
 namespace {
 
@@ -111,14 +112,14 @@ std::vector<Grid_Row> Rows(const Portfolio_Grid* grid, int columns) {
 
 Shown What_Is_Shown(const Main_Window& window) {
     Shown shown;
-    shown.turn = window.Turn_Number->text().toStdString();
-    shown.cash = window.Cash_View->text().toStdString();
-    shown.net_worth = window.Net_Worth->text().toStdString();
-    shown.index_change = window.Quotes->DJIA_Change->text().toStdString();
-    for (QLabel* price : window.Quotes->Price) shown.prices.push_back(price->text().toStdString());
-    for (QLabel* change : window.Quotes->Change) shown.changes.push_back(change->text().toStdString());
-    shown.stocks = Rows(window.Portfolio->Stock_Portfolio, 5);
-    shown.options = Rows(window.Portfolio->Options_Portfolio, 8);
+    shown.turn = Child<QLabel>(&window, "turn_number")->text().toStdString();
+    shown.cash = Child<QLabel>(&window, "cash_view")->text().toStdString();
+    shown.net_worth = Child<QLabel>(&window, "net_worth")->text().toStdString();
+    shown.index_change = Child<QLabel>(&window, "index_change")->text().toStdString();
+    for (int e = 0; e <= Index_Entry; ++e) shown.prices.push_back(Board_Label(&window, "price", e)->text().toStdString());
+    for (int s = 0; s < Stock_Count; ++s) shown.changes.push_back(Board_Label(&window, "change", s)->text().toStdString());
+    shown.stocks = Rows(Child<Portfolio_Grid>(&window, "stock_grid"), 5);
+    shown.options = Rows(Child<Portfolio_Grid>(&window, "option_grid"), 8);
     return shown;
 }
 
@@ -163,62 +164,62 @@ private slots:
         Main_Window window(game, rnd);
         QVERIFY(window.Form_Load((dir.path() + "/desktop").toStdString()));
         window.show();
-        QTRY_VERIFY(window.Startup->isVisible());
+        QTRY_VERIFY(Child<Start_Window>(&window, "start")->isVisible());
 
         std::vector<std::string> commands{New_Game_Command, "alerts news=0 world=0"};
         std::vector<Shown> shown;
         {
             Go_On go_on;
-            QAbstractButton* start = Button(window.Startup, "Start &New Game");
+            QAbstractButton* start = Button(Child<Start_Window>(&window, "start"), "Start &New Game");
             QVERIFY(start);
             start->click();
             QVERIFY(go_on.settings_chosen);
-            window.News->News_Alert->setChecked(false);
-            window.News->World_Alert->setChecked(false);
+            Child<QCheckBox>(&window, "news_alert")->setChecked(false);
+            Child<QCheckBox>(&window, "world_alert")->setChecked(false);
             for (int block = 0; block < Blocks; ++block) {
                 // The trades come late in the block: a computer's win deals a new game, and
                 // with it the player's holdings go.
-                for (int t = 0; t < Turns_Before_Trades; ++t) window.End_Turn_Button->click();
+                for (int t = 0; t < Turns_Before_Trades; ++t) Child<QPushButton>(&window, "end_turn_button")->click();
                 commands.push_back("end " + std::to_string(Turns_Before_Trades));
                 const int first = block * 7 % Stock_Count;
-                Trade_In(window.Buy_Button, [&](QWidget* w) {
-                    auto* buy = qobject_cast<Buy_Window*>(w);
-                    QVERIFY(buy);
-                    buy->Symbol->setCurrentIndex(first);
-                    buy->Buy_Number->setText("10");
-                    buy->Buy->click();
-                    commands.push_back("buy " + buy->Symbol->currentText().toStdString() + " 10");
+                Trade_In(Child<QPushButton>(&window, "buy_button"), [&](QWidget* w) {
+                    QVERIFY(qobject_cast<Buy_Window*>(w));
+                    const Trade_Controls buy(w);
+                    buy.Symbol->setCurrentIndex(first);
+                    buy.Quantity->setText("10");
+                    buy.Trade->click();
+                    commands.push_back("buy " + buy.Symbol->currentText().toStdString() + " 10");
                 });
-                Trade_In(window.Short_Button, [&](QWidget* w) {
-                    auto* short_window = qobject_cast<Short_Window*>(w);
-                    QVERIFY(short_window);
-                    short_window->Sell->click();
-                    short_window->Symbol->setCurrentIndex((first + 3) % Stock_Count);
-                    short_window->Short_Number->setText("10");
-                    short_window->Transact->click();
-                    commands.push_back("short " + short_window->Symbol->currentText().toStdString() + " 10");
+                Trade_In(Child<QPushButton>(&window, "short_button"), [&](QWidget* w) {
+                    QVERIFY(qobject_cast<Short_Window*>(w));
+                    const Trade_Controls short_sale(w);
+                    Child<QRadioButton>(w, "sell_short")->click();
+                    short_sale.Symbol->setCurrentIndex((first + 3) % Stock_Count);
+                    short_sale.Quantity->setText("10");
+                    short_sale.Trade->click();
+                    commands.push_back("short " + short_sale.Symbol->currentText().toStdString() + " 10");
                 });
-                Trade_In(window.Options_Button, [&](QWidget* w) {
-                    auto* options = qobject_cast<Options_Window*>(w);
-                    QVERIFY(options);
-                    options->Buy->click();
-                    options->Calls->click();
-                    options->Symbol->setCurrentIndex((first + 5) % Stock_Count);
-                    options->Number->setText("1");
-                    options->Transact->click();
-                    commands.push_back("option buy call " + options->Symbol->currentText().toStdString() + " " +
-                                       std::to_string(options->Strike->value()) + " " +
-                                       std::to_string(options->Exp->value()) + " 1");
+                Trade_In(Child<QPushButton>(&window, "options_button"), [&](QWidget* w) {
+                    QVERIFY(qobject_cast<Options_Window*>(w));
+                    const Trade_Controls options(w);
+                    Child<QRadioButton>(w, "buy")->click();
+                    Child<QRadioButton>(w, "calls")->click();
+                    options.Symbol->setCurrentIndex((first + 5) % Stock_Count);
+                    options.Quantity->setText("1");
+                    options.Trade->click();
+                    commands.push_back("option buy call " + options.Symbol->currentText().toStdString() + " " +
+                                       std::to_string(Child<QSpinBox>(w, "strike")->value()) + " " +
+                                       std::to_string(Child<QSpinBox>(w, "expiry")->value()) + " 1");
                 });
-                Trade_In(window.Sell_Button, [&](QWidget* w) {
-                    auto* sell = qobject_cast<Sell_Window*>(w);
-                    QVERIFY(sell);
-                    sell->Symbol->setCurrentIndex(first);
-                    sell->Sell_Number->setText("4");
-                    sell->Sell->click();
-                    commands.push_back("sell " + sell->Symbol->currentText().toStdString() + " 4");
+                Trade_In(Child<QPushButton>(&window, "sell_button"), [&](QWidget* w) {
+                    QVERIFY(qobject_cast<Sell_Window*>(w));
+                    const Trade_Controls sell(w);
+                    sell.Symbol->setCurrentIndex(first);
+                    sell.Quantity->setText("4");
+                    sell.Trade->click();
+                    commands.push_back("sell " + sell.Symbol->currentText().toStdString() + " 4");
                 });
-                for (int t = Turns_Before_Trades; t < Turns_Per_Block; ++t) window.End_Turn_Button->click();
+                for (int t = Turns_Before_Trades; t < Turns_Per_Block; ++t) Child<QPushButton>(&window, "end_turn_button")->click();
                 commands.push_back("end " + std::to_string(Turns_Per_Block - Turns_Before_Trades));
                 commands.push_back("state");
                 shown.push_back(What_Is_Shown(window));

@@ -1,9 +1,13 @@
 #pragma once
 // What a player would see as broken in any window.
 #include <functional>
+#include <string>
 
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -29,3 +33,34 @@ inline void While_Open(QDialog* window, std::function<void()> actions) {
         if (window->isVisible()) window->hide();
     });
 }
+
+// A window's control found by its object name; a missing one ends the test program.
+template <typename T>
+T* Child(const QObject* window, const char* name) {
+    T* child = window->findChild<T*>(name);
+    if (!child) qFatal("no control named %s", name);
+    return child;
+}
+
+// A label of the quotes board: kind "symbol", "price" or "change", and the stock's entry (the
+// index's price is entry 42).
+inline QLabel* Board_Label(const QObject* window, const char* kind, int entry) {
+    return Child<QLabel>(window, (std::string(kind) + "_" + std::to_string(entry)).c_str());
+}
+
+// The controls a player uses in a trade window. The labels a window lacks are null.
+struct Trade_Controls {
+    explicit Trade_Controls(QWidget* window)
+        : Symbol(Child<QComboBox>(window, "symbol")),
+          Quantity(Child<QLineEdit>(window, "quantity")),
+          Trade(Child<QPushButton>(window, "trade")),
+          You_Have(window->findChild<QLabel*>("you_have")),
+          Most(window->findChild<QLabel*>("most")),
+          Cash_After(window->findChild<QLabel*>("cash_after")) {}
+    QComboBox* Symbol;
+    QLineEdit* Quantity;
+    QPushButton* Trade;
+    QLabel* You_Have;
+    QLabel* Most;
+    QLabel* Cash_After;
+};

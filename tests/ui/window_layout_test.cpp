@@ -20,7 +20,6 @@
 #include <QToolBar>
 #include <QtTest>
 
-#include "ui/main_window.h"
 #include "window_gallery.h"
 
 namespace {
@@ -112,8 +111,9 @@ private slots:
             }
             if (name == "start") {
                 // Below the main window's menus, which the player may want first.
-                auto* owner = static_cast<Main_Window*>(window->parentWidget());
-                QVERIFY(at.top() >= Global(owner->Toolbar1).bottom());
+                auto* toolbar = window->parentWidget()->findChild<QToolBar*>("toolbar");
+                QVERIFY(toolbar);
+                QVERIFY(at.top() >= Global(toolbar).bottom());
             }
             if (name != "main" && name != "portfolio" && name != "news" && name != "start" && main.isValid()) {
                 const bool at_edge = at.top() == screen.top() || at.bottom() == screen.bottom();
@@ -134,14 +134,16 @@ private slots:
         Every_Window([&](const QString& name, QWidget* window) {
             if (name == "main") {
                 // The time bar appears without the window growing.
-                auto* main = static_cast<Main_Window*>(window);
-                const QSize hint = main->sizeHint(), least = main->minimumSizeHint();
-                main->Time_Label->show();
-                main->Time_Status->show();
-                QCOMPARE(main->sizeHint(), hint);
-                QCOMPARE(main->minimumSizeHint(), least);
-                main->Time_Label->hide();
-                main->Time_Status->hide();
+                const QSize hint = window->sizeHint(), least = window->minimumSizeHint();
+                auto* time_label = window->findChild<QLabel*>("time_label");
+                auto* time_status = window->findChild<QProgressBar*>("time_status");
+                QVERIFY(time_label && time_status);
+                time_label->show();
+                time_status->show();
+                QCOMPARE(window->sizeHint(), hint);
+                QCOMPARE(window->minimumSizeHint(), least);
+                time_label->hide();
+                time_status->hide();
             }
             if (name == "setup") {
                 // "Random" takes the sliders' place, and as much room.

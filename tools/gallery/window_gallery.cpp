@@ -17,17 +17,11 @@
 #include "core/screens.h"
 #include "core/turn.h"
 #include "game/new_game_setup.h"
-#include "trading/buy_window.h"
 #include "trading/option_trades.h"
-#include "trading/options_window.h"
-#include "trading/sell_window.h"
 #include "trading/short_trades.h"
-#include "trading/short_window.h"
 #include "trading/stock_trades.h"
-#include "ui/chart_window.h"
 #include "ui/help_viewer_window.h"
 #include "ui/main_window.h"
-#include "ui/news_tab.h"
 #include "ui/portfolio_tab.h"
 #include "ui/qt_screens.h"
 #include "ui/start_window.h"
@@ -125,6 +119,12 @@ bool Modal(const std::function<void()>& open, const std::function<void(QWidget*)
     return came;
 }
 
+// A control of the main window, by its object name.
+template <typename T>
+T* Child(QObject* window, const char* name) {
+    return window->findChild<T*>(name);
+}
+
 QAbstractButton* Button(QWidget* window, const QString& text) {
     for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
         if (b->text() == text) return b;
@@ -182,19 +182,19 @@ bool Show_Every_Window(const QString& data_dir, const std::function<void(const Q
     QApplication::processEvents();
     // The first start opens the help beside the start window; it has its own turn below.
     for (auto* viewer : window.findChildren<Help_Viewer_Window*>()) viewer->hide();
-    look("start", window.Startup);
-    window.Startup->hide();
+    look("start", Child<Start_Window>(&window, "start"));
+    Child<Start_Window>(&window, "start")->hide();
 
     Play_To_The_Turn(game, rnd);
     window.Game_Screens().Windows_Reset();
     // The first earnings report clicked: its company's quick quote shows.
-    if (QListWidget* reports = window.News->Earnings_News; reports->count() > 0) emit reports->itemClicked(reports->item(0));
+    if (QListWidget* reports = Child<QListWidget>(&window, "earnings_news"); reports->count() > 0) emit reports->itemClicked(reports->item(0));
     for (int tab = 0; tab < 3; ++tab) {
-        window.SSTab1->setCurrentIndex(tab);
+        Child<QTabWidget>(&window, "tabs")->setCurrentIndex(tab);
         QApplication::processEvents();
         look(QStringList{"main", "portfolio", "news"}[tab], &window);
     }
-    window.SSTab1->setCurrentIndex(0);
+    Child<QTabWidget>(&window, "tabs")->setCurrentIndex(0);
 
     Qt_Screens& screens = window.Game_Screens();
     bool all = true;
@@ -219,34 +219,31 @@ bool Show_Every_Window(const QString& data_dir, const std::function<void(const Q
         // Go ends the window's wait; the window itself goes when the build is done.
         if (QAbstractButton* go = Button(w, "&Go!")) go->click();
     });
-    modal("buy", [&] { window.Buy_Menu->trigger(); }, [](QWidget* w) {
-        auto* buy = qobject_cast<Buy_Window*>(w);
-        buy->Symbol->setCurrentIndex(9);
-        buy->Buy_Number->setText("25");
+    modal("buy", [&] { Child<QAction>(&window, "buy_menu")->trigger(); }, [](QWidget* w) {
+        w->findChild<QComboBox*>("symbol")->setCurrentIndex(9);
+        w->findChild<QLineEdit*>("quantity")->setText("25");
     });
-    modal("sell", [&] { window.Sell_Menu->trigger(); }, [](QWidget* w) {
-        qobject_cast<Sell_Window*>(w)->Sell_Number->setText("40");
+    modal("sell", [&] { Child<QAction>(&window, "sell_menu")->trigger(); }, [](QWidget* w) {
+        w->findChild<QLineEdit*>("quantity")->setText("40");
     });
     modal("short", [&] {
         // A short row of the stock grid, double-clicked: the buy-back of that position.
         int row = 0;
         for (std::size_t r = 0; r < game.Stock_Portfolio.size(); ++r)
             if (game.Stock_Portfolio[r][1].starts_with("-")) row = static_cast<int>(r) + 1;
-        emit window.Portfolio->Stock_Portfolio->Row_Double_Clicked(row);
+        emit Child<Portfolio_Grid>(&window, "stock_grid")->Row_Double_Clicked(row);
     });
-    modal("options", [&] { window.Options_Menu->trigger(); }, [](QWidget* w) {
-        auto* options = qobject_cast<Options_Window*>(w);
-        options->Symbol->setCurrentIndex(12);
-        options->Number->setText("2");
+    modal("options", [&] { Child<QAction>(&window, "options_menu")->trigger(); }, [](QWidget* w) {
+        w->findChild<QComboBox*>("symbol")->setCurrentIndex(12);
+        w->findChild<QLineEdit*>("quantity")->setText("2");
     });
-    modal("chart", [&] { window.Chart_Menu->trigger(); }, [](QWidget* w) {
-        auto* chart = qobject_cast<Chart_Window*>(w);
-        chart->Symbol->setCurrentIndex(9);
-        chart->Show_Average->click();
+    modal("chart", [&] { Child<QAction>(&window, "chart_menu")->trigger(); }, [](QWidget* w) {
+        w->findChild<QComboBox*>("symbol")->setCurrentIndex(9);
+        w->findChild<QCheckBox*>("show_average")->click();
     });
-    modal("research", [&] { window.Fundamentals_Menu->trigger(); });
-    modal("computer", [&] { window.Computer_Menu->trigger(); });
-    modal("commissions", [&] { window.Commissions_Menu->trigger(); });
+    modal("research", [&] { Child<QAction>(&window, "fundamentals_menu")->trigger(); });
+    modal("computer", [&] { Child<QAction>(&window, "computer_menu")->trigger(); });
+    modal("commissions", [&] { Child<QAction>(&window, "commissions_menu")->trigger(); });
     modal("tax", [&] { screens.Show_Tax("$1,234,567", "$89,012"); });
     modal("alert", [&] {
         screens.Show_Alert("Option Expiration Warning!", "ALERT! The following option(s) are due to expire next turn.",
@@ -258,11 +255,11 @@ bool Show_Every_Window(const QString& data_dir, const std::function<void(const Q
         screens.Run_End_Of_Game(game, "YOU WIN!", "300", "You made it into the winners circle!",
                                 "Please enter your name:", true);
     });
-    modal("winners", [&] { window.Winners_Menu->trigger(); });
-    modal("about", [&] { window.About_Menu->trigger(); });
-    modal("help", [&] { window.Main_Help->click(); });
+    modal("winners", [&] { Child<QAction>(&window, "winners_menu")->trigger(); });
+    modal("about", [&] { Child<QAction>(&window, "about_menu")->trigger(); });
+    modal("help", [&] { Child<QPushButton>(&window, "main_help")->click(); });
 
-    window.Instructions_Menu->trigger();
+    Child<QAction>(&window, "instructions_menu")->trigger();
     QApplication::processEvents();
     auto* viewer = window.findChild<Help_Viewer_Window*>();
     all = all && viewer && viewer->isVisible();
