@@ -2,6 +2,7 @@
 
 #include "core/numbers.h"
 #include "game/game_end.h"
+#include "game/history.h"
 #include "market/news.h"
 #include "market/price_movement.h"
 #include "opponent/computer_portfolio.h"
@@ -19,8 +20,9 @@ static std::string Tax_Text(double tax) { return "$" + Add_Commas(Number_Text(ta
 
 void Pay_Taxes(Game& game, Screens& screens) {
     std::string you = "0", computer = "0";
+    double player_tax = 0, computer_tax = 0;
     if (game.Player_Capital_Gains > 0) {
-        double tax = Int(game.Player_Capital_Gains * 0.28);
+        double tax = player_tax = Int(game.Player_Capital_Gains * 0.28);
         you = Tax_Text(tax);
         game.Cash_On_Hand = Number_Text(Locale_Value(game.Cash_On_Hand) - tax);
         game.Cash_View = Add_Commas(game.Cash_On_Hand);
@@ -28,12 +30,13 @@ void Pay_Taxes(Game& game, Screens& screens) {
         game.Player_Capital_Gains = 0;
     }
     if (game.Computer_Capital_Gains > 0) {
-        double tax = Int(game.Computer_Capital_Gains * 0.28);
+        double tax = computer_tax = Int(game.Computer_Capital_Gains * 0.28);
         computer = Tax_Text(tax);
         game.C_Portfolio.Cash = Number_Text(Locale_Value(game.C_Portfolio.Cash) - tax);
         game.C_Portfolio.Cash_View = Add_Commas(game.C_Portfolio.Cash);
         game.Computer_Capital_Gains = 0;
     }
+    Record_Taxes(game, player_tax, computer_tax);
     game.Net_Worth = Add_Commas(game.Net_Worth);
     screens.Show_Tax(you, computer);
     game.Net_Worth = Number_Text(Int(Locale_Value(game.Net_Worth)));
@@ -54,6 +57,7 @@ static void Run_Turn(Game& game, Random& rnd, Screens& screens) {
     game.Price[Index_Entry] = "0";
     End_Turn_Sequence(game, rnd);
 
+    Record_Turn(game);  // before the check, so that the turn that ends a game is in the record
     Check_Game_End(game, rnd, screens);
     if (game.Status == "TERMINATE_PROGRAM") return;  // Quit from the end-of-game window
     if (game.Turn_Number == "1") return;             // a new game was dealt

@@ -11,11 +11,13 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "game/history_window.h"
 #include "game/scoring.h"
 #include "ui/colours.h"
 #include "ui/confirmation_window.h"
 
-End_Game_Window::End_Game_Window(Game& game, QWidget* parent) : Game_Dialog(game, parent) {
+End_Game_Window::End_Game_Window(Game& game, Screens& screens, QWidget* parent)
+    : Game_Dialog(game, parent), screens(screens) {
     setWindowTitle("Game over!");
     auto* layout = new QVBoxLayout(this);
     Ticker = new QLabel("Computer Wins", this);
@@ -56,8 +58,11 @@ End_Game_Window::End_Game_Window(Game& game, QWidget* parent) : Game_Dialog(game
     New_Game = new QPushButton("&New Game", this);
     New_Game->setDefault(true);
     Exit = new QPushButton("Quit", this);
+    auto* history_button = new QPushButton("&History", this);
+    history_button->setAutoDefault(false);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(New_Game, QDialogButtonBox::AcceptRole);
+    buttons->addButton(history_button, QDialogButtonBox::ActionRole);
     buttons->addButton(Exit, QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
     // Neither button is a Done: Escape does nothing here.
@@ -74,6 +79,13 @@ End_Game_Window::End_Game_Window(Game& game, QWidget* parent) : Game_Dialog(game
         accept();
     });
     connect(Exit, &QPushButton::clicked, this, &End_Game_Window::Quit_Clicked);
+    // The race of the game just ended, with its account above the chart.
+    connect(history_button, &QPushButton::clicked, this, [this] {
+        if (!history) history = new History_Window(this->game, this->screens, this);
+        history->Follow();
+        history->Show_Summary(true);
+        history->exec();
+    });
 }
 
 void End_Game_Window::Recolour() { Paint(Ticker, Random_Ink()); }

@@ -11,11 +11,12 @@ class QLineEdit;
 class QPushButton;
 class QTimer;
 class Confirmation_Window;
+class History_Window;
 
 class End_Game_Window : public Game_Dialog {
     Q_OBJECT
 public:
-    End_Game_Window(Game& game, QWidget* parent = nullptr);
+    End_Game_Window(Game& game, Screens& screens, QWidget* parent = nullptr);
     // Modal; the name typed is left in game.Name_Text.
     End_Choice Run(const std::string& ticker, const std::string& score, const std::string& you_made_it,
                    const std::string& name_prompt, bool name_enabled);
@@ -33,5 +34,7 @@ private:
     QPushButton* Exit;
     QTimer* Timer;
     Confirmation_Window* confirmation;
+    Screens& screens;
+    History_Window* history = nullptr;
     End_Choice choice = End_Choice::New_Game;
 };

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/numbers.h"
+#include "game/history.h"
 #include "trading/options.h"
 
 namespace {
@@ -49,6 +50,7 @@ void Close_Stock(Game& game, const Turn_Data& d, int s) {
     if (l.Shares > 0 && !(c3 >= 10 && c3 + c9 >= 10)) {
         Set_Cash(game, Cash(game) + l.Shares * price);
         game.Computer_Capital_Gains = game.Computer_Capital_Gains + l.Shares * price - l.Shares * l.Avg_Price;
+        Record_Trade(game, Trader::Computer, "Sell", s, l.Shares, price, l.Shares * price - l.Shares * l.Avg_Price);
         l.Shares = 0;
     }
     Holding& sh = game.Computer_Short[s];
@@ -56,6 +58,9 @@ void Close_Stock(Game& game, const Turn_Data& d, int s) {
         double value = Short_Value(sh, price);
         Set_Cash(game, Cash(game) + sh.Shares * value);
         game.Computer_Capital_Gains += sh.Shares * (static_cast<Integer>(2 * sh.Avg_Price) - Int(price) / 2);
+        // What it made: the return less the half price (rounded down) it put up when it sold.
+        Record_Trade(game, Trader::Computer, "Buy Back", s, sh.Shares, price,
+                     sh.Shares * value - sh.Shares * Int(sh.Avg_Price / 2.0));
         sh.Shares = 0;
     }
 }
@@ -71,6 +76,8 @@ void Close_Option(Game& game, const Turn_Data& d, int s) {
     double v = Option_Premium(game, o.Option_Type, s, o.Strike, o.Expires);
     Set_Cash(game, Cash(game) + o.Contracts * v * 100);
     game.Computer_Capital_Gains = game.Computer_Capital_Gains + o.Contracts * v * 100 - o.Contracts * o.Premium * 100;
+    Record_Trade(game, Trader::Computer, "Sell " + o.Option_Type, s, o.Contracts, v,
+                 o.Contracts * v * 100 - o.Contracts * o.Premium * 100);
     o.Contracts = 0;
 }
 
@@ -138,6 +145,7 @@ void Buy(Game& game, int s, const Allocation& a) {
     h.Avg_Price = static_cast<Integer>(New_Average(h, price, n));
     h.Shares += n;
     if (n != 0) Set_Cash(game, Cash(game) - n * price);
+    Record_Trade(game, Trader::Computer, "Buy", s, n, price, std::nullopt);
 }
 
 void Sell_Short(Game& game, int s, const Allocation& a) {
@@ -149,6 +157,7 @@ void Sell_Short(Game& game, int s, const Allocation& a) {
     h.Avg_Price = static_cast<Integer>(New_Average(h, price, n));
     h.Shares += n;
     if (n != 0) Set_Cash(game, Cash(game) - n * Int(price / 2));
+    Record_Trade(game, Trader::Computer, "Short", s, n, price, std::nullopt);
 }
 
 void Buy_Option(Game& game, const Turn_Data& d, int s, const Allocation& a) {
@@ -163,6 +172,7 @@ void Buy_Option(Game& game, const Turn_Data& d, int s, const Allocation& a) {
     c = std::min(c, Option_Contract_Limit);
     o.Contracts = c;
     if (c != 0) Set_Cash(game, Cash(game) - c * o.Premium * 100);
+    Record_Trade(game, Trader::Computer, "Buy " + o.Option_Type, s, c, o.Premium, std::nullopt);
 }
 
 void Execute(Game& game, const Turn_Data& d) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/numbers.h"
+#include "game/history.h"
 
 namespace {
 double Turn(const Game& game) { return Leading_Number(game.Turn_Number); }
@@ -109,8 +110,12 @@ void Lapse_Expired_Options(Game& game) {
     int k = 0;
     while (k < game.Player_Option_Count) {
         if (game.Player_Option[k].Expires != t) { ++k; continue; }
-        double value = game.Player_Option[k].Quantity * Option_Premium(game, k) * 100;
+        const Option_Position& o = game.Player_Option[k];
+        const double premium = Option_Premium(game, k);
+        double value = o.Quantity * premium * 100;
         game.Net_Worth = Number_Text(Net_Worth_Value(game) - value);
+        // Lost with it: what was paid for it.
+        Record_Trade(game, Trader::You, "Lapse", o.Stock, o.Quantity, premium, -(o.Purchase_Price * o.Quantity * 100));
         Remove_Option(game, k);
     }
 }

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/numbers.h"
+#include "game/history.h"
 #include "trading/player_cash.h"
 #include "trading/portfolio.h"
 
@@ -39,6 +40,7 @@ Trade_Result Sell_Short(Game& game, int stock, const std::string& t) {
     else if (h.Shares == 0) h.Avg_Price = To_Integer(p);
     h.Shares += q;
     Set_Player_Cash(game, *cash);
+    Record_Trade(game, Trader::You, "Short", stock, q, p, std::nullopt);
     Refresh_Portfolio(game);
     Short_Symbol_Click(game, stock, Short_Mode::Sell_Short);
     return Trade_Result::Done;
@@ -54,6 +56,9 @@ Trade_Result Buy_Back(Game& game, int stock, const std::string& t) {
     game.Player_Capital_Gains += value;
     h.Shares -= q;
     Set_Player_Cash(game, *cash);
+    // What the buy-back made: its return less the half of the price put up when selling short
+    // (the tax counts the whole return).
+    Record_Trade(game, Trader::You, "Buy Back", stock, q, p, value - q * h.Avg_Price / 2.0);
     Short_Symbol_Click(game, stock, Short_Mode::Buy_Back);
     Refresh_Portfolio(game);
     return Trade_Result::Done;

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/numbers.h"
+#include "game/history.h"
 #include "trading/player_cash.h"
 #include "trading/portfolio.h"
 
@@ -50,6 +51,7 @@ Trade_Result Buy_Click(Game& game, int stock, std::string& buy_number) {
     else if (h.Shares == 0) h.Avg_Price = To_Integer(p);
     h.Shares += q;
     Set_Player_Cash(game, *cash);
+    Record_Trade(game, Trader::You, "Buy", stock, q, p, std::nullopt);
     Refresh_Portfolio(game);
     Buy_Symbol_Click(game, stock);
     return Trade_Result::Done;
@@ -65,9 +67,11 @@ Trade_Result Sell_Click(Game& game, int stock, std::string& sell_number) {
     if (!cash) return Trade_Result::Refused;
     Holding& h = game.Player_Stock[stock];
     double p = Leading_Number(game.Price[stock]);
+    const double gain = q * p - q * h.Avg_Price;
     game.Player_Capital_Gains = game.Player_Capital_Gains + q * p - q * h.Avg_Price;
     h.Shares -= q;  // the average price stays, also at 0 shares
     Set_Player_Cash(game, *cash);
+    Record_Trade(game, Trader::You, "Sell", stock, q, p, gain);
     Refresh_Portfolio(game);
     return Trade_Result::Done;
 }

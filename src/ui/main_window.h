@@ -20,6 +20,7 @@ class About_Window;
 class Commissions_Window;
 class Computer_Portfolio_Window;
 class Help_Window;
+class History_Window;
 class News_Tab;
 class Portfolio_Tab;
 class Qt_Screens;
@@ -81,6 +82,7 @@ public:
     QAction* Chart_Menu = nullptr;
     QAction* Fundamentals_Menu = nullptr;
     QAction* Computer_Menu = nullptr;
+    QAction* History_Menu = nullptr;
     QAction* End_Turn_Menu = nullptr;
     QAction* Enable_Cheat_Menu = nullptr;
     QAction* Set_Cash_Menu = nullptr;
@@ -119,5 +121,6 @@ private:
     About_Window* about = nullptr;
     Commissions_Window* commissions = nullptr;
     Help_Window* help = nullptr;
+    History_Window* history = nullptr;  // modeless: it follows the game beside this window
     bool unloaded = false;
 };

@@ -70,7 +70,7 @@ End_Choice Qt_Screens::Run_End_Of_Game(Game&, const std::string& ticker, const s
                                        const std::string& you_made_it, const std::string& name_prompt,
                                        bool name_enabled) {
     emit Before_Modal();
-    if (!end_game) end_game = new End_Game_Window(game, owner);
+    if (!end_game) end_game = new End_Game_Window(game, *this, owner);
     return end_game->Run(ticker, score, you_made_it, name_prompt, name_enabled);
 }
 
