@@ -11,9 +11,9 @@ std::string History_Json(const Game& game) {
     j.Key("Turn");
     Array(j, h.Points, [&](const History_Point& p) { j.Number(p.Turn); });
     j.Key("Net_Worth");
-    Array(j, h.Points, [&](const History_Point& p) { j.Number(p.Net_Worth); });
+    Array(j, h.Points, [&](const History_Point& p) { j.Decimal(p.Net_Worth); });
     j.Key("Computer_Net_Worth");
-    Array(j, h.Points, [&](const History_Point& p) { j.Number(p.Computer_Net_Worth); });
+    Array(j, h.Points, [&](const History_Point& p) { j.Decimal(p.Computer_Net_Worth); });
     j.Close('}');
     return j.out;
 }
@@ -28,12 +28,12 @@ std::vector<std::string> Journal_Json(const Game& game) {
         j.Key("Who"); j.Text(e.Who == Trader::You ? "You" : "Computer");
         j.Key("What"); j.Text(e.What);
         j.Key("Symbol"); j.Text(e.Symbol);
-        j.Key("Quantity"); j.Number(e.Quantity);
-        j.Key("Price"); j.Number(e.Price);
+        j.Key("Quantity"); j.Decimal(e.Quantity);
+        j.Key("Price"); j.Decimal(e.Price);
         j.Key("Gain");
-        if (e.Gain) j.Number(*e.Gain);
+        if (e.Gain) j.Decimal(*e.Gain);
         else j.Null();
-        j.Key("Cash"); j.Number(e.Cash);
+        j.Key("Cash"); j.Decimal(e.Cash);
         j.Close('}');
         lines.push_back(std::move(j.out));
     }

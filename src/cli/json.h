@@ -1,5 +1,6 @@
 #pragma once
 // Compact JSON for the console's answers: keys and values in the order they are written.
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -34,6 +35,13 @@ public:
         else if (std::isfinite(x)) std::snprintf(buf, sizeof buf, "%.17g", x);
         else std::snprintf(buf, sizeof buf, "null");
         out += buf;
+    }
+    // The shortest text that reads back as the same number (9.17, not 9.1699999999999999).
+    void Decimal(double x) {
+        if (!std::isfinite(x) || (x == std::floor(x) && std::fabs(x) < 1e17)) return Number(x);
+        Sep();
+        char buf[64];
+        out.append(buf, std::to_chars(buf, buf + sizeof buf, x).ptr);
     }
     void Bool(bool b) { Sep(); out += b ? "true" : "false"; }
     void Null() { Sep(); out += "null"; }

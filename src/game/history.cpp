@@ -72,8 +72,11 @@ void Record_Trade(Game& game, Trader who, const std::string& what, int stock, do
                   std::optional<double> gain) {
     if (!game.History || (stock >= 0 && quantity == 0)) return;
     const std::string& cash = who == Trader::You ? game.Cash_On_Hand : game.C_Portfolio.Cash;
+    // Premiums are kept in single precision; the journal shows cents, not the float's tail.
+    const auto cents = [](double x) { return std::round(x * 100) / 100; };
+    if (gain) gain = cents(*gain);
     game.History->Journal.push_back({static_cast<Long>(Turn_Of(game)), who, what,
-                                     stock >= 0 ? game.Symbol[stock] : std::string(), quantity, price, gain,
+                                     stock >= 0 ? game.Symbol[stock] : std::string(), quantity, cents(price), gain,
                                      Locale_Value(cash)});
     Keep_Newest(game.History->Journal, Journal_Entries_Kept, game.History->Dropped_Entries);
 }
