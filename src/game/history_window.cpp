@@ -19,6 +19,7 @@
 #include <QLogValueAxis>
 #include <QPushButton>
 #include <QScatterSeries>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolTip>
@@ -395,8 +396,9 @@ void History_Window::Show_Value_Under(const QLineSeries* series, const QPointF& 
 }
 
 void History_Window::Export() {
-    const QString path = QFileDialog::getSaveFileName(this, "Export CSV", Q(game.Data_Dir + "/journal.csv"),
-                                                      "Comma-separated values (*.csv)");
+    // A player's document, not one of the game's own files: it starts among the documents.
+    const QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/journal.csv";
+    const QString path = QFileDialog::getSaveFileName(this, "Export CSV", start, "Comma-separated values (*.csv)");
     if (path.isEmpty()) return;
     if (!Export_Journal(game, path.toStdString())) Report_File_Failure(screens, File_Task::Write);
 }
