@@ -140,7 +140,24 @@ int Turns(Main_Window& window, Game& game, const std::string& dir) {
     std::vector<double> times;
     for (int t = 0; t < 400; ++t) times.push_back(end_turn());
     const std::string timed_to = game.Turn_Number;
-    for (int t = 400; t < 1000; ++t) end_turn();
+    // The same with the History window open beside the main window: its chart and journal
+    // follow every turn, timed with its repaint.
+    window.History_Menu->trigger();
+    QWidget* history = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->windowTitle() == "History" && w->isVisible()) history = w;
+    if (!history) return 1;
+    std::vector<double> with_history;
+    for (int t = 400; t < 600; ++t) {
+        const auto t0 = std::chrono::steady_clock::now();
+        window.End_Turn_Button->click();
+        window.repaint();
+        history->repaint();
+        QApplication::processEvents();
+        with_history.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+    }
+    history->hide();
+    for (int t = 600; t < 1000; ++t) end_turn();
     const double resident_1000 = Resident_MB();
     const double peak_1000 = Peak_MB();
     for (int t = 1000; t < 10000; ++t) end_turn();
@@ -148,6 +165,8 @@ int Turns(Main_Window& window, Game& game, const std::string& dir) {
 
     std::printf("END TURN until repainted:      median %.2f ms, 90th percentile %.2f ms (400 turns, to turn %s)\n",
                 Median(times), Percentile(times, 0.9), timed_to.c_str());
+    std::printf("the same, History window open:  median %.2f ms, 90th percentile %.2f ms (200 turns)\n",
+                Median(with_history), Percentile(with_history, 0.9));
     std::printf("peak memory after 1,000 turns: %.1f MB\n", peak_1000);
     std::printf("resident at turn 1,000:        %.1f MB\n", resident_1000);
     std::printf("resident at turn 10,000:       %.1f MB (%+.1f%%)\n", resident_10000,
