@@ -98,7 +98,8 @@ TEST(History, ADamagedSectionFailsTheLoad) {
     const std::string saved = Saved_Game_Text(Played_Game(8, 3));
     const std::string header = "\"History\",1\r\n5000,2962,1,1\r\n";
     const std::string point = "1,5000,5000,2962,#FALSE#,#FALSE#\r\n";
-    ASSERT_TRUE(Loaded_Game(Fresh_Game(), With_Section(saved, header + point + "1,\"You\",\"Buy\",\"AAPL\",1,2,#FALSE#,0,3\r\n")));
+    const std::string end = "\"End of history\"\r\n";
+    ASSERT_TRUE(Loaded_Game(Fresh_Game(), With_Section(saved, header + point + "1,\"You\",\"Buy\",\"AAPL\",1,2,#FALSE#,0,3\r\n" + end)));
     const std::vector<std::string> damaged = {
         "\"History\",2\r\n5000,2962,0,0\r\n",                           // a version this game does not know
         "\"Record\",1\r\n5000,2962,0,0\r\n",                            // another marker
@@ -109,7 +110,8 @@ TEST(History, ADamagedSectionFailsTheLoad) {
         header + point + "1,\"Nobody\",\"Buy\",\"AAPL\",1,2,#FALSE#,0,3\r\n",
         header + point + "1,\"You\",\"Steal\",\"AAPL\",1,2,#FALSE#,0,3\r\n",
         header + point + "1,\"You\",\"Buy\",\"ZZZZ\",1,2,#FALSE#,0,3\r\n",
-        header + point + "1,\"You\",\"Buy\",\"AAPL\",1,2,#FALSE#,0,3\r\ntrailing\r\n",
+        header + point + "1,\"You\",\"Buy\",\"AAPL\",1,2,#FALSE#,0,3\r\n" + end + "trailing\r\n",
+        header + point + "1,\"You\",\"Buy\",\"AAPL\",1,2,#FALSE#,0,3\r\n",  // cut before its end
         header + point + "1,\"You\",\"Buy\",\"AAPL\",1,x,#FALSE#,0,3\r\n",
         header + point + "1,\"You\",\"Buy\",\"AAPL\",1,2,#FALSE#,0\r\n",
     };

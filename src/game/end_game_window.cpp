@@ -82,9 +82,7 @@ End_Game_Window::End_Game_Window(Game& game, Screens& screens, QWidget* parent)
     // The race of the game just ended, with its account above the chart.
     connect(history_button, &QPushButton::clicked, this, [this] {
         if (!history) history = new History_Window(this->game, this->screens, this);
-        history->Follow();
-        history->Show_Summary(true);
-        history->exec();
+        history->Open_With_Summary();
     });
 }
 

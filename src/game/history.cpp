@@ -14,6 +14,9 @@
 namespace {
 
 const char* const Section_Marker = "History";
+// The section's last record: a file cut short within its last figure still reads as numbers,
+// but not as this.
+const char* const Section_End = "End of history";
 constexpr double Section_Version = 1;
 
 const std::array<const char*, 11> Kinds = {"Buy",      "Sell",     "Short", "Buy Back", "Buy Call", "Sell Call",
@@ -97,6 +100,7 @@ void Write_History_Section(Record_Writer& w, const Game_History& h) {
         w.Number(e.Turn).Text(Name_Of(e.Who)).Text(e.What).Text(e.Symbol).Number(e.Quantity).Number(e.Price);
         w.Boolean(e.Gain.has_value()).Number(e.Gain.value_or(0)).Number(e.Cash).End_Record();
     }
+    w.Text(Section_End).End_Record();
 }
 
 namespace {
@@ -176,6 +180,7 @@ std::optional<Game_History> Read_History_Section(Record_Reader& r, const Game& l
         e.Cash = f.Finite();
         h.Journal.push_back(std::move(e));
     }
+    f.Require(f.Text() == Section_End);
     if (!f.Ok()) return std::nullopt;
     return h;
 }

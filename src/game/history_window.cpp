@@ -32,6 +32,7 @@
 #include "game/scoring.h"
 #include "storage/file_messages.h"
 #include "ui/colours.h"
+#include "ui/window_place.h"
 
 namespace {
 
@@ -205,6 +206,8 @@ History_Window::History_Window(Game& game, Screens& screens, QWidget* parent)
     table->setSortingEnabled(true);
     table->sortByColumn(Journal_Model::Turn, Qt::AscendingOrder);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Tab leaves the table for the next control; the arrow keys move within it.
+    table->setTabKeyNavigation(false);
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->horizontalHeader()->setStretchLastSection(true);
@@ -218,7 +221,6 @@ History_Window::History_Window(Game& game, Screens& screens, QWidget* parent)
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     layout->addWidget(buttons);
-    resize(760, 520);
 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::hide);
     connect(log_box, &QCheckBox::toggled, this, [this] { Redraw(); });
@@ -237,6 +239,27 @@ void History_Window::changeEvent(QEvent* event) {
         table->viewport()->update();
     }
     QDialog::changeEvent(event);
+}
+
+void History_Window::Place() {
+    if (isVisible()) return;
+    Open_Centred_On_Owner(this, placed ? size() : QSize(760, 520));
+    placed = true;
+}
+
+void History_Window::Open() {
+    Follow();
+    Place();
+    show();
+    raise();
+    activateWindow();
+}
+
+void History_Window::Open_With_Summary() {
+    Follow();
+    Show_Summary(true);
+    Place();
+    exec();
 }
 
 void History_Window::Show_Summary(bool shown_now) {

@@ -65,6 +65,10 @@ class History_Window : public QDialog {
     Q_OBJECT
 public:
     History_Window(Game& game, Screens& screens, QWidget* parent = nullptr);
+    // Opens beside the main window, or brings it to the front.
+    void Open();
+    // Opens over the game-over window, modal, with the game's account above the chart.
+    void Open_With_Summary();
     // Brings the chart and the journal up to the game: after a turn it appends, it does not
     // draw again; a new game or a load starts both over.
     void Follow();
@@ -91,6 +95,7 @@ private:
     double Drawn(double value) const;
     void Show_Value_Under(const QLineSeries* series, const QPointF& point, bool hovered);
     void Export();
+    void Place();
 
     Game& game;
     Screens& screens;
@@ -114,4 +119,5 @@ private:
     const Game_History* shown = nullptr;
     std::size_t seen = 0, dropped = 0;
     double lowest = 1, highest = 1;  // the value axis spans every point drawn
+    bool placed = false;             // opened once: it keeps the size and place the player gave it
 };

@@ -305,10 +305,7 @@ void Main_Window::Connect_Commands() {
     connect(History_Menu, &QAction::triggered, this, [this] {
         if (!game.Has_Game) return;
         if (!history) history = new History_Window(game, *screens, this);
-        history->Follow();
-        history->show();
-        history->raise();
-        history->activateWindow();
+        history->Open();
     });
     connect(End_Turn_Menu, &QAction::triggered, this, [this] { End_Turn_Menu_Click(); });
     connect(Buy_Button, &QPushButton::clicked, Buy_Menu, &QAction::trigger);
