@@ -43,6 +43,11 @@ QString Money(double amount) { return Q((amount < 0 ? "-$" : "$") + Add_Commas(N
 const char* Who_Text(Trader who) { return who == Trader::You ? "You" : "Computer"; }
 
 // Rows appended and dropped at the front since the model or chart last followed the record.
+// The most points a line of the chart holds, about the chart's width in pixels.
+constexpr std::size_t Points_Drawn = 500;
+// Marks closer than this many drawn points to the last one would only blot each other out.
+constexpr Long Marks_Apart = 8;
+
 struct Follow_Step {
     bool restart = false;
     std::size_t drop = 0, add = 0;
@@ -110,10 +115,10 @@ QVariant Journal_Model::data(const QModelIndex& index, int role) const {
 void Journal_Model::Follow() {
     const Game_History* now = game.History.get();
     const std::size_t total = now ? now->Dropped_Entries + now->Journal.size() : 0;
-    const Follow_Step step = Step(now, shown, total, now ? now->Dropped_Entries : 0, seen, dropped);
+    const Follow_Step step = Step(now, shown.get(), total, now ? now->Dropped_Entries : 0, seen, dropped);
     if (step.restart) {
         beginResetModel();
-        shown = now;
+        shown = game.History;
         rows = now ? static_cast<int>(now->Journal.size()) : 0;
         endResetModel();
     } else {
@@ -342,42 +347,66 @@ void History_Window::Build_Chart() {
 }
 
 void History_Window::Redraw() {
-    shown = nullptr;
+    shown.reset();
     Append_Points();
 }
 
 void History_Window::Append_Points() {
     const Game_History* now = game.History.get();
     const std::size_t total = now ? now->Dropped_Points + now->Points.size() : 0;
-    Follow_Step step = Step(now, shown, total, now ? now->Dropped_Points : 0, seen, dropped);
+    Follow_Step step = Step(now, shown.get(), total, now ? now->Dropped_Points : 0, seen, dropped);
     if (step.restart) {
         Build_Chart();
-        shown = now;
+        shown = game.History;
+        // A turn in every `stride` is drawn, so that a line never holds many more points than
+        // the chart has room for: a long game draws as fast as a short one.
+        stride = 1;
+        while (now && now->Points.size() / stride > Points_Drawn) stride *= 2;
+        newest_between = false;
         step = {false, 0, now ? now->Points.size() : 0};
     }
-    if (step.drop > 0) {
-        for (QXYSeries* s : std::initializer_list<QXYSeries*>{you, computer, index})
-            s->removePoints(0, std::min<int>(static_cast<int>(step.drop), s->count()));
+    const auto lines = std::initializer_list<QXYSeries*>{you, computer, index};
+    if (now && !now->Points.empty()) {
+        // The turns that left the front of the record leave the chart too.
+        const double first = static_cast<double>(now->Points.front().Turn);
+        for (QXYSeries* s : std::initializer_list<QXYSeries*>{you, computer, index, crashes, taxes}) {
+            int gone = 0;
+            while (gone < s->count() && s->at(gone).x() < first) ++gone;
+            if (gone > 0) s->removePoints(0, gone);
+        }
     }
-    if (now) {
+    if (now && step.add > 0) {
+        // The newest turn is drawn even between two drawn turns; the next one takes its place.
+        if (newest_between)
+            for (QXYSeries* s : lines) s->removePoints(s->count() - 1, 1);
         const std::size_t first = now->Points.size() - step.add;
         QList<QPointF> mine, theirs, market;
         for (std::size_t k = first; k < now->Points.size(); ++k) {
             const History_Point& p = now->Points[k];
             const double line = Index_Line(*now, p.Index);
-            mine << QPointF(p.Turn, Drawn(p.Net_Worth));
-            theirs << QPointF(p.Turn, Drawn(p.Computer_Net_Worth));
-            market << QPointF(p.Turn, Drawn(line));
-            if (p.Crash) crashes->append(p.Turn, Drawn(p.Net_Worth));
-            if (p.Tax) taxes->append(p.Turn, Drawn(p.Net_Worth));
             for (double v : {p.Net_Worth, p.Computer_Net_Worth, line}) {
                 lowest = std::min(lowest, Drawn(v));
                 highest = std::max(highest, Drawn(v));
             }
+            const Long apart = Marks_Apart * static_cast<Long>(stride);
+            if (p.Crash && (crashes->count() == 0 || p.Turn - crashes->at(crashes->count() - 1).x() >= apart))
+                crashes->append(p.Turn, Drawn(p.Net_Worth));
+            if (p.Tax && (taxes->count() == 0 || p.Turn - taxes->at(taxes->count() - 1).x() >= apart))
+                taxes->append(p.Turn, Drawn(p.Net_Worth));
+            const bool on_stride = (now->Dropped_Points + k) % stride == 0;
+            newest_between = !on_stride;
+            if (!on_stride && k + 1 < now->Points.size()) continue;
+            mine << QPointF(p.Turn, Drawn(p.Net_Worth));
+            theirs << QPointF(p.Turn, Drawn(p.Computer_Net_Worth));
+            market << QPointF(p.Turn, Drawn(line));
         }
         you->append(mine);
         computer->append(theirs);
         index->append(market);
+        if (static_cast<std::size_t>(you->count()) > 2 * Points_Drawn) {
+            Redraw();  // at twice the room: drawn again with a wider stride
+            return;
+        }
     }
     seen = total;
     dropped = now ? now->Dropped_Points : 0;

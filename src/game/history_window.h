@@ -41,7 +41,8 @@ public:
 
 private:
     const Game& game;
-    const Game_History* shown = nullptr;
+    // The record shown, held until the next Follow even if the game has started another.
+    std::shared_ptr<const Game_History> shown;
     const QWidget* view = nullptr;
     int rows = 0;
     std::size_t seen = 0, dropped = 0;  // entries appended and dropped, as last followed
@@ -115,9 +116,12 @@ private:
     QTableView* table;
     QComboBox* who_box;
     QComboBox* symbol_box;
-    // The record the chart shows, and how many of its points were appended and dropped.
-    const Game_History* shown = nullptr;
+    // The record the chart shows (held, so that a new record is never taken for it), and how
+    // many of its points were appended and dropped.
+    std::shared_ptr<const Game_History> shown;
     std::size_t seen = 0, dropped = 0;
+    std::size_t stride = 1;       // a turn in every `stride` is drawn
+    bool newest_between = false;  // the last point drawn is the newest turn, off the stride
     double lowest = 1, highest = 1;  // the value axis spans every point drawn
     bool placed = false;             // opened once: it keeps the size and place the player gave it
 };

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineSeries>
+#include <QXYSeries>
 #include <QLabel>
 #include <QLogValueAxis>
 #include <QPushButton>
@@ -103,6 +104,29 @@ private slots:
         window.Follow();
         QCOMPARE(Line(window, "You")->count(), 1);
         QCOMPARE(window.Journal()->model()->rowCount(), 0);
+    }
+
+    void aLongRecordDrawsAsFastAsAShortOne() {
+        // 60,000 turns: the lines hold a turn in every few, always the newest, never many more
+        // points than the chart is wide.
+        auto& points = game.History->Points;
+        for (Long t = 2; t <= 60000; ++t) points.push_back({t, 5000.0 + t, 4000.0 + 2 * t, 3000, false, t % 100 == 0});
+        History_Window window(game, screens);
+        QLineSeries* you = Line(window, "You");
+        QVERIFY(you->count() <= 2000);
+        QCOMPARE(you->at(you->count() - 1).x(), 60000.0);
+        for (Long t = 60001; t <= 60003; ++t) {
+            points.push_back({t, 5000.0 + t, 0, 3000, false, false});
+            window.Follow();
+            QCOMPARE(Line(window, "You"), you);
+            QCOMPARE(you->at(you->count() - 1), QPointF(t, 5000.0 + t));
+        }
+        QVERIFY(you->count() <= 2000);
+        // The tax notices are marked no closer than the chart can show apart.
+        auto* taxes = qobject_cast<QXYSeries*>(window.Chart()->chart()->series().last());
+        QCOMPARE(taxes->name(), QString("Tax notice"));
+        QVERIFY(taxes->count() >= 100 && taxes->count() <= 300);
+        QCOMPARE(taxes->at(0).x(), 100.0);
     }
 
     void aWorthOfADollarOrLessSitsOnTheLogAxis() {
