@@ -252,11 +252,16 @@ TEST(Hostile_Input, DamagedSavedFilesAreRefusedOrPlayOn) {
     ASSERT_TRUE(Loaded_Game(base, good));
     const std::string whole = Saved_Game_Text(*Loaded_Game(base, good));
 
+    // A cut just before the record of the race leaves a file as older versions wrote it: the
+    // game whole, its record begun anew at its turn.
+    const std::size_t record = whole.find("\"History\"");
     for (std::size_t cut = 0; cut < good.size(); ++cut) {
         const std::optional<Game> loaded = Loaded_Game(base, good.substr(0, cut));
         // Only the last line's end may go: fields are read regardless of line breaks.
         if (loaded) {
-            EXPECT_EQ(Saved_Game_Text(*loaded), whole) << "cut at " << cut;
+            const std::string text = Saved_Game_Text(*loaded);
+            if (cut > record) EXPECT_EQ(text, whole) << "cut at " << cut;
+            EXPECT_EQ(text.substr(0, record), whole.substr(0, record)) << "cut at " << cut;
         }
     }
     int flips_loaded = 0;

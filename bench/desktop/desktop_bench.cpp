@@ -24,6 +24,8 @@
 
 #include "../busy_game.h"
 #include "core/game.h"
+#include "game/history.h"
+#include "game/history_window.h"
 #include "core/random.h"
 #include "ui/main_window.h"
 #include "ui/start_window.h"
@@ -141,14 +143,53 @@ int Turns(Main_Window& window, Game& game, const std::string& dir) {
     std::vector<double> times;
     for (int t = 0; t < 400; ++t) times.push_back(end_turn());
     const std::string timed_to = game.Turn_Number.Text();
-    for (int t = 400; t < 1000; ++t) end_turn();
+    // The same with the History window open beside the main window: its chart and journal
+    // follow every turn, timed with its repaint.
+    window.findChild<QAction*>("history_menu")->trigger();
+    auto* history = window.findChild<History_Window*>();
+    if (!history || !history->isVisible()) return 1;
+    auto end_turn_with_history = [&] {
+        const auto t0 = std::chrono::steady_clock::now();
+        end_turn_button->click();
+        window.repaint();
+        history->repaint();
+        QApplication::processEvents();
+        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+    };
+    std::vector<double> with_history;
+    for (int t = 400; t < 600; ++t) with_history.push_back(end_turn_with_history());
+    history->hide();
+    for (int t = 600; t < 1000; ++t) end_turn();
     const double resident_1000 = Resident_MB();
     const double peak_1000 = Peak_MB();
     for (int t = 1000; t < 10000; ++t) end_turn();
     const double resident_10000 = Resident_MB();
 
+    // And in a game of 100,000 turns, its record full: the game moved on to that turn and the
+    // record filled with the turns it would hold.
+    const Long from = static_cast<Long>(game.Turn_Number.Value()) + 100000;
+    auto& record = game.History->Points;
+    record.clear();
+    for (Long t = from - static_cast<Long>(History_Turns_Kept) + 1; t <= from; ++t)
+        record.push_back({t, 1e6 + 40.0 * static_cast<double>(t % 1000), 5e5 + 90.0 * static_cast<double>(t % 3000),
+                          3000, t % 977 == 0, t % 100 == 0});
+    game.Turn_Number.Set(static_cast<double>(from));
+    for (int s = 0; s < Stock_Count; ++s) {
+        game.Earnings[s].Report_Turn += 100000;
+        game.Computer_Option[s].Expires += 100000;
+    }
+    game.Player_Option_Count = 0;  // its expiry turns do not reach so far
+    history->Open();
+    std::vector<double> with_long_history;
+    for (int t = 0; t < 50; ++t) with_long_history.push_back(end_turn_with_history());
+    history->hide();
+
     std::printf("END TURN until repainted:      median %.2f ms, 90th percentile %.2f ms (400 turns, to turn %s)\n",
                 Median(times), Percentile(times, 0.9), timed_to.c_str());
+    std::printf("the same, History window open:  median %.2f ms, 90th percentile %.2f ms (200 turns)\n",
+                Median(with_history), Percentile(with_history, 0.9));
+    std::printf("and with a 100,000-turn record: median %.2f ms, 90th percentile %.2f ms (50 turns)\n",
+                Median(with_long_history), Percentile(with_long_history, 0.9));
     std::printf("peak memory after 1,000 turns: %.1f MB\n", peak_1000);
     std::printf("resident at turn 1,000:        %.1f MB\n", resident_1000);
     std::printf("resident at turn 10,000:       %.1f MB (%+.1f%%)\n", resident_10000,

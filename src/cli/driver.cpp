@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "cli/console_screens.h"
+#include "cli/history_json.h"
 #include "cli/state_json.h"
 #include "core/cheats.h"
 #include "core/game.h"
@@ -191,6 +192,17 @@ struct Console {
         Answer(result == Trade_Result::Done);
     }
 
+    // `history` / `journal`: the record of the race, for bots that follow it.
+    void Record(const std::string& verb, const std::string& rest) {
+        if (!rest.empty()) return Error(verb + " takes no arguments");
+        if (!game.Has_Game) return Error("no game");
+        if (verb == "history") {
+            out << History_Json(game) << "\n";
+            return;
+        }
+        for (const std::string& line : Journal_Json(game)) out << line << "\n";
+    }
+
     // `save FILE` / `load FILE`: FILE, the rest of the line, is what the file dialog returns.
     void File_Command(const std::string& verb, const std::string& file) {
         if (file.empty()) return Error("expected a file name");
@@ -218,6 +230,8 @@ struct Console {
         else if (verb == "state") {
             if (!rest.empty()) Error("state takes no arguments");
             else out << State_Json(game) << "\n";
+        } else if (verb == "history" || verb == "journal") {
+            Record(verb, rest);
         } else if (verb == "quit") return false;
         else Error("unknown command: " + verb);
         return game.Status != Game_Status::Terminate_Program;

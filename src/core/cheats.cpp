@@ -2,6 +2,7 @@
 
 #include "core/numbers.h"
 #include "core/shown_number.h"
+#include "game/history.h"
 
 bool Enable_Cheat_Mode(Game& game, Screens& screens) {
     if (!game.Enable_Cheat_Menu) return false;
@@ -10,13 +11,14 @@ bool Enable_Cheat_Mode(Game& game, Screens& screens) {
         game.Cheats_Enabled = true;
         game.Enable_Cheat_Menu = false;
         game.Set_Cheat_Menus = true;
+        Record_Trade(game, Trader::You, "Cheat", -1, 0, 0, std::nullopt);
     }
     return true;
 }
 
 // Asks for an amount of cash and writes it into the two labels of one player.
 // A trillion or more, or nothing above 0, is refused with a beep.
-static bool Set_Cash(Game& game, Screens& screens, const std::string& prompt, Shown_Number& cash,
+static bool Set_Cash(Game& game, Screens& screens, Trader who, const std::string& prompt, Shown_Number& cash,
                      std::string& cash_view) {
     if (!game.Set_Cheat_Menus) return false;
     double v = Leading_Number(screens.Input_Box("Change Cash", prompt).value_or(""));
@@ -30,17 +32,18 @@ static bool Set_Cash(Game& game, Screens& screens, const std::string& prompt, Sh
     }
     cash_view = shown;
     cash.Set(Int(v));
+    Record_Trade(game, who, "Cheat", -1, 0, Int(v), std::nullopt);
     return true;
 }
 
 bool Set_Your_Cash(Game& game, Screens& screens) {
-    return Set_Cash(game, screens,
+    return Set_Cash(game, screens, Trader::You,
                     "Enter the amount of user cash (must be greater than zero and less than 1 trillion):",
                     game.Cash_On_Hand, game.Cash_View);
 }
 
 bool Set_Computer_Cash(Game& game, Screens& screens) {
-    return Set_Cash(game, screens,
+    return Set_Cash(game, screens, Trader::Computer,
                     "Enter the amount of computer cash (must be greater than zero and less than 1 trillion):",
                     game.C_Portfolio.Cash, game.C_Portfolio.Cash_View);
 }
@@ -54,5 +57,6 @@ bool Set_Market_Trend(Game& game, Screens& screens) {
         return false;
     }
     game.Market_Trend = To_Integer(v);
+    Record_Trade(game, Trader::You, "Cheat", -1, 0, game.Market_Trend, std::nullopt);
     return true;
 }

@@ -3,6 +3,7 @@
 // the display texts (turn, cash, net worth, prices, changes, index) are held as text
 // and read back with the rules of core/numbers.h.
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,8 @@ struct Computer_Portfolio {
     std::vector<Grid_Row> Grid;  // rows after the title row, padded to 7
 };
 
+struct Game_History;
+
 struct Game {
     // Stock tables
     std::array<std::string, Stock_Count> Symbol{};
@@ -166,6 +169,10 @@ struct Game {
     // Scratch shared by the trade windows
     double Max_Number = 0;
     std::string Data_Dir;  // where Recent.txt, Winners.txt and Data2.txt live
+
+    // The record of the race (game/history.h), not read by any rule. Shared by copies of the
+    // game, so a copy costs nothing; a new game or a load starts a record of its own.
+    std::shared_ptr<Game_History> History;
 };
 
 // Design values of a fresh program: symbols, news texts and every field before any game.

@@ -1,6 +1,7 @@
 #include "core/new_game.h"
 
 #include "core/numbers.h"
+#include "game/history.h"
 #include "game/new_game_setup.h"
 #include "market/earnings.h"
 #include "trading/portfolio.h"
@@ -62,6 +63,7 @@ void New_Game_Menu_Click(Game& game, Random& rnd, Screens& screens) {
     }
     game.Turn_Number.Set(1);
     game.Has_Game = true;
+    Begin_History(game);
     Refresh_Portfolio(game);
     screens.Windows_Reset();
 }

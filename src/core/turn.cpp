@@ -2,6 +2,7 @@
 
 #include "core/numbers.h"
 #include "game/game_end.h"
+#include "game/history.h"
 #include "market/news.h"
 #include "market/price_movement.h"
 #include "opponent/computer_portfolio.h"
@@ -19,8 +20,9 @@ static std::string Tax_Text(double tax) { return "$" + Add_Commas(Number_Text(ta
 
 void Pay_Taxes(Game& game, Screens& screens) {
     std::string you = "0", computer = "0";
+    double player_tax = 0, computer_tax = 0;
     if (game.Player_Capital_Gains > 0) {
-        double tax = Int(game.Player_Capital_Gains * Tax_Rate);
+        double tax = player_tax = Int(game.Player_Capital_Gains * Tax_Rate);
         you = Tax_Text(tax);
         game.Cash_On_Hand.Set(game.Cash_On_Hand.Value() - tax);
         game.Cash_View = Add_Commas(game.Cash_On_Hand.Text());
@@ -28,12 +30,13 @@ void Pay_Taxes(Game& game, Screens& screens) {
         game.Player_Capital_Gains = 0;
     }
     if (game.Computer_Capital_Gains > 0) {
-        double tax = Int(game.Computer_Capital_Gains * Tax_Rate);
+        double tax = computer_tax = Int(game.Computer_Capital_Gains * Tax_Rate);
         computer = Tax_Text(tax);
         game.C_Portfolio.Cash.Set(game.C_Portfolio.Cash.Value() - tax);
         game.C_Portfolio.Cash_View = Add_Commas(game.C_Portfolio.Cash.Text());
         game.Computer_Capital_Gains = 0;
     }
+    Record_Taxes(game, player_tax, computer_tax);
     game.Net_Worth.Group();
     screens.Show_Tax(you, computer);
     game.Net_Worth.Set(Int(game.Net_Worth.Value()));
@@ -57,6 +60,7 @@ static void Run_Turn(Game& game, Random& rnd, Screens& screens) {
     game.Price[Index_Entry].Set(0);
     End_Turn_Sequence(game, rnd);
 
+    Record_Turn(game);  // before the check, so that the turn that ends a game is in the record
     Check_Game_End(game, rnd, screens);
     if (game.Status == Game_Status::Terminate_Program) return;  // Quit from the end-of-game window
     if (game.Turn_Number.Value() == 1) return;  // a new game was dealt

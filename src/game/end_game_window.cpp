@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "game/history_window.h"
 #include "game/scoring.h"
 #include "ui/colours.h"
 
@@ -56,8 +57,11 @@ End_Game_Window::End_Game_Window(Game& game, Screens& screens, QWidget* parent)
     New_Game = new QPushButton("&New Game", this);
     New_Game->setDefault(true);
     Exit = new QPushButton("Quit", this);
+    auto* history_button = new QPushButton("&History", this);
+    history_button->setAutoDefault(false);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(New_Game, QDialogButtonBox::AcceptRole);
+    buttons->addButton(history_button, QDialogButtonBox::ActionRole);
     buttons->addButton(Exit, QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
     // Neither button is a Done: Escape does nothing here.
@@ -73,6 +77,11 @@ End_Game_Window::End_Game_Window(Game& game, Screens& screens, QWidget* parent)
         accept();
     });
     connect(Exit, &QPushButton::clicked, this, &End_Game_Window::Quit_Clicked);
+    // The race of the game just ended, with its account above the chart.
+    connect(history_button, &QPushButton::clicked, this, [this] {
+        if (!history) history = new History_Window(this->game, this->screens, this);
+        history->Open_With_Summary();
+    });
 }
 
 void End_Game_Window::Recolour() { Paint(Ticker, Random_Ink()); }

@@ -10,6 +10,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
+class History_Window;
 
 class End_Game_Window : public Game_Dialog {
     Q_OBJECT
@@ -32,5 +33,6 @@ private:
     QPushButton* Exit;
     QTimer* Timer;
     Screens& screens;
+    History_Window* history = nullptr;
     End_Choice choice = End_Choice::New_Game;
 };

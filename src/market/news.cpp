@@ -63,7 +63,7 @@ void Crash(Game& game, Random& rnd) {
         game.Change_Colour[i] = Colour::Red;
     }
     game.Alert_List.push_back("Crash and burn!");
-    game.News_Items.push_back({"OH S#!*", -1});
+    game.News_Items.push_back({Crash_Headline, -1});
 }
 }  // namespace
 

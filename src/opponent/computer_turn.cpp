@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/numbers.h"
+#include "game/history.h"
 #include "trading/options.h"
 #include "trading/positions.h"
 
@@ -42,13 +43,18 @@ void Close_Stock(Game& game, const Turn_Data& d, int s) {
     if (l.Shares > 0 && !(c3 >= 10 && c3 + c9 >= 10)) {
         Set_Cash(game, Cash(game) + l.Shares * price);
         game.Computer_Capital_Gains = game.Computer_Capital_Gains + l.Shares * price - l.Shares * l.Avg_Price;
+        Record_Trade(game, Trader::Computer, "Sell", s, l.Shares, price, l.Shares * price - l.Shares * l.Avg_Price);
         l.Shares = 0;
     }
     Holding& sh = game.Computer_Short[s];
     if (sh.Shares > 0 && !(c3 <= -20 && c3 + c9 <= -20)) {
         // The cash and the gains value the position differently (Int(p / 2) against Int(p) / 2), as the rules do.
-        Set_Cash(game, Cash(game) + sh.Shares * Computer_Short_Value(sh.Avg_Price, price));
+        const double value = Computer_Short_Value(sh.Avg_Price, price);
+        Set_Cash(game, Cash(game) + sh.Shares * value);
         game.Computer_Capital_Gains += sh.Shares * Computer_Short_Gain(sh.Avg_Price, price);
+        // What it made: the return less the half price (rounded down) it put up when it sold.
+        Record_Trade(game, Trader::Computer, "Buy Back", s, sh.Shares, price,
+                     sh.Shares * value - sh.Shares * Int(sh.Avg_Price / 2.0));
         sh.Shares = 0;
     }
 }
@@ -64,6 +70,8 @@ void Close_Option(Game& game, const Turn_Data& d, int s) {
     double v = Option_Premium(game, o.Option_Type, s, o.Strike, o.Expires);
     Set_Cash(game, Cash(game) + o.Contracts * v * Contract_Shares);
     game.Computer_Capital_Gains = game.Computer_Capital_Gains + o.Contracts * v * Contract_Shares - o.Contracts * o.Premium * Contract_Shares;
+    Record_Trade(game, Trader::Computer, "Sell " + o.Option_Type, s, o.Contracts, v,
+                 o.Contracts * v * Contract_Shares - o.Contracts * o.Premium * Contract_Shares);
     o.Contracts = 0;
 }
 
@@ -124,6 +132,7 @@ void Buy(Game& game, int s, const Allocation& a) {
     h.Avg_Price = Average_Price_After(h, price, n, Average_Rounding::Down);
     h.Shares += n;
     if (n != 0) Set_Cash(game, Cash(game) - n * price);
+    Record_Trade(game, Trader::Computer, "Buy", s, n, price, std::nullopt);
 }
 
 void Sell_Short(Game& game, int s, const Allocation& a) {
@@ -134,6 +143,7 @@ void Sell_Short(Game& game, int s, const Allocation& a) {
     h.Avg_Price = Average_Price_After(h, price, n, Average_Rounding::Down);
     h.Shares += n;
     if (n != 0) Set_Cash(game, Cash(game) - n * Int(price / 2));
+    Record_Trade(game, Trader::Computer, "Short", s, n, price, std::nullopt);
 }
 
 void Buy_Option(Game& game, const Turn_Data& d, int s, const Allocation& a) {
@@ -148,6 +158,7 @@ void Buy_Option(Game& game, const Turn_Data& d, int s, const Allocation& a) {
     c = Most_Within_Limit(c, Option_Contract_Limit);
     o.Contracts = c;
     if (c != 0) Set_Cash(game, Cash(game) - c * o.Premium * Contract_Shares);
+    Record_Trade(game, Trader::Computer, "Buy " + o.Option_Type, s, c, o.Premium, std::nullopt);
 }
 
 void Execute(Game& game, const Turn_Data& d) {

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "core/numbers.h"
+#include "game/history.h"
 #include "opponent/computer_portfolio.h"
 #include "storage/cipher.h"
 #include "storage/data_folder.h"
@@ -119,6 +120,9 @@ public:
         return ok;
     }
     bool At_End() { return Require(r.At_End()); }
+    // What follows the game's own records, if anything.
+    bool More() { return ok && !r.At_End(); }
+    Record_Reader& Records() { return r; }
 
     double Number(Range range) { return Checked(r.Number(), range); }
     Integer Integer_In(Range range) { return static_cast<Integer>(Checked(r.Integer_Number(), range)); }
@@ -325,6 +329,8 @@ void Write_Saved_Game(Record_Writer& w, const Game& g) {
         }
         w.End_Record();
     }
+    // The record of the race follows the game's own records, where a reader of those stops.
+    if (g.History) Write_History_Section(w, *g.History);
 }
 
 std::string Saved_Game_Text(const Game& g) {
@@ -369,12 +375,17 @@ std::optional<Game> Loaded_Game(const Game& game, const std::string& content) {
         Read_Computer_Holding(f, g.Computer_Short[s]);
         Read_Computer_Option(f, g.Computer_Option[s]);
     }
+    std::optional<Game_History> history;
+    if (f.More()) f.Require((history = Read_History_Section(f.Records(), g)).has_value());
     if (!f.At_End() || !Consistent(g, turn, index)) return std::nullopt;
 
     Refresh_Portfolio(g);
     My_Form_Activate(g);
     g.Cash_View = Add_Commas(g.Cash_On_Hand.Text());
     g.Has_Game = true;
+    // A file saved before the game kept its record starts one at its turn.
+    if (history) g.History = std::make_shared<Game_History>(std::move(*history));
+    else Begin_History(g);
     return g;
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/numbers.h"
+#include "game/history.h"
 #include "trading/options.h"
 #include "trading/player_cash.h"
 #include "trading/portfolio.h"
@@ -112,11 +113,14 @@ Trade_Result Transact_Option(Game& game, const Option_Form& form, Screens& scree
                 Option_Position{kind, static_cast<Integer>(form.Stock), static_cast<Integer>(strike),
                                 static_cast<Long>(expires), static_cast<Single>(premium), n};
         }
+        Record_Trade(game, Trader::You, "Buy " + kind, form.Stock, n, premium, std::nullopt);
     } else {
         if (n == 0 || n > game.Max_Number || k < 0) return Trade_Result::Refused;
         Set_Player_Cash(game, Round_Even(Player_Cash(game) + n * Contract_Shares * premium));
         Option_Position& o = game.Player_Option[k];
         game.Player_Capital_Gains = game.Player_Capital_Gains + premium * n * Contract_Shares - o.Purchase_Price * n * Contract_Shares;
+        Record_Trade(game, Trader::You, "Sell " + kind, form.Stock, n, premium,
+                     premium * n * Contract_Shares - o.Purchase_Price * n * Contract_Shares);
         o.Quantity -= n;
         if (o.Quantity <= 0) Remove_Option(game, k);
     }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/numbers.h"
+#include "game/history.h"
 
 namespace {
 double Turn(const Game& game) { return game.Turn_Number.Value(); }
@@ -110,8 +111,12 @@ void Lapse_Expired_Options(Game& game) {
     int k = 0;
     while (k < game.Player_Option_Count) {
         if (game.Player_Option[k].Expires != t) { ++k; continue; }
-        double value = game.Player_Option[k].Quantity * Option_Premium(game, k) * Contract_Shares;
+        const Option_Position& o = game.Player_Option[k];
+        const double premium = Option_Premium(game, k);
+        double value = o.Quantity * premium * Contract_Shares;
         game.Net_Worth.Set(Net_Worth_Value(game) - value);
+        // Lost with it: what was paid for it.
+        Record_Trade(game, Trader::You, "Lapse", o.Stock, o.Quantity, premium, -(o.Purchase_Price * o.Quantity * Contract_Shares));
         Remove_Option(game, k);
     }
 }

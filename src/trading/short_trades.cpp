@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/numbers.h"
+#include "game/history.h"
 #include "trading/player_cash.h"
 #include "trading/portfolio.h"
 #include "trading/positions.h"
@@ -30,10 +31,12 @@ Trade_Result Sell_Short(Game& game, int stock, const std::string& t) {
     const std::optional<double> cash = Cash_After_Short_Sale(game, stock, t);
     if (!cash) return Trade_Result::Refused;
     double q = Int(Leading_Number(t));
+    const double p = Stock_Price(game, stock);
     Holding& h = game.Player_Short[stock];
-    h.Avg_Price = Average_Price_After(h, Stock_Price(game, stock), q, Average_Rounding::Nearest);
+    h.Avg_Price = Average_Price_After(h, p, q, Average_Rounding::Nearest);
     h.Shares += q;
     Set_Player_Cash(game, *cash);
+    Record_Trade(game, Trader::You, "Short", stock, q, p, std::nullopt);
     Refresh_Portfolio(game);
     Short_Symbol_Click(game, stock, Short_Mode::Sell_Short);
     return Trade_Result::Done;
@@ -44,9 +47,14 @@ Trade_Result Buy_Back(Game& game, int stock, const std::string& t) {
     if (!cash) return Trade_Result::Refused;
     double q = Int(Leading_Number(t));
     Holding& h = game.Player_Short[stock];
-    game.Player_Capital_Gains += q * Short_Value(h.Avg_Price, Stock_Price(game, stock));
+    const double p = Stock_Price(game, stock);
+    const double value = q * Short_Value(h.Avg_Price, p);
+    game.Player_Capital_Gains += value;
     h.Shares -= q;
     Set_Player_Cash(game, *cash);
+    // What the buy-back made: its return less the half of the price put up when selling short
+    // (the tax counts the whole return).
+    Record_Trade(game, Trader::You, "Buy Back", stock, q, p, value - q * h.Avg_Price / 2.0);
     Short_Symbol_Click(game, stock, Short_Mode::Buy_Back);
     Refresh_Portfolio(game);
     return Trade_Result::Done;

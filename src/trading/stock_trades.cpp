@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/numbers.h"
+#include "game/history.h"
 #include "trading/player_cash.h"
 #include "trading/portfolio.h"
 #include "trading/positions.h"
@@ -47,6 +48,7 @@ Trade_Result Buy_Click(Game& game, int stock, std::string& buy_number) {
     h.Avg_Price = Average_Price_After(h, Stock_Price(game, stock), q, Average_Rounding::Nearest);
     h.Shares += q;
     Set_Player_Cash(game, *cash);
+    Record_Trade(game, Trader::You, "Buy", stock, q, Stock_Price(game, stock), std::nullopt);
     Refresh_Portfolio(game);
     Buy_Symbol_Click(game, stock);
     return Trade_Result::Done;
@@ -62,9 +64,11 @@ Trade_Result Sell_Click(Game& game, int stock, std::string& sell_number) {
     if (!cash) return Trade_Result::Refused;
     Holding& h = game.Player_Stock[stock];
     double p = Stock_Price(game, stock);
+    const double gain = q * p - q * h.Avg_Price;
     game.Player_Capital_Gains = game.Player_Capital_Gains + q * p - q * h.Avg_Price;
     h.Shares -= q;  // the average price stays, also at 0 shares
     Set_Player_Cash(game, *cash);
+    Record_Trade(game, Trader::You, "Sell", stock, q, p, gain);
     Refresh_Portfolio(game);
     return Trade_Result::Done;
 }

@@ -115,14 +115,8 @@ void Help_Viewer_Window::Show_Topic(int context) {
 void Help_Viewer_Window::Open_Centred() {
     // Its own size where the screen allows, centred on the main window (or on the screen
     // before the main window is shown).
-    resize(Fitted(this, placed ? size() : QSize(900, 640)));
+    Open_Centred_On_Owner(this, placed ? size() : QSize(900, 640));
     placed = true;
-    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
-    if (!owner || !owner->isVisible()) {
-        Centre_On_Screen(this);
-        return;
-    }
-    Centre_On(this, owner->geometry());
 }
 
 void Help_Viewer_Window::Mark_Contents(const QUrl& url) {

@@ -20,6 +20,7 @@
 #include "core/startup.h"
 #include "core/turn.h"
 #include "game/end_game_window.h"
+#include "game/history_window.h"
 #include "game/new_game_setup_window.h"
 #include "game/winners_window.h"
 #include "opponent/computer_portfolio_window.h"
@@ -129,6 +130,7 @@ void Main_Window::Name_Controls() {
         {Chart_Menu, "chart_menu"},
         {Fundamentals_Menu, "fundamentals_menu"},
         {Computer_Menu, "computer_menu"},
+        {History_Menu, "history_menu"},
         {End_Turn_Menu, "end_turn_menu"},
         {Enable_Cheat_Menu, "enable_cheat_menu"},
         {Set_Cash_Menu, "set_cash_menu"},
@@ -213,9 +215,10 @@ void Main_Window::Build_Toolbar() {
     Toolbar1->addAction("View Charts", this, [this] { Chart_Menu->trigger(); });
     Toolbar1->addSeparator();
     Toolbar1->addAction("Computer's Portfolio", this, [this] { Computer_Menu->trigger(); });
+    Toolbar1->addAction("History", this, [this] { History_Menu->trigger(); });
     // The pictures stand out from the toolbar in any palette.
     auto pictures = [this] {
-        const QStringList names = {"new_game", "load_game", "save_game", "", "chart", "", "computer"};
+        const QStringList names = {"new_game", "load_game", "save_game", "", "chart", "", "computer", "history"};
         for (int i = 0; i < names.size(); ++i)
             if (!names[i].isEmpty()) Toolbar1->actions().at(i)->setIcon(Toolbar_Icon(names[i], Toolbar1->palette()));
     };
@@ -243,6 +246,7 @@ void Main_Window::Build_Menus() {
     Chart_Menu = game_menu->addAction("&View Charts");
     Fundamentals_Menu = game_menu->addAction("&Research Company Earnings");
     Computer_Menu = game_menu->addAction("&Computer's Portfolio");
+    History_Menu = game_menu->addAction("&History");
     End_Turn_Menu = game_menu->addAction("&End Turn");
 
     QMenu* cheat = menuBar()->addMenu("&Cheat");
@@ -286,6 +290,11 @@ void Main_Window::Connect_Commands() {
     connect(Chart_Menu, &QAction::triggered, this, [this] { trade->Chart()->Open(); });
     connect(Fundamentals_Menu, &QAction::triggered, this, [this] { trade->Fundamentals()->Open(); });
     connect(Computer_Menu, &QAction::triggered, this, [this] { Computer_Portfolio->Open(); });
+    connect(History_Menu, &QAction::triggered, this, [this] {
+        if (!game.Has_Game) return;
+        if (!history) history = new History_Window(game, *screens, this);
+        history->Open();
+    });
     connect(End_Turn_Menu, &QAction::triggered, this, [this] { End_Turn_Menu_Click(); });
     connect(Buy_Button, &QPushButton::clicked, Buy_Menu, &QAction::trigger);
     connect(Sell_Button, &QPushButton::clicked, Sell_Menu, &QAction::trigger);
@@ -383,6 +392,9 @@ void Main_Window::Repaint() {
     for (QPushButton* b : {Buy_Button, Sell_Button, Short_Button, Options_Button, End_Turn_Button})
         b->setEnabled(playing);
     Toolbar1->actions().at(2)->setEnabled(playing);
+    History_Menu->setEnabled(playing);
+    Toolbar1->actions().at(7)->setEnabled(playing);
+    if (history && history->isVisible()) history->Follow();
     Enable_Cheat_Menu->setEnabled(playing && game.Enable_Cheat_Menu);
     for (QAction* a : {Set_Cash_Menu, Set_Computer_Cash, Set_Market_Trend}) a->setEnabled(playing && game.Set_Cheat_Menus);
     if (Computer_Portfolio) Computer_Portfolio->Refresh();

@@ -19,6 +19,7 @@ class QToolBar;
 class About_Window;
 class Commissions_Window;
 class Computer_Portfolio_Window;
+class History_Window;
 class News_Tab;
 class Portfolio_Tab;
 class Qt_Screens;
@@ -86,6 +87,7 @@ private:
     QAction* Chart_Menu = nullptr;
     QAction* Fundamentals_Menu = nullptr;
     QAction* Computer_Menu = nullptr;
+    QAction* History_Menu = nullptr;
     QAction* End_Turn_Menu = nullptr;
     QAction* Enable_Cheat_Menu = nullptr;
     QAction* Set_Cash_Menu = nullptr;
@@ -119,5 +121,6 @@ private:
     Trade_Windows* trade = nullptr;
     About_Window* about = nullptr;
     Commissions_Window* commissions = nullptr;
+    History_Window* history = nullptr;  // modeless: it follows the game beside this window
     bool unloaded = false;
 };

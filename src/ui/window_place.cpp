@@ -61,6 +61,16 @@ void Centre_On_Screen(QWidget* window) {
     Centre_On(window, Available_Area(window));
 }
 
+void Open_Centred_On_Owner(QWidget* window, QSize wanted) {
+    window->resize(Fitted(window, wanted));
+    const QWidget* owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    if (!owner || !owner->isVisible()) {
+        Centre_On_Screen(window);
+        return;
+    }
+    Centre_On(window, owner->geometry());
+}
+
 void Keep_On_Screen(QWidget* window) {
     const QRect area = Available_Area(window);
     const QRect frame = window->frameGeometry();

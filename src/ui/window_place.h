@@ -23,5 +23,8 @@ int Title_Width(const QWidget* window);
 void Centre_On(QWidget* window, const QRect& around);
 // The window, fitted, centred on its screen's available area.
 void Centre_On_Screen(QWidget* window);
+// The window at `wanted` size where the screen allows, centred on its owner (or on the screen
+// before the owner is shown): how a window the player may resize opens.
+void Open_Centred_On_Owner(QWidget* window, QSize wanted);
 // Moves a shown window wholly into its screen's available area if it is not.
 void Keep_On_Screen(QWidget* window);

@@ -16,6 +16,7 @@
 #include "core/numbers.h"
 #include "core/screens.h"
 #include "core/turn.h"
+#include "game/history_window.h"
 #include "game/new_game_setup.h"
 #include "trading/option_trades.h"
 #include "trading/short_trades.h"
@@ -169,7 +170,8 @@ QPalette Dark_Palette() {
 QStringList Gallery_Names() {
     return {"start",  "main",     "portfolio", "news",     "setup",       "buy",          "sell",
             "short",  "options",  "chart",     "research", "computer",    "commissions",  "tax",
-            "alert",  "confirmation", "game_over", "winners", "about",     "help",         "help_viewer"};
+            "alert",  "confirmation", "game_over", "winners", "about",     "help",         "help_viewer",
+            "history", "journal"};
 }
 
 bool Show_Every_Window(const QString& data_dir, const std::function<void(const QString& name, QWidget* window)>& look) {
@@ -266,6 +268,19 @@ bool Show_Every_Window(const QString& data_dir, const std::function<void(const Q
     if (viewer) {
         look("help_viewer", viewer);
         viewer->hide();
+    }
+
+    // The History window stays open beside the main window: both its tabs.
+    window.findChild<QAction*>("history_menu")->trigger();
+    QApplication::processEvents();
+    auto* history = window.findChild<History_Window*>();
+    all = all && history && history->isVisible();
+    if (history) {
+        look("history", history);
+        history->Tabs()->setCurrentIndex(1);
+        QApplication::processEvents();
+        look("journal", history);
+        history->hide();
     }
     game.Status = Game_Status::Terminate_Program;
     window.close();

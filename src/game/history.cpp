@@ -1,0 +1,227 @@
+#include "game/history.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "core/game.h"
+#include "core/numbers.h"
+#include "market/news.h"
+#include "storage/data_folder.h"
+#include "storage/file_io.h"
+#include "storage/records.h"
+
+namespace {
+
+const char* const Section_Marker = "History";
+// The section's last record: a file cut short within its last figure still reads as numbers,
+// but not as this.
+const char* const Section_End = "End of history";
+constexpr double Section_Version = 1;
+
+const std::array<const char*, 11> Kinds = {"Buy",      "Sell",     "Short", "Buy Back", "Buy Call", "Sell Call",
+                                          "Buy Put",  "Sell Put", "Lapse", "Tax",      "Cheat"};
+
+double Turn_Of(const Game& game) { return game.Turn_Number.Value(); }
+
+bool Crashed(const Game& game) {
+    return std::any_of(game.News_Items.begin(), game.News_Items.end(),
+                       [](const List_Line& line) { return line.Text == Crash_Headline; });
+}
+
+template <typename T>
+void Keep_Newest(std::deque<T>& items, std::size_t kept, std::size_t& dropped) {
+    while (items.size() > kept) {
+        items.pop_front();
+        ++dropped;
+    }
+}
+
+const char* Name_Of(Trader who) { return who == Trader::You ? "You" : "Computer"; }
+
+std::string Dollars(double amount) {
+    const std::string text = Add_Commas(Number_Text(std::fabs(amount)));
+    return (amount < 0 ? "-$" : "$") + text;
+}
+
+}  // namespace
+
+void Begin_History(Game& game) {
+    auto history = std::make_shared<Game_History>();
+    history->Base_Worth = game.Net_Worth.Value();
+    history->Base_Index = game.Price[Index_Entry].Value();
+    history->Points.push_back({static_cast<Long>(Turn_Of(game)), history->Base_Worth,
+                               game.C_Portfolio.Net_Worth.Value(), history->Base_Index, false, false});
+    game.History = std::move(history);
+}
+
+void Record_Turn(Game& game) {
+    if (!game.History) return;
+    game.History->Points.push_back({static_cast<Long>(Turn_Of(game)), game.Net_Worth.Value(),
+                                    game.C_Portfolio.Net_Worth.Value(),
+                                    game.Price[Index_Entry].Value(), Crashed(game), false});
+    Keep_Newest(game.History->Points, History_Turns_Kept, game.History->Dropped_Points);
+}
+
+void Record_Taxes(Game& game, double player_tax, double computer_tax) {
+    if (!game.History) return;
+    auto& points = game.History->Points;
+    if (!points.empty() && points.back().Turn == static_cast<Long>(Turn_Of(game))) points.back().Tax = true;
+    if (player_tax > 0) Record_Trade(game, Trader::You, "Tax", -1, 0, player_tax, std::nullopt);
+    if (computer_tax > 0) Record_Trade(game, Trader::Computer, "Tax", -1, 0, computer_tax, std::nullopt);
+}
+
+void Record_Trade(Game& game, Trader who, const std::string& what, int stock, double quantity, double price,
+                  std::optional<double> gain) {
+    if (!game.History || (stock >= 0 && quantity == 0)) return;
+    const Shown_Number& cash = who == Trader::You ? game.Cash_On_Hand : game.C_Portfolio.Cash;
+    // Premiums are kept in single precision; the journal shows cents, not the float's tail.
+    const auto cents = [](double x) { return std::round(x * 100) / 100; };
+    if (gain) gain = cents(*gain);
+    game.History->Journal.push_back({static_cast<Long>(Turn_Of(game)), who, what,
+                                     stock >= 0 ? game.Symbol[stock] : std::string(), quantity, cents(price), gain,
+                                     cash.Value()});
+    Keep_Newest(game.History->Journal, Journal_Entries_Kept, game.History->Dropped_Entries);
+}
+
+double Index_Line(const Game_History& history, double index) {
+    return history.Base_Index > 0 ? history.Base_Worth * index / history.Base_Index : history.Base_Worth;
+}
+
+void Write_History_Section(Record_Writer& w, const Game_History& h) {
+    w.Text(Section_Marker).Number(Section_Version).End_Record();
+    w.Number(h.Base_Worth).Number(h.Base_Index).Number(static_cast<double>(h.Points.size()));
+    w.Number(static_cast<double>(h.Journal.size())).End_Record();
+    for (const History_Point& p : h.Points) {
+        w.Number(p.Turn).Number(p.Net_Worth).Number(p.Computer_Net_Worth).Number(p.Index);
+        w.Boolean(p.Crash).Boolean(p.Tax).End_Record();
+    }
+    for (const Journal_Entry& e : h.Journal) {
+        w.Number(e.Turn).Text(Name_Of(e.Who)).Text(e.What).Text(e.Symbol).Number(e.Quantity).Number(e.Price);
+        w.Boolean(e.Gain.has_value()).Number(e.Gain.value_or(0)).Number(e.Cash).End_Record();
+    }
+    w.Text(Section_End).End_Record();
+}
+
+namespace {
+// The section's fields, each checked as it is read; the first damaged field fails the rest.
+class Section_Reader {
+public:
+    explicit Section_Reader(Record_Reader& r) : r(r) {}
+    bool Ok() const { return ok; }
+    bool Require(bool holds) { return ok = ok && holds; }
+    double Finite() {
+        const std::optional<double> v = r.Number();
+        return Require(v && std::isfinite(*v)) ? *v : 0;
+    }
+    // A whole number within [low, high].
+    double Whole(double low, double high) {
+        const double v = Finite();
+        Require(v == std::floor(v) && v >= low && v <= high);
+        return ok ? v : 0;
+    }
+    bool Boolean() {
+        const std::optional<bool> b = r.Boolean();
+        return Require(b.has_value()) && *b;
+    }
+    std::string Text() {
+        const std::optional<std::string> t = r.Text();
+        return Require(t.has_value()) ? *t : std::string();
+    }
+
+private:
+    Record_Reader& r;
+    bool ok = true;
+};
+}  // namespace
+
+std::optional<Game_History> Read_History_Section(Record_Reader& r, const Game& loaded) {
+    Section_Reader f(r);
+    Game_History h;
+    f.Require(f.Text() == Section_Marker && f.Finite() == Section_Version);
+    h.Base_Worth = f.Finite();
+    h.Base_Index = f.Finite();
+    f.Require(h.Base_Index >= 0);
+    const double turn = Turn_Of(loaded);
+    const auto points = static_cast<std::size_t>(f.Whole(0, History_Turns_Kept));
+    const auto entries = static_cast<std::size_t>(f.Whole(0, Journal_Entries_Kept));
+    // Each turn is recorded once, in order, and none after the game's own turn.
+    double last = 0;
+    for (std::size_t k = 0; k < points && f.Ok(); ++k) {
+        History_Point p;
+        p.Turn = static_cast<Long>(f.Whole(last + 1, turn));
+        last = p.Turn;
+        p.Net_Worth = f.Finite();
+        p.Computer_Net_Worth = f.Finite();
+        p.Index = f.Finite();
+        f.Require(p.Index >= 0);
+        p.Crash = f.Boolean();
+        p.Tax = f.Boolean();
+        h.Points.push_back(p);
+    }
+    last = 0;
+    for (std::size_t k = 0; k < entries && f.Ok(); ++k) {
+        Journal_Entry e;
+        e.Turn = static_cast<Long>(f.Whole(std::max(last, 1.0), turn));
+        last = e.Turn;
+        const std::string who = f.Text();
+        f.Require(who == "You" || who == "Computer");
+        e.Who = who == "You" ? Trader::You : Trader::Computer;
+        e.What = f.Text();
+        f.Require(std::find(Kinds.begin(), Kinds.end(), e.What) != Kinds.end());
+        e.Symbol = f.Text();
+        f.Require(e.Symbol.empty() ||
+                  std::find(loaded.Symbol.begin(), loaded.Symbol.end(), e.Symbol) != loaded.Symbol.end());
+        e.Quantity = f.Finite();
+        e.Price = f.Finite();
+        const bool has_gain = f.Boolean();
+        const double gain = f.Finite();
+        if (has_gain) e.Gain = gain;
+        e.Cash = f.Finite();
+        h.Journal.push_back(std::move(e));
+    }
+    f.Require(f.Text() == Section_End);
+    if (!f.Ok()) return std::nullopt;
+    return h;
+}
+
+std::string Journal_Csv(const Game& game) {
+    std::string csv = "Turn,Who,What,Symbol,Quantity,Price,Gain,Cash\n";
+    if (!game.History) return csv;
+    for (const Journal_Entry& e : game.History->Journal) {
+        csv += Number_Text(e.Turn) + "," + Name_Of(e.Who) + "," + e.What + "," + e.Symbol + "," +
+               Number_Text(e.Quantity) + "," + Number_Text(e.Price) + "," + (e.Gain ? Number_Text(*e.Gain) : "") +
+               "," + Number_Text(e.Cash) + "\n";
+    }
+    return csv;
+}
+
+File_Result<> Export_Journal(const Game& game, const std::string& path) {
+    if (Is_Data_File(game.Data_Dir, path)) return File_Error::Reserved_Name;
+    return Write_File_Atomic(path, Journal_Csv(game));
+}
+
+History_Summary Summarize(const Game& game) {
+    History_Summary summary;
+    if (!game.History || game.History->Points.empty()) return summary;
+    const Game_History& h = *game.History;
+    const Journal_Entry* best = nullptr;
+    const Journal_Entry* worst = nullptr;
+    for (const Journal_Entry& e : h.Journal) {
+        if (e.Who != Trader::You || !e.Gain) continue;
+        if (!best || *e.Gain > *best->Gain) best = &e;
+        if (!worst || *e.Gain < *worst->Gain) worst = &e;
+    }
+    auto describe = [](const char* title, const Journal_Entry& e) {
+        return std::string(title) + e.What + " " + Add_Commas(Number_Text(e.Quantity)) + " " + e.Symbol +
+               " in turn " + Number_Text(e.Turn) + ": " + Dollars(*e.Gain);
+    };
+    if (best && *best->Gain > 0) summary.Best_Trade = describe("Best trade: ", *best);
+    if (worst && *worst->Gain < 0) summary.Worst_Trade = describe("Worst trade: ", *worst);
+    const History_Point& last = h.Points.back();
+    summary.Turns_Played = "Turns played: " + Add_Commas(Number_Text(last.Turn));
+    summary.Against_The_Index = "Your net worth: " + Dollars(last.Net_Worth) +
+                                "; bought and held, the market index would have made it " +
+                                Dollars(Int(Index_Line(h, last.Index))) + ".";
+    return summary;
+}

@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/new_game.h"
+#include "core/numbers.h"
+#include "core/random.h"
+#include "core/turn.h"
+#include "game/history.h"
+#include "storage/file_io.h"
+#include "storage/saved_game.h"
+#include "test_support.h"
+#include "trading/stock_trades.h"
+
+namespace {
+
+Game Played_Game(std::uint32_t seed, int turns) {
+    Game game;
+    Init_Game(game);
+    Random rnd(seed);
+    Recording_Screens screens;
+    New_Game_Menu_Click(game, rnd, screens);
+    std::string box = "10";
+    Buy_Symbol_Click(game, 0);
+    EXPECT_EQ(Buy_Click(game, 0, box), Trade_Result::Done);
+    for (int t = 0; t < turns; ++t) End_Turn_Menu_Click(game, rnd, screens);
+    box = "4";
+    EXPECT_EQ(Sell_Click(game, 0, box), Trade_Result::Done);
+    return game;
+}
+
+Game Fresh_Game() {
+    Game game;
+    Init_Game(game);
+    return game;
+}
+
+// The saved text with its history section replaced by `section`.
+std::string With_Section(const std::string& saved, const std::string& section) {
+    return saved.substr(0, saved.find("\"History\"")) + section;
+}
+
+}  // namespace
+
+TEST(History, FollowsThePlayedGame) {
+    Game game = Played_Game(5, 30);
+    const Game_History& h = *game.History;
+    ASSERT_EQ(h.Points.size(), 31u);
+    for (std::size_t k = 0; k < h.Points.size(); ++k) EXPECT_EQ(h.Points[k].Turn, static_cast<Long>(k + 1));
+    EXPECT_EQ(h.Points.back().Net_Worth, game.Net_Worth.Value());
+    EXPECT_EQ(h.Points.front().Net_Worth, h.Base_Worth);
+
+    const Journal_Entry& sale = *std::find_if(h.Journal.rbegin(), h.Journal.rend(),
+                                              [](const Journal_Entry& e) { return e.Who == Trader::You; });
+    EXPECT_EQ(sale.What, "Sell");
+    EXPECT_EQ(sale.Symbol, game.Symbol[0]);
+    EXPECT_EQ(sale.Cash, game.Cash_On_Hand.Value());
+    EXPECT_EQ(*sale.Gain, 4 * (sale.Price - game.Player_Stock[0].Avg_Price));
+
+    // A refused trade and a trade of nothing leave no line.
+    const std::size_t lines = h.Journal.size();
+    std::string box = "0";
+    EXPECT_EQ(Buy_Click(game, 1, box), Trade_Result::Refused);
+    box = "999999999";
+    Buy_Symbol_Click(game, 1);
+    EXPECT_EQ(Buy_Click(game, 1, box), Trade_Result::Refused);
+    box = "999999999";
+    EXPECT_EQ(Sell_Click(game, 1, box), Trade_Result::Refused);
+    EXPECT_EQ(game.History->Journal.size(), lines);
+
+    // A new game starts a record of its own.
+    Random rnd(6);
+    Recording_Screens screens;
+    New_Game_Menu_Click(game, rnd, screens);
+    EXPECT_EQ(game.History->Points.size(), 1u);
+    EXPECT_TRUE(game.History->Journal.empty());
+}
+
+TEST(History, SavedWithTheGameAndReadBack) {
+    const Game game = Played_Game(7, 120);
+    const std::string saved = Saved_Game_Text(game);
+    const std::optional<Game> loaded = Loaded_Game(Fresh_Game(), saved);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(*loaded->History, *game.History);
+    EXPECT_TRUE(std::any_of(game.History->Points.begin(), game.History->Points.end(),
+                            [](const History_Point& p) { return p.Tax; }));
+
+    // A file written before the record existed starts one at its turn.
+    const std::optional<Game> older = Loaded_Game(Fresh_Game(), With_Section(saved, ""));
+    ASSERT_TRUE(older);
+    ASSERT_EQ(older->History->Points.size(), 1u);
+    EXPECT_EQ(older->History->Points[0].Turn, 121);
+    EXPECT_EQ(older->History->Base_Worth, game.Net_Worth.Value());
+    EXPECT_TRUE(older->History->Journal.empty());
+}
+
+TEST(History, ADamagedSectionFailsTheLoad) {
+    const std::string saved = Saved_Game_Text(Played_Game(8, 3));
+    const std::string header = "\"History\",1\r\n5000,2962,1,1\r\n";
+    const std::string point = "1,5000,5000,2962,#FALSE#,#FALSE#\r\n";
+    const std::string end = "\"End of history\"\r\n";
+    ASSERT_TRUE(Loaded_Game(Fresh_Game(), With_Section(saved, header + point + "1,\"You\",\"Buy\",\"AAPL\",1,2,#FALSE#,0,3\r\n" + end)));
+    const std::vector<std::string> damaged = {
+        "\"History\",2\r\n5000,2962,0,0\r\n",                           // a version this game does not know
+        "\"Record\",1\r\n5000,2962,0,0\r\n",                            // another marker
+        "\"History\",1\r\n5000,2962,2,0\r\n" + point,                   // fewer points than counted
+        "\"History\",1\r\n5000,-1,0,0\r\n",                             // an index below zero
+        "\"History\",1\r\n5000,2962,100001,0\r\n",                      // more points than a record keeps
+        "\"History\",1\r\n5000,2962,1,0\r\n9,5000,5000,2962,#FALSE#,#FALSE#\r\n",  // a turn past the game's
+        header + point + "1,\"Nobody\",\"Buy\",\"AAPL\",1,2,#FALSE#,0,3\r\n",
+        header + point + "1,\"You\",\"Steal\",\"AAPL\",1,2,#FALSE#,0,3\r\n",
+        header + point + "1,\"You\",\"Buy\",\"ZZZZ\",1,2,#FALSE#,0,3\r\n",
+        header + point + "1,\"You\",\"Buy\",\"AAPL\",1,2,#FALSE#,0,3\r\n" + end + "trailing\r\n",
+        header + point + "1,\"You\",\"Buy\",\"AAPL\",1,2,#FALSE#,0,3\r\n",  // cut before its end
+        header + point + "1,\"You\",\"Buy\",\"AAPL\",1,x,#FALSE#,0,3\r\n",
+        header + point + "1,\"You\",\"Buy\",\"AAPL\",1,2,#FALSE#,0\r\n",
+    };
+    for (const std::string& section : damaged) EXPECT_FALSE(Loaded_Game(Fresh_Game(), With_Section(saved, section))) << section;
+}
+
+TEST(History, KeepsTheNewestTurnsAndEntries) {
+    Game game = Played_Game(9, 0);
+    for (Long t = 2; t <= static_cast<Long>(History_Turns_Kept) + 5; ++t) {
+        game.Turn_Number.Set(static_cast<double>(t));
+        Record_Turn(game);
+        if (t % 4 == 0) Record_Trade(game, Trader::Computer, "Buy", 3, 1, 10, std::nullopt);
+    }
+    // The game's own dates move on with its turn, so that it still loads.
+    for (int s = 0; s < Stock_Count; ++s) {
+        game.Earnings[s].Report_Turn += static_cast<Long>(History_Turns_Kept) + 4;
+        game.Computer_Option[s].Expires += static_cast<Long>(History_Turns_Kept) + 4;
+    }
+    const Game_History& h = *game.History;
+    EXPECT_EQ(h.Points.size(), History_Turns_Kept);
+    EXPECT_EQ(h.Points.front().Turn, 6);
+    EXPECT_EQ(h.Dropped_Points, 5u);
+    EXPECT_EQ(h.Journal.size(), Journal_Entries_Kept);
+    EXPECT_EQ(h.Journal.back().Turn, static_cast<Long>(History_Turns_Kept + 4));
+
+    const std::string saved = Saved_Game_Text(game);
+    EXPECT_LT(saved.size(), 6u << 20);
+    const std::optional<Game> loaded = Loaded_Game(Fresh_Game(), saved);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->History->Points, h.Points);
+    EXPECT_EQ(loaded->History->Journal, h.Journal);
+}
+
+TEST(History, ExportAndSummary) {
+    Game game = Played_Game(10, 12);
+    game.Data_Dir = Fresh_Dir("history_data");
+    const std::string work = Fresh_Dir("history_work");
+
+    const std::string path = work + "/journal.csv";
+    ASSERT_TRUE(Export_Journal(game, path));
+    const std::string csv = *Read_File(path);
+    EXPECT_EQ(csv, Journal_Csv(game));
+    EXPECT_EQ(csv.substr(0, csv.find('\n')), "Turn,Who,What,Symbol,Quantity,Price,Gain,Cash");
+    EXPECT_EQ(static_cast<std::size_t>(std::count(csv.begin(), csv.end(), '\n')), game.History->Journal.size() + 1);
+
+    // The data folder's own files are never written over.
+    ASSERT_TRUE(Write_File_Atomic(game.Data_Dir + "/Winners.txt", "kept"));
+    EXPECT_EQ(Export_Journal(game, game.Data_Dir + "/Winners.txt").Error(), File_Error::Reserved_Name);
+    EXPECT_EQ(*Read_File(game.Data_Dir + "/Winners.txt"), "kept");
+
+    Game_History& h = *game.History;
+    h.Journal.clear();
+    h.Journal.push_back({12, Trader::You, "Sell", "AAPL", 10, 50, 900.0, 1000});
+    h.Journal.push_back({12, Trader::You, "Lapse", "IBM", 2, 0.1, -2100.0, 1000});
+    h.Journal.push_back({12, Trader::Computer, "Sell", "AAPL", 10, 50, 99999.0, 1000});
+    const History_Summary s = Summarize(game);
+    EXPECT_EQ(s.Best_Trade, "Best trade: Sell 10 AAPL in turn 12: $900");
+    EXPECT_EQ(s.Worst_Trade, "Worst trade: Lapse 2 IBM in turn 12: -$2,100");
+    EXPECT_EQ(s.Turns_Played, "Turns played: 13");
+    EXPECT_NE(s.Against_The_Index.find("bought and held, the market index would have made it $"), std::string::npos);
+    std::filesystem::remove_all(game.Data_Dir);
+    std::filesystem::remove_all(work);
+}
