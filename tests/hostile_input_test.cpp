@@ -317,6 +317,17 @@ TEST(Hostile_Input, DamagedSavedFilesAreRefusedOrPlayOn) {
         {"net worth without its separators", money(2, "1000000")},
         {"index history past 32 bits", with(index_history + 50, "2147483648")},
         {"option quantity past its bound", with(option_count + 1, "30,1,200000000000,100,5,\"Call\"")},
+        {"option quantity 0", with(option_count + 1, "30,1,0,100,5,\"Call\"")},
+        {"option on stock 42", with(option_count + 1, "30,1,5,100,42,\"Call\"")},
+        {"option kind", with(option_count + 1, "30,1,5,100,5,\"call\"")},
+        {"option count 192", with(option_count, "192")},
+        {"holding marker", with(aapl_holding, "0")},
+        {"number for a text", with(2, lines[2].substr(lines[2].find(',') + 1) + ",1")},
+        {"text for a number", with(1, "\"7\"")},
+        {"price not a number", with(2, "\"abc\",\"0(0%)\",0,1")},
+        {"Integer beyond 16 bits", with(2, "\"40\",\"0(0%)\",32768,1")},
+        {"Byte beyond 255", with(5, "256")},
+        {"a record after the end", good + "1\r\n"},
     };
     // The records rebuilt as they were load: each refusal above is the damage's own.
     ASSERT_TRUE(Loaded_Game(base, money(1, sound.Cash_On_Hand)));

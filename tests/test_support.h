@@ -1,6 +1,6 @@
 #pragma once
-// What the tests share: a Screens that records what the engine asked of the windows, and a
-// fresh folder for the files a test writes.
+// What the tests share: a Screens that records what the engine asked of the windows, the
+// games the tests start from, and a fresh folder for the files a test writes.
 #include <csignal>
 #include <deque>
 #include <filesystem>
@@ -12,7 +12,11 @@
 #include <sys/resource.h>
 
 #include "core/game.h"
+#include "core/new_game.h"
+#include "core/numbers.h"
+#include "core/random.h"
 #include "core/screens.h"
+#include "core/turn.h"
 
 class Recording_Screens : public Screens {
 public:
@@ -68,6 +72,32 @@ public:
         return false;
     }
 };
+
+// 42 stocks at one price that has not moved for 100 turns, weights of 1, nothing held.
+inline Game Flat_Market(int price, const std::string& turn = "1") {
+    Game game;
+    Init_Game(game);
+    game.Turn_Number = turn;
+    for (int s = 0; s < Stock_Count; ++s) {
+        game.Price[s] = Number_Text(price);
+        game.Price_History[s].fill(static_cast<Byte>(price));
+        game.Index_Weight[s] = 1;
+    }
+    return game;
+}
+
+// A new game of the seed's market, dealt without asking, played `turns` turns.
+inline Game Dealt_Game(std::uint32_t seed, int turns = 0) {
+    Game game;
+    Init_Game(game);
+    Random rnd(seed);
+    Recording_Screens screens;
+    game.Status = Game_Status::Force_New_Game;
+    New_Game_Menu_Click(game, rnd, screens);
+    game.Status = Game_Status::None;
+    for (int t = 0; t < turns; ++t) End_Turn_Menu_Click(game, rnd, screens);
+    return game;
+}
 
 // A fresh empty folder, so tests never see each other's files.
 inline std::string Fresh_Dir(const std::string& name) {
