@@ -94,7 +94,8 @@ void Expect_Playable(Game game, const std::string& what) {
 
 // Every command with garbage, NUL bytes, a line of a million characters, and numbers that are
 // huge, negative, fractional, in exponent form or not ASCII: an error or a refusal that changes
-// nothing, or (for a cheat) the leading number the game's rule reads.
+// nothing, or (for a cheat) the leading number the game's rule reads. The plainer mistakes are
+// the golden transcripts'.
 TEST(Hostile_Input, ConsoleCommandsRefuseWhatTheyCannotTake) {
     const std::string dir = Fresh_Dir("hostile_console");
     const std::string nul("\0", 1), huge(20, '9'), endless(1000000, '9');
@@ -104,9 +105,7 @@ TEST(Hostile_Input, ConsoleCommandsRefuseWhatTheyCannotTake) {
         {"buy AAPL 5" + nul, "error: the quantity box"},
         {"buy AAPL " + endless, "refused"},
         {"buy AAPL " + huge, "refused"},
-        {"buy AAPL -5", "error: the quantity box"},
         {"buy AAPL 0.5", "refused"},
-        {"buy AAPL 1e5", "error: the quantity box"},
         {"buy AAPL \xef\xbc\x95", "error: the quantity box"},
         {"buy \xc3\x84PL 5", "error: unknown symbol"},
         {"sell AAPL " + huge, "refused"},
@@ -121,24 +120,17 @@ TEST(Hostile_Input, ConsoleCommandsRefuseWhatTheyCannotTake) {
         {"option buy call AAPL 100.5 30 5", "error: expected a whole strike"},
         {"option buy call AAPL 999999999999 30 5", "refused"},
         {"option buy call AAPL 100 " + huge + " 5", "error: expected a whole strike"},
-        {"option sell put AAPL 100 30 5", "refused"},
         {"option buy call AAPL 100 30 0.001", "ok"},  // contracts may be fractional
-        {"cheat cash -5", "refused"},
         {"cheat cash " + huge, "refused"},
         {"cheat cash " + endless, "refused"},
         {"cheat cash nan", "refused"},
         {"cheat computer-cash inf", "refused"},
         {"cheat computer-cash 0.4", "ok"},
         {"cheat cash 1e300", "ok"},  // the leading number: 1
-        {"cheat trend 7", "refused"},
-        {"cheat trend -6.5", "refused"},
         {"cheat trend " + huge, "refused"},
         {"end " + huge, "error: expected a whole number"},
-        {"end -1", "error: expected a whole number"},
         {"end 1.5", "error: expected a whole number"},
         {"new goal=" + huge, "error: out of range"},
-        {"new frequency=0", "error: out of range"},
-        {"alerts news=2", "error: expected news=B"},
         {"state " + nul, "error: state takes no arguments"},
         {"load " + dir, "window Bullquest: Error: Either"},
         {"load " + dir + "/" + std::string(5000, 'x'), "window Bullquest: Error: Either"},

@@ -8,6 +8,7 @@
 #include "test_support.h"
 #include "ui/help_viewer_window.h"
 #include "ui/help_window.h"
+#include "window_checks.h"
 
 class Help_Window_Test : public QObject {
     Q_OBJECT
@@ -24,7 +25,7 @@ class Help_Window_Test : public QObject {
             for (int row = 0; row < window.Help_List->count(); ++row) names << window.Help_List->item(row)->text();
             act(names);
         });
-        QTimer::singleShot(5000, &window, &QWidget::hide);  // a failed step must not hang the run
+        QTimer::singleShot(1000, &window, &QWidget::hide);  // a failed step must not hang the run
         window.Run(owner);
         QVERIFY(window.isHidden());
         QCOMPARE(window.Help_List->count(), 0);
@@ -100,6 +101,7 @@ private slots:
         QDialog trade_window;
         Qt::WindowModality above_dialog = Qt::NonModal;
         QTimer::singleShot(0, &trade_window, [&] {
+            const Closed_At_Exit closed{&trade_window};
             viewer.Show_Topic(101);
             above_dialog = viewer.windowModality();
             viewer.close();

@@ -1,11 +1,9 @@
 // The main window as a player meets it: start-up, a new game, turns by button and by the
-// clock, the tax notice, the confirmation and saving and loading through the File menu.
-#include <deque>
+// clock, the tax notice, the confirmation and saving and loading through the File menu. What
+// the board and the grids show after a turn, the desktop and console test compares.
 #include <functional>
 
-#include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -17,7 +15,6 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -32,61 +29,6 @@
 #include "ui/start_window.h"
 
 namespace {
-
-// Answers the modal windows that open, one handler per window in the order they appear.
-class Modal_Answers : public QObject {
-public:
-    Modal_Answers() {
-        poll.setInterval(5);
-        connect(&poll, &QTimer::timeout, this, [this] { Check(); });
-        poll.start();
-    }
-    void Then(std::function<void(QWidget*)> handler) { handlers.push_back(std::move(handler)); }
-    bool Done() const { return handlers.empty(); }
-    QStringList seen;  // captions of the windows answered
-
-private:
-    void Check() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == answered || !modal->isVisible()) {
-            if (!modal) answered = nullptr;
-            return;
-        }
-        if (handlers.empty()) return;
-        answered = modal;
-        seen << modal->windowTitle();
-        auto handler = std::move(handlers.front());
-        handlers.pop_front();
-        handler(modal);
-        if (!modal->isVisible()) answered = nullptr;
-    }
-    QTimer poll;
-    std::deque<std::function<void(QWidget*)>> handlers;
-    QWidget* answered = nullptr;
-};
-
-QAbstractButton* Button(QWidget* window, const QString& text) {
-    for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
-        if (b->text() == text && b->isVisible()) return b;
-    return nullptr;
-}
-
-std::function<void(QWidget*)> Click(const QString& text) {
-    return [text](QWidget* w) {
-        QAbstractButton* b = Button(w, text);
-        QVERIFY2(b, qPrintable("no button " + text + " in " + w->windowTitle()));
-        b->click();
-    };
-}
-
-// For a button that opens a modal window of its own: clicked once the answer has returned.
-std::function<void(QWidget*)> Click_Later(const QString& text) {
-    return [text](QWidget* w) {
-        QAbstractButton* b = Button(w, text);
-        QVERIFY2(b, qPrintable("no button " + text + " in " + w->windowTitle()));
-        QTimer::singleShot(0, b, &QAbstractButton::click);
-    };
-}
 
 bool Grids_Show(QWidget* window, const QString& text) {
     for (QTableWidget* grid : window->findChildren<QTableWidget*>())
@@ -193,26 +135,7 @@ private slots:
         QVERIFY(!window->Time_Status->isVisible());
     }
 
-    void a_damaged_recent_list_ends_the_start_up() {
-        QDir().mkpath(Data());
-        QFile recent(Data() + "/Recent.txt");
-        QVERIFY(recent.open(QIODevice::WriteOnly));
-        recent.write("\"only one\"\r\n");
-        recent.close();
-        Modal_Answers answers;
-        QString message;
-        answers.Then([&](QWidget* w) {
-            auto* box = qobject_cast<QMessageBox*>(w);
-            QVERIFY(box);
-            message = box->text();
-            box->accept();
-        });
-        Main_Window failing(game, rnd);
-        QVERIFY(!failing.Form_Load(Data().toStdString()));
-        QCOMPARE(message, QString("Error: The game is not able to load properly."));
-    }
-
-    void a_new_game_deals_a_market_through_the_setup_window() {
+    void a_new_game_asks_before_it_replaces_the_game() {
         Start();
         New_Game();
         QVERIFY(!window->Startup->isVisible());
@@ -220,18 +143,6 @@ private slots:
         QVERIFY(window->Enable_Cheat_Menu->isEnabled());
         QVERIFY(!window->Set_Cash_Menu->isEnabled());
         Board_Shows_Game();
-        double sum = 0;
-        for (int s = 0; s < Stock_Count; ++s) {
-            double p = Locale_Value(window->Quotes->Price[s]->text().toStdString());
-            QVERIFY(p >= 1);
-            sum += p * game.Index_Weight[s];
-        }
-        QCOMPARE(Locale_Value(Text(window->Quotes->Price[Index_Entry]).toStdString()), sum);
-    }
-
-    void the_new_game_command_asks_and_a_cancel_keeps_the_game() {
-        Start();
-        New_Game();
         const auto prices = game.Price;
         game.Caption = "somewhere.bqg  -  Bullquest";
         window->Repaint();
@@ -246,30 +157,6 @@ private slots:
         QVERIFY(answers.Done());
         QCOMPARE(game.Price, prices);
         QCOMPARE(window->windowTitle(), QString("Bullquest"));
-    }
-
-    void end_turn_moves_the_board_and_the_grids() {
-        Start();
-        New_Game();
-        game.Player_Stock[3].Shares = 150;
-        game.Player_Stock[3].Avg_Price = 40;
-        game.Player_Short[5].Shares = 20;
-        game.Player_Short[5].Avg_Price = 60;
-        const auto before = game.Price;
-        End_Turn_Quietly();
-        QCOMPARE(Text(window->Turn_Number), QString("2"));
-        Board_Shows_Game();
-        QVERIFY(game.Price != before);
-        Portfolio_Grid* grid = window->Portfolio->Stock_Portfolio;
-        QCOMPARE(grid->Row_Count(), 3);
-        QVERIFY(grid->Title_Row_Fixed());
-        QCOMPARE(grid->Text(1, 0), game.Symbol[3]);
-        QCOMPARE(grid->Text(1, 1), std::string("150"));
-        QCOMPARE(grid->Text(1, 3), game.Price[3]);
-        QCOMPARE(grid->Text(2, 1), std::string("-20"));
-        QCOMPARE(Text(window->Net_Worth).toStdString(), game.Net_Worth);
-        QCOMPARE(window->News->News_Items->count(), static_cast<int>(game.News_Items.size()));
-        QCOMPARE(window->News->Earnings_News->count(), static_cast<int>(game.Earnings_News.size()));
     }
 
     void a_news_line_gives_a_quick_quote() {
@@ -390,21 +277,6 @@ private slots:
         QVERIFY(!window->Recent[0]->isVisible());
     }
 
-    void closing_writes_the_recent_list() {
-        Start();
-        New_Game();
-        const QString path = dir.path() + "/kept.bqg";
-        Modal_Answers answers;
-        answers.Then(Choose_File(path));
-        window->Save_Menu->trigger();
-        QVERIFY(answers.Done());
-        window->close();
-        QCOMPARE(game.Status, Game_Status::Terminate_Program);
-        QFile recent(Data() + "/Recent.txt");
-        QVERIFY(recent.open(QIODevice::ReadOnly));
-        QVERIFY(recent.readAll().startsWith(("\"" + path + "\"").toUtf8()));
-    }
-
     void the_chart_hands_its_stock_to_research_and_to_the_buy_window() {
         Start();
         New_Game();
@@ -485,20 +357,6 @@ private slots:
         QFile winners(Data() + "/Winners.txt");
         QVERIFY(winners.open(QIODevice::ReadOnly));
         QVERIFY(!winners.readAll().contains("Ada"));
-    }
-
-    void the_about_window_shows_the_version_and_asks_to_be_closed_by_ok() {
-        Start();
-        Modal_Answers answers;
-        answers.Then([](QWidget* w) {
-            QVERIFY(Shows_Text(w, "Version 1.0.4"));
-            Nothing_Clipped(w);
-            w->close();
-            QVERIFY(w->isVisible());
-            Click("OK")(w);
-        });
-        window->About_Menu->trigger();
-        QTRY_VERIFY(answers.Done());
     }
 
     void the_computers_portfolio_shows_what_the_last_turn_left() {

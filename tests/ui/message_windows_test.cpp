@@ -4,12 +4,10 @@
 
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
 #include "window_checks.h"
-#include "test_support.h"
 #include "ui/about_window.h"
 #include "ui/alert_window.h"
 #include "ui/commissions_window.h"
@@ -22,11 +20,10 @@ namespace {
 void Answer(QDialog* window, const QString& answer, const std::function<void()>& open,
             const std::function<void()>& check) {
     QTimer::singleShot(0, window, [=] {
+        const Closed_At_Exit closed{window};
         QVERIFY(QTest::qWaitForWindowExposed(window));
         check();
-        for (QPushButton* b : window->findChildren<QPushButton*>())
-            if (b->text() == answer) b->click();
-        if (window->isVisible()) window->hide();
+        if (QAbstractButton* b = Button(window, answer)) b->click();
     });
     open();
 }
@@ -86,10 +83,10 @@ private slots:
         for (const auto& [window, open] : windows) {
             bool closed_by_escape = false;
             QTimer::singleShot(0, window, [&, window = window] {
+                const Closed_At_Exit closed{window};
                 QVERIFY(QTest::qWaitForWindowExposed(window));
                 QTest::keyClick(window, Qt::Key_Escape);
                 closed_by_escape = !window->isVisible();
-                window->hide();
             });
             open();
             QVERIFY2(closed_by_escape, qPrintable(window->windowTitle()));

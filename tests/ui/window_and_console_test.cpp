@@ -33,6 +33,7 @@
 #include "ui/portfolio_tab.h"
 #include "ui/quotes_board.h"
 #include "ui/start_window.h"
+#include "window_checks.h"
 
 namespace {
 
@@ -43,12 +44,6 @@ constexpr int Turns_Before_Trades = 95;
 // Shorts and options on, every news setting at 10, the $95,000 handicap; no time limit, so the
 // clock never ends a turn of its own.
 const char* const New_Game_Command = "new short=1 options=1 frequency=10 power=10 earnings=10 handicap=3";
-
-QAbstractButton* Button(QWidget* window, const QString& text) {
-    for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
-        if (b->text() == text && b->isVisible()) return b;
-    return nullptr;
-}
 
 // The new-game settings of New_Game_Command, set on the setup window's controls.
 void Choose_Settings(QWidget* setup) {
@@ -62,34 +57,23 @@ void Choose_Settings(QWidget* setup) {
 }
 
 // Answers every modal window a turn opens as a player who only wants to go on; the first
-// setup window gets the game's settings.
-class Go_On : public QObject {
-public:
-    Go_On() {
-        poll.setInterval(1);
-        connect(&poll, &QTimer::timeout, this, [this] { Answer(); });
-        poll.start();
+// setup window gets the game's settings. A trade window is left to the block's own actions.
+bool Go_On(QWidget* w, bool& settings_chosen) {
+    static const std::map<QString, QString> go_on = {
+        {"Game over!", "&New Game"},          {"New Game Setup", "&Go!"},
+        {"Uncle Sam!", "Oh My &God!"},        {"Option Expiration Warning!", "OK"},
+        {"News Alert", "OK"},                 {"The Winners Circle", "&WOW!"}};
+    const auto answer = go_on.find(w->windowTitle());
+    if (answer == go_on.end()) return false;
+    if (w->windowTitle() == "New Game Setup" && !settings_chosen) {
+        Choose_Settings(w);
+        settings_chosen = true;
     }
-    bool settings_chosen = false;
-
-private:
-    void Answer() {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w || !w->isVisible()) return;
-        static const std::map<QString, QString> go_on = {
-            {"Game over!", "&New Game"},          {"New Game Setup", "&Go!"},
-            {"Uncle Sam!", "Oh My &God!"},        {"Option Expiration Warning!", "OK"},
-            {"News Alert", "OK"},                 {"The Winners Circle", "&WOW!"}};
-        const auto answer = go_on.find(w->windowTitle());
-        if (answer == go_on.end()) return;  // a trade window: the block's own actions answer it
-        if (w->windowTitle() == "New Game Setup" && !settings_chosen) {
-            Choose_Settings(w);
-            settings_chosen = true;
-        }
-        if (QAbstractButton* b = Button(w, answer->second); b && b->isEnabled()) b->click();
-    }
-    QTimer poll;
-};
+    QAbstractButton* b = Button(w, answer->second);
+    if (!b || !b->isEnabled()) return false;
+    b->click();
+    return true;
+}
 
 // What the main window shows at the end of a block of turns.
 struct Shown {
@@ -150,8 +134,8 @@ class Window_And_Console_Test : public QObject {
         QTimer::singleShot(0, opener, [actions] {
             QWidget* w = QApplication::activeModalWidget();
             QVERIFY(w);
+            const Closed_At_Exit closed{w};
             actions(w);
-            if (w->isVisible()) w->hide();
         });
         opener->click();
     }
@@ -168,11 +152,12 @@ private slots:
         std::vector<std::string> commands{New_Game_Command, "alerts news=0 world=0"};
         std::vector<Shown> shown;
         {
-            Go_On go_on;
+            bool settings_chosen = false;
+            const Modal_Answers go_on([&](QWidget* w) { return Go_On(w, settings_chosen); });
             QAbstractButton* start = Button(window.Startup, "Start &New Game");
             QVERIFY(start);
             start->click();
-            QVERIFY(go_on.settings_chosen);
+            QVERIFY(settings_chosen);
             window.News->News_Alert->setChecked(false);
             window.News->World_Alert->setChecked(false);
             for (int block = 0; block < Blocks; ++block) {
