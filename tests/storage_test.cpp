@@ -81,7 +81,9 @@ TEST(RecentFile, CreatedWhenMissingAndDamagedWhenShort) {
     EXPECT_EQ(Read_Recent(game).Error(), File_Error::Damaged);
 }
 
-TEST(WinnersFile, CreatedWrittenAndReadBack) {
+// Entries written and read back are the golden transcripts' (which decipher the file); here,
+// a circle is made when there is none, and a file of the wrong shape is damage.
+TEST(WinnersFile, CreatedWhenMissingAndDamagedWhenShort) {
     Game game;
     game.Data_Dir = Fresh_Dir("winners");
     game.High_Scores[1][2].Player_Name = "left over";
@@ -90,22 +92,8 @@ TEST(WinnersFile, CreatedWrittenAndReadBack) {
     EXPECT_EQ(game.High_Scores[3][0].Handicap_Text, "0");
     ASSERT_TRUE(fs::exists(Winners_Path(game)));
 
-    game.High_Scores[2][1] = High_Score{"CHEATER!", "25", 123456.78, -500, 87.5};
-    ASSERT_TRUE(Write_Winners(game));
-    std::string content = *Read_File(Winners_Path(game));
-    EXPECT_EQ(content.find("CHEATER"), std::string::npos);
-    EXPECT_NE(content.find(Encode_Field(" 123456.78")), std::string::npos);
-
     Game again;
     again.Data_Dir = game.Data_Dir;
-    ASSERT_TRUE(Read_Winners(again));
-    const High_Score& entry = again.High_Scores[2][1];
-    EXPECT_EQ(entry.Player_Name, "CHEATER!");
-    EXPECT_EQ(entry.Handicap_Text, "25");
-    EXPECT_EQ(entry.Final_Worth, 123456.78);
-    EXPECT_EQ(entry.Opp_Final_Worth, -500);
-    EXPECT_EQ(entry.Final_Score, 87.5);
-
     ASSERT_TRUE(Write_File_Atomic(Winners_Path(game), "\"" + Encode_Field("x") + "\"\r\n"));
     EXPECT_EQ(Read_Winners(again).Error(), File_Error::Damaged);
 }

@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
@@ -402,33 +401,6 @@ private slots:
         QCOMPARE(Text(window->Cash_View), QString("20,000"));  // the $15,000 head start
     }
 
-    void the_computers_and_the_setups_help_buttons_offer_their_topics() {
-        Start();
-        QStringList setup_topics, computer_topics;
-        auto topics_then_cancel = [](QStringList& topics) {
-            return [&topics](QWidget* w) {
-                QCOMPARE(w->windowTitle(), QString("Help"));
-                auto* list = w->findChild<QListWidget*>();
-                for (int row = 0; row < list->count(); ++row) topics << list->item(row)->text();
-                Click("&Cancel")(w);
-            };
-        };
-        Modal_Answers answers;
-        answers.Then(Click_Later("Help"));
-        answers.Then(topics_then_cancel(setup_topics));
-        answers.Then(Click("&Go!"));
-        Button(window->Startup, "Start &New Game")->click();
-        QTRY_VERIFY_WITH_TIMEOUT(answers.Done(), 1000);
-        answers.Then(Click_Later("Help"));
-        answers.Then(topics_then_cancel(computer_topics));
-        answers.Then(Click("&Done"));
-        window->Computer_Menu->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(answers.Done(), 1000);
-        QCOMPARE(setup_topics, QStringList({"Table of Contents", "Starting a New Game", "Difficulty Settings",
-                                            "Game Length Settings", "News Event Settings"}));
-        QCOMPARE(computer_topics, QStringList({"Table of Contents", "The Computer Opponent"}));
-    }
-
     void before_a_game_the_chart_and_research_offer_no_trade() {
         Start();
         const QStringList trades = {"&Buy Stock", "&Sell Stock", "S&hort Sell", "&Calls", "&Puts"};
@@ -447,26 +419,6 @@ private slots:
             window->Fundamentals_Menu->trigger();
             QTRY_VERIFY_WITH_TIMEOUT(answers.Done(), 1000);
         }
-    }
-
-    void one_symbol_is_yellow_at_a_time() {
-        Start();
-        Quotes_Board* board = window->Quotes;
-        auto move = [](QWidget* w) {
-            QMouseEvent e(QEvent::MouseMove, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
-                          Qt::NoButton, Qt::NoModifier);
-            QApplication::sendEvent(w, &e);
-        };
-        move(board->Symbol[3]);
-        move(board->Symbol[20]);
-        for (int s = 0; s < Stock_Count; ++s) QCOMPARE(board->Is_Highlighted(s), s == 20);
-        move(board->Price[20]);
-        QVERIFY(board->Is_Highlighted(20));
-        move(board->Change[7]);
-        QVERIFY(!board->Is_Highlighted(20));
-        move(board->Symbol[4]);
-        move(board->Quotes_Frame[0]);
-        QVERIFY(!board->Is_Highlighted(4));
     }
 };
 

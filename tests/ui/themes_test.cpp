@@ -21,7 +21,7 @@
 #include "ui/colours.h"
 #include "ui/fundamentals_window.h"
 #include "ui/quotes_board.h"
-#include "window_gallery.h"
+#include "window_checks.h"
 
 namespace {
 
@@ -53,12 +53,6 @@ std::optional<double> Gain(const QString& text) {
 QColor Exact_For(double value) { return value < 0 ? Red : value > 0 ? Blue : Black; }
 
 QColor Ink_Of(QLabel* label) { return label->palette().color(label->foregroundRole()); }
-
-void Move_Over(QWidget* widget) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &move);
-}
 
 bool Shown(QWidget* w, QWidget* window) { return w->isVisibleTo(window) && w->isEnabled(); }
 
@@ -115,16 +109,10 @@ void Gains_In_Exact_Colours(const QString& name, QWidget* window) {
 class Themes_Test : public QObject {
     Q_OBJECT
 
-    // Shows every window under the palette and runs `check` on each; all must come up.
+    // Shows every window under the palette and runs `check` on each.
     static void Every_Window(const QPalette& palette, const std::function<void(const QString&, QWidget*)>& check) {
         QApplication::setPalette(palette);
-        QTemporaryDir data;
-        QStringList seen;
-        QVERIFY(Show_Every_Window(data.path(), [&](const QString& name, QWidget* window) {
-            seen << name;
-            check(name, window);
-        }));
-        QCOMPARE(seen, Gallery_Names());
+        Every_Gallery_Window(check);
     }
 
 private slots:
@@ -140,11 +128,14 @@ private slots:
                     QCOMPARE(Ink_Of(change), Exact_For(Leading_Number(change->text().toStdString())));
                     ++gains;
                 }
-                // Under the mouse a symbol stands on yellow in black.
+                // Under the mouse a symbol stands on yellow in black, one symbol at a time.
                 Move_Over(board->Symbol[4]);
                 QCOMPARE(board->Symbol[4]->palette().color(QPalette::Window), Yellow);
                 QCOMPARE(Ink_Of(board->Symbol[4]), Black);
+                Move_Over(board->Symbol[20]);
+                for (int s = 0; s < Stock_Count; ++s) QCOMPARE(board->Is_Highlighted(s), s == 20);
                 Move_Over(board->Quotes_Frame[0]);
+                QVERIFY(!board->Is_Highlighted(20));
             }
             if (name == "buy") {
                 auto* buy = qobject_cast<Buy_Window*>(window);

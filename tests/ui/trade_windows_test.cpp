@@ -43,12 +43,6 @@ int Beeps(const Recording_Screens& screens) {
 
 QColor Text_Colour(QLabel* label) { return label->palette().color(QPalette::WindowText); }
 
-void Move_Over(QWidget* widget) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &move);
-}
-
 }  // namespace
 
 class Trade_Windows_Test : public QObject {

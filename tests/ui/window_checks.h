@@ -9,8 +9,12 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+#include "window_gallery.h"
 
 // No text is cut off: each label has at least the height its text needs at its width, and
 // lies inside the window.
@@ -22,6 +26,23 @@ inline void Nothing_Clipped(QWidget* window) {
         const QRect inside = QRect(label->mapTo(window, QPoint(0, 0)), label->size());
         QVERIFY2(window->rect().contains(inside), qPrintable("outside the window: " + label->text()));
     }
+}
+
+// Every window of the gallery on screen in turn, each given to `check`; all must come up.
+inline void Every_Gallery_Window(const std::function<void(const QString&, QWidget*)>& check) {
+    QTemporaryDir data;
+    QStringList seen;
+    QVERIFY(Show_Every_Window(data.path(), [&](const QString& name, QWidget* window) {
+        seen << name;
+        check(name, window);
+    }));
+    QCOMPARE(seen, Gallery_Names());
+}
+
+inline void Move_Over(QWidget* widget) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
 }
 
 inline QAbstractButton* Button(QWidget* window, const QString& text) {

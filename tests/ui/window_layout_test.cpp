@@ -21,7 +21,7 @@
 #include <QtTest>
 
 #include "ui/main_window.h"
-#include "window_gallery.h"
+#include "window_checks.h"
 
 namespace {
 
@@ -80,17 +80,6 @@ class Window_Layout_Test : public QObject {
 
     QRect screen;
 
-    template <typename Check>
-    void Every_Window(Check check) {
-        QTemporaryDir data;
-        QStringList seen;
-        QVERIFY(Show_Every_Window(data.path(), [&](const QString& name, QWidget* window) {
-            seen << name;
-            check(name, window);
-        }));
-        QCOMPARE(seen, Gallery_Names());
-    }
-
 private slots:
     void initTestCase() {
         screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -101,7 +90,7 @@ private slots:
 
     void everyWindowFitsTheScreenCentredOnTheMainWindow() {
         QRect main;
-        Every_Window([&](const QString& name, QWidget* window) {
+        Every_Gallery_Window([&](const QString& name, QWidget* window) {
             const QRect at = window->geometry();
             QVERIFY2(screen.contains(at), qPrintable(name));
             QVERIFY2(at.height() + Title_Bar <= screen.height(),
@@ -131,7 +120,7 @@ private slots:
     }
 
     void sizesStayWhatTheyWere() {
-        Every_Window([&](const QString& name, QWidget* window) {
+        Every_Gallery_Window([&](const QString& name, QWidget* window) {
             if (name == "main") {
                 // The time bar appears without the window growing.
                 auto* main = static_cast<Main_Window*>(window);
@@ -159,7 +148,7 @@ private slots:
     }
 
     void tabVisitsEveryControlInReadingOrder() {
-        Every_Window([&](const QString& name, QWidget* window) {
+        Every_Gallery_Window([&](const QString& name, QWidget* window) {
             if (name == "help_viewer") return;  // Tab walks the document's links there
             const QList<QWidget*> round = Tab_Round(window);
             QVERIFY2(!round.isEmpty(), qPrintable(name));
