@@ -324,6 +324,10 @@ TEST(Hostile_Input, DamagedSavedFilesAreRefusedOrPlayOn) {
     // The records rebuilt as they were load: each refusal above is the damage's own.
     ASSERT_TRUE(Loaded_Game(base, money(1, sound.Cash_On_Hand)));
     ASSERT_TRUE(Loaded_Game(base, with(aapl_holding, lines[aapl_holding])));
+    // What a real game can hold loads: any free option entry, money below zero.
+    EXPECT_TRUE(Loaded_Game(base, with(option_count + 2, "-9,-1,-7,0,99,\"junk\"")));
+    for (const auto& [field, value] : {std::pair{1, "-50"}, std::pair{2, "-1,000"}, std::pair{3, "-7"}})
+        EXPECT_TRUE(Loaded_Game(base, money(field, value))) << value;
     for (const auto& [what, text] : damaged) EXPECT_FALSE(Loaded_Game(base, text)) << what;
     std::filesystem::remove_all(dir);
 }

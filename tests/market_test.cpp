@@ -24,6 +24,13 @@ int Count(const std::vector<std::string>& list, const std::string& entry) {
 }
 
 double Price(const Game& game, int stock) { return Leading_Number(game.Price[stock]); }
+
+// The market after the news of a turn drawn from `seed`.
+Game After_News(Game game, int seed) {
+    Random rnd(seed);
+    Generate_News(game, rnd);
+    return game;
+}
 }  // namespace
 
 TEST(Price_Movement, WorkedMovesLabelsAndTheIndex) {
@@ -92,9 +99,7 @@ TEST(Company_News, MovesPriceAndTrendItsWayAndAlertsWhatIsHeld) {
     for (int s = 0; s < Stock_Count; s += 2) base.Player_Stock[s] = {10, 90};
     int items = 0, neutral = 0;
     for (int seed = 0; seed < 3000; ++seed) {
-        Game g = base;
-        Random rnd(seed);
-        Generate_News(g, rnd);
+        Game g = After_News(base, seed);
         std::set<int> stocks;
         for (const List_Line& line : g.News_Items) {
             const int s = line.Item_Data;
@@ -120,9 +125,7 @@ TEST(Company_News, MovesPriceAndTrendItsWayAndAlertsWhatIsHeld) {
 
     base.Setup.Frequency_Slider = 3;
     for (int seed = 0; seed < 1000; ++seed) {
-        Game g = base;
-        Random rnd(seed);
-        Generate_News(g, rnd);
+        Game g = After_News(base, seed);
         for (const List_Line& line : g.News_Items) EXPECT_LT(line.Item_Data, 0) << seed;
     }
 }
@@ -136,9 +139,7 @@ TEST(Company_News, AStockAtOneDollarIsKeptThere) {
     base.Stock_Trend.fill(0);
     int falls = 0;
     for (int seed = 0; seed < 5000; ++seed) {
-        Game g = base;
-        Random rnd(seed);
-        Generate_News(g, rnd);
+        Game g = After_News(base, seed);
         bool fell = false;
         for (int s = 0; s < Stock_Count; ++s) {
             ASSERT_GE(Price(g, s), Lowest_Price) << seed;
@@ -147,6 +148,7 @@ TEST(Company_News, AStockAtOneDollarIsKeptThere) {
         }
         if (!fell) continue;
         g.Price[Index_Entry] = "0";
+        Random rnd(seed);
         Move_Prices(g, rnd);
         for (int s = 0; s < Stock_Count; ++s) ASSERT_GE(Price(g, s), 2) << seed;
     }
@@ -165,11 +167,9 @@ TEST(World_News, TextsFollowTheIndexAndTheTrendMostlyFalls) {
     std::set<int> middle_texts;
     for (const std::string index : {"999", "5000", "10000"}) {
         for (int seed = 0; seed < 600; ++seed) {
-            Game g = base;
-            g.Price[Index_Entry] = index;
-            g.Market_Trend = -3;
-            Random rnd(seed);
-            Generate_News(g, rnd);
+            base.Price[Index_Entry] = index;
+            base.Market_Trend = -3;
+            Game g = After_News(base, seed);
             const auto world = std::find_if(g.News_Items.begin(), g.News_Items.end(),
                                             [](const List_Line& l) { return l.Item_Data == -1; });
             if (world == g.News_Items.end()) continue;
@@ -196,9 +196,7 @@ TEST(World_News, TextsFollowTheIndexAndTheTrendMostlyFalls) {
 
     base.Setup.World_Alert = 0;
     for (int seed = 0; seed < 200; ++seed) {
-        Game g = base;
-        Random rnd(seed);
-        Generate_News(g, rnd);
+        Game g = After_News(base, seed);
         EXPECT_EQ(Count(g.Alert_List, "World/Markets"), 0);
     }
 }
@@ -215,10 +213,8 @@ TEST(Crash, OnlyAboveTheMarkAndItResetsTheWholeMarket) {
     int crashes = 0;
     for (const std::string index : {"70000", "70001"}) {
         for (int seed = 0; seed < 2000; ++seed) {
-            Game g = base;
-            g.Price[Index_Entry] = index;
-            Random rnd(seed);
-            Generate_News(g, rnd);
+            base.Price[Index_Entry] = index;
+            const Game g = After_News(base, seed);
             const List_Line* line = Line(g, "OH S#!*");
             if (!line) continue;
             ASSERT_EQ(index, "70001") << seed;
