@@ -44,10 +44,8 @@ TEST(Rounding, HalvesGoToEven) {
     EXPECT_EQ(Half_Round2(Currency{-300}).units, -200);   // -0.015 -> -0.02
 }
 
-TEST(Number_Texts, PlainAndGrouped) {
-    EXPECT_EQ(Number_Text(5000), "5000");
-    EXPECT_EQ(Number_Text(100.5), "100.5");
-    EXPECT_EQ(Number_Text(-0.0), "0");
+// Plain number texts are checked against printf below.
+TEST(Number_Texts, BlankSignedAndGrouped) {
     EXPECT_EQ(Number_Text_Blank(150), " 150");
     EXPECT_EQ(Number_Text_Blank(-150), "-150");
     EXPECT_EQ(Add_Commas("5000"), "5,000");
@@ -71,7 +69,7 @@ TEST(Number_Texts, EveryPathPrintsAsFifteenSignificantDigits) {
         std::string t = buf;
         return t == "-0" ? std::string("0") : t;
     };
-    std::vector<double> values{0.01, -0.01, 0.1, 0.05, 7.33, -7.3, 999999999999.99, 1e12 + 0.5, 1e-5,
+    std::vector<double> values{5000, 100.5, -0.0, 0.01, -0.01, 0.1, 0.05, 7.33, -7.3, 999999999999.99, 1e12 + 0.5, 1e-5,
                                123456789.123, 2.675, 0.1 + 0.2, -0.5, 1e15, -1e15, 1.5e-5, 1e300, -1e-300,
                                123456789012345678.0, 4.9e-324};
     for (int i = 0; i < 20000; ++i) {
