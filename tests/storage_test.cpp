@@ -14,38 +14,14 @@
 
 namespace fs = std::filesystem;
 
-TEST(Records, RoundTripAndRefusals) {
-    Record_Writer writer;
-    writer.Text("Max Profit");
-    writer.Number(-12.5);
-    writer.Single_Number(0.1f);
-    writer.Boolean(true);
-    writer.End_Record();
-    writer.Number(40000);
-    writer.Boolean(false);
-    writer.End_Record();
-    EXPECT_EQ(writer.Output(), "\"Max Profit\",-12.5,0.1,#TRUE#\r\n40000,#FALSE#\r\n");
-
-    Record_Reader reader(writer.Output());
-    EXPECT_EQ(reader.Text(), "Max Profit");
-    EXPECT_EQ(reader.Number(), -12.5);
-    EXPECT_FLOAT_EQ(static_cast<float>(*reader.Number()), 0.1f);
-    EXPECT_EQ(reader.Boolean(), true);
-    EXPECT_EQ(reader.Long_Number(), 40000);
-    EXPECT_EQ(reader.Boolean(), false);
-    EXPECT_TRUE(reader.At_End());
-    EXPECT_FALSE(reader.Text());  // a missing field, after which nothing more is read
-    EXPECT_FALSE(reader.At_End());
-
+// Whole records, their layout and a field of the wrong type are the saved-file tests'; here,
+// the blanks a field may carry and the numbers it may not.
+TEST(Records, FieldsTakeBlanksAndRefuseHalfNumbers) {
     Record_Reader spaced("  \"a, b\" ,  7 \r\n 255\r\n");
     EXPECT_EQ(spaced.Text(), "a, b");
     EXPECT_EQ(spaced.Integer_Number(), 7);
     EXPECT_EQ(spaced.Byte_Number(), 255);
-
-    EXPECT_FALSE(Record_Reader("12").Text());
-    EXPECT_FALSE(Record_Reader("\"12\"").Number());
-    EXPECT_FALSE(Record_Reader("40000").Integer_Number());
-    EXPECT_FALSE(Record_Reader("256").Byte_Number());
+    EXPECT_TRUE(spaced.At_End());
     EXPECT_FALSE(Record_Reader("12x").Number());
     EXPECT_FALSE(Record_Reader("\"open").Text());
     for (const char* bad : {"0x10", "inf", "nan", "1e400", "1.2.3", "1e"}) EXPECT_FALSE(Record_Reader(bad).Number()) << bad;
