@@ -1,7 +1,8 @@
 // The trade, chart and research windows as a player uses them: typing quantities, the keys
 // a box refuses and those it passes to the window, the line that tells the cash a trade would
 // leave, the flash of a refusal, the labels that copy their number, the openers' selections,
-// the chart's lines and the research window's links. Their colours are the themes test's.
+// the chart's lines, the research window's links, and the options window from a purchase to
+// its sale from the grid. Their colours are the themes test's.
 #include <algorithm>
 #include <functional>
 
@@ -411,6 +412,60 @@ private slots:
         research.Open_For(0);
         QCOMPARE(charts.count(), 1);
         QCOMPARE(charts.at(0).at(0).toInt(), 6);
+    }
+
+    // A purchase that shows in the option grid, the grid's prefill for closing it, the spin
+    // limits and a refused key.
+    void optionsBoughtShownPrefilledAndSold() {
+        game = Flat_Market(50, "10");
+        game.Cash_On_Hand = "10000";
+        game.Has_Game = true;
+        Random rnd(1);
+        Options_Window window(game, rnd, screens);
+        QSignalSpy done(&window, &Options_Window::Trade_Done);
+        While_Open(&window, [&] {
+            window.Symbol->setCurrentIndex(2);
+            QCOMPARE(window.Stock_Price->text(), QString("Current Price Of %1: 50").arg(QString::fromStdString(game.Symbol[2])));
+            QCOMPARE(window.Strike->value(), 50);
+            QCOMPARE(window.Exp->value(), 40);
+            QCOMPARE(window.Premium->text(), QString("7"));
+            QCOMPARE(window.Max->text(), QString("14"));
+            window.Exp->stepUp();
+            QCOMPARE(window.Exp->value(), 40);
+            window.Exp->stepDown();
+            QCOMPARE(window.Premium->text(), QString("6.79"));
+            window.Exp->stepUp();
+            window.Number->clear();
+            QTest::keyClicks(window.Number, "3");
+            window.Transact->click();
+            QTest::keyClick(window.Number, Qt::Key_A);
+            QCOMPARE(window.Number->text(), QString("3"));
+        });
+        window.Open();
+        QCOMPARE(done.count(), 1);
+        QCOMPARE(game.Cash_On_Hand, std::string("7900"));
+        QCOMPARE(static_cast<int>(game.Options_Portfolio.size()), 1);
+        QCOMPARE(game.Options_Portfolio[0][1], std::string("Call"));
+        QCOMPARE(game.Options_Portfolio[0][3], std::string("3"));
+        QVERIFY(screens.Logged("beep"));
+
+        window.Symbol->setCurrentIndex(0);
+        window.Puts->click();
+        While_Open(&window, [&] {
+            QCOMPARE(game.Status, Game_Status::Skip_Option_Update);
+            QCOMPARE(window.Symbol->currentIndex(), 2);
+            QVERIFY(window.Calls->isChecked());
+            QVERIFY(window.Sell->isChecked());
+            QCOMPARE(window.Label6->text(), QString("Most You Can Sell:"));
+            QCOMPARE(window.Max->text(), QString("3"));
+            QCOMPARE(window.Number->text(), QString("3"));
+            window.Transact->click();
+        });
+        window.Open_From_Grid(0);
+        QCOMPARE(game.Status, Game_Status::None);
+        QCOMPARE(done.count(), 2);
+        QCOMPARE(game.Player_Option_Count, Integer(0));
+        QCOMPARE(game.Cash_On_Hand, std::string("10000"));
     }
 
 private:
