@@ -38,7 +38,7 @@ class Help_Window_Test : public QObject {
 private slots:
     void init() { screens.log.clear(); game.Status = Game_Status::None; }
 
-    void displayAndDoubleClickOpenTheChosenTopic() {
+    void displayAndDoubleClickOpenTheChosenTopicCancelNothing() {
         Help_Window window(game, screens);
         Run_With(window, Help_Owner::Buy, [&](QStringList names) {
             QCOMPARE(names, QStringList({"Table of Contents", "Buying Stocks"}));
@@ -51,17 +51,10 @@ private slots:
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
         });
-        QCOMPARE(screens.log, (std::vector<std::string>{"help 1", "help 115"}));
-    }
-
-    void cancelAndAnEmptySelectionShowNothing() {
-        Help_Window window(game, screens);
+        // Cancel, and Display with nothing chosen, show nothing.
         Run_With(window, Help_Owner::Buy, [&](QStringList) { window.CancelButton->click(); });
-        Run_With(window, Help_Owner::Sell, [&](QStringList names) {
-            QCOMPARE(names, QStringList({"Table of Contents", "Selling Stocks"}));
-            window.Display_Button->click();
-        });
-        QVERIFY(screens.log.empty());
+        Run_With(window, Help_Owner::Sell, [&](QStringList) { window.Display_Button->click(); });
+        QCOMPARE(screens.log, (std::vector<std::string>{"help 1", "help 115"}));
     }
 
     void titleBarCloseIsRefusedUntilTheProgramEndsEscapeCancels() {
@@ -92,8 +85,6 @@ private slots:
         QCOMPARE(shown(), 503);
         viewer.Show_Topic(999);
         QCOMPARE(shown(), 1);
-        viewer.close();
-        QVERIFY(viewer.isHidden());
     }
 
     void viewerIsModalOnlyAboveAModalWindow() {
