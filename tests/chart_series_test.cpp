@@ -3,21 +3,7 @@
 #include "core/game.h"
 #include "market/chart_series.h"
 
-TEST(Chart_Series, HistoryOfAStockAndOfTheIndex) {
-    Game game;
-    for (int c = 0; c < History_Length; ++c) {
-        game.Price_History[5][c] = static_cast<Byte>(c % 7 + 20);
-        game.Index_History[c] = 4000 + 3 * c;
-    }
-    std::vector<double> stock = Chart_History(game, 5);
-    ASSERT_EQ(stock.size(), 100u);
-    EXPECT_EQ(stock[0], 20);
-    EXPECT_EQ(stock[99], 99 % 7 + 20);
-    std::vector<double> index = Chart_History(game, Index_Entry);
-    EXPECT_EQ(index[0], 4000);
-    EXPECT_EQ(index[99], 4297);
-}
-
+// The series of a stock and of the index are the chart window's test's.
 // The mean of the turns so far until the window is full, then of the window; floored.
 TEST(Chart_Series, MovingAverageRunsFromTheStartThenOverTheWindow) {
     std::vector<double> ramp(100);

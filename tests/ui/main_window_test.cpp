@@ -113,27 +113,19 @@ private slots:
         window.reset();
     }
 
-    void start_up_makes_the_data_folder_and_waits_for_a_game() {
+    // Before a game nothing plays or saves; a second new game asks first.
+    void start_up_waits_for_a_game_and_a_new_game_asks_before_it_replaces_one() {
         Start();
-        for (const char* name : {"Recent.txt", "Winners.txt", "Data2.txt"})
-            QVERIFY2(QFile::exists(Data() + "/" + name), name);
         QCOMPARE(window->windowTitle(), QString("Bullquest"));
-        QCOMPARE(Text(window->Cash_View), QString("5,000"));
-        QCOMPARE(Text(window->Net_Worth), QString("5000"));
+        for (QAction* menu : {window->End_Turn_Menu, window->Save_Menu, window->Enable_Cheat_Menu})
+            QVERIFY2(!menu->isEnabled(), qPrintable(menu->text()));
         QVERIFY(!window->End_Turn_Button->isEnabled());
-        QVERIFY(!window->End_Turn_Menu->isEnabled());
         QVERIFY(!window->Buy_Button->isEnabled());
-        QVERIFY(!window->Save_Menu->isEnabled());
-        QVERIFY(!window->Enable_Cheat_Menu->isEnabled());
         QVERIFY(!window->RecentBlank->isVisible());
         // No holdings: the title row is an ordinary row.
         QCOMPARE(window->Portfolio->Stock_Portfolio->Row_Count(), 1);
         QVERIFY(!window->Portfolio->Stock_Portfolio->Title_Row_Fixed());
         QVERIFY(!window->Time_Status->isVisible());
-    }
-
-    void a_new_game_asks_before_it_replaces_the_game() {
-        Start();
         New_Game();
         QVERIFY(!window->Startup->isVisible());
         QVERIFY(window->End_Turn_Button->isEnabled());
