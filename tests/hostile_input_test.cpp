@@ -225,7 +225,6 @@ TEST(Hostile_Input, AnEndlessNameEntersTheWinnersCircleCleaned) {
     Recording_Screens screens;
     Check_Game_End(game, rnd, screens);
     const std::string kept = "\"Max\",  Pr\xc3\xb6" "fit,,\"\"Max\",  Pr\xc3\xb6" "fit,,\"\"Max\",";
-    EXPECT_EQ(Winner_Name(name), kept);
     const int level = Result_Level(game.Setup);
     EXPECT_EQ(game.High_Scores[level][0].Player_Name, kept);
     Game read = Fresh(dir);

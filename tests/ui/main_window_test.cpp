@@ -322,7 +322,7 @@ private slots:
             QVERIFY(w->isVisible());
             QVERIFY(Grids_Show(w, "Ada"));
             Nothing_Clipped(w);
-            Click_Later("&Clear High Scores")(w);
+            Click("&Clear High Scores", true)(w);
         });
         answers.Then([](QWidget* w) {
             QCOMPARE(w->windowTitle(), QString("Clear High Scores..."));
@@ -370,7 +370,6 @@ private slots:
         window->Computer_Menu->trigger();
         QTRY_VERIFY(answers.Done());
         // Opening it recomputes nothing.
-        QCOMPARE(game.C_Portfolio.Cash, before.Cash);
         QCOMPARE(game.C_Portfolio.Net_Worth, before.Net_Worth);
         QCOMPARE(game.C_Portfolio.Grid, before.Grid);
     }

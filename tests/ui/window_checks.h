@@ -51,20 +51,13 @@ inline QAbstractButton* Button(QWidget* window, const QString& text) {
     return nullptr;
 }
 
-inline std::function<void(QWidget*)> Click(const QString& text) {
-    return [text](QWidget* w) {
+// `later` for a button that opens a modal window of its own: clicked once the answer has returned.
+inline std::function<void(QWidget*)> Click(const QString& text, bool later = false) {
+    return [text, later](QWidget* w) {
         QAbstractButton* b = Button(w, text);
         QVERIFY2(b, qPrintable("no button " + text + " in " + w->windowTitle()));
-        b->click();
-    };
-}
-
-// For a button that opens a modal window of its own: clicked once the answer has returned.
-inline std::function<void(QWidget*)> Click_Later(const QString& text) {
-    return [text](QWidget* w) {
-        QAbstractButton* b = Button(w, text);
-        QVERIFY2(b, qPrintable("no button " + text + " in " + w->windowTitle()));
-        QTimer::singleShot(0, b, &QAbstractButton::click);
+        if (later) QTimer::singleShot(0, b, &QAbstractButton::click);
+        else b->click();
     };
 }
 
