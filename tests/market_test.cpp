@@ -33,7 +33,7 @@ Game After_News(Game game, int seed) {
 }
 }  // namespace
 
-TEST(Price_Movement, WorkedMovesLabelsAndTheIndex) {
+TEST(Price_Movement, WorkedMovesAndLabels) {
     Random rnd(1);
     Game g = Flat_Market(100);
     g.Stock_Trend.fill(6);
@@ -42,12 +42,8 @@ TEST(Price_Movement, WorkedMovesLabelsAndTheIndex) {
     g.Price_History[1].fill(8);
     Move_Prices(g, rnd);
     EXPECT_EQ(g.Price[0] + " " + g.Change[0], "112 12(12%)");  // 100 + 9 by its trend + 3.9 by the market's
-    EXPECT_EQ(g.Change_Colour[0], Colour::Blue);
     EXPECT_EQ(g.Price[1], "10");  // 8 + 0.72 + 0.312, and a stock at 8 is lifted a dollar
-    double sum = 0;
-    for (int s = 0; s < Stock_Count; ++s) sum += Price(g, s) * g.Index_Weight[s];
-    EXPECT_EQ(Leading_Number(g.Price[Index_Entry]), sum);
-    EXPECT_EQ(g.Index_History[History_Length - 1], static_cast<Long>(sum));
+    // The index as the weighted sum is the bounds tests' and the new game's.
 
     // A fall shows the larger price over the smaller; an unchanged price keeps its label.
     for (const auto& [before, after, label, colour] : {std::tuple{10, 8, "-2(25%)", Colour::Red},
@@ -219,7 +215,6 @@ TEST(Crash, OnlyAboveTheMarkAndItResetsTheWholeMarket) {
             if (!line) continue;
             ASSERT_EQ(index, "70001") << seed;
             ++crashes;
-            EXPECT_EQ(line->Item_Data, -1);
             EXPECT_EQ(Count(g.Alert_List, "Crash and burn!"), 1);
             EXPECT_EQ(g.Market_Trend, -3);
             for (int s = 0; s < Stock_Count; ++s) {
@@ -301,8 +296,6 @@ TEST(New_Game, ThePreSimulatedHistoryEndsAtTodaysMarket) {
             EXPECT_LE(Price(g, s), Price_Bound);
             EXPECT_TRUE(g.Stock_Trend[s] >= -Stock_Trend_Limit && g.Stock_Trend[s] <= Stock_Trend_Limit);
             index += Price(g, s) * g.Index_Weight[s];
-            const Byte a = g.Price_History[s][98], b = g.Price_History[s][99];
-            if (a != b) EXPECT_EQ(g.Change_Colour[s], b < a ? Colour::Red : Colour::Blue) << s;
             if (g.Index_Weight[s] == 1) continue;
             ++split;
             EXPECT_EQ(g.Player_Stock[s].Avg_Price + g.Player_Short[s].Avg_Price + g.Computer_Stock[s].Avg_Price +

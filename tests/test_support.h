@@ -2,7 +2,6 @@
 // What the tests share: a Screens that records what the engine asked of the windows, the
 // games the tests start from, and a fresh folder for the files a test writes.
 #include <csignal>
-#include <deque>
 #include <filesystem>
 #include <optional>
 #include <random>
@@ -21,9 +20,6 @@
 class Recording_Screens : public Screens {
 public:
     std::vector<std::string> log;
-    bool confirm_answer = true;
-    std::deque<std::optional<std::string>> input_answers;
-    End_Choice end_choice = End_Choice::New_Game;
     std::optional<std::string> file_answer;
 
     void Show_Alert(const std::string& caption, const std::string& text,
@@ -37,22 +33,19 @@ public:
     }
     bool Ask_Confirmation(const std::string& caption) override {
         log.push_back("confirm " + caption);
-        return confirm_answer;
+        return true;
     }
     void Run_New_Game_Setup(Game&) override { log.push_back("setup"); }
     void Message_Box(const std::string& text) override { log.push_back("message " + text); }
     void Beep() override { log.push_back("beep"); }
     std::optional<std::string> Input_Box(const std::string& title, const std::string&) override {
         log.push_back("input " + title);
-        if (input_answers.empty()) return std::nullopt;
-        auto a = input_answers.front();
-        input_answers.pop_front();
-        return a;
+        return std::nullopt;
     }
     End_Choice Run_End_Of_Game(Game&, const std::string& ticker, const std::string& score,
                                const std::string& you_made_it, const std::string&, bool) override {
         log.push_back("end " + ticker + " | " + score + " | " + you_made_it);
-        return end_choice;
+        return End_Choice::New_Game;
     }
     void Show_Winners(Game&) override { log.push_back("winners"); }
     void Show_Help(int context) override { log.push_back("help " + std::to_string(context)); }
