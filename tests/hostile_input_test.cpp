@@ -164,23 +164,21 @@ TEST(Hostile_Input, QuantityBoxesTradeOnlyTheLeadingNumber) {
             Game game = base;
             std::string box = text;
             const int aapl = 0, adbe = 1, amd = 5;
-            double before = 0, after = 0;
+            auto held = [&] {
+                if (kind < 4) return kind < 2 ? game.Player_Stock[aapl].Shares : game.Player_Short[adbe].Shares;
+                return game.Player_Option_Count > 0 ? game.Player_Option[0].Quantity : 0;
+            };
+            const double before = held();
             Trade_Result result = Trade_Result::Refused;
             if (kind == 0) {
-                before = game.Player_Stock[aapl].Shares;
                 Buy_Symbol_Click(game, aapl);
                 result = Buy_Click(game, aapl, box);
-                after = game.Player_Stock[aapl].Shares;
             } else if (kind == 1) {
-                before = game.Player_Stock[aapl].Shares;
                 result = Sell_Click(game, aapl, box);
-                after = game.Player_Stock[aapl].Shares;
             } else if (kind == 2 || kind == 3) {
                 const Short_Mode mode = kind == 2 ? Short_Mode::Sell_Short : Short_Mode::Buy_Back;
-                before = game.Player_Short[adbe].Shares;
                 Short_Symbol_Click(game, adbe, mode);
                 result = Transact_Click(game, adbe, mode, box);
-                after = game.Player_Short[adbe].Shares;
             } else {
                 Option_Form form;
                 form.Stock = amd;
@@ -190,10 +188,9 @@ TEST(Hostile_Input, QuantityBoxesTradeOnlyTheLeadingNumber) {
                 form.Exp = "30";
                 form.Number = box;
                 Update_Option_Quote(game, form);
-                before = game.Player_Option_Count > 0 ? game.Player_Option[0].Quantity : 0;
                 result = Transact_Option(game, form, screens);
-                after = game.Player_Option_Count > 0 ? game.Player_Option[0].Quantity : 0;
             }
+            const double after = held();
             const std::string what = "kind " + std::to_string(kind) + " \"" + text.substr(0, 20) + "\"";
             const double typed = Leading_Number(text);
             if (result == Trade_Result::Refused) {

@@ -170,18 +170,16 @@ private slots:
         QVERIFY(window->Game_Timer->isActive());
         window->News->News_Alert->setChecked(false);
         window->News->World_Alert->setChecked(false);
-        int ticks = 0, ticks_to_turn = 0, bar_after_turn = -1;
+        // How many ticks a turn takes is the engine's test; here the clock drives the window.
+        int bar_after_turn = -1;
         connect(window->Game_Timer, &QTimer::timeout, this, [&] {
-            ++ticks;
-            if (ticks_to_turn == 0 && Text(window->Turn_Number) == "2") {
-                ticks_to_turn = ticks;
+            if (bar_after_turn < 0 && Text(window->Turn_Number) == "2") {
                 bar_after_turn = window->Time_Status->value();
                 window->Game_Timer->stop();  // the bar is read before the next tick moves it
             }
         });
         window->Game_Timer->setInterval(1);
         QTRY_COMPARE(Text(window->Turn_Number), QString("2"));
-        QCOMPARE(ticks_to_turn, 29);
         QCOMPARE(bar_after_turn, 30);
     }
 
