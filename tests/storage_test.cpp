@@ -5,7 +5,6 @@
 
 #include "core/startup.h"
 #include "storage/cipher.h"
-#include "storage/first_run.h"
 #include "storage/recent_file.h"
 #include "storage/file_io.h"
 #include "storage/records.h"
@@ -74,18 +73,8 @@ TEST(WinnersFile, CreatedWhenMissingAndDamagedWhenShort) {
     EXPECT_EQ(Read_Winners(again).Error(), File_Error::Damaged);
 }
 
-TEST(FirstRun, MarkerCreatedOnceAndTheHelpOpensOnce) {
-    Game game;
-    game.Data_Dir = Fresh_Dir("first_run");
-    const File_Result<bool> first_run = First_Run_Marker(game);
-    ASSERT_TRUE(first_run);
-    EXPECT_TRUE(*first_run);
-    EXPECT_EQ(*Read_File(game.Data_Dir + "/Data2.txt"), "\"0010\"\r\n");
-    const File_Result<bool> later = First_Run_Marker(game);
-    ASSERT_TRUE(later);
-    EXPECT_FALSE(*later);
-
-    // Through the start-up: the help's contents on the first start only.
+// The marker of a first start: the help's contents on the first start only.
+TEST(FirstRun, TheHelpOpensOnTheFirstStartOnly) {
     const std::string dir = Fresh_Dir("first_start");
     Recording_Screens first, second;
     Game a, b;
