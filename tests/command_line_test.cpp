@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "bullquest_version.h"
 #include "core/command_line.h"
 
 namespace {
@@ -12,6 +9,8 @@ Command_Line Parse(const Program_Options& program, std::vector<std::string> args
 using Action = Command_Line::Action;
 }  // namespace
 
+// What the programs print for --help, --version and a mistake, and their exit statuses, the
+// install test checks on the installed programs.
 TEST(Command_Line, OptionsInBothForms) {
     Command_Line line = Parse(Console_Options(), {"--seed", "4294967295", "--data-dir=/tmp/bq", "--soak", "5"});
     EXPECT_EQ(line.action, Action::Run);
@@ -35,20 +34,4 @@ TEST(Command_Line, HelpVersionAndMistakes) {
         EXPECT_EQ(line.error.find('\n'), std::string::npos);
     }
     EXPECT_EQ(Parse(Desktop_Options(), {"--soak", "5"}).error, "unknown option '--soak'");
-}
-
-TEST(Command_Line, Answers) {
-    std::ostringstream out, err;
-    EXPECT_EQ(Answer_Command_Line(Console_Options(), Parse(Console_Options(), {"--version"}), out, err), 0);
-    EXPECT_EQ(out.str().substr(0, out.str().find('\n')), std::string("bullquest-cli ") + Bullquest_Version);
-    out.str("");
-    EXPECT_EQ(Answer_Command_Line(Desktop_Options(), Parse(Desktop_Options(), {"--help"}), out, err), 0);
-    EXPECT_EQ(out.str(), Usage_Text(Desktop_Options()));
-    EXPECT_EQ(out.str().rfind("Usage: bullquest [OPTION]...\n", 0), 0u);
-    EXPECT_TRUE(err.str().empty());
-    out.str("");
-    EXPECT_EQ(Answer_Command_Line(Desktop_Options(), Parse(Desktop_Options(), {"--seed", "x"}), out, err), 2);
-    EXPECT_TRUE(out.str().empty());
-    EXPECT_EQ(err.str(), "bullquest: --seed takes a whole number from 0 to 4294967295, not 'x'\n" +
-                             Usage_Text(Desktop_Options()));
 }

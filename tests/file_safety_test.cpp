@@ -26,7 +26,6 @@
 #include "storage/file_io.h"
 #include "storage/file_messages.h"
 #include "storage/recent_file.h"
-#include "storage/records.h"
 #include "storage/saved_game.h"
 #include "storage/winners_file.h"
 #include "test_support.h"
@@ -245,10 +244,6 @@ TEST(FileSafety, TemporaryFilesAreAlwaysNewAndOnlyOwnOldLeftoversGo) {
 }
 
 TEST(FileSafety, OddNamesSaveAndLoadAndOnlyThoseARecordCanHoldAreListed) {
-    Record_Writer writer;
-    EXPECT_NO_THROW(writer.Text("say \"cheese\""));
-    EXPECT_FALSE(writer.Complete());
-
     const std::string data = Fresh_Dir("odd_names_data"), work = Fresh_Dir("odd_names");
     Game game = Playing(data);
     Recording_Screens screens;

@@ -94,7 +94,8 @@ void Expect_Playable(Game game, const std::string& what) {
 
 // Every command with garbage, NUL bytes, a line of a million characters, and numbers that are
 // huge, negative, fractional, in exponent form or not ASCII: an error or a refusal that changes
-// nothing, or (for a cheat) the leading number the game's rule reads.
+// nothing, or (for a cheat) the leading number the game's rule reads. The plainer mistakes are
+// the golden transcripts'.
 TEST(Hostile_Input, ConsoleCommandsRefuseWhatTheyCannotTake) {
     const std::string dir = Fresh_Dir("hostile_console");
     const std::string nul("\0", 1), huge(20, '9'), endless(1000000, '9');
@@ -104,9 +105,7 @@ TEST(Hostile_Input, ConsoleCommandsRefuseWhatTheyCannotTake) {
         {"buy AAPL 5" + nul, "error: the quantity box"},
         {"buy AAPL " + endless, "refused"},
         {"buy AAPL " + huge, "refused"},
-        {"buy AAPL -5", "error: the quantity box"},
         {"buy AAPL 0.5", "refused"},
-        {"buy AAPL 1e5", "error: the quantity box"},
         {"buy AAPL \xef\xbc\x95", "error: the quantity box"},
         {"buy \xc3\x84PL 5", "error: unknown symbol"},
         {"sell AAPL " + huge, "refused"},
@@ -121,24 +120,17 @@ TEST(Hostile_Input, ConsoleCommandsRefuseWhatTheyCannotTake) {
         {"option buy call AAPL 100.5 30 5", "error: expected a whole strike"},
         {"option buy call AAPL 999999999999 30 5", "refused"},
         {"option buy call AAPL 100 " + huge + " 5", "error: expected a whole strike"},
-        {"option sell put AAPL 100 30 5", "refused"},
         {"option buy call AAPL 100 30 0.001", "ok"},  // contracts may be fractional
-        {"cheat cash -5", "refused"},
         {"cheat cash " + huge, "refused"},
         {"cheat cash " + endless, "refused"},
         {"cheat cash nan", "refused"},
         {"cheat computer-cash inf", "refused"},
         {"cheat computer-cash 0.4", "ok"},
         {"cheat cash 1e300", "ok"},  // the leading number: 1
-        {"cheat trend 7", "refused"},
-        {"cheat trend -6.5", "refused"},
         {"cheat trend " + huge, "refused"},
         {"end " + huge, "error: expected a whole number"},
-        {"end -1", "error: expected a whole number"},
         {"end 1.5", "error: expected a whole number"},
         {"new goal=" + huge, "error: out of range"},
-        {"new frequency=0", "error: out of range"},
-        {"alerts news=2", "error: expected news=B"},
         {"state " + nul, "error: state takes no arguments"},
         {"load " + dir, "window Bullquest: Error: Either"},
         {"load " + dir + "/" + std::string(5000, 'x'), "window Bullquest: Error: Either"},
@@ -172,23 +164,21 @@ TEST(Hostile_Input, QuantityBoxesTradeOnlyTheLeadingNumber) {
             Game game = base;
             std::string box = text;
             const int aapl = 0, adbe = 1, amd = 5;
-            double before = 0, after = 0;
+            auto held = [&] {
+                if (kind < 4) return kind < 2 ? game.Player_Stock[aapl].Shares : game.Player_Short[adbe].Shares;
+                return game.Player_Option_Count > 0 ? game.Player_Option[0].Quantity : 0;
+            };
+            const double before = held();
             Trade_Result result = Trade_Result::Refused;
             if (kind == 0) {
-                before = game.Player_Stock[aapl].Shares;
                 Buy_Symbol_Click(game, aapl);
                 result = Buy_Click(game, aapl, box);
-                after = game.Player_Stock[aapl].Shares;
             } else if (kind == 1) {
-                before = game.Player_Stock[aapl].Shares;
                 result = Sell_Click(game, aapl, box);
-                after = game.Player_Stock[aapl].Shares;
             } else if (kind == 2 || kind == 3) {
                 const Short_Mode mode = kind == 2 ? Short_Mode::Sell_Short : Short_Mode::Buy_Back;
-                before = game.Player_Short[adbe].Shares;
                 Short_Symbol_Click(game, adbe, mode);
                 result = Transact_Click(game, adbe, mode, box);
-                after = game.Player_Short[adbe].Shares;
             } else {
                 Option_Form form;
                 form.Stock = amd;
@@ -198,10 +188,9 @@ TEST(Hostile_Input, QuantityBoxesTradeOnlyTheLeadingNumber) {
                 form.Exp = "30";
                 form.Number = box;
                 Update_Option_Quote(game, form);
-                before = game.Player_Option_Count > 0 ? game.Player_Option[0].Quantity : 0;
                 result = Transact_Option(game, form, screens);
-                after = game.Player_Option_Count > 0 ? game.Player_Option[0].Quantity : 0;
             }
+            const double after = held();
             const std::string what = "kind " + std::to_string(kind) + " \"" + text.substr(0, 20) + "\"";
             const double typed = Leading_Number(text);
             if (result == Trade_Result::Refused) {
@@ -233,7 +222,6 @@ TEST(Hostile_Input, AnEndlessNameEntersTheWinnersCircleCleaned) {
     Recording_Screens screens;
     Check_Game_End(game, rnd, screens);
     const std::string kept = "\"Max\",  Pr\xc3\xb6" "fit,,\"\"Max\",  Pr\xc3\xb6" "fit,,\"\"Max\",";
-    EXPECT_EQ(Winner_Name(name), kept);
     const int level = Result_Level(game.Setup);
     EXPECT_EQ(game.High_Scores[level][0].Player_Name, kept);
     Game read = Fresh(dir);
@@ -318,14 +306,28 @@ TEST(Hostile_Input, DamagedSavedFilesAreRefusedOrPlayOn) {
         {"cash nan", money(1, "nan")},
         {"cash inf", money(1, "inf")},
         {"cash in exponent form", money(1, "1e+05")},
-        {"cash of 10^19", money(1, "10000000000000000000")},
         {"net worth without its separators", money(2, "1000000")},
         {"index history past 32 bits", with(index_history + 50, "2147483648")},
         {"option quantity past its bound", with(option_count + 1, "30,1,200000000000,100,5,\"Call\"")},
+        {"option quantity 0", with(option_count + 1, "30,1,0,100,5,\"Call\"")},
+        {"option on stock 42", with(option_count + 1, "30,1,5,100,42,\"Call\"")},
+        {"option kind", with(option_count + 1, "30,1,5,100,5,\"call\"")},
+        {"option count 192", with(option_count, "192")},
+        {"holding marker", with(aapl_holding, "0")},
+        {"number for a text", with(2, lines[2].substr(lines[2].find(',') + 1) + ",1")},
+        {"text for a number", with(1, "\"7\"")},
+        {"price not a number", with(2, "\"abc\",\"0(0%)\",0,1")},
+        {"Integer beyond 16 bits", with(2, "\"40\",\"0(0%)\",32768,1")},
+        {"Byte beyond 255", with(5, "256")},
+        {"a record after the end", good + "1\r\n"},
     };
     // The records rebuilt as they were load: each refusal above is the damage's own.
     ASSERT_TRUE(Loaded_Game(base, money(1, sound.Cash_On_Hand.Text())));
     ASSERT_TRUE(Loaded_Game(base, with(aapl_holding, lines[aapl_holding])));
+    // What a real game can hold loads: any free option entry, money below zero.
+    EXPECT_TRUE(Loaded_Game(base, with(option_count + 2, "-9,-1,-7,0,99,\"junk\"")));
+    for (const auto& [field, value] : {std::pair{1, "-50"}, std::pair{2, "-1,000"}, std::pair{3, "-7"}})
+        EXPECT_TRUE(Loaded_Game(base, money(field, value))) << value;
     for (const auto& [what, text] : damaged) EXPECT_FALSE(Loaded_Game(base, text)) << what;
     std::filesystem::remove_all(dir);
 }

@@ -1,193 +1,300 @@
+// The market's rules by what they do to a market: the move of a price, the three-turn rule,
+// company and world news, the crash, the floor of $1, random news settings and the
+// pre-simulated history of a new game. Each turn's draws are the generator's, so the rules
+// that draw are checked over many seeds against what the rules allow and what they must reach.
 #include <gtest/gtest.h>
 
-#include "core/numbers.h"
-#include "market/earnings.h"
+#include <algorithm>
+#include <set>
+#include <tuple>
+
 #include "market/news.h"
 #include "market/price_movement.h"
-#include "trading/options.h"
+#include "test_support.h"
 
 namespace {
-Game Flat_Market(int price) {
-    Game g;
-    Init_Game(g);
-    for (int s = 0; s < Stock_Count; ++s) {
-        g.Price[s].Set(price);
-        g.Index_Weight[s] = 1;
-        g.Price_History[s].fill(static_cast<Byte>(price));
-    }
-    g.Price[Index_Entry].Set(0);
-    g.Net_Worth = Shown_Number::Read("0");
-    return g;
+const List_Line* Line(const Game& game, const std::string& text) {
+    for (const List_Line& line : game.News_Items)
+        if (line.Text == text) return &line;
+    return nullptr;
 }
 
-double Index_Sum(const Game& g) {
-    double sum = 0;
-    for (int s = 0; s < Stock_Count; ++s) sum += g.Price[s].Value() * g.Index_Weight[s];
-    return sum;
+int Count(const std::vector<std::string>& list, const std::string& entry) {
+    return static_cast<int>(std::count(list.begin(), list.end(), entry));
+}
+
+double Price(const Game& game, int stock) { return game.Price[stock].Value(); }
+
+// The market after the news of a turn drawn from `seed`.
+Game After_News(Game game, int seed) {
+    Random rnd(seed);
+    Generate_News(game, rnd);
+    return game;
 }
 }  // namespace
 
-TEST(Price_Movement, SplitHalvesEverythingAndKeepsTheIndexWhole) {
-    Game g = Flat_Market(100);
-    g.Price[0].Set(201);
-    g.Player_Stock[0] = {1001, 40};
-    g.Player_Short[0] = {10, 30};
-    g.Earnings[0].EPS = {Currency{12500}, Currency{-300}, Currency{10000}, Currency{0}};
-    g.Player_Option[0] = {"Call", 0, 150, 40, 2.0f, 3};
-    g.Player_Option_Count = 1;
-    g.Price_History[0].fill(201);
-    Split_Stock(g, 0);
-    EXPECT_EQ(g.Price[0].Text(), "100.5");
-    EXPECT_EQ(g.Player_Stock[0].Shares, 2002);
-    EXPECT_EQ(g.Player_Stock[0].Avg_Price, 20);
-    EXPECT_EQ(g.Player_Short[0].Avg_Price, 15);
-    EXPECT_EQ(g.Earnings[0].EPS[0].units, 6200);   // 0.625 to even cents
-    EXPECT_EQ(g.Earnings[0].EPS[1].units, -200);
-    EXPECT_EQ(g.Player_Option[0].Quantity, 6);
-    EXPECT_EQ(g.Player_Option[0].Strike, 75);
-    EXPECT_EQ(g.Index_Weight[0], 2);
-    EXPECT_EQ(g.Price_History[0][5], 100);  // 100.5 rounds to even
-}
-
-TEST(Price_Movement, TrendsLiftAndChangeLabelsOnWorkedNumbers) {
+TEST(Price_Movement, WorkedMovesAndLabels) {
     Random rnd(1);
     Game g = Flat_Market(100);
     g.Stock_Trend.fill(6);
     g.Market_Trend = 3;
     g.Price[1].Set(8);
     g.Price_History[1].fill(8);
-    g.Stock_Trend[1] = 0;
-    g.Market_Trend = 3;
     Move_Prices(g, rnd);
-    EXPECT_EQ(g.Price[0].Text(), "112");       // Int(100 + 9 + 3.9)
-    EXPECT_EQ(g.Change[0], "12(12%)");
-    EXPECT_EQ(g.Change_Colour[0], Colour::Blue);
-    EXPECT_EQ(g.Price[1].Text(), "9");         // Int(8 + 0.312 + lift 1)
-    EXPECT_EQ(g.Price[Index_Entry].Value(), Index_Sum(g));
-    EXPECT_EQ(g.Index_History[99], static_cast<Long>(Index_Sum(g)));
-    EXPECT_GE(g.Market_Trend, -3);
-    EXPECT_LE(g.Market_Trend, 3);
+    EXPECT_EQ(g.Price[0].Text() + " " + g.Change[0], "112 12(12%)");  // 100 + 9 by its trend + 3.9 by the market's
+    EXPECT_EQ(g.Price[1].Text(), "10");  // 8 + 0.72 + 0.312, and a stock at 8 is lifted a dollar
+    // The index as the weighted sum is the bounds tests' and the new game's.
 
-    Game f = Flat_Market(10);
-    f.Price_History[0][98] = 10;
-    f.Price_History[0][99] = 8;
-    Set_Change_Label(f, 0);
-    EXPECT_EQ(f.Change[0], "-2(25%)");
-    EXPECT_EQ(f.Change_Colour[0], Colour::Red);
-    f.Price_History[0][98] = 8;
-    f.Price_History[0][99] = 11;
-    Set_Change_Label(f, 0);
-    EXPECT_EQ(f.Change[0], "3(37.5%)");
-}
-
-TEST(Price_Movement, ThreeTurnRiseOfMoreThanTwentyPercentLowersTheTrend) {
-    // Compare with a generator that draws the same numbers: only the C3 rule differs.
-    for (int start : {80, 79}) {
-        Game g = Flat_Market(100);
-        g.Price_History[0][97] = static_cast<Byte>(start);  // column 96 after the shift
-        g.Stock_Trend[0] = 0;
-        Random rnd(5), copy(5);
-        int expected = 0;
-        g.Market_Trend = 0;
-        Move_Prices(g, rnd);
-        double c3 = Round_Even((100.0 - start) * 100 / 100);
-        if (c3 > 20) expected -= static_cast<int>(Int(copy.Rnd() * 3 + 1));
-        int step = static_cast<int>(Int(copy.Rnd() * 7));
-        int d = Int(copy.Rnd() * 2) == 0 ? -1 : 1;
-        expected = std::clamp(expected + step * d, -6, 6);
-        EXPECT_EQ(g.Stock_Trend[0], expected) << "from " << start;
+    // A fall shows the larger price over the smaller; an unchanged price keeps its label.
+    for (const auto& [before, after, label, colour] : {std::tuple{10, 8, "-2(25%)", Colour::Red},
+                                                       std::tuple{8, 11, "3(37.5%)", Colour::Blue},
+                                                       std::tuple{11, 11, "3(37.5%)", Colour::Blue}}) {
+        g.Price_History[0][98] = static_cast<Byte>(before);
+        g.Price_History[0][99] = static_cast<Byte>(after);
+        Set_Change_Label(g, 0);
+        EXPECT_EQ(g.Change[0], label);
+        EXPECT_EQ(g.Change_Colour[0], colour);
     }
 }
 
-TEST(News, EarningsListingReportAndFloorOfOne) {
-    Random rnd(3);
-    Game g = Flat_Market(10);
-    g.Setup.Earnings_Slider = 1;
-    g.Setup.Frequency_Slider = 1;
-    g.Earnings[0].Report_Turn = 2;
-    g.Earnings[0].EPS = {Currency{10000}, Currency{5000}, Currency{0}, Currency{0}};
-    g.Earnings[1].Report_Turn = 4;
-    for (int s = 2; s < Stock_Count; ++s) g.Earnings[s].Report_Turn = 40;
-    g.Turn_Number.Set(2);
-    g.Player_Stock[0].Shares = 5;
-    Generate_News(g, rnd);
-    ASSERT_EQ(g.Earnings_News.size(), 1u);
-    EXPECT_EQ(g.Earnings[0].Report_Turn, 52);
-    EXPECT_EQ(g.Earnings[0].EPS[1].units, 10000);
-    EXPECT_EQ(g.Earnings_News[0].Text.rfind("AAPL reports earnings of ", 0), 0u);
-    EXPECT_NE(g.Earnings_News[0].Text.find(" per share vs. 1 in the previous period."), std::string::npos);
-    ASSERT_EQ(g.Reporting_Next_List.size(), 1u);
-    EXPECT_EQ(g.Reporting_Next_List[0].Text, "ADBE (4)");
-    EXPECT_EQ(g.Alert_List.front(), "AAPL");  // the report concerns a stock the player holds
-    double p = g.Price[0].Value();
-    EXPECT_EQ(p, 10);  // 1..3% of 10 rounds back to 10 either way
-
-    Game one = Flat_Market(1);
-    one.Earnings[0].Report_Turn = 2;
-    one.Turn_Number.Set(2);
-    one.Setup.Earnings_Slider = 10;
-    one.Earnings[0].EPS = {Currency{0}, Currency{0}, Currency{0}, Currency{0}};
-    for (int seed = 0; seed < 20; ++seed) {
-        Random r(seed);
-        Game copy = one;
-        Generate_News(copy, r);
-        EXPECT_GE(copy.Price[0].Value(), 1);
-    }
-}
-
-TEST(News, QuickQuoteFollowsTheClickedLine) {
-    Game g = Flat_Market(50);
-    g.Change[3] = "-2(4%)";
-    g.Change_Colour[3] = Colour::Red;
-    Quick_Quote(g, 3);
-    EXPECT_EQ(g.News_Symbol, "AHP");
-    EXPECT_EQ(g.News_Price, "50");
-    EXPECT_EQ(g.News_Change_Colour, Colour::Red);
-    Quick_Quote(g, -1);
-    EXPECT_EQ(g.News_Symbol, "");
-    EXPECT_EQ(g.News_Change, "");
-}
-
-// The net worth and the index are sums kept as text, each addition read back by the
-// leading-number rule: past fifteen digits the text rounds, and the sum must round with it.
-TEST(Price_Movement, NetWorthRoundsThroughItsTextPastFifteenDigits) {
-    Random rnd(4);
-    Game g = Flat_Market(100);
-    g.Net_Worth = Shown_Number::Read("7");
-    g.Player_Stock[0] = {2000000000001.0, 90};  // about 2 x 10^14 from the first addition on
-    // One share short everywhere else: (66 - p) / 2 leaves a half at every odd price, which
-    // the fifteen digits of the text cannot keep.
-    for (int s = 1; s < Stock_Count; ++s) {
-        g.Player_Short[s] = {1, 33};
-        g.Stock_Trend[s] = static_cast<Integer>(s % 7 - 3);  // prices of 95 to 104
-    }
-    Move_Prices(g, rnd);
-    double expected = 7;
-    int halves = 0;
-    for (int s = 0; s < Stock_Count; ++s) {
-        const double p = g.Price[s].Value();
-        if (g.Player_Stock[s].Shares != 0)
-            expected = Leading_Number(Number_Text(expected + p * g.Player_Stock[s].Shares));
-        if (g.Player_Short[s].Shares != 0) {
-            expected = Leading_Number(Number_Text(expected + (66 - p) / 2 * g.Player_Short[s].Shares));
-            halves += static_cast<int>(p) % 2;
+// A rise of more than 20% over three turns pulls the trend down by 1 to 3; 20% does not.
+TEST(Price_Movement, ARiseOfMoreThanTwentyPercentLowersTheTrend) {
+    constexpr int Seeds = 1000;
+    for (const auto& [from, lowered] : {std::pair{80, false}, std::pair{79, true}}) {
+        double sum = 0;
+        for (int seed = 0; seed < Seeds; ++seed) {
+            Game g = Flat_Market(100);
+            g.Stock_Trend.fill(0);
+            g.Market_Trend = 0;
+            g.Price_History[0][97] = static_cast<Byte>(from);  // three turns back after the shift
+            Random rnd(seed);
+            Move_Prices(g, rnd);
+            ASSERT_EQ(g.Price[0].Text(), "100");
+            sum += g.Stock_Trend[0];
+        }
+        // The random step alone averages 0; the pull averages -2.
+        const double mean = sum / Seeds;
+        if (lowered) {
+            EXPECT_LT(mean, -1.5) << from;
+        } else {
+            EXPECT_GT(mean, -0.5) << from;
+            EXPECT_LT(mean, 0.5) << from;
         }
     }
-    EXPECT_EQ(g.Net_Worth.Text(), Number_Text(expected));
-    EXPECT_GT(expected, 1e14);
-    EXPECT_GT(halves, 0);
+}
 
-    // With nothing held the net worth keeps its text, whatever form it has.
-    Game idle = Flat_Market(100);
-    idle.Net_Worth = Shown_Number::Read("1e+20");
-    Move_Prices(idle, rnd);
-    EXPECT_EQ(idle.Net_Worth.Text(), "1e+20");
+// Company news: at most one item per stock, the price moved 1 to 5 x power percent and the
+// trend half the power in the item's direction (either way for a neutral item), and an alert
+// only for a stock the player holds. Below a frequency of 4 no company news comes.
+TEST(Company_News, MovesPriceAndTrendItsWayAndAlertsWhatIsHeld) {
+    Game base = Flat_Market(100);
+    base.Setup.Frequency_Slider = 10;
+    base.Setup.Power_Slider = 4;
+    base.Setup.News_Alert = 1;
+    base.Stock_Trend.fill(0);
+    for (int s = 0; s < Stock_Count; s += 2) base.Player_Stock[s] = {10, 90};
+    int items = 0, neutral = 0;
+    for (int seed = 0; seed < 3000; ++seed) {
+        Game g = After_News(base, seed);
+        std::set<int> stocks;
+        for (const List_Line& line : g.News_Items) {
+            const int s = line.Item_Data;
+            if (s < 0) continue;
+            ++items;
+            EXPECT_TRUE(stocks.insert(s).second) << "two items on " << s;
+            int effect = 2;
+            for (const auto& item : g.News_Item)
+                if (line.Text == g.Symbol[s] + " " + item.Text) effect = item.Effect;
+            ASSERT_NE(effect, 2) << line.Text;
+            const double move = Price(g, s) - 100;
+            EXPECT_GE(std::abs(move), 1) << line.Text;
+            EXPECT_LE(std::abs(move), 20) << line.Text;
+            if (effect != 0) { EXPECT_GT(move * effect, 0) << line.Text; }
+            neutral += effect == 0;
+            EXPECT_EQ(g.Stock_Trend[s], move > 0 ? 2 : -2) << line.Text;
+            EXPECT_EQ(Count(g.Alert_List, g.Symbol[s]), s % 2 == 0 ? 1 : 0) << line.Text;
+        }
+        EXPECT_LE(stocks.size(), 2u);
+    }
+    EXPECT_GT(items, 300);
+    EXPECT_GT(neutral, 50);
 
-    // A price that does not move keeps the label and the colour of the turn before.
-    Game f = Flat_Market(10);
-    f.Change[0] = "-2(25%)";
-    f.Change_Colour[0] = Colour::Red;
-    Set_Change_Label(f, 0);
-    EXPECT_EQ(f.Change[0], "-2(25%)");
-    EXPECT_EQ(f.Change_Colour[0], Colour::Red);
+    base.Setup.Frequency_Slider = 3;
+    for (int seed = 0; seed < 1000; ++seed) {
+        Game g = After_News(base, seed);
+        for (const List_Line& line : g.News_Items) EXPECT_LT(line.Item_Data, 0) << seed;
+    }
+}
+
+// No news pushes a price below $1: a stock at $1 hit by a fall of 50% (which would round to 0)
+// stays at $1, and the next move lifts it.
+TEST(Company_News, AStockAtOneDollarIsKeptThere) {
+    Game base = Flat_Market(1);
+    base.Setup.Frequency_Slider = 10;
+    base.Setup.Power_Slider = 10;
+    base.Stock_Trend.fill(0);
+    int falls = 0;
+    for (int seed = 0; seed < 5000; ++seed) {
+        Game g = After_News(base, seed);
+        bool fell = false;
+        for (int s = 0; s < Stock_Count; ++s) {
+            ASSERT_GE(Price(g, s), Lowest_Price) << seed;
+            fell = fell || g.Stock_Trend[s] < 0;
+            falls += g.Stock_Trend[s] < 0;
+        }
+        if (!fell) continue;
+        g.Price[Index_Entry].Set(0);
+        Random rnd(seed);
+        Move_Prices(g, rnd);
+        for (int s = 0; s < Stock_Count; ++s) ASSERT_GE(Price(g, s), 2) << seed;
+    }
+    // Falls are 1..50% at random: among this many, the 50% fall comes (at 1 in 50 each).
+    EXPECT_GT(falls, 500);
+}
+
+// World news: below an index of 1,000 only the first three texts, from 10,000 only the next
+// three; whatever the text, the market trend mostly falls, and stays within +-4.
+TEST(World_News, TextsFollowTheIndexAndTheTrendMostlyFalls) {
+    Game base = Flat_Market(50);
+    base.Setup.Frequency_Slider = 10;
+    base.Setup.Power_Slider = 10;
+    base.Setup.World_Alert = 1;
+    int rises = 0, falls = 0, at_floor = 0;
+    std::set<int> middle_texts;
+    for (const std::string index : {"999", "5000", "10000"}) {
+        for (int seed = 0; seed < 600; ++seed) {
+            base.Price[Index_Entry] = Shown_Number::Read(index);
+            base.Market_Trend = -3;
+            Game g = After_News(base, seed);
+            const auto world = std::find_if(g.News_Items.begin(), g.News_Items.end(),
+                                            [](const List_Line& l) { return l.Item_Data == -1; });
+            if (world == g.News_Items.end()) continue;
+            const int text = static_cast<int>(std::find(g.News_Text.begin(), g.News_Text.end(), world->Text) - g.News_Text.begin());
+            ASSERT_LT(text, World_News_Count) << world->Text;
+            if (index == "999") { EXPECT_LT(text, 3); }
+            if (index == "5000") middle_texts.insert(text);
+            if (index == "10000") { EXPECT_TRUE(text >= 3 && text <= 5) << text; }
+            EXPECT_GE(g.Market_Trend, -World_News_Trend_Limit);
+            EXPECT_LE(g.Market_Trend, World_News_Trend_Limit);
+            rises += g.Market_Trend > -3;
+            falls += g.Market_Trend < -3;
+            at_floor += g.Market_Trend == -World_News_Trend_Limit;
+            EXPECT_EQ(Count(g.Alert_List, "World/Markets"), 1);
+            // A world line has no stock: its quick quote is empty.
+            Quick_Quote(g, world->Item_Data);
+            EXPECT_EQ(g.News_Symbol + g.News_Price + g.News_Change, "");
+        }
+    }
+    EXPECT_GT(middle_texts.size(), 10u);
+    EXPECT_GT(rises, 0);
+    EXPECT_GT(falls, 5 * rises);
+    EXPECT_GT(at_floor, 0);
+
+    base.Setup.World_Alert = 0;
+    for (int seed = 0; seed < 200; ++seed) {
+        Game g = After_News(base, seed);
+        EXPECT_EQ(Count(g.Alert_List, "World/Markets"), 0);
+    }
+}
+
+// A crash comes only with the index above 70,000, about once in 101 turns, and throws the whole
+// market down: every price to 10..20, every trend to -6, the market's to -3, every weight back
+// to 1; the histories keep what they had.
+TEST(Crash, OnlyAboveTheMarkAndItResetsTheWholeMarket) {
+    Game base = Flat_Market(180);
+    base.Setup.Frequency_Slider = 1;
+    base.Stock_Trend.fill(5);
+    for (int s = 0; s < Stock_Count; ++s) base.Index_Weight[s] = 16;
+    base.Price_History[7][99] = 123;
+    int crashes = 0;
+    for (const std::string index : {"70000", "70001"}) {
+        for (int seed = 0; seed < 2000; ++seed) {
+            base.Price[Index_Entry] = Shown_Number::Read(index);
+            const Game g = After_News(base, seed);
+            const List_Line* line = Line(g, "OH S#!*");
+            if (!line) continue;
+            ASSERT_EQ(index, "70001") << seed;
+            ++crashes;
+            EXPECT_EQ(Count(g.Alert_List, "Crash and burn!"), 1);
+            EXPECT_EQ(g.Market_Trend, -3);
+            for (int s = 0; s < Stock_Count; ++s) {
+                EXPECT_TRUE(Price(g, s) >= 10 && Price(g, s) <= 20 && Price(g, s) == Int(Price(g, s))) << g.Price[s].Text();
+                EXPECT_EQ(g.Stock_Trend[s], -6);
+                EXPECT_EQ(g.Index_Weight[s], 1);
+                EXPECT_EQ(g.Change[s], "CRASH!");
+                EXPECT_EQ(g.Change_Colour[s], Colour::Red);
+            }
+            EXPECT_EQ(g.Price_History, base.Price_History);
+            EXPECT_EQ(g.Index_History, base.Index_History);
+        }
+    }
+    EXPECT_GT(crashes, 8);
+    EXPECT_LT(crashes, 40);
+}
+
+// Random news settings give each of the three sliders a value of 1 to 10 at Go, every value
+// in time. That the sliders otherwise keep what the player set, the transcripts' news shows.
+TEST(New_Game_Setup, RandomNewsSettingsDrawEachSliderFromOneToTen) {
+    std::array<std::set<int>, 3> seen;
+    for (int seed = 0; seed < 100; ++seed) {
+        Game g;
+        Init_Game(g);
+        g.Status = Game_Status::Force_New_Game;
+        g.Setup.Suprise = 1;
+        Random rnd(seed);
+        Recording_Screens screens;
+        New_Game_Menu_Click(g, rnd, screens);
+        for (int k = 0; k < 3; ++k) {
+            const int value = std::array{g.Setup.Frequency_Slider, g.Setup.Power_Slider, g.Setup.Earnings_Slider}[k];
+            ASSERT_TRUE(value >= 1 && value <= 10) << value;
+            seen[k].insert(value);
+        }
+    }
+    for (const std::set<int>& values : seen) EXPECT_EQ(values.size(), 10u);
+}
+
+// A new game starts from 100 turns already played: full histories that end at today's prices,
+// an index that is their weighted sum, and the progress bar run to its end. The splits of those
+// turns halve the history and double the weight but touch no holding or option.
+TEST(New_Game, ThePreSimulatedHistoryEndsAtTodaysMarket) {
+    struct Progress_Screens : Recording_Screens {
+        std::vector<int> progress;
+        void Setup_Progress(int value) override { progress.push_back(value); }
+    };
+    int split = 0;
+    for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+        Game g;
+        Init_Game(g);
+        g.Status = Game_Status::Force_New_Game;
+        for (int s = 0; s < Stock_Count; ++s) {
+            for (Holding* h : {&g.Player_Stock[s], &g.Player_Short[s], &g.Computer_Stock[s], &g.Computer_Short[s]})
+                h->Avg_Price = 100;
+            g.Computer_Option[s].Strike = 100;
+        }
+        g.Player_Option[0] = {"Call", 0, 100, 40, 1.0f, 4};
+        Random rnd(seed);
+        Progress_Screens screens;
+        New_Game_Menu_Click(g, rnd, screens);
+        EXPECT_EQ(std::count_if(screens.progress.begin(), screens.progress.end(), [](int p) { return p > 0; }), 100);
+        EXPECT_EQ(screens.progress.back(), 100);
+        EXPECT_TRUE(std::is_sorted(screens.progress.begin(), screens.progress.end()));
+        double index = 0;
+        for (int s = 0; s < Stock_Count; ++s) {
+            EXPECT_EQ(Price(g, s), g.Price_History[s][99]) << s;
+            for (Byte h : g.Price_History[s]) EXPECT_GE(h, 1) << s;
+            EXPECT_LE(Price(g, s), Price_Bound);
+            EXPECT_TRUE(g.Stock_Trend[s] >= -Stock_Trend_Limit && g.Stock_Trend[s] <= Stock_Trend_Limit);
+            index += Price(g, s) * g.Index_Weight[s];
+            if (g.Index_Weight[s] == 1) continue;
+            ++split;
+            EXPECT_EQ(g.Player_Stock[s].Avg_Price + g.Player_Short[s].Avg_Price + g.Computer_Stock[s].Avg_Price +
+                          g.Computer_Short[s].Avg_Price + g.Computer_Option[s].Strike,
+                      500);
+            if (s == 0) { EXPECT_EQ(g.Player_Option[0].Strike * 100 + g.Player_Option[0].Quantity, 10004); }
+        }
+        EXPECT_EQ(g.Price[Index_Entry].Text(), Number_Text(index));
+        EXPECT_EQ(g.Index_History[99], To_Long(index));
+        EXPECT_TRUE(g.Market_Trend >= -Market_Drift_Limit && g.Market_Trend <= Market_Drift_Limit);
+    }
+    EXPECT_GT(split, 0);
 }

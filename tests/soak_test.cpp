@@ -1,26 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "cli/invariants.h"
 #include "cli/soak.h"
-#include "core/new_game.h"
 #include "test_support.h"
-
-namespace {
-
-Game Fresh_Game() {
-    Game game;
-    Random rnd(4);
-    Recording_Screens screens;
-    Init_Game(game);
-    game.Status = Game_Status::Force_New_Game;
-    New_Game_Menu_Click(game, rnd, screens);
-    game.Status = Game_Status::None;
-    return game;
-}
-
-}  // namespace
 
 TEST(Soak, ShortGamesKeepEveryInvariant) {
     for (std::uint32_t seed : {1u, 2u, 3u}) {
@@ -36,7 +18,7 @@ TEST(Soak, TheSameSeedWritesTheSameScript) {
 }
 
 TEST(Invariants, FindWhatABrokenGameHolds) {
-    Game game = Fresh_Game();
+    Game game = Dealt_Game(4);
     EXPECT_TRUE(Turn_Invariants(game).empty());
 
     Game bad = game;

@@ -1,8 +1,7 @@
 #pragma once
-// What the tests share: a Screens that records what the engine asked of the windows, and a
-// fresh folder for the files a test writes.
+// What the tests share: a Screens that records what the engine asked of the windows, the
+// games the tests start from, and a fresh folder for the files a test writes.
 #include <csignal>
-#include <deque>
 #include <filesystem>
 #include <optional>
 #include <random>
@@ -12,14 +11,15 @@
 #include <sys/resource.h>
 
 #include "core/game.h"
+#include "core/new_game.h"
+#include "core/numbers.h"
+#include "core/random.h"
 #include "core/screens.h"
+#include "core/turn.h"
 
 class Recording_Screens : public Screens {
 public:
     std::vector<std::string> log;
-    bool confirm_answer = true;
-    std::deque<std::optional<std::string>> input_answers;
-    End_Choice end_choice = End_Choice::New_Game;
     std::optional<std::string> file_answer;
 
     void Show_Alert(const std::string& caption, const std::string& text,
@@ -33,22 +33,19 @@ public:
     }
     bool Ask_Confirmation(const std::string& caption) override {
         log.push_back("confirm " + caption);
-        return confirm_answer;
+        return true;
     }
     void Run_New_Game_Setup(Game&) override { log.push_back("setup"); }
     void Message_Box(const std::string& text) override { log.push_back("message " + text); }
     void Beep() override { log.push_back("beep"); }
     std::optional<std::string> Input_Box(const std::string& title, const std::string&) override {
         log.push_back("input " + title);
-        if (input_answers.empty()) return std::nullopt;
-        auto a = input_answers.front();
-        input_answers.pop_front();
-        return a;
+        return std::nullopt;
     }
     End_Choice Run_End_Of_Game(Game&, const std::string& ticker, const std::string& score,
                                const std::string& you_made_it, const std::string&, bool) override {
         log.push_back("end " + ticker + " | " + score + " | " + you_made_it);
-        return end_choice;
+        return End_Choice::New_Game;
     }
     void Show_Winners(Game&) override { log.push_back("winners"); }
     void Show_Help(int context) override { log.push_back("help " + std::to_string(context)); }
@@ -68,6 +65,32 @@ public:
         return false;
     }
 };
+
+// 42 stocks at one price that has not moved for 100 turns, weights of 1, nothing held.
+inline Game Flat_Market(int price, const std::string& turn = "1") {
+    Game game;
+    Init_Game(game);
+    game.Turn_Number = Shown_Number::Read(turn);
+    for (int s = 0; s < Stock_Count; ++s) {
+        game.Price[s].Set(price);
+        game.Price_History[s].fill(static_cast<Byte>(price));
+        game.Index_Weight[s] = 1;
+    }
+    return game;
+}
+
+// A new game of the seed's market, dealt without asking, played `turns` turns.
+inline Game Dealt_Game(std::uint32_t seed, int turns = 0) {
+    Game game;
+    Init_Game(game);
+    Random rnd(seed);
+    Recording_Screens screens;
+    game.Status = Game_Status::Force_New_Game;
+    New_Game_Menu_Click(game, rnd, screens);
+    game.Status = Game_Status::None;
+    for (int t = 0; t < turns; ++t) End_Turn_Menu_Click(game, rnd, screens);
+    return game;
+}
 
 // A fresh empty folder, so tests never see each other's files.
 inline std::string Fresh_Dir(const std::string& name) {

@@ -6,9 +6,9 @@
 #include <QtTest>
 
 #include "test_support.h"
-#include "window_checks.h"
 #include "ui/help_viewer_window.h"
 #include "ui/help_window.h"
+#include "window_checks.h"
 
 class Help_Window_Test : public QObject {
     Q_OBJECT
@@ -25,7 +25,7 @@ class Help_Window_Test : public QObject {
             for (int row = 0; row < Child<QListWidget>(&window, "topics")->count(); ++row) names << Child<QListWidget>(&window, "topics")->item(row)->text();
             act(names);
         });
-        QTimer::singleShot(5000, &window, &QWidget::hide);  // a failed step must not hang the run
+        QTimer::singleShot(1000, &window, &QWidget::hide);  // a failed step must not hang the run
         window.Run(owner);
         QVERIFY(window.isHidden());
         QCOMPARE(Child<QListWidget>(&window, "topics")->count(), 0);
@@ -38,7 +38,7 @@ class Help_Window_Test : public QObject {
 private slots:
     void init() { screens.log.clear(); game.Status = Game_Status::None; }
 
-    void displayAndDoubleClickOpenTheChosenTopic() {
+    void displayAndDoubleClickOpenTheChosenTopicCancelNothing() {
         Help_Window window(game, screens);
         Run_With(window, Help_Owner::Buy, [&](QStringList names) {
             QCOMPARE(names, QStringList({"Table of Contents", "Buying Stocks"}));
@@ -51,17 +51,10 @@ private slots:
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
         });
-        QCOMPARE(screens.log, (std::vector<std::string>{"help 1", "help 115"}));
-    }
-
-    void cancelAndAnEmptySelectionShowNothing() {
-        Help_Window window(game, screens);
+        // Cancel, and Display with nothing chosen, show nothing.
         Run_With(window, Help_Owner::Buy, [&](QStringList) { Child<QPushButton>(&window, "cancel")->click(); });
-        Run_With(window, Help_Owner::Sell, [&](QStringList names) {
-            QCOMPARE(names, QStringList({"Table of Contents", "Selling Stocks"}));
-            Child<QPushButton>(&window, "display")->click();
-        });
-        QVERIFY(screens.log.empty());
+        Run_With(window, Help_Owner::Sell, [&](QStringList) { Child<QPushButton>(&window, "display")->click(); });
+        QCOMPARE(screens.log, (std::vector<std::string>{"help 1", "help 115"}));
     }
 
     void titleBarCloseIsRefusedUntilTheProgramEndsEscapeCancels() {
@@ -92,8 +85,6 @@ private slots:
         QCOMPARE(shown(), 503);
         viewer.Show_Topic(999);
         QCOMPARE(shown(), 1);
-        viewer.close();
-        QVERIFY(viewer.isHidden());
     }
 
     void viewerIsModalOnlyAboveAModalWindow() {
@@ -101,6 +92,7 @@ private slots:
         QDialog trade_window;
         Qt::WindowModality above_dialog = Qt::NonModal;
         QTimer::singleShot(0, &trade_window, [&] {
+            const Closed_At_Exit closed{&trade_window};
             viewer.Show_Topic(101);
             above_dialog = viewer.windowModality();
             viewer.close();

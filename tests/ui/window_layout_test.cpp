@@ -20,7 +20,7 @@
 #include <QToolBar>
 #include <QtTest>
 
-#include "window_gallery.h"
+#include "window_checks.h"
 
 namespace {
 
@@ -79,17 +79,6 @@ class Window_Layout_Test : public QObject {
 
     QRect screen;
 
-    template <typename Check>
-    void Every_Window(Check check) {
-        QTemporaryDir data;
-        QStringList seen;
-        QVERIFY(Show_Every_Window(data.path(), [&](const QString& name, QWidget* window) {
-            seen << name;
-            check(name, window);
-        }));
-        QCOMPARE(seen, Gallery_Names());
-    }
-
 private slots:
     void initTestCase() {
         screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -100,7 +89,7 @@ private slots:
 
     void everyWindowFitsTheScreenCentredOnTheMainWindow() {
         QRect main;
-        Every_Window([&](const QString& name, QWidget* window) {
+        Every_Gallery_Window([&](const QString& name, QWidget* window) {
             const QRect at = window->geometry();
             QVERIFY2(screen.contains(at), qPrintable(name));
             QVERIFY2(at.height() + Title_Bar <= screen.height(),
@@ -111,9 +100,7 @@ private slots:
             }
             if (name == "start") {
                 // Below the main window's menus, which the player may want first.
-                auto* toolbar = window->parentWidget()->findChild<QToolBar*>("toolbar");
-                QVERIFY(toolbar);
-                QVERIFY(at.top() >= Global(toolbar).bottom());
+                QVERIFY(at.top() >= Global(Child<QToolBar>(window->parentWidget(), "toolbar")).bottom());
             }
             if (name != "main" && name != "portfolio" && name != "news" && name != "start" && main.isValid()) {
                 const bool at_edge = at.top() == screen.top() || at.bottom() == screen.bottom();
@@ -131,13 +118,12 @@ private slots:
     }
 
     void sizesStayWhatTheyWere() {
-        Every_Window([&](const QString& name, QWidget* window) {
+        Every_Gallery_Window([&](const QString& name, QWidget* window) {
             if (name == "main") {
                 // The time bar appears without the window growing.
                 const QSize hint = window->sizeHint(), least = window->minimumSizeHint();
-                auto* time_label = window->findChild<QLabel*>("time_label");
-                auto* time_status = window->findChild<QProgressBar*>("time_status");
-                QVERIFY(time_label && time_status);
+                auto* time_label = Child<QLabel>(window, "time_label");
+                auto* time_status = Child<QProgressBar>(window, "time_status");
                 time_label->show();
                 time_status->show();
                 QCOMPARE(window->sizeHint(), hint);
@@ -161,7 +147,7 @@ private slots:
     }
 
     void tabVisitsEveryControlInReadingOrder() {
-        Every_Window([&](const QString& name, QWidget* window) {
+        Every_Gallery_Window([&](const QString& name, QWidget* window) {
             if (name == "help_viewer") return;  // Tab walks the document's links there
             const QList<QWidget*> round = Tab_Round(window);
             QVERIFY2(!round.isEmpty(), qPrintable(name));
