@@ -92,14 +92,14 @@ std::optional<Record_Reader::Field> Record_Reader::Next() {
     if (data_[pos_] == '"') {
         size_t close = data_.find('"', pos_ + 1);
         if (close == std::string::npos) return Fail();  // an unclosed text
-        f.text = data_.substr(pos_ + 1, close - pos_ - 1);
+        f.text = std::string_view(data_).substr(pos_ + 1, close - pos_ - 1);
         f.quoted = true;
         pos_ = close + 1;
     } else {
         size_t end = pos_;
         while (end < data_.size() && data_[end] != ',' && data_[end] != '\r' && data_[end] != '\n') ++end;
-        f.text = data_.substr(pos_, end - pos_);
-        while (!f.text.empty() && (f.text.back() == ' ' || f.text.back() == '\t')) f.text.pop_back();
+        f.text = std::string_view(data_).substr(pos_, end - pos_);
+        while (!f.text.empty() && (f.text.back() == ' ' || f.text.back() == '\t')) f.text.remove_suffix(1);
         pos_ = end;
     }
     while (pos_ < data_.size() && (data_[pos_] == ' ' || data_[pos_] == '\t')) ++pos_;
@@ -113,12 +113,12 @@ std::optional<Record_Reader::Field> Record_Reader::Next() {
 std::optional<std::string> Record_Reader::Text() {
     std::optional<Field> f = Next();
     if (!f || !f->quoted) return Fail();
-    return std::move(f->text);
+    return std::string(f->text);
 }
 
 // Plain decimal only: sign, digits with at most one point, an optional exponent.
 // Hex forms, "inf" and "nan", which a C parser would take, are damage here.
-static bool Plain_Decimal(const std::string& t) {
+static bool Plain_Decimal(std::string_view t) {
     std::size_t i = 0, n = t.size();
     if (i < n && (t[i] == '+' || t[i] == '-')) ++i;
     std::size_t digits = 0;
@@ -138,14 +138,14 @@ static bool Plain_Decimal(const std::string& t) {
     return i == n;
 }
 
-std::optional<std::string> Record_Reader::Number_Token() {
+std::optional<std::string_view> Record_Reader::Number_Token() {
     std::optional<Field> f = Next();
     if (!f || f->quoted || !Plain_Decimal(f->text)) return Fail();
-    return std::move(f->text);
+    return f->text;
 }
 
 // A finite double, or nothing for a value beyond the type.
-static std::optional<double> To_Double(const std::string& text) {
+static std::optional<double> To_Double(std::string_view text) {
     // from_chars takes no "+" and reads "." whatever the locale.
     const char* begin = text.data() + (text[0] == '+' ? 1 : 0);
     double x = 0;
@@ -155,7 +155,7 @@ static std::optional<double> To_Double(const std::string& text) {
 }
 
 std::optional<double> Record_Reader::Number() {
-    std::optional<std::string> token = Number_Token();
+    std::optional<std::string_view> token = Number_Token();
     if (!token) return std::nullopt;
     std::optional<double> x = To_Double(*token);
     if (!x) return Fail();
@@ -195,10 +195,10 @@ std::optional<Byte> Record_Reader::Byte_Number() {
 // A Currency is read digit by digit, so that every value the writer gives comes back
 // to the last ten-thousandth; further decimals round halves to even.
 std::optional<Currency> Record_Reader::Money() {
-    const std::optional<std::string> token = Number_Token();
+    const std::optional<std::string_view> token = Number_Token();
     if (!token) return std::nullopt;
-    const std::string& t = *token;
-    if (t.find_first_of("Ee") != std::string::npos) {
+    const std::string_view t = *token;
+    if (t.find_first_of("Ee") != std::string_view::npos) {
         std::optional<double> x = To_Double(t);
         if (!x || std::fabs(*x) >= 9.2e14) return Fail();
         return Currency::From_Double(*x);
@@ -214,13 +214,13 @@ std::optional<Currency> Record_Reader::Money() {
         else units = units * 10 + digit;
     };
     for (; i < t.size() && t[i] != '.'; ++i) add_digit(t[i]);
-    std::string fraction = i < t.size() ? t.substr(i + 1) : "";
+    const std::string_view fraction = i < t.size() ? t.substr(i + 1) : std::string_view();
     for (std::size_t d = 0; d < 4; ++d) add_digit(d < fraction.size() ? fraction[d] : '0');
     if (fraction.size() > 4) {
-        const std::string rest = fraction.substr(4);
+        const std::string_view rest = fraction.substr(4);
         const std::size_t nonzero_after_first = rest.find_first_not_of('0', 1);
-        const bool above_half = rest[0] > '5' || (rest[0] == '5' && nonzero_after_first != std::string::npos);
-        const bool half = rest[0] == '5' && nonzero_after_first == std::string::npos;
+        const bool above_half = rest[0] > '5' || (rest[0] == '5' && nonzero_after_first != std::string_view::npos);
+        const bool half = rest[0] == '5' && nonzero_after_first == std::string_view::npos;
         if (above_half || (half && units % 2 == 1)) {
             if (units == Limit) overflow = true;
             else ++units;

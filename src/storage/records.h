@@ -4,6 +4,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/types.h"
@@ -53,12 +54,14 @@ public:
     bool At_End();
 
 private:
+    // A field's text within data_: a long save holds hundreds of thousands of fields, and
+    // none needs a copy of its own to be read as a number.
     struct Field {
-        std::string text;
+        std::string_view text;
         bool quoted = false;
     };
     std::optional<Field> Next();
-    std::optional<std::string> Number_Token();
+    std::optional<std::string_view> Number_Token();
     void Skip_Blanks();
     // Notes the failure; returns nothing for the caller to pass on.
     std::nullopt_t Fail();
