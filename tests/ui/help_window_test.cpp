@@ -1,9 +1,4 @@
 // The Help window's list and buttons, and the viewer it leads to.
-#include <QListWidget>
-#include <QPushButton>
-#include <QTextBrowser>
-#include <QTimer>
-#include <QtTest>
 
 #include "test_support.h"
 #include "ui/help_viewer_window.h"

@@ -1,18 +1,5 @@
 // The History window as a player uses it: the journal's table reads, sorts and filters like a
 // ledger, and the chart follows the game turn by turn without being drawn again.
-#include <QApplication>
-#include <QChart>
-#include <QChartView>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineSeries>
-#include <QXYSeries>
-#include <QLabel>
-#include <QLogValueAxis>
-#include <QPushButton>
-#include <QTableView>
-#include <QValueAxis>
-#include <QtTest>
 
 #include "core/new_game.h"
 #include "core/random.h"
@@ -21,6 +8,7 @@
 #include "game/end_game_window.h"
 #include "game/history_window.h"
 #include "test_support.h"
+#include "window_checks.h"
 #include "ui/colours.h"
 
 namespace {

@@ -1,23 +1,6 @@
 // The main window as a player meets it: start-up, a new game, turns by button and by the
 // clock, the tax notice, the confirmation and saving and loading through the File menu. What
 // the board and the grids show after a turn, the desktop and console test compares.
-#include <functional>
-
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFile>
-#include <QFileDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMessageBox>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QTableWidget>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QtTest>
 
 #include "core/numbers.h"
 #include "window_checks.h"
@@ -51,7 +34,6 @@ std::function<void(QWidget*)> Choose_File(const QString& path) {
 }
 
 QString Text(QLabel* label) { return label->text(); }
-
 
 }  // namespace
 

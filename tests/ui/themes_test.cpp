@@ -4,18 +4,6 @@
 // palette while the windows are open repaints them.
 #include <map>
 
-#include <QApplication>
-#include <QChart>
-#include <QChartView>
-#include <QLabel>
-#include <QLineSeries>
-#include <QMouseEvent>
-#include <QStyleFactory>
-#include <QFrame>
-#include <QTableWidget>
-#include <QTemporaryDir>
-#include <QtTest>
-
 #include "core/numbers.h"
 #include "window_checks.h"
 #include "ui/colours.h"

@@ -4,24 +4,6 @@
 // the chart's lines, the research window's links, and the options window from a purchase to
 // its sale from the grid. Their colours are the themes test's.
 #include <algorithm>
-#include <functional>
-
-#include <QApplication>
-#include <QChartView>
-#include <QClipboard>
-#include <QElapsedTimer>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QLineSeries>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSignalSpy>
-#include <QSpinBox>
-#include <QToolButton>
-#include <QValueAxis>
-#include <QtTest>
 
 #include "test_support.h"
 #include "window_checks.h"

@@ -2,22 +2,8 @@
 // its windows, the console through the commands a bot would send for the same trades. Every 100
 // turns the main window's labels and grids must show exactly what the console's state holds.
 #include <algorithm>
-#include <functional>
 #include <map>
 #include <sstream>
-
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSlider>
-#include <QSpinBox>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QtTest>
 
 #include "cli/driver.h"
 #include "core/game.h"

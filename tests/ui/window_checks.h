@@ -5,18 +5,9 @@
 #include <functional>
 #include <string>
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QComboBox>
-#include <QDialog>
-#include <QElapsedTimer>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMouseEvent>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTimer>
+#include <QtCharts>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "window_gallery.h"
 
