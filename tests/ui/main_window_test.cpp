@@ -89,6 +89,7 @@ private slots:
         game = Game{};
         rnd = Random(7);
         QDir(Data()).removeRecursively();
+        Start();
     }
     void cleanup() {
         if (window) window->close();
@@ -97,7 +98,6 @@ private slots:
 
     // Before a game nothing plays or saves; a second new game asks first.
     void start_up_waits_for_a_game_and_a_new_game_asks_before_it_replaces_one() {
-        Start();
         QCOMPARE(window->windowTitle(), QString("Bullquest"));
         for (const char* name : {"end_turn_menu", "save_menu", "enable_cheat_menu"})
             QVERIFY2(!Child<QAction>(window.get(), name)->isEnabled(), name);
@@ -131,7 +131,6 @@ private slots:
     }
 
     void a_news_line_gives_a_quick_quote() {
-        Start();
         New_Game();
         for (int turn = 0; turn < 60 && game.Earnings_News.empty(); ++turn) End_Turn_Quietly();
         QVERIFY(Child<QListWidget>(window.get(), "earnings_news")->count() > 0);
@@ -143,7 +142,6 @@ private slots:
     }
 
     void the_time_limit_ends_a_turn() {
-        Start();
         New_Game([](QWidget* w) {
             for (QCheckBox* box : w->findChildren<QCheckBox*>())
                 if (box->text() == "30 second per turn time limit") box->setChecked(true);
@@ -166,7 +164,6 @@ private slots:
     }
 
     void the_hundredth_turn_brings_the_tax_notice() {
-        Start();
         New_Game();
         game.Turn_Number.Set(99);
         game.Player_Capital_Gains = 1000;
@@ -186,7 +183,6 @@ private slots:
     }
 
     void save_as_and_load_from_the_menu() {
-        Start();
         New_Game();
         const QString path = dir.path() + "/first.bqg";
         Modal_Answers answers;
@@ -215,7 +211,6 @@ private slots:
     }
 
     void save_as_starts_in_the_data_folder_and_keeps_off_its_files() {
-        Start();
         New_Game();
         const QString winners = Data() + "/Winners.txt";
         QFile file(winners);
@@ -247,7 +242,6 @@ private slots:
     }
 
     void the_chart_hands_its_stock_to_research_and_to_the_buy_window() {
-        Start();
         New_Game();
         Modal_Answers answers;
         QString researched, bought;
@@ -278,7 +272,6 @@ private slots:
     }
 
     void a_winning_game_enters_the_winners_circle_and_the_circle_clears() {
-        Start();
         New_Game();
         game.Cash_On_Hand.Set(150000000);  // past the first goal at the next turn's count
         Modal_Answers answers;
@@ -329,7 +322,6 @@ private slots:
     }
 
     void the_computers_portfolio_shows_what_the_last_turn_left() {
-        Start();
         New_Game();
         for (int t = 0; t < 30; ++t) End_Turn_Quietly();
         const Computer_Portfolio before = game.C_Portfolio;
@@ -355,7 +347,6 @@ private slots:
     }
 
     void the_setup_window_takes_the_keyboard() {
-        Start();
         New_Game([](QWidget* w) {
             // The goal and the handicap lists take the arrows; Escape leaves nothing; Enter is Go!.
             const auto lists = w->findChildren<QComboBox*>();
@@ -371,7 +362,6 @@ private slots:
     }
 
     void before_a_game_the_chart_and_research_offer_no_trade() {
-        Start();
         const QStringList trades = {"&Buy Stock", "&Sell Stock", "S&hort Sell", "&Calls", "&Puts"};
         auto trades_enabled = [&](bool enabled) {
             return [=](QWidget* w) {
