@@ -3,7 +3,6 @@
 // rule) and leaves a game that keeps every invariant; nothing aborts.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <sstream>
 
 #include "cli/driver.h"
@@ -20,17 +19,6 @@
 #include "test_support.h"
 
 namespace {
-
-std::vector<std::string> Split_Lines(const std::string& text, const std::string& end = "\n") {
-    std::vector<std::string> lines;
-    for (std::size_t at = 0; at < text.size();) {
-        std::size_t next = text.find(end, at);
-        if (next == std::string::npos) next = text.size();
-        lines.push_back(text.substr(at, next - at));
-        at = next + end.size();
-    }
-    return lines;
-}
 
 // A game with shorts and options, a holding of each kind and cheats on, and its saved file.
 const std::string Setup_Script =
@@ -71,13 +59,6 @@ Console_Reply Reply_To(const std::string& line, const std::string& dir) {
     reply.lines.assign(lines.begin() + states[0] + 1, lines.begin() + states[1]);
     reply.unchanged = lines[states[0]] == lines[states[1]];
     return reply;
-}
-
-Game Fresh(const std::string& dir) {
-    Game game;
-    Init_Game(game);
-    game.Data_Dir = dir;
-    return game;
 }
 
 // The setup's game, saved by the console; the text of the file.
@@ -196,7 +177,7 @@ TEST(Hostile_Input, AnEndlessNameEntersTheWinnersCircleCleaned) {
     const std::string dir = Fresh_Dir("hostile_name");
     std::string name;
     while (name.size() < 10000) name += "\"Max\", \r\n\x01 Pr\xc3\xb6" "fit,,\"";
-    Game game = Fresh(dir);
+    Game game = Blank_Game(dir);
     ASSERT_TRUE(Loaded_Game(game, Saved_Setup(dir)));
     game = *Loaded_Game(game, Saved_Setup(dir));
     game.Cheats_Enabled = false;
@@ -208,7 +189,7 @@ TEST(Hostile_Input, AnEndlessNameEntersTheWinnersCircleCleaned) {
     const std::string kept = "\"Max\",  Pr\xc3\xb6" "fit,,\"\"Max\",  Pr\xc3\xb6" "fit,,\"\"Max\",";
     const int level = Result_Level(game.Setup);
     EXPECT_EQ(game.High_Scores[level][0].Player_Name, kept);
-    Game read = Fresh(dir);
+    Game read = Blank_Game(dir);
     EXPECT_TRUE(Read_Winners(read));
     EXPECT_EQ(read.High_Scores[level][0].Player_Name, kept);
     std::filesystem::remove_all(dir);
@@ -220,7 +201,7 @@ TEST(Hostile_Input, AnEndlessNameEntersTheWinnersCircleCleaned) {
 TEST(Hostile_Input, DamagedSavedFilesAreRefusedOrPlayOn) {
     const std::string dir = Fresh_Dir("hostile_files");
     const std::string good = Saved_Setup(dir);
-    const Game base = Fresh(dir);
+    const Game base = Blank_Game(dir);
     ASSERT_TRUE(Loaded_Game(base, good));
     const std::string whole = Saved_Game_Text(*Loaded_Game(base, good));
 
