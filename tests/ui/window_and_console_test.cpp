@@ -8,10 +8,7 @@
 #include "cli/driver.h"
 #include "core/game.h"
 #include "core/random.h"
-#include "trading/buy_window.h"
 #include "trading/options_window.h"
-#include "trading/sell_window.h"
-#include "trading/short_window.h"
 #include "ui/main_window.h"
 #include "ui/news_tab.h"
 #include "ui/portfolio_tab.h"
@@ -31,10 +28,7 @@ const char* const New_Game_Command = "new short=1 options=1 frequency=10 power=1
 
 // The new-game settings of New_Game_Command, set on the setup window's controls.
 void Choose_Settings(QWidget* setup) {
-    for (QCheckBox* box : setup->findChildren<QCheckBox*>()) {
-        const QString text = box->text();
-        box->setChecked(text.startsWith("Allow computer"));
-    }
+    for (QCheckBox* box : setup->findChildren<QCheckBox*>()) box->setChecked(box->text().startsWith("Allow computer"));
     for (QSlider* slider : setup->findChildren<QSlider*>()) slider->setValue(10);
     for (QComboBox* list : setup->findChildren<QComboBox*>())
         if (list->findText("$95,000") >= 0) list->setCurrentIndex(list->findText("$95,000"));
@@ -142,43 +136,33 @@ private slots:
                 for (int t = 0; t < Turns_Before_Trades; ++t) Child<QPushButton>(&window, "end_turn_button")->click();
                 commands.push_back("end " + std::to_string(Turns_Before_Trades));
                 const int first = block * 7 % Stock_Count;
-                Trade_In(Child<QPushButton>(&window, "buy_button"), [&](QWidget* w) {
-                    QVERIFY(qobject_cast<Buy_Window*>(w));
-                    const Trade_Controls buy(w);
-                    buy.Symbol->setCurrentIndex(first);
-                    buy.Quantity->setText("10");
-                    buy.Trade->click();
-                    commands.push_back("buy " + buy.Symbol->currentText().toStdString() + " 10");
-                });
-                Trade_In(Child<QPushButton>(&window, "short_button"), [&](QWidget* w) {
-                    QVERIFY(qobject_cast<Short_Window*>(w));
-                    const Trade_Controls short_sale(w);
-                    Child<QRadioButton>(w, "sell_short")->click();
-                    short_sale.Symbol->setCurrentIndex((first + 3) % Stock_Count);
-                    short_sale.Quantity->setText("10");
-                    short_sale.Trade->click();
-                    commands.push_back("short " + short_sale.Symbol->currentText().toStdString() + " 10");
-                });
-                Trade_In(Child<QPushButton>(&window, "options_button"), [&](QWidget* w) {
-                    QVERIFY(qobject_cast<Options_Window*>(w));
-                    const Trade_Controls options(w);
-                    Child<QRadioButton>(w, "buy")->click();
-                    Child<QRadioButton>(w, "calls")->click();
-                    options.Symbol->setCurrentIndex((first + 5) % Stock_Count);
-                    options.Quantity->setText("1");
-                    options.Trade->click();
-                    commands.push_back("option buy call " + options.Symbol->currentText().toStdString() + " " +
-                                       std::to_string(Child<QSpinBox>(w, "strike")->value()) + " " +
-                                       std::to_string(Child<QSpinBox>(w, "expiry")->value()) + " 1");
-                });
-                Trade_In(Child<QPushButton>(&window, "sell_button"), [&](QWidget* w) {
-                    QVERIFY(qobject_cast<Sell_Window*>(w));
-                    const Trade_Controls sell(w);
-                    sell.Symbol->setCurrentIndex(first);
-                    sell.Quantity->setText("4");
-                    sell.Trade->click();
-                    commands.push_back("sell " + sell.Symbol->currentText().toStdString() + " 4");
-                });
+                // Each trade: its window's button, the choices made there, the stock after the
+                // block's first, the quantity and the console's command.
+                struct Trade {
+                    const char* button;
+                    std::vector<const char*> choices;
+                    int stock;
+                    const char* quantity;
+                    std::string command;
+                };
+                const Trade trades[] = {{"buy_button", {}, 0, "10", "buy "},
+                                        {"short_button", {"sell_short"}, 3, "10", "short "},
+                                        {"options_button", {"buy", "calls"}, 5, "1", "option buy call "},
+                                        {"sell_button", {}, 0, "4", "sell "}};
+                for (const Trade& trade : trades) {
+                    Trade_In(Child<QPushButton>(&window, trade.button), [&](QWidget* w) {
+                        const Trade_Controls controls(w);
+                        for (const char* choice : trade.choices) Child<QRadioButton>(w, choice)->click();
+                        controls.Symbol->setCurrentIndex((first + trade.stock) % Stock_Count);
+                        controls.Quantity->setText(trade.quantity);
+                        controls.Trade->click();
+                        std::string command = trade.command + controls.Symbol->currentText().toStdString() + " ";
+                        if (qobject_cast<Options_Window*>(w))
+                            command += std::to_string(Child<QSpinBox>(w, "strike")->value()) + " " +
+                                       std::to_string(Child<QSpinBox>(w, "expiry")->value()) + " ";
+                        commands.push_back(command + trade.quantity);
+                    });
+                }
                 for (int t = Turns_Before_Trades; t < Turns_Per_Block; ++t) Child<QPushButton>(&window, "end_turn_button")->click();
                 commands.push_back("end " + std::to_string(Turns_Per_Block - Turns_Before_Trades));
                 commands.push_back("state");
