@@ -95,18 +95,13 @@ void Gains_In_Exact_Colours(const QString& name, QWidget* window) {
 class Themes_Test : public QObject {
     Q_OBJECT
 
-    // Shows every window under the palette and runs `check` on each.
-    static void Every_Window(const QPalette& palette, const std::function<void(const QString&, QWidget*)>& check) {
-        QApplication::setPalette(palette);
-        Every_Gallery_Window(check);
-    }
-
 private slots:
     void initTestCase() { QApplication::setStyle(QStyleFactory::create("Fusion")); }
 
     void lightPaletteKeepsTheGamesOwnColours() {
         int gains = 0;
-        Every_Window(Light_Palette(), [&](const QString& name, QWidget* window) {
+        QApplication::setPalette(Light_Palette());
+        Every_Gallery_Window([&](const QString& name, QWidget* window) {
             Gains_In_Exact_Colours(name, window);
             if (name == "main") {
                 auto* board = window->findChild<Quotes_Board*>();
@@ -154,7 +149,8 @@ private slots:
 
     void darkPaletteKeepsEveryTextReadable() {
         int variants = 0;
-        Every_Window(Dark_Palette(), [&](const QString& name, QWidget* window) {
+        QApplication::setPalette(Dark_Palette());
+        Every_Gallery_Window([&](const QString& name, QWidget* window) {
             Every_Text_Readable(name, window);
             // Red and blue are lighter shades of themselves here, not the light palette's.
             for (QLabel* label : window->findChildren<QLabel*>()) {

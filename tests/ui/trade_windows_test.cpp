@@ -304,9 +304,8 @@ private slots:
         QSignalSpy calls(&chart, &Chart_Window::Open_Calls);
         While_Open(&chart, [&] {
             QCOMPARE(static_cast<QLineSeries*>(Child<QChartView>(&chart, "chart")->chart()->series().at(0))->at(99).y(), 5099.0);
-            for (QPushButton* b : {Child<QPushButton>(&chart, "buy"), Child<QPushButton>(&chart, "sell"), Child<QPushButton>(&chart, "short"),
-                                   Child<QPushButton>(&chart, "calls"), Child<QPushButton>(&chart, "puts"), Child<QPushButton>(&chart, "earnings")})
-                QTest::mouseClick(b, Qt::LeftButton);
+            for (const char* name : {"buy", "sell", "short", "calls", "puts", "earnings"})
+                QTest::mouseClick(Child<QPushButton>(&chart, name), Qt::LeftButton);
             QCOMPARE(Beeps(screens), 6);
             QVERIFY(chart.isVisible());
             QTest::mouseClick(Child<QToolButton>(&chart, "next"), Qt::LeftButton);  // already the last entry
