@@ -14,8 +14,7 @@
 namespace {
 
 Game Played_Game(std::uint32_t seed, int turns) {
-    Game game;
-    Init_Game(game);
+    Game game = Blank_Game();
     Random rnd(seed);
     Recording_Screens screens;
     New_Game_Menu_Click(game, rnd, screens);

@@ -218,8 +218,7 @@ TEST(Crash, OnlyAboveTheMarkAndItResetsTheWholeMarket) {
 TEST(New_Game_Setup, RandomNewsSettingsDrawEachSliderFromOneToTen) {
     std::array<std::set<int>, 3> seen;
     for (int seed = 0; seed < 100; ++seed) {
-        Game g;
-        Init_Game(g);
+        Game g = Blank_Game();
         g.Status = Game_Status::Force_New_Game;
         g.Setup.Suprise = 1;
         Random rnd(seed);
@@ -244,8 +243,7 @@ TEST(New_Game, ThePreSimulatedHistoryEndsAtTodaysMarket) {
     };
     int split = 0;
     for (std::uint32_t seed = 1; seed <= 20; ++seed) {
-        Game g;
-        Init_Game(g);
+        Game g = Blank_Game();
         g.Status = Game_Status::Force_New_Game;
         for (int s = 0; s < Stock_Count; ++s) {
             for (Holding* h : {&g.Player_Stock[s], &g.Player_Short[s], &g.Computer_Stock[s], &g.Computer_Short[s]})

@@ -88,8 +88,7 @@ TEST(SavedGame, BusyGameComesBackWhole) {
 }
 
 TEST(SavedGame, FileLayoutOfASmallGame) {
-    Game g;
-    Init_Game(g);
+    Game g = Blank_Game();
     for (int s = 0; s < Stock_Count; ++s) {
         g.Price[s].Set(40);
         g.Index_Weight[s] = 1;

@@ -88,8 +88,7 @@ inline std::vector<std::string> Split_Lines(const std::string& text, const std::
 
 // 42 stocks at one price that has not moved for 100 turns, weights of 1, nothing held.
 inline Game Flat_Market(int price, const std::string& turn = "1") {
-    Game game;
-    Init_Game(game);
+    Game game = Blank_Game();
     game.Turn_Number = Shown_Number::Read(turn);
     for (int s = 0; s < Stock_Count; ++s) {
         game.Price[s].Set(price);
@@ -101,8 +100,7 @@ inline Game Flat_Market(int price, const std::string& turn = "1") {
 
 // A new game of the seed's market, dealt without asking, played `turns` turns.
 inline Game Dealt_Game(std::uint32_t seed, int turns = 0) {
-    Game game;
-    Init_Game(game);
+    Game game = Blank_Game();
     Random rnd(seed);
     Recording_Screens screens;
     game.Status = Game_Status::Force_New_Game;

@@ -30,8 +30,7 @@ class History_Window_Test : public QObject {
 
 private slots:
     void init() {
-        game = Game{};
-        Init_Game(game);
+        game = Blank_Game();
         New_Game_Menu_Click(game, rnd, screens);
     }
 
@@ -47,8 +46,7 @@ private slots:
         QCOMPARE(Cell(rows, 0, Journal_Model::Quantity), QString("1,200"));
         QCOMPARE(Cell(rows, 0, Journal_Model::Gain), QString());
         const auto align = [&](int column) { return rows->index(0, column).data(Qt::TextAlignmentRole).toInt(); };
-        QVERIFY(align(Journal_Model::Cash) & Qt::AlignRight);
-        QVERIFY(align(Journal_Model::Price) & Qt::AlignRight);
+        QVERIFY(align(Journal_Model::Cash) & align(Journal_Model::Price) & Qt::AlignRight);
         QVERIFY(align(Journal_Model::Symbol) & Qt::AlignLeft);
 
         // A gain in the gain colour and a loss in the loss colour of the table's own ground.

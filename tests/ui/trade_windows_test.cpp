@@ -30,8 +30,7 @@ class Trade_Windows_Test : public QObject {
 
 private slots:
     void init() {
-        game = Game{};
-        Init_Game(game);
+        game = Blank_Game();
         for (int s = 0; s < Stock_Count; ++s) game.Price[s].Set(30);
         game.Cash_On_Hand.Set(10000);
         game.Cash_View = "10,000";
@@ -203,8 +202,7 @@ private slots:
         const Trade_Controls sell_c(&sell);
         sell_c.Quantity->setText("44");
         While_Open(&sell, [&] {
-            sell.close();  // a trade window stays on the close box; the chart (below) goes
-            QVERIFY(sell.isVisible());
+            Close_Box_Refused(&sell);  // a trade window stays; the chart (below) goes
             QCOMPARE(sell_c.Symbol->currentIndex(), 5);
             QCOMPARE(sell_c.Quantity->text(), QString("0"));
             sell_c.Quantity->setText("50");
