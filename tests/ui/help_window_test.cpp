@@ -55,8 +55,7 @@ private slots:
     void titleBarCloseIsRefusedUntilTheProgramEndsEscapeCancels() {
         Help_Window window(game, screens);
         window.show();
-        window.close();
-        QVERIFY(window.isVisible());
+        Close_Box_Refused(&window);
         QTest::keyClick(&window, Qt::Key_Escape);
         QVERIFY(window.isHidden());
         QVERIFY(screens.log.empty());

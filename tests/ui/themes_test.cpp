@@ -99,7 +99,6 @@ private slots:
     void initTestCase() { QApplication::setStyle(QStyleFactory::create("Fusion")); }
 
     void lightPaletteKeepsTheGamesOwnColours() {
-        int gains = 0;
         QApplication::setPalette(Light_Palette());
         Every_Gallery_Window([&](const QString& name, QWidget* window) {
             Gains_In_Exact_Colours(name, window);
@@ -108,7 +107,6 @@ private slots:
                 for (int s = 0; s < Stock_Count; ++s) {
                     QLabel* change = Board_Label(board, "change", s);
                     QCOMPARE(Ink_Of(change), Exact_For(Leading_Number(change->text().toStdString())));
-                    ++gains;
                 }
                 // Under the mouse a symbol stands on yellow in black, one symbol at a time.
                 Move_Over(Board_Label(board, "symbol", 4));
@@ -144,7 +142,6 @@ private slots:
             QApplication::processEvents();
             Gains_In_Exact_Colours(name + ", light again", window);
         });
-        QCOMPARE(gains, 42);
     }
 
     void darkPaletteKeepsEveryTextReadable() {

@@ -34,6 +34,9 @@ inline void Every_Gallery_Window(const std::function<void(const QString&, QWidge
     QCOMPARE(seen, Gallery_Names());
 }
 
+// A window that waits for an answer stays on its close box.
+inline void Close_Box_Refused(QWidget* w) { w->close(); QVERIFY2(w->isVisible(), qPrintable("closed: " + w->windowTitle())); }
+
 inline void Move_Over(QWidget* widget) {
     QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
