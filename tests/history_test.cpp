@@ -99,7 +99,8 @@ TEST(History, KeepsTheNewestTurnsAndEntries) {
     EXPECT_LT(saved.size(), 6u << 20);
     const std::optional<Game> loaded = Loaded_Game(Blank_Game(), saved);
     ASSERT_TRUE(loaded);
-    EXPECT_EQ(*loaded->History, h);
+    EXPECT_EQ(loaded->History->Points, h.Points);  // what was dropped is not saved
+    EXPECT_EQ(loaded->History->Journal, h.Journal);
 }
 
 TEST(History, ExportAndSummary) {
