@@ -14,19 +14,13 @@
 #include "ui/chart_window.h"
 #include "ui/fundamentals_window.h"
 
-namespace {
-
-int Beeps(const Recording_Screens& screens) {
-    return static_cast<int>(std::count(screens.log.begin(), screens.log.end(), "beep"));
-}
-
-}  // namespace
-
 class Trade_Windows_Test : public QObject {
     Q_OBJECT
 
     Game game;
     Recording_Screens screens;
+
+    static int Beeps(const Recording_Screens& s) { return static_cast<int>(std::count(s.log.begin(), s.log.end(), "beep")); }
 
 private slots:
     void init() {
