@@ -236,8 +236,7 @@ TEST(FileSafety, TemporaryFilesAreAlwaysNewAndOnlyOwnOldLeftoversGo) {
     for (const auto& [name, kept] : leftovers) EXPECT_EQ(fs::exists(dir + "/" + name), kept) << name;
 
     // Nor is a link planted as the data folder's lock file followed.
-    Game game;
-    game.Data_Dir = dir;
+    Game game = Blank_Game(dir);
     fs::create_symlink(victim, Data_File(dir, Lock_File_Name));
     EXPECT_FALSE(Store_Recent(game, "any.bqg"));
     EXPECT_EQ(Text_Of(victim), "precious");
@@ -260,9 +259,7 @@ TEST(FileSafety, OddNamesSaveAndLoadAndOnlyThoseARecordCanHoldAreListed) {
                                   work + "/" + listed[0]};
     EXPECT_EQ(game.Recent, expected);
 
-    Game again;
-    Init_Game(again);
-    again.Data_Dir = data;
+    Game again = Blank_Game(data);
     ASSERT_TRUE(Read_Recent(again));
     EXPECT_EQ(again.Recent, expected);
     const std::string recent = Text_Of(data + "/Recent.txt");
@@ -468,8 +465,7 @@ TEST(FileSafety, TwoCopiesOfTheGameKeepEachOthersChanges) {
     for (int copy = 0; copy < 2; ++copy) {
         const pid_t pid = ::fork();
         if (pid == 0) {
-            Game game;
-            game.Data_Dir = data;
+            Game game = Blank_Game(data);
             bool ok = true;
             for (int round = 0; round < Rounds; ++round) {
                 ok = ok && Store_Recent(game, "copy" + std::to_string(copy) + "-" + std::to_string(round));
@@ -486,8 +482,7 @@ TEST(FileSafety, TwoCopiesOfTheGameKeepEachOthersChanges) {
         ::waitpid(pid, &status, 0);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
-    Game after;
-    after.Data_Dir = data;
+    Game after = Blank_Game(data);
     ASSERT_TRUE(Read_Winners(after));
     EXPECT_EQ(after.High_Scores[0][0].Final_Score, 2 * Rounds);
     ASSERT_TRUE(Read_Recent(after));

@@ -72,7 +72,6 @@ TEST(Help_Topics, EachWindowListsTheContentsAndItsOwnTopics) {
         for (const auto& name : Help_Topics_For(owner)) listed.push_back(Help_Context_Of(name).value_or(-1));
         EXPECT_EQ(listed, contexts) << static_cast<int>(owner);
     }
-    EXPECT_EQ(Help_Topics_For(Help_Owner::Chart)[3], "Using Momentum");
     EXPECT_EQ(Help_Context_Of("using momentum"), std::nullopt);
     EXPECT_EQ(Help_Context_Of(""), std::nullopt);
 }

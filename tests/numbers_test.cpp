@@ -17,8 +17,7 @@ TEST(Conversion_Rules, LeadingNumberStopsAtSeparatorLocaleReadsIt) {
     for (const auto& [text, value] : leading) EXPECT_EQ(Leading_Number(text), value) << text;
     const std::pair<const char*, double> grouped[] = {{"5,000", 5000}, {"1,234,567.891", 1234567.891}, {" 2,500.75 ", 2500.75}};
     for (const auto& [text, value] : grouped) EXPECT_EQ(Locale_Number(text), value) << text;
-    EXPECT_FALSE(Locale_Number("12abc"));
-    EXPECT_FALSE(Locale_Number(""));
+    for (const char* text : {"12abc", ""}) EXPECT_FALSE(Locale_Number(text)) << text;
     EXPECT_EQ(Locale_Value("12abc"), 12);  // a kept text that is no number counts by its lead
 }
 

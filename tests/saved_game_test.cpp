@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <sstream>
-
 #include "cli/state_json.h"
 #include "opponent/computer_portfolio.h"
 #include "storage/cipher.h"
@@ -68,17 +65,6 @@ Game Expected_After_Load(Game saved, const Game& target) {
     }
     return saved;
 }
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        EXPECT_EQ(line.back(), '\r');
-        line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
 }  // namespace
 
 TEST(SavedGame, BusyGameComesBackWhole) {
@@ -102,8 +88,7 @@ TEST(SavedGame, BusyGameComesBackWhole) {
 }
 
 TEST(SavedGame, FileLayoutOfASmallGame) {
-    Game g;
-    Init_Game(g);
+    Game g = Blank_Game();
     for (int s = 0; s < Stock_Count; ++s) {
         g.Price[s].Set(40);
         g.Index_Weight[s] = 1;
@@ -112,7 +97,7 @@ TEST(SavedGame, FileLayoutOfASmallGame) {
     g.Player_Short[1] = {-20, 12};  // no game holds it, but the writer keeps the sign
     g.Net_Worth = Shown_Number::Read("5,000");
     g.Setup = {2, 3, 1, 1, 0, 0, 7, 3, 5, 0, 1};
-    std::vector<std::string> lines = Lines(Saved_Game_Text(g));
+    const std::vector<std::string> lines = Split_Lines(Saved_Game_Text(g), "\r\n");
     const std::size_t blocks = 42 * 105;
     ASSERT_EQ(lines.size(), blocks + 3 + 100 + 1 + 1 + 1 + 42 * 3);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "-1"), 42 * 5 - 2);

@@ -66,10 +66,29 @@ public:
     }
 };
 
-// 42 stocks at one price that has not moved for 100 turns, weights of 1, nothing held.
-inline Game Flat_Market(int price, const std::string& turn = "1") {
+// A game as the program holds it before any is dealt, its data folder `dir`.
+inline Game Blank_Game(const std::string& dir = "") {
     Game game;
     Init_Game(game);
+    game.Data_Dir = dir;
+    return game;
+}
+
+// The lines of `text`, each without its `end`.
+inline std::vector<std::string> Split_Lines(const std::string& text, const std::string& end = "\n") {
+    std::vector<std::string> lines;
+    for (std::size_t at = 0; at < text.size();) {
+        std::size_t next = text.find(end, at);
+        if (next == std::string::npos) next = text.size();
+        lines.push_back(text.substr(at, next - at));
+        at = next + end.size();
+    }
+    return lines;
+}
+
+// 42 stocks at one price that has not moved for 100 turns, weights of 1, nothing held.
+inline Game Flat_Market(int price, const std::string& turn = "1") {
+    Game game = Blank_Game();
     game.Turn_Number = Shown_Number::Read(turn);
     for (int s = 0; s < Stock_Count; ++s) {
         game.Price[s].Set(price);
@@ -81,8 +100,7 @@ inline Game Flat_Market(int price, const std::string& turn = "1") {
 
 // A new game of the seed's market, dealt without asking, played `turns` turns.
 inline Game Dealt_Game(std::uint32_t seed, int turns = 0) {
-    Game game;
-    Init_Game(game);
+    Game game = Blank_Game();
     Random rnd(seed);
     Recording_Screens screens;
     game.Status = Game_Status::Force_New_Game;

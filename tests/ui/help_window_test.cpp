@@ -1,9 +1,4 @@
 // The Help window's list and buttons, and the viewer it leads to.
-#include <QListWidget>
-#include <QPushButton>
-#include <QTextBrowser>
-#include <QTimer>
-#include <QtTest>
 
 #include "test_support.h"
 #include "ui/help_viewer_window.h"
@@ -60,8 +55,7 @@ private slots:
     void titleBarCloseIsRefusedUntilTheProgramEndsEscapeCancels() {
         Help_Window window(game, screens);
         window.show();
-        window.close();
-        QVERIFY(window.isVisible());
+        Close_Box_Refused(&window);
         QTest::keyClick(&window, Qt::Key_Escape);
         QVERIFY(window.isHidden());
         QVERIFY(screens.log.empty());

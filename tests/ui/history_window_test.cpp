@@ -1,18 +1,5 @@
 // The History window as a player uses it: the journal's table reads, sorts and filters like a
 // ledger, and the chart follows the game turn by turn without being drawn again.
-#include <QApplication>
-#include <QChart>
-#include <QChartView>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineSeries>
-#include <QXYSeries>
-#include <QLabel>
-#include <QLogValueAxis>
-#include <QPushButton>
-#include <QTableView>
-#include <QValueAxis>
-#include <QtTest>
 
 #include "core/new_game.h"
 #include "core/random.h"
@@ -21,6 +8,7 @@
 #include "game/end_game_window.h"
 #include "game/history_window.h"
 #include "test_support.h"
+#include "window_checks.h"
 #include "ui/colours.h"
 
 namespace {
@@ -42,8 +30,7 @@ class History_Window_Test : public QObject {
 
 private slots:
     void init() {
-        game = Game{};
-        Init_Game(game);
+        game = Blank_Game();
         New_Game_Menu_Click(game, rnd, screens);
     }
 
@@ -59,8 +46,7 @@ private slots:
         QCOMPARE(Cell(rows, 0, Journal_Model::Quantity), QString("1,200"));
         QCOMPARE(Cell(rows, 0, Journal_Model::Gain), QString());
         const auto align = [&](int column) { return rows->index(0, column).data(Qt::TextAlignmentRole).toInt(); };
-        QVERIFY(align(Journal_Model::Cash) & Qt::AlignRight);
-        QVERIFY(align(Journal_Model::Price) & Qt::AlignRight);
+        QVERIFY(align(Journal_Model::Cash) & align(Journal_Model::Price) & Qt::AlignRight);
         QVERIFY(align(Journal_Model::Symbol) & Qt::AlignLeft);
 
         // A gain in the gain colour and a loss in the loss colour of the table's own ground.

@@ -1,11 +1,5 @@
 // The message windows as a player reads them: every label shows all of its text, however long
 // the alert or the amounts, and Escape presses each window's own button.
-#include <functional>
-
-#include <QLabel>
-#include <QListWidget>
-#include <QTimer>
-#include <QtTest>
 
 #include "window_checks.h"
 #include "ui/about_window.h"

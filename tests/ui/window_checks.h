@@ -5,18 +5,9 @@
 #include <functional>
 #include <string>
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QComboBox>
-#include <QDialog>
-#include <QElapsedTimer>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMouseEvent>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTimer>
+#include <QtCharts>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "window_gallery.h"
 
@@ -42,6 +33,9 @@ inline void Every_Gallery_Window(const std::function<void(const QString&, QWidge
     }));
     QCOMPARE(seen, Gallery_Names());
 }
+
+// A window that waits for an answer stays on its close box.
+inline void Close_Box_Refused(QWidget* w) { w->close(); QVERIFY2(w->isVisible(), qPrintable("closed: " + w->windowTitle())); }
 
 inline void Move_Over(QWidget* widget) {
     QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)), Qt::NoButton,

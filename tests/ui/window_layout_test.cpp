@@ -2,23 +2,6 @@
 // open them: each fits the screen with room for its title bar, opens centred on the main window,
 // keeps a fixed size where it is a message or trade window, and Tab visits every control in
 // reading order.
-#include <QAbstractButton>
-#include <QAbstractSlider>
-#include <QAbstractSpinBox>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLayout>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QProgressBar>
-#include <QScreen>
-#include <QTabBar>
-#include <QTableWidget>
-#include <QTemporaryDir>
-#include <QToolBar>
-#include <QtTest>
 
 #include "window_checks.h"
 
