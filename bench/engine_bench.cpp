@@ -48,6 +48,11 @@ static void BM_Save_And_Load(benchmark::State& state) {
     Quiet_Screens screens;
     Game game = Busy_Game(rnd, screens);
     for (int t = 0; t < 30; ++t) End_Turn_Menu_Click(game, rnd, screens);
+    // The busy holdings' options are dated for a game that plays on; a saved game's options
+    // expire within the turns the options window offers, or the load calls the file damaged.
+    const auto turn = static_cast<Long>(game.Turn_Number.Value());
+    for (int k = 0; k < game.Player_Option_Count; ++k)
+        game.Player_Option[k].Expires = static_cast<Integer>(turn + 1 + k % 30);
     const std::filesystem::path dir = std::filesystem::temp_directory_path() / "bullquest_bench";
     std::filesystem::create_directories(dir);
     game.Data_Dir = dir.string();
