@@ -1,6 +1,7 @@
 #include "cli/soak.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <random>
 #include <sstream>
 
@@ -133,6 +134,9 @@ public:
     Long_Game(std::uint32_t seed, const std::string& data_dir) : pick(seed), rnd(seed), screens(sink_stream) {
         Init_Game(game);
         game.Data_Dir = data_dir;
+        // As the game's start-up does: a save into a folder that is not there would fail.
+        std::error_code ignored;
+        std::filesystem::create_directories(data_dir, ignored);
         file = data_dir + "/long-game.bqg";
         screens.pending_setup = {{"goal", 3}, {"short", 1}, {"options", 1}};
         Deal_New_Game(game, rnd, screens);
