@@ -42,22 +42,10 @@ QString Money(double amount) { return Q((amount < 0 ? "-$" : "$") + Add_Commas(N
 
 const char* Who_Text(Trader who) { return who == Trader::You ? "You" : "Computer"; }
 
-// Rows appended and dropped at the front since the model or chart last followed the record.
 // The most points a line of the chart holds, about the chart's width in pixels.
 constexpr std::size_t Points_Drawn = 500;
 // Marks closer than this many drawn points to the last one would only blot each other out.
 constexpr Long Marks_Apart = 8;
-
-struct Follow_Step {
-    bool restart = false;
-    std::size_t drop = 0, add = 0;
-};
-
-Follow_Step Step(const Game_History* now, const Game_History* shown, std::size_t total, std::size_t dropped_now,
-                 std::size_t seen, std::size_t dropped) {
-    if (now != shown) return {true, 0, 0};
-    return {false, dropped_now - dropped, total - seen};
-}
 
 }  // namespace
 
@@ -114,27 +102,26 @@ QVariant Journal_Model::data(const QModelIndex& index, int role) const {
 
 void Journal_Model::Follow() {
     const Game_History* now = game.History.get();
-    const std::size_t total = now ? now->Dropped_Entries + now->Journal.size() : 0;
-    const Follow_Step step = Step(now, shown.get(), total, now ? now->Dropped_Entries : 0, seen, dropped);
-    if (step.restart) {
+    if (now != shown.get()) {
         beginResetModel();
         shown = game.History;
         rows = now ? static_cast<int>(now->Journal.size()) : 0;
         endResetModel();
-    } else {
+    } else if (now) {
         // The oldest rows left the record's front and the new ones came at its back.
-        if (step.drop > 0) {
-            beginRemoveRows({}, 0, static_cast<int>(step.drop) - 1);
-            rows -= static_cast<int>(step.drop);
+        const auto drop = static_cast<int>(now->Dropped_Entries - dropped);
+        if (drop > 0) {
+            beginRemoveRows({}, 0, drop - 1);
+            rows -= drop;
             endRemoveRows();
         }
-        if (step.add > 0) {
-            beginInsertRows({}, rows, rows + static_cast<int>(step.add) - 1);
-            rows += static_cast<int>(step.add);
+        const int add = static_cast<int>(now->Journal.size()) - rows;
+        if (add > 0) {
+            beginInsertRows({}, rows, rows + add - 1);
+            rows += add;
             endInsertRows();
         }
     }
-    seen = total;
     dropped = now ? now->Dropped_Entries : 0;
 }
 
@@ -354,8 +341,8 @@ void History_Window::Redraw() {
 void History_Window::Append_Points() {
     const Game_History* now = game.History.get();
     const std::size_t total = now ? now->Dropped_Points + now->Points.size() : 0;
-    Follow_Step step = Step(now, shown.get(), total, now ? now->Dropped_Points : 0, seen, dropped);
-    if (step.restart) {
+    std::size_t add = total - seen;
+    if (now != shown.get()) {
         Build_Chart();
         shown = game.History;
         // A turn in every `stride` is drawn, so that a line never holds many more points than
@@ -363,7 +350,7 @@ void History_Window::Append_Points() {
         stride = 1;
         while (now && now->Points.size() / stride > Points_Drawn) stride *= 2;
         newest_between = false;
-        step = {false, 0, now ? now->Points.size() : 0};
+        add = now ? now->Points.size() : 0;
     }
     const auto lines = std::initializer_list<QXYSeries*>{you, computer, index};
     if (now && !now->Points.empty()) {
@@ -375,11 +362,11 @@ void History_Window::Append_Points() {
             if (gone > 0) s->removePoints(0, gone);
         }
     }
-    if (now && step.add > 0) {
+    if (now && add > 0) {
         // The newest turn is drawn even between two drawn turns; the next one takes its place.
         if (newest_between)
             for (QXYSeries* s : lines) s->removePoints(s->count() - 1, 1);
-        const std::size_t first = now->Points.size() - step.add;
+        const std::size_t first = now->Points.size() - add;
         QList<QPointF> mine, theirs, market;
         for (std::size_t k = first; k < now->Points.size(); ++k) {
             const History_Point& p = now->Points[k];
@@ -409,7 +396,6 @@ void History_Window::Append_Points() {
         }
     }
     seen = total;
-    dropped = now ? now->Dropped_Points : 0;
 
     // The axes follow the game; the goal spans the turns shown.
     const double first_turn = now && !now->Points.empty() ? now->Points.front().Turn : 1;

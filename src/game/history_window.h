@@ -45,7 +45,7 @@ private:
     std::shared_ptr<const Game_History> shown;
     const QWidget* view = nullptr;
     int rows = 0;
-    std::size_t seen = 0, dropped = 0;  // entries appended and dropped, as last followed
+    std::size_t dropped = 0;  // entries dropped from the record's front, as last followed
 };
 
 // The journal's filter: by who traded and by the stock.
@@ -117,9 +117,9 @@ private:
     QComboBox* who_box;
     QComboBox* symbol_box;
     // The record the chart shows (held, so that a new record is never taken for it), and how
-    // many of its points were appended and dropped.
+    // many of its turns have been followed, the dropped ones included.
     std::shared_ptr<const Game_History> shown;
-    std::size_t seen = 0, dropped = 0;
+    std::size_t seen = 0;
     std::size_t stride = 1;       // a turn in every `stride` is drawn
     bool newest_between = false;  // the last point drawn is the newest turn, off the stride
     double lowest = 1, highest = 1;  // the value axis spans every point drawn
