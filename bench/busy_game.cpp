@@ -1,5 +1,6 @@
 #include "busy_game.h"
 
+#include "core/constants.h"
 #include "core/new_game.h"
 #include "core/numbers.h"
 #include "trading/portfolio.h"
@@ -45,4 +46,13 @@ void Fill_Portfolios(Game& game, int options_per_stock) {
     game.Cash_On_Hand.Set(1000000);
     game.C_Portfolio.Cash.Set(50000000);
     Refresh_Portfolio(game);
+}
+
+void Move_Dates_On(Game& game, Long turns) {
+    for (int s = 0; s < Stock_Count; ++s) {
+        game.Earnings[s].Report_Turn += turns;
+        game.Computer_Option[s].Expires += turns;
+    }
+    const auto turn = static_cast<Long>(game.Turn_Number.Value());
+    for (int k = 0; k < game.Player_Option_Count; ++k) game.Player_Option[k].Expires = turn + 1 + k % Option_Life;
 }

@@ -1,13 +1,11 @@
 // The engine's speed: a whole turn of a busy game, a new game with its market build, and a
 // save and load of a busy game.
-#include <filesystem>
-
 #include <benchmark/benchmark.h>
 
 #include "busy_game.h"
+#include "save_and_load.h"
 #include "core/new_game.h"
 #include "core/turn.h"
-#include "storage/saved_game.h"
 
 static void BM_Whole_Turn(benchmark::State& state) {
     Random rnd(3);
@@ -41,29 +39,14 @@ static void BM_New_Game(benchmark::State& state) {
 }
 BENCHMARK(BM_New_Game)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
 
-// Save Game to its file and Load Game from the recent list: the whole round trip of a busy
-// game through the disk, records, cipher and the load's recomputation included.
+// Save Game and Load Game of a busy game.
 static void BM_Save_And_Load(benchmark::State& state) {
     Random rnd(9);
     Quiet_Screens screens;
     Game game = Busy_Game(rnd, screens);
     for (int t = 0; t < 30; ++t) End_Turn_Menu_Click(game, rnd, screens);
-    // The busy holdings' options are dated for a game that plays on; a saved game's options
-    // expire within the turns the options window offers, or the load calls the file damaged.
-    const auto turn = static_cast<Long>(game.Turn_Number.Value());
-    for (int k = 0; k < game.Player_Option_Count; ++k)
-        game.Player_Option[k].Expires = static_cast<Integer>(turn + 1 + k % 30);
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "bullquest_bench";
-    std::filesystem::create_directories(dir);
-    game.Data_Dir = dir.string();
-    game.Game_File_Name = (dir / "busy.bqg").string();
-    for (auto _ : state) {
-        Save_Game(game, screens);
-        game.Status = Game_Status::Recent_Click;
-        if (!Load_Game(game, screens)) state.SkipWithError("the saved game did not load");
-        game.Status = Game_Status::None;
-    }
-    std::filesystem::remove_all(dir);
+    Move_Dates_On(game, 0);  // a load refuses options dated beyond the offered turns
+    Time_Save_And_Load(state, game, screens, "busy");
 }
 BENCHMARK(BM_Save_And_Load)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
 

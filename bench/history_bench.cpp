@@ -2,20 +2,16 @@
 // its caps, and the save and load of a 10,000-turn game's record.
 #include <malloc.h>
 
-#include <filesystem>
-
 #include <benchmark/benchmark.h>
 
 #include "busy_game.h"
-#include "core/numbers.h"
+#include "save_and_load.h"
 #include "core/turn.h"
 #include "game/history.h"
-#include "storage/saved_game.h"
 
 namespace {
 
 // The game `turns` turns on, as a long game would stand: its record full of turns and trades.
-// Its own dates move on with it, so that it still loads.
 void Play_On_Record(Game& game, Long turns) {
     const Long from = static_cast<Long>(game.Turn_Number.Value());
     for (Long t = from + 1; t <= from + turns; ++t) {
@@ -24,13 +20,7 @@ void Play_On_Record(Game& game, Long turns) {
         Record_Trade(game, Trader::Computer, "Buy", static_cast<int>(t % Stock_Count), 1234, 56, std::nullopt);
         Record_Trade(game, Trader::You, "Buy Back", static_cast<int>(t % 7), 500, 31, -1234.5);
     }
-    for (int s = 0; s < Stock_Count; ++s) {
-        game.Earnings[s].Report_Turn += turns;
-        game.Computer_Option[s].Expires += turns;
-    }
-    // The busy game's options are dated for a game that plays on; these expire soon.
-    for (int k = 0; k < game.Player_Option_Count; ++k)
-        game.Player_Option[k].Expires = static_cast<Integer>(from + turns + 10 + k % 20);
+    Move_Dates_On(game, turns);
 }
 
 double Heap_MB() { return static_cast<double>(mallinfo2().uordblks) / (1024.0 * 1024.0); }
@@ -84,19 +74,6 @@ static void BM_Save_And_Load_Long_Record(benchmark::State& state) {
     Quiet_Screens screens;
     Game game = Busy_Game(rnd, screens);
     Play_On_Record(game, 10000);
-    const std::size_t points = game.History->Points.size();
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "bullquest_history_bench";
-    std::filesystem::create_directories(dir);
-    game.Data_Dir = dir.string();
-    game.Game_File_Name = (dir / "long.bqg").string();
-    for (auto _ : state) {
-        Save_Game(game, screens);
-        game.Status = Game_Status::Recent_Click;
-        if (!Load_Game(game, screens) || game.History->Points.size() != points)
-            state.SkipWithError("the long game did not load whole");
-        game.Status = Game_Status::None;
-    }
-    state.counters["file_KB"] = static_cast<double>(std::filesystem::file_size(game.Game_File_Name)) / 1024.0;
-    std::filesystem::remove_all(dir);
+    Time_Save_And_Load(state, game, screens, "long");
 }
 BENCHMARK(BM_Save_And_Load_Long_Record)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);

@@ -14,6 +14,7 @@
 #include "cli/invariants.h"
 #include "core/cheats.h"
 #include "core/random.h"
+#include "core/silent_screens.h"
 #include "core/turn.h"
 #include "fuzz_readers.h"
 #include "trading/option_trades.h"
@@ -23,26 +24,7 @@
 namespace fuzz {
 
 // Windows that answer every question the same way and show nothing.
-class Quiet_Screens : public Screens {
-public:
-    std::string answer;  // what every input box is answered with
-
-    void Show_Alert(const std::string&, const std::string&, const std::vector<std::string>&) override {}
-    void Show_Tax(const std::string&, const std::string&) override {}
-    bool Ask_Confirmation(const std::string&) override { return true; }
-    void Run_New_Game_Setup(Game&) override {}
-    void Message_Box(const std::string&) override {}
-    void Beep() override {}
-    std::optional<std::string> Input_Box(const std::string&, const std::string&) override { return answer; }
-    End_Choice Run_End_Of_Game(Game&, const std::string&, const std::string&, const std::string&,
-                               const std::string&, bool) override {
-        return End_Choice::New_Game;
-    }
-    void Show_Winners(Game&) override {}
-    void Show_Help(int) override {}
-    std::optional<std::string> Choose_Open_File(const std::string&) override { return std::nullopt; }
-    std::optional<std::string> Choose_Save_File(const std::string&) override { return std::nullopt; }
-};
+using Quiet_Screens = Silent_Screens;
 
 inline void Check(const std::vector<std::string>& broken, const std::string& when) {
     if (!broken.empty()) throw Fuzz_Failure(when + ": " + broken.front());

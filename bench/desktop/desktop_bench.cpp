@@ -174,11 +174,7 @@ int Turns(Main_Window& window, Game& game, const std::string& dir) {
         record.push_back({t, 1e6 + 40.0 * static_cast<double>(t % 1000), 5e5 + 90.0 * static_cast<double>(t % 3000),
                           3000, t % 977 == 0, t % 100 == 0});
     game.Turn_Number.Set(static_cast<double>(from));
-    for (int s = 0; s < Stock_Count; ++s) {
-        game.Earnings[s].Report_Turn += 100000;
-        game.Computer_Option[s].Expires += 100000;
-    }
-    game.Player_Option_Count = 0;  // its expiry turns do not reach so far
+    Move_Dates_On(game, 100000);
     // The computer starts over with $5,000, so that it cannot reach the goal within the 50 turns.
     game.Computer_Stock = {};
     game.Computer_Short = {};

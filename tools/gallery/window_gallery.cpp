@@ -14,7 +14,7 @@
 
 #include "core/new_game.h"
 #include "core/numbers.h"
-#include "core/screens.h"
+#include "core/silent_screens.h"
 #include "core/turn.h"
 #include "game/history_window.h"
 #include "game/new_game_setup.h"
@@ -34,11 +34,8 @@ constexpr std::uint32_t Seed = 123;
 constexpr int Turn = 150;
 
 // The engine's side of the windows while the game is played up to its turn: nothing is shown.
-class Unseen_Screens : public Screens {
+class Unseen_Screens : public Silent_Screens {
 public:
-    void Show_Alert(const std::string&, const std::string&, const std::vector<std::string>&) override {}
-    void Show_Tax(const std::string&, const std::string&) override {}
-    bool Ask_Confirmation(const std::string&) override { return true; }
     // The player's choices: the farthest goal, so that the game runs on, the largest head start,
     // short sales for the computer too (whose portfolio then holds a little of everything).
     void Run_New_Game_Setup(Game& game) override {
@@ -48,17 +45,6 @@ public:
         game.Setup.Frequency_Slider = 8;
         Difficulty_Click(game);
     }
-    void Message_Box(const std::string&) override {}
-    void Beep() override {}
-    std::optional<std::string> Input_Box(const std::string&, const std::string&) override { return std::nullopt; }
-    End_Choice Run_End_Of_Game(Game&, const std::string&, const std::string&, const std::string&,
-                               const std::string&, bool) override {
-        return End_Choice::New_Game;
-    }
-    void Show_Winners(Game&) override {}
-    void Show_Help(int) override {}
-    std::optional<std::string> Choose_Open_File(const std::string&) override { return std::nullopt; }
-    std::optional<std::string> Choose_Save_File(const std::string&) override { return std::nullopt; }
 };
 
 // A game played to turn 150: shares of three companies, two short sales and calls and puts on
