@@ -25,7 +25,7 @@ std::vector<std::string> Journal_Json(const Game& game) {
         Json j;
         j.Open('{');
         j.Key("Turn"); j.Number(e.Turn);
-        j.Key("Who"); j.Text(e.Who == Trader::You ? "You" : "Computer");
+        j.Key("Who"); j.Text(Trader_Name(e.Who));
         j.Key("What"); j.Text(e.What);
         j.Key("Symbol"); j.Text(e.Symbol);
         j.Key("Quantity"); j.Decimal(e.Quantity);

@@ -37,14 +37,15 @@ void Keep_Newest(std::deque<T>& items, std::size_t kept, std::size_t& dropped) {
     }
 }
 
-const char* Name_Of(Trader who) { return who == Trader::You ? "You" : "Computer"; }
+
+}  // namespace
+
+const char* Trader_Name(Trader who) { return who == Trader::You ? "You" : "Computer"; }
 
 std::string Dollars(double amount) {
     const std::string text = Add_Commas(Number_Text(std::fabs(amount)));
     return (amount < 0 ? "-$" : "$") + text;
 }
-
-}  // namespace
 
 void Begin_History(Game& game) {
     auto history = std::make_shared<Game_History>();
@@ -97,7 +98,7 @@ void Write_History_Section(Record_Writer& w, const Game_History& h) {
         w.Boolean(p.Crash).Boolean(p.Tax).End_Record();
     }
     for (const Journal_Entry& e : h.Journal) {
-        w.Number(e.Turn).Text(Name_Of(e.Who)).Text(e.What).Text(e.Symbol).Number(e.Quantity).Number(e.Price);
+        w.Number(e.Turn).Text(Trader_Name(e.Who)).Text(e.What).Text(e.Symbol).Number(e.Quantity).Number(e.Price);
         w.Boolean(e.Gain.has_value()).Number(e.Gain.value_or(0)).Number(e.Cash).End_Record();
     }
     w.Text(Section_End).End_Record();
@@ -165,8 +166,8 @@ std::optional<Game_History> Read_History_Section(Record_Reader& r, const Game& l
         e.Turn = static_cast<Long>(f.Whole(std::max(last, 1.0), turn));
         last = e.Turn;
         const std::string who = f.Text();
-        f.Require(who == "You" || who == "Computer");
-        e.Who = who == "You" ? Trader::You : Trader::Computer;
+        e.Who = who == Trader_Name(Trader::You) ? Trader::You : Trader::Computer;
+        f.Require(who == Trader_Name(e.Who));
         e.What = f.Text();
         f.Require(std::find(Kinds.begin(), Kinds.end(), e.What) != Kinds.end());
         e.Symbol = f.Text();
@@ -189,7 +190,7 @@ std::string Journal_Csv(const Game& game) {
     std::string csv = "Turn,Who,What,Symbol,Quantity,Price,Gain,Cash\n";
     if (!game.History) return csv;
     for (const Journal_Entry& e : game.History->Journal) {
-        csv += Number_Text(e.Turn) + "," + Name_Of(e.Who) + "," + e.What + "," + e.Symbol + "," +
+        csv += Number_Text(e.Turn) + "," + Trader_Name(e.Who) + "," + e.What + "," + e.Symbol + "," +
                Number_Text(e.Quantity) + "," + Number_Text(e.Price) + "," + (e.Gain ? Number_Text(*e.Gain) : "") +
                "," + Number_Text(e.Cash) + "\n";
     }

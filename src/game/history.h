@@ -20,6 +20,10 @@ inline constexpr std::size_t History_Turns_Kept = 100000;
 inline constexpr std::size_t Journal_Entries_Kept = 20000;
 
 enum class Trader { You, Computer };
+// "You" or "Computer", as the journal shows and saves it.
+const char* Trader_Name(Trader who);
+// An amount as the record shows it: "$1,234" or "-$1,234".
+std::string Dollars(double amount);
 
 struct History_Point {
     Long Turn = 0;

@@ -38,10 +38,6 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-QString Money(double amount) { return Q((amount < 0 ? "-$" : "$") + Add_Commas(Number_Text(std::fabs(amount)))); }
-
-const char* Who_Text(Trader who) { return who == Trader::You ? "You" : "Computer"; }
-
 // The most points a line of the chart holds, about the chart's width in pixels.
 constexpr std::size_t Points_Drawn = 500;
 // Marks closer than this many drawn points to the last one would only blot each other out.
@@ -76,7 +72,7 @@ QVariant Journal_Model::data(const QModelIndex& index, int role) const {
     if (role == Qt::UserRole) {  // what the column sorts by
         switch (column) {
             case Turn: return static_cast<qlonglong>(e.Turn);
-            case Who: return QString(Who_Text(e.Who));
+            case Who: return QString(Trader_Name(e.Who));
             case What: return Q(e.What);
             case Symbol: return Q(e.Symbol);
             case Quantity: return e.Quantity;
@@ -89,7 +85,7 @@ QVariant Journal_Model::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole) return {};
     switch (column) {
         case Turn: return Q(Number_Text(e.Turn));
-        case Who: return QString(Who_Text(e.Who));
+        case Who: return QString(Trader_Name(e.Who));
         case What: return Q(e.What);
         case Symbol: return Q(e.Symbol);
         case Quantity: return Q(Add_Commas(Number_Text(e.Quantity)));
@@ -429,7 +425,7 @@ void History_Window::Show_Value_Under(const QLineSeries* series, const QPointF& 
     double value = at->Net_Worth;
     if (series == computer) value = at->Computer_Net_Worth;
     if (series == index) value = Index_Line(*game.History, at->Index);
-    QToolTip::showText(QCursor::pos(), "Turn " + QString::number(at->Turn) + ", " + series->name() + ": " + Money(value),
+    QToolTip::showText(QCursor::pos(), "Turn " + QString::number(at->Turn) + ", " + series->name() + ": " + Q(Dollars(value)),
                        view);
 }
 
