@@ -51,7 +51,7 @@ inline void Trade_Everything(Game& game, Screens& screens, int s, const std::str
         Update_Option_Quote(game, form);
         Transact_Option(game, form, screens);
     }
-    if (game.Player_Option_Count > 0 && Prefill_From_Grid(game, form, 0)) {
+    if (game.Player_Option_Count > 0 && Prefill_From_Grid(game, form, 0) == Grid_Close::Ready) {
         game.Status = Game_Status::None;
         Update_Option_Quote(game, form);
         Transact_Option(game, form, screens);

@@ -13,14 +13,12 @@ TEST(Exchange_Limits, CountBothPlayers) {
     g.Cash_On_Hand.Set(1000000000);
     g.Player_Stock[1].Shares = 60000000;
     g.Computer_Stock[1].Shares = 39999990;
-    Buy_Symbol_Click(g, 1);
-    EXPECT_EQ(g.Max_Number, 10);
+    EXPECT_EQ(Buy_Symbol_Click(g, 1).Most, 10);
     std::string box = "11";
     EXPECT_EQ(Buy_Click(g, 1, box), Trade_Result::Refused);
     g.Player_Short[2] = {30000000, 20};
     g.Computer_Short[2].Shares = 19999000;
-    Short_Symbol_Click(g, 2, Short_Mode::Sell_Short);
-    EXPECT_EQ(g.Max_Number, 1000);
+    EXPECT_EQ(Short_Symbol_Click(g, 2, Short_Mode::Sell_Short).Most, 1000);
     EXPECT_EQ(Transact_Click(g, 2, Short_Mode::Sell_Short, "1001"), Trade_Result::Refused);
     EXPECT_EQ(Transact_Click(g, 2, Short_Mode::Sell_Short, "1000"), Trade_Result::Done);
 }

@@ -184,9 +184,9 @@ struct Console {
             return Answer(Transact_Click(game, close->Stock, Short_Mode::Buy_Back, quantity) == Trade_Result::Done);
         }
         Option_Form form;
-        if (!Prefill_From_Grid(game, form, index)) return Error("no row " + row);
-        Keep_In_Boxes(form);
-        Update_Option_Quote(game, form);
+        const Grid_Close close = Prefill_From_Grid(game, form, index);
+        if (close == Grid_Close::No_Row) return Error("no row " + row);
+        if (close == Grid_Close::Refused) return Answer(false);
         const Trade_Result result = Transact_Option(game, form, screens);
         game.Status = Game_Status::None;
         Answer(result == Trade_Result::Done);

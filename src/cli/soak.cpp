@@ -264,7 +264,8 @@ private:
             form.Buy = Below(3) != 0;
             Option_Symbol_Click(game, form);
             for (int spins = Below(3); spins > 0; --spins) Spin_Exp(form, -1);
-            if (!form.Buy && game.Player_Option_Count > 0) Prefill_From_Grid(game, form, Below(game.Player_Option_Count));
+            if (!form.Buy && game.Player_Option_Count > 0)
+                static_cast<void>(Prefill_From_Grid(game, form, Below(game.Player_Option_Count)));
             game.Status = Game_Status::None;
             form.Number = text;
             Update_Option_Quote(game, form);

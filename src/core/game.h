@@ -166,8 +166,6 @@ struct Game {
     std::string Level_Indicator = "Beginer";
     std::string Name_Text = "Max Profit";  // the end-of-game name box keeps its text
 
-    // Scratch shared by the trade windows
-    double Max_Number = 0;
     std::string Data_Dir;  // where Recent.txt, Winners.txt and Data2.txt live
 
     // The record of the race (game/history.h), not read by any rule. Shared by copies of the

@@ -15,7 +15,7 @@ Buy_Window::Buy_Window(Game& game, Screens& screens, QWidget* parent)
     grid->addWidget(you_have, 3, 0, 1, 2);
     most = new Clickable_Label("The Most You Can Buy Is", this);
     most->setObjectName("most");
-    Copies_Into_Box(most, [&game]() -> std::optional<double> { return game.Max_Number; });
+    Copies_Into_Box(most, [this]() -> std::optional<double> { return shown_most; });
     grid->addWidget(most, 4, 0, 1, 2);
     Add_Buttons(5, "&Buy", Help_Owner::Buy);
 }
@@ -36,6 +36,7 @@ void Buy_Window::Symbol_Click() {
     const Buy_View view = Buy_Symbol_Click(game, Stock());
     you_have->setText(QString::fromStdString(view.You_Have));
     most->setText(QString::fromStdString(view.Max));
+    shown_most = view.Most;
     Show_Cash_After();
 }
 

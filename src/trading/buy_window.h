@@ -21,4 +21,5 @@ private:
 
     QLabel* you_have;
     Clickable_Label* most;
+    double shown_most = 0;  // the most the window last computed for its own stock
 };

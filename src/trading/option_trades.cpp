@@ -57,22 +57,26 @@ Option_View Option_Symbol_Click(Game& game, Option_Form& form) {
     return Update_Option_Quote(game, form);
 }
 
-Option_View Update_Option_Quote(Game& game, const Option_Form& form) {
+double Most_Contracts(const Game& game, const Option_Form& form) {
     const int stock = form.Stock;
-    double premium = Option_Premium(game, Kind(form), stock, Strike_Of(form), Exp_Of(form));
     if (form.Buy) {
+        const double premium = Option_Premium(game, Kind(form), stock, Strike_Of(form), Exp_Of(form));
         double held = 0;
         for (int k = 0; k < game.Player_Option_Count; ++k)
             if (game.Player_Option[k].Stock == stock) held += game.Player_Option[k].Quantity;
-        double affordable = Int(Player_Cash(game) / (premium * Contract_Shares));
-        game.Max_Number = Most_Within_Limit(affordable, Option_Contract_Limit - held);
-    } else {
-        int k = Find(game, Kind(form), stock, Strike_Of(form), Exp_Of(form));
-        double q = k >= 0 ? game.Player_Option[k].Quantity : 0;
-        game.Max_Number = q > 0 ? q : 0;
+        const double affordable = Int(Player_Cash(game) / (premium * Contract_Shares));
+        return Most_Within_Limit(affordable, Option_Contract_Limit - held);
     }
-    return {Price_Caption(game, stock), Number_Text(premium), Add_Commas(Number_Text(game.Max_Number)),
-            form.Buy ? "Most You Can Buy:" : "Most You Can Sell:"};
+    const int k = Find(game, Kind(form), stock, Strike_Of(form), Exp_Of(form));
+    const double q = k >= 0 ? game.Player_Option[k].Quantity : 0;
+    return q > 0 ? q : 0;
+}
+
+Option_View Update_Option_Quote(const Game& game, const Option_Form& form) {
+    const double premium = Option_Premium(game, Kind(form), form.Stock, Strike_Of(form), Exp_Of(form));
+    const double most = Most_Contracts(game, form);
+    return {Price_Caption(game, form.Stock), Number_Text(premium), Add_Commas(Number_Text(most)),
+            form.Buy ? "Most You Can Buy:" : "Most You Can Sell:", most};
 }
 
 bool Spin_Strike(Option_Form& form, int direction) {
@@ -95,8 +99,9 @@ Trade_Result Transact_Option(Game& game, const Option_Form& form, Screens& scree
     const int strike = Strike_Of(form), expires = Exp_Of(form);
     const double premium = Option_Premium(game, kind, form.Stock, strike, expires);
     int k = Find(game, kind, form.Stock, strike, expires);
+    const double most = Most_Contracts(game, form);
     if (form.Buy) {
-        if (!(n > 0 && n <= game.Max_Number)) return Trade_Result::Refused;
+        if (!(n > 0 && n <= most)) return Trade_Result::Refused;
         if (game.Player_Option_Count > Option_Position_Limit) {
             screens.Message_Box("Too many options positions");
             return Trade_Result::Refused;
@@ -115,7 +120,7 @@ Trade_Result Transact_Option(Game& game, const Option_Form& form, Screens& scree
         }
         Record_Trade(game, Trader::You, "Buy " + kind, form.Stock, n, premium, std::nullopt);
     } else {
-        if (n == 0 || n > game.Max_Number || k < 0) return Trade_Result::Refused;
+        if (n == 0 || n > most || k < 0) return Trade_Result::Refused;
         Set_Player_Cash(game, Round_Even(Player_Cash(game) + n * Contract_Shares * premium));
         Option_Position& o = game.Player_Option[k];
         game.Player_Capital_Gains = game.Player_Capital_Gains + premium * n * Contract_Shares - o.Purchase_Price * n * Contract_Shares;
@@ -125,27 +130,26 @@ Trade_Result Transact_Option(Game& game, const Option_Form& form, Screens& scree
         if (o.Quantity <= 0) Remove_Option(game, k);
     }
     Refresh_Portfolio(game);
-    Update_Option_Quote(game, form);
     return Trade_Result::Done;
 }
 
-void Keep_In_Boxes(Option_Form& form) {
-    form.Strike = Number_Text(std::clamp(Strike_Of(form), Lowest_Strike, Highest_Strike));
-    form.Exp = Number_Text(std::clamp(Exp_Of(form), form.Exp_Min, form.Exp_Max));
-}
-
-bool Prefill_From_Grid(Game& game, Option_Form& form, int row) {
-    if (row < 0 || row >= static_cast<int>(game.Options_Portfolio.size())) return false;
+Grid_Close Prefill_From_Grid(Game& game, Option_Form& form, int row) {
+    if (row < 0 || row >= static_cast<int>(game.Options_Portfolio.size())) return Grid_Close::No_Row;
     const Grid_Row& r = game.Options_Portfolio[row];
     const int stock = Find_Symbol(game, r[0]);
-    if (stock < 0) return false;
+    if (stock < 0) return Grid_Close::No_Row;
+    Option_Form filled = form;
+    filled.Stock = stock;
+    filled.Calls = r[1] == "Call";
+    Set_Expiry_Limits(game, filled);
+    filled.Exp = r[6];
+    filled.Strike = r[2];
+    filled.Buy = false;
+    filled.Number = Number_Text(Int(Locale_Number(r[3]).value_or(0)));
+    const int strike = Strike_Of(filled), expires = Exp_Of(filled);
+    if (strike < Lowest_Strike || strike > Highest_Strike || expires < filled.Exp_Min || expires > filled.Exp_Max)
+        return Grid_Close::Refused;
+    form = filled;
     game.Status = Game_Status::Skip_Option_Update;
-    form.Stock = stock;
-    form.Calls = r[1] == "Call";
-    Set_Expiry_Limits(game, form);
-    form.Exp = r[6];
-    form.Strike = r[2];
-    form.Buy = false;
-    form.Number = Number_Text(Int(Locale_Number(r[3]).value_or(0)));
-    return true;
+    return Grid_Close::Ready;
 }

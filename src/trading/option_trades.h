@@ -24,6 +24,7 @@ struct Option_View {
     std::string Premium;
     std::string Max;
     std::string Label6;
+    double Most = 0;  // what a click on the two "Most" labels copies into the box
 };
 
 // First expiry turn offered: the next multiple of 10 after the turn.
@@ -32,17 +33,20 @@ bool Strike_Allowed(int strike);
 bool Expiry_Allowed(const Option_Form& form, int expires);
 // The stock selection: resets strike and expiry unless Status is Skip_Option_Update.
 Option_View Option_Symbol_Click(Game& game, Option_Form& form);
-// Premium and maximum (sets game.Max_Number); the captions of the current form.
-Option_View Update_Option_Quote(Game& game, const Option_Form& form);
+// The most contracts of the form's key a purchase (the cash, the limit per stock) or a sale (the
+// position held) allows; every option trade is checked against it.
+double Most_Contracts(const Game& game, const Option_Form& form);
+// Premium and maximum: the captions of the current form.
+Option_View Update_Option_Quote(const Game& game, const Option_Form& form);
 // One spin click: +1 or -1 step within the limits; false when already at the limit.
 bool Spin_Strike(Option_Form& form, int direction);
 bool Spin_Exp(Option_Form& form, int direction);
 // Buy or sell Number contracts of the form's key. "Too many options positions" goes to
 // screens; the form's Number keeps its text.
 Trade_Result Transact_Option(Game& game, const Option_Form& form, Screens& screens);
-// The strike and expiry boxes hold only values within their spin limits: one set into them from
-// outside (the grid after a split) is brought within them, as the spin controls do.
-void Keep_In_Boxes(Option_Form& form);
-// The option grid's data row (0 = first position): the form set up for closing it.
-// Sets Status Skip_Option_Update; false for a row that does not exist.
-bool Prefill_From_Grid(Game& game, Option_Form& form, int row);
+enum class Grid_Close { No_Row, Refused, Ready };
+// The option grid's data row (0 = first position): the form set up for closing it, with Status
+// Skip_Option_Update. The strike and expiry boxes hold only values within their spin limits, so
+// a position they cannot name (a strike a split took below 10) is refused and the form left as
+// it was: putting it into the boxes would name, and sell, another position.
+Grid_Close Prefill_From_Grid(Game& game, Option_Form& form, int row);

@@ -69,7 +69,7 @@ Options_Window::Options_Window(Game& game, Screens& screens, QWidget* parent)
     most = new Clickable_Label("0", this);
     most->setObjectName("most");
     for (Clickable_Label* l : {most_caption, most})
-        Copies_Into_Box(l, [&game]() -> std::optional<double> { return game.Max_Number; });
+        Copies_Into_Box(l, [this]() -> std::optional<double> { return shown_most; });
     grid->addWidget(most_caption, 7, 0);
     grid->addWidget(most, 7, 1);
     Add_Buttons(8, "&Transact", Help_Owner::Options);
@@ -112,6 +112,7 @@ void Options_Window::Show_View(const Option_View& v) {
     premium->setText(Q(v.Premium));
     most->setText(Q(v.Max));
     most_caption->setText(Q(v.Label6));
+    shown_most = v.Most;
 }
 
 void Options_Window::Symbol_Click() {
@@ -140,7 +141,9 @@ void Options_Window::Open_On(int stock, bool calls_wanted) {
 
 void Options_Window::Open_From_Grid(int row) {
     Option_Form f = Form();
-    if (!Prefill_From_Grid(game, f, row)) return;
+    const Grid_Close close = Prefill_From_Grid(game, f, row);
+    if (close == Grid_Close::Refused) screens.Beep();
+    if (close != Grid_Close::Ready) return;
     Show_Form(f);
     Symbol_Click();  // under the skip status: only the quote
     Run_Modal();

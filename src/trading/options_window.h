@@ -38,5 +38,6 @@ private:
     QLabel* premium;
     Clickable_Label* most_caption;
     Clickable_Label* most;
+    double shown_most = 0;  // the most the window last computed for its own stock
     bool showing = false;  // the boxes being set from a form: their changes are not clicks
 };

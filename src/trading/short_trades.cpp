@@ -14,7 +14,7 @@ namespace {
 // refused.
 std::optional<double> Cash_After_Short_Sale(const Game& game, int stock, const std::string& t) {
     double q = Int(Leading_Number(t));
-    if (t.empty() || Leading_Number(t) == 0 || q > game.Max_Number) return std::nullopt;
+    if (t.empty() || Leading_Number(t) == 0 || q > Most_To_Short(game, stock, Short_Mode::Sell_Short)) return std::nullopt;
     double p = Stock_Price(game, stock);
     return Int(Player_Cash(game) - q * p / 2);  // the 50% deposit
 }
@@ -38,7 +38,6 @@ Trade_Result Sell_Short(Game& game, int stock, const std::string& t) {
     Set_Player_Cash(game, *cash);
     Record_Trade(game, Trader::You, "Short", stock, q, p, std::nullopt);
     Refresh_Portfolio(game);
-    Short_Symbol_Click(game, stock, Short_Mode::Sell_Short);
     return Trade_Result::Done;
 }
 
@@ -55,26 +54,25 @@ Trade_Result Buy_Back(Game& game, int stock, const std::string& t) {
     // What the buy-back made: its return less the half of the price put up when selling short
     // (the tax counts the whole return).
     Record_Trade(game, Trader::You, "Buy Back", stock, q, p, value - q * h.Avg_Price / 2.0);
-    Short_Symbol_Click(game, stock, Short_Mode::Buy_Back);
     Refresh_Portfolio(game);
     return Trade_Result::Done;
 }
 }  // namespace
 
-Buy_View Short_Symbol_Click(Game& game, int stock, Short_Mode mode) {
+double Most_To_Short(const Game& game, int stock, Short_Mode mode) {
+    const Holding& h = game.Player_Short[stock];
+    if (mode == Short_Mode::Buy_Back) return h.Shares;
+    const double price = Stock_Price(game, stock);
+    const double affordable = price > 0 ? Int(Player_Cash(game) / (price / 2)) : 0;
+    return Most_Within_Limit(affordable, Room_Under(Short_Limit, h.Shares, game.Computer_Short[stock].Shares));
+}
+
+Buy_View Short_Symbol_Click(const Game& game, int stock, Short_Mode mode) {
     const Holding& h = game.Player_Short[stock];
     std::string you_have = "You've Shorted " + Add_Commas(Number_Text(h.Shares)) + " Shares Of " + game.Symbol[stock];
-    if (mode == Short_Mode::Buy_Back) {
-        game.Max_Number = h.Shares;
-        return {you_have, "The Most You Can Buy Back Is " + Add_Commas(Number_Text(h.Shares))};
-    }
-    if (h.Shares >= 0) {
-        double price = Stock_Price(game, stock);
-        double affordable = price > 0 ? Int(Player_Cash(game) / (price / 2)) : 0;
-        game.Max_Number =
-            Most_Within_Limit(affordable, Room_Under(Short_Limit, h.Shares, game.Computer_Short[stock].Shares));
-    }
-    return {you_have, "The Most You Can Short Is " + Add_Commas(Number_Text(game.Max_Number))};
+    const double most = Most_To_Short(game, stock, mode);
+    const char* caption = mode == Short_Mode::Buy_Back ? "The Most You Can Buy Back Is " : "The Most You Can Short Is ";
+    return {you_have, caption + Add_Commas(Number_Text(most)), most};
 }
 
 std::string Short_Cash_After(const Game& game, int stock, Short_Mode mode, const std::string& short_number) {

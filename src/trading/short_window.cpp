@@ -28,7 +28,7 @@ Short_Window::Short_Window(Game& game, Screens& screens, QWidget* parent)
     grid->addWidget(you_have, 4, 0, 1, 2);
     most = new Clickable_Label("You Can Short 50000000 Shafes of MSFT", this);
     most->setObjectName("most");
-    Copies_Into_Box(most, [&game]() -> std::optional<double> { return game.Max_Number; });
+    Copies_Into_Box(most, [this]() -> std::optional<double> { return shown_most; });
     grid->addWidget(most, 5, 0, 1, 2);
     Add_Buttons(6, "&Transact", Help_Owner::Short);
 
@@ -58,6 +58,7 @@ void Short_Window::Symbol_Click() {
     const Buy_View view = Short_Symbol_Click(game, Stock(), Mode());
     you_have->setText(QString::fromStdString(view.You_Have));
     most->setText(QString::fromStdString(view.Max));
+    shown_most = view.Most;
     Show_Cash_After();
 }
 

@@ -28,4 +28,5 @@ private:
     QRadioButton* buy_back;
     QLabel* you_have;
     Clickable_Label* most;
+    double shown_most = 0;  // the most the window last computed for its own stock
 };

@@ -17,7 +17,7 @@ std::string You_Have(const Game& game, int stock) {
 // The rules of a purchase and a sale of q shares (the whole part of the box's value): the
 // cash afterwards, nothing when refused.
 std::optional<double> Cash_After_Buying(const Game& game, int stock, double q) {
-    if (stock < 0 || q == 0 || q > game.Max_Number) return std::nullopt;
+    if (stock < 0 || q == 0 || q > Most_To_Buy(game, stock)) return std::nullopt;
     return Player_Cash(game) - Stock_Price(game, stock) * q;
 }
 
@@ -28,15 +28,16 @@ std::optional<double> Cash_After_Selling(const Game& game, int stock, const std:
 }
 }  // namespace
 
-Buy_View Buy_Symbol_Click(Game& game, int stock) {
+double Most_To_Buy(const Game& game, int stock) {
     const Holding& h = game.Player_Stock[stock];
-    if (h.Shares >= 0) {
-        double price = Stock_Price(game, stock);
-        double affordable = price > 0 ? Int(Player_Cash(game) / price) : 0;
-        game.Max_Number =
-            Most_Within_Limit(affordable, Room_Under(Stock_Limit, h.Shares, game.Computer_Stock[stock].Shares));
-    }
-    return {You_Have(game, stock), "The Most You Can Buy Is " + Add_Commas(Number_Text(game.Max_Number))};
+    const double price = Stock_Price(game, stock);
+    const double affordable = price > 0 ? Int(Player_Cash(game) / price) : 0;
+    return Most_Within_Limit(affordable, Room_Under(Stock_Limit, h.Shares, game.Computer_Stock[stock].Shares));
+}
+
+Buy_View Buy_Symbol_Click(const Game& game, int stock) {
+    const double most = Most_To_Buy(game, stock);
+    return {You_Have(game, stock), "The Most You Can Buy Is " + Add_Commas(Number_Text(most)), most};
 }
 
 Trade_Result Buy_Click(Game& game, int stock, std::string& buy_number) {
@@ -50,7 +51,6 @@ Trade_Result Buy_Click(Game& game, int stock, std::string& buy_number) {
     Set_Player_Cash(game, *cash);
     Record_Trade(game, Trader::You, "Buy", stock, q, Stock_Price(game, stock), std::nullopt);
     Refresh_Portfolio(game);
-    Buy_Symbol_Click(game, stock);
     return Trade_Result::Done;
 }
 

@@ -4,20 +4,24 @@
 #include "core/game.h"
 #include "trading/trade_result.h"
 
-// What the Buy and Sell windows show for their chosen stock.
+// What the Buy, Sell and Short windows show for their chosen stock: the two captions and the
+// most the window's trade allows, which a click on its caption copies into the box.
 struct Buy_View {
     std::string You_Have, Max;
+    double Most = 0;
 };
 
-// Recomputes game.Max_Number for the stock and returns the two captions.
-Buy_View Buy_Symbol_Click(Game& game, int stock);
+// The most shares of the stock the cash and the exchange allow to buy. Every purchase is
+// checked against this, computed for its own stock at the moment of the trade.
+double Most_To_Buy(const Game& game, int stock);
+Buy_View Buy_Symbol_Click(const Game& game, int stock);
 // The box text goes in and comes back "0" in every case. Refused: the caller beeps.
 Trade_Result Buy_Click(Game& game, int stock, std::string& buy_number);
 std::string Sell_Symbol_Click(const Game& game, int stock);
 Trade_Result Sell_Click(Game& game, int stock, std::string& sell_number);
 // The line under a trade window's quantity: the cash that pressing Buy (Sell) with this box text
 // would leave, as the main window would show it, "Cash after: $12,345"; empty when the trade
-// would be refused. Both follow the trade's own rule, game.Max_Number included.
+// would be refused. Both follow the trade's own rule.
 std::string Buy_Cash_After(const Game& game, int stock, const std::string& buy_number);
 std::string Sell_Cash_After(const Game& game, int stock, const std::string& sell_number);
 // The caption of a cash amount on that line.

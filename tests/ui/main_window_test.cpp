@@ -159,6 +159,45 @@ private slots:
         QCOMPARE(bar_after_turn, 30);
     }
 
+    // The clock brings every trade window up to date, the Short window last; an open Buy window
+    // still checks a purchase against its own maximum, not the Short window's (cash over half
+    // the price).
+    void a_timed_turn_leaves_the_open_buy_window_its_own_maximum() {
+        New_Game([](QWidget* w) {
+            for (QCheckBox* box : w->findChildren<QCheckBox*>())
+                if (box->text() == "30 second per turn time limit") box->setChecked(true);
+        });
+        Child<QCheckBox>(window.get(), "news_alert")->setChecked(false);
+        Child<QCheckBox>(window.get(), "world_alert")->setChecked(false);
+        auto* clock = Child<QTimer>(window.get(), "game_timer");
+        connect(clock, &QTimer::timeout, this, [&] {
+            if (game.Turn_Number.Value() == 2) clock->stop();
+        });
+        QString ground, flash;
+        double typed = 0;
+        Modal_Answers answers;
+        answers.Then([&](QWidget* w) {
+            const Trade_Controls buy(w);
+            QCOMPARE(buy.Symbol->currentIndex(), 0);
+            clock->setInterval(1);
+            QTRY_COMPARE_WITH_TIMEOUT(game.Turn_Number.Value(), 2.0, 1000);
+            // Typed before the clock ran out: no key of it is released after the turn.
+            const double cash = game.Cash_On_Hand.Value(), price = Stock_Price(game, 0);
+            typed = Int(cash / price) + 1;
+            QVERIFY(typed <= Int(cash / (price / 2)));
+            buy.Quantity->setText(QString::number(typed));
+            ground = buy.Quantity->palette().color(QPalette::Base).name();
+            buy.Trade->click();
+            flash = buy.Quantity->palette().color(QPalette::Base).name();
+            Click("&Done")(w);
+        });
+        Child<QPushButton>(window.get(), "buy_button")->click();
+        QVERIFY(answers.Done());
+        QVERIFY(typed > 0);
+        QCOMPARE(game.Player_Stock[0].Shares, 0.0);
+        QVERIFY2(flash != ground, "the refusal flashes the box");
+    }
+
     void the_hundredth_turn_brings_the_tax_notice() {
         New_Game();
         game.Turn_Number.Set(99);

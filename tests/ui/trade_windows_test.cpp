@@ -9,6 +9,7 @@
 #include "window_checks.h"
 #include "trading/buy_window.h"
 #include "trading/options_window.h"
+#include "trading/portfolio.h"
 #include "trading/sell_window.h"
 #include "trading/short_window.h"
 #include "ui/chart_window.h"
@@ -379,6 +380,20 @@ private slots:
         QCOMPARE(game.Status, Game_Status::None);
         QCOMPARE(done.count(), 2);
         QCOMPARE(game.Player_Option_Count, Integer(0));
+        QCOMPARE(game.Cash_On_Hand.Text(), std::string("10000"));
+
+        // A split took the first call's strike to 5, below the box: its row beeps and opens
+        // nothing, and the call at 10 beside it is not sold in its place.
+        game.Player_Option[0] = {"Call", 2, 5, 30, 1, 6};
+        game.Player_Option[1] = {"Call", 2, 10, 30, 1, 6};
+        game.Player_Option_Count = 2;
+        Refresh_Portfolio(game);
+        const int beeps = Beeps(screens);
+        window.Open_From_Grid(0);
+        QCOMPARE(Beeps(screens), beeps + 1);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(game.Status, Game_Status::None);
+        QCOMPARE(game.Player_Option[1].Quantity, 6.0);
         QCOMPARE(game.Cash_On_Hand.Text(), std::string("10000"));
     }
 };
