@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 #include "core/game.h"
 #include "core/numbers.h"
@@ -109,7 +110,10 @@ void Record_Trade(Game& game, Trader who, const std::string& what, int stock, do
 }
 
 double Index_Line(const Game_History& history, double index) {
-    return history.Base_Index > 0 ? history.Base_Worth * index / history.Base_Index : history.Base_Worth;
+    if (!(history.Base_Index > 0)) return history.Base_Worth;
+    // A base worth far beyond any game's would take the line past a double: it stops at the largest.
+    const double most = std::numeric_limits<double>::max();
+    return std::clamp(history.Base_Worth * index / history.Base_Index, -most, most);
 }
 
 // Every figure is written out in full, as the game's money texts are: a value in exponent form
