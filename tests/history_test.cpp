@@ -182,6 +182,17 @@ TEST(History, ExportAndSummary) {
     ASSERT_TRUE(Write_File_Atomic(game.Data_Dir + "/Winners.txt", "kept"));
     EXPECT_EQ(Export_Journal(game, game.Data_Dir + "/Winners.txt").Error(), File_Error::Reserved_Name);
     EXPECT_EQ(*Read_File(game.Data_Dir + "/Winners.txt"), "kept");
+    // Nor a saved game: known by its start whatever its name, or by a name that would make one.
+    const std::string saved = Saved_Game_Text(game), disguised = work + "/x.txt";
+    ASSERT_TRUE(Write_File_Atomic(disguised, saved));
+    EXPECT_EQ(Export_Journal(game, disguised).Error(), File_Error::Reserved_Name);
+    EXPECT_EQ(*Read_File(disguised), saved);
+    EXPECT_EQ(Export_Journal(game, work + "/new.BQG").Error(), File_Error::Reserved_Name);
+    EXPECT_FALSE(std::filesystem::exists(work + "/new.BQG"));
+    // A file that only begins like one, and an earlier export, are written over.
+    ASSERT_TRUE(Write_File_Atomic(disguised, saved.substr(0, saved.find("\r\n", 200))));
+    EXPECT_TRUE(Export_Journal(game, disguised));
+    EXPECT_TRUE(Export_Journal(game, path));
 
     Game_History& h = *game.History;
     h.Journal.clear();

@@ -12,6 +12,7 @@
 #include "storage/file_io.h"
 #include "storage/load_ranges.h"
 #include "storage/records.h"
+#include "storage/saved_game.h"
 
 namespace {
 
@@ -237,7 +238,7 @@ std::string Journal_Csv(const Game& game) {
 }
 
 File_Result<> Export_Journal(const Game& game, const std::string& path) {
-    if (Is_Data_File(game.Data_Dir, path)) return File_Error::Reserved_Name;
+    if (Is_Data_File(game.Data_Dir, path) || Is_Saved_Game(path)) return File_Error::Reserved_Name;
     return Write_File_Atomic(path, Journal_Csv(game));
 }
 

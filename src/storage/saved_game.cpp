@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
+#include <filesystem>
 #include <initializer_list>
 #include <optional>
 
@@ -336,6 +338,26 @@ std::optional<Game> Loaded_Game(const Game& game, const std::string& content) {
     if (history) g.History = std::make_shared<Game_History>(std::move(*history));
     else Begin_History(g);
     return g;
+}
+
+namespace {
+// A stock block takes some hundreds of characters: this leaves room for any blanks between
+// its fields, and is still one read.
+constexpr std::size_t Saved_Game_Start = 64 * 1024;
+}  // namespace
+
+bool Is_Saved_Game(const std::string& path) {
+    std::string suffix = std::filesystem::path(path).extension().string();
+    std::transform(suffix.begin(), suffix.end(), suffix.begin(), [](unsigned char c) { return std::tolower(c); });
+    if (suffix == ".bqg") return true;
+    const File_Result<std::string> start = Read_File_Start(path, Saved_Game_Start);
+    if (!start) return false;
+    // Four earnings, a report turn, a price and its change, a trend, a weight, two holdings
+    // and 100 history bytes ending at the price: no other file starts so.
+    Field_Reader f(*start);
+    Game block;
+    Read_Stock_Block(f, block, 0);
+    return f.Ok();
 }
 
 namespace {
