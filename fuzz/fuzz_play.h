@@ -58,8 +58,8 @@ inline void Trade_Everything(Game& game, Screens& screens, int s, const std::str
     }
 }
 
-// A saved game loaded over a fresh program and played for a few turns; false when the load
-// refuses the file.
+// A saved game loaded over a fresh program, played for a few turns and saved again; false
+// when the load refuses the file.
 inline bool Saved_Game_Played(const std::string& input) {
     std::optional<Game> loaded = Loaded_Game(Base_Game(), input);
     if (!loaded) return false;
@@ -79,6 +79,8 @@ inline bool Saved_Game_Played(const std::string& input) {
         End_Turn_Menu_Click(game, rnd, screens);
         Check(Turn_Invariants(game), "after a turn");
     }
+    // What was played saves into a file that loads as the same game.
+    if (game.Has_Game && !Saved_Game(Saved_Game_Text(game))) throw Fuzz_Failure("a played game's save does not load");
     return true;
 }
 

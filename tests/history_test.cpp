@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <map>
 
 #include "core/new_game.h"
 #include "core/numbers.h"
@@ -7,6 +9,7 @@
 #include "core/turn.h"
 #include "game/history.h"
 #include "storage/file_io.h"
+#include "storage/records.h"
 #include "storage/saved_game.h"
 #include "test_support.h"
 #include "trading/stock_trades.h"
@@ -76,6 +79,66 @@ TEST(History, ADamagedSectionFailsTheLoad) {
     for (const std::string& section : damaged) EXPECT_FALSE(Loaded_Game(Blank_Game(), With_Section(saved, section))) << section;
 }
 
+// The figures of the section within the bounds of the game's own records, in the form the
+// writer gives them: a figure written otherwise would save as another, or as none.
+TEST(History, AFigureBeyondItsBoundsOrInAnotherFormIsRefused) {
+    const std::string saved = Saved_Game_Text(Played_Game(8, 3));
+    const std::map<std::string, std::string> good = {{"worth", "5000"}, {"base", "2962"}, {"mine", "5000"},
+                                                     {"theirs", "4000"}, {"index", "2962"}, {"shares", "60"},
+                                                     {"price", "15"}, {"gain", "-300"}, {"cash", "4400"},
+                                                     {"calls", "2.5"}, {"premium", "0.05"}, {"trend", "-6"}};
+    const auto section = [&](const std::map<std::string, std::string>& changed) {
+        auto v = [&](const std::string& field) { return changed.count(field) ? changed.at(field) : good.at(field); };
+        return "\"History\",1\r\n" + v("worth") + "," + v("base") + ",1,3\r\n1," + v("mine") + "," + v("theirs") +
+               "," + v("index") + ",#FALSE#,#FALSE#\r\n1,\"You\",\"Sell\",\"AAPL\"," + v("shares") + "," +
+               v("price") + ",#TRUE#," + v("gain") + "," + v("cash") + "\r\n1,\"Computer\",\"Buy Call\",\"AAPL\"," +
+               v("calls") + "," + v("premium") + ",#FALSE#,0,1\r\n1,\"You\",\"Cheat\",\"\",0," + v("trend") +
+               ",#FALSE#,0,1\r\n\"End of history\"\r\n";
+    };
+    ASSERT_TRUE(Loaded_Game(Blank_Game(), With_Section(saved, section({}))));
+
+    const std::string past_a_double = "179769313486232" + std::string(294, '0');
+    const std::string money[] = {"1.7976931348623157e308", past_a_double, "-" + past_a_double,
+                                 "1000000000000000000", "5e3", "5000.0", "+5000", "05000"};
+    for (const char* field : {"worth", "mine", "theirs", "gain", "cash"})
+        for (const std::string& figure : money)
+            EXPECT_FALSE(Loaded_Game(Blank_Game(), With_Section(saved, section({{field, figure}})))) << field << " " << figure;
+    const std::vector<std::pair<std::string, std::string>> beyond = {
+        {"base", "11499774935041"}, {"base", "2962.5"},      {"index", "11499774935041"}, {"index", "-1"},
+        {"shares", "4398046511105"}, {"shares", "0"},         {"price", "256"},            {"price", "0.5"},
+        {"calls", "170976608257"},  {"premium", "524.01"},   {"premium", "0"},            {"trend", "1000000000001"},
+        {"trend", "-7"},            {"shares", "1.7976931348623157e308"}};
+    for (const auto& [field, figure] : beyond)
+        EXPECT_FALSE(Loaded_Game(Blank_Game(), With_Section(saved, section({{field, figure}})))) << field << " " << figure;
+}
+
+TEST(History, FiguresAtTheirBoundsSaveAndLoadAsThemselves) {
+    Game game = Played_Game(11, 3);
+    // The highest money a fifteen-digit text gives below the bound, and the lowest finite one.
+    const double top = 999999999999999000.0, bottom = -1.79769313486231e308;
+    Game_History& h = *game.History;
+    h.Base_Worth = bottom;
+    h.Base_Index = Index_Bound;
+    h.Points = {{1, top, bottom, 0, true, false}, {2, bottom, top, Index_Bound, false, true}};
+    h.Journal = {{2, Trader::You, "Buy", "AAPL", Count_Bound, Price_Bound, std::nullopt, bottom},
+                 {2, Trader::Computer, "Sell Call", "AAPL", Option_Count_Bound, 2 * (2 + Price_Bound + 5), bottom, top},
+                 {3, Trader::You, "Lapse", "AAPL", 0.5, 0.01, top, 0},
+                 {3, Trader::Computer, "Tax", "", 0, top, std::nullopt, bottom},
+                 {4, Trader::You, "Cheat", "", 0, Cheat_Cash_Limit, std::nullopt, top},
+                 {4, Trader::You, "Cheat", "", 0, -Cheat_Trend_Limit, std::nullopt, top}};
+    const std::string saved = Saved_Game_Text(game);
+    const std::optional<Game> loaded = Loaded_Game(Blank_Game(), saved);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(*loaded->History, h);
+    EXPECT_EQ(Saved_Game_Text(*loaded), saved);
+
+    // A figure no text holds is not written at all: the save is refused.
+    h.Points[0].Net_Worth = std::numeric_limits<double>::infinity();
+    Record_Writer w;
+    Write_History_Section(w, h);
+    EXPECT_FALSE(w.Complete());
+}
+
 TEST(History, KeepsTheNewestTurnsAndEntries) {
     Game game = Played_Game(9, 0);
     for (Long t = 2; t <= static_cast<Long>(History_Turns_Kept) + 5; ++t) {
@@ -119,6 +182,17 @@ TEST(History, ExportAndSummary) {
     ASSERT_TRUE(Write_File_Atomic(game.Data_Dir + "/Winners.txt", "kept"));
     EXPECT_EQ(Export_Journal(game, game.Data_Dir + "/Winners.txt").Error(), File_Error::Reserved_Name);
     EXPECT_EQ(*Read_File(game.Data_Dir + "/Winners.txt"), "kept");
+    // Nor a saved game: known by its start whatever its name, or by a name that would make one.
+    const std::string saved = Saved_Game_Text(game), disguised = work + "/x.txt";
+    ASSERT_TRUE(Write_File_Atomic(disguised, saved));
+    EXPECT_EQ(Export_Journal(game, disguised).Error(), File_Error::Reserved_Name);
+    EXPECT_EQ(*Read_File(disguised), saved);
+    EXPECT_EQ(Export_Journal(game, work + "/new.BQG").Error(), File_Error::Reserved_Name);
+    EXPECT_FALSE(std::filesystem::exists(work + "/new.BQG"));
+    // A file that only begins like one, and an earlier export, are written over.
+    ASSERT_TRUE(Write_File_Atomic(disguised, saved.substr(0, saved.find("\r\n", 200))));
+    EXPECT_TRUE(Export_Journal(game, disguised));
+    EXPECT_TRUE(Export_Journal(game, path));
 
     Game_History& h = *game.History;
     h.Journal.clear();

@@ -88,7 +88,8 @@ std::optional<Game_History> Read_History_Section(Record_Reader& reader, const Ga
 
 // The whole journal as comma-separated values, one line per entry after a title line.
 std::string Journal_Csv(const Game& game);
-// Writes it to `path`, as a saved game is written; never over the data folder's own files.
+// Writes it to `path`, as a saved game is written; never over the data folder's own files nor
+// over a saved game (Reserved_Name).
 File_Result<> Export_Journal(const Game& game, const std::string& path);
 
 // The short account above the game-over window's chart.

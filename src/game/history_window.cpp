@@ -260,8 +260,11 @@ void History_Window::Show_Summary(bool shown_now) {
 }
 
 double History_Window::Drawn(double value) const {
-    // A logarithmic axis has no room for $1 or less: such a worth is drawn at $1.
-    return log_box->isChecked() ? std::max(value, 1.0) : value;
+    // A logarithmic axis has no room for $1 or less: such a worth is drawn at $1. No money of
+    // a game passes Money_Bound, either way; a figure that does (the index line of a rich
+    // start, a record no game made) is drawn at the bound, so that the axis spans a finite range.
+    const double low = log_box->isChecked() ? 1.0 : -Money_Bound;
+    return std::isnan(value) ? low : std::clamp(value, low, Money_Bound);
 }
 
 void History_Window::Build_Chart() {
@@ -399,6 +402,7 @@ void History_Window::Append_Points() {
     turns->setRange(first_turn, std::max(last_turn, first_turn + 1));
     const double goal_worth = std::pow(10.0, Goal_Digits(game.Setup) - 1);
     goal->replace({QPointF(first_turn, goal_worth), QPointF(std::max(last_turn, first_turn + 1), goal_worth)});
+    // Every figure drawn lies within the money bound, so the room above it cannot overflow.
     const double top = std::max(highest, goal_worth);
     QAbstractAxis* worth = view->chart()->axes(Qt::Vertical).value(0);
     if (auto* log_axis = qobject_cast<QLogValueAxis*>(worth)) log_axis->setRange(std::max(1.0, lowest), top * 2);

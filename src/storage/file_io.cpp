@@ -1,5 +1,6 @@
 #include "storage/file_io.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdint>
@@ -122,7 +123,9 @@ void Sync_Folder(const std::string& folder) {
 
 }  // namespace
 
-File_Result<std::string> Read_File(const std::string& path) {
+namespace {
+// Up to `most` bytes of a regular file; with `whole`, a longer file is refused instead.
+File_Result<std::string> Read_Regular(const std::string& path, std::size_t most, bool whole) {
     // O_NONBLOCK: opening a FIFO must not wait for a writer; it is refused just below.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (fd.Get() < 0) {
@@ -133,20 +136,29 @@ File_Result<std::string> Read_File(const std::string& path) {
     struct stat st {};
     if (::fstat(fd.Get(), &st) != 0) return File_Error::Unreadable;
     if (!S_ISREG(st.st_mode)) return File_Error::Not_A_File;
-    if (static_cast<std::uintmax_t>(st.st_size) > Largest_File) return File_Error::Too_Large;
+    if (whole && static_cast<std::uintmax_t>(st.st_size) > most) return File_Error::Too_Large;
     std::string content;
-    content.reserve(static_cast<std::size_t>(st.st_size));
+    content.reserve(std::min(static_cast<std::size_t>(st.st_size), most));
     std::vector<char> chunk(Read_Chunk);
     for (;;) {
-        const ssize_t n = ::read(fd.Get(), chunk.data(), chunk.size());
+        const std::size_t room = whole ? chunk.size() : std::min(chunk.size(), most - content.size());
+        if (room == 0) break;
+        const ssize_t n = ::read(fd.Get(), chunk.data(), room);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return File_Error::Unreadable;
         if (n == 0) break;
-        // The file may grow while it is read.
-        if (content.size() + static_cast<std::size_t>(n) > Largest_File) return File_Error::Too_Large;
+        // A whole file may grow while it is read.
+        if (content.size() + static_cast<std::size_t>(n) > most) return File_Error::Too_Large;
         content.append(chunk.data(), static_cast<std::size_t>(n));
     }
     return content;
+}
+}  // namespace
+
+File_Result<std::string> Read_File(const std::string& path) { return Read_Regular(path, Largest_File, true); }
+
+File_Result<std::string> Read_File_Start(const std::string& path, std::size_t bytes) {
+    return Read_Regular(path, bytes, false);
 }
 
 File_Result<> Write_File_Atomic(const std::string& path, const std::string& content) {

@@ -14,6 +14,8 @@ constexpr std::size_t Largest_File = 16 * 1024 * 1024;
 // A whole regular file. A folder, FIFO or device is refused at once, without waiting for
 // it, and so is a file longer than Largest_File.
 File_Result<std::string> Read_File(const std::string& path);
+// The first `bytes` of a regular file (all of a shorter one), refused as Read_File refuses.
+File_Result<std::string> Read_File_Start(const std::string& path, std::size_t bytes);
 
 // Replaces the file with `content` in one step: the text goes to a new temporary file in
 // the target's folder, which is flushed to the disk and renamed over the target, so a

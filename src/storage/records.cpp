@@ -31,6 +31,18 @@ Record_Writer& Record_Writer::Number(double x) {
     return *this;
 }
 
+Record_Writer& Record_Writer::Full_Number(double x) {
+    Separate();
+    if (!std::isfinite(x)) {
+        complete_ = false;
+        out_ += '0';
+        return *this;
+    }
+    char buf[Number_Text_Room];
+    out_.append(buf, Number_Text_To(buf, x));
+    return *this;
+}
+
 Record_Writer& Record_Writer::Single_Number(Single x) {
     char buf[32];
     // The shortest text that reads back as the same Single: the game's cents need no
@@ -159,6 +171,16 @@ std::optional<double> Record_Reader::Number() {
     if (!token) return std::nullopt;
     std::optional<double> x = To_Double(*token);
     if (!x) return Fail();
+    return x;
+}
+
+std::optional<double> Record_Reader::Full_Number() {
+    std::optional<std::string_view> token = Number_Token();
+    if (!token) return std::nullopt;
+    std::optional<double> x = To_Double(*token);
+    // Any other form of the value ("1.50", "1e3", more digits than are written) is damage.
+    char buf[Number_Text_Room];
+    if (!x || std::string_view(buf, static_cast<std::size_t>(Number_Text_To(buf, *x) - buf)) != *token) return Fail();
     return x;
 }
 

@@ -15,17 +15,21 @@ struct Record_Error : std::runtime_error {
 };
 
 // Never throws. A text that holds a double quote cannot be stored in a record: it is
-// written as an empty text and the output is marked incomplete, for the caller to refuse.
+// written as an empty text and the output is marked incomplete, for the caller to refuse;
+// so is a number Full_Number cannot write.
 class Record_Writer {
 public:
     Record_Writer& Text(const std::string& t);
     Record_Writer& Number(double x);
+    // Written out in full as the game's money texts are (Number_Text): at most 15 significant
+    // digits and never an exponent. A value that is not finite cannot be stored.
+    Record_Writer& Full_Number(double x);
     Record_Writer& Single_Number(Single x);
     Record_Writer& Money(Currency c);
     Record_Writer& Boolean(bool b);
     void End_Record();
     const std::string& Output() const { return out_; }
-    // False once a text could not be stored.
+    // False once a text or a number could not be stored.
     bool Complete() const { return complete_; }
 
 private:
@@ -44,6 +48,8 @@ public:
     explicit Record_Reader(std::string data) : data_(std::move(data)) {}
     std::optional<std::string> Text();
     std::optional<double> Number();
+    // Only a number as Full_Number writes it, so that one read writes back the same.
+    std::optional<double> Full_Number();
     std::optional<Single> Single_Number();
     std::optional<Integer> Integer_Number();
     std::optional<Long> Long_Number();

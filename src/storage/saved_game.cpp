@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
+#include <filesystem>
 #include <initializer_list>
-#include <limits>
 #include <optional>
 
 #include "core/numbers.h"
@@ -14,6 +15,7 @@
 #include "storage/data_folder.h"
 #include "storage/file_io.h"
 #include "storage/file_messages.h"
+#include "storage/load_ranges.h"
 #include "storage/recent_file.h"
 #include "storage/records.h"
 #include "trading/portfolio.h"
@@ -41,57 +43,6 @@ void Write_Computer_Holding(Record_Writer& w, const Holding& h) {
 }
 
 // --- reading -----------------------------------------------------------------------
-
-// What a load accepts: only values a game can reach. Each range comes from the rules that
-// move the field; a file holding anything else was not written by the game, and loading it
-// would break a later turn, so it is damage.
-struct Range {
-    double low, high;
-    bool Holds(double v) const { return v >= low && v <= high; }
-};
-
-// Cash and net worth of either player: below Money_Bound (the largest double below it is the
-// highest accepted), and any finite amount below zero, where play has no floor. Cash is whole
-// dollars except the computer's, which options leave in cents.
-constexpr double Money_Highest = Money_Bound - 128;
-constexpr Range Money_Range{-std::numeric_limits<double>::max(), Money_Highest};
-// Prices are whole dollars, never below 1; a price above 200 is split before it moves, so
-// the newest history byte holds the current price.
-constexpr Range Price_Range{1, Price_Bound};
-// Older history bytes: a split halves a price of 1 to 0.
-constexpr Range History_Range{0, Price_Bound};
-// Every step that moves a stock's trend clamps it to -6..6; the market's drift keeps it
-// within -3..3, world news within -4..4 and the cheat within -6..6.
-constexpr Range Trend_Range{-Stock_Trend_Limit, Stock_Trend_Limit};
-// An average of prices paid, halved by splits.
-constexpr Range Avg_Price_Range{0, Price_Bound};
-// The player's strikes are 10..200 in steps of 10 when bought; the computer's are the price
-// rounded to a multiple of 10, up for a put (so up to 260 for a price of 255); splits halve both.
-constexpr Range Strike_Range{0, 260};
-// A premium per share: at most twice (the momentum boost) the time value, the largest
-// price over the lowest strike and the out-of-the-money bonus; never 0 (the boost's clamp).
-constexpr Range Premium_Range{0.01, 2 * (2 + Price_Bound + 5)};
-// Share counts: the exchange caps when bought, doubled by each split below Count_Cap.
-constexpr Range Count_Range{0, Count_Bound};
-// Option contracts of one player in one stock, all positions together: an option lapses
-// before its stock can split more than Option_Life_Splits times.
-constexpr Range Contract_Range{0, Option_Count_Bound};
-// Earnings per share: at most 3.5 below or 5.5 above 0 at a new game, then one report every
-// 50 turns moves them by -0.50..+1.50.
-constexpr double EPS_Limit = 6 + 1.5 * (Last_Turn / Report_Period + 1);
-// The turn; the report and expiry turns lie within their spans after it.
-constexpr Range Turn_Range{1, Last_Turn};
-constexpr Long Report_Span = Report_Period;  // a report sets the next one a period on
-constexpr Long Expiry_Span = Option_Life;
-// An index weight is 1 at a new game and after a crash, and doubles at each split up to
-// Weight_Cap.
-constexpr Range Slider_Range{1, 10};
-constexpr Range Check_Range{0, 1};
-constexpr Range List_Index_Range{0, 3};
-constexpr Range Option_Count_Range{0, Most_Option_Positions};
-constexpr Range Stock_Range{0, Stock_Count - 1};
-// Whatever the field's type holds.
-constexpr Range Any{-std::numeric_limits<double>::max(), std::numeric_limits<double>::max()};
 
 // The change labels as the game writes them: "-2(25%)" beside a price, "(-1.5%)" beside the
 // index, "CRASH!" after a crash.
@@ -211,7 +162,7 @@ void Read_Stock_Block(Field_Reader& f, Game& g, int s) {
     f.Require(Is_Change_Text(g.Change[s], false));
     g.Change_Colour[s] = Sign_Colour(Leading_Number(g.Change[s]));
     g.Stock_Trend[s] = f.Integer_In(Trend_Range);
-    g.Index_Weight[s] = f.Long_In({1, Weight_Cap});
+    g.Index_Weight[s] = f.Long_In(Weight_Range);
     f.Require((g.Index_Weight[s] & (g.Index_Weight[s] - 1)) == 0);  // a power of two
     Read_Player_Holding(f, g.Player_Stock[s]);
     Read_Player_Holding(f, g.Player_Short[s]);
@@ -358,7 +309,7 @@ std::optional<Game> Loaded_Game(const Game& game, const std::string& content) {
     g.Cheats_Enabled = f.Boolean();
     g.Enable_Cheat_Menu = !g.Cheats_Enabled;
     g.Set_Cheat_Menus = g.Cheats_Enabled;
-    g.Price[Index_Entry] = Shown_Number::Read(f.Number_Text_In({0, Index_Bound}, false, &index));
+    g.Price[Index_Entry] = Shown_Number::Read(f.Number_Text_In(Index_Range, false, &index));
     g.DJIA_Change = f.Text();
     f.Require(Is_Change_Text(g.DJIA_Change, true));
 
@@ -387,6 +338,26 @@ std::optional<Game> Loaded_Game(const Game& game, const std::string& content) {
     if (history) g.History = std::make_shared<Game_History>(std::move(*history));
     else Begin_History(g);
     return g;
+}
+
+namespace {
+// A stock block takes some hundreds of characters: this leaves room for any blanks between
+// its fields, and is still one read.
+constexpr std::size_t Saved_Game_Start = 64 * 1024;
+}  // namespace
+
+bool Is_Saved_Game(const std::string& path) {
+    std::string suffix = std::filesystem::path(path).extension().string();
+    std::transform(suffix.begin(), suffix.end(), suffix.begin(), [](unsigned char c) { return std::tolower(c); });
+    if (suffix == ".bqg") return true;
+    const File_Result<std::string> start = Read_File_Start(path, Saved_Game_Start);
+    if (!start) return false;
+    // Four earnings, a report turn, a price and its change, a trend, a weight, two holdings
+    // and 100 history bytes ending at the price: no other file starts so.
+    Field_Reader f(*start);
+    Game block;
+    Read_Stock_Block(f, block, 0);
+    return f.Ok();
 }
 
 namespace {

@@ -19,6 +19,11 @@ std::string Saved_Game_Text(const Game& game);
 // no game can reach is damaged too.
 std::optional<Game> Loaded_Game(const Game& game, const std::string& content);
 
+// True when `path` holds a saved game, judged by the start of its records (its first stock
+// block, read whole), or names one, by its suffix ".bqg"; a file that cannot be read is
+// judged by its name alone. Other files the game writes never go over a saved game.
+bool Is_Saved_Game(const std::string& path);
+
 // Saves to Game_File_Name, asking for a name first when it is empty. True when the game
 // was written. The data folder's own files are refused as targets; a refused or failed
 // save changes nothing.

@@ -1,5 +1,9 @@
 // The History window as a player uses it: the journal's table reads, sorts and filters like a
-// ledger, and the chart follows the game turn by turn without being drawn again.
+// ledger, and the chart follows the game turn by turn without being drawn again, whatever the
+// figures of its record.
+
+#include <cmath>
+#include <limits>
 
 #include "core/new_game.h"
 #include "core/random.h"
@@ -127,6 +131,35 @@ private slots:
         QVERIFY(linear);
         QCOMPARE(Line(window, "You")->at(1).y(), -5000.0);
         QVERIFY(linear->min() <= -5000);
+    }
+
+    void figuresPastAnyGameDrawWithinAFiniteAxis() {
+        // A record no load would take: the largest doubles, either way, as worths and in the
+        // journal; the index line of such a start passes a double.
+        const double most = std::numeric_limits<double>::max();
+        Game_History& h = *game.History;
+        h.Base_Worth = most;
+        h.Points.push_back({2, most, -most, 2 * h.Base_Index, true, true});
+        h.Points.push_back({3, -most, most, h.Base_Index, false, false});
+        h.Journal = {{2, Trader::You, "Sell", "AAPL", most, most, most, -most}};
+        History_Window window(game, screens);
+        window.show();
+        for (bool logarithmic : {true, false}) {
+            window.Logarithmic()->setChecked(logarithmic);
+            QVERIFY(!window.Chart()->grab().isNull());
+            const QAbstractAxis* worth = window.Chart()->chart()->axes(Qt::Vertical).value(0);
+            const auto* log_axis = qobject_cast<const QLogValueAxis*>(worth);
+            const auto* linear = qobject_cast<const QValueAxis*>(worth);
+            QVERIFY(logarithmic ? log_axis != nullptr : linear != nullptr);
+            const double low = log_axis ? log_axis->min() : linear->min();
+            const double high = log_axis ? log_axis->max() : linear->max();
+            QVERIFY2(std::isfinite(low) && std::isfinite(high) && low < high, qPrintable(QString("%1 .. %2").arg(low).arg(high)));
+            for (const QPointF& p : Line(window, "The market index, bought and held")->points())
+                QVERIFY(p.y() >= low && p.y() <= high);
+        }
+        window.Tabs()->setCurrentIndex(1);
+        QVERIFY(!window.Journal()->grab().isNull());
+        window.hide();
     }
 
     void theGameOverWindowOpensItWithTheAccount() {
