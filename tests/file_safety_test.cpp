@@ -9,6 +9,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <thread>
 
 #include <fcntl.h>
 #include <grp.h>
@@ -235,11 +236,76 @@ TEST(FileSafety, TemporaryFilesAreAlwaysNewAndOnlyOwnOldLeftoversGo) {
         EXPECT_TRUE(fs::is_symlink(dir + "/" + name)) << name;
     for (const auto& [name, kept] : leftovers) EXPECT_EQ(fs::exists(dir + "/" + name), kept) << name;
 
-    // Nor is a link planted as the data folder's lock file followed.
-    Game game = Blank_Game(dir);
-    fs::create_symlink(victim, Data_File(dir, Lock_File_Name));
-    EXPECT_FALSE(Store_Recent(game, "any.bqg"));
-    EXPECT_EQ(Text_Of(victim), "precious");
+}
+
+// Whatever is found under the lock file's name, a change to the recent list or the winners is
+// made and kept; what was planted is left as it was, a link never followed.
+TEST(FileSafety, NothingAtTheLockFilesNameKeepsAChangeFromBeingMade) {
+    const passwd* nobody = ::getpwnam("nobody");
+    if (::geteuid() == 0 && !nobody) GTEST_SKIP() << "running as root and there is no user nobody to drop to";
+    const std::string dir = Fresh_Dir("planted_lock");
+    const uid_t uid = ::geteuid() == 0 ? nobody->pw_uid : ::geteuid();
+    const gid_t gid = ::geteuid() == 0 ? nobody->pw_gid : ::getegid();
+    ASSERT_EQ(::chown(dir.c_str(), uid, gid), 0);
+    // As root the unreadable file would be read: the checks run as nobody then.
+    auto become = [&] {
+        if (::geteuid() != 0) return true;
+        return ::setgroups(0, nullptr) == 0 && ::setgid(gid) == 0 && ::setuid(uid) == 0 && ::geteuid() != 0;
+    };
+    // Another user's lock file, which anyone may open, held for good.
+    std::vector<std::string> kinds = {"folder", "fifo", "unreadable", "link", "dangling link"};
+    int held = -1;
+    if (::geteuid() == 0) {
+        const std::string data = dir + "/another user's";
+        fs::create_directory(data);
+        ASSERT_EQ(::chown(data.c_str(), uid, gid), 0);
+        held = ::open(Data_File(data, Lock_File_Name).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        ASSERT_EQ(::fchmod(held, 0666), 0);
+        ASSERT_EQ(::flock(held, LOCK_EX), 0);
+        kinds.push_back("another user's");
+    }
+    const std::string failures = In_Child(
+        [&] {
+            Checks check;
+            const std::string victim = dir + "/victim";
+            check(bool(Write_File_Atomic(victim, "precious")), "no victim");
+            for (const std::string& kind : kinds) {
+                const std::string data = dir + "/" + kind, lock = Data_File(data, Lock_File_Name);
+                Game game = Playing(data);
+                if (kind != "another user's") fs::remove(lock);
+                if (kind == "folder") {
+                    fs::create_directory(lock);
+                    check(bool(Write_File_Atomic(lock + "/inside", "kept")), kind + ": nothing inside");
+                }
+                if (kind == "fifo") check(::mkfifo(lock.c_str(), 0644) == 0, "no FIFO");
+                if (kind == "unreadable") {
+                    check(bool(Write_File_Atomic(lock, "")), "no lock file");
+                    ::chmod(lock.c_str(), 0);
+                }
+                if (kind == "link") fs::create_symlink(victim, lock);
+                if (kind == "dangling link") fs::create_symlink(dir + "/nowhere", lock);
+                const mode_t planted = Mode_Of(lock);
+
+                check(bool(Store_Recent(game, "kept.bqg")), kind + ": Store_Recent failed");
+                check(bool(Change_Winners(game, [](Winners_Table& t) { t[1][0].Final_Score = 700; })),
+                      kind + ": Change_Winners failed");
+                game.High_Scores[2][0].Final_Score = 800;
+                check(bool(Write_Winners(game)), kind + ": Write_Winners failed");
+                Game after = Blank_Game(data);
+                check(Read_Recent(after) && after.Recent[0] == "kept.bqg", kind + ": the recent list was not kept");
+                check(Read_Winners(after) && after.High_Scores[1][0].Final_Score == 700 &&
+                          after.High_Scores[2][0].Final_Score == 800,
+                      kind + ": the winners were not kept");
+                check(Mode_Of(lock) == planted, kind + ": what was planted changed");
+                check(Text_Of(victim) == "precious", kind + ": the link was followed");
+                check(kind != "dangling link" || !fs::exists(dir + "/nowhere"), kind + ": the link was followed");
+                check(kind != "folder" || Text_Of(lock + "/inside") == "kept", kind + ": the folder's file changed");
+            }
+            return check.failed;
+        },
+        become);
+    if (held >= 0) ::close(held);
+    EXPECT_EQ(failures, "");
 }
 
 TEST(FileSafety, OddNamesSaveAndLoadAndOnlyThoseARecordCanHoldAreListed) {
@@ -427,15 +493,26 @@ TEST(FileSafety, TwoCopiesOfTheGameKeepEachOthersChanges) {
     ASSERT_TRUE(Change_Winners(second, enter(400)));
     EXPECT_EQ(second.High_Scores[3][0].Final_Score, 500);
 
-    // While another copy holds the lock a change waits, then gives up and is reported.
-    {
-        const int held = ::open(Data_File(data, Lock_File_Name).c_str(), O_RDWR);
-        ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    // While another copy holds the lock (the data folder's, or the lock file an earlier version
+    // locks) a change waits, then gives up and is reported; once it is let go, the change is made.
+    for (const std::string& held_path : {data, Data_File(data, Lock_File_Name)}) {
+        const int held = ::open(held_path.c_str(), O_RDONLY | O_CLOEXEC);
+        ASSERT_EQ(::flock(held, LOCK_EX), 0) << held_path;
         const std::string recent = Text_Of(Data_File(data, Recent_File_Name));
-        EXPECT_EQ(Store_Recent(first, "four.bqg").Error(), File_Error::Busy);
+        const auto asked = std::chrono::steady_clock::now();
+        EXPECT_EQ(Store_Recent(first, "four.bqg").Error(), File_Error::Busy) << held_path;
+        EXPECT_GE(std::chrono::steady_clock::now() - asked, Lock_Patience) << held_path;
         EXPECT_EQ(first.Recent[0], "four.bqg");
         EXPECT_EQ(Text_Of(Data_File(data, Recent_File_Name)), recent);
-        ::close(held);
+
+        std::thread let_go([held] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            ::close(held);
+        });
+        const auto waited = std::chrono::steady_clock::now();
+        EXPECT_TRUE(Change_Winners(second, enter(450))) << held_path;
+        EXPECT_GE(std::chrono::steady_clock::now() - waited, std::chrono::milliseconds(200)) << held_path;
+        let_go.join();
     }
 
     // A damaged file at that moment is reported and left for the player to see to.

@@ -49,6 +49,9 @@ void Game_Dialog::setVisible(bool visible) {
             Fix_Size();
         else
             resize(Fitted(this, testAttribute(Qt::WA_Resized) ? size() : sizeHint()));
+        // Placed here rather than by QDialog, whose guess of the frame leaves out its bottom.
+        const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+        Centre_On(this, owner && owner->isVisible() ? owner->geometry() : Available_Area(this));
     }
     QDialog::setVisible(visible);
 }

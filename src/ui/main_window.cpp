@@ -54,6 +54,8 @@ static void Init_Resources() { Q_INIT_RESOURCE(bullquest); }
 Main_Window::Main_Window(Game& game, Random& rnd, QWidget* parent)
     : QMainWindow(parent), game(game), rnd(rnd), screens(new Qt_Screens(game, this)) {
     Init_Resources();
+    // Every window of the game, and the file dialogs and message boxes too.
+    new Frame_Keeper(this);
     setWindowTitle("Bullquest");
     auto* central = new QWidget(this);
     central->setMouseTracking(true);

@@ -1,8 +1,9 @@
 // Every window on a 1920x1080 screen at twice the scale (a 960x540 desktop), as the screenshots
 // open them: each fits the screen with room for its title bar, opens centred on the main window,
-// keeps a fixed size where it is a message or trade window, and Tab visits every control in
-// reading order.
+// is fitted into the screen again within the frame a window manager draws, keeps a fixed size
+// where it is a message or trade window, and Tab visits every control in reading order.
 
+#include "ui/window_place.h"
 #include "window_checks.h"
 
 namespace {
@@ -97,6 +98,27 @@ private slots:
                 QVERIFY2(window->width() >= QFontMetrics(bold).horizontalAdvance(window->windowTitle()) + 100,
                          qPrintable(name + ": " + window->windowTitle()));
             }
+        });
+    }
+
+    void everyFrameAWindowManagerGivesIsFittedIntoTheScreen() {
+        // The frames of window managers at twice the scale (in the screen's points): thin borders
+        // under a title bar of 20 pixels, one of 56 (a larger title font), borders of 8 all round.
+        const QList<QMargins> frames = {{1, 10, 1, 3}, {1, 28, 1, 3}, {4, 24, 4, 4}};
+        Every_Gallery_Window([&](const QString& name, QWidget* window) {
+            const QRect opened = window->geometry();
+            for (const QMargins& frame : frames) {
+                window->setGeometry(opened);
+                Fit_Frame_Inside(window, frame);
+                const QRect at = window->geometry();
+                const QString seen = QString("%1 in a frame of %2,%3,%4,%5: %6,%7 %8x%9")
+                                         .arg(name).arg(frame.left()).arg(frame.top()).arg(frame.right())
+                                         .arg(frame.bottom()).arg(at.x()).arg(at.y()).arg(at.width()).arg(at.height());
+                QVERIFY2(screen.contains(at.marginsAdded(frame)), qPrintable(seen));
+                // Smaller only where the frame leaves no room for the size it opened at.
+                if (opened.height() + frame.top() + frame.bottom() <= screen.height()) QVERIFY2(at.size() == opened.size(), qPrintable(seen));
+            }
+            window->setGeometry(opened);
         });
     }
 
