@@ -3,16 +3,18 @@
 #include "core/constants.h"
 #include "core/new_game.h"
 #include "core/numbers.h"
-#include "trading/portfolio.h"
+#include "trading/player_cash.h"
 
-void Quiet_Screens::Run_New_Game_Setup(Game& game) {
-    game.Setup.Options = 1;
-    game.Setup.Short = 1;
-    game.Setup.Frequency_Slider = 10;
-    game.Setup.Power_Slider = 10;
-    game.Setup.Earnings_Slider = 10;
-    game.Setup.News_Alert = 1;
-    game.Setup.World_Alert = 1;
+Settings Quiet_Screens::Run_New_Game_Setup(const Game& game) {
+    Settings setup = game.Setup;
+    setup.Options = 1;
+    setup.Short = 1;
+    setup.Frequency_Slider = 10;
+    setup.Power_Slider = 10;
+    setup.Earnings_Slider = 10;
+    setup.News_Alert = 1;
+    setup.World_Alert = 1;
+    return setup;
 }
 
 Game Busy_Game(Random& rnd, Quiet_Screens& screens, int options_per_stock) {
@@ -43,9 +45,8 @@ void Fill_Portfolios(Game& game, int options_per_stock) {
             o.Quantity = 10;
         }
     game.Player_Option_Count = static_cast<Integer>(k);
-    game.Cash_On_Hand.Set(1000000);
+    Set_Player_Cash(game, 1000000);
     game.C_Portfolio.Cash.Set(50000000);
-    Refresh_Portfolio(game);
 }
 
 void Move_Dates_On(Game& game, Long turns) {

@@ -8,7 +8,7 @@
 // Answers every window at once, as a player who never hesitates, with the busiest settings.
 class Quiet_Screens : public Silent_Screens {
 public:
-    void Run_New_Game_Setup(Game& game) override;
+    Settings Run_New_Game_Setup(const Game& game) override;
 };
 
 // Gives both players their busy holdings in a game already dealt.

@@ -21,7 +21,7 @@ static void BM_Whole_Turn(benchmark::State& state) {
             game = start;
             state.ResumeTiming();
         }
-        End_Turn_Menu_Click(game, rnd, screens);
+        Play_Turn(game, rnd, screens);
         if (game.Turn_Number.Value() == 1) ++deals;
     }
     state.counters["new_deals"] = deals;  // 0, or the figure includes dealing new markets
@@ -34,8 +34,7 @@ static void BM_New_Game(benchmark::State& state) {
     Quiet_Screens screens;
     Game game;
     Init_Game(game);
-    game.Status = Game_Status::Force_New_Game;
-    for (auto _ : state) New_Game_Menu_Click(game, rnd, screens);
+    for (auto _ : state) Deal_New_Game(game, rnd, screens);
 }
 BENCHMARK(BM_New_Game)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
 
@@ -44,7 +43,7 @@ static void BM_Save_And_Load(benchmark::State& state) {
     Random rnd(9);
     Quiet_Screens screens;
     Game game = Busy_Game(rnd, screens);
-    for (int t = 0; t < 30; ++t) End_Turn_Menu_Click(game, rnd, screens);
+    for (int t = 0; t < 30; ++t) Play_Turn(game, rnd, screens);
     Move_Dates_On(game, 0);  // a load refuses options dated beyond the offered turns
     Time_Save_And_Load(state, game, screens, "busy");
 }

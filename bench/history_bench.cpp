@@ -47,7 +47,7 @@ static void BM_Turn_With_Record(benchmark::State& state) {
             game = from_start();
             state.ResumeTiming();
         }
-        End_Turn_Menu_Click(game, rnd, screens);
+        Play_Turn(game, rnd, screens);
     }
 }
 BENCHMARK(BM_Turn_With_Record)->Arg(1)->Arg(0)->Repetitions(5)->ReportAggregatesOnly(true);

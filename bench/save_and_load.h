@@ -8,6 +8,7 @@
 
 #include "busy_game.h"
 #include "game/history.h"
+#include "core/game_files.h"
 #include "storage/saved_game.h"
 
 inline void Time_Save_And_Load(benchmark::State& state, Game& game, Quiet_Screens& screens, const std::string& name) {
@@ -18,10 +19,8 @@ inline void Time_Save_And_Load(benchmark::State& state, Game& game, Quiet_Screen
     const std::size_t points = game.History->Points.size();
     for (auto _ : state) {
         Save_Game(game, screens);
-        game.Status = Game_Status::Recent_Click;
-        if (!Load_Game(game, screens) || game.History->Points.size() != points)
+        if (!Load_Game_From(game, screens, game.Game_File_Name) || game.History->Points.size() != points)
             state.SkipWithError("the saved game did not load whole");
-        game.Status = Game_Status::None;
     }
     state.counters["file_KB"] = static_cast<double>(std::filesystem::file_size(game.Game_File_Name)) / 1024.0;
     std::filesystem::remove_all(dir);

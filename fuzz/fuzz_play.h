@@ -32,30 +32,21 @@ inline void Check(const std::vector<std::string>& broken, const std::string& whe
 
 // Trades of every kind on stock s with quantity q, as a player would make them between turns.
 inline void Trade_Everything(Game& game, Screens& screens, int s, const std::string& q) {
-    std::string box = q;
-    Buy_Symbol_Click(game, s);
-    Buy_Click(game, s, box);
-    box = q;
-    if (int held = First_Stock_Held(game); held >= 0) Sell_Click(game, held, box);
-    for (Short_Mode mode : {Short_Mode::Sell_Short, Short_Mode::Buy_Back}) {
-        Short_Symbol_Click(game, s, mode);
-        Transact_Click(game, s, mode, q);
-    }
+    const Typed_Quantity typed = Read_Quantity(q);
+    Buy_Shares(game, s, typed);
+    if (int held = First_Stock_Held(game); held >= 0) Sell_Shares(game, held, typed);
+    for (Short_Mode mode : {Short_Mode::Sell_Short, Short_Mode::Buy_Back}) Trade_Short(game, s, mode, typed);
     Option_Form form;
     form.Stock = s;
     for (bool buy : {true, false}) {
         form.Buy = buy;
         form.Calls = s % 2 == 0;
-        Option_Symbol_Click(game, form);
-        form.Number = q;
-        Update_Option_Quote(game, form);
-        Transact_Option(game, form, screens);
+        Choose_Strike_And_Expiry(game, form);
+        form.Number = typed;
+        Trade_Option(game, form, screens);
     }
-    if (game.Player_Option_Count > 0 && Prefill_From_Grid(game, form, 0) == Grid_Close::Ready) {
-        game.Status = Game_Status::None;
-        Update_Option_Quote(game, form);
-        Transact_Option(game, form, screens);
-    }
+    if (game.Player_Option_Count > 0 && Prefill_From_Grid(game, form, 0) == Grid_Close::Ready)
+        Trade_Option(game, form, screens);
 }
 
 // A saved game loaded over a fresh program, played for a few turns and saved again; false
@@ -68,15 +59,15 @@ inline bool Saved_Game_Played(const std::string& input) {
     Quiet_Screens screens;
     Random rnd(static_cast<std::uint32_t>(input.size()));
     static const char* const quantities[] = {"7", "1", "100000000", "0.5", "5000"};
-    for (int turn = 0; turn < 4 && game.Status == Game_Status::None; ++turn) {
+    for (int turn = 0; turn < 4; ++turn) {
         Trade_Everything(game, screens, (turn * 11 + static_cast<int>(input.size())) % Stock_Count,
                          quantities[turn]);
-        if (game.Set_Cheat_Menus) {
+        if (game.Cheats_Enabled) {
             screens.answer = turn % 2 ? "6" : "-6";
             Set_Market_Trend(game, screens);
         }
         Check(Turn_Invariants(game), "after the trades");
-        End_Turn_Menu_Click(game, rnd, screens);
+        Play_Turn(game, rnd, screens);
         Check(Turn_Invariants(game), "after a turn");
     }
     // What was played saves into a file that loads as the same game.

@@ -18,6 +18,7 @@
 #include "storage/file_io.h"
 #include "storage/recent_file.h"
 #include "storage/records.h"
+#include "core/game_files.h"
 #include "storage/saved_game.h"
 #include "storage/winners_file.h"
 

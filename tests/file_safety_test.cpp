@@ -27,6 +27,7 @@
 #include "storage/file_io.h"
 #include "storage/file_messages.h"
 #include "storage/recent_file.h"
+#include "core/game_files.h"
 #include "storage/saved_game.h"
 #include "storage/winners_file.h"
 #include "test_support.h"
@@ -43,9 +44,9 @@ const std::string Start_Failed = "message " + File_Message(File_Task::Start_Up);
 Game Playing(const std::string& data_dir) {
     Game game;
     Recording_Screens screens;
-    EXPECT_TRUE(Form_Load(game, screens, data_dir));
+    EXPECT_TRUE(Start_Up(game, screens, data_dir));
     Random rnd(3);
-    New_Game_Menu_Click(game, rnd, screens);
+    Start_New_Game(game, rnd, screens);
     return game;
 }
 
@@ -153,7 +154,7 @@ TEST(FileSafety, EveryReaderRefusesWhatIsNotAFileOfTheGameAtOnce) {
             const mode_t planted = Mode_Of(data + "/" + file);
             Game fresh;
             Recording_Screens screens;
-            EXPECT_FALSE(Form_Load(fresh, screens, data)) << file << " " << kind;
+            EXPECT_FALSE(Start_Up(fresh, screens, data)) << file << " " << kind;
             EXPECT_EQ(screens.log.back(), Start_Failed);
             EXPECT_EQ(Mode_Of(data + "/" + file), planted) << file << " " << kind;
             if (kind == "huge") {
@@ -337,7 +338,7 @@ TEST(FileSafety, OddNamesSaveAndLoadAndOnlyThoseARecordCanHoldAreListed) {
     EXPECT_FALSE(screens.Logged("message"));
     EXPECT_EQ(again.Recent, expected);
     EXPECT_EQ(Text_Of(data + "/Recent.txt"), recent);
-    Recent_Click(again, screens, 3);
+    Load_Recent(again, screens, 3);
     EXPECT_EQ(again.Game_File_Name, work + "/a,b.bqg");
 
     // An entry no game could have listed is damage.
@@ -440,7 +441,7 @@ TEST(FileSafety, FilesWithoutPermissionsAreReportedAndNeverReplaced) {
                 ::chmod(path.c_str(), 0);
                 Game fresh;
                 Recording_Screens start;
-                check(!Form_Load(fresh, start, data), "started with " + name + " unreadable");
+                check(!Start_Up(fresh, start, data), "started with " + name + " unreadable");
                 check(start.log.back() == Start_Failed, "no start-up message");
                 ::chmod(path.c_str(), 0644);
                 check(Text_Of(path) == text, name + " was replaced");
@@ -449,12 +450,12 @@ TEST(FileSafety, FilesWithoutPermissionsAreReportedAndNeverReplaced) {
             ::chmod(data.c_str(), 0);
             Game outside;
             Recording_Screens start;
-            check(!Form_Load(outside, start, data), "started in a folder without permissions");
+            check(!Start_Up(outside, start, data), "started in a folder without permissions");
 
             // A read-only data folder: the game starts, and each change is reported, not made.
             ::chmod(data.c_str(), 0555);
             Game reader;
-            check(Form_Load(reader, start, data), "no start in a read-only data folder");
+            check(Start_Up(reader, start, data), "no start in a read-only data folder");
             const std::string recent = Text_Of(Data_File(data, Recent_File_Name));
             check(!Store_Recent(reader, "elsewhere.bqg"), "stored in a read-only folder");
             check(reader.Recent[0] == "elsewhere.bqg", "the menu lost the entry");
@@ -526,7 +527,7 @@ TEST(FileSafety, TwoCopiesOfTheGameKeepEachOthersChanges) {
     first.C_Portfolio.Net_Worth = Shown_Number::Read("1,000,000");
     Random rnd(4);
     screens.log.clear();
-    Check_Game_End(first, rnd, screens);
+    End_Game(first, rnd, screens, Goal_Winner(first));
     EXPECT_TRUE(screens.Logged(Write_Failed));
     EXPECT_EQ(first.High_Scores[3][0].Final_Score, 20000);  // shown for this run
     EXPECT_EQ(Text_Of(Data_File(data, Recent_File_Name)), "damaged");

@@ -8,8 +8,11 @@
 #include "core/random.h"
 #include "core/turn.h"
 #include "game/history.h"
+#include "storage/history_section.h"
+#include "storage/journal_export.h"
 #include "storage/file_io.h"
 #include "storage/records.h"
+#include "core/game_files.h"
 #include "storage/saved_game.h"
 #include "test_support.h"
 #include "trading/stock_trades.h"
@@ -20,13 +23,12 @@ Game Played_Game(std::uint32_t seed, int turns) {
     Game game = Blank_Game();
     Random rnd(seed);
     Recording_Screens screens;
-    New_Game_Menu_Click(game, rnd, screens);
+    Start_New_Game(game, rnd, screens);
     std::string box = "10";
-    Buy_Symbol_Click(game, 0);
-    EXPECT_EQ(Buy_Click(game, 0, box), Trade_Result::Done);
-    for (int t = 0; t < turns; ++t) End_Turn_Menu_Click(game, rnd, screens);
+    EXPECT_EQ(Buy_Shares(game, 0, Read_Quantity(box)), Trade_Result::Done);
+    for (int t = 0; t < turns; ++t) Play_Turn(game, rnd, screens);
     box = "4";
-    EXPECT_EQ(Sell_Click(game, 0, box), Trade_Result::Done);
+    EXPECT_EQ(Sell_Shares(game, 0, Read_Quantity(box)), Trade_Result::Done);
     return game;
 }
 
@@ -50,7 +52,7 @@ TEST(History, SavedWithTheGameAndReadBack) {
     Game again = *loaded;
     Random rnd(6);
     Recording_Screens screens;
-    New_Game_Menu_Click(again, rnd, screens);
+    Start_New_Game(again, rnd, screens);
     EXPECT_EQ(again.History->Points.size(), 1u);
     EXPECT_TRUE(again.History->Journal.empty());
 }

@@ -14,6 +14,7 @@
 #include "game/scoring.h"
 #include "storage/cipher.h"
 #include "storage/file_io.h"
+#include "core/game_files.h"
 #include "storage/saved_game.h"
 #include "storage/winners_file.h"
 #include "test_support.h"
@@ -77,7 +78,7 @@ void Expect_Playable(Game game, const std::string& what) {
     EXPECT_TRUE(broken.empty()) << what << ": " << broken.front();
     Random rnd(1);
     Recording_Screens screens;
-    End_Turn_Menu_Click(game, rnd, screens);
+    Play_Turn(game, rnd, screens);
     broken = Turn_Invariants(game);
     EXPECT_TRUE(broken.empty()) << what << " after a turn: " << broken.front();
 }
@@ -179,7 +180,7 @@ TEST(Hostile_Input, AnEndlessNameEntersTheWinnersCircleCleaned) {
     game.Name_Text = name;
     Random rnd(2);
     Recording_Screens screens;
-    Check_Game_End(game, rnd, screens);
+    End_Game(game, rnd, screens, Goal_Winner(game));
     const std::string kept = "\"Max\",  Pr\xc3\xb6" "fit,,\"\"Max\",  Pr\xc3\xb6" "fit,,\"\"Max\",";
     const int level = Result_Level(game.Setup);
     EXPECT_EQ(game.High_Scores[level][0].Player_Name, kept);

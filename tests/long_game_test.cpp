@@ -5,6 +5,7 @@
 #include "core/numbers.h"
 #include "market/price_movement.h"
 #include "opponent/computer_turn.h"
+#include "core/game_files.h"
 #include "storage/saved_game.h"
 #include "test_support.h"
 
@@ -46,7 +47,7 @@ TEST(Long_Game, TurnsPastSixteenBits) {
     game.Player_Option[0] = {"Call", 0, 100, start + 30, 1.5f, 10};
     int reports = 0;
     for (Long t = start; t < start + 400; ++t) {
-        End_Turn_Menu_Click(game, rnd, screens);
+        Play_Turn(game, rnd, screens);
         ASSERT_NE(game.Turn_Number.Text(), "1") << "the game ended";
         reports += static_cast<int>(game.Earnings_News.size());
         const std::vector<std::string> broken = Turn_Invariants(game);
@@ -62,7 +63,7 @@ TEST(Long_Game, TurnsPastSixteenBits) {
     game.Turn_Number.Set(Last_Turn);
     const std::string before = Saved_Game_Text(game);
     screens.log.clear();
-    EXPECT_FALSE(End_Turn_Menu_Click(game, rnd, screens));
+    EXPECT_EQ(Play_Turn(game, rnd, screens), Turn_Result::Not_Played);
     EXPECT_EQ(screens.log, std::vector<std::string>{"beep"});
     EXPECT_EQ(Saved_Game_Text(game), before);
 }
@@ -127,7 +128,7 @@ TEST(Bounds, AnIndexPastThirtyTwoBitsSaturatesInTheHistory) {
     game.Setup.Play_To = 3;
     for (int s = 0; s < Stock_Count; ++s) game.Index_Weight[s] = Weight_Cap;
     for (int turn = 0; turn < 3; ++turn) {
-        End_Turn_Menu_Click(game, rnd, screens);
+        Play_Turn(game, rnd, screens);
         double sum = 0;
         for (int s = 0; s < Stock_Count; ++s) sum += game.Price[s].Value() * game.Index_Weight[s];
         EXPECT_EQ(game.Price[Index_Entry].Text(), Number_Text(sum));

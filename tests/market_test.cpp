@@ -21,10 +21,11 @@ const List_Line* Line(const Game& game, const std::string& text) {
 
 double Price(const Game& game, int stock) { return game.Price[stock].Value(); }
 
-// The market after the news of a turn drawn from `seed`.
-Game After_News(Game game, int seed) {
+// The market after the news of a turn drawn from `seed`, and the turn's alerts.
+Game After_News(Game game, int seed, std::vector<std::string>* alerts = nullptr) {
     Random rnd(seed);
-    Generate_News(game, rnd);
+    std::vector<std::string> drawn;
+    Generate_News(game, rnd, alerts ? *alerts : drawn);
     return game;
 }
 }  // namespace
@@ -173,8 +174,8 @@ TEST(World_News, TextsFollowTheIndexAndTheTrendMostlyFalls) {
             falls += g.Market_Trend < -3;
             at_floor += g.Market_Trend == -World_News_Trend_Limit;
             // A world line has no stock: its quick quote is empty.
-            Quick_Quote(g, world->Item_Data);
-            EXPECT_EQ(g.News_Symbol + g.News_Price + g.News_Change, "");
+            const Quick_Quote_View quote = Quick_Quote(g, world->Item_Data);
+            EXPECT_EQ(quote.Symbol + quote.Price + quote.Change, "");
         }
     }
     EXPECT_GT(middle_texts.size(), 10u);
@@ -194,12 +195,13 @@ TEST(Crash, OnlyAboveTheMarkAndItResetsTheWholeMarket) {
     for (const std::string index : {"70000", "70001"}) {
         for (int seed = 0; seed < 2000; ++seed) {
             base.Price[Index_Entry] = Shown_Number::Read(index);
-            const Game g = After_News(base, seed);
+            std::vector<std::string> alerts;
+            const Game g = After_News(base, seed, &alerts);
             const List_Line* line = Line(g, "OH S#!*");
             if (!line) continue;
             ASSERT_EQ(index, "70001") << seed;
             ++crashes;
-            EXPECT_EQ(std::count(g.Alert_List.begin(), g.Alert_List.end(), "Crash and burn!"), 1);
+            EXPECT_EQ(std::count(alerts.begin(), alerts.end(), "Crash and burn!"), 1);
             EXPECT_EQ(g.Market_Trend, -3);
             for (int s = 0; s < Stock_Count; ++s) {
                 EXPECT_TRUE(Price(g, s) >= 10 && Price(g, s) <= 20 && Price(g, s) == Int(Price(g, s))) << g.Price[s].Text();
@@ -219,11 +221,10 @@ TEST(New_Game_Setup, RandomNewsSettingsDrawEachSliderFromOneToTen) {
     std::array<std::set<int>, 3> seen;
     for (int seed = 0; seed < 100; ++seed) {
         Game g = Blank_Game();
-        g.Status = Game_Status::Force_New_Game;
         g.Setup.Suprise = 1;
         Random rnd(seed);
         Recording_Screens screens;
-        New_Game_Menu_Click(g, rnd, screens);
+        Deal_New_Game(g, rnd, screens);
         for (int k = 0; k < 3; ++k) {
             const int value = std::array{g.Setup.Frequency_Slider, g.Setup.Power_Slider, g.Setup.Earnings_Slider}[k];
             ASSERT_TRUE(value >= 1 && value <= 10) << value;
@@ -244,7 +245,6 @@ TEST(New_Game, ThePreSimulatedHistoryEndsAtTodaysMarket) {
     int split = 0;
     for (std::uint32_t seed = 1; seed <= 20; ++seed) {
         Game g = Blank_Game();
-        g.Status = Game_Status::Force_New_Game;
         for (int s = 0; s < Stock_Count; ++s) {
             for (Holding* h : {&g.Player_Stock[s], &g.Player_Short[s], &g.Computer_Stock[s], &g.Computer_Short[s]})
                 h->Avg_Price = 100;
@@ -253,7 +253,7 @@ TEST(New_Game, ThePreSimulatedHistoryEndsAtTodaysMarket) {
         g.Player_Option[0] = {"Call", 0, 100, 40, 1.0f, 4};
         Random rnd(seed);
         Progress_Screens screens;
-        New_Game_Menu_Click(g, rnd, screens);
+        Deal_New_Game(g, rnd, screens);
         EXPECT_EQ(std::count_if(screens.progress.begin(), screens.progress.end(), [](int p) { return p > 0; }), 100);
         EXPECT_EQ(screens.progress.back(), 100);
         EXPECT_TRUE(std::is_sorted(screens.progress.begin(), screens.progress.end()));

@@ -20,16 +20,17 @@ Game Quiet_Market(int price) {
 
 TEST(Computer_Portfolio, NetWorthAndRows) {
     Game g = Quiet_Market(50);
-    My_Form_Activate(g);
+    Value_Computer_Portfolio(g);
     EXPECT_EQ(g.C_Portfolio.Net_Worth.Text(), "10,000");
-    EXPECT_EQ(g.C_Portfolio.Grid.size(), 7u);
-    EXPECT_EQ(g.C_Portfolio.Grid[0][0], "");
+    EXPECT_EQ(Computer_Grid_Rows(g).size(), 7u);
+    EXPECT_EQ(Computer_Grid_Rows(g)[0][0], "");
     g.Computer_Stock[0] = {1000, 40};
     g.Computer_Short[0] = {1000, 40};
-    My_Form_Activate(g);
-    ASSERT_GE(g.C_Portfolio.Grid.size(), 2u);
-    EXPECT_EQ(g.C_Portfolio.Grid[0], (Grid_Row{"AAPL", "1,000", "40", "50", "25"}));
-    EXPECT_EQ(g.C_Portfolio.Grid[1], (Grid_Row{"AAPL", "-1000", "40", "50", "-25"}));
+    Value_Computer_Portfolio(g);
+    const std::vector<Grid_Row> rows = Computer_Grid_Rows(g);
+    ASSERT_EQ(rows.size(), 7u);
+    EXPECT_EQ(rows[0], (Grid_Row{"AAPL", "1,000", "40", "50", "25"}));
+    EXPECT_EQ(rows[1], (Grid_Row{"AAPL", "-1000", "40", "50", "-25"}));
     // 10,000 + 1,000 x 50 + 1,000 x (2 x 40 - Int(50 / 2)): a short counts at twice its
     // average less half the price.
     EXPECT_EQ(g.C_Portfolio.Net_Worth.Text(), "115,000");

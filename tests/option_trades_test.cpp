@@ -16,12 +16,12 @@ void Hold(Game& g, const std::string& type, int stock, int strike, int expires, 
         static_cast<Integer>(strike), static_cast<Integer>(expires), paid, qty};
 }
 
-Option_Form Chosen(Game& g, int stock, bool calls) {
+Option_Form Chosen(const Game& g, int stock, bool calls) {
     Option_Form f;
     f.Stock = stock;
     f.Calls = calls;
     f.Buy = true;
-    Option_Symbol_Click(g, f);
+    Choose_Strike_And_Expiry(g, f);
     return f;
 }
 }  // namespace
@@ -31,24 +31,24 @@ Option_Form Chosen(Game& g, int stock, bool calls) {
 TEST(Option_Form, StrikeAndExpiryOffered) {
     Game g = Flat_Market(53, "10");
     Option_Form call = Chosen(g, 0, true);
-    EXPECT_EQ(call.Strike, "50");
-    EXPECT_EQ(call.Exp, "40");
+    EXPECT_EQ(call.Strike, 50);
+    EXPECT_EQ(call.Expires, 40);
     EXPECT_EQ(call.Exp_Min, 20);
     EXPECT_EQ(call.Exp_Max, 40);
-    EXPECT_EQ(Chosen(g, 0, false).Strike, "60");
+    EXPECT_EQ(Chosen(g, 0, false).Strike, 60);
     EXPECT_FALSE(Spin_Exp(call, +1));
     EXPECT_TRUE(Spin_Exp(call, -1));
-    EXPECT_EQ(call.Exp, "30");
-    call.Strike = "200";
+    EXPECT_EQ(call.Expires, 30);
+    call.Strike = 200;
     EXPECT_FALSE(Spin_Strike(call, +1));
-    call.Strike = "10";
+    call.Strike = 10;
     EXPECT_FALSE(Spin_Strike(call, -1));
     g.Turn_Number.Set(15);
     EXPECT_EQ(Chosen(g, 0, true).Exp_Min, 20);
     g.Price[1].Set(9);
-    EXPECT_EQ(Chosen(g, 1, true).Strike, "10");
+    EXPECT_EQ(Chosen(g, 1, true).Strike, 10);
     g.Price[2].Set(205);
-    EXPECT_EQ(Chosen(g, 2, false).Strike, "200");
+    EXPECT_EQ(Chosen(g, 2, false).Strike, 200);
 }
 
 // The option grid of a full table: premiums from the one pass over the table equal each
@@ -67,12 +67,12 @@ TEST(Option_Grid, FullTableShowsEachQuoteAndPricePaid) {
         float price = k % 2 ? std::nearbyint(paid(gen) * 100) / 100 : paid(gen);
         Hold(g, k % 3 ? "Put" : "Call", k % Stock_Count, 10 * (2 + k % 15), 12 + k % 30, price, 1 + k);
     }
-    Refresh_Portfolio(g);
-    ASSERT_EQ(g.Options_Portfolio.size(), static_cast<size_t>(Option_Slots));
+    const std::vector<Option_Row> rows = Option_Grid_Rows(g);
+    ASSERT_EQ(rows.size(), static_cast<size_t>(Option_Slots));
     for (int k = 0; k < Option_Slots; ++k) {
         char printed[32];
         std::snprintf(printed, sizeof printed, "%.7g", static_cast<double>(g.Player_Option[k].Purchase_Price));
-        EXPECT_EQ(g.Options_Portfolio[k][4], printed) << k;
-        EXPECT_EQ(g.Options_Portfolio[k][5], Number_Text(Option_Premium(g, k))) << k;
+        EXPECT_EQ(rows[k].Cells[4], printed) << k;
+        EXPECT_EQ(rows[k].Cells[5], Number_Text(Option_Premium(g, k))) << k;
     }
 }

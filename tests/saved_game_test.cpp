@@ -5,6 +5,7 @@
 #include "storage/cipher.h"
 #include "storage/file_io.h"
 #include "storage/records.h"
+#include "core/game_files.h"
 #include "storage/saved_game.h"
 #include "test_support.h"
 
@@ -30,7 +31,6 @@ Game Busy_Game() {
     g.Market_Trend = -5;
     g.Change[7] = "CRASH!";
     g.Cash_On_Hand.Set(-1234.5);
-    g.Cash_View = "-1,234.5";
     g.Net_Worth = Shown_Number::Read("1,234,567");
     g.C_Portfolio.Cash.Set(4321);
     g.Earnings[0].EPS[0] = Currency{-12345};
@@ -45,7 +45,7 @@ Game Busy_Game() {
     g.Player_Capital_Gains = 999;
     g.Computer_Capital_Gains = -999;
     // Between turns the computer's net worth is the one its window computed.
-    My_Form_Activate(g);
+    Value_Computer_Portfolio(g);
     return g;
 }
 
@@ -80,9 +80,8 @@ TEST(SavedGame, BusyGameComesBackWhole) {
     EXPECT_EQ(State_Json(loaded), State_Json(expected));
     // What the console state leaves out: the settings and the free option entry come back
     // through the text below; these the load derives.
-    EXPECT_TRUE(loaded.Game_Timer_Enabled && loaded.Set_Cheat_Menus && !loaded.Enable_Cheat_Menu);
+    EXPECT_TRUE(loaded.Game_Timer_Enabled && loaded.Cheats_Enabled);
     EXPECT_EQ(loaded.DJIA_Change_Colour, Colour::Red);
-    EXPECT_FALSE(loaded.Stock_Portfolio.empty());
     // Writer and reader agree to the last character.
     EXPECT_EQ(Saved_Game_Text(loaded), text);
 }
@@ -132,8 +131,7 @@ TEST(SavedGame, SaveAsksOnlyWithoutAName) {
     screens.file_answer = dir + "/one.bqg";
     Save_Game(game, screens);
     EXPECT_EQ(screens.log, std::vector<std::string>{"save-dialog"});
-    EXPECT_EQ(game.Game_File_Name + "|" + game.Caption + "|" + game.Recent[0],
-              dir + "/one.bqg|" + dir + "/one.bqg  -  Bullquest|" + dir + "/one.bqg");
+    EXPECT_EQ(game.Game_File_Name + "|" + game.Recent[0], dir + "/one.bqg|" + dir + "/one.bqg");
     EXPECT_EQ(*Read_File(dir + "/one.bqg"), Saved_Game_Text(game));
 
     screens.log.clear();
@@ -167,7 +165,7 @@ TEST(SavedGame, ARecentEntryWhoseFileHasGoneStaysListed) {
     other.Recent = game.Recent;
     screens.log.clear();
     const std::string before = State_Json(other);
-    Recent_Click(other, screens, 0);
+    Load_Recent(other, screens, 0);
     EXPECT_EQ(screens.log, (std::vector<std::string>{"beep", "message " + Damaged}));
     EXPECT_EQ(other.Recent[0], dir + "/gone.bqg");
     EXPECT_EQ(State_Json(other), before);

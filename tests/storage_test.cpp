@@ -78,8 +78,8 @@ TEST(FirstRun, TheHelpOpensOnTheFirstStartOnly) {
     const std::string dir = Fresh_Dir("first_start");
     Recording_Screens first, second;
     Game a, b;
-    ASSERT_TRUE(Form_Load(a, first, dir));
-    ASSERT_TRUE(Form_Load(b, second, dir));
+    ASSERT_TRUE(Start_Up(a, first, dir));
+    ASSERT_TRUE(Start_Up(b, second, dir));
     EXPECT_EQ(std::count(first.log.begin(), first.log.end(), "help 1"), 1);
     EXPECT_EQ(std::count(second.log.begin(), second.log.end(), "help 1"), 0);
 }

@@ -35,19 +35,21 @@ public:
         log.push_back("confirm " + caption);
         return true;
     }
-    void Run_New_Game_Setup(Game&) override { log.push_back("setup"); }
+    Settings Run_New_Game_Setup(const Game& game) override {
+        log.push_back("setup");
+        return game.Setup;
+    }
     void Message_Box(const std::string& text) override { log.push_back("message " + text); }
     void Beep() override { log.push_back("beep"); }
     std::optional<std::string> Input_Box(const std::string& title, const std::string&) override {
         log.push_back("input " + title);
         return std::nullopt;
     }
-    End_Choice Run_End_Of_Game(Game&, const std::string& ticker, const std::string& score,
-                               const std::string& you_made_it, const std::string&, bool) override {
-        log.push_back("end " + ticker + " | " + score + " | " + you_made_it);
-        return End_Choice::New_Game;
+    End_Answer Run_End_Of_Game(const Game& game, const End_Of_Game_View& view) override {
+        log.push_back("end " + view.Ticker + " | " + view.Score + " | " + view.You_Made_It);
+        return {End_Choice::New_Game, game.Name_Text};
     }
-    void Show_Winners(Game&) override { log.push_back("winners"); }
+    void Show_Winners(const Game&) override { log.push_back("winners"); }
     void Show_Help(int context) override { log.push_back("help " + std::to_string(context)); }
     std::optional<std::string> Choose_Open_File(const std::string&) override {
         log.push_back("open-dialog");
@@ -103,10 +105,8 @@ inline Game Dealt_Game(std::uint32_t seed, int turns = 0) {
     Game game = Blank_Game();
     Random rnd(seed);
     Recording_Screens screens;
-    game.Status = Game_Status::Force_New_Game;
-    New_Game_Menu_Click(game, rnd, screens);
-    game.Status = Game_Status::None;
-    for (int t = 0; t < turns; ++t) End_Turn_Menu_Click(game, rnd, screens);
+    Deal_New_Game(game, rnd, screens);
+    for (int t = 0; t < turns; ++t) Play_Turn(game, rnd, screens);
     return game;
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "test_support.h"
+#include "trading/player_cash.h"
 #include "trading/portfolio.h"
 #include "trading/short_trades.h"
 #include "trading/stock_trades.h"
@@ -13,14 +14,14 @@ TEST(Exchange_Limits, CountBothPlayers) {
     g.Cash_On_Hand.Set(1000000000);
     g.Player_Stock[1].Shares = 60000000;
     g.Computer_Stock[1].Shares = 39999990;
-    EXPECT_EQ(Buy_Symbol_Click(g, 1).Most, 10);
+    EXPECT_EQ(Buy_Texts(g, 1).Most, 10);
     std::string box = "11";
-    EXPECT_EQ(Buy_Click(g, 1, box), Trade_Result::Refused);
+    EXPECT_EQ(Buy_Shares(g, 1, Read_Quantity(box)), Trade_Result::Refused);
     g.Player_Short[2] = {30000000, 20};
     g.Computer_Short[2].Shares = 19999000;
-    EXPECT_EQ(Short_Symbol_Click(g, 2, Short_Mode::Sell_Short).Most, 1000);
-    EXPECT_EQ(Transact_Click(g, 2, Short_Mode::Sell_Short, "1001"), Trade_Result::Refused);
-    EXPECT_EQ(Transact_Click(g, 2, Short_Mode::Sell_Short, "1000"), Trade_Result::Done);
+    EXPECT_EQ(Short_Texts(g, 2, Short_Mode::Sell_Short).Most, 1000);
+    EXPECT_EQ(Trade_Short(g, 2, Short_Mode::Sell_Short, Read_Quantity("1001")), Trade_Result::Refused);
+    EXPECT_EQ(Trade_Short(g, 2, Short_Mode::Sell_Short, Read_Quantity("1000")), Trade_Result::Done);
 }
 
 // The trade windows' "Cash after" line says what pressing the trade button would do: the cash
@@ -38,35 +39,33 @@ TEST(Cash_After, TheLineForeseesEveryTrade) {
         {Buy_Back, "60"},    {Buy_Back, "61"},  {Buy_Back, "0"},   {Buy_Back, "3"}};
     for (const auto& [kind, box] : cases) {
         Game g = start;
-        std::string line, text = box;
+        const Typed_Quantity typed = Read_Quantity(box);
+        std::string line;
         Trade_Result result;
         if (kind == Buy || kind == Sell) {
-            Buy_Symbol_Click(g, 0);
-            line = kind == Buy ? Buy_Cash_After(g, 0, box) : Sell_Cash_After(g, 0, box);
-            result = kind == Buy ? Buy_Click(g, 0, text) : Sell_Click(g, 0, text);
+            line = kind == Buy ? Buy_Cash_After(g, 0, typed) : Sell_Cash_After(g, 0, typed);
+            result = kind == Buy ? Buy_Shares(g, 0, typed) : Sell_Shares(g, 0, typed);
         } else {
             const Short_Mode mode = kind == Sell_Short ? Short_Mode::Sell_Short : Short_Mode::Buy_Back;
-            Short_Symbol_Click(g, 0, mode);
-            line = Short_Cash_After(g, 0, mode, box);
-            result = Transact_Click(g, 0, mode, box);
+            line = Short_Cash_After(g, 0, mode, typed);
+            result = Trade_Short(g, 0, mode, typed);
         }
-        const std::string expected = result == Trade_Result::Done ? "Cash after: $" + g.Cash_View : "";
+        const std::string expected = result == Trade_Result::Done ? "Cash after: $" + Cash_View(g) : "";
         EXPECT_EQ(line, expected) << kind << " " << box;
     }
     Game g = start;
-    Short_Symbol_Click(g, 0, Short_Mode::Sell_Short);
-    EXPECT_EQ(Short_Cash_After(g, 0, Short_Mode::Sell_Short, "100"), "Cash after: $8,500");  // half of 3,000 put up
-    EXPECT_EQ(Short_Cash_After(g, 0, Short_Mode::Buy_Back, "10"), "Cash after: $10,250");   // 10 x (80 - 30) / 2 back
+    EXPECT_EQ(Short_Cash_After(g, 0, Short_Mode::Sell_Short, Read_Quantity("100")), "Cash after: $8,500");  // half of 3,000 put up
+    EXPECT_EQ(Short_Cash_After(g, 0, Short_Mode::Buy_Back, Read_Quantity("10")), "Cash after: $10,250");   // 10 x (80 - 30) / 2 back
 }
 
 TEST(Portfolio, StockAndShortRows) {
     Game g = Flat_Market(55, "5");
     g.Player_Stock[3] = Holding{1500, 50};
     g.Player_Short[3] = Holding{2000, 50};
-    Refresh_Portfolio(g);
-    ASSERT_EQ(g.Stock_Portfolio.size(), 2u);
-    EXPECT_EQ(g.Stock_Portfolio[0][1], "1,500");
-    EXPECT_EQ(g.Stock_Portfolio[0][4], "10");
-    EXPECT_EQ(g.Stock_Portfolio[1][1], "-2,000");
-    EXPECT_EQ(g.Stock_Portfolio[1][4], "-10");
+    const std::vector<Stock_Row> rows = Stock_Grid_Rows(g);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].Cells[1], "1,500");
+    EXPECT_EQ(rows[0].Cells[4], "10");
+    EXPECT_EQ(rows[1].Cells[1], "-2,000");
+    EXPECT_EQ(rows[1].Cells[4], "-10");
 }

@@ -11,12 +11,12 @@ TEST(Turn, TheClockEndsATurnButNeverInsideOne) {
     game.Game_Timer_Enabled = true;
     game.Time_Status = Turn_Seconds;
     int ticks = 1;
-    while (!Game_Timer_Timer(game, rnd, screens)) ++ticks;
+    while (Tick_Clock(game, rnd, screens) == Turn_Result::Not_Played) ++ticks;
     EXPECT_EQ(ticks, Turn_Seconds - 1);
     EXPECT_EQ(game.Turn_Number.Text(), "2");
     game.In_Turn = true;
     game.Time_Status = 2;
-    EXPECT_FALSE(Game_Timer_Timer(game, rnd, screens));
+    EXPECT_EQ(Tick_Clock(game, rnd, screens), Turn_Result::Not_Played);
     EXPECT_EQ(game.Time_Status, 2);
     EXPECT_EQ(game.Turn_Number.Text(), "2");
 }

@@ -104,7 +104,7 @@ bool Start_Window_Shown(Main_Window& window) {
 }
 
 int Startup(Main_Window& window, const std::string& dir) {
-    if (!window.Form_Load(dir)) return 1;
+    if (!window.Start_Up(dir)) return 1;
     window.show();
     if (!Start_Window_Shown(window)) return 1;
     std::printf("start-up to the start window:  %.0f ms\n", 1000.0 * Seconds_Since_Process_Start());
@@ -114,7 +114,7 @@ int Startup(Main_Window& window, const std::string& dir) {
 int Turns(Main_Window& window, Game& game, const std::string& dir) {
     Instant_Answers answers;
     qApp->installEventFilter(&answers);
-    if (!window.Form_Load(dir)) return 1;
+    if (!window.Start_Up(dir)) return 1;
     window.show();
     if (!Start_Window_Shown(window)) return 1;
     QAbstractButton* start = nullptr;
@@ -197,7 +197,6 @@ int Turns(Main_Window& window, Game& game, const std::string& dir) {
     std::printf("resident at turn 10,000:       %.1f MB (%+.1f%%)\n", resident_10000,
                 100.0 * (resident_10000 - resident_1000) / resident_1000);
     std::printf("modal windows answered:        %d, games over %d\n", answers.answered, answers.games_over);
-    game.Status = Game_Status::Terminate_Program;
     return 0;
 }
 

@@ -1,7 +1,5 @@
 #include "cli/console_screens.h"
 
-#include "game/new_game_setup.h"
-
 void Console_Screens::Show_Alert(const std::string& caption, const std::string& text,
                                  const std::vector<std::string>& lines) {
     out_ << "window " << caption << ": " << text;
@@ -13,8 +11,8 @@ void Console_Screens::Show_Tax(const std::string& you, const std::string& comput
     out_ << "window Uncle Sam!: You: " << you << " | Computer: " << computer << "\n";
 }
 
-void Console_Screens::Run_New_Game_Setup(Game& game) {
-    auto& s = game.Setup;
+Settings Console_Screens::Run_New_Game_Setup(const Game& game) {
+    Settings s = game.Setup;
     for (const auto& [key, v] : pending_setup) {
         if (key == "goal") s.Play_To = v;
         else if (key == "handicap") s.Handicap = v;
@@ -27,13 +25,15 @@ void Console_Screens::Run_New_Game_Setup(Game& game) {
         else if (key == "earnings") s.Earnings_Slider = v;
     }
     pending_setup.clear();
-    Difficulty_Click(game);
+    return s;
 }
 
 void Console_Screens::Message_Box(const std::string& text) { out_ << "window Bullquest: " << text << "\n"; }
 
-End_Choice Console_Screens::Run_End_Of_Game(Game&, const std::string& ticker, const std::string& score,
-                                            const std::string& you_made_it, const std::string&, bool) {
-    out_ << "window Game over!: " << ticker << " | Score: " << score << " | " << you_made_it << "\n";
-    return End_Choice::New_Game;
+End_Answer Console_Screens::Run_End_Of_Game(const Game& game, const End_Of_Game_View& view) {
+    out_ << "window Game over!: " << view.Ticker << " | Score: " << view.Score << " | " << view.You_Made_It << "\n";
+    // The box holds what was last typed into it, or what the game last put there.
+    End_Answer answer{End_Choice::New_Game, typed_name.value_or(game.Name_Text)};
+    typed_name.reset();
+    return answer;
 }

@@ -14,9 +14,10 @@
 #include "core/new_game.h"
 #include "core/numbers.h"
 #include "core/random.h"
+#include "core/game_files.h"
 #include "core/startup.h"
 #include "core/turn.h"
-#include "storage/saved_game.h"
+#include "game/new_game_setup.h"
 #include "trading/option_trades.h"
 #include "trading/portfolio.h"
 #include "trading/short_trades.h"
@@ -30,6 +31,8 @@ struct Console {
     Console_Screens screens;
     std::ostream& out;
     Console_Observer* observer = nullptr;
+
+    bool quit = false;  // Quit in the end-of-game window
 
     Console(std::uint32_t seed, std::ostream& o) : rnd(seed), screens(o), out(o) {}
 
@@ -64,7 +67,7 @@ struct Console {
             keys[key] = static_cast<int>(v);
         }
         screens.pending_setup = keys;
-        New_Game_Menu_Click(game, rnd, screens);
+        Start_New_Game(game, rnd, screens);
         screens.pending_setup.clear();
     }
 
@@ -74,22 +77,26 @@ struct Console {
         if (args >> word && (!Whole_Number(word, n) || n < 1)) return Error("expected a whole number of turns");
         if (args >> extra) return Error("too many arguments");
         if (!game.Has_Game) return Error("no game");
-        for (long long k = 0; k < n && game.Status != Game_Status::Terminate_Program; ++k) {
-            if (!End_Turn_Menu_Click(game, rnd, screens)) break;  // the calendar's last turn
+        for (long long k = 0; k < n; ++k) {
+            const Turn_Result result = Play_Turn(game, rnd, screens);
+            if (result == Turn_Result::Not_Played) break;  // the calendar's last turn
             if (observer) observer->After_Turn(game);
+            if (result == Turn_Result::Quit) {
+                quit = true;
+                break;
+            }
         }
     }
 
     void Alerts(std::istringstream& args) {
-        std::optional<int> news, world;
+        std::optional<bool> news, world;
         std::string word;
         while (args >> word) {
-            if ((word == "news=0" || word == "news=1") && !news) news = word.back() - '0';
-            else if ((word == "world=0" || word == "world=1") && !world) world = word.back() - '0';
+            if ((word == "news=0" || word == "news=1") && !news) news = word.back() == '1';
+            else if ((word == "world=0" || word == "world=1") && !world) world = word.back() == '1';
             else return Error("expected news=B world=B");
         }
-        if (news) game.Setup.News_Alert = *news;
-        if (world) game.Setup.World_Alert = *world;
+        Set_Alerts(game, news, world);
     }
 
     void Cheat(const std::string& rest) {
@@ -117,17 +124,12 @@ struct Console {
         if (quantity.find_first_not_of("0123456789. ") != std::string::npos)
             return Error("the quantity box takes digits, \".\" and blanks only");
         if (!game.Has_Game) return Error("no game");
+        const Typed_Quantity typed = Read_Quantity(quantity);
         Trade_Result result;
-        if (verb == "buy") {
-            Buy_Symbol_Click(game, stock);
-            result = Buy_Click(game, stock, quantity);
-        } else if (verb == "sell") {
-            result = Sell_Click(game, stock, quantity);
-        } else {
-            Short_Mode mode = verb == "short" ? Short_Mode::Sell_Short : Short_Mode::Buy_Back;
-            Short_Symbol_Click(game, stock, mode);
-            result = Transact_Click(game, stock, mode, quantity);
-        }
+        if (verb == "buy") result = Buy_Shares(game, stock, typed);
+        else if (verb == "sell") result = Sell_Shares(game, stock, typed);
+        else if (verb == "short") result = Sell_Short(game, stock, typed);
+        else result = Buy_Back(game, stock, typed);
         Answer(result == Trade_Result::Done);
     }
 
@@ -153,16 +155,15 @@ struct Console {
         form.Stock = stock;
         form.Calls = kind == "call";
         form.Buy = side == "buy";
-        Option_Symbol_Click(game, form);
+        Choose_Strike_And_Expiry(game, form);
         // Beyond an int no spin control reaches either.
         if (strike_value > Highest_Strike || expires_value > Last_Turn + Option_Life) return Answer(false);
         if (!Strike_Allowed(static_cast<int>(strike_value)) || !Expiry_Allowed(form, static_cast<int>(expires_value)))
             return Answer(false);
-        form.Strike = Number_Text(strike_value);
-        form.Exp = Number_Text(expires_value);
-        form.Number = quantity;
-        Update_Option_Quote(game, form);
-        Answer(Transact_Option(game, form, screens) == Trade_Result::Done);
+        form.Strike = static_cast<int>(strike_value);
+        form.Expires = static_cast<int>(expires_value);
+        form.Number = Read_Quantity(quantity);
+        Answer(Trade_Option(game, form, screens) == Trade_Result::Done);
     }
 
     // `close stock N` / `close option N`: the double-click on data row N (from 1) of the grid,
@@ -178,18 +179,15 @@ struct Console {
         if (grid == "stock") {
             const std::optional<Stock_Grid_Close> close = Close_From_Stock_Grid(game, index);
             if (!close) return Error("no row " + row);
-            std::string quantity = close->Quantity;
-            if (!close->Buy_Back) return Answer(Sell_Click(game, close->Stock, quantity) == Trade_Result::Done);
-            Short_Symbol_Click(game, close->Stock, Short_Mode::Buy_Back);
-            return Answer(Transact_Click(game, close->Stock, Short_Mode::Buy_Back, quantity) == Trade_Result::Done);
+            const Typed_Quantity quantity = Read_Quantity(close->Quantity);
+            if (!close->Buy_Back) return Answer(Sell_Shares(game, close->Stock, quantity) == Trade_Result::Done);
+            return Answer(Buy_Back(game, close->Stock, quantity) == Trade_Result::Done);
         }
         Option_Form form;
         const Grid_Close close = Prefill_From_Grid(game, form, index);
         if (close == Grid_Close::No_Row) return Error("no row " + row);
         if (close == Grid_Close::Refused) return Answer(false);
-        const Trade_Result result = Transact_Option(game, form, screens);
-        game.Status = Game_Status::None;
-        Answer(result == Trade_Result::Done);
+        Answer(Trade_Option(game, form, screens) == Trade_Result::Done);
     }
 
     // `history` / `journal`: the record of the race, for bots that follow it.
@@ -222,7 +220,7 @@ struct Console {
         else if (verb == "end") End(args);
         else if (verb == "alerts") Alerts(args);
         else if (verb == "cheat") Cheat(rest);
-        else if (verb == "name") game.Name_Text = rest;  // the end-of-game name box, as typed
+        else if (verb == "name") screens.typed_name = rest;  // the end-of-game name box, as typed
         else if (verb == "buy" || verb == "sell" || verb == "short" || verb == "cover") Stock_Trade(verb, rest);
         else if (verb == "option") Option_Trade(rest);
         else if (verb == "close") Close(args);
@@ -234,7 +232,7 @@ struct Console {
             Record(verb, rest);
         } else if (verb == "quit") return false;
         else Error("unknown command: " + verb);
-        return game.Status != Game_Status::Terminate_Program;
+        return !quit;
     }
 };
 
@@ -244,7 +242,7 @@ int Run_Console(std::istream& in, std::ostream& out, std::uint32_t seed, const s
                 Console_Observer* observer) {
     Console console(seed, out);
     console.observer = observer;
-    if (!Form_Load(console.game, console.screens, data_dir)) return 1;
+    if (!Start_Up(console.game, console.screens, data_dir)) return 1;
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -258,6 +256,5 @@ int Run_Console(std::istream& in, std::ostream& out, std::uint32_t seed, const s
         observer->After_Command(line, before, console.game);
         if (!go_on) break;
     }
-    Form_Unload(console.game, console.screens);
     return 0;
 }

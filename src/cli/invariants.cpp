@@ -7,7 +7,10 @@
 
 #include "core/numbers.h"
 #include "storage/file_io.h"
+#include "opponent/computer_portfolio.h"
 #include "storage/saved_game.h"
+#include "trading/player_cash.h"
+#include "trading/portfolio.h"
 
 namespace {
 
@@ -94,15 +97,17 @@ std::vector<std::string> Turn_Invariants(const Game& game) {
         r.Check(contracts[s] <= Option_Count_Bound,
                 "the player's contracts in " + game.Symbol[s] + " are " + Number_Text(contracts[s]));
     Check_Number_Text(r, "cash", game.Cash_On_Hand.Text());
-    Check_Number_Text(r, "cash view", game.Cash_View);
+    Check_Number_Text(r, "cash view", Cash_View(game));
     Check_Number_Text(r, "net worth", game.Net_Worth.Text());
     Check_Number_Text(r, "computer cash", game.C_Portfolio.Cash.Text());
     Check_Number_Text(r, "computer net worth", game.C_Portfolio.Net_Worth.Text());
     Check_Number_Text(r, "turn", game.Turn_Number.Text());
     r.Check(!Has_Nan_Or_Inf(game.DJIA_Change), "index change holds nan or inf");
-    for (const auto& rows : {&game.Stock_Portfolio, &game.Options_Portfolio, &game.C_Portfolio.Grid})
-        for (const auto& row : *rows)
-            for (const auto& cell : row) r.Check(!Has_Nan_Or_Inf(cell), "grid cell holds nan or inf: " + cell);
+    std::vector<Grid_Row> grids = Computer_Grid_Rows(game);
+    for (const Stock_Row& row : Stock_Grid_Rows(game)) grids.push_back(row.Cells);
+    for (const Option_Row& row : Option_Grid_Rows(game)) grids.push_back(row.Cells);
+    for (const Grid_Row& row : grids)
+        for (const auto& cell : row) r.Check(!Has_Nan_Or_Inf(cell), "grid cell holds nan or inf: " + cell);
     return r.broken;
 }
 

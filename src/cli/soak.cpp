@@ -15,7 +15,8 @@
 #include "core/random.h"
 #include "core/turn.h"
 #include "opponent/computer_portfolio.h"
-#include "storage/saved_game.h"
+#include "core/game_files.h"
+#include "trading/player_cash.h"
 #include "trading/portfolio.h"
 #include "trading/option_trades.h"
 #include "trading/short_trades.h"
@@ -177,7 +178,7 @@ private:
         for (long long k = 0; k < n && watch.broken.empty(); ++k) {
             if (bull_run) game.Market_Trend = 6;
             Hold_Back_The_Player();
-            if (!End_Turn_Menu_Click(game, rnd, screens)) return;
+            if (Play_Turn(game, rnd, screens) == Turn_Result::Not_Played) return;
             watch.After_Turn(game);
             if (game.Turn_Number.Value() == 1) watch.broken.push_back("the long game ended at a goal");
             Note_Reach();
@@ -211,7 +212,7 @@ private:
             game.Computer_Option[s].Contracts = 0;
         }
         game.C_Portfolio.Cash.Set(Starting_Cash);
-        My_Form_Activate(game);
+        Value_Computer_Portfolio(game);
     }
 
     // And the player's, whose stock, options or shorts (after a crash) would reach the goal: before
@@ -232,11 +233,9 @@ private:
         for (Holding& h : game.Player_Short) h.Shares = 0;
         game.Player_Option_Count = 0;
         game.Player_Option = {};
-        game.Cash_On_Hand.Set(Starting_Cash);
-        game.Cash_View = Add_Commas(game.Cash_On_Hand.Text());
+        Set_Player_Cash(game, Starting_Cash);
         game.Net_Worth = game.Cash_On_Hand;
         game.Net_Worth.Group();
-        Refresh_Portfolio(game);
     }
 
     void Checked(const std::string& what, const Game& before) { watch.After_Command(what, before, game); }
@@ -248,13 +247,12 @@ private:
         std::string q = quantities[Below(7)];
         const std::string text = q;
         switch (Below(5)) {
-        case 0: Buy_Symbol_Click(game, s); Buy_Click(game, s, q); break;
-        case 1: Sell_Click(game, s, q); break;
+        case 0: Buy_Shares(game, s, Read_Quantity(q)); break;
+        case 1: Sell_Shares(game, s, Read_Quantity(q)); break;
         case 2:
         case 3: {
             const Short_Mode mode = Below(2) ? Short_Mode::Sell_Short : Short_Mode::Buy_Back;
-            Short_Symbol_Click(game, s, mode);
-            Transact_Click(game, s, mode, text);
+            Trade_Short(game, s, mode, Read_Quantity(text));
             break;
         }
         default: {
@@ -262,14 +260,12 @@ private:
             form.Stock = s;
             form.Calls = Below(2) == 0;
             form.Buy = Below(3) != 0;
-            Option_Symbol_Click(game, form);
+            Choose_Strike_And_Expiry(game, form);
             for (int spins = Below(3); spins > 0; --spins) Spin_Exp(form, -1);
             if (!form.Buy && game.Player_Option_Count > 0)
                 static_cast<void>(Prefill_From_Grid(game, form, Below(game.Player_Option_Count)));
-            game.Status = Game_Status::None;
-            form.Number = text;
-            Update_Option_Quote(game, form);
-            Transact_Option(game, form, screens);
+            form.Number = Read_Quantity(text);
+            Trade_Option(game, form, screens);
         }
         }
         Checked("buy", before);  // a trade: the exchange limits are checked too

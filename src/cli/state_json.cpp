@@ -1,6 +1,8 @@
 #include "cli/state_json.h"
 
 #include "cli/json.h"
+#include "market/earnings.h"
+#include "trading/player_cash.h"
 
 namespace {
 
@@ -30,7 +32,7 @@ std::string State_Json(const Game& g) {
     j.Open('{');
     j.Key("Turn_Number"); j.Text(g.Turn_Number.Text());
     j.Key("Cash_On_Hand"); j.Text(g.Cash_On_Hand.Text());
-    j.Key("Cash_View"); j.Text(g.Cash_View);
+    j.Key("Cash_View"); j.Text(Cash_View(g));
     j.Key("Net_Worth"); j.Text(g.Net_Worth.Text());
     j.Key("Price"); Array(j, g.Price, [&](const Shown_Number& s) { j.Text(s.Text()); });
     j.Key("Change"); Array(j, g.Change, [&](const std::string& s) { j.Text(s); });
@@ -68,7 +70,7 @@ std::string State_Json(const Game& g) {
     j.Key("C_Portfolio");
     j.Open('{');
     j.Key("Cash"); j.Text(g.C_Portfolio.Cash.Text());
-    j.Key("Cash_View"); j.Text(g.C_Portfolio.Cash_View);
+    j.Key("Cash_View"); j.Text(g.C_Portfolio.Cash_View.Text());
     j.Key("Net_Worth"); j.Text(g.C_Portfolio.Net_Worth.Text());
     j.Close('}');
     Holdings(j, "Computer_Stock", g.Computer_Stock);
@@ -87,7 +89,7 @@ std::string State_Json(const Game& g) {
     j.Key("Cheats_Enabled"); j.Bool(g.Cheats_Enabled);
     Lines(j, "News_Items", g.News_Items);
     Lines(j, "Earnings_News", g.Earnings_News);
-    Lines(j, "Reporting_Next_List", g.Reporting_Next_List);
+    Lines(j, "Reporting_Next_List", Reporting_Next(g));
     j.Key("Game_File_Name"); j.Text(g.Game_File_Name);
     j.Close('}');
     return j.out;

@@ -24,3 +24,10 @@ int Find_Symbol(const Game& game, const std::string& symbol) {
     const auto it = std::find(game.Symbol.begin(), game.Symbol.end(), symbol);
     return it == game.Symbol.end() ? -1 : static_cast<int>(it - game.Symbol.begin());
 }
+
+void Remove_Option(Game& game, int k) {
+    if (k < 0 || k >= game.Player_Option_Count) return;
+    for (int j = k; j + 1 < game.Player_Option_Count; ++j) game.Player_Option[j] = game.Player_Option[j + 1];
+    game.Player_Option[game.Player_Option_Count - 1] = Option_Position{};
+    --game.Player_Option_Count;
+}

@@ -4,6 +4,7 @@
 // and read back with the rules of core/numbers.h.
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -71,20 +72,12 @@ struct Settings {
     int News_Alert = 1, World_Alert = 1;
 };
 
-// What the game is in the middle of, for the steps that act differently then.
-enum class Game_Status {
-    None,
-    Recent_Click,        // a load from the recent list: the file name is known, no dialog
-    Force_New_Game,      // a game just ended: the next one starts without asking
-    Terminate_Program,   // Quit was chosen: the program ends after this step
-    Skip_Option_Update,  // the options window was filled from a grid row: its strike and expiry stay
-};
-
 struct Computer_Portfolio {
     Shown_Number Cash{Starting_Cash};
-    std::string Cash_View = "5,000";
+    // The cash as the computer's window last showed it: the rescue at the end of a turn reads
+    // this figure, which may be a turn behind the cash the computer traded with since.
+    Shown_Number Cash_View = Shown_Number::Read("5,000");
     Shown_Number Net_Worth = Shown_Number::Read("5,000");  // grouped, as shown and saved
-    std::vector<Grid_Row> Grid;  // rows after the title row, padded to 7
 };
 
 struct Game_History;
@@ -108,7 +101,9 @@ struct Game {
 
     // Player
     Shown_Number Cash_On_Hand{Starting_Cash};
-    std::string Cash_View = "5,000";  // the cash grouped, as the main window shows it
+    // The amount the cash cheat was given, which the main window shows in place of the cash
+    // (a fraction too, which the cash does not keep) until the cash next changes.
+    std::optional<double> Typed_Cash;
     // Grouped between turns, as the main window shows it and the saved game keeps it; plain
     // while a turn adds it up from the cash (prices, shorts, options) and takes taxes off.
     Shown_Number Net_Worth{Starting_Cash};
@@ -129,9 +124,6 @@ struct Game {
     Shown_Number Turn_Number{1};
     bool Cheats_Enabled = false;
     std::string Game_File_Name;
-    Game_Status Status = Game_Status::None;
-    bool Confirmed = false;
-    Integer Difficulty_Level = 0;
     std::array<std::array<High_Score, 3>, 4> High_Scores{};
     std::array<std::string, World_News_Count> News_Text{};
     std::array<News_Item_Record, 18> News_Item{};
@@ -139,33 +131,12 @@ struct Game {
     bool Has_Game = false;  // a game was started or loaded
     bool In_Turn = false;   // the time limit does not count down while a turn runs
 
-    // What the windows hold and the engine reads or writes
-    std::string Caption = "Bullquest";
-    std::vector<List_Line> News_Items, Earnings_News, Reporting_Next_List;
-    std::vector<std::string> Alert_List;
-    std::string News_Symbol, News_Price, News_Change;  // quick quote
-    Colour News_Change_Colour = Colour::Black;
+    // The news of the last turn: company news reads it, so that a stock gets one line a turn.
+    std::vector<List_Line> News_Items, Earnings_News;
     int Time_Status = Turn_Seconds;
-    bool Game_Timer_Enabled = false;  // also shows Time_Label and Time_Status
-    bool Enable_Cheat_Menu = true;    // the menu item is enabled
-    bool Set_Cheat_Menus = false;     // the three Set items are enabled
+    bool Game_Timer_Enabled = false;  // the clock of the time limit runs
     std::array<std::string, 4> Recent{};
-    std::vector<Grid_Row> Stock_Portfolio, Options_Portfolio;  // data rows, title row apart
-    // The positions the grid rows were last written from: for a row whose position is
-    // unchanged a turn rewrites only the cells that move with the market (the symbols never
-    // change). Only Refresh_Portfolio writes the grids, and it keeps each grid and its
-    // sources together.
-    std::vector<Option_Position> Options_Portfolio_Source;
-    struct Stock_Row_Source {
-        int Stock = -1;
-        bool Short = false;
-        Holding Position;
-        bool operator==(const Stock_Row_Source&) const = default;
-    };
-    std::vector<Stock_Row_Source> Stock_Portfolio_Source;
-    std::string Level_Indicator = "Beginer";
     std::string Name_Text = "Max Profit";  // the end-of-game name box keeps its text
-
     std::string Data_Dir;  // where Recent.txt, Winners.txt and Data2.txt live
 
     // The record of the race (game/history.h), not read by any rule. Shared by copies of the
@@ -181,3 +152,5 @@ inline double Stock_Price(const Game& game, int stock) { return game.Price[stock
 inline double Index_Value(const Game& game) { return game.Price[Index_Entry].Value(); }
 // The stock with this symbol, -1 for none.
 int Find_Symbol(const Game& game, const std::string& symbol);
+// Deletes the player's option entry k, the later entries moving down one place.
+void Remove_Option(Game& game, int k);

@@ -4,9 +4,11 @@
 #include "game/history.h"
 #include "game/new_game_setup.h"
 #include "market/earnings.h"
-#include "trading/portfolio.h"
+#include "market/simulate_history.h"
+#include "trading/player_cash.h"
 
-static void Deal_Stock(Game& game, Random& rnd, int s) {
+namespace {
+void Deal_Stock(Game& game, Random& rnd, int s) {
     Deal_Earnings(game, rnd, s);
     game.Player_Stock[s].Shares = 0;
     game.Player_Short[s].Shares = 0;
@@ -20,10 +22,18 @@ static void Deal_Stock(Game& game, Random& rnd, int s) {
     game.Stock_Trend[s] = static_cast<Integer>(Int(rnd.Rnd() * 9 - 4));
 }
 
-void New_Game_Menu_Click(Game& game, Random& rnd, Screens& screens) {
-    game.Caption = "Bullquest";
-    game.Confirmed = game.Status == Game_Status::Force_New_Game ? true : screens.Ask_Confirmation("Start New Game...");
-    if (!game.Confirmed) return;
+// The setup window's Go: random news settings when asked for, then the 100-day market build.
+void Build_Market(Game& game, Random& rnd, Screens& screens) {
+    if (game.Setup.Suprise == 1) {
+        game.Setup.Frequency_Slider = static_cast<int>(Int(rnd.Rnd() * 10)) + 1;
+        game.Setup.Power_Slider = static_cast<int>(Int(rnd.Rnd() * 10)) + 1;
+        game.Setup.Earnings_Slider = static_cast<int>(Int(rnd.Rnd() * 10)) + 1;
+    }
+    screens.Setup_Progress(0);
+    Simulate_History(game, rnd, screens);
+}
+
+void Deal(Game& game, Random& rnd, Screens& screens) {
     game.Game_File_Name = "";
     game.Game_Timer_Enabled = false;
     screens.Timer_Changed(false);
@@ -32,9 +42,6 @@ void New_Game_Menu_Click(Game& game, Random& rnd, Screens& screens) {
     game.Cheats_Enabled = false;
     game.Player_Capital_Gains = 0;
     game.Computer_Capital_Gains = 0;
-    game.Enable_Cheat_Menu = true;
-    game.Set_Cheat_Menus = false;
-    game.Reporting_Next_List.clear();
     // The news lists belong to the game just ended.
     game.News_Items.clear();
     game.Earnings_News.clear();
@@ -49,11 +56,10 @@ void New_Game_Menu_Click(Game& game, Random& rnd, Screens& screens) {
     game.Setup.Play_To = 0;
     game.Setup.Handicap = 0;
     screens.Setup_Progress(0);
-    screens.Run_New_Game_Setup(game);
-    Setup_Go(game, rnd, screens);
+    game.Setup = screens.Run_New_Game_Setup(game);
+    Build_Market(game, rnd, screens);
 
-    game.Cash_On_Hand.Set(Handicap_Cash[game.Setup.Handicap & 3]);
-    game.Cash_View = Add_Commas(game.Cash_On_Hand.Text());
+    Set_Player_Cash(game, Handicap_Cash[game.Setup.Handicap & 3]);
     game.Net_Worth = game.Cash_On_Hand;
     game.Net_Worth.Group();
     if (game.Setup.Time_Limit == 1) {
@@ -64,12 +70,14 @@ void New_Game_Menu_Click(Game& game, Random& rnd, Screens& screens) {
     game.Turn_Number.Set(1);
     game.Has_Game = true;
     Begin_History(game);
-    Refresh_Portfolio(game);
     screens.Windows_Reset();
 }
+}  // namespace
 
-void Deal_New_Game(Game& game, Random& rnd, Screens& screens) {
-    game.Status = Game_Status::Force_New_Game;
-    New_Game_Menu_Click(game, rnd, screens);
-    game.Status = Game_Status::None;
+bool Start_New_Game(Game& game, Random& rnd, Screens& screens) {
+    if (!screens.Ask_Confirmation("Start New Game...")) return false;
+    Deal(game, rnd, screens);
+    return true;
 }
+
+void Deal_New_Game(Game& game, Random& rnd, Screens& screens) { Deal(game, rnd, screens); }

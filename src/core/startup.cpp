@@ -20,16 +20,10 @@ bool Read_Data_Folder(Game& game, Screens& screens) {
 }
 }  // namespace
 
-bool Form_Load(Game& game, Screens& screens, const std::string& data_dir) {
+bool Start_Up(Game& game, Screens& screens, const std::string& data_dir) {
     Init_Game(game);
     game.Data_Dir = data_dir;
     if (Read_Data_Folder(game, screens)) return true;
     Report_File_Failure(screens, File_Task::Start_Up);
     return false;
-}
-
-void Form_Unload(Game& game, Screens&) {
-    // Recent.txt needs no writing here: every change to the list was stored when it was
-    // made, merged with what other copies of the game stored meanwhile.
-    game.Status = Game_Status::Terminate_Program;
 }

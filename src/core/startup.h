@@ -7,6 +7,4 @@
 // Start-up: the game's texts, Recent.txt, Winners.txt and the first-run marker in the
 // data folder (created when missing). False after "Error: The game is not able to load
 // properly." was shown; the program then ends.
-bool Form_Load(Game& game, Screens& screens, const std::string& data_dir);
-// Closing the main window: every window may close.
-void Form_Unload(Game& game, Screens& screens);
+bool Start_Up(Game& game, Screens& screens, const std::string& data_dir);

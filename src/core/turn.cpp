@@ -3,16 +3,19 @@
 #include "core/numbers.h"
 #include "game/game_end.h"
 #include "game/history.h"
+#include "game/scoring.h"
 #include "market/news.h"
 #include "market/price_movement.h"
 #include "opponent/computer_portfolio.h"
 #include "opponent/computer_turn.h"
+#include "trading/net_worth.h"
 #include "trading/options.h"
-#include "trading/portfolio.h"
+#include "trading/player_cash.h"
 
-void End_Turn_Sequence(Game& game, Random& rnd) {
+void Move_Market(Game& game, Random& rnd) {
     game.Net_Worth = game.Cash_On_Hand;
     Move_Prices(game, rnd);
+    Add_Holdings_Net_Worth(game);
     Add_Option_Net_Worth(game);
 }
 
@@ -24,8 +27,7 @@ void Pay_Taxes(Game& game, Screens& screens) {
     if (game.Player_Capital_Gains > 0) {
         double tax = player_tax = Int(game.Player_Capital_Gains * Tax_Rate);
         you = Tax_Text(tax);
-        game.Cash_On_Hand.Set(game.Cash_On_Hand.Value() - tax);
-        game.Cash_View = Add_Commas(game.Cash_On_Hand.Text());
+        Set_Player_Cash(game, game.Cash_On_Hand.Value() - tax);
         game.Net_Worth.Set(Int(game.Net_Worth.Value()) - tax);
         game.Player_Capital_Gains = 0;
     }
@@ -33,7 +35,8 @@ void Pay_Taxes(Game& game, Screens& screens) {
         double tax = computer_tax = Int(game.Computer_Capital_Gains * Tax_Rate);
         computer = Tax_Text(tax);
         game.C_Portfolio.Cash.Set(game.C_Portfolio.Cash.Value() - tax);
-        game.C_Portfolio.Cash_View = Add_Commas(game.C_Portfolio.Cash.Text());
+        game.C_Portfolio.Cash_View = game.C_Portfolio.Cash;
+        game.C_Portfolio.Cash_View.Group();
         game.Computer_Capital_Gains = 0;
     }
     Record_Taxes(game, player_tax, computer_tax);
@@ -42,61 +45,62 @@ void Pay_Taxes(Game& game, Screens& screens) {
     game.Net_Worth.Set(Int(game.Net_Worth.Value()));
 }
 
-static void Rescue_Computer(Game& game) {
-    const auto& c = game.C_Portfolio;
-    // The three figures of the computer's window are checked as they stand, its shown cash
-    // too; only their signs count, so the grouped text's leading number is enough.
-    if (Leading_Number(c.Cash_View) <= 0 || c.Cash.Value() <= 0 || c.Net_Worth.Value() <= 0) {
-        game.C_Portfolio.Cash.Set(Rescue_Cash);
-        // Shown without its separator until the next trade rewrites it.
-        game.C_Portfolio.Cash_View = game.C_Portfolio.Cash.Text();
-    }
+// The three figures of the computer's window are checked as they stand, its shown cash too,
+// which may still be last turn's; only their signs count.
+static bool Computer_Broke(const Computer_Portfolio& c) {
+    return c.Cash_View.Value() <= 0 || c.Cash.Value() <= 0 || c.Net_Worth.Value() <= 0;
 }
 
-static void Run_Turn(Game& game, Random& rnd, Screens& screens) {
-    game.News_Price = game.News_Symbol = game.News_Change = "";
-    game.Turn_Number.Set(game.Turn_Number.Value() + 1);
-    Generate_News(game, rnd);
-    game.Price[Index_Entry].Set(0);
-    End_Turn_Sequence(game, rnd);
+static void Rescue_Computer(Game& game) {
+    if (!Computer_Broke(game.C_Portfolio)) return;
+    game.C_Portfolio.Cash.Set(Rescue_Cash);
+    // Shown without its separator until the computer's window is next valued.
+    game.C_Portfolio.Cash_View = game.C_Portfolio.Cash;
+}
 
-    Record_Turn(game);  // before the check, so that the turn that ends a game is in the record
-    Check_Game_End(game, rnd, screens);
-    if (game.Status == Game_Status::Terminate_Program) return;  // Quit from the end-of-game window
-    if (game.Turn_Number.Value() == 1) return;  // a new game was dealt
+static Turn_Result Run_Turn(Game& game, Random& rnd, Screens& screens) {
+    screens.Turn_Begins();
+    game.Turn_Number.Set(game.Turn_Number.Value() + 1);
+    std::vector<std::string> alerts;
+    Generate_News(game, rnd, alerts);
+    game.Price[Index_Entry].Set(0);
+    Move_Market(game, rnd);
+
+    Record_Turn(game);  // before the goal test, so that the turn that ends a game is in the record
+    if (const Winner winner = Goal_Winner(game); winner != Winner::None)
+        return End_Game(game, rnd, screens, winner) == End_Choice::Quit ? Turn_Result::Quit : Turn_Result::Played;
 
     double turn = game.Turn_Number.Value();
     if (turn / Tax_Period == Int(turn / Tax_Period)) Pay_Taxes(game, screens);
     game.Net_Worth.Group();
-    if (!game.Alert_List.empty())
-        screens.Show_Alert("News Alert", "ALERT! There is recent news concerning the following:", game.Alert_List);
-    game.Alert_List.clear();
+    if (!alerts.empty())
+        screens.Show_Alert("News Alert", "ALERT! There is recent news concerning the following:", alerts);
     game.Net_Worth.Set(Int(game.Net_Worth.Value()));
     Warn_Expiring_Options(game, screens);
     Lapse_Expired_Options(game);
     game.Net_Worth.Group();
-    Refresh_Portfolio(game);
     Computer_Turn(game);
     Rescue_Computer(game);
     game.Time_Status = Turn_Seconds;
-    My_Form_Activate(game);
+    Value_Computer_Portfolio(game);
+    return Turn_Result::Played;
 }
 
-bool End_Turn_Menu_Click(Game& game, Random& rnd, Screens& screens) {
+Turn_Result Play_Turn(Game& game, Random& rnd, Screens& screens) {
     if (game.Turn_Number.Value() >= Last_Turn) {
         screens.Beep();
-        return false;
+        return Turn_Result::Not_Played;
     }
     game.In_Turn = true;
-    Run_Turn(game, rnd, screens);
+    const Turn_Result result = Run_Turn(game, rnd, screens);
     game.In_Turn = false;
-    return true;
+    return result;
 }
 
-bool Game_Timer_Timer(Game& game, Random& rnd, Screens& screens) {
-    if (!game.Game_Timer_Enabled || game.In_Turn) return false;
+Turn_Result Tick_Clock(Game& game, Random& rnd, Screens& screens) {
+    if (!game.Game_Timer_Enabled || game.In_Turn) return Turn_Result::Not_Played;
     game.Time_Status -= 1;
-    if (game.Time_Status != 1) return false;
+    if (game.Time_Status != 1) return Turn_Result::Not_Played;
     game.Time_Status = Turn_Seconds;
-    return End_Turn_Menu_Click(game, rnd, screens);
+    return Play_Turn(game, rnd, screens);
 }

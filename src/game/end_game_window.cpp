@@ -15,8 +15,8 @@
 #include "game/scoring.h"
 #include "ui/colours.h"
 
-End_Game_Window::End_Game_Window(Game& game, Screens& screens, QWidget* parent)
-    : Game_Dialog(game, parent), screens(screens) {
+End_Game_Window::End_Game_Window(Game_Session& session, QWidget* parent)
+    : Game_Dialog(session, parent), screens(session.Windows()) {
     setWindowTitle("Game over!");
     auto* layout = new QVBoxLayout(this);
     Ticker = new QLabel("Computer Wins", this);
@@ -79,7 +79,7 @@ End_Game_Window::End_Game_Window(Game& game, Screens& screens, QWidget* parent)
     connect(Exit, &QPushButton::clicked, this, &End_Game_Window::Quit_Clicked);
     // The race of the game just ended, with its account above the chart.
     connect(history_button, &QPushButton::clicked, this, [this] {
-        if (!history) history = new History_Window(this->game, this->screens, this);
+        if (!history) history = new History_Window(this->session, this);
         history->Open_With_Summary();
     });
 }
@@ -92,19 +92,17 @@ void End_Game_Window::Quit_Clicked() {
     accept();
 }
 
-End_Choice End_Game_Window::Run(const std::string& ticker, const std::string& score, const std::string& you_made_it,
-                                const std::string& name_prompt, bool name_enabled) {
-    Ticker->setText(QString::fromStdString(ticker));
-    Score->setText(QString::fromStdString(score));
-    You_Made_It->setText(QString::fromStdString(you_made_it));
-    Name_Prompt->setText(QString::fromStdString(name_prompt));
+End_Answer End_Game_Window::Run(const End_Of_Game_View& view) {
+    Ticker->setText(QString::fromStdString(view.Ticker));
+    Score->setText(QString::fromStdString(view.Score));
+    You_Made_It->setText(QString::fromStdString(view.You_Made_It));
+    Name_Prompt->setText(QString::fromStdString(view.Name_Prompt));
     Name_Text->setText(QString::fromStdString(game.Name_Text));
-    Name_Text->setEnabled(name_enabled);
+    Name_Text->setEnabled(view.Name_Enabled);
     choice = End_Choice::New_Game;
     Recolour();
     Timer->start();
     exec();
     Timer->stop();
-    game.Name_Text = Name_Text->text().toStdString();
-    return choice;
+    return {choice, Name_Text->text().toStdString()};
 }

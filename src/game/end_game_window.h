@@ -15,10 +15,9 @@ class History_Window;
 class End_Game_Window : public Game_Dialog {
     Q_OBJECT
 public:
-    End_Game_Window(Game& game, Screens& screens, QWidget* parent = nullptr);
-    // Modal; the name typed is left in game.Name_Text.
-    End_Choice Run(const std::string& ticker, const std::string& score, const std::string& you_made_it,
-                   const std::string& name_prompt, bool name_enabled);
+    End_Game_Window(Game_Session& session, QWidget* parent = nullptr);
+    // Modal; the name box opens with the game's and comes back with what it holds then.
+    End_Answer Run(const End_Of_Game_View& view);
 
 private:
     void Recolour();

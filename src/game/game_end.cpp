@@ -12,22 +12,28 @@ void Stop_Clock(Game& game, Screens& screens) {
     screens.Timer_Changed(false);
 }
 
-// Returns false when the player chose Quit: the program is ending.
-bool Player_Wins(Game& game, Screens& screens, double player, double computer) {
+// The window's answer; the name box keeps what it held when the window closed.
+End_Choice Ask(Game& game, Screens& screens, const End_Of_Game_View& view) {
+    const End_Answer answer = screens.Run_End_Of_Game(game, view);
+    game.Name_Text = answer.Name;
+    return answer.Choice;
+}
+
+End_Choice Player_Wins(Game& game, Screens& screens, double player, double computer) {
     double score = Score(player, computer);
     std::string score_text = Number_Text(score);
     int level = Result_Level(game.Setup);
     int place = Find_Place(game.High_Scores[level], score);
     if (place < 0) {
-        if (screens.Run_End_Of_Game(game, "YOU WIN!", score_text, "Sorry, you didn't make the winners circle.",
-                                    "Better luck next time.", false) == End_Choice::Quit)
-            return false;
+        if (Ask(game, screens, {"YOU WIN!", score_text, "Sorry, you didn't make the winners circle.",
+                                "Better luck next time.", false}) == End_Choice::Quit)
+            return End_Choice::Quit;
         screens.Show_Winners(game);
-        return true;
+        return End_Choice::New_Game;
     }
-    if (screens.Run_End_Of_Game(game, "YOU WIN!", score_text, "You made it into the winners circle!",
-                                "Please enter your name:", true) == End_Choice::Quit)
-        return false;
+    if (Ask(game, screens, {"YOU WIN!", score_text, "You made it into the winners circle!", "Please enter your name:",
+                            true}) == End_Choice::Quit)
+        return End_Choice::Quit;
     if (game.Cheats_Enabled) game.Name_Text = "CHEATER!";
     const High_Score entry{Winner_Name(game.Name_Text), Handicap_Text(game.Setup), Int(player), Int(computer), score};
     // The place is found again in the table on the disk, which another copy of the game
@@ -42,32 +48,21 @@ bool Player_Wins(Game& game, Screens& screens, double player, double computer) {
         Report_File_Failure(screens, File_Task::Write);
     }
     screens.Show_Winners(game);
-    return true;
+    return End_Choice::New_Game;
 }
 }  // namespace
 
-void Check_Game_End(Game& game, Random& rnd, Screens& screens) {
-    double player = game.Net_Worth.Value();
-    double computer = game.C_Portfolio.Net_Worth.Value();
-    int goal = Goal_Digits(game.Setup);
-    bool go_on = true;
-    if (Goal_Reached(player, goal)) {
-        game.Net_Worth.Group();
-        Stop_Clock(game, screens);
-        go_on = Player_Wins(game, screens, player, computer);
-    } else if (Goal_Reached(computer, goal)) {
-        game.Net_Worth.Group();
-        Stop_Clock(game, screens);
-        go_on = screens.Run_End_Of_Game(game, "COMPUTER WINS!", "0", "Better luck next time.", "", false) !=
-                End_Choice::Quit;
-    } else {
-        return;
-    }
-    if (!go_on) {
-        game.Status = Game_Status::Terminate_Program;
-        return;
-    }
+End_Choice End_Game(Game& game, Random& rnd, Screens& screens, Winner winner) {
+    const double player = game.Net_Worth.Value(), computer = game.C_Portfolio.Net_Worth.Value();
+    game.Net_Worth.Group();
+    Stop_Clock(game, screens);
+    const End_Choice choice =
+        winner == Winner::Player
+            ? Player_Wins(game, screens, player, computer)
+            : Ask(game, screens, {"COMPUTER WINS!", "0", "Better luck next time.", "", false});
+    if (choice == End_Choice::Quit) return choice;
     Deal_New_Game(game, rnd, screens);
+    return End_Choice::New_Game;
 }
 
 void Clear_High_Scores(Game& game, Screens& screens) {

@@ -2,8 +2,11 @@
 #include "core/game.h"
 #include "core/random.h"
 #include "core/screens.h"
+#include "game/scoring.h"
 
-// Goal test, score, winners circle and the new game that follows the end of a game.
-void Check_Game_End(Game& game, Random& rnd, Screens& screens);
+// What the end of a game does, once a winner is known: the clock stops, the end-of-game window
+// shows the result, a winning player's score may enter the winners circle (Winners.txt), and
+// a new game follows without asking. Quit when the player chose to end the program instead.
+End_Choice End_Game(Game& game, Random& rnd, Screens& screens, Winner winner);
 // The Winners window's Clear High Scores, with its confirmation.
 void Clear_High_Scores(Game& game, Screens& screens);

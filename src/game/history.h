@@ -9,10 +9,7 @@
 #include <vector>
 
 #include "core/types.h"
-#include "storage/file_error.h"
 
-class Record_Reader;
-class Record_Writer;
 struct Game;
 
 // A saved game keeps no more than these, the newest; so does the game in play.
@@ -78,19 +75,6 @@ void Record_Trade(Game& game, Trader who, const std::string& what, int stock, do
 
 // What the index line is worth at `index`: the base worth, had it bought the market and held it.
 double Index_Line(const Game_History& history, double index);
-
-// The section of a saved game; a reader stops after the game's own records, and a file without
-// the section loads with a record that begins at its turn.
-void Write_History_Section(Record_Writer& writer, const Game_History& history);
-// Reads the section from where the game's records ended, up to the end of the file; nullopt
-// when it is damaged or holds what no game records (a turn past the game's, too many entries).
-std::optional<Game_History> Read_History_Section(Record_Reader& reader, const Game& loaded);
-
-// The whole journal as comma-separated values, one line per entry after a title line.
-std::string Journal_Csv(const Game& game);
-// Writes it to `path`, as a saved game is written; never over the data folder's own files nor
-// over a saved game (Reserved_Name).
-File_Result<> Export_Journal(const Game& game, const std::string& path);
 
 // The short account above the game-over window's chart.
 struct History_Summary {

@@ -1,4 +1,5 @@
 #include "game/history_window.h"
+#include "storage/journal_export.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,6 +29,7 @@
 
 #include "core/numbers.h"
 #include "core/screens.h"
+#include "ui/game_session.h"
 #include "game/history.h"
 #include "game/scoring.h"
 #include "storage/file_messages.h"
@@ -142,8 +144,8 @@ bool Journal_Filter::filterAcceptsRow(int row, const QModelIndex& parent) const 
 
 // --- the window ----------------------------------------------------------------------------
 
-History_Window::History_Window(Game& game, Screens& screens, QWidget* parent)
-    : QDialog(parent), game(game), screens(screens) {
+History_Window::History_Window(Game_Session& session, QWidget* parent)
+    : QDialog(parent), game(session.State()), screens(session.Windows()) {
     setWindowTitle("History");
     auto* layout = new QVBoxLayout(this);
     summary = new QLabel(this);

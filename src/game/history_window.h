@@ -21,6 +21,7 @@ class QScatterSeries;
 class QTabWidget;
 class QTableView;
 class QValueAxis;
+class Game_Session;
 class Screens;
 struct Game_History;
 
@@ -65,7 +66,7 @@ private:
 class History_Window : public QDialog {
     Q_OBJECT
 public:
-    History_Window(Game& game, Screens& screens, QWidget* parent = nullptr);
+    History_Window(Game_Session& session, QWidget* parent = nullptr);
     // Opens beside the main window, or brings it to the front.
     void Open();
     // Opens over the game-over window, modal, with the game's account above the chart.
@@ -98,7 +99,7 @@ private:
     void Export();
     void Place();
 
-    Game& game;
+    const Game& game;
     Screens& screens;
     QTabWidget* tabs;
     QLabel* summary;

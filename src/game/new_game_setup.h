@@ -1,9 +1,8 @@
 #pragma once
+#include <optional>
 #include <string>
 
 #include "core/game.h"
-#include "core/random.h"
-#include "core/screens.h"
 
 // The goal and handicap lists of the setup window.
 constexpr const char* Play_To_Texts[4] = {"$100 Million", "$1 Billion", "$10 Billion", "$100 Billion"};
@@ -13,10 +12,8 @@ constexpr int Handicap_Cash[4] = {static_cast<int>(Starting_Cash), 20000, 50000,
 
 // How many of the three difficulty options are on, 0..3.
 int Difficulty_Options_On(const Settings& settings);
-// A click on Short, Options or Time_Limit: Difficulty_Level and Level_Indicator follow.
-void Difficulty_Click(Game& game);
 // Caption and colour (0xRRGGBB) of the level shown for a number of options on.
 std::string Level_Caption(int options_on);
 int Level_Colour(int options_on);
-// Go: random news settings when asked for, then the market build.
-void Setup_Go(Game& game, Random& rnd, Screens& screens);
+// The main window's two news boxes: alerts for news about the stocks held and for world news.
+void Set_Alerts(Game& game, std::optional<bool> news, std::optional<bool> world);

@@ -46,8 +46,8 @@ static QStackedWidget* News_Slider(QWidget* parent, QSlider*& slider) {
     return place;
 }
 
-New_Game_Setup_Window::New_Game_Setup_Window(Game& game, Screens& screens, QWidget* parent)
-    : Game_Dialog(game, parent) {
+New_Game_Setup_Window::New_Game_Setup_Window(Game_Session& session, QWidget* parent)
+    : Game_Dialog(session, parent) {
     setWindowTitle("New Game Setup");
     // Two columns, so that the window fits a small screen: the game on the left, the news on
     // the right.
@@ -128,23 +128,13 @@ New_Game_Setup_Window::New_Game_Setup_Window(Game& game, Screens& screens, QWidg
     connect(Options, &QCheckBox::clicked, this, &New_Game_Setup_Window::Difficulty_Changed);
     connect(Time_Limit, &QCheckBox::clicked, this, &New_Game_Setup_Window::Difficulty_Changed);
     connect(Suprise, &QCheckBox::clicked, this, &New_Game_Setup_Window::Random_News_Changed);
-    connect(Play_To, &QComboBox::activated, this, [this](int index) { this->game.Setup.Play_To = index; });
-    connect(Handicap, &QComboBox::activated, this, [this](int index) { this->game.Setup.Handicap = index; });
-    for (QSlider** slider : sliders)
-        connect(*slider, &QSlider::valueChanged, this, [this] {
-            if (showing_settings) return;
-            this->game.Setup.Frequency_Slider = Frequency_Slider->value();
-            this->game.Setup.Power_Slider = Power_Slider->value();
-            this->game.Setup.Earnings_Slider = Earnings_Slider->value();
-        });
     connect(New_Game_Help, &QPushButton::clicked, this,
-            [this, &screens] { Run_Help(this->game, screens, this, Help_Owner::New_Game); });
+            [this] { Run_Help(this->session, this, Help_Owner::New_Game); });
     connect(OKButton, &QPushButton::clicked, this, &New_Game_Setup_Window::Go_Clicked);
     Show_Settings();
 }
 
 void New_Game_Setup_Window::Show_Settings() {
-    showing_settings = true;
     const Settings& setup = game.Setup;
     Play_To->setCurrentIndex(setup.Play_To & 3);
     Handicap->setCurrentIndex(setup.Handicap & 3);
@@ -157,19 +147,12 @@ void New_Game_Setup_Window::Show_Settings() {
     Earnings_Slider->setValue(setup.Earnings_Slider);
     Random_News_Changed();
     // The level shows what the last click left, even after a loaded game changed the boxes.
-    int level = 0;
-    for (int i = 0; i < 4; ++i)
-        if (Level_Caption(i) == game.Level_Indicator) level = i;
-    Show_Level(level);
-    showing_settings = false;
+    Show_Level(level_shown);
 }
 
 void New_Game_Setup_Window::Difficulty_Changed() {
-    game.Setup.Short = Short->isChecked() ? 1 : 0;
-    game.Setup.Options = Options->isChecked() ? 1 : 0;
-    game.Setup.Time_Limit = Time_Limit->isChecked() ? 1 : 0;
-    Difficulty_Click(game);
-    Show_Level(game.Difficulty_Level);
+    level_shown = Difficulty_Options_On(Chosen());
+    Show_Level(level_shown);
 }
 
 void New_Game_Setup_Window::Show_Level(int options_on) {
@@ -179,11 +162,24 @@ void New_Game_Setup_Window::Show_Level(int options_on) {
 
 void New_Game_Setup_Window::Random_News_Changed() {
     bool random = Suprise->isChecked();
-    if (!showing_settings) game.Setup.Suprise = random ? 1 : 0;
     for (QStackedWidget* place : slider_places) place->setCurrentIndex(random ? 1 : 0);
 }
 
-void New_Game_Setup_Window::Run() {
+Settings New_Game_Setup_Window::Chosen() const {
+    Settings setup = game.Setup;
+    setup.Play_To = Play_To->currentIndex();
+    setup.Handicap = Handicap->currentIndex();
+    setup.Short = Short->isChecked() ? 1 : 0;
+    setup.Options = Options->isChecked() ? 1 : 0;
+    setup.Time_Limit = Time_Limit->isChecked() ? 1 : 0;
+    setup.Suprise = Suprise->isChecked() ? 1 : 0;
+    setup.Frequency_Slider = Frequency_Slider->value();
+    setup.Power_Slider = Power_Slider->value();
+    setup.Earnings_Slider = Earnings_Slider->value();
+    return setup;
+}
+
+Settings New_Game_Setup_Window::Run() {
     Show_Settings();
     Wait_Label->clear();
     OKButton->setEnabled(true);
@@ -197,21 +193,12 @@ void New_Game_Setup_Window::Run() {
     connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
     loop.exec();
     waiting = nullptr;
+    return Chosen();
 }
 
 void New_Game_Setup_Window::Go_Clicked() {
     Wait_Label->setText("Please Wait...");
     OKButton->setEnabled(false);
-    Settings& setup = game.Setup;
-    setup.Play_To = Play_To->currentIndex();
-    setup.Handicap = Handicap->currentIndex();
-    setup.Short = Short->isChecked() ? 1 : 0;
-    setup.Options = Options->isChecked() ? 1 : 0;
-    setup.Time_Limit = Time_Limit->isChecked() ? 1 : 0;
-    setup.Suprise = Suprise->isChecked() ? 1 : 0;
-    setup.Frequency_Slider = Frequency_Slider->value();
-    setup.Power_Slider = Power_Slider->value();
-    setup.Earnings_Slider = Earnings_Slider->value();
     if (waiting) waiting->quit();
 }
 

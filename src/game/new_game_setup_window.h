@@ -19,21 +19,23 @@ class Screens;
 class New_Game_Setup_Window : public Game_Dialog {
     Q_OBJECT
 public:
-    New_Game_Setup_Window(Game& game, Screens& screens, QWidget* parent = nullptr);
-    // Modal until Go; the chosen settings are then in game.Setup.
-    void Run();
+    New_Game_Setup_Window(Game_Session& session, QWidget* parent = nullptr);
+    // Modal until Go; returns the settings chosen.
+    Settings Run();
     // The market build after Go reports here (0..100).
     void Set_Progress(int value);
 
 private:
     void Show_Settings();
+    // What the controls hold now.
+    Settings Chosen() const;
     void Difficulty_Changed();
     void Show_Level(int options_on);
     void Random_News_Changed();
     void Go_Clicked();
 
     QEventLoop* waiting = nullptr;  // set while Run waits for Go
-    bool showing_settings = false;
+    int level_shown = 0;  // only a click on a difficulty option recomputes the level
 
     QComboBox* Play_To;
     QComboBox* Handicap;

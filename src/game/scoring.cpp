@@ -12,6 +12,13 @@ bool Goal_Reached(double net_worth, int goal_digits) {
     return static_cast<int>(Number_Text_Blank(Int(net_worth)).size()) > goal_digits;
 }
 
+Winner Goal_Winner(const Game& game) {
+    const int goal = Goal_Digits(game.Setup);
+    if (Goal_Reached(game.Net_Worth.Value(), goal)) return Winner::Player;
+    if (Goal_Reached(game.C_Portfolio.Net_Worth.Value(), goal)) return Winner::Computer;
+    return Winner::None;
+}
+
 double Score(double player, double computer) {
     double divisor = computer <= 0 ? 1.0 : computer;
     return 100.0 * Int(player / divisor);

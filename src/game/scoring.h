@@ -10,6 +10,10 @@ int Goal_Digits(const Settings& setup);
 // The goal is reached when the whole worth, written with its leading blank, is longer
 // than goal_digits characters. A negative worth never reaches a goal.
 bool Goal_Reached(double net_worth, int goal_digits);
+enum class Winner { None, Player, Computer };
+// The goal test of a turn, on the two net worths: the player is tested first, so a turn that
+// takes both to the goal is the player's win.
+Winner Goal_Winner(const Game& game);
 // 100 x the whole part of player / computer; a computer worth of 0 or less divides by 1.
 double Score(double player, double computer);
 // 3 minus the number of difficulty options on: 0 = all three, 3 = none.

@@ -14,8 +14,8 @@
 #include "ui/resources/string_table.h"
 #include "ui/scroll_box.h"
 
-Winners_Window::Winners_Window(Game& game, Screens& screens, QWidget* parent)
-    : Game_Dialog(game, parent), screens(screens) {
+Winners_Window::Winners_Window(Game_Session& session, QWidget* parent)
+    : Game_Dialog(session, parent), screens(session.Windows()) {
     setWindowTitle("The Winners Circle");
     auto* outer = new QVBoxLayout(this);
     auto* circle = new QWidget;
@@ -53,7 +53,7 @@ Winners_Window::Winners_Window(Game& game, Screens& screens, QWidget* parent)
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(Clear_Scores, &QPushButton::clicked, this, &Winners_Window::Clear_Clicked);
     connect(High_Scores_Help, &QPushButton::clicked, this,
-            [this] { Run_Help(this->game, this->screens, this, Help_Owner::Winners); });
+            [this] { Run_Help(this->session, this, Help_Owner::Winners); });
     Fill_Grids();
 }
 
@@ -77,6 +77,6 @@ void Winners_Window::Fill_Grids() {
 }
 
 void Winners_Window::Clear_Clicked() {
-    Clear_High_Scores(game, screens);
+    session.Clear_High_Scores();
     Fill_Grids();
 }

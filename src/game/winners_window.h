@@ -8,7 +8,7 @@ class QTableWidget;
 class Winners_Window : public Game_Dialog {
     Q_OBJECT
 public:
-    Winners_Window(Game& game, Screens& screens, QWidget* parent = nullptr);
+    Winners_Window(Game_Session& session, QWidget* parent = nullptr);
     // Modal until WOW!.
     void Run();
 

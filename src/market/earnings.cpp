@@ -3,12 +3,7 @@
 #include <algorithm>
 
 #include "core/numbers.h"
-#include "market/news.h"
-
-static void List_Reporting_Next(Game& game, int s) {
-    game.Reporting_Next_List.push_back(
-        {game.Symbol[s] + " (" + Number_Text(game.Earnings[s].Report_Turn) + ")", s});
-}
+#include "market/news_alerts.h"
 
 // One older-to-newer step of earnings: a change of -0.50..+1.50.
 static Currency Next_EPS(Currency previous, Random& rnd) {
@@ -18,7 +13,6 @@ static Currency Next_EPS(Currency previous, Random& rnd) {
 void Deal_Earnings(Game& game, Random& rnd, int s) {
     auto& e = game.Earnings[s];
     e.Report_Turn = static_cast<Long>(Int(rnd.Rnd() * 49 + 2));
-    if (e.Report_Turn == 2 || e.Report_Turn == 3) List_Reporting_Next(game, s);
     e.EPS[3] = Currency::From_Double(Round(rnd.Rnd() * 3 - 2, 2));
     for (int q = 2; q >= 0; --q) e.EPS[q] = Next_EPS(e.EPS[q + 1], rnd);
 }
@@ -29,7 +23,7 @@ static void Move_Price_By(Game& game, int s, double percent) {
     game.Price[s].Set(std::max(Lowest_Price, Round_Even(p + percent * p * 0.01)));
 }
 
-static void Report_Earnings(Game& game, Random& rnd, int s) {
+static void Report_Earnings(Game& game, Random& rnd, int s, std::vector<std::string>& alerts) {
     auto& e = game.Earnings[s];
     e.EPS[3] = e.EPS[2];
     e.EPS[2] = e.EPS[1];
@@ -50,11 +44,21 @@ static void Report_Earnings(Game& game, Random& rnd, int s) {
         int t = game.Stock_Trend[s] - static_cast<int>(Int(rnd.Rnd() * 4 + 1));
         game.Stock_Trend[s] = static_cast<Integer>(std::max(t, -Stock_Trend_Limit));
     }
-    Alert_Owned_Stock(game, s);
+    Alert_Owned_Stock(game, s, alerts);
 }
 
-void Earnings_Stage(Game& game, Random& rnd, int s, int turn) {
-    int due = game.Earnings[s].Report_Turn;
-    if (due == turn + 1 || due == turn + 2) List_Reporting_Next(game, s);
-    if (due == turn) Report_Earnings(game, rnd, s);
+void Earnings_Stage(Game& game, Random& rnd, int s, int turn, std::vector<std::string>& alerts) {
+    if (game.Earnings[s].Report_Turn == turn) Report_Earnings(game, rnd, s, alerts);
+}
+
+// Only a report moves a report turn, a period on: the list a turn leaves is the list of the
+// stocks due one or two turns after it.
+std::vector<List_Line> Reporting_Next(const Game& game) {
+    std::vector<List_Line> lines;
+    const double turn = game.Turn_Number.Value();
+    for (int s = 0; s < Stock_Count; ++s) {
+        const Long due = game.Earnings[s].Report_Turn;
+        if (due == turn + 1 || due == turn + 2) lines.push_back({game.Symbol[s] + " (" + Number_Text(due) + ")", s});
+    }
+    return lines;
 }

@@ -4,6 +4,8 @@
 
 #include "core/numbers.h"
 #include "market/earnings.h"
+#include "market/news_alerts.h"
+#include "ui/resources/string_table.h"
 
 namespace {
 bool Has_News_Line(const Game& game, int stock) {
@@ -11,7 +13,7 @@ bool Has_News_Line(const Game& game, int stock) {
                        [stock](const List_Line& l) { return l.Item_Data == stock; });
 }
 
-void Company_News_Item(Game& game, Random& rnd, int power) {
+void Company_News_Item(Game& game, Random& rnd, int power, std::vector<std::string>& alerts) {
     int kind = 0, stock = 0;
     do {
         kind = static_cast<int>(Int(rnd.Rnd() * Company_News_Count));
@@ -24,18 +26,18 @@ void Company_News_Item(Game& game, Random& rnd, int power) {
     double k = Int(rnd.Rnd() * 5 * power + 1);
     game.Price[stock].Set(std::max(Lowest_Price, Round_Even(p + k * x * p * 0.01)));
     game.Stock_Trend[stock] = To_Integer(game.Stock_Trend[stock] + power * x / 2.0);
-    Alert_Owned_Stock(game, stock);
+    Alert_Owned_Stock(game, stock, alerts);
     game.Stock_Trend[stock] = static_cast<Integer>(std::clamp<int>(game.Stock_Trend[stock], -Stock_Trend_Limit, Stock_Trend_Limit));
 }
 
-void Company_News(Game& game, Random& rnd) {
+void Company_News(Game& game, Random& rnd, std::vector<std::string>& alerts) {
     int f = game.Setup.Frequency_Slider, power = game.Setup.Power_Slider;
     if (!(Int(rnd.Rnd() * 101) < 2 * f)) return;
     int count = static_cast<int>(Int(rnd.Rnd() * (Int(f / 4.0) + 1)));
-    for (int n = 0; n < count; ++n) Company_News_Item(game, rnd, power);
+    for (int n = 0; n < count; ++n) Company_News_Item(game, rnd, power, alerts);
 }
 
-void World_News(Game& game, Random& rnd) {
+void World_News(Game& game, Random& rnd, std::vector<std::string>& alerts) {
     int f = game.Setup.Frequency_Slider, power = game.Setup.Power_Slider;
     if (!(Int(rnd.Rnd() * 71) < f + 1)) return;
     int w = static_cast<int>(Int(rnd.Rnd() * World_News_Count));
@@ -48,10 +50,10 @@ void World_News(Game& game, Random& rnd) {
     double trend = v <= 7 ? game.Market_Trend + step : game.Market_Trend - step;
     game.Market_Trend = static_cast<Integer>(std::clamp<int>(To_Integer(trend), -World_News_Trend_Limit, World_News_Trend_Limit));
     game.News_Items.push_back({game.News_Text[w], -1});
-    if (game.Setup.World_Alert == 1) game.Alert_List.push_back("World/Markets");
+    if (game.Setup.World_Alert == 1) alerts.push_back("World/Markets");
 }
 
-void Crash(Game& game, Random& rnd) {
+void Crash(Game& game, Random& rnd, std::vector<std::string>& alerts) {
     double r = rnd.Rnd();
     if (!(Index_Value(game) > Crash_Index && Int(r * 101) == 13)) return;
     game.Market_Trend = -3;
@@ -62,40 +64,23 @@ void Crash(Game& game, Random& rnd) {
         game.Change[i] = "CRASH!";
         game.Change_Colour[i] = Colour::Red;
     }
-    game.Alert_List.push_back("Crash and burn!");
+    alerts.push_back("Crash and burn!");
     game.News_Items.push_back({Crash_Headline, -1});
 }
 }  // namespace
 
-void Generate_News(Game& game, Random& rnd) {
+void Generate_News(Game& game, Random& rnd, std::vector<std::string>& alerts) {
     game.News_Items.clear();
     game.Earnings_News.clear();
-    game.Alert_List.clear();
-    game.Reporting_Next_List.clear();
+    alerts.clear();
     int turn = static_cast<int>(game.Turn_Number.Value());
-    for (int s = 0; s < Stock_Count; ++s) Earnings_Stage(game, rnd, s, turn);
-    Company_News(game, rnd);
-    World_News(game, rnd);
-    Crash(game, rnd);
+    for (int s = 0; s < Stock_Count; ++s) Earnings_Stage(game, rnd, s, turn, alerts);
+    Company_News(game, rnd, alerts);
+    World_News(game, rnd, alerts);
+    Crash(game, rnd, alerts);
 }
 
-void Alert_Owned_Stock(Game& game, int stock) {
-    if (game.Setup.News_Alert != 1) return;
-    if (game.Player_Stock[stock].Shares != 0 || game.Player_Short[stock].Shares != 0) {
-        game.Alert_List.push_back(game.Symbol[stock]);
-        return;
-    }
-    for (int k = 0; k < game.Player_Option_Count; ++k)
-        if (game.Player_Option[k].Stock == stock) game.Alert_List.push_back(game.Symbol[stock]);
-}
-
-void Quick_Quote(Game& game, int item_data) {
-    if (item_data < 0 || item_data >= Stock_Count) {
-        game.News_Price = game.News_Symbol = game.News_Change = "";
-        return;
-    }
-    game.News_Price = game.Price[item_data].Text();
-    game.News_Symbol = game.Symbol[item_data];
-    game.News_Change = game.Change[item_data];
-    game.News_Change_Colour = game.Change_Colour[item_data];
+Quick_Quote_View Quick_Quote(const Game& game, int item_data) {
+    if (item_data < 0 || item_data >= Stock_Count) return {};
+    return {game.Symbol[item_data], game.Price[item_data].Text(), game.Change[item_data], game.Change_Colour[item_data]};
 }

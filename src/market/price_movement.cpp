@@ -6,8 +6,6 @@
 
 #include "core/numbers.h"
 #include "core/text_sum.h"
-#include "trading/options.h"
-#include "trading/positions.h"
 
 namespace {
 Integer Clamp_Trend(int v, int limit) { return static_cast<Integer>(std::clamp(v, -limit, limit)); }
@@ -98,7 +96,7 @@ void Drift_Market_Trend(Game& game, Random& rnd) {
 }
 
 void Move_Prices(Game& game, Random& rnd) {
-    Text_Sum worth(game.Net_Worth.Text()), index(game.Price[Index_Entry].Text());
+    Text_Sum index(game.Price[Index_Entry].Text());
     for (int i = 0; i < Stock_Count; ++i) {
         double p = Stock_Price(game, i);
         double l = Round_Even(8 / p);
@@ -111,8 +109,6 @@ void Move_Prices(Game& game, Random& rnd) {
         double n = Int(p + p * game.Stock_Trend[i] * 0.015 + p * game.Market_Trend * 0.013 + l);
         game.Price[i].Set(n);
 
-        if (game.Player_Stock[i].Shares != 0) worth.Add(n * game.Player_Stock[i].Shares);
-        if (game.Player_Short[i].Shares != 0) worth.Add(Short_Value(game.Player_Short[i].Avg_Price, n) * game.Player_Short[i].Shares);
         index.Add(n * game.Index_Weight[i]);
 
         auto& row = game.Price_History[i];
@@ -121,7 +117,6 @@ void Move_Prices(Game& game, Random& rnd) {
         Set_Change_Label(game, i);
         Move_Stock_Trend(game, rnd, i, row[99], row[96], 153);
     }
-    game.Net_Worth = Shown_Number::Read(worth.Text());
     game.Price[Index_Entry] = Shown_Number::Read(index.Text());
     std::copy(game.Index_History.begin() + 1, game.Index_History.end(), game.Index_History.begin());
     // The history keeps 32 bits; the index text stays exact.

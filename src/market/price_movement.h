@@ -2,9 +2,8 @@
 #include "core/game.h"
 #include "core/random.h"
 
-// The market step of a turn: splits, new prices with the player's net-worth additions,
-// the index, both histories, change labels, stock trends, then Drift_Market_Trend.
-// Expects Price[42] to hold "0".
+// The market step of a turn: splits, new prices, the index, both histories, change labels,
+// stock trends, then Drift_Market_Trend. Expects Price[42] to hold "0".
 void Move_Prices(Game& game, Random& rnd);
 void Split_Stock(Game& game, int stock);
 void Drift_Market_Trend(Game& game, Random& rnd);

@@ -9,14 +9,14 @@
 #include <QVBoxLayout>
 
 #include "core/numbers.h"
-#include "core/screens.h"
+#include "opponent/computer_portfolio.h"
 #include "ui/grid_look.h"
 #include "ui/help_button.h"
 
 constexpr int Grid_Rows = 8;  // title row included
 
-Computer_Portfolio_Window::Computer_Portfolio_Window(Game& game, Screens& screens, QWidget* parent)
-    : Game_Dialog(game, parent) {
+Computer_Portfolio_Window::Computer_Portfolio_Window(Game_Session& session, QWidget* parent)
+    : Game_Dialog(session, parent) {
     setWindowTitle("The Computer's Portfolio");
     auto* layout = new QVBoxLayout(this);
     auto* figures = new QFormLayout;
@@ -49,7 +49,7 @@ Computer_Portfolio_Window::Computer_Portfolio_Window(Game& game, Screens& screen
     layout->addWidget(buttons);
     Set_Escape_Button(OKButton);
     connect(C_Portfolio_Help, &QPushButton::clicked, this,
-            [this, &screens] { Run_Help(this->game, screens, this, Help_Owner::Computer_Portfolio); });
+            [this] { Run_Help(this->session, this, Help_Owner::Computer_Portfolio); });
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
     Refresh();
 }
@@ -62,15 +62,16 @@ void Computer_Portfolio_Window::Open() {
 
 void Computer_Portfolio_Window::Refresh() {
     const auto& c = game.C_Portfolio;
-    Cash_View->setText(QString::fromStdString(c.Cash_View));
+    Cash_View->setText(QString::fromStdString(c.Cash_View.Text()));
     Net_Worth->setText(QString::fromStdString(c.Net_Worth.Text()));
-    int rows = std::max<int>(Grid_Rows - 1, static_cast<int>(c.Grid.size()));
+    const std::vector<Grid_Row> grid = Computer_Grid_Rows(game);
+    int rows = std::max<int>(Grid_Rows - 1, static_cast<int>(grid.size()));
     Stock_Portfolio->clearContents();
     Stock_Portfolio->setRowCount(rows);
     using enum Cell;
     static const Column_Kinds kinds = {Text, Number, Number, Number, Change};
-    for (int r = 0; r < static_cast<int>(c.Grid.size()); ++r)
-        for (int col = 0; col < 5 && col < static_cast<int>(c.Grid[r].size()); ++col)
-            Put_Cell(Stock_Portfolio, r, col, c.Grid[r][col], kinds[col]);
+    for (int r = 0; r < static_cast<int>(grid.size()); ++r)
+        for (int col = 0; col < 5 && col < static_cast<int>(grid[r].size()); ++col)
+            Put_Cell(Stock_Portfolio, r, col, grid[r][col], kinds[col]);
 }
 

@@ -10,7 +10,7 @@ class Screens;
 class Computer_Portfolio_Window : public Game_Dialog {
     Q_OBJECT
 public:
-    Computer_Portfolio_Window(Game& game, Screens& screens, QWidget* parent = nullptr);
+    Computer_Portfolio_Window(Game_Session& session, QWidget* parent = nullptr);
     // Shows the window over the main one; nothing is recomputed.
     void Open();
     // Repaints cash, net worth and the grid from the game.

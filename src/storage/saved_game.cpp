@@ -10,6 +10,7 @@
 
 #include "core/numbers.h"
 #include "game/history.h"
+#include "storage/history_section.h"
 #include "opponent/computer_portfolio.h"
 #include "storage/cipher.h"
 #include "storage/data_folder.h"
@@ -18,12 +19,10 @@
 #include "storage/load_ranges.h"
 #include "storage/recent_file.h"
 #include "storage/records.h"
-#include "trading/portfolio.h"
 
 namespace {
 
 
-std::string Caption_For(const std::string& path) { return path + "  -  Bullquest"; }
 
 // --- writing -----------------------------------------------------------------------
 
@@ -293,7 +292,6 @@ std::string Saved_Game_Text(const Game& g) {
 std::optional<Game> Loaded_Game(const Game& game, const std::string& content) {
     Game g = game;
     Field_Reader f(content);
-    g.Reporting_Next_List.clear();
     g.Player_Option_Count = 0;
     g.Player_Option = {};
     for (int s = 0; s < Stock_Count && f.Ok(); ++s) Read_Stock_Block(f, g, s);
@@ -307,8 +305,6 @@ std::optional<Game> Loaded_Game(const Game& game, const std::string& content) {
     g.C_Portfolio.Net_Worth = Shown_Number::Read(f.Number_Text_In(Money_Range, true));
     g.Market_Trend = f.Integer_In(Trend_Range);
     g.Cheats_Enabled = f.Boolean();
-    g.Enable_Cheat_Menu = !g.Cheats_Enabled;
-    g.Set_Cheat_Menus = g.Cheats_Enabled;
     g.Price[Index_Entry] = Shown_Number::Read(f.Number_Text_In(Index_Range, false, &index));
     g.DJIA_Change = f.Text();
     f.Require(Is_Change_Text(g.DJIA_Change, true));
@@ -319,9 +315,6 @@ std::optional<Game> Loaded_Game(const Game& game, const std::string& content) {
     g.C_Portfolio.Cash = Shown_Number::Read(f.Number_Text_In(Money_Range, false));
 
     for (int s = 0; s < Stock_Count && f.Ok(); ++s) {
-        const Long due = g.Earnings[s].Report_Turn;
-        if (turn + 1 == due || turn + 2 == due)
-            g.Reporting_Next_List.push_back({g.Symbol[s] + " (" + Number_Text(due) + ")", s});
         Read_Computer_Holding(f, g.Computer_Stock[s]);
         Read_Computer_Holding(f, g.Computer_Short[s]);
         Read_Computer_Option(f, g.Computer_Option[s]);
@@ -330,9 +323,8 @@ std::optional<Game> Loaded_Game(const Game& game, const std::string& content) {
     if (f.More()) f.Require((history = Read_History_Section(f.Records(), g)).has_value());
     if (!f.At_End() || !Consistent(g, turn, index)) return std::nullopt;
 
-    Refresh_Portfolio(g);
-    My_Form_Activate(g);
-    g.Cash_View = Add_Commas(g.Cash_On_Hand.Text());
+    Value_Computer_Portfolio(g);
+    g.Typed_Cash.reset();
     g.Has_Game = true;
     // A file saved before the game kept its record starts one at its turn.
     if (history) g.History = std::make_shared<Game_History>(std::move(*history));
@@ -360,86 +352,10 @@ bool Is_Saved_Game(const std::string& path) {
     return f.Ok();
 }
 
-namespace {
-// A save of the game to `path`; nothing is written when it is refused.
 File_Result<> Write_Game_File(const Game& game, const std::string& path) {
     if (Is_Data_File(game.Data_Dir, path)) return File_Error::Reserved_Name;
     Record_Writer w;
     Write_Saved_Game(w, game);
     if (!w.Complete()) return File_Error::Unstorable_Text;
     return Write_File_Atomic(path, w.Output());
-}
-}  // namespace
-
-bool Save_Game(Game& game, Screens& screens) {
-    std::string path = game.Game_File_Name;
-    const bool asked = path.empty();
-    if (asked) {
-        std::optional<std::string> chosen = screens.Choose_Save_File(game.Data_Dir);
-        if (!chosen || chosen->empty()) return false;
-        path = *chosen;
-    }
-    if (!Write_Game_File(game, path)) {
-        Report_File_Failure(screens, File_Task::Write);
-        return false;
-    }
-    if (asked) {
-        game.Game_File_Name = path;
-        game.Caption = Caption_For(path);
-        if (!Store_Recent(game, path)) Report_File_Failure(screens, File_Task::Write);
-    }
-    return true;
-}
-
-bool Save_As(Game& game, Screens& screens) {
-    // A cancelled or failed Save As leaves the game tied to the file it had.
-    const std::string previous = game.Game_File_Name;
-    game.Game_File_Name = "";
-    const bool saved = Save_Game(game, screens);
-    if (!saved) game.Game_File_Name = previous;
-    return saved;
-}
-
-bool Load_Game(Game& game, Screens& screens) {
-    std::string path = game.Game_File_Name;
-    if (game.Status != Game_Status::Recent_Click) {
-        std::optional<std::string> chosen = screens.Choose_Open_File(game.Data_Dir);
-        if (!chosen || chosen->empty()) return false;
-        path = *chosen;
-    }
-    std::optional<Game> loaded;
-    if (File_Result<std::string> content = Read_File(path)) loaded = Loaded_Game(game, *content);
-    if (!loaded) {
-        Report_File_Failure(screens, File_Task::Load);
-        return false;
-    }
-    loaded->Game_File_Name = path;
-    loaded->Caption = Caption_For(path);
-    game = std::move(*loaded);
-    const File_Result<> listed = Store_Recent(game, path);
-    screens.Timer_Changed(game.Game_Timer_Enabled);
-    screens.Windows_Reset();
-    if (!listed) Report_File_Failure(screens, File_Task::Write);
-    return true;
-}
-
-void Recent_Click(Game& game, Screens& screens, int index) {
-    if (index < 0 || index > 3 || game.Recent[index].empty()) return;
-    const std::string path = game.Recent[index];
-    if (!Read_File(path)) {
-        Report_File_Failure(screens, File_Task::Load);
-        return;
-    }
-    // The loader reads Game_File_Name under Game_Status::Recent_Click; a failed load takes it back.
-    const std::string previous_name = game.Game_File_Name;
-    const std::string previous_caption = game.Caption;
-    game.Game_File_Name = path;
-    game.Caption = path + " - Bullquest";
-    game.Status = Game_Status::Recent_Click;
-    bool loaded = Load_Game(game, screens);
-    game.Status = Game_Status::None;
-    if (!loaded) {
-        game.Game_File_Name = previous_name;
-        game.Caption = previous_caption;
-    }
 }

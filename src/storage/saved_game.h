@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/game.h"
-#include "core/screens.h"
+#include "storage/file_error.h"
 
 class Record_Writer;
 
@@ -14,7 +14,7 @@ void Write_Saved_Game(Record_Writer& writer, const Game& game);
 std::string Saved_Game_Text(const Game& game);
 
 // The game that loading `content` over `game` gives, everything a load computes from the
-// file included (the reporting-next list, both portfolios, the cash view). `game` itself
+// file included (the computer's net worth and shown cash). `game` itself
 // is never touched. Nothing for a damaged, truncated or hostile file: one that holds a value
 // no game can reach is damaged too.
 std::optional<Game> Loaded_Game(const Game& game, const std::string& content);
@@ -24,14 +24,6 @@ std::optional<Game> Loaded_Game(const Game& game, const std::string& content);
 // judged by its name alone. Other files the game writes never go over a saved game.
 bool Is_Saved_Game(const std::string& path);
 
-// Saves to Game_File_Name, asking for a name first when it is empty. True when the game
-// was written. The data folder's own files are refused as targets; a refused or failed
-// save changes nothing.
-bool Save_Game(Game& game, Screens& screens);
-// Always asks for a name.
-bool Save_As(Game& game, Screens& screens);
-// Asks for a file, unless Status is Recent_Click (then Game_File_Name is read), and
-// loads it. A failed load changes nothing; only a complete, valid file replaces the game.
-bool Load_Game(Game& game, Screens& screens);
-// The recent-games entry `index` (0..3) chosen from the File menu.
-void Recent_Click(Game& game, Screens& screens, int index);
+// Writes the game to `path`; nothing is written when it is refused (a data folder's file, a text
+// the records cannot hold) or fails.
+File_Result<> Write_Game_File(const Game& game, const std::string& path);

@@ -6,8 +6,8 @@
 #include "trading/stock_trades.h"
 #include "ui/clickable_label.h"
 
-Buy_Window::Buy_Window(Game& game, Screens& screens, QWidget* parent)
-    : Trade_Window(game, screens, "Stock Buy Order", "Select Stock To Buy:", parent) {
+Buy_Window::Buy_Window(Game_Session& session, QWidget* parent)
+    : Trade_Window(session, "Stock Buy Order", "Select Stock To Buy:", parent) {
     Add_Quantity(1, "Buy How Many?", "0", true);
     Add_Cash_After(2);
     you_have = new QLabel("You have 0 Share(s) of - - -", this);
@@ -33,19 +33,18 @@ void Buy_Window::Open_On(int stock) {
 
 void Buy_Window::Symbol_Click() {
     if (Stock() < 0) return;
-    const Buy_View view = Buy_Symbol_Click(game, Stock());
+    const Buy_View view = Buy_Texts(game, Stock());
     you_have->setText(QString::fromStdString(view.You_Have));
     most->setText(QString::fromStdString(view.Max));
     shown_most = view.Most;
     Show_Cash_After();
 }
 
-std::string Buy_Window::Cash_After() const { return Buy_Cash_After(game, Stock(), Quantity()); }
+std::string Buy_Window::Cash_After() const { return Buy_Cash_After(game, Stock(), Typed()); }
 
 void Buy_Window::Trade() {
     if (Stock() < 0) return;  // nothing chosen yet: no trade, no beep
-    std::string box = Quantity();
-    const Trade_Result result = Buy_Click(game, Stock(), box);
-    Set_Quantity(box);
+    const Trade_Result result = session.Buy_Shares(Stock(), Typed());
+    Set_Quantity("0");  // the box always shows "0" afterwards
     Settle(result, [this] { Symbol_Click(); });
 }

@@ -7,7 +7,7 @@ class Clickable_Label;
 class Buy_Window : public Trade_Window {
     Q_OBJECT
 public:
-    Buy_Window(Game& game, Screens& screens, QWidget* parent = nullptr);
+    Buy_Window(Game_Session& session, QWidget* parent = nullptr);
 
     // Modal until Done.
     void Open();

@@ -12,8 +12,8 @@
 
 namespace {
 std::string Kind(const Option_Form& form) { return form.Calls ? "Call" : "Put"; }
-int Strike_Of(const Option_Form& form) { return static_cast<int>(Leading_Number(form.Strike)); }
-int Exp_Of(const Option_Form& form) { return static_cast<int>(Leading_Number(form.Exp)); }
+int Strike_Of(const Option_Form& form) { return form.Strike; }
+int Exp_Of(const Option_Form& form) { return form.Expires; }
 
 int Find(const Game& game, const std::string& kind, int stock, int strike, int expires) {
     for (int k = 0; k < game.Player_Option_Count; ++k) {
@@ -46,15 +46,11 @@ bool Expiry_Allowed(const Option_Form& form, int expires) {
     return expires >= form.Exp_Min && expires <= form.Exp_Max && (expires - form.Exp_Min) % Expiry_Step == 0;
 }
 
-Option_View Option_Symbol_Click(Game& game, Option_Form& form) {
-    if (game.Status != Game_Status::Skip_Option_Update) {
-        double price = Stock_Price(game, form.Stock);
-        form.Strike = Number_Text(std::clamp(Strike_For(price, form.Calls), Lowest_Strike, Highest_Strike));
-        Set_Expiry_Limits(game, form);
-        form.Exp = Number_Text(form.Exp_Max);
-        Refresh_Portfolio(game);
-    }
-    return Update_Option_Quote(game, form);
+void Choose_Strike_And_Expiry(const Game& game, Option_Form& form) {
+    const double price = Stock_Price(game, form.Stock);
+    form.Strike = std::clamp(Strike_For(price, form.Calls), Lowest_Strike, Highest_Strike);
+    Set_Expiry_Limits(game, form);
+    form.Expires = form.Exp_Max;
 }
 
 double Most_Contracts(const Game& game, const Option_Form& form) {
@@ -72,29 +68,29 @@ double Most_Contracts(const Game& game, const Option_Form& form) {
     return q > 0 ? q : 0;
 }
 
-Option_View Update_Option_Quote(const Game& game, const Option_Form& form) {
+Option_View Option_Quote(const Game& game, const Option_Form& form) {
     const double premium = Option_Premium(game, Kind(form), form.Stock, Strike_Of(form), Exp_Of(form));
     const double most = Most_Contracts(game, form);
     return {Price_Caption(game, form.Stock), Number_Text(premium), Add_Commas(Number_Text(most)),
-            form.Buy ? "Most You Can Buy:" : "Most You Can Sell:", most};
+            form.Buy ? "Most You Can Buy:" : "Most You Can Sell:", Stock_Price(game, form.Stock), premium, most};
 }
 
 bool Spin_Strike(Option_Form& form, int direction) {
     int next = Strike_Of(form) + direction * Strike_Step;
     if (!Strike_Allowed(next)) return false;
-    form.Strike = Number_Text(next);
+    form.Strike = next;
     return true;
 }
 
 bool Spin_Exp(Option_Form& form, int direction) {
     int next = Exp_Of(form) + direction * Expiry_Step;
     if (!Expiry_Allowed(form, next)) return false;
-    form.Exp = Number_Text(next);
+    form.Expires = next;
     return true;
 }
 
-Trade_Result Transact_Option(Game& game, const Option_Form& form, Screens& screens) {
-    const double n = Leading_Number(form.Number);
+Trade_Result Trade_Option(Game& game, const Option_Form& form, Screens& screens) {
+    const double n = form.Number.Value;
     const std::string kind = Kind(form);
     const int strike = Strike_Of(form), expires = Exp_Of(form);
     const double premium = Option_Premium(game, kind, form.Stock, strike, expires);
@@ -129,27 +125,27 @@ Trade_Result Transact_Option(Game& game, const Option_Form& form, Screens& scree
         o.Quantity -= n;
         if (o.Quantity <= 0) Remove_Option(game, k);
     }
-    Refresh_Portfolio(game);
     return Trade_Result::Done;
 }
 
-Grid_Close Prefill_From_Grid(Game& game, Option_Form& form, int row) {
-    if (row < 0 || row >= static_cast<int>(game.Options_Portfolio.size())) return Grid_Close::No_Row;
-    const Grid_Row& r = game.Options_Portfolio[row];
+Grid_Close Prefill_From_Grid(const Game& game, Option_Form& form, int row) {
+    const std::vector<Option_Row> rows = Option_Grid_Rows(game);
+    if (row < 0 || row >= static_cast<int>(rows.size())) return Grid_Close::No_Row;
+    // As the double-click reads them: the row's texts.
+    const Grid_Row& r = rows[row].Cells;
     const int stock = Find_Symbol(game, r[0]);
     if (stock < 0) return Grid_Close::No_Row;
     Option_Form filled = form;
     filled.Stock = stock;
     filled.Calls = r[1] == "Call";
     Set_Expiry_Limits(game, filled);
-    filled.Exp = r[6];
-    filled.Strike = r[2];
+    filled.Expires = static_cast<int>(Leading_Number(r[6]));
+    filled.Strike = static_cast<int>(Leading_Number(r[2]));
     filled.Buy = false;
-    filled.Number = Number_Text(Int(Locale_Number(r[3]).value_or(0)));
-    const int strike = Strike_Of(filled), expires = Exp_Of(filled);
-    if (strike < Lowest_Strike || strike > Highest_Strike || expires < filled.Exp_Min || expires > filled.Exp_Max)
+    filled.Number = Quantity_Of(Int(Locale_Number(r[3]).value_or(0)));
+    if (filled.Strike < Lowest_Strike || filled.Strike > Highest_Strike || filled.Expires < filled.Exp_Min ||
+        filled.Expires > filled.Exp_Max)
         return Grid_Close::Refused;
     form = filled;
-    game.Status = Game_Status::Skip_Option_Update;
     return Grid_Close::Ready;
 }

@@ -77,20 +77,6 @@ std::array<double, Option_Slots> Position_Premiums(const Game& game) {
     return premiums;
 }
 
-void Remove_Option(Game& game, int k) {
-    if (k < 0 || k >= game.Player_Option_Count) return;
-    for (int j = k; j + 1 < game.Player_Option_Count; ++j) game.Player_Option[j] = game.Player_Option[j + 1];
-    game.Player_Option[game.Player_Option_Count - 1] = Option_Position{};
-    --game.Player_Option_Count;
-}
-
-void Add_Option_Net_Worth(Game& game) {
-    double worth = Net_Worth_Value(game);
-    const auto premiums = Position_Premiums(game);
-    for (int k = 0; k < game.Player_Option_Count; ++k) worth += game.Player_Option[k].Quantity * premiums[k] * Contract_Shares;
-    game.Net_Worth.Set(worth);
-}
-
 void Warn_Expiring_Options(Game& game, Screens& screens) {
     int next = static_cast<int>(Turn(game)) + 1;
     std::vector<std::string> lines;

@@ -16,8 +16,5 @@ std::array<double, Option_Slots> Position_Premiums(const Game& game);
 // of 10 for a call, up for a put. The player's strike box then keeps it within its spin limits;
 // the computer takes it as it is.
 int Strike_For(double price, bool call);
-void Remove_Option(Game& game, int k);
-// The option term of the turn's net worth (Net_Worth is plain text at that moment).
-void Add_Option_Net_Worth(Game& game);
 void Warn_Expiring_Options(Game& game, Screens& screens);
 void Lapse_Expired_Options(Game& game);

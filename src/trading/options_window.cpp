@@ -33,8 +33,8 @@ QWidget* Pair(QWidget* window, QRadioButton*& first, const char* first_caption, 
 }
 }  // namespace
 
-Options_Window::Options_Window(Game& game, Screens& screens, QWidget* parent)
-    : Trade_Window(game, screens, "Stock Options", "Select A Symbol:", parent) {
+Options_Window::Options_Window(Game_Session& session, QWidget* parent)
+    : Trade_Window(session, "Stock Options", "Select A Symbol:", parent) {
     stock_price = new QLabel("Current Price Of MSFT: 100", this);
     stock_price->setObjectName("stock_price");
     grid->addWidget(stock_price, 1, 0, 1, 2);
@@ -87,11 +87,11 @@ Option_Form Options_Window::Form() const {
     f.Stock = Stock();
     f.Calls = calls->isChecked();
     f.Buy = buy->isChecked();
-    f.Strike = std::to_string(strike->value());
-    f.Exp = std::to_string(expiry->value());
+    f.Strike = strike->value();
+    f.Expires = expiry->value();
     f.Exp_Min = expiry->minimum();
     f.Exp_Max = expiry->maximum();
-    f.Number = Quantity();
+    f.Number = Typed();
     return f;
 }
 
@@ -101,9 +101,8 @@ void Options_Window::Show_Form(const Option_Form& f) {
     (f.Calls ? calls : puts)->setChecked(true);
     (f.Buy ? buy : sell)->setChecked(true);
     expiry->setRange(f.Exp_Min, f.Exp_Max);
-    expiry->setValue(static_cast<int>(Leading_Number(f.Exp)));
-    strike->setValue(static_cast<int>(Leading_Number(f.Strike)));
-    Set_Quantity(f.Number);
+    expiry->setValue(f.Expires);
+    strike->setValue(f.Strike);
     showing = false;
 }
 
@@ -118,14 +117,15 @@ void Options_Window::Show_View(const Option_View& v) {
 void Options_Window::Symbol_Click() {
     if (Stock() < 0) return;
     Option_Form f = Form();
-    Option_View v = Option_Symbol_Click(game, f);
+    // Filled from a grid row, the strike and expiry stay those of the position.
+    if (!prefilled) Choose_Strike_And_Expiry(game, f);
     Show_Form(f);
-    Show_View(v);
+    Show_View(Option_Quote(game, f));
 }
 
 void Options_Window::Quote() {
     if (Stock() < 0) return;
-    Show_View(Update_Option_Quote(game, Form()));
+    Show_View(Option_Quote(game, Form()));
 }
 
 void Options_Window::Open() {
@@ -144,13 +144,15 @@ void Options_Window::Open_From_Grid(int row) {
     const Grid_Close close = Prefill_From_Grid(game, f, row);
     if (close == Grid_Close::Refused) screens.Beep();
     if (close != Grid_Close::Ready) return;
+    prefilled = true;
     Show_Form(f);
-    Symbol_Click();  // under the skip status: only the quote
+    Set_Quantity(Number_Text(f.Number.Value));
+    Symbol_Click();  // only the quote: the boxes hold the position
     Run_Modal();
-    game.Status = Game_Status::None;
+    prefilled = false;
 }
 
 void Options_Window::Trade() {
     if (Stock() < 0) return;
-    Settle(Transact_Option(game, Form(), screens), [this] { Quote(); });
+    Settle(session.Trade_Option(Form()), [this] { Quote(); });
 }

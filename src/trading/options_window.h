@@ -10,7 +10,7 @@ class QSpinBox;
 class Options_Window : public Trade_Window {
     Q_OBJECT
 public:
-    Options_Window(Game& game, Screens& screens, QWidget* parent = nullptr);
+    Options_Window(Game_Session& session, QWidget* parent = nullptr);
 
     // From the main window: the stock selection, then modal.
     void Open();
@@ -39,5 +39,6 @@ private:
     Clickable_Label* most_caption;
     Clickable_Label* most;
     double shown_most = 0;  // the most the window last computed for its own stock
-    bool showing = false;  // the boxes being set from a form: their changes are not clicks
+    bool showing = false;    // the boxes being set from a form: their changes are not clicks
+    bool prefilled = false;  // open for closing a grid row
 };

@@ -1,6 +1,5 @@
 #include "trading/portfolio.h"
 
-#include "core/grid_writer.h"
 #include "core/numbers.h"
 #include "trading/options.h"
 
@@ -25,62 +24,43 @@ void Write_Single_Text(std::string& out, Single x) {
 
 }  // namespace
 
-void Refresh_Portfolio(Game& game) {
-    Grid_Writer stocks(game.Stock_Portfolio);
-    Grid_Writer options(game.Options_Portfolio);
-    auto& stock_sources = game.Stock_Portfolio_Source;
-    const std::size_t stock_rows_before = std::min(stock_sources.size(), game.Stock_Portfolio.size());
-    std::size_t r = 0;
-    // Long holdings first, then the shorts, each in stock order.
-    auto stock_row = [&](int s, bool is_short) {
+std::vector<Stock_Row> Stock_Grid_Rows(const Game& game) {
+    std::vector<Stock_Row> rows;
+    auto row = [&](int s, bool is_short) {
         const Holding& h = is_short ? game.Player_Short[s] : game.Player_Stock[s];
         if (h.Shares == 0) return;
-        const Game::Stock_Row_Source source{s, is_short, h};
-        Grid_Row& row = stocks.Next(5);
-        if (r >= stock_sources.size()) stock_sources.resize(r + 1);
-        if (r >= stock_rows_before || !(stock_sources[r] == source)) {
-            row[0] = game.Symbol[s];
-            Write_Grouped_Number(row[1], h.Shares);
-            if (is_short) row[1].insert(0, 1, '-');
-            Write_Number_Text(row[2], h.Avg_Price);
-            stock_sources[r] = source;
-        }
-        row[3] = game.Price[s].Text();
         const double change = Change_Percent(Stock_Price(game, s), h.Avg_Price);
-        Write_Number_Text(row[4], is_short ? 100 - change : change - 100);
-        ++r;
+        std::string shares = Add_Commas(Number_Text(h.Shares));
+        if (is_short) shares.insert(0, 1, '-');
+        rows.push_back({s, is_short,
+                        {game.Symbol[s], shares, Number_Text(h.Avg_Price), game.Price[s].Text(),
+                         Number_Text(is_short ? 100 - change : change - 100)}});
     };
-    for (int s = 0; s < Stock_Count; ++s) stock_row(s, false);
-    for (int s = 0; s < Stock_Count; ++s) stock_row(s, true);
-    stock_sources.resize(r);
+    for (int s = 0; s < Stock_Count; ++s) row(s, false);
+    for (int s = 0; s < Stock_Count; ++s) row(s, true);
+    return rows;
+}
 
+std::vector<Option_Row> Option_Grid_Rows(const Game& game) {
+    std::vector<Option_Row> rows;
     const auto premiums = Position_Premiums(game);
-    auto& sources = game.Options_Portfolio_Source;
-    const std::size_t rows_before = std::min(sources.size(), game.Options_Portfolio.size());
-    const auto count = static_cast<std::size_t>(std::max<int>(game.Player_Option_Count, 0));
-    sources.resize(count);
-    for (std::size_t k = 0; k < count; ++k) {
+    for (int k = 0; k < game.Player_Option_Count; ++k) {
         const Option_Position& o = game.Player_Option[k];
-        double now = premiums[k];
-        double change = o.Purchase_Price == 0 ? 0 : Round_Even(100 * now / o.Purchase_Price) - 100;
-        Grid_Row& row = options.Next(8);
-        if (k >= rows_before || !(sources[k] == o)) {
-            row[0] = game.Symbol[o.Stock];
-            row[1] = o.Option_Type;
-            Write_Number_Text(row[2], o.Strike);
-            Write_Grouped_Number(row[3], o.Quantity);
-            Write_Single_Text(row[4], o.Purchase_Price);
-            Write_Number_Text(row[6], o.Expires);
-            sources[k] = o;
-        }
-        Write_Number_Text(row[5], now);
-        Write_Number_Text(row[7], change);
+        const double now = premiums[k];
+        const double change = o.Purchase_Price == 0 ? 0 : Round_Even(100 * now / o.Purchase_Price) - 100;
+        std::string paid;
+        Write_Single_Text(paid, o.Purchase_Price);
+        rows.push_back({k,
+                        {game.Symbol[o.Stock], o.Option_Type, Number_Text(o.Strike), Add_Commas(Number_Text(o.Quantity)),
+                         paid, Number_Text(now), Number_Text(o.Expires), Number_Text(change)}});
     }
+    return rows;
 }
 
 std::optional<Stock_Grid_Close> Close_From_Stock_Grid(const Game& game, int row) {
-    if (row < 0 || row >= static_cast<int>(game.Stock_Portfolio.size())) return std::nullopt;
-    const Grid_Row& cells = game.Stock_Portfolio[row];
+    const std::vector<Stock_Row> rows = Stock_Grid_Rows(game);
+    if (row < 0 || row >= static_cast<int>(rows.size())) return std::nullopt;
+    const Grid_Row& cells = rows[row].Cells;
     const int stock = Find_Symbol(game, cells[0]);
     const std::optional<double> shares = Locale_Number(cells[1]);
     if (stock < 0 || !shares) return std::nullopt;

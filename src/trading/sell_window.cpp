@@ -5,8 +5,8 @@
 #include "trading/stock_trades.h"
 #include "ui/clickable_label.h"
 
-Sell_Window::Sell_Window(Game& game, Screens& screens, QWidget* parent)
-    : Trade_Window(game, screens, "Stock Sell Order", "Select Stock To Sell:", parent) {
+Sell_Window::Sell_Window(Game_Session& session, QWidget* parent)
+    : Trade_Window(session, "Stock Sell Order", "Select Stock To Sell:", parent) {
     Add_Quantity(1, "Sell How Many?", "0", true);
     Add_Cash_After(2);
     // A click on the holding sells all of it.
@@ -14,7 +14,7 @@ Sell_Window::Sell_Window(Game& game, Screens& screens, QWidget* parent)
     you_have->setObjectName("you_have");
     Copies_Into_Box(you_have, [this]() -> std::optional<double> {
         if (Stock() < 0) return std::nullopt;
-        return this->game.Player_Stock[Stock()].Shares;
+        return game.Player_Stock[Stock()].Shares;
     });
     grid->addWidget(you_have, 3, 0, 1, 2);
     Add_Buttons(4, "&Sell", Help_Owner::Sell);
@@ -40,16 +40,15 @@ void Sell_Window::Open_On(int stock) {
 
 void Sell_Window::Symbol_Click() {
     if (Stock() < 0) return;
-    you_have->setText(QString::fromStdString(Sell_Symbol_Click(game, Stock())));
+    you_have->setText(QString::fromStdString(Sell_Texts(game, Stock()).You_Have));
     Show_Cash_After();
 }
 
-std::string Sell_Window::Cash_After() const { return Sell_Cash_After(game, Stock(), Quantity()); }
+std::string Sell_Window::Cash_After() const { return Sell_Cash_After(game, Stock(), Typed()); }
 
 void Sell_Window::Trade() {
     if (Stock() < 0) return;  // nothing chosen yet: no trade, no beep
-    std::string box = Quantity();
-    const Trade_Result result = Sell_Click(game, Stock(), box);
-    Set_Quantity(box);
+    const Trade_Result result = session.Sell_Shares(Stock(), Typed());
+    Set_Quantity("0");  // the box always shows "0" afterwards
     Settle(result, [this] { Symbol_Click(); });
 }

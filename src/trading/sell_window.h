@@ -7,7 +7,7 @@ class Clickable_Label;
 class Sell_Window : public Trade_Window {
     Q_OBJECT
 public:
-    Sell_Window(Game& game, Screens& screens, QWidget* parent = nullptr);
+    Sell_Window(Game_Session& session, QWidget* parent = nullptr);
 
     // From the main window: the first stock held, quantity "0".
     void Open();

@@ -7,8 +7,8 @@
 
 #include "ui/clickable_label.h"
 
-Short_Window::Short_Window(Game& game, Screens& screens, QWidget* parent)
-    : Trade_Window(game, screens, "Short Sell Stock", "Select Stock To Short:", parent) {
+Short_Window::Short_Window(Game_Session& session, QWidget* parent)
+    : Trade_Window(session, "Short Sell Stock", "Select Stock To Short:", parent) {
     auto* modes = new QHBoxLayout;
     sell_short = new QRadioButton("&Sell Short", this);
     sell_short->setObjectName("sell_short");
@@ -55,16 +55,18 @@ void Short_Window::Open_On(int stock) {
 
 void Short_Window::Symbol_Click() {
     if (Stock() < 0) return;
-    const Buy_View view = Short_Symbol_Click(game, Stock(), Mode());
+    const Buy_View view = Short_Texts(game, Stock(), Mode());
     you_have->setText(QString::fromStdString(view.You_Have));
     most->setText(QString::fromStdString(view.Max));
     shown_most = view.Most;
     Show_Cash_After();
 }
 
-std::string Short_Window::Cash_After() const { return Short_Cash_After(game, Stock(), Mode(), Quantity()); }
+std::string Short_Window::Cash_After() const {
+    return Stock() < 0 ? std::string() : Short_Cash_After(game, Stock(), Mode(), Typed());
+}
 
 void Short_Window::Trade() {
     if (Stock() < 0) return;  // nothing chosen yet: no trade, no beep
-    Settle(Transact_Click(game, Stock(), Mode(), Quantity()), [this] { Symbol_Click(); });
+    Settle(session.Trade_Short(Stock(), Mode(), Typed()), [this] { Symbol_Click(); });
 }

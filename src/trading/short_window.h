@@ -9,7 +9,7 @@ class QRadioButton;
 class Short_Window : public Trade_Window {
     Q_OBJECT
 public:
-    Short_Window(Game& game, Screens& screens, QWidget* parent = nullptr);
+    Short_Window(Game_Session& session, QWidget* parent = nullptr);
 
     // From the main window: as it was left.
     void Open();

@@ -5,7 +5,6 @@
 #include "core/numbers.h"
 #include "game/history.h"
 #include "trading/player_cash.h"
-#include "trading/portfolio.h"
 #include "trading/positions.h"
 
 namespace {
@@ -14,15 +13,17 @@ std::string You_Have(const Game& game, int stock) {
            game.Symbol[stock];
 }
 
-// The rules of a purchase and a sale of q shares (the whole part of the box's value): the
-// cash afterwards, nothing when refused.
-std::optional<double> Cash_After_Buying(const Game& game, int stock, double q) {
+// The rules of a purchase and a sale of the box's whole number of shares: the cash
+// afterwards, nothing when refused.
+std::optional<double> Cash_After_Buying(const Game& game, int stock, Typed_Quantity typed) {
+    const double q = Int(typed.Value);
     if (stock < 0 || q == 0 || q > Most_To_Buy(game, stock)) return std::nullopt;
     return Player_Cash(game) - Stock_Price(game, stock) * q;
 }
 
-std::optional<double> Cash_After_Selling(const Game& game, int stock, const std::string& t, double q) {
-    if (stock < 0 || t == "0" || t.empty()) return std::nullopt;
+std::optional<double> Cash_After_Selling(const Game& game, int stock, Typed_Quantity typed) {
+    const double q = Int(typed.Value);
+    if (stock < 0 || typed.Blank) return std::nullopt;
     if (game.Player_Stock[stock].Shares - q < 0) return std::nullopt;
     return Player_Cash(game) + q * Stock_Price(game, stock);
 }
@@ -35,33 +36,33 @@ double Most_To_Buy(const Game& game, int stock) {
     return Most_Within_Limit(affordable, Room_Under(Stock_Limit, h.Shares, game.Computer_Stock[stock].Shares));
 }
 
-Buy_View Buy_Symbol_Click(const Game& game, int stock) {
+Buy_View Buy_Texts(const Game& game, int stock) {
     const double most = Most_To_Buy(game, stock);
-    return {You_Have(game, stock), "The Most You Can Buy Is " + Add_Commas(Number_Text(most)), most};
+    return {You_Have(game, stock), "The Most You Can Buy Is " + Add_Commas(Number_Text(most)),
+            game.Player_Stock[stock].Shares, most};
 }
 
-Trade_Result Buy_Click(Game& game, int stock, std::string& buy_number) {
-    double q = Int(Leading_Number(buy_number));
-    buy_number.assign(1, '0');  // the box always shows "0" afterwards
-    const std::optional<double> cash = Cash_After_Buying(game, stock, q);
+Buy_View Sell_Texts(const Game& game, int stock) {
+    const double held = game.Player_Stock[stock].Shares;
+    return {You_Have(game, stock), "", held, held};
+}
+
+Trade_Result Buy_Shares(Game& game, int stock, Typed_Quantity typed) {
+    const std::optional<double> cash = Cash_After_Buying(game, stock, typed);
     if (!cash) return Trade_Result::Refused;
+    const double q = Int(typed.Value);
     Holding& h = game.Player_Stock[stock];
     h.Avg_Price = Average_Price_After(h, Stock_Price(game, stock), q, Average_Rounding::Nearest);
     h.Shares += q;
     Set_Player_Cash(game, *cash);
     Record_Trade(game, Trader::You, "Buy", stock, q, Stock_Price(game, stock), std::nullopt);
-    Refresh_Portfolio(game);
     return Trade_Result::Done;
 }
 
-std::string Sell_Symbol_Click(const Game& game, int stock) { return You_Have(game, stock); }
-
-Trade_Result Sell_Click(Game& game, int stock, std::string& sell_number) {
-    std::string t = sell_number;
-    sell_number.assign(1, '0');
-    double q = Int(Leading_Number(t));
-    const std::optional<double> cash = Cash_After_Selling(game, stock, t, q);
+Trade_Result Sell_Shares(Game& game, int stock, Typed_Quantity typed) {
+    const std::optional<double> cash = Cash_After_Selling(game, stock, typed);
     if (!cash) return Trade_Result::Refused;
+    const double q = Int(typed.Value);
     Holding& h = game.Player_Stock[stock];
     double p = Stock_Price(game, stock);
     const double gain = q * p - q * h.Avg_Price;
@@ -69,20 +70,18 @@ Trade_Result Sell_Click(Game& game, int stock, std::string& sell_number) {
     h.Shares -= q;  // the average price stays, also at 0 shares
     Set_Player_Cash(game, *cash);
     Record_Trade(game, Trader::You, "Sell", stock, q, p, gain);
-    Refresh_Portfolio(game);
     return Trade_Result::Done;
 }
 
 std::string Cash_After_Caption(double cash) { return "Cash after: $" + Add_Commas(Number_Text(cash)); }
 
-std::string Buy_Cash_After(const Game& game, int stock, const std::string& buy_number) {
-    const std::optional<double> cash = Cash_After_Buying(game, stock, Int(Leading_Number(buy_number)));
+std::string Buy_Cash_After(const Game& game, int stock, Typed_Quantity typed) {
+    const std::optional<double> cash = Cash_After_Buying(game, stock, typed);
     return cash ? Cash_After_Caption(*cash) : std::string();
 }
 
-std::string Sell_Cash_After(const Game& game, int stock, const std::string& sell_number) {
-    const std::optional<double> cash =
-        Cash_After_Selling(game, stock, sell_number, Int(Leading_Number(sell_number)));
+std::string Sell_Cash_After(const Game& game, int stock, Typed_Quantity typed) {
+    const std::optional<double> cash = Cash_After_Selling(game, stock, typed);
     return cash ? Cash_After_Caption(*cash) : std::string();
 }
 

@@ -16,9 +16,9 @@
 #include "ui/number_keys.h"
 #include "ui/refusal.h"
 
-Trade_Window::Trade_Window(Game& game, Screens& screens, const QString& title, const QString& prompt,
+Trade_Window::Trade_Window(Game_Session& session, const QString& title, const QString& prompt,
                            QWidget* parent)
-    : Game_Dialog(game, parent), screens(screens) {
+    : Game_Dialog(session, parent), screens(session.Windows()) {
     setWindowTitle(title);
     setMouseTracking(true);
     grid = new QGridLayout(this);
@@ -84,7 +84,7 @@ void Trade_Window::Add_Buttons(int row, const QString& trade_caption, Help_Owner
 
     connect(trade, &QPushButton::clicked, this, [this] { Trade(); });
     connect(done, &QPushButton::clicked, this, &QDialog::hide);
-    connect(help_button, &QPushButton::clicked, this, [this, help] { Run_Help(game, screens, this, help); });
+    connect(help_button, &QPushButton::clicked, this, [this, help] { Run_Help(this->session, this, help); });
 }
 
 int Trade_Window::Stock() const { return symbol->currentIndex(); }
@@ -102,6 +102,8 @@ void Trade_Window::Select_First() {
 void Trade_Window::Set_Quantity(const std::string& text) { quantity->setText(QString::fromStdString(text)); }
 
 std::string Trade_Window::Quantity() const { return quantity->text().toStdString(); }
+
+Typed_Quantity Trade_Window::Typed() const { return Read_Quantity(Quantity()); }
 
 void Trade_Window::Show_Modal() {
     if (Stock() >= 0) Symbol_Click();

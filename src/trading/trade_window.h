@@ -11,6 +11,7 @@
 
 #include "core/help_topics.h"
 #include "trading/trade_result.h"
+#include "trading/typed_quantity.h"
 #include "ui/game_dialog.h"
 
 class Clickable_Label;
@@ -35,7 +36,7 @@ signals:
 
 protected:
     // The title, and the symbol list with its prompt on the first row.
-    Trade_Window(Game& game, Screens& screens, const QString& title, const QString& prompt, QWidget* parent);
+    Trade_Window(Game_Session& session, const QString& title, const QString& prompt, QWidget* parent);
 
     // The quantity box with its prompt. With recompute_on_key_up every key released in the box
     // recomputes the window.
@@ -58,6 +59,8 @@ protected:
     void Choose(int stock);
     void Set_Quantity(const std::string& text);
     std::string Quantity() const;
+    // What the box holds, as the trades read it.
+    Typed_Quantity Typed() const;
     // The window recomputed for its stock, the box in focus with its text selected, then modal.
     void Show_Modal();
     void Run_Modal();

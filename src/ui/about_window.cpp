@@ -47,7 +47,7 @@ QPixmap Bullquest_Picture(int width, int height) {
     return picture;
 }
 
-About_Window::About_Window(Game& game, QWidget* parent) : Game_Dialog(game, parent) {
+About_Window::About_Window(Game_Session& session, QWidget* parent) : Game_Dialog(session, parent) {
     setWindowTitle("About This App");
     auto* layout = new QVBoxLayout(this);
     auto* Image1 = new QLabel(this);

@@ -11,6 +11,6 @@ QPixmap Bullquest_Picture(int width, int height);
 class About_Window : public Game_Dialog {
     Q_OBJECT
 public:
-    About_Window(Game& game, QWidget* parent = nullptr);
+    About_Window(Game_Session& session, QWidget* parent = nullptr);
     void Run();
 };

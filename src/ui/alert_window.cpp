@@ -6,7 +6,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-Alert_Window::Alert_Window(Game& game, QWidget* parent) : Game_Dialog(game, parent) {
+Alert_Window::Alert_Window(Game_Session& session, QWidget* parent) : Game_Dialog(session, parent) {
     setWindowTitle("Options Expiration Warning!");
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;

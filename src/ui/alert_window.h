@@ -11,7 +11,7 @@ class QListWidget;
 class Alert_Window : public Game_Dialog {
     Q_OBJECT
 public:
-    Alert_Window(Game& game, QWidget* parent = nullptr);
+    Alert_Window(Game_Session& session, QWidget* parent = nullptr);
     void Run(const std::string& caption, const std::string& text, const std::vector<std::string>& lines);
 
 private:

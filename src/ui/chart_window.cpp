@@ -44,8 +44,8 @@ QLineSeries* Make_Series(const std::vector<double>& values, const QString& name)
 }
 }  // namespace
 
-Chart_Window::Chart_Window(Game& game, Screens& screens, QWidget* parent)
-    : Game_Dialog(game, parent), screens(screens) {
+Chart_Window::Chart_Window(Game_Session& session, QWidget* parent)
+    : Game_Dialog(session, parent), screens(session.Windows()) {
     setWindowTitle("Chart Stocks");
     auto* layout = new QVBoxLayout(this);
 
@@ -124,7 +124,7 @@ Chart_Window::Chart_Window(Game& game, Screens& screens, QWidget* parent)
             [this] { Hand_Over(&Chart_Window::Open_Fundamentals); });
     connect(Done, &QPushButton::clicked, this, &QDialog::hide);
     connect(Chart_Help, &QPushButton::clicked, this,
-            [this, &game, &screens] { Run_Help(game, screens, this, Help_Owner::Chart); });
+            [this] { Run_Help(this->session, this, Help_Owner::Chart); });
 }
 
 namespace {

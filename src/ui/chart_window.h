@@ -14,7 +14,7 @@ class Screens;
 class Chart_Window : public Game_Dialog {
     Q_OBJECT
 public:
-    Chart_Window(Game& game, Screens& screens, QWidget* parent = nullptr);
+    Chart_Window(Game_Session& session, QWidget* parent = nullptr);
 
     // Modal until Done or the frame's close, which hide it.
     void Open();

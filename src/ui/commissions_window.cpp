@@ -20,7 +20,7 @@ static QGroupBox* Text_Frame(const char* caption, const QString& text, QWidget* 
     return frame;
 }
 
-Commissions_Window::Commissions_Window(Game& game, QWidget* parent) : Game_Dialog(game, parent) {
+Commissions_Window::Commissions_Window(Game_Session& session, QWidget* parent) : Game_Dialog(session, parent) {
     setWindowTitle("Statement Of Commissions And Fees");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Text_Frame("Exchange Limitations:",

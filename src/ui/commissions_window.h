@@ -7,7 +7,7 @@ class QPushButton;
 class Commissions_Window : public Game_Dialog {
     Q_OBJECT
 public:
-    Commissions_Window(Game& game, QWidget* parent = nullptr);
+    Commissions_Window(Game_Session& session, QWidget* parent = nullptr);
     void Run();
 
 private:

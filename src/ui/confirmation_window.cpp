@@ -7,7 +7,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-Confirmation_Window::Confirmation_Window(Game& game, QWidget* parent) : Game_Dialog(game, parent) {
+Confirmation_Window::Confirmation_Window(Game_Session& session, QWidget* parent) : Game_Dialog(session, parent) {
     setWindowTitle("Just Checking");
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
@@ -27,19 +27,19 @@ Confirmation_Window::Confirmation_Window(Game& game, QWidget* parent) : Game_Dia
     // As wide as the caller's title, which comes with each question.
     Keep_Fixed_Size();
     connect(Yes, &QPushButton::clicked, this, [this] {
-        this->game.Confirmed = true;
+        confirmed = true;
         accept();
     });
     connect(No, &QPushButton::clicked, this, [this] {
-        this->game.Confirmed = false;
+        confirmed = false;
         done(QDialog::Rejected);
     });
 }
 
 bool Confirmation_Window::Run(const std::string& caption) {
     setWindowTitle(QString::fromStdString(caption));
-    game.Confirmed = false;
+    confirmed = false;
     No->setFocus();
     exec();
-    return game.Confirmed;
+    return confirmed;
 }

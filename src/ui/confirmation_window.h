@@ -1,5 +1,5 @@
 #pragma once
-// Yes or No, asked modally; the answer is also left in game.Confirmed.
+// Yes or No, asked modally.
 #include <string>
 
 #include "ui/game_dialog.h"
@@ -9,10 +9,11 @@ class QPushButton;
 class Confirmation_Window : public Game_Dialog {
     Q_OBJECT
 public:
-    Confirmation_Window(Game& game, QWidget* parent = nullptr);
+    Confirmation_Window(Game_Session& session, QWidget* parent = nullptr);
     bool Run(const std::string& caption);
 
 private:
     QPushButton* Yes;
     QPushButton* No;
+    bool confirmed = false;
 };

@@ -10,14 +10,15 @@
 #include <QToolButton>
 
 #include "core/screens.h"
+#include "market/earnings.h"
 #include "market/research.h"
 #include "ui/colours.h"
 #include "ui/help_button.h"
 #include "ui/list_keys.h"
 #include "ui/symbol_picker.h"
 
-Fundamentals_Window::Fundamentals_Window(Game& game, Screens& screens, QWidget* parent)
-    : Game_Dialog(game, parent), screens(screens) {
+Fundamentals_Window::Fundamentals_Window(Game_Session& session, QWidget* parent)
+    : Game_Dialog(session, parent), screens(session.Windows()) {
     setWindowTitle("Research Company Earnings");
     auto* layout = new QVBoxLayout(this);
     auto* top = new QGridLayout;
@@ -93,7 +94,7 @@ Fundamentals_Window::Fundamentals_Window(Game& game, Screens& screens, QWidget* 
     connect(Puts_Button, &QPushButton::clicked, this, [this] { Hand_Over(&Fundamentals_Window::Open_Puts); });
     connect(OKButton, &QPushButton::clicked, this, &QDialog::hide);
     connect(Fundamentals_Help, &QPushButton::clicked, this,
-            [this, &game, &screens] { Run_Help(game, screens, this, Help_Owner::Fundamentals); });
+            [this] { Run_Help(this->session, this, Help_Owner::Fundamentals); });
 }
 
 void Fundamentals_Window::Open() {
@@ -122,7 +123,7 @@ void Fundamentals_Window::Symbol_Click() {
     {
         const QSignalBlocker blocker(Reporting_Next_List);
         Reporting_Next_List->clear();
-        for (const List_Line& line : game.Reporting_Next_List)
+        for (const List_Line& line : Reporting_Next(game))
             Reporting_Next_List->addItem(QString::fromStdString(line.Text), line.Item_Data);
         Reporting_Next_List->setCurrentIndex(-1);
     }

@@ -10,7 +10,7 @@ class Screens;
 class Fundamentals_Window : public Game_Dialog {
     Q_OBJECT
 public:
-    Fundamentals_Window(Game& game, Screens& screens, QWidget* parent = nullptr);
+    Fundamentals_Window(Game_Session& session, QWidget* parent = nullptr);
 
     // Modal until Done or the frame's close, which hide it.
     void Open();

@@ -15,9 +15,9 @@
 
 #include "ui/window_place.h"
 
-Game_Dialog::Game_Dialog(Game& game, QWidget* parent) : QDialog(parent), game(game) {}
+Game_Dialog::Game_Dialog(Game_Session& session, QWidget* parent)
+    : QDialog(parent), session(session), game(session.State()) {}
 
-static bool Program_Ending(const Game& game) { return game.Status == Game_Status::Terminate_Program; }
 
 void Game_Dialog::Set_Escape_Button(QAbstractButton* button) { escape = button; }
 
@@ -95,7 +95,7 @@ void Game_Dialog::Fix_Size() {
 }
 
 void Game_Dialog::closeEvent(QCloseEvent* event) {
-    if (Program_Ending(game) || close_box_hides) {
+    if (session.Ending() || close_box_hides) {
         QDialog::closeEvent(event);
         return;
     }
@@ -107,5 +107,5 @@ void Game_Dialog::reject() {
         escape->click();
         if (!isVisible()) return;
     }
-    if (Program_Ending(game) || close_box_hides) QDialog::reject();
+    if (session.Ending() || close_box_hides) QDialog::reject();
 }

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include "core/game.h"
+#include "ui/game_session.h"
 
 class QAbstractButton;
 class QBoxLayout;
@@ -13,7 +14,7 @@ class QBoxLayout;
 class Game_Dialog : public QDialog {
     Q_OBJECT
 public:
-    Game_Dialog(Game& game, QWidget* parent = nullptr);
+    Game_Dialog(Game_Session& session, QWidget* parent = nullptr);
     void setVisible(bool visible) override;
 
 protected:
@@ -33,7 +34,9 @@ protected:
     // Escape, and a close the window allows, go the way of its Escape button.
     void reject() override;
 
-    Game& game;
+    // Every window reads the game and changes it only through the session.
+    Game_Session& session;
+    const Game& game;
 
 private:
     void Fix_Size();

@@ -6,12 +6,12 @@
 
 #include "ui/help_window.h"
 
-void Run_Help(Game& game, Screens& screens, QWidget* from, Help_Owner owner) {
+void Run_Help(Game_Session& session, QWidget* from, Help_Owner owner) {
     // The Help window belongs to the main window; a window opened on its own makes one there.
     QWidget* top = from;
     while (top->parentWidget()) top = top->parentWidget();
     auto* help = top->findChild<Help_Window*>();
-    if (!help) help = new Help_Window(game, screens, top);
+    if (!help) help = new Help_Window(session, top);
     help->Run(owner);
 }
 

@@ -4,10 +4,9 @@
 
 class QPushButton;
 class QWidget;
-class Screens;
-struct Game;
+class Game_Session;
 
-void Run_Help(Game& game, Screens& screens, QWidget* from, Help_Owner owner);
+void Run_Help(Game_Session& session, QWidget* from, Help_Owner owner);
 
 // The Help button every window has, alike everywhere: "Help", and F1 presses it.
 QPushButton* Make_Help_Button(QWidget* parent);

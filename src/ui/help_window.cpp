@@ -7,8 +7,8 @@
 
 #include "core/screens.h"
 
-Help_Window::Help_Window(Game& game, Screens& screens, QWidget* parent)
-    : Game_Dialog(game, parent), screens(screens) {
+Help_Window::Help_Window(Game_Session& session, QWidget* parent)
+    : Game_Dialog(session, parent), screens(session.Windows()) {
     setWindowTitle("Help");
     Help_List = new QListWidget;
     Display_Button = new QPushButton("&Display");

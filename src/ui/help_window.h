@@ -14,7 +14,7 @@ class Screens;
 class Help_Window : public Game_Dialog {
     Q_OBJECT
 public:
-    Help_Window(Game& game, Screens& screens, QWidget* parent = nullptr);
+    Help_Window(Game_Session& session, QWidget* parent = nullptr);
 
     // Fill the list, show the window modally and clear the list again when it returns.
     void Run(const std::vector<std::string>& topics);

@@ -45,7 +45,7 @@ int main(int argc, char* argv[]) {
     Game game;
     Random rnd(seed);
     Main_Window window(game, rnd);
-    if (!window.Form_Load(QDir(data_dir).absolutePath().toStdString())) return 1;
+    if (!window.Start_Up(QDir(data_dir).absolutePath().toStdString())) return 1;
     Centre_On_Screen(&window);
     window.show();
     return app.exec();

@@ -14,17 +14,14 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "core/cheats.h"
-#include "core/new_game.h"
+#include "core/game_files.h"
 #include "core/numbers.h"
-#include "core/startup.h"
-#include "core/turn.h"
 #include "game/end_game_window.h"
 #include "game/history_window.h"
 #include "game/new_game_setup_window.h"
 #include "game/winners_window.h"
 #include "opponent/computer_portfolio_window.h"
-#include "storage/saved_game.h"
+#include "trading/player_cash.h"
 #include "ui/about_window.h"
 #include "ui/alert_window.h"
 #include "ui/commissions_window.h"
@@ -52,7 +49,8 @@
 static void Init_Resources() { Q_INIT_RESOURCE(bullquest); }
 
 Main_Window::Main_Window(Game& game, Random& rnd, QWidget* parent)
-    : QMainWindow(parent), game(game), rnd(rnd), screens(new Qt_Screens(game, this)) {
+    : QMainWindow(parent), session(game, rnd), game(session.State()), screens(new Qt_Screens(session, this)) {
+    session.Use_Screens(*screens);
     Init_Resources();
     // Every window of the game, and the file dialogs and message boxes too.
     new Frame_Keeper(this);
@@ -70,7 +68,7 @@ Main_Window::Main_Window(Game& game, Random& rnd, QWidget* parent)
     SSTab1 = new QTabWidget(central);
     Quotes = new Quotes_Board(game, SSTab1);
     Portfolio = new Portfolio_Tab(game, SSTab1);
-    News = new News_Tab(game, SSTab1);
+    News = new News_Tab(session, SSTab1);
     // On a small screen the board scrolls rather than the window growing past the screen.
     SSTab1->addTab(new Scroll_Box(Quotes, SSTab1), "Quotes");
     SSTab1->addTab(Portfolio, "Portfolio");
@@ -85,8 +83,8 @@ Main_Window::Main_Window(Game& game, Random& rnd, QWidget* parent)
     Build_Menus();
     Game_Timer = new QTimer(this);
     Game_Timer->setInterval(1000);
-    trade = new Trade_Windows(game, *screens, this, [this] { Repaint(); });
-    Computer_Portfolio = new Computer_Portfolio_Window(game, *screens, this);
+    trade = new Trade_Windows(session, this, [this] { Repaint(); });
+    Computer_Portfolio = new Computer_Portfolio_Window(session, this);
     Connect_Commands();
     Name_Controls();
     Repaint();
@@ -265,24 +263,26 @@ void Main_Window::Build_Menus() {
 void Main_Window::Connect_Commands() {
     connect(New_Game_Menu, &QAction::triggered, this, [this] { New_Game_Menu_Click(); });
     connect(Save_Menu, &QAction::triggered, this, [this] {
-        Save_Game(game, *screens);
-        Repaint();
+        const bool named = !game.Game_File_Name.empty();
+        File_Done(named, session.Save_Game());
     });
     connect(Save_As_Menu, &QAction::triggered, this, [this] {
-        Save_As(game, *screens);
-        Repaint();
+        File_Done(false, session.Save_As());
     });
     connect(Load_Menu, &QAction::triggered, this, [this] { Load_Menu_Click(); });
     connect(Winners_Menu, &QAction::triggered, this, [this] { screens->Show_Winners(game); });
     connect(Exit_Menu, &QAction::triggered, this, [this] { Exit_Menu_Click(); });
     for (int i = 0; i < 4; ++i)
         connect(Recent[i], &QAction::triggered, this, [this, i] {
-            Recent_Click(game, *screens, i);
-            Repaint();
+            // The title names the file while it loads, as the list has always done.
+            loading = QString::fromStdString(game.Recent[i]) + " - Bullquest";
+            const bool loaded = session.Load_Recent(i);
+            loading.clear();
+            File_Done(false, loaded);
         });
 
     connect(Commissions_Menu, &QAction::triggered, this, [this] {
-        if (!commissions) commissions = new Commissions_Window(game, this);
+        if (!commissions) commissions = new Commissions_Window(session, this);
         commissions->Run();
     });
     connect(Buy_Menu, &QAction::triggered, this, [this] { trade->Buy()->Open(); });
@@ -294,7 +294,7 @@ void Main_Window::Connect_Commands() {
     connect(Computer_Menu, &QAction::triggered, this, [this] { Computer_Portfolio->Open(); });
     connect(History_Menu, &QAction::triggered, this, [this] {
         if (!game.Has_Game) return;
-        if (!history) history = new History_Window(game, *screens, this);
+        if (!history) history = new History_Window(session, this);
         history->Open();
     });
     connect(End_Turn_Menu, &QAction::triggered, this, [this] { End_Turn_Menu_Click(); });
@@ -305,19 +305,17 @@ void Main_Window::Connect_Commands() {
     connect(Earnings_Button, &QPushButton::clicked, Fundamentals_Menu, &QAction::trigger);
     connect(End_Turn_Button, &QPushButton::clicked, End_Turn_Menu, &QAction::trigger);
 
-    connect(Enable_Cheat_Menu, &QAction::triggered, this, [this] { Cheat_Done(Enable_Cheat_Mode(game, *screens)); });
-    connect(Set_Cash_Menu, &QAction::triggered, this, [this] { Cheat_Done(Set_Your_Cash(game, *screens)); });
-    connect(Set_Computer_Cash, &QAction::triggered, this,
-            [this] { Cheat_Done(::Set_Computer_Cash(game, *screens)); });
-    connect(Set_Market_Trend, &QAction::triggered, this,
-            [this] { Cheat_Done(::Set_Market_Trend(game, *screens)); });
+    connect(Enable_Cheat_Menu, &QAction::triggered, this, [this] { Cheat_Done(session.Enable_Cheat_Mode()); });
+    connect(Set_Cash_Menu, &QAction::triggered, this, [this] { Cheat_Done(session.Set_Your_Cash()); });
+    connect(Set_Computer_Cash, &QAction::triggered, this, [this] { Cheat_Done(session.Set_Computer_Cash()); });
+    connect(Set_Market_Trend, &QAction::triggered, this, [this] { Cheat_Done(session.Set_Market_Trend()); });
 
     connect(Instructions_Menu, &QAction::triggered, this, [this] { screens->Show_Help(1); });
     connect(About_Menu, &QAction::triggered, this, [this] {
-        if (!about) about = new About_Window(game, this);
+        if (!about) about = new About_Window(session, this);
         about->Run();
     });
-    connect(Main_Help, &QPushButton::clicked, this, [this] { Run_Help(game, *screens, this, Help_Owner::Main); });
+    connect(Main_Help, &QPushButton::clicked, this, [this] { Run_Help(this->session, this, Help_Owner::Main); });
 
     connect(Quotes, &Quotes_Board::Symbol_Clicked, this, [this](int s) { trade->Chart()->Open_For(s); });
     connect(Portfolio, &Portfolio_Tab::Stock_Row_Double_Clicked, this,
@@ -329,23 +327,24 @@ void Main_Window::Connect_Commands() {
     connect(screens, &Qt_Screens::Before_Modal, this, [this] { Repaint(); });
     connect(screens, &Qt_Screens::Timer_Switched, this, [this](bool on) { Start_Timer(on); });
     connect(screens, &Qt_Screens::Game_Reset, this, [this] { After_Game_Reset(); });
+    connect(screens, &Qt_Screens::Turn_Began, this, [this] { News->Clear_Quick_Quote(); });
 }
 
-bool Main_Window::Form_Load(const std::string& data_dir) {
-    if (!::Form_Load(game, *screens, data_dir)) return false;
+bool Main_Window::Start_Up(const std::string& data_dir) {
+    if (!session.Start_Up(data_dir)) return false;
     Portfolio->Lay_Out_Grids();
     Repaint();
-    Startup = new Start_Window(game, this);
+    Startup = new Start_Window(session, this);
     Startup->setObjectName("start");
     connect(Startup, &Start_Window::New_Game_Chosen, this, [this] {
-        game.Status = Game_Status::Force_New_Game;
         Startup->hide();
-        New_Game_Menu_Click();
-        game.Status = Game_Status::None;
+        caption = "Bullquest";
+        session.Deal_New_Game();
+        Repaint();
     });
     connect(Startup, &Start_Window::Load_Game_Chosen, this, [this] {
-        bool loaded = Load_Game(game, *screens);
-        Repaint();
+        const bool loaded = session.Load_Game();
+        File_Done(false, loaded);
         if (loaded) Startup->hide();
     });
     connect(Startup, &Start_Window::Help_Chosen, this, [this] { screens->Show_Help(1); });
@@ -368,9 +367,10 @@ void Main_Window::Keep_Menus_In_Sight(QWidget* window) {
 }
 
 void Main_Window::Repaint() {
-    setWindowTitle(QString::fromStdString(game.Caption));
+    // A new game has no file: the title is the game's name alone.
+    setWindowTitle(!loading.isEmpty() ? loading : game.Game_File_Name.empty() ? QString("Bullquest") : caption);
     Turn_Number->setText(QString::fromStdString(game.Turn_Number.Text()));
-    Cash_View->setText(QString::fromStdString(game.Cash_View));
+    Cash_View->setText(QString::fromStdString(::Cash_View(game)));
     Net_Worth->setText(QString::fromStdString(game.Net_Worth.Text()));
     Time_Label->setVisible(game.Game_Timer_Enabled);
     Time_Status->setVisible(game.Game_Timer_Enabled);
@@ -397,48 +397,52 @@ void Main_Window::Repaint() {
     History_Menu->setEnabled(playing);
     Toolbar1->actions().at(7)->setEnabled(playing);
     if (history && history->isVisible()) history->Follow();
-    Enable_Cheat_Menu->setEnabled(playing && game.Enable_Cheat_Menu);
-    for (QAction* a : {Set_Cash_Menu, Set_Computer_Cash, Set_Market_Trend}) a->setEnabled(playing && game.Set_Cheat_Menus);
+    Enable_Cheat_Menu->setEnabled(playing && !game.Cheats_Enabled);
+    for (QAction* a : {Set_Cash_Menu, Set_Computer_Cash, Set_Market_Trend}) a->setEnabled(playing && game.Cheats_Enabled);
     if (Computer_Portfolio) Computer_Portfolio->Refresh();
 }
 
 void Main_Window::New_Game_Menu_Click() {
-    ::New_Game_Menu_Click(game, rnd, *screens);
+    caption = "Bullquest";
+    Repaint();
+    session.Start_New_Game();
     Repaint();
 }
 
 void Main_Window::End_Turn_Menu_Click() {
     if (!game.Has_Game) return;
-    ::End_Turn_Menu_Click(game, rnd, *screens);
-    Repaint();
-    End_If_Quit();
+    Turn_Done(session.Play_Turn());
 }
 
 void Main_Window::Game_Timer_Timer() {
-    if (::Game_Timer_Timer(game, rnd, *screens)) {
-        // A timed turn: the windows that may be open show the new market.
-        if (game.Status != Game_Status::Terminate_Program) {
-            trade->Follow_Market();
-            Computer_Portfolio->Refresh();
-        }
-        Repaint();
-        End_If_Quit();
+    const Turn_Result result = session.Tick_Clock();
+    if (result == Turn_Result::Not_Played) {
+        Time_Status->setValue(game.Time_Status);
         return;
     }
-    Time_Status->setValue(game.Time_Status);
+    // A timed turn: the windows that may be open show the new market.
+    if (result == Turn_Result::Played) {
+        trade->Follow_Market();
+        Computer_Portfolio->Refresh();
+    }
+    Turn_Done(result);
 }
 
 // Quit in the end-of-game window ends the program as the main window's close does.
-void Main_Window::End_If_Quit() {
-    if (game.Status == Game_Status::Terminate_Program) close();
+void Main_Window::Turn_Done(Turn_Result result) {
+    Repaint();
+    if (result == Turn_Result::Quit) close();
 }
 
 void Main_Window::Exit_Menu_Click() {
     if (screens->Ask_Confirmation("Exit Program...")) close();
 }
 
-void Main_Window::Load_Menu_Click() {
-    Load_Game(game, *screens);
+void Main_Window::Load_Menu_Click() { File_Done(false, session.Load_Game()); }
+
+// A save that asked for a name, and every load, give the title the game's file.
+void Main_Window::File_Done(bool named_before, bool done) {
+    if (done && !named_before) caption = QString::fromStdString(Caption_For(game.Game_File_Name));
     Repaint();
 }
 
@@ -479,7 +483,7 @@ void Main_Window::closeEvent(QCloseEvent* event) {
     if (!unloaded) {
         unloaded = true;
         Game_Timer->stop();
-        Form_Unload(game, *screens);
+        session.Begin_Ending();
         // Every window may close now; they go in the game's order, the main window last.
         auto close = [](QWidget* w) {
             if (w) w->close();

@@ -8,6 +8,7 @@
 
 #include "core/game.h"
 #include "core/random.h"
+#include "ui/game_session.h"
 
 class QAction;
 class QLabel;
@@ -35,7 +36,7 @@ public:
 
     // Start-up: the data folder's files, the grids, the start window. False after the
     // start-up error was shown; the caller then ends the program.
-    bool Form_Load(const std::string& data_dir);
+    bool Start_Up(const std::string& data_dir);
     // Shows what the game holds: labels, board, grids, lists, menus and caption.
     void Repaint();
 
@@ -109,15 +110,20 @@ private:
     void Exit_Menu_Click();
     void Load_Menu_Click();
     void Cheat_Done(bool accepted);
+    void File_Done(bool named_before, bool done);
+    void Turn_Done(Turn_Result result);
     void Start_Timer(bool enabled);
     void After_Game_Reset();
     void Stock_Grid_Double_Click(int row);
-    void End_If_Quit();
     void Keep_Menus_In_Sight(QWidget* window);
 
-    Game& game;
-    Random& rnd;
+    Game_Session session;
+    const Game& game;
     Qt_Screens* screens;
+    // The title with the game's file: it follows a save or load, and becomes "Bullquest" at New
+    // Game even when the player then keeps the game in play.
+    QString caption = "Bullquest";
+    QString loading;  // the title while a recent game loads
     Trade_Windows* trade = nullptr;
     About_Window* about = nullptr;
     Commissions_Window* commissions = nullptr;

@@ -23,7 +23,8 @@ static void Fill(QListWidget* list, const std::vector<List_Line>& lines) {
     if (list->count() != shown) list->scrollToBottom();
 }
 
-News_Tab::News_Tab(Game& game, QWidget* parent) : QWidget(parent), game(game) {
+News_Tab::News_Tab(Game_Session& session, QWidget* parent)
+    : QWidget(parent), session(session), game(session.State()) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel("The Latest News Headlines:", this));
     News_Items = new QListWidget(this);
@@ -69,7 +70,7 @@ News_Tab::News_Tab(Game& game, QWidget* parent) : QWidget(parent), game(game) {
     layout->addWidget(hint);
 
     auto clicked = [this](QListWidgetItem* item) {
-        Quick_Quote(this->game, item->data(Qt::UserRole).toInt());
+        shown_quote = Quick_Quote(game, item->data(Qt::UserRole).toInt());
         Paint_Quick_Quote();
     };
     connect(News_Items, &QListWidget::itemClicked, this, clicked);
@@ -77,16 +78,21 @@ News_Tab::News_Tab(Game& game, QWidget* parent) : QWidget(parent), game(game) {
     // From the keyboard: Enter on a line.
     connect(News_Items, &QListWidget::itemActivated, this, clicked);
     connect(Earnings_News, &QListWidget::itemActivated, this, clicked);
-    connect(News_Alert, &QCheckBox::toggled, this, [this](bool on) { this->game.Setup.News_Alert = on ? 1 : 0; });
-    connect(World_Alert, &QCheckBox::toggled, this, [this](bool on) { this->game.Setup.World_Alert = on ? 1 : 0; });
+    connect(News_Alert, &QCheckBox::toggled, this, [this](bool on) { this->session.Set_Alerts(on, std::nullopt); });
+    connect(World_Alert, &QCheckBox::toggled, this, [this](bool on) { this->session.Set_Alerts(std::nullopt, on); });
     Repaint();
 }
 
 void News_Tab::Paint_Quick_Quote() {
-    News_Symbol->setText(QString::fromStdString(game.News_Symbol));
-    News_Price->setText(QString::fromStdString(game.News_Price));
-    News_Change->setText(QString::fromStdString(game.News_Change));
-    Paint(News_Change, Gain_Ink(game.News_Change_Colour));
+    News_Symbol->setText(QString::fromStdString(shown_quote.Symbol));
+    News_Price->setText(QString::fromStdString(shown_quote.Price));
+    News_Change->setText(QString::fromStdString(shown_quote.Change));
+    Paint(News_Change, Gain_Ink(shown_quote.Change_Colour));
+}
+
+void News_Tab::Clear_Quick_Quote() {
+    shown_quote = {};
+    Paint_Quick_Quote();
 }
 
 void News_Tab::Restart() {

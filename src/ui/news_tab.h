@@ -3,6 +3,8 @@
 #include <QWidget>
 
 #include "core/game.h"
+#include "market/news.h"
+#include "ui/game_session.h"
 
 class QCheckBox;
 class QLabel;
@@ -11,11 +13,13 @@ class QListWidget;
 class News_Tab : public QWidget {
     Q_OBJECT
 public:
-    explicit News_Tab(Game& game, QWidget* parent = nullptr);
+    explicit News_Tab(Game_Session& session, QWidget* parent = nullptr);
 
     void Repaint();
     // A new game or a load: the lists are filled again from the start.
     void Restart();
+    // A turn begins: the quick quote empties.
+    void Clear_Quick_Quote();
 
 private:
     QListWidget* News_Items = nullptr;
@@ -28,5 +32,7 @@ private:
 
     void Paint_Quick_Quote();
 
-    Game& game;
+    Game_Session& session;
+    const Game& game;
+    Quick_Quote_View shown_quote;  // what the last click on a news line showed, until a turn begins
 };

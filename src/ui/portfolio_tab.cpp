@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/numbers.h"
+#include "trading/portfolio.h"
 #include "ui/grid_look.h"
 #include "ui/resources/string_table.h"
 
@@ -87,7 +88,7 @@ std::string Portfolio_Grid::Text(int row, int column) const {
     return item ? item->text().toStdString() : "";
 }
 
-Portfolio_Tab::Portfolio_Tab(Game& game, QWidget* parent) : QWidget(parent), game(game) {
+Portfolio_Tab::Portfolio_Tab(const Game& game, QWidget* parent) : QWidget(parent), game(game) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel("Stocks:", this));
     Stock_Portfolio = new Portfolio_Grid(this);
@@ -114,6 +115,9 @@ void Portfolio_Tab::Lay_Out_Grids() {
 }
 
 void Portfolio_Tab::Repaint() {
-    Stock_Portfolio->Set_Rows(game.Stock_Portfolio);
-    Options_Portfolio->Set_Rows(game.Options_Portfolio);
+    std::vector<Grid_Row> stocks, options;
+    for (Stock_Row& row : Stock_Grid_Rows(game)) stocks.push_back(std::move(row.Cells));
+    for (Option_Row& row : Option_Grid_Rows(game)) options.push_back(std::move(row.Cells));
+    Stock_Portfolio->Set_Rows(stocks);
+    Options_Portfolio->Set_Rows(options);
 }

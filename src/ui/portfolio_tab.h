@@ -41,7 +41,7 @@ private:
 class Portfolio_Tab : public QWidget {
     Q_OBJECT
 public:
-    explicit Portfolio_Tab(Game& game, QWidget* parent = nullptr);
+    explicit Portfolio_Tab(const Game& game, QWidget* parent = nullptr);
 
     void Lay_Out_Grids();
     void Repaint();
@@ -55,5 +55,5 @@ private:
     // Tests find the grids by name: stock_grid and option_grid.
     Portfolio_Grid* Stock_Portfolio = nullptr;
     Portfolio_Grid* Options_Portfolio = nullptr;
-    Game& game;
+    const Game& game;
 };

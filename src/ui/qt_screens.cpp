@@ -16,35 +16,35 @@
 
 static const QString File_Filter = "Bullquest Files (*.bqg)";
 
-Qt_Screens::Qt_Screens(Game& game, QWidget* owner) : QObject(owner), game(game), owner(owner) {}
+Qt_Screens::Qt_Screens(Game_Session& session, QWidget* owner) : QObject(owner), session(session), owner(owner) {}
 
 void Qt_Screens::Show_Alert(const std::string& caption, const std::string& text,
                             const std::vector<std::string>& lines) {
     emit Before_Modal();
-    if (!alert) alert = new Alert_Window(game, owner);
+    if (!alert) alert = new Alert_Window(session, owner);
     alert->Run(caption, text, lines);
 }
 
 void Qt_Screens::Show_Tax(const std::string& you, const std::string& computer) {
     emit Before_Modal();
-    if (!tax) tax = new Tax_Window(game, owner);
+    if (!tax) tax = new Tax_Window(session, owner);
     tax->Run(you, computer);
 }
 
 bool Qt_Screens::Ask_Confirmation(const std::string& caption) {
     emit Before_Modal();
-    if (!confirmation) confirmation = new Confirmation_Window(game, owner);
+    if (!confirmation) confirmation = new Confirmation_Window(session, owner);
     return confirmation->Run(caption);
 }
 
-void Qt_Screens::Run_New_Game_Setup(Game&) {
+Settings Qt_Screens::Run_New_Game_Setup(const Game&) {
     emit Before_Modal();
-    if (!setup) setup = new New_Game_Setup_Window(game, *this, owner);
-    setup->Run();
+    if (!setup) setup = new New_Game_Setup_Window(session, owner);
+    return setup->Run();
 }
 
 void Qt_Screens::Setup_Progress(int value) {
-    if (!setup) setup = new New_Game_Setup_Window(game, *this, owner);
+    if (!setup) setup = new New_Game_Setup_Window(session, owner);
     setup->Set_Progress(value);
 }
 
@@ -66,17 +66,15 @@ std::optional<std::string> Qt_Screens::Input_Box(const std::string& title, const
     return box.textValue().toStdString();
 }
 
-End_Choice Qt_Screens::Run_End_Of_Game(Game&, const std::string& ticker, const std::string& score,
-                                       const std::string& you_made_it, const std::string& name_prompt,
-                                       bool name_enabled) {
+End_Answer Qt_Screens::Run_End_Of_Game(const Game&, const End_Of_Game_View& view) {
     emit Before_Modal();
-    if (!end_game) end_game = new End_Game_Window(game, *this, owner);
-    return end_game->Run(ticker, score, you_made_it, name_prompt, name_enabled);
+    if (!end_game) end_game = new End_Game_Window(session, owner);
+    return end_game->Run(view);
 }
 
-void Qt_Screens::Show_Winners(Game&) {
+void Qt_Screens::Show_Winners(const Game&) {
     emit Before_Modal();
-    if (!winners) winners = new Winners_Window(game, *this, owner);
+    if (!winners) winners = new Winners_Window(session, owner);
     winners->Run();
 }
 
@@ -105,5 +103,7 @@ std::optional<std::string> Qt_Screens::Choose_Save_File(const std::string& start
 }
 
 void Qt_Screens::Timer_Changed(bool enabled) { emit Timer_Switched(enabled); }
+
+void Qt_Screens::Turn_Begins() { emit Turn_Began(); }
 
 void Qt_Screens::Windows_Reset() { emit Game_Reset(); }

@@ -6,6 +6,7 @@
 
 #include "core/game.h"
 #include "core/screens.h"
+#include "ui/game_session.h"
 
 class Alert_Window;
 class Confirmation_Window;
@@ -17,25 +18,24 @@ class Winners_Window;
 class Qt_Screens : public QObject, public Screens {
     Q_OBJECT
 public:
-    Qt_Screens(Game& game, QWidget* owner);
+    Qt_Screens(Game_Session& session, QWidget* owner);
 
     void Show_Alert(const std::string& caption, const std::string& text,
                     const std::vector<std::string>& lines) override;
     void Show_Tax(const std::string& you, const std::string& computer) override;
     bool Ask_Confirmation(const std::string& caption) override;
-    void Run_New_Game_Setup(Game& game) override;
+    Settings Run_New_Game_Setup(const Game& game) override;
     void Setup_Progress(int value) override;
     void Message_Box(const std::string& text) override;
     void Beep() override;
     std::optional<std::string> Input_Box(const std::string& title, const std::string& prompt) override;
-    End_Choice Run_End_Of_Game(Game& game, const std::string& ticker, const std::string& score,
-                               const std::string& you_made_it, const std::string& name_prompt,
-                               bool name_enabled) override;
-    void Show_Winners(Game& game) override;
+    End_Answer Run_End_Of_Game(const Game& game, const End_Of_Game_View& view) override;
+    void Show_Winners(const Game& game) override;
     void Show_Help(int context) override;
     std::optional<std::string> Choose_Open_File(const std::string& start_dir) override;
     std::optional<std::string> Choose_Save_File(const std::string& start_dir) override;
     void Timer_Changed(bool enabled) override;
+    void Turn_Begins() override;
     void Windows_Reset() override;
 
     // The windows made so far (null until first use), for the main window's close.
@@ -51,9 +51,10 @@ signals:
     void Before_Modal();
     void Timer_Switched(bool enabled);
     void Game_Reset();
+    void Turn_Began();
 
 private:
-    Game& game;
+    Game_Session& session;
     QWidget* owner;
     class Help_Viewer_Window* help_viewer = nullptr;  // made at the first request, then reused
     Alert_Window* alert = nullptr;

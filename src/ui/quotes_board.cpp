@@ -11,7 +11,7 @@
 
 static constexpr int Rows_Per_Frame = 14;
 
-Quotes_Board::Quotes_Board(Game& game, QWidget* parent) : QWidget(parent), game(game) {
+Quotes_Board::Quotes_Board(const Game& game, QWidget* parent) : QWidget(parent), game(game) {
     setMouseTracking(true);
     installEventFilter(this);
     auto* outer = new QVBoxLayout(this);

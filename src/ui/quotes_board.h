@@ -12,7 +12,7 @@ class QLabel;
 class Quotes_Board : public QWidget {
     Q_OBJECT
 public:
-    explicit Quotes_Board(Game& game, QWidget* parent = nullptr);
+    explicit Quotes_Board(const Game& game, QWidget* parent = nullptr);
 
     // Shows the prices and changes the game holds.
     void Repaint();
@@ -41,5 +41,5 @@ private:
     std::array<QFrame*, 3> Quotes_Frame{};
     int Hover_Index = 0;
 
-    Game& game;
+    const Game& game;
 };

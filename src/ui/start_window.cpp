@@ -6,7 +6,7 @@
 
 #include "ui/about_window.h"
 
-Start_Window::Start_Window(Game& game, QWidget* parent) : Game_Dialog(game, parent) {
+Start_Window::Start_Window(Game_Session& session, QWidget* parent) : Game_Dialog(session, parent) {
     setWindowTitle("Bullquest");
     auto* layout = new QVBoxLayout(this);
     auto* picture = new QLabel(this);

@@ -8,7 +8,7 @@ class QPushButton;
 class Start_Window : public Game_Dialog {
     Q_OBJECT
 public:
-    Start_Window(Game& game, QWidget* parent = nullptr);
+    Start_Window(Game_Session& session, QWidget* parent = nullptr);
 
 signals:
     void New_Game_Chosen();

@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-Tax_Window::Tax_Window(Game& game, QWidget* parent) : Game_Dialog(game, parent) {
+Tax_Window::Tax_Window(Game_Session& session, QWidget* parent) : Game_Dialog(session, parent) {
     setWindowTitle("Uncle Sam!");
     auto* layout = new QVBoxLayout(this);
     auto* Frame1 = new QGroupBox("Something To Brighten Your Day:", this);

@@ -9,7 +9,7 @@ class QLabel;
 class Tax_Window : public Game_Dialog {
     Q_OBJECT
 public:
-    Tax_Window(Game& game, QWidget* parent = nullptr);
+    Tax_Window(Game_Session& session, QWidget* parent = nullptr);
     void Run(const std::string& you, const std::string& computer);
 
 private:

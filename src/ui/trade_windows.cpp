@@ -9,8 +9,8 @@
 #include "ui/chart_window.h"
 #include "ui/fundamentals_window.h"
 
-Trade_Windows::Trade_Windows(Game& game, Screens& screens, QWidget* owner, std::function<void()> repaint)
-    : game(game), screens(screens), owner(owner), repaint(std::move(repaint)) {}
+Trade_Windows::Trade_Windows(Game_Session& session, QWidget* owner, std::function<void()> repaint)
+    : session(session), owner(owner), repaint(std::move(repaint)) {}
 
 Buy_Window* Trade_Windows::Buy() { return Make(buy); }
 Sell_Window* Trade_Windows::Sell() { return Make(sell); }
@@ -22,7 +22,7 @@ Fundamentals_Window* Trade_Windows::Fundamentals() { return Make(fundamentals); 
 template <typename W>
 W* Trade_Windows::Make(W*& window) {
     if (!window) {
-        window = new W(game, screens, owner);
+        window = new W(session, owner);
         if constexpr (std::is_base_of_v<Trade_Window, W>) QObject::connect(window, &W::Trade_Done, owner, repaint);
         if constexpr (std::is_same_v<W, Chart_Window>) {
             Hand_Overs(window);

@@ -11,14 +11,14 @@ class Buy_Window;
 class Chart_Window;
 class Fundamentals_Window;
 class Options_Window;
-class Screens;
+class Game_Session;
 class Sell_Window;
 class Short_Window;
 
 class Trade_Windows {
 public:
     // A trade done in any of them repaints `owner`, their parent.
-    Trade_Windows(Game& game, Screens& screens, QWidget* owner, std::function<void()> repaint);
+    Trade_Windows(Game_Session& session, QWidget* owner, std::function<void()> repaint);
 
     Buy_Window* Buy();
     Sell_Window* Sell();
@@ -44,8 +44,7 @@ private:
     template <typename W, typename F>
     void Queue(W* from, void (W::*signal)(int), F open);
 
-    Game& game;
-    Screens& screens;
+    Game_Session& session;
     QWidget* owner;
     std::function<void()> repaint;
     Buy_Window* buy = nullptr;

@@ -10,6 +10,8 @@ class Help_Window_Test : public QObject {
 
     Game game;
     Recording_Screens screens;
+    Random session_rnd{1};
+    Game_Session session{game, session_rnd, screens};
 
     // Runs the window with the owner's list; once it is on screen, `act` plays the player and
     // gets the names the list showed.
@@ -31,10 +33,10 @@ class Help_Window_Test : public QObject {
     }
 
 private slots:
-    void init() { screens.log.clear(); game.Status = Game_Status::None; }
+    void init() { screens.log.clear(); }
 
     void displayAndDoubleClickOpenTheChosenTopicCancelNothing() {
-        Help_Window window(game, screens);
+        Help_Window window(session);
         Run_With(window, Help_Owner::Buy, [&](QStringList names) {
             QCOMPARE(names, QStringList({"Table of Contents", "Buying Stocks"}));
             Find(Child<QListWidget>(&window, "topics"), "Table of Contents")->setSelected(true);
@@ -53,14 +55,15 @@ private slots:
     }
 
     void titleBarCloseIsRefusedUntilTheProgramEndsEscapeCancels() {
-        Help_Window window(game, screens);
+        Game_Session ending{game, session_rnd, screens};
+        Help_Window window(ending);
         window.show();
         Close_Box_Refused(&window);
         QTest::keyClick(&window, Qt::Key_Escape);
         QVERIFY(window.isHidden());
         QVERIFY(screens.log.empty());
         window.show();
-        game.Status = Game_Status::Terminate_Program;
+        ending.Begin_Ending();
         window.close();
         QVERIFY(window.isHidden());
     }

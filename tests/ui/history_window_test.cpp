@@ -31,11 +31,12 @@ class History_Window_Test : public QObject {
     Game game;
     Random rnd{17};
     Recording_Screens screens;
+    Game_Session session{game, rnd, screens};
 
 private slots:
     void init() {
         game = Blank_Game();
-        New_Game_Menu_Click(game, rnd, screens);
+        Start_New_Game(game, rnd, screens);
     }
 
     void theJournalReadsLikeALedger() {
@@ -44,7 +45,7 @@ private slots:
         h.Journal = {{3, Trader::You, "Buy", "AAPL", 1200, 30, std::nullopt, 1000},
                      {5, Trader::Computer, "Sell", other, 10, 90, 150.0, 2000},
                      {7, Trader::You, "Sell", "AAPL", 200, 25, -1000.0, 6000}};
-        History_Window window(game, screens);
+        History_Window window(session);
         QAbstractItemModel* rows = window.Journal()->model();
         QCOMPARE(rows->rowCount(), 3);
         QCOMPARE(Cell(rows, 0, Journal_Model::Quantity), QString("1,200"));
@@ -75,13 +76,13 @@ private slots:
     }
 
     void theChartFollowsTheGameWithoutRedrawing() {
-        History_Window window(game, screens);
+        History_Window window(session);
         window.show();
         QLineSeries* you = Line(window, "You");
         QVERIFY(you);
         QCOMPARE(you->count(), 1);
         const int journal = window.Journal()->model()->rowCount();
-        for (int t = 0; t < 5; ++t) End_Turn_Menu_Click(game, rnd, screens);
+        for (int t = 0; t < 5; ++t) Play_Turn(game, rnd, screens);
         window.Follow();
         QCOMPARE(Line(window, "You"), you);  // the same series, five points longer
         QCOMPARE(you->count(), 6);
@@ -90,7 +91,7 @@ private slots:
         QVERIFY(window.Journal()->model()->rowCount() >= journal);
 
         // A new game starts the picture over.
-        New_Game_Menu_Click(game, rnd, screens);
+        Start_New_Game(game, rnd, screens);
         window.Follow();
         QCOMPARE(Line(window, "You")->count(), 1);
         QCOMPARE(window.Journal()->model()->rowCount(), 0);
@@ -101,7 +102,7 @@ private slots:
         // points than the chart is wide.
         auto& points = game.History->Points;
         for (Long t = 2; t <= 60000; ++t) points.push_back({t, 5000.0 + t, 4000.0 + 2 * t, 3000, false, t % 100 == 0});
-        History_Window window(game, screens);
+        History_Window window(session);
         QLineSeries* you = Line(window, "You");
         QVERIFY(you->count() <= 2000);
         QCOMPARE(you->at(you->count() - 1).x(), 60000.0);
@@ -121,7 +122,7 @@ private slots:
 
     void aWorthOfADollarOrLessSitsOnTheLogAxis() {
         game.History->Points.push_back({2, -5000, 4000, game.History->Base_Index, false, false});
-        History_Window window(game, screens);
+        History_Window window(session);
         QVERIFY(window.Logarithmic()->isChecked());
         QVERIFY(qobject_cast<QLogValueAxis*>(window.Chart()->chart()->axes(Qt::Vertical).value(0)));
         QCOMPARE(Line(window, "You")->at(1).y(), 1.0);
@@ -142,7 +143,7 @@ private slots:
         h.Points.push_back({2, most, -most, 2 * h.Base_Index, true, true});
         h.Points.push_back({3, -most, most, h.Base_Index, false, false});
         h.Journal = {{2, Trader::You, "Sell", "AAPL", most, most, most, -most}};
-        History_Window window(game, screens);
+        History_Window window(session);
         window.show();
         for (bool logarithmic : {true, false}) {
             window.Logarithmic()->setChecked(logarithmic);
@@ -163,8 +164,8 @@ private slots:
     }
 
     void theGameOverWindowOpensItWithTheAccount() {
-        for (int t = 0; t < 3; ++t) End_Turn_Menu_Click(game, rnd, screens);
-        End_Game_Window end(game, screens);
+        for (int t = 0; t < 3; ++t) Play_Turn(game, rnd, screens);
+        End_Game_Window end(session);
         QPushButton* history = nullptr;
         for (QPushButton* b : end.findChildren<QPushButton*>())
             if (b->text() == "&History") history = b;

@@ -1,6 +1,7 @@
 // The message windows as a player reads them: every label shows all of its text, however long
 // the alert or the amounts, and Escape presses each window's own button.
 
+#include "test_support.h"
 #include "window_checks.h"
 #include "ui/about_window.h"
 #include "ui/alert_window.h"
@@ -12,14 +13,17 @@ class Message_Windows_Test : public QObject {
     Q_OBJECT
 
     Game game;
+    Random rnd{1};
+    Recording_Screens screens;
+    Game_Session session{game, rnd, screens};
 
 private slots:
     void everyMessageShowsAllItsTextAndEscapeAnswersIt() {
-        Alert_Window alert(game);
-        Confirmation_Window confirm(game);
-        Tax_Window tax(game);
-        Commissions_Window statement(game);
-        About_Window about(game);
+        Alert_Window alert(session);
+        Confirmation_Window confirm(session);
+        Tax_Window tax(session);
+        Commissions_Window statement(session);
+        About_Window about(session);
         std::vector<std::string> lines;
         for (int i = 0; i < 12; ++i) lines.push_back("Call  MSFT,   Strike: " + std::to_string(100 + 10 * i) + ",   Quantity: 5000");
         bool answer = true;

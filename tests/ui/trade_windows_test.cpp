@@ -20,6 +20,8 @@ class Trade_Windows_Test : public QObject {
 
     Game game;
     Recording_Screens screens;
+    Random session_rnd{1};
+    Game_Session session{game, session_rnd, screens};
 
     static int Beeps(const Recording_Screens& s) { return static_cast<int>(std::count(s.log.begin(), s.log.end(), "beep")); }
 
@@ -28,7 +30,6 @@ private slots:
         game = Blank_Game();
         for (int s = 0; s < Stock_Count; ++s) game.Price[s].Set(30);
         game.Cash_On_Hand.Set(10000);
-        game.Cash_View = "10,000";
         game.Has_Game = true;
         screens.log.clear();
     }
@@ -36,10 +37,10 @@ private slots:
     void keysTypeTradeAndCloseEveryTradeWindow() {
         for (int s = 0; s < Stock_Count; ++s) game.Price_History[s].fill(30);
         game.Player_Stock[0] = {100, 20};
-        Buy_Window buy(game, screens);
-        Sell_Window sell(game, screens);
-        Short_Window shorts(game, screens);
-        Options_Window options(game, screens);
+        Buy_Window buy(session);
+        Sell_Window sell(session);
+        Short_Window shorts(session);
+        Options_Window options(session);
         struct Keyed {
             QDialog* window;
             std::function<void()> open;
@@ -95,10 +96,10 @@ private slots:
     }
 
     void aRefusalFlashesTheFieldAtFault() {
-        Buy_Window buy(game, screens);
+        Buy_Window buy(session);
         const Trade_Controls buy_c(&buy);
         buy_c.Symbol->setCurrentIndex(0);
-        Chart_Window chart(game, screens);
+        Chart_Window chart(session);
         Child<QComboBox>(&chart, "symbol")->setCurrentIndex(Index_Entry);
         struct Refusal {
             QWidget* field;
@@ -125,7 +126,7 @@ private slots:
     }
 
     void refusedKeysBeepAndChangeNothing() {
-        Buy_Window buy(game, screens);
+        Buy_Window buy(session);
         const Trade_Controls buy_c(&buy);
         buy_c.Symbol->setCurrentIndex(0);
         buy_c.Quantity->setText("12");
@@ -168,9 +169,9 @@ private slots:
 
     void maximumLabelsCopyTheirNumber() {
         game.Player_Stock[2].Shares = 75;
-        Buy_Window buy(game, screens);
-        Sell_Window sell(game, screens);
-        Short_Window shorts(game, screens);
+        Buy_Window buy(session);
+        Sell_Window sell(session);
+        Short_Window shorts(session);
         const Trade_Controls buy_c(&buy), sell_c(&sell), shorts_c(&shorts);
         auto copies = [](const Trade_Controls& c, int stock, QLabel* label, const char* number) {
             c.Symbol->setCurrentIndex(stock);
@@ -193,7 +194,7 @@ private slots:
         game.Player_Stock[9].Shares = 50;
         game.Player_Stock[5].Shares = 100;
         game.Player_Stock[5].Avg_Price = 20;
-        Sell_Window sell(game, screens);
+        Sell_Window sell(session);
         const Trade_Controls sell_c(&sell);
         sell_c.Quantity->setText("44");
         While_Open(&sell, [&] {
@@ -219,7 +220,7 @@ private slots:
     void gridOpenersFillTheQuantity() {
         game.Player_Stock[8].Shares = 1500;
         game.Player_Short[4] = {2000, 40};
-        Sell_Window sell(game, screens);
+        Sell_Window sell(session);
         const Trade_Controls sell_c(&sell);
         While_Open(&sell, [&] {
             QCOMPARE(sell_c.Symbol->currentIndex(), 8);
@@ -227,7 +228,7 @@ private slots:
         });
         sell.Open_For(8, "1500");
 
-        Short_Window shorts(game, screens);
+        Short_Window shorts(session);
         const Trade_Controls shorts_c(&shorts);
         While_Open(&shorts, [&] {
             QVERIFY(Child<QRadioButton>(&shorts, "buy_back")->isChecked());
@@ -252,7 +253,7 @@ private slots:
             game.Price_History[3][c] = static_cast<Byte>(c + 1);
             game.Index_History[c] = 5000 + 10 * c;
         }
-        Chart_Window chart(game, screens);
+        Chart_Window chart(session);
         auto line = [&](int n) { return static_cast<QLineSeries*>(Child<QChartView>(&chart, "chart")->chart()->series().at(n)); };
         While_Open(&chart, [&] {
             QCOMPARE(Child<QChartView>(&chart, "chart")->chart()->series().size(), 1);
@@ -292,7 +293,7 @@ private slots:
 
     void chartIndexBeepsOnTradeButtons() {
         for (int c = 0; c < History_Length; ++c) game.Index_History[c] = 5000 + c;
-        Chart_Window chart(game, screens);
+        Chart_Window chart(session);
         QSignalSpy buys(&chart, &Chart_Window::Open_Buy);
         QSignalSpy calls(&chart, &Chart_Window::Open_Calls);
         While_Open(&chart, [&] {
@@ -317,18 +318,20 @@ private slots:
     }
 
     void researchFollowsTheReportingListAndOpensTheChart() {
-        game.Earnings[6].Report_Turn = 57;
+        // At turn 1 the two that report in turns 2 and 3 are listed, in stock order.
+        game.Earnings[6].Report_Turn = 3;
+        game.Earnings[12].Report_Turn = 2;
         const double eps[4] = {-0.5, 0, 0.25, 1};
         for (int q = 0; q < 4; ++q) game.Earnings[6].EPS[q] = Currency::From_Double(eps[q]);
-        game.Reporting_Next_List = {{game.Symbol[12] + " (3)", 12}, {game.Symbol[6] + " (4)", 6}};
-        Fundamentals_Window research(game, screens);
+        Fundamentals_Window research(session);
         QSignalSpy charts(&research, &Fundamentals_Window::Open_Chart);
         While_Open(&research, [&] {
             QCOMPARE(Child<QComboBox>(&research, "reporting_next")->count(), 2);
-            Child<QComboBox>(&research, "reporting_next")->setCurrentIndex(1);
-            emit Child<QComboBox>(&research, "reporting_next")->activated(1);
+            QCOMPARE(Child<QComboBox>(&research, "reporting_next")->itemText(1).toStdString(), game.Symbol[12] + " (2)");
+            Child<QComboBox>(&research, "reporting_next")->setCurrentIndex(0);
+            emit Child<QComboBox>(&research, "reporting_next")->activated(0);
             QCOMPARE(Child<QComboBox>(&research, "symbol")->currentIndex(), 6);
-            QCOMPARE(Child<QLabel>(&research, "earnings_due")->text(), QString("57"));
+            QCOMPARE(Child<QLabel>(&research, "earnings_due")->text(), QString("3"));
             QCOMPARE(Child<QLabel>(&research, "eps_0")->text(), QString("-0.5"));
             QTest::mouseClick(Child<QPushButton>(&research, "view_chart"), Qt::LeftButton);
         });
@@ -342,7 +345,7 @@ private slots:
         game = Flat_Market(50, "10");
         game.Cash_On_Hand.Set(10000);
         game.Has_Game = true;
-        Options_Window window(game, screens);
+        Options_Window window(session);
         const Trade_Controls controls(&window);
         QSignalSpy done(&window, &Options_Window::Trade_Done);
         While_Open(&window, [&] {
@@ -359,15 +362,15 @@ private slots:
         window.Open();
         QCOMPARE(done.count(), 1);
         QCOMPARE(game.Cash_On_Hand.Text(), std::string("7900"));
-        QCOMPARE(static_cast<int>(game.Options_Portfolio.size()), 1);
-        QCOMPARE(game.Options_Portfolio[0][1], std::string("Call"));
-        QCOMPARE(game.Options_Portfolio[0][3], std::string("3"));
+        const std::vector<Option_Row> rows = Option_Grid_Rows(game);
+        QCOMPARE(static_cast<int>(rows.size()), 1);
+        QCOMPARE(rows[0].Cells[1], std::string("Call"));
+        QCOMPARE(rows[0].Cells[3], std::string("3"));
         QVERIFY(screens.Logged("beep"));
 
         controls.Symbol->setCurrentIndex(0);
         Child<QRadioButton>(&window, "puts")->click();
         While_Open(&window, [&] {
-            QCOMPARE(game.Status, Game_Status::Skip_Option_Update);
             QCOMPARE(controls.Symbol->currentIndex(), 2);
             QVERIFY(Child<QRadioButton>(&window, "calls")->isChecked());
             QVERIFY(Child<QRadioButton>(&window, "sell")->isChecked());
@@ -377,7 +380,6 @@ private slots:
             controls.Trade->click();
         });
         window.Open_From_Grid(0);
-        QCOMPARE(game.Status, Game_Status::None);
         QCOMPARE(done.count(), 2);
         QCOMPARE(game.Player_Option_Count, Integer(0));
         QCOMPARE(game.Cash_On_Hand.Text(), std::string("10000"));
@@ -387,12 +389,10 @@ private slots:
         game.Player_Option[0] = {"Call", 2, 5, 30, 1, 6};
         game.Player_Option[1] = {"Call", 2, 10, 30, 1, 6};
         game.Player_Option_Count = 2;
-        Refresh_Portfolio(game);
         const int beeps = Beeps(screens);
         window.Open_From_Grid(0);
         QCOMPARE(Beeps(screens), beeps + 1);
         QVERIFY(!window.isVisible());
-        QCOMPARE(game.Status, Game_Status::None);
         QCOMPARE(game.Player_Option[1].Quantity, 6.0);
         QCOMPARE(game.Cash_On_Hand.Text(), std::string("10000"));
     }

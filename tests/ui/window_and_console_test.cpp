@@ -15,6 +15,8 @@
 #include "ui/quotes_board.h"
 #include "ui/start_window.h"
 #include "window_checks.h"
+#include "trading/player_cash.h"
+#include "trading/portfolio.h"
 
 namespace {
 
@@ -70,11 +72,11 @@ QStringList Shown_Texts(const Main_Window& window) {
 
 // The same texts as the console's game holds them.
 QStringList Held_Texts(const Game& game) {
-    std::vector<std::string> texts = {game.Turn_Number.Text(), game.Cash_View, game.Net_Worth.Text(), game.DJIA_Change};
+    std::vector<std::string> texts = {game.Turn_Number.Text(), Cash_View(game), game.Net_Worth.Text(), game.DJIA_Change};
     for (const Shown_Number& price : game.Price) texts.push_back(price.Text());
     texts.insert(texts.end(), game.Change.begin(), game.Change.end());
-    for (const auto* grid : {&game.Stock_Portfolio, &game.Options_Portfolio})
-        for (const Grid_Row& row : *grid) texts.insert(texts.end(), row.begin(), row.end());
+    for (const Stock_Row& row : Stock_Grid_Rows(game)) texts.insert(texts.end(), row.Cells.begin(), row.Cells.end());
+    for (const Option_Row& row : Option_Grid_Rows(game)) texts.insert(texts.end(), row.Cells.begin(), row.Cells.end());
     QStringList held;
     for (const std::string& t : texts) held << QString::fromStdString(t);
     return held;
@@ -115,7 +117,7 @@ private slots:
         Game game;
         Random rnd(Seed);
         Main_Window window(game, rnd);
-        QVERIFY(window.Form_Load((dir.path() + "/desktop").toStdString()));
+        QVERIFY(window.Start_Up((dir.path() + "/desktop").toStdString()));
         window.show();
         QTRY_VERIFY(Child<Start_Window>(&window, "start")->isVisible());
 

@@ -23,6 +23,7 @@
 #include "trading/stock_trades.h"
 #include "ui/help_viewer_window.h"
 #include "ui/main_window.h"
+#include "trading/portfolio.h"
 #include "ui/portfolio_tab.h"
 #include "ui/qt_screens.h"
 #include "ui/start_window.h"
@@ -38,12 +39,13 @@ class Unseen_Screens : public Silent_Screens {
 public:
     // The player's choices: the farthest goal, so that the game runs on, the largest head start,
     // short sales for the computer too (whose portfolio then holds a little of everything).
-    void Run_New_Game_Setup(Game& game) override {
-        game.Setup.Play_To = 3;
-        game.Setup.Short = 1;
-        game.Setup.Handicap = 3;
-        game.Setup.Frequency_Slider = 8;
-        Difficulty_Click(game);
+    Settings Run_New_Game_Setup(const Game& game) override {
+        Settings setup = game.Setup;
+        setup.Play_To = 3;
+        setup.Short = 1;
+        setup.Handicap = 3;
+        setup.Frequency_Slider = 8;
+        return setup;
     }
 };
 
@@ -55,26 +57,22 @@ void Play_To_The_Turn(Game& game, Random& rnd) {
     game.Setup.News_Alert = 0;
     game.Setup.World_Alert = 0;
     auto end_turns_to = [&](int turn) {
-        while (game.Turn_Number.Value() < turn) End_Turn_Menu_Click(game, rnd, unseen);
+        while (game.Turn_Number.Value() < turn) Play_Turn(game, rnd, unseen);
     };
     end_turns_to(Turn - 12);
     for (int s : {2, 9, 30}) {
-        Buy_Symbol_Click(game, s);
-        std::string quantity = "150";
-        Buy_Click(game, s, quantity);
+        Buy_Shares(game, s, Read_Quantity("150"));
     }
     for (int s : {5, 21}) {
-        Short_Symbol_Click(game, s, Short_Mode::Sell_Short);
-        Transact_Click(game, s, Short_Mode::Sell_Short, "80");
+        Trade_Short(game, s, Short_Mode::Sell_Short, Read_Quantity("80"));
     }
     for (int s : {12, 14, 33}) {
         Option_Form form;
         form.Stock = s;
         form.Calls = s != 14;
-        Option_Symbol_Click(game, form);
-        form.Number = "4";
-        Update_Option_Quote(game, form);
-        Transact_Option(game, form, unseen);
+        Choose_Strike_And_Expiry(game, form);
+        form.Number = Read_Quantity("4");
+        Trade_Option(game, form, unseen);
     }
     end_turns_to(Turn);
     // Someone reached the winners circle at every level before.
@@ -164,7 +162,7 @@ bool Show_Every_Window(const QString& data_dir, const std::function<void(const Q
     Game game;
     Random rnd(Seed);
     Main_Window window(game, rnd);
-    if (!window.Form_Load(data_dir.toStdString())) return false;
+    if (!window.Start_Up(data_dir.toStdString())) return false;
     Centre_On_Screen(&window);
     window.show();
     QApplication::processEvents();
@@ -203,7 +201,14 @@ bool Show_Every_Window(const QString& data_dir, const std::function<void(const Q
     modal("setup", [&] {
         screens.Run_New_Game_Setup(game);
         screens.Setup_Progress(100);
-    }, {}, [](QWidget* w) {
+    }, [](QWidget* w) {
+        // The level follows a click on a difficulty box, as the player's own would.
+        for (QCheckBox* box : w->findChildren<QCheckBox*>())
+            if (box->text() == "Allow computer to sell stocks short.") {
+                box->click();
+                box->click();
+            }
+    }, [](QWidget* w) {
         // Go ends the window's wait; the window itself goes when the build is done.
         if (QAbstractButton* go = Button(w, "&Go!")) go->click();
     });
@@ -217,8 +222,9 @@ bool Show_Every_Window(const QString& data_dir, const std::function<void(const Q
     modal("short", [&] {
         // A short row of the stock grid, double-clicked: the buy-back of that position.
         int row = 0;
-        for (std::size_t r = 0; r < game.Stock_Portfolio.size(); ++r)
-            if (game.Stock_Portfolio[r][1].starts_with("-")) row = static_cast<int>(r) + 1;
+        const std::vector<Stock_Row> rows = Stock_Grid_Rows(game);
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            if (rows[r].Short) row = static_cast<int>(r) + 1;
         emit Child<Portfolio_Grid>(&window, "stock_grid")->Row_Double_Clicked(row);
     });
     modal("options", [&] { Child<QAction>(&window, "options_menu")->trigger(); }, [](QWidget* w) {
@@ -240,8 +246,8 @@ bool Show_Every_Window(const QString& data_dir, const std::function<void(const Q
     });
     modal("confirmation", [&] { screens.Ask_Confirmation("Start New Game..."); });
     modal("game_over", [&] {
-        screens.Run_End_Of_Game(game, "YOU WIN!", "300", "You made it into the winners circle!",
-                                "Please enter your name:", true);
+        screens.Run_End_Of_Game(game, {"YOU WIN!", "300", "You made it into the winners circle!",
+                                       "Please enter your name:", true});
     });
     modal("winners", [&] { Child<QAction>(&window, "winners_menu")->trigger(); });
     modal("about", [&] { Child<QAction>(&window, "about_menu")->trigger(); });
@@ -268,7 +274,6 @@ bool Show_Every_Window(const QString& data_dir, const std::function<void(const Q
         look("journal", history);
         history->hide();
     }
-    game.Status = Game_Status::Terminate_Program;
     window.close();
     return all;
 }
