@@ -1,5 +1,6 @@
 #include "storage/file_io.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdint>
@@ -134,18 +135,24 @@ File_Result<std::string> Read_File(const std::string& path) {
     if (::fstat(fd.Get(), &st) != 0) return File_Error::Unreadable;
     if (!S_ISREG(st.st_mode)) return File_Error::Not_A_File;
     if (static_cast<std::uintmax_t>(st.st_size) > Largest_File) return File_Error::Too_Large;
-    std::string content;
-    content.reserve(static_cast<std::size_t>(st.st_size));
-    std::vector<char> chunk(Read_Chunk);
+    // Read straight into the text: a long save is megabytes. One byte more than its size shows
+    // the end without another pass; a file that grows while it is read takes more rounds.
+    std::string content(static_cast<std::size_t>(st.st_size) + 1, '\0');
+    std::size_t size = 0;
     for (;;) {
-        const ssize_t n = ::read(fd.Get(), chunk.data(), chunk.size());
+        if (size == content.size()) {
+            if (size > Largest_File) return File_Error::Too_Large;
+            content.resize(std::min(size + Read_Chunk, Largest_File + 1));
+        }
+        const ssize_t n = ::read(fd.Get(), content.data() + size, content.size() - size);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return File_Error::Unreadable;
         if (n == 0) break;
-        // The file may grow while it is read.
-        if (content.size() + static_cast<std::size_t>(n) > Largest_File) return File_Error::Too_Large;
-        content.append(chunk.data(), static_cast<std::size_t>(n));
+        size += static_cast<std::size_t>(n);
     }
+    // The file may have grown while it was read.
+    if (size > Largest_File) return File_Error::Too_Large;
+    content.resize(size);
     return content;
 }
 
