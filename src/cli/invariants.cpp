@@ -142,20 +142,23 @@ bool Is_Trade(const std::string& line) {
 
 // A game just saved must load again as the same game. (A load works out the computer's net
 // worth anew, which a cheat may have left stale; from then on a save and a load change nothing.)
-std::vector<std::string> Saved_Game_Loads(const Game& game) {
+std::vector<std::string> Loads_As_Saved(const Game& saved, const Game& loaded) {
     Report r;
-    const File_Result<std::string> content = Read_File(game.Game_File_Name);
-    if (!content) return r.broken;  // the save failed and said so
-    const std::optional<Game> loaded = Loaded_Game(game, *content);
-    r.Check(loaded.has_value(), "the game saved in " + game.Game_File_Name + " does not load");
-    if (!loaded) return r.broken;
-    r.Check(loaded->Turn_Number == game.Turn_Number && loaded->Cash_On_Hand == game.Cash_On_Hand &&
-                loaded->Net_Worth == game.Net_Worth && loaded->Price == game.Price,
+    r.Check(loaded.Turn_Number == saved.Turn_Number && loaded.Cash_On_Hand == saved.Cash_On_Hand &&
+                loaded.Net_Worth == saved.Net_Worth && loaded.Price == saved.Price,
             "a loaded game is not the game saved");
-    const std::string once = Saved_Game_Text(*loaded);
-    const std::optional<Game> again = Loaded_Game(*loaded, once);
+    const std::string once = Saved_Game_Text(loaded);
+    const std::optional<Game> again = Loaded_Game(loaded, once);
     r.Check(again && Saved_Game_Text(*again) == once, "a loaded game saves differently");
     return r.broken;
+}
+
+std::vector<std::string> Saved_Game_Loads(const Game& game) {
+    const File_Result<std::string> content = Read_File(game.Game_File_Name);
+    if (!content) return {};  // the save failed and said so
+    const std::optional<Game> loaded = Loaded_Game(game, *content);
+    if (!loaded) return {"the game saved in " + game.Game_File_Name + " does not load"};
+    return Loads_As_Saved(game, *loaded);
 }
 }  // namespace
 
@@ -171,6 +174,12 @@ void Invariant_Watch::After_Command(const std::string& line, const Game& before,
     Note(Turn_Invariants(after), line);
     if (Is_Trade(line)) Note(Command_Invariants(before, after), line);
     if (Verb(line) == "save" && after.Has_Game) Note(Saved_Game_Loads(after), line);
+}
+
+void Invariant_Watch::After_Save_And_Load(const std::string& line, const Game& saved, const Game& loaded) {
+    if (!broken.empty()) return;
+    Note(Turn_Invariants(saved), line);
+    if (broken.empty() && saved.Has_Game) Note(Loads_As_Saved(saved, loaded), line);
 }
 
 void Invariant_Watch::Note(const std::vector<std::string>& found, const std::string& command) {

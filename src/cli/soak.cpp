@@ -285,16 +285,21 @@ private:
         Checked("cheat", before);
     }
 
-    // Saved at this turn and loaded at once: the same game goes on.
+    // Saved at this turn and loaded at once: the same game goes on. The watch checks the game
+    // the load made of the file, as it checks a save command by loading the file itself.
     void Save_And_Load() {
-        const Game before = game;
         screens.file_answer = file;
         Save_As(game, screens);
-        Checked("save " + file, before);
-        if (!Load_Game(game, screens)) watch.broken.push_back("turn " + game.Turn_Number.Text() + ": the saved game did not load");
-        else ++result.saves;
+        const Game saved = game;
+        const bool loaded = Load_Game(game, screens);
         screens.file_answer.reset();
-        Checked("load " + file, before);
+        if (!loaded) {
+            watch.broken.push_back("turn " + game.Turn_Number.Text() + ": the saved game did not load");
+            return;
+        }
+        ++result.saves;
+        watch.After_Save_And_Load("save " + file, saved, game);
+        Checked("load " + file, saved);
     }
 };
 }  // namespace

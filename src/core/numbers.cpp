@@ -210,13 +210,19 @@ char* Number_Text_To(char* buf, double x) {
     return Digits_Written_Out(buf, Short_Form(buf, x));
 }
 
-std::string Record_Number_Text(double x) {
-    char buf[Number_Text_Room];
+char* Record_Number_Text_To(char* buf, double x) {
+    // The same shortcuts as Number_Text_To: a long record is nearly all whole numbers and cents.
     if (std::fabs(x) < 1e15) {
         const auto whole = static_cast<long long>(x);
-        if (static_cast<double>(whole) == x) return std::string(buf, std::to_chars(buf, buf + sizeof buf, whole).ptr);
+        if (static_cast<double>(whole) == x) return std::to_chars(buf, buf + Number_Text_Room, whole).ptr;
     }
-    return std::string(buf, Short_Form(buf, x));
+    if (char* end = nullptr; Cents_Text(x, buf, end)) return end;
+    return Short_Form(buf, x);
+}
+
+std::string Record_Number_Text(double x) {
+    char buf[Number_Text_Room];
+    return std::string(buf, Record_Number_Text_To(buf, x));
 }
 
 namespace {

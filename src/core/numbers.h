@@ -37,6 +37,9 @@ inline constexpr std::size_t Number_Text_Room = 352;
 // Up to 15 significant digits in the shortest form, very large or small values in exponent
 // form ("1e+15", "1.5e-05"): the form of numbers in the stored records.
 std::string Record_Number_Text(double x);
+// Record_Number_Text written into `buf`, which has room for Number_Text_Room characters;
+// returns the text's end.
+char* Record_Number_Text_To(char* buf, double x);
 // The same with a leading blank for a value of 0 or more.
 std::string Number_Text_Blank(double x);
 // Thousands separators on the whole-number part; sign and fraction kept as they are.

@@ -137,20 +137,26 @@ File_Result<std::string> Read_Regular(const std::string& path, std::size_t most,
     if (::fstat(fd.Get(), &st) != 0) return File_Error::Unreadable;
     if (!S_ISREG(st.st_mode)) return File_Error::Not_A_File;
     if (whole && static_cast<std::uintmax_t>(st.st_size) > most) return File_Error::Too_Large;
-    std::string content;
-    content.reserve(std::min(static_cast<std::size_t>(st.st_size), most));
-    std::vector<char> chunk(Read_Chunk);
+    // Read straight into the text: a long save is megabytes. One byte more than its size shows
+    // the end without another pass; a file that grows while it is read takes more rounds, and a
+    // whole file one byte past `most` is too large.
+    const std::size_t limit = whole ? most + 1 : most;
+    std::string content(std::min(static_cast<std::size_t>(st.st_size) + 1, limit), '\0');
+    std::size_t size = 0;
     for (;;) {
-        const std::size_t room = whole ? chunk.size() : std::min(chunk.size(), most - content.size());
-        if (room == 0) break;
-        const ssize_t n = ::read(fd.Get(), chunk.data(), room);
+        if (size == content.size()) {
+            if (size >= limit) break;
+            content.resize(std::min(size + Read_Chunk, limit));
+        }
+        const ssize_t n = ::read(fd.Get(), content.data() + size, content.size() - size);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return File_Error::Unreadable;
         if (n == 0) break;
-        // A whole file may grow while it is read.
-        if (content.size() + static_cast<std::size_t>(n) > most) return File_Error::Too_Large;
-        content.append(chunk.data(), static_cast<std::size_t>(n));
+        size += static_cast<std::size_t>(n);
     }
+    // The file may have grown while it was read.
+    if (whole && size > most) return File_Error::Too_Large;
+    content.resize(size);
     return content;
 }
 }  // namespace

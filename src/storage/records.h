@@ -28,13 +28,24 @@ public:
     Record_Writer& Money(Currency c);
     Record_Writer& Boolean(bool b);
     void End_Record();
-    const std::string& Output() const { return out_; }
+    // What was written so far (which ends the room kept for more).
+    const std::string& Output();
+    // The output, handed over without a copy; the writer starts again empty.
+    std::string Take_Output();
     // False once a text or a number could not be stored.
     bool Complete() const { return complete_; }
 
 private:
-    void Separate();
+    // At least `bytes` free after the output, the comma before a field included; returns where
+    // the field goes.
+    char* Field(std::size_t bytes);
+    char* Room(std::size_t bytes);
+    void Written(const char* end) { size_ = static_cast<std::size_t>(end - out_.data()); }
+    void Put(std::string_view text);
+    // The output is out_'s first size_ characters; the rest is room, so that a field of a long
+    // record is written in place rather than appended.
     std::string out_;
+    std::size_t size_ = 0;
     bool first_ = true;
     bool complete_ = true;
 };
@@ -45,7 +56,14 @@ private:
 // half read as good.
 class Record_Reader {
 public:
-    explicit Record_Reader(std::string data) : data_(std::move(data)) {}
+    explicit Record_Reader(std::string data) : owned_(std::move(data)), data_(owned_) {}
+    // Reads `data` where it lies, without a copy (a long save is megabytes); it must outlive
+    // the reader.
+    struct In_Place {};
+    Record_Reader(In_Place, std::string_view data) : data_(data) {}
+    // The fields are views into the text the reader holds.
+    Record_Reader(const Record_Reader&) = delete;
+    Record_Reader& operator=(const Record_Reader&) = delete;
     std::optional<std::string> Text();
     std::optional<double> Number();
     // Only a number as Full_Number writes it, so that one read writes back the same.
@@ -67,11 +85,16 @@ private:
         bool quoted = false;
     };
     std::optional<Field> Next();
+    // Where the next field starts when no blank stands before it (the line ends skipped).
+    const char* Field_Start() const;
+    // True, and past the comma, when a field ends at `p`.
+    bool Ends_Field(const char* p);
     std::optional<std::string_view> Number_Token();
     void Skip_Blanks();
     // Notes the failure; returns nothing for the caller to pass on.
     std::nullopt_t Fail();
-    std::string data_;
+    std::string owned_;
+    std::string_view data_;
     size_t pos_ = 0;
     bool failed_ = false;
 };

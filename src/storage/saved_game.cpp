@@ -61,7 +61,7 @@ bool Is_Change_Text(const std::string& text, bool index_row) {
 // plain zeros, which nothing uses.
 class Field_Reader {
 public:
-    explicit Field_Reader(const std::string& content) : r(content) {}
+    explicit Field_Reader(const std::string& content) : r(Record_Reader::In_Place{}, content) {}
 
     bool Ok() const { return ok; }
     // False as soon as one field was damaged; fields read after that are zeros.
@@ -286,7 +286,7 @@ void Write_Saved_Game(Record_Writer& w, const Game& g) {
 std::string Saved_Game_Text(const Game& g) {
     Record_Writer w;
     Write_Saved_Game(w, g);
-    return w.Output();
+    return w.Take_Output();
 }
 
 std::optional<Game> Loaded_Game(const Game& game, const std::string& content) {
