@@ -1,9 +1,9 @@
 #include "busy_game.h"
 
-#include "core/constants.h"
-#include "core/new_game.h"
-#include "core/numbers.h"
-#include "trading/player_cash.h"
+#include "engine/model/constants.h"
+#include "engine/flows/new_game.h"
+#include "engine/model/numbers.h"
+#include "engine/trading/player_cash.h"
 
 Settings Quiet_Screens::Run_New_Game_Setup(const Game& game) {
     Settings setup = game.Setup;

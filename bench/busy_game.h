@@ -1,9 +1,9 @@
 #pragma once
 // A game in full swing for the benchmarks: both players hold stock, shorts and options,
 // with the options and short settings on and the busiest news settings.
-#include "core/game.h"
-#include "core/random.h"
-#include "core/silent_screens.h"
+#include "engine/model/game.h"
+#include "engine/model/random.h"
+#include "engine/model/silent_screens.h"
 
 // Answers every window at once, as a player who never hesitates, with the busiest settings.
 class Quiet_Screens : public Silent_Screens {

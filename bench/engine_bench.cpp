@@ -4,8 +4,8 @@
 
 #include "busy_game.h"
 #include "save_and_load.h"
-#include "core/new_game.h"
-#include "core/turn.h"
+#include "engine/flows/new_game.h"
+#include "engine/flows/turn.h"
 
 static void BM_Whole_Turn(benchmark::State& state) {
     Random rnd(3);

@@ -6,8 +6,8 @@
 
 #include "busy_game.h"
 #include "save_and_load.h"
-#include "core/turn.h"
-#include "game/history.h"
+#include "engine/flows/turn.h"
+#include "engine/history/history.h"
 
 namespace {
 

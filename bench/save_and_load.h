@@ -7,9 +7,9 @@
 #include <benchmark/benchmark.h>
 
 #include "busy_game.h"
-#include "game/history.h"
-#include "core/game_files.h"
-#include "storage/saved_game.h"
+#include "engine/history/history.h"
+#include "engine/flows/game_files.h"
+#include "engine/storage/saved_game.h"
 
 inline void Time_Save_And_Load(benchmark::State& state, Game& game, Quiet_Screens& screens, const std::string& name) {
     const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("bullquest_bench_" + name);

@@ -12,14 +12,14 @@
 
 #include "cli/driver.h"
 #include "cli/invariants.h"
-#include "core/cheats.h"
-#include "core/random.h"
-#include "core/silent_screens.h"
-#include "core/turn.h"
+#include "engine/flows/cheats.h"
+#include "engine/model/random.h"
+#include "engine/model/silent_screens.h"
+#include "engine/flows/turn.h"
 #include "fuzz_readers.h"
-#include "trading/option_trades.h"
-#include "trading/short_trades.h"
-#include "trading/stock_trades.h"
+#include "engine/trading/option_trades.h"
+#include "engine/trading/short_trades.h"
+#include "engine/trading/stock_trades.h"
 
 namespace fuzz {
 

@@ -13,14 +13,14 @@
 #include <utility>
 #include <vector>
 
-#include "core/game.h"
-#include "game/history.h"
-#include "storage/file_io.h"
-#include "storage/recent_file.h"
-#include "storage/records.h"
-#include "core/game_files.h"
-#include "storage/saved_game.h"
-#include "storage/winners_file.h"
+#include "engine/model/game.h"
+#include "engine/history/history.h"
+#include "engine/storage/file_io.h"
+#include "engine/storage/recent_file.h"
+#include "engine/storage/records.h"
+#include "engine/flows/game_files.h"
+#include "engine/storage/saved_game.h"
+#include "engine/storage/winners_file.h"
 
 struct Fuzz_Failure : std::logic_error {
     using std::logic_error::logic_error;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/game.h"
-#include "market/chart_series.h"
+#include "engine/model/game.h"
+#include "engine/market/chart_series.h"
 
 // The series of a stock and of the index are the chart window's test's.
 // The mean of the turns so far until the window is full, then of the window; floored.

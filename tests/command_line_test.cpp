@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/command_line.h"
+#include "engine/flows/command_line.h"
 
 namespace {
 Command_Line Parse(const Program_Options& program, std::vector<std::string> args) {

@@ -19,17 +19,17 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "core/new_game.h"
-#include "core/random.h"
-#include "core/startup.h"
-#include "game/game_end.h"
-#include "storage/data_folder.h"
-#include "storage/file_io.h"
-#include "storage/file_messages.h"
-#include "storage/recent_file.h"
-#include "core/game_files.h"
-#include "storage/saved_game.h"
-#include "storage/winners_file.h"
+#include "engine/flows/new_game.h"
+#include "engine/model/random.h"
+#include "engine/flows/startup.h"
+#include "engine/flows/game_end.h"
+#include "engine/storage/data_folder.h"
+#include "engine/storage/file_io.h"
+#include "engine/storage/file_messages.h"
+#include "engine/storage/recent_file.h"
+#include "engine/flows/game_files.h"
+#include "engine/storage/saved_game.h"
+#include "engine/storage/winners_file.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;

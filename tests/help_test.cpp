@@ -7,12 +7,12 @@
 #include <set>
 #include <sstream>
 
-#include "core/help_topics.h"
+#include "engine/model/help_topics.h"
 
 namespace {
 
 std::string Help_Document() {
-    const auto path = std::filesystem::path(__FILE__).parent_path().parent_path() / "src/ui/resources/help/help.html";
+    const auto path = std::filesystem::path(__FILE__).parent_path().parent_path() / "src/desktop/resources/help/help.html";
     std::ifstream in(path);
     std::ostringstream text;
     text << in.rdbuf();

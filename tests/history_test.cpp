@@ -3,19 +3,19 @@
 #include <limits>
 #include <map>
 
-#include "core/new_game.h"
-#include "core/numbers.h"
-#include "core/random.h"
-#include "core/turn.h"
-#include "game/history.h"
-#include "storage/history_section.h"
-#include "storage/journal_export.h"
-#include "storage/file_io.h"
-#include "storage/records.h"
-#include "core/game_files.h"
-#include "storage/saved_game.h"
+#include "engine/flows/new_game.h"
+#include "engine/model/numbers.h"
+#include "engine/model/random.h"
+#include "engine/flows/turn.h"
+#include "engine/history/history.h"
+#include "engine/storage/history_section.h"
+#include "engine/storage/journal_export.h"
+#include "engine/storage/file_io.h"
+#include "engine/storage/records.h"
+#include "engine/flows/game_files.h"
+#include "engine/storage/saved_game.h"
 #include "test_support.h"
-#include "trading/stock_trades.h"
+#include "engine/trading/stock_trades.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include "cli/invariants.h"
 #include "cli/soak.h"
-#include "core/numbers.h"
-#include "market/price_movement.h"
-#include "opponent/computer_turn.h"
-#include "core/game_files.h"
-#include "storage/saved_game.h"
+#include "engine/model/numbers.h"
+#include "engine/market/price_movement.h"
+#include "engine/opponent/computer_turn.h"
+#include "engine/flows/game_files.h"
+#include "engine/storage/saved_game.h"
 #include "test_support.h"
 
 // A split can leave the two players together above an exchange limit; the computer then buys

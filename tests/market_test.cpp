@@ -8,8 +8,8 @@
 #include <set>
 #include <tuple>
 
-#include "market/news.h"
-#include "market/price_movement.h"
+#include "engine/market/news.h"
+#include "engine/market/price_movement.h"
 #include "test_support.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/numbers.h"
+#include "engine/model/numbers.h"
 
 TEST(Conversion_Rules, LeadingNumberStopsAtSeparatorLocaleReadsIt) {
     const std::pair<const char*, double> leading[] = {

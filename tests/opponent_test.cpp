@@ -2,8 +2,8 @@
 // values what it holds, and the one way its strikes differ from the player's.
 #include <gtest/gtest.h>
 
-#include "opponent/computer_portfolio.h"
-#include "opponent/computer_turn.h"
+#include "engine/opponent/computer_portfolio.h"
+#include "engine/opponent/computer_turn.h"
 #include "test_support.h"
 
 namespace {

@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "test_support.h"
-#include "trading/option_trades.h"
-#include "trading/options.h"
-#include "trading/portfolio.h"
+#include "engine/trading/option_trades.h"
+#include "engine/trading/options.h"
+#include "engine/trading/portfolio.h"
 
 namespace {
 void Hold(Game& g, const std::string& type, int stock, int strike, int expires, float paid, double qty) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/game.h"
-#include "market/research.h"
+#include "engine/model/game.h"
+#include "engine/market/research.h"
 
 namespace {
 void Set_EPS(Game& game, int stock, std::array<double, 4> eps) {

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "cli/state_json.h"
-#include "opponent/computer_portfolio.h"
-#include "storage/cipher.h"
-#include "storage/file_io.h"
-#include "storage/records.h"
-#include "core/game_files.h"
-#include "storage/saved_game.h"
+#include "engine/opponent/computer_portfolio.h"
+#include "engine/storage/cipher.h"
+#include "engine/storage/file_io.h"
+#include "engine/storage/records.h"
+#include "engine/flows/game_files.h"
+#include "engine/storage/saved_game.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;

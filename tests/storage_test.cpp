@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "core/startup.h"
-#include "storage/cipher.h"
-#include "storage/recent_file.h"
-#include "storage/file_io.h"
-#include "storage/records.h"
+#include "engine/flows/startup.h"
+#include "engine/storage/cipher.h"
+#include "engine/storage/recent_file.h"
+#include "engine/storage/file_io.h"
+#include "engine/storage/records.h"
 #include "test_support.h"
-#include "storage/winners_file.h"
+#include "engine/storage/winners_file.h"
 
 namespace fs = std::filesystem;
 

@@ -10,12 +10,12 @@
 
 #include <sys/resource.h>
 
-#include "core/game.h"
-#include "core/new_game.h"
-#include "core/numbers.h"
-#include "core/random.h"
-#include "core/screens.h"
-#include "core/turn.h"
+#include "engine/model/game.h"
+#include "engine/flows/new_game.h"
+#include "engine/model/numbers.h"
+#include "engine/model/random.h"
+#include "engine/model/screens.h"
+#include "engine/flows/turn.h"
 
 class Recording_Screens : public Screens {
 public:

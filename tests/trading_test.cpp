@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "test_support.h"
-#include "trading/player_cash.h"
-#include "trading/portfolio.h"
-#include "trading/short_trades.h"
-#include "trading/stock_trades.h"
+#include "engine/trading/player_cash.h"
+#include "engine/trading/portfolio.h"
+#include "engine/trading/short_trades.h"
+#include "engine/trading/stock_trades.h"
 
 // The exchange's limits count the computer's shares with the player's.
 TEST(Exchange_Limits, CountBothPlayers) {

@@ -15,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/game.h"
+#include "engine/model/game.h"
 
 namespace {
 

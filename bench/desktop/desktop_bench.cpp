@@ -23,12 +23,12 @@
 #include <QtTest>
 
 #include "../busy_game.h"
-#include "core/game.h"
-#include "game/history.h"
-#include "game/history_window.h"
-#include "core/random.h"
-#include "ui/main_window.h"
-#include "ui/start_window.h"
+#include "engine/model/game.h"
+#include "engine/history/history.h"
+#include "desktop/history/history_window.h"
+#include "engine/model/random.h"
+#include "desktop/main/main_window.h"
+#include "desktop/main/start_window.h"
 
 namespace {
 

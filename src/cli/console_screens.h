@@ -6,8 +6,8 @@
 #include <ostream>
 #include <string>
 
-#include "core/game.h"
-#include "core/screens.h"
+#include "engine/model/game.h"
+#include "engine/model/screens.h"
 
 class Console_Screens : public Screens {
 public:

@@ -1,7 +1,7 @@
 #include "cli/history_json.h"
 
 #include "cli/json.h"
-#include "game/history.h"
+#include "engine/history/history.h"
 
 std::string History_Json(const Game& game) {
     static const Game_History none;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/game.h"
+#include "engine/model/game.h"
 
 // {"Turn":[...],"Net_Worth":[...],"Computer_Net_Worth":[...]}
 std::string History_Json(const Game& game);

@@ -5,12 +5,12 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "core/numbers.h"
-#include "storage/file_io.h"
-#include "opponent/computer_portfolio.h"
-#include "storage/saved_game.h"
-#include "trading/player_cash.h"
-#include "trading/portfolio.h"
+#include "engine/model/numbers.h"
+#include "engine/storage/file_io.h"
+#include "engine/opponent/computer_portfolio.h"
+#include "engine/storage/saved_game.h"
+#include "engine/trading/player_cash.h"
+#include "engine/trading/portfolio.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "cli/driver.h"
-#include "core/game.h"
+#include "engine/model/game.h"
 
 // The broken invariants of a game between turns, one line each; empty when all hold.
 std::vector<std::string> Turn_Invariants(const Game& game);

@@ -7,8 +7,8 @@
 
 #include "cli/driver.h"
 #include "cli/soak.h"
-#include "core/command_line.h"
-#include "core/numbers.h"
+#include "engine/flows/command_line.h"
+#include "engine/model/numbers.h"
 
 static std::string Default_Data_Dir() {
     if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return std::string(xdg) + "/bullquest";

@@ -1,8 +1,8 @@
 #include "cli/state_json.h"
 
 #include "cli/json.h"
-#include "market/earnings.h"
-#include "trading/player_cash.h"
+#include "engine/market/earnings.h"
+#include "engine/trading/player_cash.h"
 
 namespace {
 

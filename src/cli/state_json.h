@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "core/game.h"
+#include "engine/model/game.h"
 
 // The whole game state as one line of compact JSON, keys in a fixed order.
 std::string State_Json(const Game& game);

@@ -1,8 +1,8 @@
 // The Help window's list and buttons, and the viewer it leads to.
 
 #include "test_support.h"
-#include "ui/help_viewer_window.h"
-#include "ui/help_window.h"
+#include "desktop/messages/help_viewer_window.h"
+#include "desktop/messages/help_window.h"
 #include "window_checks.h"
 
 class Help_Window_Test : public QObject {

@@ -5,15 +5,15 @@
 #include <cmath>
 #include <limits>
 
-#include "core/new_game.h"
-#include "core/random.h"
-#include "core/turn.h"
-#include "game/history.h"
-#include "game/end_game_window.h"
-#include "game/history_window.h"
+#include "engine/flows/new_game.h"
+#include "engine/model/random.h"
+#include "engine/flows/turn.h"
+#include "engine/history/history.h"
+#include "desktop/scoring/end_game_window.h"
+#include "desktop/history/history_window.h"
 #include "test_support.h"
 #include "window_checks.h"
-#include "ui/colours.h"
+#include "desktop/parts/colours.h"
 
 namespace {
 QLineSeries* Line(History_Window& window, const QString& name) {

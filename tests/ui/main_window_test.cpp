@@ -2,14 +2,14 @@
 // clock, the tax notice, the confirmation and saving and loading through the File menu. What
 // the board and the grids show after a turn, the desktop and console test compares.
 
-#include "core/numbers.h"
-#include "opponent/computer_portfolio.h"
+#include "engine/model/numbers.h"
+#include "engine/opponent/computer_portfolio.h"
 #include "window_checks.h"
-#include "ui/main_window.h"
-#include "ui/news_tab.h"
-#include "ui/portfolio_tab.h"
-#include "ui/quotes_board.h"
-#include "ui/start_window.h"
+#include "desktop/main/main_window.h"
+#include "desktop/main/news_tab.h"
+#include "desktop/main/portfolio_tab.h"
+#include "desktop/main/quotes_board.h"
+#include "desktop/main/start_window.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 
 #include "test_support.h"
 #include "window_checks.h"
-#include "ui/about_window.h"
-#include "ui/alert_window.h"
-#include "ui/commissions_window.h"
-#include "ui/confirmation_window.h"
-#include "ui/tax_window.h"
+#include "desktop/messages/about_window.h"
+#include "desktop/messages/alert_window.h"
+#include "desktop/messages/commissions_window.h"
+#include "desktop/messages/confirmation_window.h"
+#include "desktop/messages/tax_window.h"
 
 class Message_Windows_Test : public QObject {
     Q_OBJECT

@@ -4,10 +4,10 @@
 // palette while a window is open repaints it.
 #include <map>
 
-#include "core/numbers.h"
+#include "engine/model/numbers.h"
 #include "window_checks.h"
-#include "ui/colours.h"
-#include "ui/quotes_board.h"
+#include "desktop/parts/colours.h"
+#include "desktop/main/quotes_board.h"
 
 namespace {
 

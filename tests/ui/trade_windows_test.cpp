@@ -7,13 +7,13 @@
 
 #include "test_support.h"
 #include "window_checks.h"
-#include "trading/buy_window.h"
-#include "trading/options_window.h"
-#include "trading/portfolio.h"
-#include "trading/sell_window.h"
-#include "trading/short_window.h"
-#include "ui/chart_window.h"
-#include "ui/fundamentals_window.h"
+#include "desktop/trading/buy_window.h"
+#include "desktop/trading/options_window.h"
+#include "engine/trading/portfolio.h"
+#include "desktop/trading/sell_window.h"
+#include "desktop/trading/short_window.h"
+#include "desktop/market/chart_window.h"
+#include "desktop/market/fundamentals_window.h"
 
 class Trade_Windows_Test : public QObject {
     Q_OBJECT

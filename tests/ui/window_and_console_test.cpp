@@ -6,17 +6,17 @@
 #include <sstream>
 
 #include "cli/driver.h"
-#include "core/game.h"
-#include "core/random.h"
-#include "trading/options_window.h"
-#include "ui/main_window.h"
-#include "ui/news_tab.h"
-#include "ui/portfolio_tab.h"
-#include "ui/quotes_board.h"
-#include "ui/start_window.h"
+#include "engine/model/game.h"
+#include "engine/model/random.h"
+#include "desktop/trading/options_window.h"
+#include "desktop/main/main_window.h"
+#include "desktop/main/news_tab.h"
+#include "desktop/main/portfolio_tab.h"
+#include "desktop/main/quotes_board.h"
+#include "desktop/main/start_window.h"
 #include "window_checks.h"
-#include "trading/player_cash.h"
-#include "trading/portfolio.h"
+#include "engine/trading/player_cash.h"
+#include "engine/trading/portfolio.h"
 
 namespace {
 

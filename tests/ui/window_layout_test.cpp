@@ -3,7 +3,7 @@
 // is fitted into the screen again within the frame a window manager draws, keeps a fixed size
 // where it is a message or trade window, and Tab visits every control in reading order.
 
-#include "ui/window_place.h"
+#include "desktop/parts/window_place.h"
 #include "window_checks.h"
 
 namespace {

@@ -12,22 +12,22 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "core/new_game.h"
-#include "core/numbers.h"
-#include "core/silent_screens.h"
-#include "core/turn.h"
-#include "game/history_window.h"
-#include "game/new_game_setup.h"
-#include "trading/option_trades.h"
-#include "trading/short_trades.h"
-#include "trading/stock_trades.h"
-#include "ui/help_viewer_window.h"
-#include "ui/main_window.h"
-#include "trading/portfolio.h"
-#include "ui/portfolio_tab.h"
-#include "ui/qt_screens.h"
-#include "ui/start_window.h"
-#include "ui/window_place.h"
+#include "engine/flows/new_game.h"
+#include "engine/model/numbers.h"
+#include "engine/model/silent_screens.h"
+#include "engine/flows/turn.h"
+#include "desktop/history/history_window.h"
+#include "engine/scoring/new_game_setup.h"
+#include "engine/trading/option_trades.h"
+#include "engine/trading/short_trades.h"
+#include "engine/trading/stock_trades.h"
+#include "desktop/messages/help_viewer_window.h"
+#include "desktop/main/main_window.h"
+#include "engine/trading/portfolio.h"
+#include "desktop/main/portfolio_tab.h"
+#include "desktop/main/qt_screens.h"
+#include "desktop/main/start_window.h"
+#include "desktop/parts/window_place.h"
 
 namespace {
 

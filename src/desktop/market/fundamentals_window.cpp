@@ -1,0 +1,152 @@
+#include "desktop/market/fundamentals_window.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "engine/model/screens.h"
+#include "engine/market/earnings.h"
+#include "engine/market/research.h"
+#include "desktop/parts/colours.h"
+#include "desktop/parts/help_button.h"
+#include "desktop/parts/list_keys.h"
+#include "desktop/parts/symbol_picker.h"
+
+Fundamentals_Window::Fundamentals_Window(Game_Session& session, QWidget* parent)
+    : Game_Dialog(session, parent), screens(session.Windows()) {
+    setWindowTitle("Research Company Earnings");
+    auto* layout = new QVBoxLayout(this);
+    auto* top = new QGridLayout;
+    top->addWidget(new QLabel("Select A Company:", this), 0, 0);
+    // The first symbol stays chosen, as after every new game; it is computed on opening.
+    Symbol_Picker picker = Make_Symbol_Picker(this, game, false);
+    Symbol = picker.list;
+    top->addLayout(picker.row, 1, 0);
+    top->addWidget(new QLabel("Reporting In Next 2 Turns:", this), 0, 1);
+    Reporting_Next_List = new QComboBox(this);
+    Reporting_Next_List->setMinimumContentsLength(10);
+    new List_Keys(Reporting_Next_List);
+    top->addWidget(Reporting_Next_List, 1, 1);
+    top->addWidget(new QLabel("Next Earnings Report Due Turn:", this), 2, 0);
+    Earnings_Due = new QLabel(this);
+    QFont bold = Earnings_Due->font();
+    bold.setBold(true);
+    Earnings_Due->setFont(bold);
+    top->addWidget(Earnings_Due, 2, 1);
+    layout->addLayout(top);
+
+    auto* frame = new QGroupBox("Earnings", this);
+    auto* history = new QGridLayout(frame);
+    history->addWidget(new QLabel("Earnings Per Share History ($):", frame), 0, 0, 1, 4);
+    history->addWidget(new QLabel("Most Recnet:", frame), 1, 0, 1, 4);
+    for (int q = 0; q < 4; ++q) {
+        Earnings_History_Label[q] = new QLabel(frame);
+        Earnings_History_Label[q]->setFont(bold);
+        Earnings_History_Label[q]->setMinimumWidth(60);
+        history->addWidget(Earnings_History_Label[q], 2, q);
+    }
+    layout->addWidget(frame);
+
+    auto* buttons = new QGridLayout;
+    auto button = [&](QPushButton*& b, const char* text, int row, int column) {
+        b = new QPushButton(text, this);
+        buttons->addWidget(b, row, column);
+    };
+    button(View_Chart, "&View Chart", 0, 0);
+    button(Buy_Stock_Button, "&Buy Stock", 0, 1);
+    button(Sell_Stock_Button, "&Sell Stock", 0, 2);
+    button(Short_Stock_Button, "S&hort Sell", 1, 0);
+    button(Calls_Button, "&Calls", 1, 1);
+    button(Puts_Button, "&Puts", 1, 2);
+    layout->addLayout(buttons);
+    QPushButton* Fundamentals_Help = Make_Help_Button(this);
+    OKButton = new QPushButton("&Done", this);
+    auto* bottom = new QDialogButtonBox(this);
+    bottom->addButton(OKButton, QDialogButtonBox::RejectRole);
+    bottom->addButton(Fundamentals_Help, QDialogButtonBox::HelpRole);
+    layout->addWidget(bottom);
+    Set_Escape_Button(OKButton);
+    Let_Close_Box_Hide();
+    Keep_Fixed_Size();
+
+    // The names by which tests find the controls.
+    const std::pair<QObject*, const char*> names[] = {
+        {Reporting_Next_List, "reporting_next"}, {Earnings_Due, "earnings_due"}, {Earnings_History_Label[0], "eps_0"},
+        {Earnings_History_Label[1], "eps_1"}, {Earnings_History_Label[2], "eps_2"}, {Earnings_History_Label[3], "eps_3"},
+        {View_Chart, "view_chart"}, {Buy_Stock_Button, "buy"}, {Sell_Stock_Button, "sell"},
+        {Short_Stock_Button, "short"}, {Calls_Button, "calls"}, {Puts_Button, "puts"}, {OKButton, "done"},
+    };
+    for (const auto& [control, name] : names) control->setObjectName(name);
+
+    connect(Symbol, &QComboBox::currentIndexChanged, this, [this] { Symbol_Click(); });
+    connect(Reporting_Next_List, &QComboBox::activated, this, [this] { Reporting_Next_List_Click(); });
+    connect(View_Chart, &QPushButton::clicked, this, [this] { Hand_Over(&Fundamentals_Window::Open_Chart); });
+    connect(Buy_Stock_Button, &QPushButton::clicked, this, [this] { Hand_Over(&Fundamentals_Window::Open_Buy); });
+    connect(Sell_Stock_Button, &QPushButton::clicked, this, [this] { Hand_Over(&Fundamentals_Window::Open_Sell); });
+    connect(Short_Stock_Button, &QPushButton::clicked, this,
+            [this] { Hand_Over(&Fundamentals_Window::Open_Short); });
+    connect(Calls_Button, &QPushButton::clicked, this, [this] { Hand_Over(&Fundamentals_Window::Open_Calls); });
+    connect(Puts_Button, &QPushButton::clicked, this, [this] { Hand_Over(&Fundamentals_Window::Open_Puts); });
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::hide);
+    connect(Fundamentals_Help, &QPushButton::clicked, this,
+            [this] { Run_Help(this->session, this, Help_Owner::Fundamentals); });
+}
+
+void Fundamentals_Window::Open() {
+    Symbol_Click();
+    Enable_Trades();
+    exec();
+}
+
+void Fundamentals_Window::Enable_Trades() {
+    for (QPushButton* b : {Buy_Stock_Button, Sell_Stock_Button, Short_Stock_Button, Calls_Button, Puts_Button})
+        b->setEnabled(game.Has_Game);
+}
+
+void Fundamentals_Window::Open_For(int stock) {
+    Symbol->setCurrentIndex(stock);
+    Open();
+}
+
+void Fundamentals_Window::Select_First() {
+    Symbol->setCurrentIndex(0);
+    Symbol_Click();
+}
+
+void Fundamentals_Window::Symbol_Click() {
+    // The reporting list follows the market whether or not a company is chosen.
+    {
+        const QSignalBlocker blocker(Reporting_Next_List);
+        Reporting_Next_List->clear();
+        for (const List_Line& line : Reporting_Next(game))
+            Reporting_Next_List->addItem(QString::fromStdString(line.Text), line.Item_Data);
+        Reporting_Next_List->setCurrentIndex(-1);
+    }
+    const int stock = Symbol->currentIndex();
+    if (stock < 0) return;
+    const Research_View view = Research_Company(game, stock);
+    Earnings_Due->setText(QString::fromStdString(view.Earnings_Due));
+    for (int q = 0; q < 4; ++q) {
+        QLabel* label = Earnings_History_Label[q];
+        label->setText(QString::fromStdString(view.EPS[q]));
+        Paint(label, Gain_Ink(view.EPS_Colour[q]));
+    }
+}
+
+void Fundamentals_Window::Reporting_Next_List_Click() {
+    const int line = Reporting_Next_List->currentIndex();
+    if (line < 0) return;
+    Symbol->setCurrentIndex(Reporting_Next_List->itemData(line).toInt());
+}
+
+void Fundamentals_Window::Hand_Over(void (Fundamentals_Window::*open)(int)) {
+    const int stock = Symbol->currentIndex();
+    if (stock < 0) return;
+    hide();
+    emit(this->*open)(stock);
+}

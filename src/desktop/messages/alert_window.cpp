@@ -1,0 +1,33 @@
+#include "desktop/messages/alert_window.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QStyle>
+#include <QVBoxLayout>
+
+Alert_Window::Alert_Window(Game_Session& session, QWidget* parent) : Game_Dialog(session, parent) {
+    setWindowTitle("Options Expiration Warning!");
+    auto* layout = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    auto* Image1 = new QLabel(this);
+    Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(48, 48));
+    Alert_Text = new QLabel("ALERT! The following option(s) are due to expire the next turn:", this);
+    Alert_Text->setWordWrap(true);
+    top->addWidget(Image1);
+    top->addWidget(Alert_Text, 1);
+    layout->addLayout(top);
+    Alert_List = new QListWidget(this);
+    Alert_List->setMinimumSize(380, 160);
+    layout->addWidget(Alert_List);
+    Add_Answer_Button(layout, "OK");
+    Keep_Fixed_Size();
+}
+
+void Alert_Window::Run(const std::string& caption, const std::string& text, const std::vector<std::string>& lines) {
+    setWindowTitle(QString::fromStdString(caption));
+    Alert_Text->setText(QString::fromStdString(text));
+    Alert_List->clear();
+    for (const auto& line : lines) Alert_List->addItem(QString::fromStdString(line));
+    exec();
+}

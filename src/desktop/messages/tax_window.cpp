@@ -1,0 +1,36 @@
+#include "desktop/messages/tax_window.h"
+
+#include <cmath>
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+Tax_Window::Tax_Window(Game_Session& session, QWidget* parent) : Game_Dialog(session, parent) {
+    setWindowTitle("Uncle Sam!");
+    auto* layout = new QVBoxLayout(this);
+    auto* Frame1 = new QGroupBox("Something To Brighten Your Day:", this);
+    auto* frame = new QVBoxLayout(Frame1);
+    auto* Label1 = new QLabel(QString("The following %1% capital gains taxes were levied for this last %2 turns!!")
+                                  .arg(std::lround(Tax_Rate * 100))
+                                  .arg(Tax_Period),
+                              Frame1);
+    Label1->setWordWrap(true);
+    frame->addWidget(Label1);
+    auto* values = new QFormLayout;
+    You = new QLabel("0", Frame1);
+    Computer = new QLabel("0", Frame1);
+    values->addRow("You:", You);
+    values->addRow("Computer:", Computer);
+    frame->addLayout(values);
+    layout->addWidget(Frame1);
+    Add_Answer_Button(layout, "Oh My &God!");
+    Keep_Fixed_Size(360);
+}
+
+void Tax_Window::Run(const std::string& you, const std::string& computer) {
+    You->setText(QString::fromStdString(you));
+    Computer->setText(QString::fromStdString(computer));
+    exec();
+}

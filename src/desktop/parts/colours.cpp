@@ -1,0 +1,289 @@
+#include "desktop/parts/colours.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QApplication>
+#include <QEvent>
+#include <QImage>
+#include <QPixmap>
+#include <QRandomGenerator>
+#include <QTableWidgetItem>
+#include <QWidget>
+
+#include "engine/scoring/new_game_setup.h"
+
+namespace {
+
+// The game's own colours.
+const QColor Loss_Red(255, 0, 0);
+const QColor Gain_Blue(0, 0, 255);
+const QColor Zero_Black(0, 0, 0);
+const QColor Hover_Yellow(255, 255, 0);
+const QColor Average_Blue(0, 0, 255);
+
+// Aimed a little above the least readable contrast, and on a ground a shade lighter than the
+// palette's colour for it: styles paint the panes of tabs and frames lighter under a dark palette.
+constexpr double Aimed_Contrast = Readable_Contrast + 0.2;
+QColor Lightest_Ground(const QColor& ground) { return ground.lighter(130); }
+
+double Channel(double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); }
+
+double Luminance(const QColor& c) {
+    return 0.2126 * Channel(c.redF()) + 0.7152 * Channel(c.greenF()) + 0.0722 * Channel(c.blueF());
+}
+
+QPalette::ColorRole Text_Role(QPalette::ColorRole background) {
+    switch (background) {
+        case QPalette::Base:
+        case QPalette::AlternateBase: return QPalette::Text;
+        case QPalette::Button: return QPalette::ButtonText;
+        case QPalette::Highlight: return QPalette::HighlightedText;
+        default: return QPalette::WindowText;
+    }
+}
+
+// The colour itself when it stands out from the background by the contrast asked, or the nearest
+// of its lighter (on a dark background) or darker shades that does; the fallback when none does.
+QColor Readable(const QColor& wanted, const QColor& background, const QColor& fallback,
+                double contrast = Aimed_Contrast) {
+    if (Contrast_Ratio(wanted, background) >= contrast) return wanted;
+    const bool lighten = Luminance(background) < 0.18;
+    float h, s, l, a;
+    wanted.getHslF(&h, &s, &l, &a);
+    constexpr int Steps = 64;
+    for (int step = 1; step < Steps; ++step) {
+        const float shade = lighten ? l + (1 - l) * step / Steps : l * (Steps - step) / Steps;
+        const QColor c = QColor::fromHslF(h, s, shade);
+        if (Contrast_Ratio(c, background) >= contrast) return c;
+    }
+    return fallback;
+}
+
+QColor Blend(const QColor& from, const QColor& to, double share) {
+    return QColor::fromRgbF(from.redF() + (to.redF() - from.redF()) * share,
+                            from.greenF() + (to.greenF() - from.greenF()) * share,
+                            from.blueF() + (to.blueF() - from.blueF()) * share);
+}
+
+// A game colour: exactly itself under a light palette, readable on the background under a dark.
+QColor Game_Colour(const QColor& exact, const QPalette& palette, QPalette::ColorRole background) {
+    if (!Is_Dark(palette)) return exact;
+    return Readable(exact, Lightest_Ground(palette.color(background)), palette.color(Text_Role(background)));
+}
+
+// Keeps one widget painted by its rule through every change of palette.
+class Ink_Keeper : public QObject {
+public:
+    static constexpr const char* Name = "bullquest-ink";
+    explicit Ink_Keeper(QWidget* widget) : QObject(widget), widget(widget) {
+        setObjectName(Name);
+        widget->installEventFilter(this);
+    }
+    Ink_Rule rule;
+    std::function<void()> repaint;
+
+    void Apply() {
+        if (busy) return;
+        busy = true;
+        if (rule) Apply_Rule();
+        if (repaint) repaint();
+        busy = false;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == widget &&
+            (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange))
+            Apply();
+        return false;
+    }
+
+private:
+    void Apply_Rule() {
+        const QWidget* parent = widget->parentWidget();
+        const QPalette around = parent ? parent->palette() : QApplication::palette(widget);
+        const Ink ink = rule(around);
+        // Only the roles set here are the widget's own; every other role follows its parent.
+        QPalette own;
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            own.setColor(group, QPalette::WindowText, ink.text);
+            own.setColor(group, QPalette::Text, ink.text);
+            if (ink.background.isValid()) {
+                own.setColor(group, QPalette::Window, ink.background);
+                own.setColor(group, QPalette::Base, ink.background);
+            }
+        }
+        widget->setAutoFillBackground(ink.background.isValid());
+        widget->setPalette(own);
+    }
+
+    QWidget* widget;
+    bool busy = false;
+};
+
+Ink_Keeper* Keeper(QWidget* widget) {
+    auto* keeper = static_cast<Ink_Keeper*>(widget->findChild<QObject*>(Ink_Keeper::Name, Qt::FindDirectChildrenOnly));
+    return keeper ? keeper : new Ink_Keeper(widget);
+}
+
+}  // namespace
+
+bool Is_Dark(const QPalette& palette) { return palette.color(QPalette::Window).lightnessF() <= 0.5; }
+
+double Contrast_Ratio(const QColor& a, const QColor& b) {
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor Gain_Colour(Colour colour, const QPalette& palette, QPalette::ColorRole background) {
+    switch (colour) {
+        case Colour::Red: return Game_Colour(Loss_Red, palette, background);
+        case Colour::Blue: return Game_Colour(Gain_Blue, palette, background);
+        case Colour::Black: break;
+    }
+    return Plain_Colour(palette, background);
+}
+
+QColor Plain_Colour(const QPalette& palette, QPalette::ColorRole background) {
+    return Is_Dark(palette) ? palette.color(Text_Role(background)) : Zero_Black;
+}
+
+QColor Hover_Colour(const QPalette& palette) { return Game_Colour(Hover_Yellow, palette, QPalette::Window); }
+
+QColor Difficulty_Colour(int options_on, const QPalette& palette) {
+    return Game_Colour(QColor::fromRgb(static_cast<QRgb>(::Level_Colour(options_on))), palette, QPalette::Window);
+}
+
+QColor Random_Colour(QRandomGenerator& random, const QPalette& palette) {
+    auto draw = [&random] { return QColor(random.bounded(256), random.bounded(256), random.bounded(256)); };
+    if (!Is_Dark(palette)) return draw();
+    const QColor window = Lightest_Ground(palette.color(QPalette::Window));
+    // Drawn again until readable: about a third of all colours are, on a dark window.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QColor c = draw();
+        if (Contrast_Ratio(c, window) >= Aimed_Contrast) return c;
+    }
+    return Readable(draw(), window, palette.color(QPalette::WindowText));
+}
+
+QColor Shadow_Colour(const QPalette& palette) {
+    QColor shadow = palette.color(QPalette::Shadow);
+    shadow.setAlpha(200);
+    return shadow;
+}
+
+QColor Average_Line_Colour(const QPalette& palette, const QColor& chart_light, const QColor& chart_dark) {
+    if (!Is_Dark(palette)) return Average_Blue;
+    // Readable on the lighter end of the chart's background, so on all of it.
+    const QColor background = Luminance(chart_light) >= Luminance(chart_dark) ? chart_light : chart_dark;
+    return Readable(Average_Blue, background, palette.color(QPalette::WindowText));
+}
+
+QColor Refusal_Colour(const QPalette& palette, QPalette::ColorRole background) {
+    const QColor ground = palette.color(background);
+    const QColor text = palette.color(Text_Role(background));
+    const QColor red = Gain_Colour(Colour::Red, palette, background);
+    // As much red as the text on it allows.
+    for (double share = 0.5; share > 0.05; share -= 0.05) {
+        const QColor flash = Blend(ground, red, share);
+        if (Contrast_Ratio(text, flash) >= Aimed_Contrast) return flash;
+    }
+    return Blend(ground, red, 0.05);
+}
+
+Ink_Rule Gain_Ink(Colour colour) {
+    return [colour](const QPalette& around) { return Ink{Gain_Colour(colour, around), {}}; };
+}
+
+Ink_Rule Hover_Ink(bool hovered) {
+    return [hovered](const QPalette& around) {
+        return Ink{hovered ? Hover_Colour(around) : Plain_Colour(around), {}};
+    };
+}
+
+Ink_Rule Difficulty_Ink(int options_on) {
+    return [options_on](const QPalette& around) { return Ink{Difficulty_Colour(options_on, around), {}}; };
+}
+
+Ink_Rule Random_Ink() {
+    return [](const QPalette& around) { return Ink{Random_Colour(*QRandomGenerator::global(), around), {}}; };
+}
+
+Ink_Rule Highlight_Ink(bool highlighted) {
+    return [highlighted](const QPalette& around) {
+        if (!highlighted) return Ink{Plain_Colour(around), {}};
+        // Yellow letters on the board could not be read: the yellow is the ground.
+        if (!Is_Dark(around)) return Ink{Zero_Black, Hover_Yellow};
+        const QColor a = around.color(QPalette::Window), b = around.color(QPalette::WindowText);
+        return Ink{Contrast_Ratio(a, Hover_Yellow) >= Contrast_Ratio(b, Hover_Yellow) ? a : b, Hover_Yellow};
+    };
+}
+
+void Paint(QWidget* widget, Ink_Rule rule) {
+    Ink_Keeper* keeper = Keeper(widget);
+    keeper->rule = std::move(rule);
+    keeper->Apply();
+}
+
+void On_Palette_Change(QWidget* widget, std::function<void()> repaint) {
+    Keeper(widget)->repaint = std::move(repaint);
+}
+
+void Paint_Cell(QTableWidgetItem* item, Colour colour, const QPalette& grid_palette) {
+    item->setForeground(Gain_Colour(colour, grid_palette, QPalette::Base));
+}
+
+QIcon Toolbar_Icon(const QString& name, const QPalette& palette) {
+    QIcon icon;
+    for (const QString& size : {QString(), QString("@2x")}) {
+        QImage picture(":/icons/" + name + size + ".png");
+        if (Is_Dark(palette)) {
+            picture = picture.convertToFormat(QImage::Format_ARGB32);
+            const QColor window = palette.color(QPalette::Window);
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 0; x < picture.width(); ++x) {
+                    QColor c = picture.pixelColor(x, y);
+                    if (c.alpha() == 0) continue;
+                    const int alpha = c.alpha();
+                    c = Readable(c, window, c, 3.0);
+                    c.setAlpha(alpha);
+                    picture.setPixelColor(x, y, c);
+                }
+        }
+        QPixmap pixmap = QPixmap::fromImage(picture);
+        if (!size.isEmpty()) pixmap.setDevicePixelRatio(2);
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+QString Help_Style_Sheet(const QPalette& palette) {
+    const bool dark = Is_Dark(palette);
+    const QColor base = palette.color(QPalette::Base);
+    auto heading = [&](const QColor& exact) { return Game_Colour(exact, palette, QPalette::Base).name(); };
+    // Shaded boxes: the light design's tints, or as much of their hue as keeps dark text readable.
+    auto shade = [&](const QColor& light, const QColor& hue) {
+        return (dark ? Blend(base, hue, 0.18) : light).name();
+    };
+    return QString("h1 { color: %1; }\nh2 { color: %1; margin-top: 24px; }\nh3 { color: %2; }\n"
+                   "td, th { padding: 2px 8px; }\nth { background-color: %3; }\n"
+                   ".example { background-color: %4; }\n.tip { background-color: %5; }\n")
+        .arg(heading(QColor(0x1b, 0x5e, 0x20)), heading(QColor(0x33, 0x69, 0x1e)),
+             shade(QColor(0xe8, 0xf5, 0xe9), QColor(0x4c, 0xaf, 0x50)),
+             shade(QColor(0xff, 0xfd, 0xe7), QColor(0xff, 0xeb, 0x3b)),
+             shade(QColor(0xe3, 0xf2, 0xfd), QColor(0x21, 0x96, 0xf3)));
+}
+
+Picture_Colours Picture_Palette() {
+    Picture_Colours c;
+    c.sky_top = QColor(10, 30, 80);
+    c.sky_bottom = QColor(20, 90, 60);
+    c.grid = c.sky_bottom.lighter(400);
+    c.grid.setAlpha(50);
+    c.line = QColor(80, 255, 120);
+    c.title = QColor(255, 215, 0);
+    c.title_shadow = c.sky_top.darker(300);
+    c.title_shadow.setAlpha(170);
+    return c;
+}

@@ -1,0 +1,82 @@
+#pragma once
+// Every colour the game paints, chosen against the background it is painted on. Under a light
+// palette (a window colour lighter than 50%) the game's own colours hold exactly: red and blue
+// for losses and gains, black for none, yellow under the mouse, the four level colours. Under a
+// dark palette plain text takes the palette's text colour, and each of the game's colours a
+// lighter variant of itself that stays readable on its background. A painted widget follows a
+// change of palette by itself.
+#include <functional>
+
+#include <QColor>
+#include <QIcon>
+#include <QPalette>
+#include <QString>
+
+#include "engine/model/types.h"
+
+class QRandomGenerator;
+class QTableWidgetItem;
+class QWidget;
+
+// The least contrast ratio text must have against its background to count as readable.
+inline constexpr double Readable_Contrast = 4.5;
+
+// Dark when the palette's window colour is 50% light or darker.
+bool Is_Dark(const QPalette& palette);
+// The contrast ratio of two colours as the web's accessibility guidelines define it, 1 to 21.
+double Contrast_Ratio(const QColor& a, const QColor& b);
+
+// A text colour and, where the text has one of its own, its background.
+struct Ink {
+    QColor text;
+    QColor background;  // invalid: the surroundings show through
+};
+// Decides a widget's ink from the palette around it.
+using Ink_Rule = std::function<Ink(const QPalette& around)>;
+
+// The colours of the game, each against the `background` role of the palette it is painted in.
+QColor Gain_Colour(Colour colour, const QPalette& palette, QPalette::ColorRole background = QPalette::Window);
+QColor Plain_Colour(const QPalette& palette, QPalette::ColorRole background = QPalette::Window);
+QColor Hover_Colour(const QPalette& palette);
+QColor Difficulty_Colour(int options_on, const QPalette& palette);
+// The game-over result's colour of the moment: any colour under a light palette, one readable on
+// the window under a dark one.
+QColor Random_Colour(QRandomGenerator& random, const QPalette& palette);
+// The shadow under the game-over result.
+QColor Shadow_Colour(const QPalette& palette);
+// The moving average's line, on a chart background that runs between the two colours.
+QColor Average_Line_Colour(const QPalette& palette, const QColor& chart_light, const QColor& chart_dark);
+// A field that refused what the player asked of it, for a moment.
+QColor Refusal_Colour(const QPalette& palette, QPalette::ColorRole background = QPalette::Base);
+
+// Inks for Paint.
+Ink_Rule Gain_Ink(Colour colour);
+Ink_Rule Hover_Ink(bool hovered);
+Ink_Rule Difficulty_Ink(int options_on);
+// The game-over result: a new random colour at each painting.
+Ink_Rule Random_Ink();
+// A quotes-board symbol under the mouse: on a yellow ground, in a text colour readable on it.
+Ink_Rule Highlight_Ink(bool highlighted);
+
+// Paints the widget's text (and background) by the rule now and at every later change of
+// palette; a second call replaces the rule.
+void Paint(QWidget* widget, Ink_Rule rule);
+// Runs `repaint` at every change of the widget's palette, for what Paint cannot reach (grid
+// cells, charts, documents).
+void On_Palette_Change(QWidget* widget, std::function<void()> repaint);
+// A grid cell that shows a gain or loss, in a grid of this palette.
+void Paint_Cell(QTableWidgetItem* item, Colour colour, const QPalette& grid_palette);
+
+// A toolbar picture (":/icons/NAME.png", with its @2x companion) for this palette: as drawn under
+// a light palette; under a dark one each of its colours lightened as far as it must be to stand
+// out from the window (3:1, the least for a graphic).
+QIcon Toolbar_Icon(const QString& name, const QPalette& palette);
+
+// The style sheet of the help document: its headings and shaded boxes for this palette.
+QString Help_Style_Sheet(const QPalette& palette);
+
+// The colours of the game's picture (the About and start windows), which paints its own sky.
+struct Picture_Colours {
+    QColor sky_top, sky_bottom, grid, line, title, title_shadow;
+};
+Picture_Colours Picture_Palette();

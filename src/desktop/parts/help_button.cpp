@@ -1,0 +1,23 @@
+#include "desktop/parts/help_button.h"
+
+#include <QKeySequence>
+#include <QPushButton>
+#include <QWidget>
+
+#include "desktop/messages/help_window.h"
+
+void Run_Help(Game_Session& session, QWidget* from, Help_Owner owner) {
+    // The Help window belongs to the main window; a window opened on its own makes one there.
+    QWidget* top = from;
+    while (top->parentWidget()) top = top->parentWidget();
+    auto* help = top->findChild<Help_Window*>();
+    if (!help) help = new Help_Window(session, top);
+    help->Run(owner);
+}
+
+QPushButton* Make_Help_Button(QWidget* parent) {
+    auto* button = new QPushButton("Help", parent);
+    button->setShortcut(QKeySequence::HelpContents);
+    button->setToolTip("Help (F1)");
+    return button;
+}

@@ -1,0 +1,217 @@
+#include "desktop/scoring/new_game_setup_window.h"
+
+#include <algorithm>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QEventLoop>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include "engine/model/screens.h"
+#include "engine/scoring/new_game_setup.h"
+#include "desktop/parts/colours.h"
+#include "desktop/parts/help_button.h"
+
+// A news slider with its value beside it, in a place that shows "Random" instead when the
+// settings are drawn at Go; the place is as large either way, so the window keeps its size.
+static QStackedWidget* News_Slider(QWidget* parent, QSlider*& slider) {
+    auto* place = new QStackedWidget(parent);
+    auto* shown = new QWidget(place);
+    auto* row = new QHBoxLayout(shown);
+    row->setContentsMargins(0, 0, 0, 0);
+    slider = new QSlider(Qt::Horizontal, shown);
+    slider->setRange(1, 10);
+    slider->setTickPosition(QSlider::TicksBelow);
+    slider->setTickInterval(1);
+    slider->setPageStep(1);
+    slider->setMinimumWidth(160);
+    auto* value = new QLabel(shown);
+    value->setMinimumWidth(value->fontMetrics().horizontalAdvance("10") + 4);
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QObject::connect(slider, &QSlider::valueChanged, value, [value](int v) { value->setNum(v); });
+    value->setNum(slider->value());
+    row->addWidget(slider, 1);
+    row->addWidget(value);
+    place->addWidget(shown);
+    place->addWidget(new QLabel("Random", place));
+    return place;
+}
+
+New_Game_Setup_Window::New_Game_Setup_Window(Game_Session& session, QWidget* parent)
+    : Game_Dialog(session, parent) {
+    setWindowTitle("New Game Setup");
+    // Two columns, so that the window fits a small screen: the game on the left, the news on
+    // the right.
+    auto* layout = new QVBoxLayout(this);
+    auto* columns = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    columns->addLayout(left);
+    layout->addLayout(columns);
+
+    auto* Frame3 = new QGroupBox("Game Length:", this);
+    auto* length = new QFormLayout(Frame3);
+    Play_To = new QComboBox(Frame3);
+    for (int i = 0; i < 4; ++i) Play_To->addItem(Play_To_Texts[i], Play_To_Digits[i]);
+    length->addRow("Play To:", Play_To);
+    left->addWidget(Frame3);
+
+    auto* Frame1 = new QGroupBox("Difficulty Options:", this);
+    auto* difficulty = new QVBoxLayout(Frame1);
+    Short = new QCheckBox("Allow computer to sell stocks short.", Frame1);
+    Options = new QCheckBox("Allow computer to trade options", Frame1);
+    Time_Limit = new QCheckBox(QString("%1 second per turn time limit").arg(Turn_Seconds), Frame1);
+    difficulty->addWidget(Short);
+    difficulty->addWidget(Options);
+    difficulty->addWidget(Time_Limit);
+    auto* handicap_row = new QFormLayout;
+    Handicap = new QComboBox(Frame1);
+    for (int i = 0; i < 4; ++i) Handicap->addItem(Handicap_Texts[i], Handicap_Cash[i]);
+    handicap_row->addRow("Handicap:", Handicap);
+    Level_Indicator = new QLabel(Frame1);
+    QFont level_font = Level_Indicator->font();
+    level_font.setBold(true);
+    level_font.setPointSizeF(level_font.pointSizeF() * 1.4);
+    Level_Indicator->setFont(level_font);
+    // As wide as the longest level, which a click may bring while the window is open.
+    int widest = 0;
+    for (int level = 0; level < 4; ++level)
+        widest = std::max(widest, QFontMetrics(level_font).horizontalAdvance(QString::fromStdString(Level_Caption(level))));
+    Level_Indicator->setMinimumWidth(widest);
+    handicap_row->addRow("Resulting Difficulty Level:", Level_Indicator);
+    difficulty->addLayout(handicap_row);
+    left->addWidget(Frame1);
+    left->addStretch();
+
+    Frame2 = new QGroupBox("News Settings:", this);
+    auto* news = new QVBoxLayout(Frame2);
+    const char* slider_texts[3] = {"Frequency of news events:", "News effects on the market:", "Earnings effects:"};
+    QSlider** sliders[3] = {&Frequency_Slider, &Power_Slider, &Earnings_Slider};
+    for (int i = 0; i < 3; ++i) {
+        slider_labels[i] = new QLabel(slider_texts[i], Frame2);
+        news->addWidget(slider_labels[i]);
+        slider_places[i] = News_Slider(Frame2, *sliders[i]);
+        news->addWidget(slider_places[i]);
+    }
+    Suprise = new QCheckBox("Random News Settings", Frame2);
+    news->addWidget(Suprise);
+    news->addStretch();
+    columns->addWidget(Frame2);
+
+    Wait_Label = new QLabel(this);
+    Wait_Label->setMinimumHeight(Wait_Label->fontMetrics().height());
+    Status = new QProgressBar(this);
+    Status->setRange(0, 100);
+    Status->setValue(0);
+    layout->addWidget(Wait_Label);
+    layout->addWidget(Status);
+
+    auto* New_Game_Help = Make_Help_Button(this);
+    OKButton = new QPushButton("&Go!", this);
+    OKButton->setDefault(true);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(OKButton, QDialogButtonBox::AcceptRole);
+    buttons->addButton(New_Game_Help, QDialogButtonBox::HelpRole);
+    layout->addWidget(buttons);
+    // Only Go leaves the window: Escape does nothing here.
+    Keep_Fixed_Size();
+
+    connect(Short, &QCheckBox::clicked, this, &New_Game_Setup_Window::Difficulty_Changed);
+    connect(Options, &QCheckBox::clicked, this, &New_Game_Setup_Window::Difficulty_Changed);
+    connect(Time_Limit, &QCheckBox::clicked, this, &New_Game_Setup_Window::Difficulty_Changed);
+    connect(Suprise, &QCheckBox::clicked, this, &New_Game_Setup_Window::Random_News_Changed);
+    connect(New_Game_Help, &QPushButton::clicked, this,
+            [this] { Run_Help(this->session, this, Help_Owner::New_Game); });
+    connect(OKButton, &QPushButton::clicked, this, &New_Game_Setup_Window::Go_Clicked);
+    Show_Settings();
+}
+
+void New_Game_Setup_Window::Show_Settings() {
+    const Settings& setup = game.Setup;
+    Play_To->setCurrentIndex(setup.Play_To & 3);
+    Handicap->setCurrentIndex(setup.Handicap & 3);
+    Short->setChecked(setup.Short == 1);
+    Options->setChecked(setup.Options == 1);
+    Time_Limit->setChecked(setup.Time_Limit == 1);
+    Suprise->setChecked(setup.Suprise == 1);
+    Frequency_Slider->setValue(setup.Frequency_Slider);
+    Power_Slider->setValue(setup.Power_Slider);
+    Earnings_Slider->setValue(setup.Earnings_Slider);
+    Random_News_Changed();
+    // The level shows what the last click left, even after a loaded game changed the boxes.
+    Show_Level(level_shown);
+}
+
+void New_Game_Setup_Window::Difficulty_Changed() {
+    level_shown = Difficulty_Options_On(Chosen());
+    Show_Level(level_shown);
+}
+
+void New_Game_Setup_Window::Show_Level(int options_on) {
+    Level_Indicator->setText(QString::fromStdString(Level_Caption(options_on)));
+    Paint(Level_Indicator, Difficulty_Ink(options_on));
+}
+
+void New_Game_Setup_Window::Random_News_Changed() {
+    bool random = Suprise->isChecked();
+    for (QStackedWidget* place : slider_places) place->setCurrentIndex(random ? 1 : 0);
+}
+
+Settings New_Game_Setup_Window::Chosen() const {
+    Settings setup = game.Setup;
+    setup.Play_To = Play_To->currentIndex();
+    setup.Handicap = Handicap->currentIndex();
+    setup.Short = Short->isChecked() ? 1 : 0;
+    setup.Options = Options->isChecked() ? 1 : 0;
+    setup.Time_Limit = Time_Limit->isChecked() ? 1 : 0;
+    setup.Suprise = Suprise->isChecked() ? 1 : 0;
+    setup.Frequency_Slider = Frequency_Slider->value();
+    setup.Power_Slider = Power_Slider->value();
+    setup.Earnings_Slider = Earnings_Slider->value();
+    return setup;
+}
+
+Settings New_Game_Setup_Window::Run() {
+    Show_Settings();
+    Wait_Label->clear();
+    OKButton->setEnabled(true);
+    // Not exec(): the window stays up after Go, showing the market build until it is done.
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+    QEventLoop loop;
+    waiting = &loop;
+    connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+    loop.exec();
+    waiting = nullptr;
+    return Chosen();
+}
+
+void New_Game_Setup_Window::Go_Clicked() {
+    Wait_Label->setText("Please Wait...");
+    OKButton->setEnabled(false);
+    if (waiting) waiting->quit();
+}
+
+void New_Game_Setup_Window::Set_Progress(int value) {
+    Status->setValue(value);
+    if (!isVisible()) return;
+    // The build runs without returning to the event loop: paint the bar now.
+    Status->repaint();
+    Wait_Label->repaint();
+    if (value < 100) return;
+    // The build is over: the random news settings drawn at Go are now on the sliders.
+    Show_Settings();
+    Wait_Label->clear();
+    OKButton->setEnabled(true);
+    hide();
+}

@@ -1,0 +1,82 @@
+#include "desktop/scoring/winners_window.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "engine/model/numbers.h"
+#include "engine/flows/game_end.h"
+#include "desktop/parts/grid_look.h"
+#include "desktop/parts/help_button.h"
+#include "engine/model/string_table.h"
+#include "desktop/parts/scroll_box.h"
+
+Winners_Window::Winners_Window(Game_Session& session, QWidget* parent)
+    : Game_Dialog(session, parent), screens(session.Windows()) {
+    setWindowTitle("The Winners Circle");
+    auto* outer = new QVBoxLayout(this);
+    auto* circle = new QWidget;
+    auto* layout = new QVBoxLayout(circle);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const char* captions[4] = {"Abnormal (ALL dificulty options enabled):",
+                               "Advanced (any two difficulty options enabled):",
+                               "Intermediate (any single difficulty option enabled):",
+                               "Beginer  (no extra difficulty options enabled):"};
+    for (int level = 0; level < 4; ++level) {
+        layout->addWidget(new QLabel(captions[level], circle));
+        auto* grid = new QTableWidget(3, 5, circle);
+        grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // Room for a worth in the hundreds of billions.
+        const int width = Lay_Out_Grid(grid, String_Id::Winners_Grid_Titles, String_Id::Winners_Grid_Widths, 5, 2, "000,000,000,000");
+        int height = grid->horizontalHeader()->sizeHint().height();
+        for (int r = 0; r < 3; ++r) height += grid->rowHeight(r);
+        grid->setFixedSize(width + 2 * grid->frameWidth(), height + 2 * grid->frameWidth());
+        Winners_List[level] = grid;
+        layout->addWidget(grid);
+    }
+    // On a small screen the four grids scroll; the buttons stay in sight.
+    outer->addWidget(new Scroll_Box(circle, this), 1);
+    auto* High_Scores_Help = Make_Help_Button(this);
+    auto* Clear_Scores = new QPushButton("&Clear High Scores", this);
+    auto* OKButton = new QPushButton("&WOW!", this);
+    OKButton->setDefault(true);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(OKButton, QDialogButtonBox::AcceptRole);
+    buttons->addButton(Clear_Scores, QDialogButtonBox::ResetRole);
+    buttons->addButton(High_Scores_Help, QDialogButtonBox::HelpRole);
+    outer->addWidget(buttons);
+    Set_Escape_Button(OKButton);
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Clear_Scores, &QPushButton::clicked, this, &Winners_Window::Clear_Clicked);
+    connect(High_Scores_Help, &QPushButton::clicked, this,
+            [this] { Run_Help(this->session, this, Help_Owner::Winners); });
+    Fill_Grids();
+}
+
+void Winners_Window::Run() {
+    Fill_Grids();
+    exec();
+}
+
+void Winners_Window::Fill_Grids() {
+    for (int level = 0; level < 4; ++level)
+        for (int place = 0; place < 3; ++place) {
+            const High_Score& record = game.High_Scores[level][place];
+            const std::string cells[5] = {record.Player_Name, record.Handicap_Text,
+                                          Add_Commas(Number_Text(record.Final_Worth)),
+                                          Add_Commas(Number_Text(record.Opp_Final_Worth)),
+                                          Add_Commas(Number_Text(record.Final_Score))};
+            using enum Cell;
+            static const Column_Kinds kinds = {Text, Text, Number, Number, Number};
+            for (int c = 0; c < 5; ++c) Put_Cell(Winners_List[level], place, c, cells[c], kinds[c]);
+        }
+}
+
+void Winners_Window::Clear_Clicked() {
+    session.Clear_High_Scores();
+    Fill_Grids();
+}

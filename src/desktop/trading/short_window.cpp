@@ -1,0 +1,72 @@
+#include "desktop/trading/short_window.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+
+#include "desktop/parts/clickable_label.h"
+
+Short_Window::Short_Window(Game_Session& session, QWidget* parent)
+    : Trade_Window(session, "Short Sell Stock", "Select Stock To Short:", parent) {
+    auto* modes = new QHBoxLayout;
+    sell_short = new QRadioButton("&Sell Short", this);
+    sell_short->setObjectName("sell_short");
+    buy_back = new QRadioButton("&Buy Back", this);
+    buy_back->setObjectName("buy_back");
+    sell_short->setChecked(true);
+    modes->addWidget(sell_short);
+    modes->addWidget(buy_back);
+    modes->addStretch();
+    grid->addLayout(modes, 1, 0, 1, 2);
+    // The prompt is the same in either mode.
+    Add_Quantity(2, "Sell Short How Many?", QString(), true);
+    Add_Cash_After(3);
+    // What the window shows until a stock is first chosen.
+    you_have = new QLabel("You've Shorted 50000000 Shares of MSFT", this);
+    you_have->setObjectName("you_have");
+    grid->addWidget(you_have, 4, 0, 1, 2);
+    most = new Clickable_Label("You Can Short 50000000 Shafes of MSFT", this);
+    most->setObjectName("most");
+    Copies_Into_Box(most, [this]() -> std::optional<double> { return shown_most; });
+    grid->addWidget(most, 5, 0, 1, 2);
+    Add_Buttons(6, "&Transact", Help_Owner::Short);
+
+    connect(sell_short, &QRadioButton::clicked, this, [this] { Symbol_Click(); });
+    connect(buy_back, &QRadioButton::clicked, this, [this] { Symbol_Click(); });
+}
+
+Short_Mode Short_Window::Mode() const { return buy_back->isChecked() ? Short_Mode::Buy_Back : Short_Mode::Sell_Short; }
+
+void Short_Window::Open() { Show_Modal(); }
+
+void Short_Window::Open_Buy_Back(int stock, const std::string& quantity) {
+    buy_back->setChecked(true);
+    Choose(stock);
+    Set_Quantity(quantity);
+    Show_Modal();
+}
+
+void Short_Window::Open_On(int stock) {
+    Choose(stock);
+    sell_short->setChecked(true);
+    Show_Modal();
+}
+
+void Short_Window::Symbol_Click() {
+    if (Stock() < 0) return;
+    const Buy_View view = Short_Texts(game, Stock(), Mode());
+    you_have->setText(QString::fromStdString(view.You_Have));
+    most->setText(QString::fromStdString(view.Max));
+    shown_most = view.Most;
+    Show_Cash_After();
+}
+
+std::string Short_Window::Cash_After() const {
+    return Stock() < 0 ? std::string() : Short_Cash_After(game, Stock(), Mode(), Typed());
+}
+
+void Short_Window::Trade() {
+    if (Stock() < 0) return;  // nothing chosen yet: no trade, no beep
+    Settle(session.Trade_Short(Stock(), Mode(), Typed()), [this] { Symbol_Click(); });
+}

@@ -1,5 +1,0 @@
-#pragma once
-#include "core/game.h"
-
-// The computer opponent's trades of one turn; draws no random numbers.
-void Computer_Turn(Game& game);
