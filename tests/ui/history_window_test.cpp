@@ -11,6 +11,8 @@
 #include "engine/history/history.h"
 #include "desktop/scoring/end_game_window.h"
 #include "desktop/history/history_window.h"
+#include "desktop/history/journal_filter.h"
+#include "desktop/history/journal_model.h"
 #include "test_support.h"
 #include "window_checks.h"
 #include "desktop/parts/colours.h"

@@ -1,5 +1,4 @@
 #include "desktop/history/history_window.h"
-#include "engine/storage/journal_export.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,7 +31,10 @@
 #include "desktop/main/game_session.h"
 #include "engine/history/history.h"
 #include "engine/scoring/scoring.h"
+#include "desktop/history/journal_filter.h"
+#include "desktop/history/journal_model.h"
 #include "engine/storage/file_messages.h"
+#include "engine/storage/journal_export.h"
 #include "desktop/parts/colours.h"
 #include "desktop/parts/window_place.h"
 
@@ -47,100 +49,6 @@ constexpr Long Marks_Apart = 8;
 
 }  // namespace
 
-// --- the journal ---------------------------------------------------------------------------
-
-Journal_Model::Journal_Model(const Game& game, QObject* parent) : QAbstractTableModel(parent), game(game) {}
-
-int Journal_Model::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows; }
-
-int Journal_Model::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : Columns; }
-
-QVariant Journal_Model::headerData(int section, Qt::Orientation orientation, int role) const {
-    static const char* const titles[Columns] = {"Turn", "Who", "What", "Symbol", "Quantity", "Price", "Gain", "Cash"};
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= Columns) return {};
-    return QString(titles[section]);
-}
-
-QVariant Journal_Model::data(const QModelIndex& index, int role) const {
-    if (!shown || !index.isValid() || index.row() >= rows) return {};
-    const Journal_Entry& e = shown->Journal[static_cast<std::size_t>(index.row())];
-    const int column = index.column();
-    const bool number = column == Turn || column >= Quantity;
-    if (role == Qt::TextAlignmentRole)
-        return static_cast<int>((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-    // Against the table's own ground: a gain in the game's gain colour, a loss in its loss colour.
-    if (role == Qt::ForegroundRole && column == Gain && e.Gain && view)
-        return Gain_Colour(Sign_Colour(*e.Gain), view->palette(), QPalette::Base);
-    if (role == Qt::UserRole) {  // what the column sorts by
-        switch (column) {
-            case Turn: return static_cast<qlonglong>(e.Turn);
-            case Who: return QString(Trader_Name(e.Who));
-            case What: return Q(e.What);
-            case Symbol: return Q(e.Symbol);
-            case Quantity: return e.Quantity;
-            case Price: return e.Price;
-            case Gain: return e.Gain ? *e.Gain : -std::numeric_limits<double>::infinity();
-            case Cash: return e.Cash;
-            default: return {};
-        }
-    }
-    if (role != Qt::DisplayRole) return {};
-    switch (column) {
-        case Turn: return Q(Number_Text(e.Turn));
-        case Who: return QString(Trader_Name(e.Who));
-        case What: return Q(e.What);
-        case Symbol: return Q(e.Symbol);
-        case Quantity: return Q(Add_Commas(Number_Text(e.Quantity)));
-        case Price: return Q(Number_Text(e.Price));
-        case Gain: return e.Gain ? Q(Add_Commas(Number_Text(*e.Gain))) : QString();
-        case Cash: return Q(Add_Commas(Number_Text(e.Cash)));
-        default: return {};
-    }
-}
-
-void Journal_Model::Follow() {
-    const Game_History* now = game.History.get();
-    if (now != shown.get()) {
-        beginResetModel();
-        shown = game.History;
-        rows = now ? static_cast<int>(now->Journal.size()) : 0;
-        endResetModel();
-    } else if (now) {
-        // The oldest rows left the record's front and the new ones came at its back.
-        const auto drop = static_cast<int>(now->Dropped_Entries - dropped);
-        if (drop > 0) {
-            beginRemoveRows({}, 0, drop - 1);
-            rows -= drop;
-            endRemoveRows();
-        }
-        const int add = static_cast<int>(now->Journal.size()) - rows;
-        if (add > 0) {
-            beginInsertRows({}, rows, rows + add - 1);
-            rows += add;
-            endInsertRows();
-        }
-    }
-    dropped = now ? now->Dropped_Entries : 0;
-}
-
-void Journal_Model::Paint_On(const QWidget* table) { view = table; }
-
-void Journal_Filter::Set_Who(const QString& w) {
-    who = w;
-    invalidateFilter();
-}
-
-void Journal_Filter::Set_Symbol(const QString& s) {
-    symbol = s;
-    invalidateFilter();
-}
-
-bool Journal_Filter::filterAcceptsRow(int row, const QModelIndex& parent) const {
-    const QAbstractItemModel* m = sourceModel();
-    const auto text = [&](int column) { return m->index(row, column, parent).data().toString(); };
-    return (who.isEmpty() || text(Journal_Model::Who) == who) &&
-           (symbol.isEmpty() || text(Journal_Model::Symbol) == symbol);
-}
 
 // --- the window ----------------------------------------------------------------------------
 

@@ -6,9 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include <QAbstractTableModel>
 #include <QDialog>
-#include <QSortFilterProxyModel>
 
 #include "engine/model/game.h"
 
@@ -22,46 +20,10 @@ class QTabWidget;
 class QTableView;
 class QValueAxis;
 class Game_Session;
+class Journal_Filter;
+class Journal_Model;
 class Screens;
 struct Game_History;
-
-// The journal as a table: one row an entry, in the order they were made.
-class Journal_Model : public QAbstractTableModel {
-public:
-    enum Column { Turn, Who, What, Symbol, Quantity, Price, Gain, Cash, Columns };
-    explicit Journal_Model(const Game& game, QObject* parent = nullptr);
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-    // Brings the rows up to the game's journal: new entries are appended, the oldest dropped
-    // beyond what a record keeps, a new record shown whole.
-    void Follow();
-    // The gain colours are chosen against this view's ground.
-    void Paint_On(const QWidget* table);
-
-private:
-    const Game& game;
-    // The record shown, held until the next Follow even if the game has started another.
-    std::shared_ptr<const Game_History> shown;
-    const QWidget* view = nullptr;
-    int rows = 0;
-    std::size_t dropped = 0;  // entries dropped from the record's front, as last followed
-};
-
-// The journal's filter: by who traded and by the stock.
-class Journal_Filter : public QSortFilterProxyModel {
-public:
-    using QSortFilterProxyModel::QSortFilterProxyModel;
-    void Set_Who(const QString& who);        // "" for both
-    void Set_Symbol(const QString& symbol);  // "" for every stock
-
-protected:
-    bool filterAcceptsRow(int row, const QModelIndex& parent) const override;
-
-private:
-    QString who, symbol;
-};
 
 class History_Window : public QDialog {
     Q_OBJECT

@@ -41,6 +41,7 @@
 #include "desktop/trading/short_window.h"
 #include "desktop/market/chart_window.h"
 #include "desktop/parts/colours.h"
+#include "desktop/parts/toolbar_icon.h"
 #include "desktop/market/fundamentals_window.h"
 #include "desktop/parts/help_button.h"
 #include "desktop/parts/scroll_box.h"

@@ -13,6 +13,7 @@
 
 #include "engine/model/help_topics.h"
 #include "desktop/parts/colours.h"
+#include "desktop/parts/help_style.h"
 #include "desktop/parts/window_place.h"
 
 // The document is compiled into a static library; nothing else references it, so the linker

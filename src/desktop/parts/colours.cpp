@@ -5,8 +5,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QImage>
-#include <QPixmap>
 #include <QRandomGenerator>
 #include <QTableWidgetItem>
 #include <QWidget>
@@ -43,10 +41,9 @@ QPalette::ColorRole Text_Role(QPalette::ColorRole background) {
     }
 }
 
-// The colour itself when it stands out from the background by the contrast asked, or the nearest
-// of its lighter (on a dark background) or darker shades that does; the fallback when none does.
-QColor Readable(const QColor& wanted, const QColor& background, const QColor& fallback,
-                double contrast = Aimed_Contrast) {
+}  // namespace
+
+QColor Readable(const QColor& wanted, const QColor& background, const QColor& fallback, double contrast) {
     if (Contrast_Ratio(wanted, background) >= contrast) return wanted;
     const bool lighten = Luminance(background) < 0.18;
     float h, s, l, a;
@@ -66,11 +63,13 @@ QColor Blend(const QColor& from, const QColor& to, double share) {
                             from.blueF() + (to.blueF() - from.blueF()) * share);
 }
 
-// A game colour: exactly itself under a light palette, readable on the background under a dark.
 QColor Game_Colour(const QColor& exact, const QPalette& palette, QPalette::ColorRole background) {
     if (!Is_Dark(palette)) return exact;
-    return Readable(exact, Lightest_Ground(palette.color(background)), palette.color(Text_Role(background)));
+    return Readable(exact, Lightest_Ground(palette.color(background)), palette.color(Text_Role(background)),
+                    Aimed_Contrast);
 }
+
+namespace {
 
 // Keeps one widget painted by its rule through every change of palette.
 class Ink_Keeper : public QObject {
@@ -164,7 +163,7 @@ QColor Random_Colour(QRandomGenerator& random, const QPalette& palette) {
         const QColor c = draw();
         if (Contrast_Ratio(c, window) >= Aimed_Contrast) return c;
     }
-    return Readable(draw(), window, palette.color(QPalette::WindowText));
+    return Readable(draw(), window, palette.color(QPalette::WindowText), Aimed_Contrast);
 }
 
 QColor Shadow_Colour(const QPalette& palette) {
@@ -177,7 +176,7 @@ QColor Average_Line_Colour(const QPalette& palette, const QColor& chart_light, c
     if (!Is_Dark(palette)) return Average_Blue;
     // Readable on the lighter end of the chart's background, so on all of it.
     const QColor background = Luminance(chart_light) >= Luminance(chart_dark) ? chart_light : chart_dark;
-    return Readable(Average_Blue, background, palette.color(QPalette::WindowText));
+    return Readable(Average_Blue, background, palette.color(QPalette::WindowText), Aimed_Contrast);
 }
 
 QColor Refusal_Colour(const QPalette& palette, QPalette::ColorRole background) {
@@ -232,47 +231,6 @@ void On_Palette_Change(QWidget* widget, std::function<void()> repaint) {
 
 void Paint_Cell(QTableWidgetItem* item, Colour colour, const QPalette& grid_palette) {
     item->setForeground(Gain_Colour(colour, grid_palette, QPalette::Base));
-}
-
-QIcon Toolbar_Icon(const QString& name, const QPalette& palette) {
-    QIcon icon;
-    for (const QString& size : {QString(), QString("@2x")}) {
-        QImage picture(":/icons/" + name + size + ".png");
-        if (Is_Dark(palette)) {
-            picture = picture.convertToFormat(QImage::Format_ARGB32);
-            const QColor window = palette.color(QPalette::Window);
-            for (int y = 0; y < picture.height(); ++y)
-                for (int x = 0; x < picture.width(); ++x) {
-                    QColor c = picture.pixelColor(x, y);
-                    if (c.alpha() == 0) continue;
-                    const int alpha = c.alpha();
-                    c = Readable(c, window, c, 3.0);
-                    c.setAlpha(alpha);
-                    picture.setPixelColor(x, y, c);
-                }
-        }
-        QPixmap pixmap = QPixmap::fromImage(picture);
-        if (!size.isEmpty()) pixmap.setDevicePixelRatio(2);
-        icon.addPixmap(pixmap);
-    }
-    return icon;
-}
-
-QString Help_Style_Sheet(const QPalette& palette) {
-    const bool dark = Is_Dark(palette);
-    const QColor base = palette.color(QPalette::Base);
-    auto heading = [&](const QColor& exact) { return Game_Colour(exact, palette, QPalette::Base).name(); };
-    // Shaded boxes: the light design's tints, or as much of their hue as keeps dark text readable.
-    auto shade = [&](const QColor& light, const QColor& hue) {
-        return (dark ? Blend(base, hue, 0.18) : light).name();
-    };
-    return QString("h1 { color: %1; }\nh2 { color: %1; margin-top: 24px; }\nh3 { color: %2; }\n"
-                   "td, th { padding: 2px 8px; }\nth { background-color: %3; }\n"
-                   ".example { background-color: %4; }\n.tip { background-color: %5; }\n")
-        .arg(heading(QColor(0x1b, 0x5e, 0x20)), heading(QColor(0x33, 0x69, 0x1e)),
-             shade(QColor(0xe8, 0xf5, 0xe9), QColor(0x4c, 0xaf, 0x50)),
-             shade(QColor(0xff, 0xfd, 0xe7), QColor(0xff, 0xeb, 0x3b)),
-             shade(QColor(0xe3, 0xf2, 0xfd), QColor(0x21, 0x96, 0xf3)));
 }
 
 Picture_Colours Picture_Palette() {

@@ -8,9 +8,7 @@
 #include <functional>
 
 #include <QColor>
-#include <QIcon>
 #include <QPalette>
-#include <QString>
 
 #include "engine/model/types.h"
 
@@ -33,6 +31,15 @@ struct Ink {
 };
 // Decides a widget's ink from the palette around it.
 using Ink_Rule = std::function<Ink(const QPalette& around)>;
+
+// The colour itself when it stands out from the background by the contrast asked, or the nearest
+// of its lighter (on a dark background) or darker shades that does; the fallback when none does.
+QColor Readable(const QColor& wanted, const QColor& background, const QColor& fallback, double contrast);
+// A game colour: exactly itself under a light palette, readable on the `background` role under a
+// dark one.
+QColor Game_Colour(const QColor& exact, const QPalette& palette, QPalette::ColorRole background);
+// The colour `share` (0..1) of the way from one to the other.
+QColor Blend(const QColor& from, const QColor& to, double share);
 
 // The colours of the game, each against the `background` role of the palette it is painted in.
 QColor Gain_Colour(Colour colour, const QPalette& palette, QPalette::ColorRole background = QPalette::Window);
@@ -66,14 +73,6 @@ void Paint(QWidget* widget, Ink_Rule rule);
 void On_Palette_Change(QWidget* widget, std::function<void()> repaint);
 // A grid cell that shows a gain or loss, in a grid of this palette.
 void Paint_Cell(QTableWidgetItem* item, Colour colour, const QPalette& grid_palette);
-
-// A toolbar picture (":/icons/NAME.png", with its @2x companion) for this palette: as drawn under
-// a light palette; under a dark one each of its colours lightened as far as it must be to stand
-// out from the window (3:1, the least for a graphic).
-QIcon Toolbar_Icon(const QString& name, const QPalette& palette);
-
-// The style sheet of the help document: its headings and shaded boxes for this palette.
-QString Help_Style_Sheet(const QPalette& palette);
 
 // The colours of the game's picture (the About and start windows), which paints its own sky.
 struct Picture_Colours {

@@ -1,0 +1,17 @@
+#pragma once
+#include <QSortFilterProxyModel>
+#include <QString>
+
+// The journal's filter: by who traded and by the stock.
+class Journal_Filter : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+    void Set_Who(const QString& who);        // "" for both
+    void Set_Symbol(const QString& symbol);  // "" for every stock
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override;
+
+private:
+    QString who, symbol;
+};
