@@ -15,6 +15,7 @@
 #include "engine/model/numbers.h"
 #include "engine/model/random.h"
 #include "engine/flows/game_files.h"
+#include "engine/flows/player_input.h"
 #include "engine/flows/startup.h"
 #include "engine/flows/turn.h"
 #include "engine/scoring/new_game_setup.h"
@@ -37,6 +38,7 @@ struct Console {
     Console(std::uint32_t seed, std::ostream& o) : rnd(seed), screens(o), out(o) {}
 
     void Error(const std::string& why) { out << "error: " << why << "\n"; }
+    Input_Result Play(const Player_Input& input) { return Play_Input(game, rnd, screens, input); }
     void Answer(bool ok) { out << (ok ? "ok" : "refused") << "\n"; }
 
     static bool Whole_Number(const std::string& text, long long& value) {
@@ -78,7 +80,7 @@ struct Console {
         if (args >> extra) return Error("too many arguments");
         if (!game.Has_Game) return Error("no game");
         for (long long k = 0; k < n; ++k) {
-            const Turn_Result result = Play_Turn(game, rnd, screens);
+            const Turn_Result result = Play(Player_Input::End_Turn()).Turn;
             if (result == Turn_Result::Not_Played) break;  // the calendar's last turn
             if (observer) observer->After_Turn(game);
             if (result == Turn_Result::Quit) {
@@ -96,23 +98,21 @@ struct Console {
             else if ((word == "world=0" || word == "world=1") && !world) world = word.back() == '1';
             else return Error("expected news=B world=B");
         }
-        Set_Alerts(game, news, world);
+        Play(Player_Input::Set_Alerts(news, world));
     }
 
     void Cheat(const std::string& rest) {
         std::string item = rest.substr(0, rest.find(' '));
         std::string value = rest.size() > item.size() ? rest.substr(item.size() + 1) : "";
-        bool (*command)(Game&, Screens&) = nullptr;
-        if (item == "on") command = Enable_Cheat_Mode;
-        else if (item == "cash") command = Set_Your_Cash;
-        else if (item == "computer-cash") command = Set_Computer_Cash;
-        else if (item == "trend") command = Set_Market_Trend;
+        Player_Input input;
+        if (item == "on") input.What = Player_Input::Kind::Enable_Cheats;
+        else if (item == "cash") input = Player_Input::Set_Cheat(Cheat::Your_Cash, value);
+        else if (item == "computer-cash") input = Player_Input::Set_Cheat(Cheat::Computer_Cash, value);
+        else if (item == "trend") input = Player_Input::Set_Cheat(Cheat::Market_Trend, value);
         else return Error("unknown cheat: " + item);
         if (item == "on" && !value.empty()) return Error("cheat on takes no value");
         if (!game.Has_Game) return Error("no game");
-        screens.input_answer = value;
-        Answer(command(game, screens));
-        screens.input_answer.reset();
+        Answer(Play(input).Trade == Trade_Result::Done);
     }
 
     // `buy`, `sell`, `short`, `cover` SYM Q: Q is the quantity box's text exactly as typed.
@@ -126,10 +126,9 @@ struct Console {
         if (!game.Has_Game) return Error("no game");
         const Typed_Quantity typed = Read_Quantity(quantity);
         Trade_Result result;
-        if (verb == "buy") result = Buy_Shares(game, stock, typed);
-        else if (verb == "sell") result = Sell_Shares(game, stock, typed);
-        else if (verb == "short") result = Sell_Short(game, stock, typed);
-        else result = Buy_Back(game, stock, typed);
+        using Kind = Player_Input::Kind;
+        const Kind kind = verb == "buy" ? Kind::Buy : verb == "sell" ? Kind::Sell : verb == "short" ? Kind::Sell_Short : Kind::Buy_Back;
+        result = Play(Player_Input::Trade(kind, stock, typed)).Trade;
         Answer(result == Trade_Result::Done);
     }
 
@@ -163,7 +162,7 @@ struct Console {
         form.Strike = static_cast<int>(strike_value);
         form.Expires = static_cast<int>(expires_value);
         form.Number = Read_Quantity(quantity);
-        Answer(Trade_Option(game, form, screens) == Trade_Result::Done);
+        Answer(Play(Player_Input::Option_Trade(form)).Trade == Trade_Result::Done);
     }
 
     // `close stock N` / `close option N`: the double-click on data row N (from 1) of the grid,
@@ -180,14 +179,14 @@ struct Console {
             const std::optional<Stock_Grid_Close> close = Close_From_Stock_Grid(game, index);
             if (!close) return Error("no row " + row);
             const Typed_Quantity quantity = Read_Quantity(close->Quantity);
-            if (!close->Buy_Back) return Answer(Sell_Shares(game, close->Stock, quantity) == Trade_Result::Done);
-            return Answer(Buy_Back(game, close->Stock, quantity) == Trade_Result::Done);
+            const auto kind = close->Buy_Back ? Player_Input::Kind::Buy_Back : Player_Input::Kind::Sell;
+            return Answer(Play(Player_Input::Trade(kind, close->Stock, quantity)).Trade == Trade_Result::Done);
         }
         Option_Form form;
         const Grid_Close close = Prefill_From_Grid(game, form, index);
         if (close == Grid_Close::No_Row) return Error("no row " + row);
         if (close == Grid_Close::Refused) return Answer(false);
-        Answer(Trade_Option(game, form, screens) == Trade_Result::Done);
+        Answer(Play(Player_Input::Option_Trade(form)).Trade == Trade_Result::Done);
     }
 
     // `history` / `journal`: the record of the race, for bots that follow it.

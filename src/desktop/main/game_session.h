@@ -10,6 +10,8 @@
 #include "engine/model/game.h"
 #include "engine/model/random.h"
 #include "engine/model/screens.h"
+#include "engine/flows/cheats.h"
+#include "engine/flows/player_input.h"
 #include "engine/flows/turn.h"
 #include "engine/trading/option_trades.h"
 #include "engine/trading/short_trades.h"
@@ -40,15 +42,16 @@ public:
     bool Load_Game();
     bool Load_Recent(int index);
 
+    // Every change the player makes goes through here.
+    Input_Result Play(const Player_Input& input);
     Trade_Result Buy_Shares(int stock, Typed_Quantity quantity);
     Trade_Result Sell_Shares(int stock, Typed_Quantity quantity);
     Trade_Result Trade_Short(int stock, Short_Mode mode, Typed_Quantity quantity);
     Trade_Result Trade_Option(const Option_Form& form);
 
     bool Enable_Cheat_Mode();
-    bool Set_Your_Cash();
-    bool Set_Computer_Cash();
-    bool Set_Market_Trend();
+    // Asks with the item's input box and gives the answer.
+    bool Set_Cheat(Cheat cheat);
     void Set_Alerts(std::optional<bool> news, std::optional<bool> world);
     void Clear_High_Scores();
 

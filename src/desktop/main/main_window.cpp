@@ -307,9 +307,9 @@ void Main_Window::Connect_Commands() {
     connect(End_Turn_Button, &QPushButton::clicked, End_Turn_Menu, &QAction::trigger);
 
     connect(Enable_Cheat_Menu, &QAction::triggered, this, [this] { Cheat_Done(session.Enable_Cheat_Mode()); });
-    connect(Set_Cash_Menu, &QAction::triggered, this, [this] { Cheat_Done(session.Set_Your_Cash()); });
-    connect(Set_Computer_Cash, &QAction::triggered, this, [this] { Cheat_Done(session.Set_Computer_Cash()); });
-    connect(Set_Market_Trend, &QAction::triggered, this, [this] { Cheat_Done(session.Set_Market_Trend()); });
+    connect(Set_Cash_Menu, &QAction::triggered, this, [this] { Cheat_Done(session.Set_Cheat(Cheat::Your_Cash)); });
+    connect(Set_Computer_Cash, &QAction::triggered, this, [this] { Cheat_Done(session.Set_Cheat(Cheat::Computer_Cash)); });
+    connect(Set_Market_Trend, &QAction::triggered, this, [this] { Cheat_Done(session.Set_Cheat(Cheat::Market_Trend)); });
 
     connect(Instructions_Menu, &QAction::triggered, this, [this] { screens->Show_Help(1); });
     connect(About_Menu, &QAction::triggered, this, [this] {

@@ -1,0 +1,63 @@
+#include "engine/flows/player_input.h"
+
+#include "engine/scoring/new_game_setup.h"
+#include "engine/trading/short_trades.h"
+#include "engine/trading/stock_trades.h"
+
+Player_Input Player_Input::Trade(Kind what, int stock, Typed_Quantity quantity) {
+    Player_Input input;
+    input.What = what;
+    input.Stock = stock;
+    input.Quantity = quantity;
+    return input;
+}
+
+Player_Input Player_Input::Option_Trade(const Option_Form& form) {
+    Player_Input input;
+    input.What = Kind::Option;
+    input.Stock = form.Stock;
+    input.Option = form;
+    return input;
+}
+
+Player_Input Player_Input::Set_Cheat(::Cheat cheat, std::optional<std::string> answer) {
+    Player_Input input;
+    input.What = Kind::Cheat;
+    input.Cheat_Item = cheat;
+    input.Answer = std::move(answer);
+    return input;
+}
+
+Player_Input Player_Input::Set_Alerts(std::optional<bool> news, std::optional<bool> world) {
+    Player_Input input;
+    input.What = Kind::Alerts;
+    input.News = news;
+    input.World = world;
+    return input;
+}
+
+namespace {
+Trade_Result Result_Of(bool done) { return done ? Trade_Result::Done : Trade_Result::Refused; }
+}  // namespace
+
+Input_Result Play_Input(Game& game, Random& rnd, Screens& screens, const Player_Input& input) {
+    using Kind = Player_Input::Kind;
+    Input_Result result;
+    switch (input.What) {
+        case Kind::End_Turn:
+            result.Turn = Play_Turn(game, rnd, screens);
+            result.Trade = Result_Of(result.Turn != Turn_Result::Not_Played);
+            break;
+        case Kind::Buy: result.Trade = Buy_Shares(game, input.Stock, input.Quantity); break;
+        case Kind::Sell: result.Trade = Sell_Shares(game, input.Stock, input.Quantity); break;
+        case Kind::Sell_Short: result.Trade = Sell_Short(game, input.Stock, input.Quantity); break;
+        case Kind::Buy_Back: result.Trade = Buy_Back(game, input.Stock, input.Quantity); break;
+        case Kind::Option: result.Trade = Trade_Option(game, input.Option, screens); break;
+        case Kind::Enable_Cheats: result.Trade = Result_Of(Enable_Cheat_Mode(game, screens)); break;
+        case Kind::Cheat: result.Trade = Result_Of(Give_Cheat(game, screens, input.Cheat_Item, input.Answer)); break;
+        case Kind::Alerts: Set_Alerts(game, input.News, input.World); break;
+    }
+    return result;
+}
+
+Turn_Result Play_Clock(Game& game, Random& rnd, Screens& screens) { return Tick_Clock(game, rnd, screens); }
