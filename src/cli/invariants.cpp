@@ -57,7 +57,7 @@ std::vector<std::string> Turn_Invariants(const Game& game) {
         r.Check(game.Price_History[s][99] == price,
                 "history of " + sym + " is " + std::to_string(game.Price_History[s][99]) + ", price " + game.Price[s].Text());
         r.Check(std::abs(game.Stock_Trend[s]) <= Stock_Trend_Limit, "trend of " + sym + " out of range");
-        r.Check(!Has_Nan_Or_Inf(game.Change[s]), "change of " + sym + " holds nan or inf");
+        r.Check(!Has_Nan_Or_Inf(game.Change[s].Text()), "change of " + sym + " holds nan or inf");
         const std::pair<const char*, const Holding*> holdings[] = {
             {"player's stock", &game.Player_Stock[s]}, {"player's short", &game.Player_Short[s]},
             {"computer's stock", &game.Computer_Stock[s]}, {"computer's short", &game.Computer_Short[s]}};

@@ -80,7 +80,7 @@ class Main_Window_Test : public QObject {
     void Board_Shows_Game() {
         for (int s = 0; s < Stock_Count; ++s) {
             QCOMPARE(Board_Label(window.get(), "price", s)->text().toStdString(), game.Price[s].Text());
-            QCOMPARE(Board_Label(window.get(), "change", s)->text().toStdString(), game.Change[s]);
+            QCOMPARE(Board_Label(window.get(), "change", s)->text().toStdString(), game.Change[s].Text());
         }
         QCOMPARE(Board_Label(window.get(), "price", Index_Entry)->text().toStdString(), game.Price[Index_Entry].Text());
     }

@@ -17,18 +17,10 @@ int Sign_Draw(Random& rnd) { return static_cast<int>(Int(rnd.Rnd() * 2)) == 0 ? 
 // The percentage is always the larger price over the smaller, shown without a sign.
 void Set_Change_Label(Game& game, int s) {
     double a = game.Price_History[s][98], b = game.Price_History[s][99];
-    if (a != b) {
-        char text[140];
-        char* end = Number_Text_To(text, b - a);
-        *end++ = '(';
-        end = Number_Text_To(end, Round((b < a ? a / b : b / a) * 100 - 100, 1));
-        *end++ = '%';
-        *end++ = ')';
-        game.Change[s].assign(text, end);
-    }
+    if (a != b) game.Change[s].Set_Move(b - a, Round((b < a ? a / b : b / a) * 100 - 100, 1));
     // The colour follows the label's leading number, which is b - a once rewritten; an
     // unchanged price keeps the label, and the colour, of the turn before.
-    game.Change_Colour[s] = Sign_Colour(a != b ? b - a : Leading_Number(game.Change[s]));
+    game.Change_Colour[s] = Sign_Colour(game.Change[s].Leading());
 }
 
 void Set_Index_Change(Game& game) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/model/change_label.h"
 #include "engine/model/constants.h"
 #include "engine/model/numbers.h"
 #include "engine/model/shown_number.h"
@@ -86,7 +87,7 @@ struct Game {
     // Stock tables
     std::array<std::string, Stock_Count> Symbol{};
     std::array<Shown_Number, Stock_Count + 1> Price{};  // entry 42 is the market index
-    std::array<std::string, Stock_Count> Change{};
+    std::array<Change_Label, Stock_Count> Change{};
     std::array<Colour, Stock_Count> Change_Colour{};
     std::array<Integer, Stock_Count> Stock_Trend{};
     std::array<Long, Stock_Count + 1> Index_Weight{};

@@ -157,9 +157,9 @@ void Read_Stock_Block(Field_Reader& f, Game& g, int s) {
     double price = 0;
     g.Price[s] = Shown_Number::Read(f.Number_Text_In(Price_Range, false, &price));
     f.Require(price == Int(price));
-    g.Change[s] = f.Text();
-    f.Require(Is_Change_Text(g.Change[s], false));
-    g.Change_Colour[s] = Sign_Colour(Leading_Number(g.Change[s]));
+    g.Change[s].Set_Text(f.Text());
+    f.Require(Is_Change_Text(g.Change[s].Text(), false));
+    g.Change_Colour[s] = Sign_Colour(g.Change[s].Leading());
     g.Stock_Trend[s] = f.Integer_In(Trend_Range);
     g.Index_Weight[s] = f.Long_In(Weight_Range);
     f.Require((g.Index_Weight[s] & (g.Index_Weight[s] - 1)) == 0);  // a power of two
@@ -249,7 +249,7 @@ void Write_Saved_Game(Record_Writer& w, const Game& g) {
         for (Currency eps : g.Earnings[s].EPS) w.Money(eps);
         w.End_Record();
         w.Number(g.Earnings[s].Report_Turn).End_Record();
-        w.Text(g.Price[s].Text()).Text(g.Change[s]).Number(g.Stock_Trend[s]).Number(g.Index_Weight[s]).End_Record();
+        w.Text(g.Price[s].Text()).Text(g.Change[s].Text()).Number(g.Stock_Trend[s]).Number(g.Index_Weight[s]).End_Record();
         Write_Player_Holding(w, g.Player_Stock[s]);
         Write_Player_Holding(w, g.Player_Short[s]);
         for (Byte price : g.Price_History[s]) w.Number(price).End_Record();
