@@ -364,7 +364,7 @@ TEST(FileSafety, NoSaveLandsOnAFileOfTheDataFolderHoweverItIsNamed) {
     const std::vector<std::string> targets = {
         data + "/Winners.txt", data + "/Recent.txt",       data + "/Data2.txt",           data + "/Bullquest.lock",
         data + "//Winners.txt", data + "/./Recent.txt",    data + "/sub/../Winners.txt",  work + "/link.bqg",
-        work + "/hard.bqg",     work + "/data_link/Data2.txt"};
+        work + "/hard.bqg",     work + "/data_link/Data2.txt", data + "/Settings.txt"};
     for (const std::string& target : targets) {
         screens.log.clear();
         screens.file_answer = target;
