@@ -18,6 +18,9 @@
 #include "engine/flows/player_input.h"
 #include "engine/flows/startup.h"
 #include "engine/flows/turn.h"
+#include "engine/guide/guide_book.h"
+#include "engine/guide/guide_notes.h"
+#include "engine/storage/file_messages.h"
 #include "engine/scoring/new_game_setup.h"
 #include "engine/trading/option_trades.h"
 #include "engine/trading/portfolio.h"
@@ -35,10 +38,30 @@ struct Console {
 
     bool quit = false;  // Quit in the end-of-game window
 
+    Guide_Book guide;
+    // The guide's notes due after the last command that played anything, once each.
+    std::vector<Guide_Note> notes;
+    bool notes_begun = false;  // the command being run has begun its own list
+
     Console(std::uint32_t seed, std::ostream& o) : rnd(seed), screens(o), out(o) {}
 
     void Error(const std::string& why) { out << "error: " << why << "\n"; }
-    Input_Result Play(const Player_Input& input) { return Play_Input(game, rnd, screens, input); }
+    void Due(const std::vector<Guide_Note>& due) {
+        if (!notes_begun) notes.clear();
+        notes_begun = true;
+        for (const Guide_Note& note : due) {
+            bool listed = false;
+            for (const Guide_Note& other : notes) listed = listed || other.Key == note.Key;
+            if (!listed) notes.push_back(note);
+        }
+    }
+
+    Input_Result Play(const Player_Input& input) {
+        const Guide_Before before = Before_Input(game);
+        const Input_Result result = Play_Input(game, rnd, screens, input);
+        Due(Notes_Due(game, before, input, result));
+        return result;
+    }
     void Answer(bool ok) { out << (ok ? "ok" : "refused") << "\n"; }
 
     static bool Whole_Number(const std::string& text, long long& value) {
@@ -71,6 +94,7 @@ struct Console {
         screens.pending_setup = keys;
         Start_New_Game(game, rnd, screens);
         screens.pending_setup.clear();
+        Due(Notes_Due(game));
     }
 
     void End(std::istringstream& args) {
@@ -207,11 +231,29 @@ struct Console {
         screens.file_answer = file;
         const bool ok = verb == "save" ? Save_As(game, screens) : Load_Game(game, screens);
         screens.file_answer.reset();
+        if (verb == "load") Due(Notes_Due(game));
         if (ok) Answer(true);  // a failure has printed its message box line
+    }
+
+    // `guide` prints the notes due after the last command that played, one a line, and marks
+    // them seen; `guide on`, `guide off`, `guide reset` change the guide for good.
+    void Guide(const std::string& rest) {
+        if (rest.empty()) {
+            for (const Guide_Note& note : Show_Notes(guide, notes).Notes) out << "note " << note.Key << ": " << note.Text << "\n";
+            notes.clear();
+            return;
+        }
+        File_Result<> stored;
+        if (rest == "on" || rest == "off") stored = Turn_Guide(guide, rest == "on");
+        else if (rest == "reset") stored = Reset_Guide(guide);
+        else return Error("expected guide, guide on, guide off or guide reset");
+        if (stored) Answer(true);
+        else Report_File_Failure(screens, File_Task::Write);
     }
 
     // Returns false when the program is to end.
     bool Command(const std::string& line) {
+        notes_begun = false;
         std::string verb = line.substr(0, line.find(' '));
         std::string rest = line.size() > verb.size() ? line.substr(verb.size() + 1) : "";
         std::istringstream args(rest);
@@ -222,6 +264,7 @@ struct Console {
         else if (verb == "name") screens.typed_name = rest;  // the end-of-game name box, as typed
         else if (verb == "buy" || verb == "sell" || verb == "short" || verb == "cover") Stock_Trade(verb, rest);
         else if (verb == "option") Option_Trade(rest);
+        else if (verb == "guide") Guide(rest);
         else if (verb == "close") Close(args);
         else if (verb == "save" || verb == "load") File_Command(verb, rest);
         else if (verb == "state") {
@@ -242,6 +285,7 @@ int Run_Console(std::istream& in, std::ostream& out, std::uint32_t seed, const s
     Console console(seed, out);
     console.observer = observer;
     if (!Start_Up(console.game, console.screens, data_dir)) return 1;
+    console.guide = Open_Guide_Book(console.game.Data_Dir);
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
