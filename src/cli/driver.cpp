@@ -63,6 +63,11 @@ struct Console {
         return result;
     }
     void Answer(bool ok) { out << (ok ? "ok" : "refused") << "\n"; }
+    // A refusal with its reason on a line of its own after it.
+    void Answer(const Trade_Result& result) {
+        Answer(result == Trade_Result::Done);
+        if (!result.Reason().empty()) out << "reason: " << result.Reason() << "\n";
+    }
 
     static bool Whole_Number(const std::string& text, long long& value) {
         if (text.empty() || text.size() > 12) return false;
@@ -136,7 +141,7 @@ struct Console {
         else return Error("unknown cheat: " + item);
         if (item == "on" && !value.empty()) return Error("cheat on takes no value");
         if (!game.Has_Game) return Error("no game");
-        Answer(Play(input).Trade == Trade_Result::Done);
+        Answer(Play(input).Trade);
     }
 
     // `buy`, `sell`, `short`, `cover` SYM Q: Q is the quantity box's text exactly as typed.
@@ -149,11 +154,9 @@ struct Console {
             return Error("the quantity box takes digits, \".\" and blanks only");
         if (!game.Has_Game) return Error("no game");
         const Typed_Quantity typed = Read_Quantity(quantity);
-        Trade_Result result;
         using Kind = Player_Input::Kind;
         const Kind kind = verb == "buy" ? Kind::Buy : verb == "sell" ? Kind::Sell : verb == "short" ? Kind::Sell_Short : Kind::Buy_Back;
-        result = Play(Player_Input::Trade(kind, stock, typed)).Trade;
-        Answer(result == Trade_Result::Done);
+        Answer(Play(Player_Input::Trade(kind, stock, typed)).Trade);
     }
 
     // `option buy|sell call|put SYM STRIKE EXPIRES Q`: the strike and expiry as the spin
@@ -180,13 +183,14 @@ struct Console {
         form.Buy = side == "buy";
         Choose_Strike_And_Expiry(game, form);
         // Beyond an int no spin control reaches either.
-        if (strike_value > Highest_Strike || expires_value > Last_Turn + Option_Life) return Answer(false);
-        if (!Strike_Allowed(static_cast<int>(strike_value)) || !Expiry_Allowed(form, static_cast<int>(expires_value)))
-            return Answer(false);
+        if (strike_value > Highest_Strike || !Strike_Allowed(static_cast<int>(strike_value)))
+            return Answer(Trade_Result::Refused_Because(Strikes_Offered()));
+        if (expires_value > Last_Turn + Option_Life || !Expiry_Allowed(form, static_cast<int>(expires_value)))
+            return Answer(Trade_Result::Refused_Because(Expiries_Offered(form)));
         form.Strike = static_cast<int>(strike_value);
         form.Expires = static_cast<int>(expires_value);
         form.Number = Read_Quantity(quantity);
-        Answer(Play(Player_Input::Option_Trade(form)).Trade == Trade_Result::Done);
+        Answer(Play(Player_Input::Option_Trade(form)).Trade);
     }
 
     // `close stock N` / `close option N`: the double-click on data row N (from 1) of the grid,
@@ -204,13 +208,13 @@ struct Console {
             if (!close) return Error("no row " + row);
             const Typed_Quantity quantity = Read_Quantity(close->Quantity);
             const auto kind = close->Buy_Back ? Player_Input::Kind::Buy_Back : Player_Input::Kind::Sell;
-            return Answer(Play(Player_Input::Trade(kind, close->Stock, quantity)).Trade == Trade_Result::Done);
+            return Answer(Play(Player_Input::Trade(kind, close->Stock, quantity)).Trade);
         }
         Option_Form form;
         const Grid_Close close = Prefill_From_Grid(game, form, index);
         if (close == Grid_Close::No_Row) return Error("no row " + row);
-        if (close == Grid_Close::Refused) return Answer(false);
-        Answer(Play(Player_Input::Option_Trade(form)).Trade == Trade_Result::Done);
+        if (close == Grid_Close::Refused) return Answer(Trade_Result::Refused_Because(Grid_Refusal(game, index)));
+        Answer(Play(Player_Input::Option_Trade(form)).Trade);
     }
 
     // `history` / `journal`: the record of the race, for bots that follow it.
