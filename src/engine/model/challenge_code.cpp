@@ -62,7 +62,8 @@ Settings Code_Settings(const Challenge_Code& code, const Settings& current) {
 }
 
 std::string Code_Text(const Challenge_Code& code) {
-    std::uint64_t value = Settings_Index(code.Setup) * Seeds + code.Seed;
+    // The seed leads, so that codes of the same settings differ from their first characters.
+    std::uint64_t value = static_cast<std::uint64_t>(code.Seed) * Setting_Choices + Settings_Index(code.Setup);
     std::uint64_t digits[Value_Characters];
     for (int k = Value_Characters - 1; k >= 0; --k) digits[k] = value % Base, value /= Base;
     std::string text;
@@ -91,7 +92,8 @@ Code_Reading Read_Code(const std::string& typed) {
     for (int k = 0; k < Value_Characters; ++k) value = value * Base + digits[k];
     if (Check_Digit(digits) != digits[Value_Characters] || value >= Largest_Value)
         return {std::nullopt, Code_Problem::Mistyped};
-    return {Challenge_Code{static_cast<std::uint32_t>(value % Seeds), Settings_Of(value / Seeds)}, Code_Problem::None};
+    return {Challenge_Code{static_cast<std::uint32_t>(value / Setting_Choices), Settings_Of(value % Setting_Choices)},
+            Code_Problem::None};
 }
 
 std::string Code_Problem_Text(Code_Problem problem) {

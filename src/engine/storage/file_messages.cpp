@@ -13,7 +13,7 @@ constexpr std::array<File_Report, 4> Reports = {{
     {"Error: The game is not able to load properly.", false},
     {"Error: Either the file does not exist or it is damadged.", true},
     {"Error: Cannot write to file.", true},
-    {"Error: The statistics file is damaged or cannot be written; it is kept as it was.", true},
+    {"Error: The statistics file is damaged, or cannot be read or written; it is kept as it was.", true},
 }};
 }  // namespace
 

@@ -45,7 +45,7 @@ Result_Reading Read_Result_File(const std::string& content) {
     Record_Reader r(Record_Reader::In_Place{}, content);
     if (r.Text() != File_Marker || r.Full_Number() != File_Version) return {std::nullopt, "it is not a challenge's result file"};
     std::optional<Challenge_Record> record = Read_Challenge_Record(r);
-    if (!record) return {std::nullopt, "its record of inputs is damaged"};
+    if (!record) return {std::nullopt, "its code or its record of inputs is damaged"};
     Result_File file{std::move(*record), {}, false};
     Challenge_Claim& c = file.Claim;
     bool ok = r.Text() == std::string("Claim");
