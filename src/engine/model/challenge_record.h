@@ -63,6 +63,7 @@ struct Challenge_Record {
     bool Ended = false;
     Challenge_Claim Claim;  // once it ended
     std::uint32_t End_Digest = 0;  // the game at its end, before a new game was dealt
+    bool operator==(const Challenge_Record&) const = default;
 };
 
 // No challenge keeps more inputs: a file of them stays well within what the game reads, and

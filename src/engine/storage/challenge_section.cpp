@@ -98,7 +98,7 @@ public:
         return Require(v.has_value()) ? *v : 0;
     }
     double Money() {
-        const std::optional<double> v = r.Full_Number();
+        const std::optional<double> v = r.Exact_Number();
         return Require(v && Money_Range.Holds(*v)) ? *v : 0;
     }
     bool Boolean() {
@@ -207,7 +207,8 @@ std::optional<Challenge_Record> Read_Challenge_Record(Record_Reader& r) {
 void Write_Challenge_Section(Record_Writer& w, const Game& g) {
     w.Text(Section_Marker).Full_Number(Section_Version).End_Record();
     Write_Challenge_Record(w, *g.Challenge);
-    w.Full_Number(g.Player_Capital_Gains).Full_Number(g.Computer_Capital_Gains);
+    // The gains to the last bit: a later tax is taken from them.
+    w.Exact_Number(g.Player_Capital_Gains).Exact_Number(g.Computer_Capital_Gains);
     w.Number(g.Setup.Short).Number(g.Setup.Suprise).Number(g.Setup.Earnings_Slider);
     w.Text(g.C_Portfolio.Cash_View.Text()).Text(g.C_Portfolio.Net_Worth.Text()).End_Record();
     w.Text(Section_End).End_Record();
@@ -229,6 +230,11 @@ std::optional<Challenge_Section> Read_Challenge_Section(Record_Reader& r) {
     return s;
 }
 
+bool Challenge_Holds(const Game& g) {
+    const Challenge_Record& c = *g.Challenge;
+    return State_Digest(g, c.Draws) == (c.Entries.empty() ? c.Start_Digest : c.Entries.back().Digest);
+}
+
 bool Apply_Challenge_Section(Game& g, Challenge_Section s) {
     g.Player_Capital_Gains = s.Player_Capital_Gains;
     g.Computer_Capital_Gains = s.Computer_Capital_Gains;
@@ -237,9 +243,8 @@ bool Apply_Challenge_Section(Game& g, Challenge_Section s) {
     g.Setup.Earnings_Slider = s.Earnings_Slider;
     g.C_Portfolio.Cash_View = s.Cash_View;
     g.C_Portfolio.Net_Worth = s.Net_Worth;
-    const Challenge_Record& c = s.Record;
-    const std::uint32_t last = c.Entries.empty() ? c.Start_Digest : c.Entries.back().Digest;
-    if (State_Digest(g, c.Draws) != last) return false;
     g.Challenge = std::make_shared<Challenge_Record>(std::move(s.Record));
-    return true;
+    if (Challenge_Holds(g)) return true;
+    g.Challenge.reset();
+    return false;
 }

@@ -24,6 +24,8 @@ struct Challenge_Section {
     Shown_Number Cash_View, Net_Worth;  // the computer's
 };
 void Write_Challenge_Section(Record_Writer& writer, const Game& game);
+// True when game.Challenge's last digest is that of the game: a section is written only then.
+bool Challenge_Holds(const Game& game);
 std::optional<Challenge_Section> Read_Challenge_Section(Record_Reader& reader);
 // Puts the section into `loaded`, a game read whole and valued as a load values it; false when
 // the record does not belong to that game (its last digest is not the game's).

@@ -282,8 +282,9 @@ void Write_Saved_Game(Record_Writer& w, const Game& g) {
     }
     // The record of the race follows the game's own records, where a reader of those stops.
     if (g.History) Write_History_Section(w, *g.History);
-    // And the record of a challenge in play after it.
-    if (g.History && g.Challenge) Write_Challenge_Section(w, g);
+    // And the record of a challenge in play after it, while the game is the one its record left
+    // (a game changed otherwise than by the player's inputs can no longer be replayed).
+    if (g.History && g.Challenge && Challenge_Holds(g)) Write_Challenge_Section(w, g);
 }
 
 std::string Saved_Game_Text(const Game& g) {
