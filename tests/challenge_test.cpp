@@ -236,3 +236,33 @@ TEST(Challenge, AHostileResultFileIsRefused) {
     }
     EXPECT_FALSE(Verify_Result_File("/nonexistent/result.bqr").Verified);
 }
+
+TEST(Challenge, TheClockAndTheSetupWindowsCodePlayAlike) {
+    // A timed challenge whose turns the clock ends verifies, a tick by tick record of them.
+    Settings timed;
+    timed.Time_Limit = 1;
+    const Challenge_Code code = Make_Code(4711, timed);
+    Challenge_Game c(code);
+    ASSERT_TRUE(c.game.Game_Timer_Enabled);
+    for (int tick = 0; tick < 29 * 12; ++tick) Play_Clock(c.game, c.rnd, c.screens);
+    c.Play(Player_Input::End_Turn());
+    ASSERT_EQ(c.game.Challenge->Entries.size(), 13u);
+    EXPECT_EQ(c.game.Challenge->Entries[0].Move, Challenge_Move::Clock_Turn);
+    const Verify_Report report = Verify_Result(Result_Text(c.game));
+    EXPECT_TRUE(report.Verified) << report.Text;
+    EXPECT_NE(report.Text.find(" turn 14 "), std::string::npos) << report.Text;
+
+    // The setup window's "Challenge code" box deals the same game as Game > Challenge...
+    struct Code_Box : Recording_Screens {
+        std::optional<Challenge_Code> typed;
+        std::optional<Challenge_Code> Setup_Challenge(const Game&) override { return typed; }
+    } box;
+    box.typed = code;
+    Game game = Blank_Game();
+    Random rnd(1);
+    Deal_New_Game(game, rnd, box);
+    ASSERT_TRUE(game.Challenge);
+    Challenge_Game fresh(code);
+    EXPECT_EQ(Saved_Game_Text(game), Saved_Game_Text(fresh.game));
+    EXPECT_EQ(game.Challenge->Start_Digest, fresh.game.Challenge->Start_Digest);
+}
