@@ -8,8 +8,12 @@
 
 #include "cli/console_screens.h"
 #include "cli/history_json.h"
+#include "cli/statistics_json.h"
 #include "cli/state_json.h"
+#include "engine/flows/challenge.h"
 #include "engine/flows/cheats.h"
+#include "engine/flows/statistics.h"
+#include "engine/storage/file_messages.h"
 #include "engine/model/game.h"
 #include "engine/flows/new_game.h"
 #include "engine/model/numbers.h"
@@ -77,29 +81,80 @@ struct Console {
         return true;
     }
 
-    void New(std::istringstream& args) {
+    // The `key=value` words of `new`; false, with the error printed, for a bad one.
+    bool Setup_Keys(std::istringstream& args, std::map<std::string, int>& keys) {
         static const std::map<std::string, std::pair<int, int>> ranges = {
             {"goal", {0, 3}}, {"handicap", {0, 3}}, {"short", {0, 1}}, {"options", {0, 1}},
             {"timelimit", {0, 1}}, {"surprise", {0, 1}}, {"frequency", {1, 10}}, {"power", {1, 10}},
             {"earnings", {1, 10}}};
-        std::map<std::string, int> keys;
         std::string word;
+        auto fail = [&](const std::string& why) {
+            Error(why);
+            return false;
+        };
         while (args >> word) {
             auto eq = word.find('=');
             long long v = 0;
-            if (eq == std::string::npos) return Error("expected key=value: " + word);
+            if (eq == std::string::npos) return fail("expected key=value: " + word);
             std::string key = word.substr(0, eq);
             auto range = ranges.find(key);
-            if (range == ranges.end()) return Error("unknown key: " + key);
-            if (keys.count(key)) return Error("repeated key: " + key);
+            if (range == ranges.end()) return fail("unknown key: " + key);
+            if (keys.count(key)) return fail("repeated key: " + key);
             if (!Whole_Number(word.substr(eq + 1), v) || v < range->second.first || v > range->second.second)
-                return Error("out of range: " + word);
+                return fail("out of range: " + word);
             keys[key] = static_cast<int>(v);
         }
+        return true;
+    }
+
+    void New(std::istringstream& args) {
+        std::map<std::string, int> keys;
+        if (!Setup_Keys(args, keys)) return;
         screens.pending_setup = keys;
         Start_New_Game(game, rnd, screens);
         screens.pending_setup.clear();
         Due(Notes_Due(game));
+    }
+
+    // `challenge new [key=value ...]`, `challenge CODE`, and `challenge` alone.
+    void Challenge(const std::string& rest) {
+        std::istringstream args(rest);
+        std::string first;
+        args >> first;
+        if (first.empty()) {
+            if (!game.Challenge) return Error("not a challenge");
+            out << "code " << Code_Text(game.Challenge->Code) << "\n";
+            return;
+        }
+        if (first == "new") {
+            std::map<std::string, int> keys;
+            if (!Setup_Keys(args, keys)) return;
+            // The settings a New Game would open the setup window with, and the keys.
+            Settings setup = game.Setup;
+            setup.Play_To = setup.Handicap = 0;
+            const Challenge_Code code = New_Challenge_Code(rnd, Console_Screens::With_Keys(setup, keys));
+            out << "code " << Code_Text(code) << "\n";
+            Start_Challenge(game, rnd, screens, code);
+            return;
+        }
+        const Code_Reading reading = Read_Code(rest);
+        if (!reading.Code) return Error("bad code");
+        Start_Challenge(game, rnd, screens, *reading.Code);
+    }
+
+    // `result FILE`: Game > Export Result..., FILE as the file dialog returns it.
+    void Result(const std::string& file) {
+        if (file.empty()) return Error("expected a file name");
+        if (!Challenge_To_Export(game)) return Error("not a challenge");
+        if (Export_Result(game, file)) return Answer(true);
+        Report_File_Failure(screens, File_Task::Write);
+    }
+
+    void Stats(const std::string& rest) {
+        if (!rest.empty()) return Error("stats takes no arguments");
+        const File_Result<Statistics> statistics = Current_Statistics(game);
+        if (!statistics) return Report_File_Failure(screens, File_Task::Statistics);
+        out << Statistics_Json(*statistics) << "\n";
     }
 
     void End(std::istringstream& args) {
@@ -271,6 +326,9 @@ struct Console {
         else if (verb == "guide") Guide(rest);
         else if (verb == "close") Close(args);
         else if (verb == "save" || verb == "load") File_Command(verb, rest);
+        else if (verb == "challenge") Challenge(rest);
+        else if (verb == "result") Result(rest);
+        else if (verb == "stats") Stats(rest);
         else if (verb == "state") {
             if (!rest.empty()) Error("state takes no arguments");
             else out << State_Json(game) << "\n";
@@ -285,11 +343,13 @@ struct Console {
 }  // namespace
 
 int Run_Console(std::istream& in, std::ostream& out, std::uint32_t seed, const std::string& data_dir,
-                Console_Observer* observer) {
+                Console_Observer* observer, const Console_Choices& choices) {
     Console console(seed, out);
     console.observer = observer;
     if (!Start_Up(console.game, console.screens, data_dir)) return 1;
     console.guide = Open_Guide_Book(console.game.Data_Dir);
+    console.game.Keeps_Statistics = choices.keep_statistics;
+    console.game.Today = choices.today;
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -303,5 +363,7 @@ int Run_Console(std::istream& in, std::ostream& out, std::uint32_t seed, const s
         observer->After_Command(line, before, console.game);
         if (!go_on) break;
     }
+    // The program ends, by `quit` or at the end of its input: the turns played are counted.
+    Count_Turns_Played(console.game, console.screens);
     return 0;
 }

@@ -95,6 +95,7 @@ Turn_Result Play_Turn(Game& game, Random& rnd, Screens& screens) {
         return Turn_Result::Not_Played;
     }
     game.In_Turn = true;
+    ++game.Turns_Uncounted;  // before the turn, whose end of a game counts it
     const Turn_Result result = Run_Turn(game, rnd, screens);
     game.In_Turn = false;
     return result;
