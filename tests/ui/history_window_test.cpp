@@ -2,6 +2,7 @@
 // ledger and follows its newest entry, the chart reads like a chart and follows the game turn by
 // turn without being drawn again, whatever the figures of its record.
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -245,6 +246,17 @@ private slots:
             }
             if (logarithmic) QVERIFY(labels.contains("$1,000,000"));
         }
+
+        // Without a loss, the logarithmic axis starts at the label just under the least worth,
+        // the computer's $20, and not at $1.
+        game.History->Points[1].Net_Worth = 5000;
+        History_Window gainer(session);
+        Show(gainer);
+        QList<double> powers;
+        for (QString label : Money_Labels(gainer)) powers << label.remove(QRegularExpression("[$,]")).toDouble();
+        std::sort(powers.begin(), powers.end());
+        QVERIFY(powers.size() >= 2);
+        QVERIFY2(powers[0] <= 20 && 20 < powers[1], qPrintable(QString::number(powers[0])));
     }
 
     void theTurnsAreTickedAtRoundSteps() {
