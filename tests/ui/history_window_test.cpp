@@ -147,12 +147,14 @@ private slots:
         QLineSeries* you = Line(window, "You");
         QVERIFY(you);
         QCOMPARE(you->count(), 1);
+        QVERIFY(you->pointsVisible());  // one turn: a dot, as no line can be drawn yet
         const int journal = window.Journal()->model()->rowCount();
         for (int t = 0; t < 5; ++t) Play_Turn(game, rnd, screens);
         window.Follow();
         QCOMPARE(Line(window, "You"), you);  // the same series, five points longer
         QCOMPARE(you->count(), 6);
         QCOMPARE(you->at(5).x(), 6.0);
+        QVERIFY(!you->pointsVisible());
         QCOMPARE(Line(window, "Computer")->count(), 6);
         QVERIFY(window.Journal()->model()->rowCount() >= journal);
 

@@ -299,6 +299,7 @@ void History_Window::Build_Chart() {
     crashes->setColor(ink.crash);
     taxes->setColor(ink.tax);
     for (QScatterSeries* marks : {crashes, taxes}) marks->setBorderColor(marks->color());
+    for (QLineSeries* line : {you, computer, index}) line->setBrush(line->pen().color());  // its dot of one turn
 
     for (QLegendMarker* mark : chart->legend()->markers()) {
         if (const auto* marks = qobject_cast<const QScatterSeries*>(mark->series())) {
@@ -399,6 +400,8 @@ void History_Window::Append_Points() {
         }
     }
     seen = total;
+    // A line of one turn is no line: its turn is drawn as a dot until the next one comes.
+    for (QXYSeries* s : lines) s->setPointsVisible(s->count() == 1);
 
     // The axes follow the game; the goal spans the turns shown.
     const double first_turn = now && !now->Points.empty() ? now->Points.front().Turn : 1;
