@@ -1,6 +1,7 @@
 #include "desktop/main/game_session.h"
 
 #include "engine/flows/cheats.h"
+#include "engine/model/challenge_record.h"
 #include "engine/flows/player_input.h"
 #include "engine/flows/game_files.h"
 #include "engine/flows/new_game.h"
@@ -16,8 +17,19 @@ Turn_Result Game_Session::Play_Turn() { return Play(Player_Input::End_Turn()).Tu
 Turn_Result Game_Session::Tick_Clock() { return Play_Clock(game, rnd, *screens); }
 bool Game_Session::Start_New_Game() { return ::Start_New_Game(game, rnd, *screens); }
 void Game_Session::Deal_New_Game() { ::Deal_New_Game(game, rnd, *screens); }
-bool Game_Session::Save_Game() { return ::Save_Game(game, *screens); }
-bool Game_Session::Save_As() { return ::Save_As(game, *screens); }
+bool Game_Session::Changed() const { return game.Has_Game && State_Digest(game, 0) != kept; }
+void Game_Session::Mark_Kept() { kept = State_Digest(game, 0); }
+
+bool Game_Session::Save_Game() {
+    const bool saved = ::Save_Game(game, *screens);
+    if (saved) Mark_Kept();
+    return saved;
+}
+bool Game_Session::Save_As() {
+    const bool saved = ::Save_As(game, *screens);
+    if (saved) Mark_Kept();
+    return saved;
+}
 bool Game_Session::Load_Game() { return ::Load_Game(game, *screens); }
 bool Game_Session::Load_Recent(int index) { return ::Load_Recent(game, *screens, index); }
 

@@ -2,6 +2,7 @@
 // The game in play as the desktop's windows reach it: each window reads the game, and every
 // change a player makes goes through one of these, each an engine function. The main window
 // owns the session; the windows are given it.
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -32,6 +33,11 @@ public:
     bool Ending() const { return ending; }
     void Begin_Ending() { ending = true; }
 
+    // The game in play changed since it was dealt, saved or loaded: leaving it asks first.
+    bool Changed() const;
+    // What the game is now counts as kept (a new game dealt, a load, a save).
+    void Mark_Kept();
+
     bool Start_Up(const std::string& data_dir);
     Turn_Result Play_Turn();
     Turn_Result Tick_Clock();
@@ -60,4 +66,5 @@ private:
     Random& rnd;
     Screens* screens = nullptr;
     bool ending = false;
+    std::uint32_t kept = 0;  // the digest of the game as last kept
 };

@@ -1,5 +1,7 @@
 #include "engine/flows/player_input.h"
 
+#include "engine/flows/challenge.h"
+
 #include "engine/scoring/new_game_setup.h"
 #include "engine/trading/short_trades.h"
 #include "engine/trading/stock_trades.h"
@@ -40,7 +42,8 @@ namespace {
 Trade_Result Result_Of(bool done) { return done ? Trade_Result::Done : Trade_Result::Refused; }
 }  // namespace
 
-Input_Result Play_Input(Game& game, Random& rnd, Screens& screens, const Player_Input& input) {
+namespace {
+Input_Result Play_Only(Game& game, Random& rnd, Screens& screens, const Player_Input& input) {
     using Kind = Player_Input::Kind;
     Input_Result result;
     switch (input.What) {
@@ -59,5 +62,20 @@ Input_Result Play_Input(Game& game, Random& rnd, Screens& screens, const Player_
     }
     return result;
 }
+}  // namespace
 
-Turn_Result Play_Clock(Game& game, Random& rnd, Screens& screens) { return Tick_Clock(game, rnd, screens); }
+// A challenge in play records each input after it is played.
+Input_Result Play_Input(Game& game, Random& rnd, Screens& screens, const Player_Input& input) {
+    const std::shared_ptr<Challenge_Record> challenge = Challenge_Before_Input(game, rnd, screens);
+    const Settings before = game.Setup;
+    const Input_Result result = Play_Only(game, rnd, screens, input);
+    if (challenge) Record_Input(game, rnd, *challenge, input, result, before);
+    return result;
+}
+
+Turn_Result Play_Clock(Game& game, Random& rnd, Screens& screens) {
+    const std::shared_ptr<Challenge_Record> challenge = Challenge_Before_Input(game, rnd, screens);
+    const Turn_Result result = Tick_Clock(game, rnd, screens);
+    if (challenge && result != Turn_Result::Not_Played) Record_Clock_Turn(game, rnd, *challenge);
+    return result;
+}

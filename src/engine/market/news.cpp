@@ -60,10 +60,11 @@ void Crash(Game& game, Random& rnd, std::vector<std::string>& alerts) {
     for (int i = 0; i < Stock_Count; ++i) {
         game.Stock_Trend[i] = -6;
         game.Index_Weight[i] = 1;
-        game.Price[i].Set(Int(rnd.Rnd() * 11 + 10));
+        game.Price[i].Set(Int(rnd.Rnd() * (Crash_Highest_Price - Crash_Lowest_Price + 1) + Crash_Lowest_Price));
         game.Change[i].Set_Text("CRASH!");
         game.Change_Colour[i] = Colour::Red;
     }
+    game.Last_Turn_Record.Crash = true;
     alerts.push_back("Crash and burn!");
     game.News_Items.push_back({Crash_Headline, -1});
 }

@@ -10,6 +10,7 @@
 
 #include "engine/model/numbers.h"
 #include "engine/history/history.h"
+#include "engine/storage/challenge_section.h"
 #include "engine/storage/history_section.h"
 #include "engine/opponent/computer_portfolio.h"
 #include "engine/storage/cipher.h"
@@ -281,6 +282,9 @@ void Write_Saved_Game(Record_Writer& w, const Game& g) {
     }
     // The record of the race follows the game's own records, where a reader of those stops.
     if (g.History) Write_History_Section(w, *g.History);
+    // And the record of a challenge in play after it, while the game is the one its record left
+    // (a game changed otherwise than by the player's inputs can no longer be replayed).
+    if (g.History && g.Challenge && Challenge_Holds(g)) Write_Challenge_Section(w, g);
 }
 
 std::string Saved_Game_Text(const Game& g) {
@@ -321,9 +325,14 @@ std::optional<Game> Loaded_Game(const Game& game, const std::string& content) {
     }
     std::optional<Game_History> history;
     if (f.More()) f.Require((history = Read_History_Section(f.Records(), g)).has_value());
+    std::optional<Challenge_Section> challenge;
+    if (history && f.More()) f.Require((challenge = Read_Challenge_Section(f.Records())).has_value());
     if (!f.At_End() || !Consistent(g, turn, index)) return std::nullopt;
 
     Value_Computer_Portfolio(g);
+    // A file without the section is an ordinary game, whatever was in play before.
+    g.Challenge.reset();
+    if (challenge && !Apply_Challenge_Section(g, std::move(*challenge))) return std::nullopt;
     g.Typed_Cash.reset();
     g.Has_Game = true;
     // A file saved before the game kept its record starts one at its turn.
