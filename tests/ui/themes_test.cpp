@@ -109,6 +109,17 @@ void Every_Colour_Readable(QWidget* game_over) {
     }
 }
 
+// A refused trade says why under its box, in red readable on the window.
+void Refusal_Readable(const QString& name, QWidget* trade_window) {
+    const Trade_Controls controls(trade_window);
+    controls.Quantity->setText("999999999");
+    controls.Trade->click();
+    QLabel* reason = Child<QLabel>(trade_window, "reason");
+    QVERIFY2(!reason->text().isEmpty(), qPrintable(name + ": no reason"));
+    Every_Text_Readable(name + ", refused", trade_window);
+    controls.Quantity->setText("0");
+}
+
 // The game's colour `exact` where it is readable on `ground`; where it is not, a readable shade
 // of its hue so near that a step of lightness back toward `exact` is unreadable again (a small
 // step: the colour is chosen for the darkest of the grounds its window paints).
@@ -229,6 +240,8 @@ private slots:
                 Every_Text_Readable("buy, hovered", window);
                 Move_Over(window);
                 QCOMPARE(Ink_Of(most), Black);
+                Refusal_Readable(name, window);
+                Painted_As("buy, refused", window, Child<QLabel>(window, "reason"), Red);
             }
             if (name == "research") {
                 for (const char* name : {"eps_0", "eps_1", "eps_2", "eps_3"}) {
@@ -280,6 +293,7 @@ private slots:
                 Move_Over(most);
                 Every_Text_Readable("buy, hovered", window);
                 QCOMPARE(Ink_Of(most).hue(), Yellow.hue());
+                Refusal_Readable(name, window);
                 Move_Over(window);
             }
             if (name == "setup")
