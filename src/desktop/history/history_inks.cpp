@@ -23,7 +23,7 @@ QColor On_Ground(const QColor& wanted, const QList<QColor>& ground, const QColor
     QColor worst = ground.front();
     for (const QColor& g : ground)
         if (Contrast_Ratio(wanted, g) < Contrast_Ratio(wanted, worst)) worst = g;
-    const QColor c = Readable(wanted, worst, fallback, Line_Contrast);
+    const QColor c = Nearest_Readable(wanted, worst, Line_Contrast);
     for (const QColor& g : ground)
         if (Contrast_Ratio(c, g) < Line_Contrast) return fallback;
     return c;
