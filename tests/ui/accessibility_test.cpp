@@ -76,6 +76,7 @@ public:
                 if (!said.contains(number)) Fault(here, "a name that lags behind the figure shown, " + label->text());
         }
         if (node->role() == QAccessible::ListItem && name.isEmpty()) Fault(here, "a list line without a name");
+        if (node->text(QAccessible::Description).contains('<')) Fault(here, "a description with markup");
         if (node->role() == QAccessible::ColumnHeader && node->text(QAccessible::Description).isEmpty())
             Fault(here, "a column header without a description");
         if (w && w->isVisible() && Wants_A_Tip(w) && !Tip_Elsewhere(window, w) && w->toolTip().isEmpty())

@@ -29,7 +29,8 @@ QVariant Journal_Model::headerData(int section, Qt::Orientation orientation, int
         "What a sale, buy-back or lapse gained or lost against what was paid.", "The trader's cash after the trade."};
     if (orientation != Qt::Horizontal || section < 0 || section >= Columns) return {};
     if (role == Qt::DisplayRole) return QString(Titles[section]);
-    if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) return QString(tips[section]);
+    if (role == Qt::ToolTipRole) return Tool_Tip(tips[section]);
+    if (role == Qt::AccessibleDescriptionRole) return QString(tips[section]);
     return {};
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
@@ -48,8 +49,13 @@ QString Cell_Phrase(const QString& column, const QString& text) {
     return text.isEmpty() ? QString() : column + ": " + text;
 }
 
+QString Tool_Tip(const QString& words) {
+    // Qt wraps a tool tip only when it is rich text.
+    return "<p>" + words.toHtmlEscaped() + "</p>";
+}
+
 void Explain(QWidget* control, const QString& tip) {
-    control->setToolTip(tip);
+    control->setToolTip(Tool_Tip(tip));
     control->setAccessibleDescription(tip);
 }
 
@@ -58,7 +64,13 @@ void Explain(QWidget* control, const QString& name, const QString& tip) {
     Explain(control, tip);
 }
 
-void Explain(QAction* action, const QString& tip) { action->setToolTip(tip); }
+void Explain(QAction* action, const QString& tip) {
+    action->setToolTip(Tool_Tip(tip));
+    // The buttons that show the action read its words, not the tool tip's markup.
+    for (QObject* shown : action->associatedObjects())
+        if (auto* button = qobject_cast<QAbstractButton*>(shown))
+            button->setAccessibleDescription(tip);
+}
 
 void Show_Figure(QLabel* label, const QString& what, const QString& text, const QString& unit) {
     label->setText(text);
@@ -81,7 +93,7 @@ void Explain_Columns(QTableWidget* grid, const QStringList& tips) {
     for (int c = 0; c < grid->columnCount() && c < tips.size(); ++c) {
         QTableWidgetItem* header = grid->horizontalHeaderItem(c);
         if (!header) grid->setHorizontalHeaderItem(c, header = new QTableWidgetItem);
-        header->setToolTip(tips[c]);
+        header->setToolTip(Tool_Tip(tips[c]));
         header->setData(Qt::AccessibleDescriptionRole, tips[c]);
     }
 }

@@ -20,11 +20,13 @@ QString Index_Phrase(double value, const std::string& change);
 // A cell read with its column: "Shares Owned: 300". A cell without text reads nothing.
 QString Cell_Phrase(const QString& column, const QString& text);
 
+// Plain words as a tool tip: a long one wraps rather than running across the screen.
+QString Tool_Tip(const QString& words);
 // The control's tool tip and its description, the same plain words.
 void Explain(QWidget* control, const QString& tip);
 // The same, with the name a reader says when the control's caption does not say what it is.
 void Explain(QWidget* control, const QString& name, const QString& tip);
-// An action's tool tip, which its toolbar button shows and reads.
+// An action's tool tip, which the toolbar buttons already showing it show and read.
 void Explain(QAction* action, const QString& tip);
 // A label showing a figure: it shows `text` and reads "what: text unit" ("Cash: 1,234 dollars").
 // Called wherever the figure changes, so that the name never lags behind what is shown.
