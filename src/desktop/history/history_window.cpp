@@ -43,6 +43,7 @@
 #include "desktop/history/journal_model.h"
 #include "engine/storage/file_messages.h"
 #include "engine/storage/journal_export.h"
+#include "desktop/parts/accessible_text.h"
 #include "desktop/parts/colours.h"
 #include "desktop/parts/window_place.h"
 
@@ -139,10 +140,17 @@ History_Window::History_Window(Game_Session& session, QWidget* parent)
     view->viewport()->setMouseTracking(true);
     view->viewport()->installEventFilter(this);
     worth_layout->addWidget(view, 1);
+    view->setAccessibleName("Net worth chart");
+    view->setAccessibleDescription("Your net worth and the computer's at every turn, the market index bought and held, "
+                                   "the goal, and marks at crashes and tax notices.");
+    view->viewport()->setAccessibleName(view->accessibleName());
     log_box = new QCheckBox("&Logarithmic scale", worth_tab);
     log_box->setChecked(true);
+    Explain(log_box, "Draw the net worths on a scale where each step up is ten times as much, so that small and "
+                     "large sums both show.");
     worth_layout->addWidget(log_box);
     tabs->addTab(worth_tab, "&Net Worth");
+    tabs->setTabToolTip(0, "Your net worth against the computer's, turn by turn.");
 
     auto* journal_tab = new QWidget(tabs);
     auto* journal_layout = new QVBoxLayout(journal_tab);
@@ -162,6 +170,9 @@ History_Window::History_Window(Game_Session& session, QWidget* parent)
     filters->addWidget(symbol_box);
     filters->addStretch();
     auto* export_button = new QPushButton("&Export CSV...", journal_tab);
+    Explain(who_box, "Who", "Show the trades of both players, or of one.");
+    Explain(symbol_box, "Stock", "Show the trades of every stock, or of one.");
+    Explain(export_button, "Save the whole journal as a file a spreadsheet opens.");
     filters->addWidget(export_button);
     journal_layout->addLayout(filters);
     model = new Journal_Model(game, this);
@@ -172,6 +183,7 @@ History_Window::History_Window(Game_Session& session, QWidget* parent)
     table->setModel(filter);
     model->Paint_On(table);
     table->setSortingEnabled(true);
+    Explain(table, "Journal", "Every trade, one a row; click a column's title to sort by it.");
     table->sortByColumn(Journal_Model::Turn, Qt::AscendingOrder);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     // Tab leaves the table for the next control; the arrow keys move within it.
@@ -186,9 +198,12 @@ History_Window::History_Window(Game_Session& session, QWidget* parent)
     for (int c = 0; c < Journal_Model::Columns; ++c) table->setColumnWidth(c, widths[c] * digit);
     journal_layout->addWidget(table, 1);
     tabs->addTab(journal_tab, "&Journal");
+    tabs->setTabToolTip(1, "Every trade of this game, yours and the computer's.");
+    tabs->setAccessibleName("History");
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     layout->addWidget(buttons);
+    Explain(buttons->button(QDialogButtonBox::Close), "Close the history (Escape); it follows the game while open.");
 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::hide);
     connect(log_box, &QCheckBox::toggled, this, [this] { Redraw(); });

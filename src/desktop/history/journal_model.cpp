@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include "desktop/parts/accessible_text.h"
 #include "desktop/parts/colours.h"
 #include "engine/history/history.h"
 #include "engine/model/numbers.h"
@@ -19,10 +20,18 @@ int Journal_Model::rowCount(const QModelIndex& parent) const { return parent.isV
 
 int Journal_Model::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : Columns; }
 
+static const char* const Titles[Journal_Model::Columns] = {"Turn", "Who", "What", "Symbol", "Quantity", "Price", "Gain", "Cash"};
+
 QVariant Journal_Model::headerData(int section, Qt::Orientation orientation, int role) const {
-    static const char* const titles[Columns] = {"Turn", "Who", "What", "Symbol", "Quantity", "Price", "Gain", "Cash"};
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= Columns) return {};
-    return QString(titles[section]);
+    static const char* const tips[Columns] = {
+        "The turn of the trade.", "Who traded: you or the computer.", "The kind of trade: a buy, sale, short sale or buy-back, "
+        "an option bought, sold or lapsed, or a cheat.", "The stock traded.", "Shares, or option contracts, traded.", "The price a share (for options, the premium).",
+        "What a sale, buy-back or lapse gained or lost against what was paid.", "The trader's cash after the trade."};
+    if (orientation != Qt::Horizontal || section < 0 || section >= Columns) return {};
+    if (role == Qt::DisplayRole) return QString(Titles[section]);
+    if (role == Qt::ToolTipRole) return Tool_Tip(tips[section]);
+    if (role == Qt::AccessibleDescriptionRole) return QString(tips[section]);
+    return {};
 }
 
 QVariant Journal_Model::data(const QModelIndex& index, int role) const {
@@ -48,6 +57,7 @@ QVariant Journal_Model::data(const QModelIndex& index, int role) const {
             default: return {};
         }
     }
+    if (role == Qt::AccessibleTextRole) return Cell_Phrase(Titles[column], data(index, Qt::DisplayRole).toString());
     if (role != Qt::DisplayRole) return {};
     switch (column) {
         case Turn: return Q(Number_Text(e.Turn));

@@ -41,6 +41,7 @@
 #include "desktop/trading/sell_window.h"
 #include "desktop/trading/short_window.h"
 #include "desktop/market/chart_window.h"
+#include "desktop/parts/accessible_text.h"
 #include "desktop/parts/colours.h"
 #include "desktop/parts/toolbar_icon.h"
 #include "desktop/market/fundamentals_window.h"
@@ -75,6 +76,10 @@ Main_Window::Main_Window(Game& game, Random& rnd, QWidget* parent)
     SSTab1->addTab(new Scroll_Box(Quotes, SSTab1), "Quotes");
     SSTab1->addTab(Portfolio, "Portfolio");
     SSTab1->addTab(News, "News");
+    SSTab1->setAccessibleName("Quotes, Portfolio and News");
+    SSTab1->setTabToolTip(0, "Every stock's price and its change at the last turn, and the market index.");
+    SSTab1->setTabToolTip(1, "Your shares, short sales and options, and what each is worth now.");
+    SSTab1->setTabToolTip(2, "This turn's headlines and earnings reports, a quick quote and your news alerts.");
     layout->addWidget(SSTab1, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -168,12 +173,17 @@ void Main_Window::Build_Status_Area(QWidget* parent, QBoxLayout* layout) {
     Time_Status->setRange(0, Turn_Seconds);
     Time_Status->setTextVisible(false);
     Time_Status->setFixedWidth(150);
+    Explain(Time_Status, "Time left in this turn", "The seconds left in this turn: when the bar runs out, the turn ends by itself.");
     // The bar's room is kept while it is hidden, so the window does not grow when it appears.
     for (QWidget* w : {static_cast<QWidget*>(Time_Label), static_cast<QWidget*>(Time_Status)}) {
         QSizePolicy policy = w->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         w->setSizePolicy(policy);
     }
+    Explain(Turn_Number, "The turn being played. END TURN moves the market on by one turn.");
+    Explain(Cash_View, "Your cash: what you can spend on shares, short sale deposits and options.");
+    Explain(Net_Worth, "Your cash plus what your shares, short sales and options are worth at this turn's "
+                       "prices, worked out when a turn ends. Reach the goal to win.");
     grid->addWidget(Time_Label);
     grid->addWidget(Time_Status);
     grid->addStretch();
@@ -191,6 +201,11 @@ void Main_Window::Build_Buttons(QBoxLayout* layout) {
     button(Short_Button, "Shor&t");
     button(Options_Button, "&Options");
     button(Earnings_Button, "&Earnings");
+    Explain(Buy_Button, "Buy shares of a stock with your cash.");
+    Explain(Sell_Button, "Sell shares you own, at this turn's price.");
+    Explain(Short_Button, "Sell short shares you do not own, or buy back a short sale.");
+    Explain(Options_Button, "Buy or sell calls and puts on a stock: contracts of 100 shares each.");
+    Explain(Earnings_Button, "Research a company's earnings, and see which companies report in the next 2 turns.");
     layout->addStretch();
     Main_Help = Make_Help_Button(centralWidget());
     Main_Help->setMinimumWidth(90);
@@ -226,6 +241,12 @@ void Main_Window::Build_Toolbar() {
     };
     pictures();
     On_Palette_Change(Toolbar1, pictures);
+    const QStringList tips = {"Start a new game; asks first whether to save the one in play.", "Load a saved game.",
+                              "Save the game in play.", "", "The price chart of any stock or of the market index.", "",
+                              "The computer opponent's cash, net worth and holdings.",
+                              "Your net worth against the computer's turn by turn, and the journal of every trade."};
+    for (int i = 0; i < tips.size(); ++i)
+        if (!tips[i].isEmpty()) Explain(Toolbar1->actions().at(i), tips[i]);
 }
 
 void Main_Window::Build_Menus() {
@@ -257,8 +278,8 @@ void Main_Window::Build_Menus() {
     Save_Menu->setShortcut(QKeySequence::Save);
     Exit_Menu->setShortcut(QKeySequence::Quit);
     End_Turn_Menu->setShortcut(End_Turn_Key);
-    End_Turn_Button->setToolTip("End the turn: the market moves one trading day (" +
-                                End_Turn_Key.toString(QKeySequence::NativeText) + ")");
+    Explain(End_Turn_Button, "End the turn: the market moves one trading day (" +
+                                 End_Turn_Key.toString(QKeySequence::NativeText) + ")");
 
     QMenu* cheat = menuBar()->addMenu("&Cheat");
     Enable_Cheat_Menu = cheat->addAction("&Enable Cheat Mode");
@@ -381,9 +402,9 @@ void Main_Window::Keep_Menus_In_Sight(QWidget* window) {
 void Main_Window::Repaint() {
     // A new game has no file: the title is the game's name alone.
     setWindowTitle(!loading.isEmpty() ? loading : game.Game_File_Name.empty() ? QString("Bullquest") : caption);
-    Turn_Number->setText(QString::fromStdString(game.Turn_Number.Text()));
-    Cash_View->setText(QString::fromStdString(::Cash_View(game)));
-    Net_Worth->setText(QString::fromStdString(game.Net_Worth.Text()));
+    Show_Figure(Turn_Number, "Turn", QString::fromStdString(game.Turn_Number.Text()));
+    Show_Figure(Cash_View, "Cash", QString::fromStdString(::Cash_View(game)), "dollars");
+    Show_Figure(Net_Worth, "Net Worth", QString::fromStdString(game.Net_Worth.Text()), "dollars");
     Time_Label->setVisible(game.Game_Timer_Enabled);
     Time_Status->setVisible(game.Game_Timer_Enabled);
     Time_Status->setValue(game.Time_Status);

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "engine/market/news.h"
+#include "desktop/parts/accessible_text.h"
 #include "desktop/parts/colours.h"
 
 // The lists only grow during a game, so a turn appends; a new game or a load starts again.
@@ -64,6 +65,15 @@ News_Tab::News_Tab(Game_Session& session, QWidget* parent)
         {World_Alert, "world_alert"},
     };
     for (const auto& [control, name] : names) control->setObjectName(name);
+    Explain(News_Items, "News headlines", "The news of every turn, the newest at the bottom. Click a line for a quick quote "
+                                          "of the stock it concerns.");
+    Explain(Earnings_News, "Earnings reports", "The companies' earnings reports, the newest at the bottom. Click a line "
+                                               "for a quick quote of that company's stock.");
+    Explain(News_Symbol, "The stock of the news line you clicked; empty again when a turn ends.");
+    Explain(News_Price, "That stock's price this turn, in dollars.");
+    Explain(News_Change, "That stock's move at the last turn in dollars, and in brackets in percent.");
+    Explain(News_Alert, "When a turn brings news about a stock you own, a window shows it before the turn goes on.");
+    Explain(World_Alert, "When a turn brings news about the whole market, a window shows it before the turn goes on.");
     auto* hint = new QLabel(
         "Click on a news item to view a Quick Quote of the stock affected by that news (if any)", this);
     hint->setWordWrap(true);
@@ -84,9 +94,9 @@ News_Tab::News_Tab(Game_Session& session, QWidget* parent)
 }
 
 void News_Tab::Paint_Quick_Quote() {
-    News_Symbol->setText(QString::fromStdString(shown_quote.Symbol));
-    News_Price->setText(QString::fromStdString(shown_quote.Price));
-    News_Change->setText(QString::fromStdString(shown_quote.Change));
+    Show_Figure(News_Symbol, "Quick quote symbol", QString::fromStdString(shown_quote.Symbol));
+    Show_Figure(News_Price, "Quick quote price", QString::fromStdString(shown_quote.Price), "dollars");
+    Show_Figure(News_Change, "Quick quote change", QString::fromStdString(shown_quote.Change));
     Paint(News_Change, Gain_Ink(shown_quote.Change_Colour));
 }
 

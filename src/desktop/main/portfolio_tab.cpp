@@ -8,6 +8,7 @@
 
 #include "engine/model/numbers.h"
 #include "engine/trading/portfolio.h"
+#include "desktop/parts/accessible_text.h"
 #include "desktop/parts/grid_look.h"
 #include "engine/model/string_table.h"
 
@@ -61,6 +62,11 @@ void Portfolio_Grid::Lay_Out(String_Id titles_id, String_Id widths_id, const Col
     Set_Rows({});
 }
 
+void Portfolio_Grid::Explain(const QString& name, const QStringList& column_tips) {
+    ::Explain(Table, name, "Double-click a row, or press Enter on it, to close out that position.");
+    Explain_Columns(Table, column_tips);
+}
+
 void Portfolio_Grid::Set_Rows(const std::vector<Grid_Row>& rows) {
     // The fixed title row is the grid's header; without data the titles are an ordinary row.
     fixed = !rows.empty();
@@ -112,6 +118,23 @@ void Portfolio_Tab::Lay_Out_Grids() {
     using enum Cell;
     Stock_Portfolio->Lay_Out(String_Id::Stock_Grid_Titles, String_Id::Stock_Grid_Widths, {Text, Number, Number, Number, Change});
     Options_Portfolio->Lay_Out(String_Id::Option_Grid_Titles, String_Id::Option_Grid_Widths, {Text, Text, Number, Number, Number, Number, Number, Change});
+    Stock_Portfolio->Explain("Your stocks", {
+        "The stock's symbol.",
+        "The shares you own; a short sale shows its shares below zero.",
+        "What you paid a share, on average over your purchases (for a short sale, what you sold at).",
+        "The stock's price this turn.",
+        "Your gain or loss on the position in percent: above zero is a gain.",
+    });
+    Options_Portfolio->Explain("Your options", {
+        "The stock the contracts are on.",
+        "Call: gains when the stock rises. Put: gains when it falls.",
+        "The price the contract is written at.",
+        "The contracts you hold, each for 100 shares.",
+        "The premium you paid a share.",
+        "The premium a share this turn: what the contracts are worth now.",
+        "The turn the contracts lapse, worthless, if you have not sold them by then.",
+        "Your gain or loss in percent, from the premium paid to the premium now.",
+    });
 }
 
 void Portfolio_Tab::Repaint() {

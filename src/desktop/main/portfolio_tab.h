@@ -18,6 +18,8 @@ public:
 
     // Titles and widths (twips) from the string table ids, one column per kind.
     void Lay_Out(String_Id titles_id, String_Id widths_id, const Column_Kinds& kinds);
+    // What the grid is and what each column holds, for the tool tips and a screen reader.
+    void Explain(const QString& name, const QStringList& column_tips);
     void Set_Rows(const std::vector<Grid_Row>& rows);
     // Rows as the grid shows them, the title row 0 included.
     int Row_Count() const;

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
+#include "desktop/parts/accessible_text.h"
 #include "desktop/parts/colours.h"
 
 static constexpr int Rows_Per_Frame = 14;
@@ -51,6 +52,10 @@ Quotes_Board::Quotes_Board(const Game& game, QWidget* parent) : QWidget(parent),
             Change[s]->setMouseTracking(true);
             Change[s]->installEventFilter(this);
             Change[s]->setMinimumWidth(Change[s]->fontMetrics().horizontalAdvance("-100(-100%)"));
+            Explain(Symbol[s], "Click to see this stock's price over the last 100 turns.");
+            Explain(Price[s], "The stock's price this turn, in dollars.");
+            Explain(Change[s], "The price's move at the last turn in dollars, and in brackets that move as a share "
+                               "of the lower of the two prices.");
             Symbol[s]->setObjectName(QString("symbol_%1").arg(s));
             Price[s]->setObjectName(QString("price_%1").arg(s));
             Change[s]->setObjectName(QString("change_%1").arg(s));
@@ -75,6 +80,8 @@ Quotes_Board::Quotes_Board(const Game& game, QWidget* parent) : QWidget(parent),
     DJIA_Change->setFont(symbol_font);
     // Room for the widest change the index can show, so it never clips.
     DJIA_Change->setMinimumWidth(DJIA_Change->fontMetrics().horizontalAdvance("(-100.0%)"));
+    Explain(Price[Index_Entry], "The market index: the 42 stocks' prices together.");
+    Explain(DJIA_Change, "The index's move at the last turn, in percent.");
     index_row->addStretch();
     index_row->addWidget(DJIA_Symbol);
     index_row->addSpacing(16);
@@ -97,10 +104,15 @@ void Quotes_Board::Repaint() {
         Price[s]->setText(QString::fromStdString(game.Price[s].Text()));
         Change[s]->setText(QString::fromStdString(game.Change[s].Text()));
         Paint(Change[s], Gain_Ink(game.Change_Colour[s]));
+        // The row reads as one line from whichever of its labels the reader is on.
+        const QString line = Quote_Phrase(game.Symbol[s], game.Price[s].Value(), game.Change[s]);
+        for (QLabel* label : {Symbol[s], Price[s], Change[s]}) label->setAccessibleName(line);
     }
     Price[Index_Entry]->setText(QString::fromStdString(game.Price[Index_Entry].Text()));
     DJIA_Change->setText(QString::fromStdString(game.DJIA_Change));
     Paint(DJIA_Change, Gain_Ink(game.DJIA_Change_Colour));
+    const QString index_line = Index_Phrase(game.Price[Index_Entry].Value(), game.DJIA_Change);
+    for (QLabel* label : {Price[Index_Entry], DJIA_Change}) label->setAccessibleName(index_line);
 }
 
 void Quotes_Board::Paint_Symbol(int stock, bool yellow) {

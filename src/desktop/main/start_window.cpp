@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "desktop/messages/about_window.h"
+#include "desktop/parts/accessible_text.h"
 
 Start_Window::Start_Window(Game_Session& session, QWidget* parent) : Game_Dialog(session, parent) {
     setWindowTitle("Bullquest");
@@ -16,6 +17,10 @@ Start_Window::Start_Window(Game_Session& session, QWidget* parent) : Game_Dialog
     Load = new QPushButton("&Load Saved Game", this);
     Startup_Help = new QPushButton("Launch Bullquest HELP!", this);
     for (QPushButton* button : {New, Load, Startup_Help}) layout->addWidget(button);
+    picture->setAccessibleName("Bullquest");
+    Explain(New, "Choose the game's length and difficulty, then start playing.");
+    Explain(Load, "Go on with a game you saved.");
+    Explain(Startup_Help, "Open the game's help: how to play, and every window explained.");
     // The choice is the player's: Escape does nothing here.
     Keep_Fixed_Size();
     connect(New, &QPushButton::clicked, this, &Start_Window::New_Game_Chosen);

@@ -19,6 +19,7 @@
 
 #include "engine/model/screens.h"
 #include "engine/market/chart_series.h"
+#include "desktop/parts/accessible_text.h"
 #include "desktop/parts/colours.h"
 #include "desktop/parts/help_button.h"
 #include "desktop/parts/refusal.h"
@@ -51,10 +52,12 @@ Chart_Window::Chart_Window(Game_Session& session, QWidget* parent)
 
     auto* top = new QHBoxLayout;
     auto* pick = new QVBoxLayout;
-    pick->addWidget(new QLabel("Select Stock To Chart:", this));
+    auto* prompt = new QLabel("Select Stock To Chart:", this);
+    pick->addWidget(prompt);
     // The first symbol stays chosen, as after every new game; it is computed on opening.
     Symbol_Picker picker = Make_Symbol_Picker(this, game, true);
     Symbol = picker.list;
+    prompt->setBuddy(Symbol);  // a screen reader says the prompt with the list
     pick->addLayout(picker.row);
     top->addLayout(pick);
     top->addSpacing(24);
@@ -111,6 +114,18 @@ Chart_Window::Chart_Window(Game_Session& session, QWidget* parent)
         {Fundamentals_Button, "earnings"}, {Done, "done"},
     };
     for (const auto& [control, name] : names) control->setObjectName(name);
+    Explain(Days, "Turns in the moving average", "How many turns the moving average takes together, from 1 to 100.");
+    Explain(Show_Average, "Draw the moving average over the price: the mean price of the turns chosen beside it.");
+    MSChart->setAccessibleName("Price chart");
+    MSChart->setAccessibleDescription("The price at the end of each of the last 100 turns.");
+    MSChart->viewport()->setAccessibleName(MSChart->accessibleName());
+    const std::pair<QPushButton*, const char*> tips[] = {
+        {Buy_Stock_Button, "Buy shares of this stock."}, {Sell_Stock_Button, "Sell shares of this stock you own."},
+        {Short_Stock_Button, "Sell short this stock, or buy back a short sale of it."},
+        {Calls_Button, "Trade calls on this stock."}, {Puts_Button, "Trade puts on this stock."},
+        {Fundamentals_Button, "This company's earnings and when it next reports."}, {Done, "Close the chart (Escape)."},
+    };
+    for (const auto& [button, tip] : tips) Explain(button, tip);
 
     connect(Symbol, &QComboBox::currentIndexChanged, this, [this] { Symbol_Click(); });
     connect(Days, &QSpinBox::valueChanged, this, [this] { Symbol_Click(); });

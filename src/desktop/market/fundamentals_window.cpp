@@ -12,6 +12,7 @@
 #include "engine/model/screens.h"
 #include "engine/market/earnings.h"
 #include "engine/market/research.h"
+#include "desktop/parts/accessible_text.h"
 #include "desktop/parts/colours.h"
 #include "desktop/parts/help_button.h"
 #include "desktop/parts/list_keys.h"
@@ -22,13 +23,18 @@ Fundamentals_Window::Fundamentals_Window(Game_Session& session, QWidget* parent)
     setWindowTitle("Research Company Earnings");
     auto* layout = new QVBoxLayout(this);
     auto* top = new QGridLayout;
-    top->addWidget(new QLabel("Select A Company:", this), 0, 0);
+    auto* company_prompt = new QLabel("Select A Company:", this);
+    top->addWidget(company_prompt, 0, 0);
     // The first symbol stays chosen, as after every new game; it is computed on opening.
     Symbol_Picker picker = Make_Symbol_Picker(this, game, false);
     Symbol = picker.list;
     top->addLayout(picker.row, 1, 0);
-    top->addWidget(new QLabel("Reporting In Next 2 Turns:", this), 0, 1);
+    auto* reporting_prompt = new QLabel("Reporting In Next 2 Turns:", this);
+    top->addWidget(reporting_prompt, 0, 1);
     Reporting_Next_List = new QComboBox(this);
+    // A screen reader says each prompt with its list.
+    company_prompt->setBuddy(Symbol);
+    reporting_prompt->setBuddy(Reporting_Next_List);
     Reporting_Next_List->setMinimumContentsLength(10);
     new List_Keys(Reporting_Next_List);
     top->addWidget(Reporting_Next_List, 1, 1);
@@ -82,6 +88,19 @@ Fundamentals_Window::Fundamentals_Window(Game_Session& session, QWidget* parent)
         {Short_Stock_Button, "short"}, {Calls_Button, "calls"}, {Puts_Button, "puts"}, {OKButton, "done"},
     };
     for (const auto& [control, name] : names) control->setObjectName(name);
+    Explain(Reporting_Next_List, "Reporting in next 2 turns",
+            "The companies whose earnings report comes in the next 2 turns; choose one to research it.");
+    Explain(Earnings_Due, "The turn this company's next earnings report comes.");
+    for (QLabel* eps : Earnings_History_Label)
+        Explain(eps, "Earnings a share, in dollars, of one of the company's last four reports, the most recent first.");
+    const std::pair<QPushButton*, const char*> tips[] = {
+        {View_Chart, "This stock's price chart."}, {Buy_Stock_Button, "Buy shares of this stock."},
+        {Sell_Stock_Button, "Sell shares of this stock you own."},
+        {Short_Stock_Button, "Sell short this stock, or buy back a short sale of it."},
+        {Calls_Button, "Trade calls on this stock."}, {Puts_Button, "Trade puts on this stock."},
+        {OKButton, "Close this window (Escape)."},
+    };
+    for (const auto& [button, tip] : tips) Explain(button, tip);
 
     connect(Symbol, &QComboBox::currentIndexChanged, this, [this] { Symbol_Click(); });
     connect(Reporting_Next_List, &QComboBox::activated, this, [this] { Reporting_Next_List_Click(); });
@@ -130,10 +149,11 @@ void Fundamentals_Window::Symbol_Click() {
     const int stock = Symbol->currentIndex();
     if (stock < 0) return;
     const Research_View view = Research_Company(game, stock);
-    Earnings_Due->setText(QString::fromStdString(view.Earnings_Due));
+    Show_Figure(Earnings_Due, "Next earnings report due turn", QString::fromStdString(view.Earnings_Due));
     for (int q = 0; q < 4; ++q) {
         QLabel* label = Earnings_History_Label[q];
-        label->setText(QString::fromStdString(view.EPS[q]));
+        Show_Figure(label, q == 0 ? QString("Most recent earnings a share") : QString("Earnings a share, %1 reports back").arg(q),
+                    QString::fromStdString(view.EPS[q]), "dollars");
         Paint(label, Gain_Ink(view.EPS_Colour[q]));
     }
 }

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "bullquest_version.h"
+#include "desktop/parts/accessible_text.h"
 #include "desktop/parts/colours.h"
 
 QPixmap Bullquest_Picture(int width, int height) {
@@ -52,9 +53,11 @@ About_Window::About_Window(Game_Session& session, QWidget* parent) : Game_Dialog
     auto* layout = new QVBoxLayout(this);
     auto* Image1 = new QLabel(this);
     Image1->setPixmap(Bullquest_Picture(320, 160));
+    Image1->setAccessibleName("Bullquest");
     layout->addWidget(Image1, 0, Qt::AlignHCenter);
     layout->addWidget(new QLabel(QString("Version ") + Bullquest_Version, this), 0, Qt::AlignHCenter);
     Add_Answer_Button(layout, "OK");
+    Read_Message(this);
     Keep_Fixed_Size();
 }
 

@@ -6,6 +6,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "desktop/parts/accessible_text.h"
+
 Alert_Window::Alert_Window(Game_Session& session, QWidget* parent) : Game_Dialog(session, parent) {
     setWindowTitle("Options Expiration Warning!");
     auto* layout = new QVBoxLayout(this);
@@ -19,6 +21,7 @@ Alert_Window::Alert_Window(Game_Session& session, QWidget* parent) : Game_Dialog
     layout->addLayout(top);
     Alert_List = new QListWidget(this);
     Alert_List->setMinimumSize(380, 160);
+    Explain(Alert_List, "Options about to expire", "The options that lapse at the end of the next turn unless you sell them.");
     layout->addWidget(Alert_List);
     Add_Answer_Button(layout, "OK");
     Keep_Fixed_Size();
@@ -29,5 +32,6 @@ void Alert_Window::Run(const std::string& caption, const std::string& text, cons
     Alert_Text->setText(QString::fromStdString(text));
     Alert_List->clear();
     for (const auto& line : lines) Alert_List->addItem(QString::fromStdString(line));
+    Read_Message(this);
     exec();
 }

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "engine/model/numbers.h"
+#include "desktop/parts/accessible_text.h"
 #include "desktop/parts/help_button.h"
 
 static QString Grouped(double limit) { return QString::fromStdString(Add_Commas(Number_Text(limit))); }
@@ -43,6 +44,8 @@ Commissions_Window::Commissions_Window(Game_Session& session, QWidget* parent) :
     buttons->addButton(Commissions_Help, QDialogButtonBox::HelpRole);
     layout->addWidget(buttons);
     Set_Escape_Button(Done_Button);
+    Explain(Done_Button, "Close the statement (Enter or Escape).");
+    Read_Message(this);
     // Wrapped text: the height follows from the width, or the longest frame is clipped.
     Keep_Fixed_Size(440);
     connect(Done_Button, &QPushButton::clicked, this, &QDialog::accept);

@@ -7,6 +7,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "desktop/parts/accessible_text.h"
+
 Confirmation_Window::Confirmation_Window(Game_Session& session, QWidget* parent) : Game_Dialog(session, parent) {
     setWindowTitle("Just Checking");
     auto* layout = new QVBoxLayout(this);
@@ -24,6 +26,9 @@ Confirmation_Window::Confirmation_Window(Game_Session& session, QWidget* parent)
     buttons->addButton(No, QDialogButtonBox::NoRole);
     layout->addWidget(buttons);
     Set_Escape_Button(No);
+    Explain(Yes, "Go ahead.");
+    Explain(No, "Keep things as they are (Escape).");
+    Read_Message(this);
     // As wide as the caller's title, which comes with each question.
     Keep_Fixed_Size();
     connect(Yes, &QPushButton::clicked, this, [this] {

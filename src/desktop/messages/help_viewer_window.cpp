@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "engine/model/help_topics.h"
+#include "desktop/parts/accessible_text.h"
 #include "desktop/parts/colours.h"
 #include "desktop/parts/help_style.h"
 #include "desktop/parts/window_place.h"
@@ -32,6 +33,9 @@ Help_Viewer_Window::Help_Viewer_Window(QWidget* parent) : QWidget(parent, Qt::Wi
     back = tools->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("&Back"));
     forward = tools->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("&Forward"));
     QAction* home = tools->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("&Contents"));
+    Explain(back, "The topic you read before this one (Alt+Left).");
+    Explain(forward, "The topic you went back from (Alt+Right).");
+    Explain(home, "The first page: how to play, and every topic.");
     back->setEnabled(false);
     forward->setEnabled(false);
     // Escape closes the viewer, as it closes every other window of the game.
@@ -43,7 +47,9 @@ Help_Viewer_Window::Help_Viewer_Window(QWidget* parent) : QWidget(parent, Qt::Wi
         auto* item = new QListWidgetItem(QString::fromStdString(topic.Name), contents);
         item->setData(Qt::UserRole, topic.Context);
     }
+    Explain(contents, "Help topics", "Every topic of the help; click one to read it.");
     browser = new QTextBrowser;
+    Explain(browser, "Help text", "The topic you are reading; its links lead to other topics.");
     browser->setOpenExternalLinks(true);
     // The document's headings and shaded boxes are coloured for the palette it is shown in.
     auto style = [this] {

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "engine/model/screens.h"
+#include "desktop/parts/accessible_text.h"
 
 Help_Window::Help_Window(Game_Session& session, QWidget* parent)
     : Game_Dialog(session, parent), screens(session.Windows()) {
@@ -17,6 +18,9 @@ Help_Window::Help_Window(Game_Session& session, QWidget* parent)
     Help_List->setObjectName("topics");
     Display_Button->setObjectName("display");
     CancelButton->setObjectName("cancel");
+    Explain(Help_List, "Help topics", "The help topics about this window; double-click one to read it.");
+    Explain(Display_Button, "Read the chosen topic in the help (Enter).");
+    Explain(CancelButton, "Close this list (Escape).");
 
     auto* buttons = new QDialogButtonBox;
     buttons->addButton(Display_Button, QDialogButtonBox::AcceptRole);

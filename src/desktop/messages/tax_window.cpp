@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "desktop/parts/accessible_text.h"
+
 Tax_Window::Tax_Window(Game_Session& session, QWidget* parent) : Game_Dialog(session, parent) {
     setWindowTitle("Uncle Sam!");
     auto* layout = new QVBoxLayout(this);
@@ -23,6 +25,8 @@ Tax_Window::Tax_Window(Game_Session& session, QWidget* parent) : Game_Dialog(ses
     Computer = new QLabel("0", Frame1);
     values->addRow("You:", You);
     values->addRow("Computer:", Computer);
+    Explain(You, "The tax taken from your cash on the gains you made in these turns.");
+    Explain(Computer, "The tax taken from the computer's cash on its gains.");
     frame->addLayout(values);
     layout->addWidget(Frame1);
     Add_Answer_Button(layout, "Oh My &God!");
@@ -30,7 +34,8 @@ Tax_Window::Tax_Window(Game_Session& session, QWidget* parent) : Game_Dialog(ses
 }
 
 void Tax_Window::Run(const std::string& you, const std::string& computer) {
-    You->setText(QString::fromStdString(you));
-    Computer->setText(QString::fromStdString(computer));
+    Show_Figure(You, "Your tax", QString::fromStdString(you));
+    Show_Figure(Computer, "Computer's tax", QString::fromStdString(computer));
+    Read_Message(this);
     exec();
 }

@@ -6,6 +6,7 @@
 #include <QTableWidget>
 
 #include "engine/model/numbers.h"
+#include "desktop/parts/accessible_text.h"
 #include "desktop/parts/colours.h"
 #include "engine/model/string_table.h"
 
@@ -49,6 +50,9 @@ void Put_Cell(QTableWidget* grid, int row, int column, const std::string& text, 
     auto* item = new QTableWidgetItem(QString::fromStdString(text));
     item->setTextAlignment(kind == Cell::Text ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
     item->setData(Kind_Role, static_cast<int>(kind));
+    // Read with its column ("Shares Owned: 300") where the titles stand above the cells.
+    if (const QTableWidgetItem* title = grid->horizontalHeaderItem(column); title && !grid->horizontalHeader()->isHidden())
+        item->setData(Qt::AccessibleTextRole, Cell_Phrase(title->text(), item->text()));
     if (kind == Cell::Change) Paint_Change(grid, item);
     grid->setItem(row, column, item);
 }

@@ -18,6 +18,6 @@ void Run_Help(Game_Session& session, QWidget* from, Help_Owner owner) {
 QPushButton* Make_Help_Button(QWidget* parent) {
     auto* button = new QPushButton("Help", parent);
     button->setShortcut(QKeySequence::HelpContents);
-    button->setToolTip("Help (F1)");
+    button->setToolTip("Choose a help topic about this window (F1).");
     return button;
 }

@@ -5,6 +5,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "desktop/parts/accessible_text.h"
 #include "desktop/parts/list_keys.h"
 
 Symbol_Picker Make_Symbol_Picker(QWidget* owner, const Game& game, bool with_index) {
@@ -14,6 +15,7 @@ Symbol_Picker Make_Symbol_Picker(QWidget* owner, const Game& game, bool with_ind
     for (const std::string& s : game.Symbol) list->addItem(QString::fromStdString(s));
     if (with_index) list->addItem("Index");
     new List_Keys(list);
+    Explain(list, "Stock", QString("The stock to show") + (with_index ? ", or the market index." : "."));
     picker.list = list;
     picker.row = new QHBoxLayout;
     picker.row->addWidget(list);
@@ -25,6 +27,8 @@ Symbol_Picker Make_Symbol_Picker(QWidget* owner, const Game& game, bool with_ind
         step[i]->setArrowType(i == 0 ? Qt::UpArrow : Qt::DownArrow);
         step[i]->setObjectName(i == 0 ? "previous" : "next");
         step[i]->setFixedSize(18, 12);
+        Explain(step[i], i == 0 ? "Previous stock" : "Next stock",
+                i == 0 ? "The stock before this one in the list." : "The stock after this one in the list.");
         arrows->addWidget(step[i]);
     }
     picker.row->addLayout(arrows);

@@ -13,6 +13,7 @@
 
 #include "desktop/history/history_window.h"
 #include "engine/scoring/scoring.h"
+#include "desktop/parts/accessible_text.h"
 #include "desktop/parts/colours.h"
 
 End_Game_Window::End_Game_Window(Game_Session& session, QWidget* parent)
@@ -52,6 +53,8 @@ End_Game_Window::End_Game_Window(Game_Session& session, QWidget* parent)
     layout->addWidget(Name_Prompt);
     Name_Text = new QLineEdit("Max Profit", this);
     Name_Text->setMaxLength(Name_Length);
+    Explain(Score, "Your score: 100 for every whole time your net worth goes into the computer's; 0 when the computer wins.");
+    Explain(Name_Text, "Your name", "The name the winners circle shows beside your score.");
     layout->addWidget(Name_Text);
 
     New_Game = new QPushButton("&New Game", this);
@@ -59,6 +62,9 @@ End_Game_Window::End_Game_Window(Game_Session& session, QWidget* parent)
     Exit = new QPushButton("Quit", this);
     auto* history_button = new QPushButton("&History", this);
     history_button->setAutoDefault(false);
+    Explain(New_Game, "Start a new game.");
+    Explain(Exit, "Leave Bullquest, after asking once more.");
+    Explain(history_button, "The race of this game: both net worths turn by turn and every trade.");
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(New_Game, QDialogButtonBox::AcceptRole);
     buttons->addButton(history_button, QDialogButtonBox::ActionRole);
@@ -94,7 +100,7 @@ void End_Game_Window::Quit_Clicked() {
 
 End_Answer End_Game_Window::Run(const End_Of_Game_View& view) {
     Ticker->setText(QString::fromStdString(view.Ticker));
-    Score->setText(QString::fromStdString(view.Score));
+    Show_Figure(Score, "Score", QString::fromStdString(view.Score));
     You_Made_It->setText(QString::fromStdString(view.You_Made_It));
     Name_Prompt->setText(QString::fromStdString(view.Name_Prompt));
     Name_Text->setText(QString::fromStdString(game.Name_Text));
@@ -104,6 +110,7 @@ End_Answer End_Game_Window::Run(const End_Of_Game_View& view) {
         Name_Text->setFocus(Qt::OtherFocusReason);
         Name_Text->selectAll();
     }
+    Read_Message(this);
     choice = End_Choice::New_Game;
     Recolour();
     Timer->start();

@@ -18,6 +18,7 @@
 
 #include "engine/model/screens.h"
 #include "engine/scoring/new_game_setup.h"
+#include "desktop/parts/accessible_text.h"
 #include "desktop/parts/colours.h"
 #include "desktop/parts/help_button.h"
 
@@ -37,8 +38,9 @@ static QStackedWidget* News_Slider(QWidget* parent, QSlider*& slider) {
     auto* value = new QLabel(shown);
     value->setMinimumWidth(value->fontMetrics().horizontalAdvance("10") + 4);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QObject::connect(slider, &QSlider::valueChanged, value, [value](int v) { value->setNum(v); });
-    value->setNum(slider->value());
+    QObject::connect(slider, &QSlider::valueChanged, value, [value](int v) { Show_Figure(value, "Setting", QString::number(v)); });
+    Show_Figure(value, "Setting", QString::number(slider->value()));
+    Explain(value, "The slider's setting, from 1 to 10.");
     row->addWidget(slider, 1);
     row->addWidget(value);
     place->addWidget(shown);
@@ -99,6 +101,7 @@ New_Game_Setup_Window::New_Game_Setup_Window(Game_Session& session, QWidget* par
         slider_labels[i] = new QLabel(slider_texts[i], Frame2);
         news->addWidget(slider_labels[i]);
         slider_places[i] = News_Slider(Frame2, *sliders[i]);
+        (*sliders[i])->setAccessibleName(QString(slider_texts[i]).remove(':'));
         news->addWidget(slider_places[i]);
     }
     Suprise = new QCheckBox("Random News Settings", Frame2);
@@ -111,12 +114,17 @@ New_Game_Setup_Window::New_Game_Setup_Window(Game_Session& session, QWidget* par
     Status = new QProgressBar(this);
     Status->setRange(0, 100);
     Status->setValue(0);
+    Explain(Status, "Market being built", "How far the new market's past has been built; the game starts when the bar is full.");
+    Explain(Level_Indicator, "The level the difficulty options make: the more of them on, the higher the level. Each level keeps its own winners.");
+    Play_To->setAccessibleName("Play to");
+    Handicap->setAccessibleName("Handicap");
     layout->addWidget(Wait_Label);
     layout->addWidget(Status);
 
     auto* New_Game_Help = Make_Help_Button(this);
     OKButton = new QPushButton("&Go!", this);
     OKButton->setDefault(true);
+    Explain(OKButton, "Start the game with these settings (Enter).");
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(OKButton, QDialogButtonBox::AcceptRole);
     buttons->addButton(New_Game_Help, QDialogButtonBox::HelpRole);

@@ -10,6 +10,7 @@
 #include "engine/model/numbers.h"
 #include "engine/flows/game_end.h"
 #include "desktop/parts/grid_look.h"
+#include "desktop/parts/accessible_text.h"
 #include "desktop/parts/help_button.h"
 #include "engine/model/string_table.h"
 #include "desktop/parts/scroll_box.h"
@@ -35,6 +36,11 @@ Winners_Window::Winners_Window(Game_Session& session, QWidget* parent)
         int height = grid->horizontalHeader()->sizeHint().height();
         for (int r = 0; r < 3; ++r) height += grid->rowHeight(r);
         grid->setFixedSize(width + 2 * grid->frameWidth(), height + 2 * grid->frameWidth());
+        Explain(grid, QString(captions[level]).section(' ', 0, 0) + " winners",
+                "The three best scores at this level, the best first.");
+        Explain_Columns(grid, {"The winner's name.", "The head start the winner chose, in dollars.",
+                               "The winner's net worth at the end.", "The computer's net worth at the end.",
+                               "The score: 100 for every whole time the winner's net worth went into the computer's."});
         Winners_List[level] = grid;
         layout->addWidget(grid);
     }
@@ -44,6 +50,8 @@ Winners_Window::Winners_Window(Game_Session& session, QWidget* parent)
     auto* Clear_Scores = new QPushButton("&Clear High Scores", this);
     auto* OKButton = new QPushButton("&WOW!", this);
     OKButton->setDefault(true);
+    Explain(OKButton, "Close the winners circle (Enter or Escape).");
+    Explain(Clear_Scores, "Empty all four levels of the winners circle.");
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(OKButton, QDialogButtonBox::AcceptRole);
     buttons->addButton(Clear_Scores, QDialogButtonBox::ResetRole);

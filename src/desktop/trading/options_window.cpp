@@ -10,6 +10,7 @@
 #include <QSpinBox>
 
 #include "engine/model/numbers.h"
+#include "desktop/parts/accessible_text.h"
 #include "desktop/parts/clickable_label.h"
 #include "desktop/parts/number_keys.h"
 
@@ -40,6 +41,10 @@ Options_Window::Options_Window(Game_Session& session, QWidget* parent)
     grid->addWidget(stock_price, 1, 0, 1, 2);
     grid->addWidget(Pair(this, calls, "&Calls", "calls", puts, "&Puts", "puts"), 2, 0);
     grid->addWidget(Pair(this, buy, "&Buy", "buy", sell, "&Sell", "sell"), 2, 1);
+    Explain(calls, "A call gains in value when the stock's price rises above its strike.");
+    Explain(puts, "A put gains in value when the stock's price falls below its strike.");
+    Explain(buy, "Buy contracts at the premium shown.");
+    Explain(sell, "Sell contracts you hold, with this strike and expiry, at the premium shown.");
 
     // The boxes change only through their arrows, so a quote is never of a half-typed value.
     grid->addWidget(new QLabel("Strike Price:", this), 3, 0);
@@ -49,6 +54,7 @@ Options_Window::Options_Window(Game_Session& session, QWidget* parent)
     strike->setSingleStep(Strike_Step);
     strike->findChild<QLineEdit*>()->setReadOnly(true);
     Select_All_On_Focus(strike);
+    Explain(strike, "Strike price", "The price the contract is written at; the arrows step it by 10 dollars.");
     grid->addWidget(strike, 3, 1);
     grid->addWidget(new QLabel("Expires Turn:", this), 4, 0);
     expiry = new QSpinBox(this);
@@ -57,10 +63,12 @@ Options_Window::Options_Window(Game_Session& session, QWidget* parent)
     // Until a stock is chosen; the box is as wide as this range asks.
     expiry->setRange(0, std::numeric_limits<Integer>::max());
     expiry->findChild<QLineEdit*>()->setReadOnly(true);
+    Explain(expiry, "Expires turn", "The turn the contract lapses, worthless, unless sold before; the arrows step it by 10 turns.");
     grid->addWidget(expiry, 4, 1);
     grid->addWidget(new QLabel("Option Premium:", this), 5, 0);
     premium = new QLabel("0", this);
     premium->setObjectName("premium");
+    Explain(premium, "What one share of the contract costs now, in dollars; a contract is 100 shares.");
     grid->addWidget(premium, 5, 1);
     Add_Quantity(6, "Number To Buy/Sell:", "0", false);
     // No cash line here; the line under it tells a refusal's reason.
@@ -110,8 +118,8 @@ void Options_Window::Show_Form(const Option_Form& f) {
 
 void Options_Window::Show_View(const Option_View& v) {
     stock_price->setText(Q(v.Stock_Price));
-    premium->setText(Q(v.Premium));
-    most->setText(Q(v.Max));
+    Show_Figure(premium, "Option premium", Q(v.Premium), "dollars a share");
+    Show_Figure(most, Q(v.Label6).remove(':'), Q(v.Max), "contracts");
     most_caption->setText(Q(v.Label6));
     shown_most = v.Most;
 }

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 
 #include "engine/trading/stock_trades.h"
+#include "desktop/parts/accessible_text.h"
 #include "desktop/parts/clickable_label.h"
 
 Sell_Window::Sell_Window(Game_Session& session, QWidget* parent)
@@ -17,6 +18,7 @@ Sell_Window::Sell_Window(Game_Session& session, QWidget* parent)
         if (Stock() < 0) return std::nullopt;
         return game.Player_Stock[Stock()].Shares;
     });
+    Explain(you_have, "Click to put all the shares you own of this stock in the box.");
     grid->addWidget(you_have, 4, 0, 1, 2);
     Add_Buttons(5, "&Sell", Help_Owner::Sell);
 }

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include "desktop/parts/accessible_text.h"
+#include "desktop/parts/accessible_text.h"
 #include "desktop/parts/clickable_label.h"
 
 Short_Window::Short_Window(Game_Session& session, QWidget* parent)
@@ -15,6 +17,8 @@ Short_Window::Short_Window(Game_Session& session, QWidget* parent)
     buy_back = new QRadioButton("&Buy Back", this);
     buy_back->setObjectName("buy_back");
     sell_short->setChecked(true);
+    Explain(sell_short, "Sell shares you do not own, putting up half their price as a deposit; you gain if the price falls.");
+    Explain(buy_back, "Buy back shares you sold short, which ends that much of the short sale.");
     modes->addWidget(sell_short);
     modes->addWidget(buy_back);
     modes->addStretch();

@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 
 #include "engine/model/numbers.h"
+#include "desktop/parts/accessible_text.h"
 #include "desktop/parts/clickable_label.h"
 #include "desktop/parts/colours.h"
 #include "desktop/parts/help_button.h"
@@ -27,9 +28,11 @@ Trade_Window::Trade_Window(Game_Session& session, const QString& title, const QS
     grid->addWidget(list_prompt, 0, 0);
     symbol = new QComboBox(this);
     symbol->setObjectName("symbol");
+    Explain(symbol, "Stock", "The stock to trade: the arrows or the first letters of its symbol choose another.");
     for (const std::string& s : game.Symbol) symbol->addItem(QString::fromStdString(s));
     // The first symbol stays chosen, as after every new game; it is computed on opening.
     list_keys = new List_Keys(symbol);
+    list_prompt->setBuddy(symbol);  // a screen reader says the prompt with the list
     grid->addWidget(symbol, 0, 1);
     connect(symbol, &QComboBox::currentIndexChanged, this, [this] {
         Show_Reason({});
@@ -42,6 +45,7 @@ void Trade_Window::Add_Quantity(int row, const QString& prompt, const QString& t
     grid->addWidget(quantity_prompt, row, 0);
     quantity = new QLineEdit(text, this);
     quantity->setObjectName("quantity");
+    quantity->setAccessibleName(QString(prompt).remove('?').remove(':'));
     std::function<void()> on_key_up;
     if (recompute_on_key_up) on_key_up = [this] { Symbol_Click(); };
     auto* keys = new Number_Keys(quantity, screens, on_key_up);
@@ -52,6 +56,7 @@ void Trade_Window::Add_Quantity(int row, const QString& prompt, const QString& t
 void Trade_Window::Add_Cash_After(int row) {
     cash_after = new QLabel(this);
     cash_after->setObjectName("cash_after");
+    Explain(cash_after, "The cash the trade would leave you; empty while it would be refused.");
     // Room for the largest amount, so the window does not change size.
     cash_after->setMinimumWidth(cash_after->fontMetrics().horizontalAdvance("Cash after: $-000,000,000,000,000"));
     cash_after->setMinimumHeight(cash_after->fontMetrics().height());
@@ -77,6 +82,7 @@ void Trade_Window::Show_Reason(const std::string& text) {
 void Trade_Window::Add_Price() {
     price = new QLabel(this);
     price->setObjectName("price");
+    Explain(price, "The stock's price this turn, a share.");
     grid->addWidget(price, 0, 2);
 }
 
@@ -90,6 +96,7 @@ void Trade_Window::Show_Cash_After() {
 
 void Trade_Window::Copies_Into_Box(Clickable_Label* label, std::function<std::optional<double>()> number) {
     copying_labels.push_back(label);
+    Explain(label, "Click to put this number in the box.");
     connect(label, &Clickable_Label::Hovered, this, [this] {
         for (Clickable_Label* l : copying_labels) l->Light(true);
     });
@@ -110,6 +117,8 @@ void Trade_Window::Add_Buttons(int row, const QString& trade_caption, Help_Owner
     buttons->addButton(done, QDialogButtonBox::RejectRole);
     buttons->addButton(help_button, QDialogButtonBox::HelpRole);
     trade->setDefault(true);
+    Explain(trade, "Make the trade in the box (Enter). A trade never ends the turn.");
+    Explain(done, "Close this window (Escape).");
     grid->addWidget(buttons, row, 0, 1, 2);
     Set_Escape_Button(done);
     Keep_Fixed_Size();

@@ -38,7 +38,7 @@ protected:
     // The title, and the symbol list with its prompt on the first row.
     Trade_Window(Game_Session& session, const QString& title, const QString& prompt, QWidget* parent);
 
-    // The quantity box with its prompt. With recompute_on_key_up every key released in the box
+    // The quantity box with its prompt, which is also its name for a screen reader. With recompute_on_key_up every key released in the box
     // recomputes the window.
     void Add_Quantity(int row, const QString& prompt, const QString& text, bool recompute_on_key_up);
     // The line under the box: what pressing the trade button would leave in cash, empty while
