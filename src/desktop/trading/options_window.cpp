@@ -11,6 +11,7 @@
 
 #include "engine/model/numbers.h"
 #include "desktop/parts/clickable_label.h"
+#include "desktop/parts/engine_text.h"
 #include "desktop/parts/number_keys.h"
 
 namespace {
@@ -109,10 +110,10 @@ void Options_Window::Show_Form(const Option_Form& f) {
 }
 
 void Options_Window::Show_View(const Option_View& v) {
-    stock_price->setText(Q(v.Stock_Price));
+    stock_price->setText(Engine_Text(v.Stock_Price));
     premium->setText(Q(v.Premium));
     most->setText(Q(v.Max));
-    most_caption->setText(Q(v.Label6));
+    most_caption->setText(Engine_Text(v.Label6));
     shown_most = v.Most;
 }
 
