@@ -1,6 +1,7 @@
 // The desktop game's speed and memory, run offscreen by scripts/bench:
 //   bullquest_desktop_bench --startup DIR   time from process start to the start window shown
 //   bullquest_desktop_bench DIR             END TURN until repainted, and memory over 10,000 turns
+//   bullquest_desktop_bench --language de DIR   the same with the windows in that language
 // Every modal window is answered at once by its default button, as a player who never
 // hesitates; the windows are the game's own, reused from turn to turn.
 #include <sys/resource.h>
@@ -29,6 +30,7 @@
 #include "engine/model/random.h"
 #include "desktop/main/main_window.h"
 #include "desktop/main/start_window.h"
+#include "desktop/parts/language.h"
 
 namespace {
 
@@ -204,9 +206,13 @@ int Turns(Main_Window& window, Game& game, const std::string& dir) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() > 2 && args[0] == "--language") {
+        Use_Language(QString::fromStdString(args[1]));
+        args.erase(args.begin(), args.begin() + 2);
+    }
     if (args.empty()) {
-        std::fprintf(stderr, "usage: bullquest_desktop_bench [--startup] DATA_DIR\n");
+        std::fprintf(stderr, "usage: bullquest_desktop_bench [--language CODE] [--startup] DATA_DIR\n");
         return 2;
     }
     Game game;

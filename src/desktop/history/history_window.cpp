@@ -45,6 +45,7 @@
 #include "engine/storage/journal_export.h"
 #include "desktop/parts/accessible_text.h"
 #include "desktop/parts/colours.h"
+#include "desktop/parts/engine_text.h"
 #include "desktop/parts/window_place.h"
 
 namespace {
@@ -260,7 +261,7 @@ void History_Window::Show_Summary(bool shown_now) {
     const History_Summary s = Summarize(game);
     QStringList lines;
     for (const std::string& line : {s.Turns_Played, s.Best_Trade, s.Worst_Trade, s.Against_The_Index})
-        if (!line.empty()) lines << Q(line);
+        if (!line.empty()) lines << Engine_Text(line);
     summary->setText(lines.join('\n'));
     summary->setVisible(shown_now && !lines.isEmpty());
 }

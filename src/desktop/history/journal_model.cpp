@@ -7,6 +7,7 @@
 
 #include "desktop/parts/accessible_text.h"
 #include "desktop/parts/colours.h"
+#include "desktop/parts/engine_text.h"
 #include "engine/history/history.h"
 #include "engine/model/numbers.h"
 
@@ -62,7 +63,7 @@ QVariant Journal_Model::data(const QModelIndex& index, int role) const {
     switch (column) {
         case Turn: return Q(Number_Text(e.Turn));
         case Who: return QString(Trader_Name(e.Who));
-        case What: return Q(e.What);
+        case What: return Engine_Text(e.What);
         case Symbol: return Q(e.Symbol);
         case Quantity: return Q(Add_Commas(Number_Text(e.Quantity)));
         case Price: return Q(Number_Text(e.Price));

@@ -10,15 +10,16 @@
 #include "engine/market/news.h"
 #include "desktop/parts/accessible_text.h"
 #include "desktop/parts/colours.h"
+#include "desktop/parts/engine_text.h"
 
 // The lists only grow during a game, so a turn appends; a new game or a load starts again.
 static void Fill(QListWidget* list, const std::vector<List_Line>& lines) {
     const int shown = list->count();
     const bool same_start = shown <= static_cast<int>(lines.size()) &&
-                            (shown == 0 || list->item(shown - 1)->text().toStdString() == lines[shown - 1].Text);
+                            (shown == 0 || list->item(shown - 1)->text() == Engine_Text(lines[shown - 1].Text));
     if (!same_start) list->clear();
     for (std::size_t i = list->count(); i < lines.size(); ++i) {
-        auto* item = new QListWidgetItem(QString::fromStdString(lines[i].Text), list);
+        auto* item = new QListWidgetItem(Engine_Text(lines[i].Text), list);
         item->setData(Qt::UserRole, lines[i].Item_Data);
     }
     if (list->count() != shown) list->scrollToBottom();

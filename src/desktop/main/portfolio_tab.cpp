@@ -9,6 +9,7 @@
 #include "engine/model/numbers.h"
 #include "engine/trading/portfolio.h"
 #include "desktop/parts/accessible_text.h"
+#include "desktop/parts/engine_text.h"
 #include "desktop/parts/grid_look.h"
 #include "engine/model/string_table.h"
 
@@ -54,7 +55,7 @@ void Portfolio_Grid::Lay_Out(String_Id titles_id, String_Id widths_id, const Col
     QStringList labels;
     for (int i = 0; i < columns; ++i) {
         titles.push_back(String_Table(titles_id, i));
-        labels << QString::fromStdString(titles.back());
+        labels << Engine_Text(titles.back());
         const int twips = static_cast<int>(Locale_Value(String_Table(widths_id, i)));
         Table->setColumnWidth(i, Column_Width(Table, labels.back(), twips));
     }
@@ -77,7 +78,7 @@ void Portfolio_Grid::Set_Rows(const std::vector<Grid_Row>& rows) {
     if (!fixed) {
         // The titles as an ordinary row, each where its column's values sit, none coloured.
         for (int c = 0; c < static_cast<int>(titles.size()); ++c)
-            Put_Cell(Table, 0, c, titles[c], kinds[c] == Cell::Text ? Cell::Text : Cell::Number);
+            Put_Cell(Table, 0, c, Engine_Text(titles[c]).toStdString(), kinds[c] == Cell::Text ? Cell::Text : Cell::Number);
         return;
     }
     for (int r = 0; r < static_cast<int>(rows.size()); ++r)

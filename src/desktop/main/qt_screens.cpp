@@ -13,6 +13,7 @@
 #include "desktop/messages/alert_window.h"
 #include "desktop/messages/confirmation_window.h"
 #include "desktop/messages/tax_window.h"
+#include "desktop/parts/engine_text.h"
 
 static const QString File_Filter = "Bullquest Files (*.bqg)";
 
@@ -22,7 +23,9 @@ void Qt_Screens::Show_Alert(const std::string& caption, const std::string& text,
                             const std::vector<std::string>& lines) {
     emit Before_Modal();
     if (!alert) alert = new Alert_Window(session, owner);
-    alert->Run(caption, text, lines);
+    std::vector<std::string> shown;
+    for (const std::string& line : lines) shown.push_back(Engine_Text(line).toStdString());
+    alert->Run(Engine_Text(caption).toStdString(), Engine_Text(text).toStdString(), shown);
 }
 
 void Qt_Screens::Show_Tax(const std::string& you, const std::string& computer) {
@@ -34,7 +37,7 @@ void Qt_Screens::Show_Tax(const std::string& you, const std::string& computer) {
 bool Qt_Screens::Ask_Confirmation(const std::string& caption) {
     emit Before_Modal();
     if (!confirmation) confirmation = new Confirmation_Window(session, owner);
-    return confirmation->Run(caption);
+    return confirmation->Run(Engine_Text(caption).toStdString());
 }
 
 Settings Qt_Screens::Run_New_Game_Setup(const Game&) {
@@ -50,7 +53,7 @@ void Qt_Screens::Setup_Progress(int value) {
 
 void Qt_Screens::Message_Box(const std::string& text) {
     emit Before_Modal();
-    QMessageBox box(QMessageBox::NoIcon, "Bullquest", QString::fromStdString(text), QMessageBox::Ok, owner);
+    QMessageBox box(QMessageBox::NoIcon, "Bullquest", Engine_Text(text), QMessageBox::Ok, owner);
     box.exec();
 }
 
@@ -59,8 +62,8 @@ void Qt_Screens::Beep() { QApplication::beep(); }
 std::optional<std::string> Qt_Screens::Input_Box(const std::string& title, const std::string& prompt) {
     emit Before_Modal();
     QInputDialog box(owner);
-    box.setWindowTitle(QString::fromStdString(title));
-    box.setLabelText(QString::fromStdString(prompt));
+    box.setWindowTitle(Engine_Text(title));
+    box.setLabelText(Engine_Text(prompt));
     box.setInputMode(QInputDialog::TextInput);
     if (box.exec() != QDialog::Accepted) return std::nullopt;
     return box.textValue().toStdString();

@@ -8,6 +8,7 @@
 #include "engine/model/numbers.h"
 #include "desktop/parts/accessible_text.h"
 #include "desktop/parts/colours.h"
+#include "desktop/parts/engine_text.h"
 #include "engine/model/string_table.h"
 
 constexpr int Twips_Per_Pixel = 15;
@@ -35,7 +36,7 @@ int Lay_Out_Grid(QTableWidget* grid, String_Id titles, String_Id widths, int col
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
     int width = 0;
     for (int c = 0; c < columns; ++c) {
-        const QString title = QString::fromStdString(String_Table(titles, c));
+        const QString title = Engine_Text(String_Table(titles, c));
         grid->setHorizontalHeaderItem(c, new QTableWidgetItem(title));
         int pixels = Column_Width(grid, title, static_cast<int>(Leading_Number(String_Table(widths, c))));
         if (first_number >= 0 && c >= first_number)

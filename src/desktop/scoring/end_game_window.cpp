@@ -15,6 +15,7 @@
 #include "engine/scoring/scoring.h"
 #include "desktop/parts/accessible_text.h"
 #include "desktop/parts/colours.h"
+#include "desktop/parts/engine_text.h"
 
 End_Game_Window::End_Game_Window(Game_Session& session, QWidget* parent)
     : Game_Dialog(session, parent), screens(session.Windows()) {
@@ -99,10 +100,10 @@ void End_Game_Window::Quit_Clicked() {
 }
 
 End_Answer End_Game_Window::Run(const End_Of_Game_View& view) {
-    Ticker->setText(QString::fromStdString(view.Ticker));
-    Show_Figure(Score, "Score", QString::fromStdString(view.Score));
-    You_Made_It->setText(QString::fromStdString(view.You_Made_It));
-    Name_Prompt->setText(QString::fromStdString(view.Name_Prompt));
+    Ticker->setText(Engine_Text(view.Ticker));
+    Show_Figure(Score, "Score", Engine_Text(view.Score));
+    You_Made_It->setText(Engine_Text(view.You_Made_It));
+    Name_Prompt->setText(Engine_Text(view.Name_Prompt));
     Name_Text->setText(QString::fromStdString(game.Name_Text));
     Name_Text->setEnabled(view.Name_Enabled);
     // As a trade box does: the name shown selected, so that the one typed replaces it.

@@ -20,6 +20,7 @@
 #include "engine/scoring/new_game_setup.h"
 #include "desktop/parts/accessible_text.h"
 #include "desktop/parts/colours.h"
+#include "desktop/parts/engine_text.h"
 #include "desktop/parts/help_button.h"
 
 // A news slider with its value beside it, in a place that shows "Random" instead when the
@@ -62,7 +63,7 @@ New_Game_Setup_Window::New_Game_Setup_Window(Game_Session& session, QWidget* par
     auto* Frame3 = new QGroupBox("Game Length:", this);
     auto* length = new QFormLayout(Frame3);
     Play_To = new QComboBox(Frame3);
-    for (int i = 0; i < 4; ++i) Play_To->addItem(Play_To_Texts[i], Play_To_Digits[i]);
+    for (int i = 0; i < 4; ++i) Play_To->addItem(Engine_Text(Play_To_Texts[i]), Play_To_Digits[i]);
     length->addRow("Play To:", Play_To);
     left->addWidget(Frame3);
 
@@ -76,7 +77,7 @@ New_Game_Setup_Window::New_Game_Setup_Window(Game_Session& session, QWidget* par
     difficulty->addWidget(Time_Limit);
     auto* handicap_row = new QFormLayout;
     Handicap = new QComboBox(Frame1);
-    for (int i = 0; i < 4; ++i) Handicap->addItem(Handicap_Texts[i], Handicap_Cash[i]);
+    for (int i = 0; i < 4; ++i) Handicap->addItem(Engine_Text(Handicap_Texts[i]), Handicap_Cash[i]);
     handicap_row->addRow("Handicap:", Handicap);
     Level_Indicator = new QLabel(Frame1);
     QFont level_font = Level_Indicator->font();
@@ -86,7 +87,7 @@ New_Game_Setup_Window::New_Game_Setup_Window(Game_Session& session, QWidget* par
     // As wide as the longest level, which a click may bring while the window is open.
     int widest = 0;
     for (int level = 0; level < 4; ++level)
-        widest = std::max(widest, QFontMetrics(level_font).horizontalAdvance(QString::fromStdString(Level_Caption(level))));
+        widest = std::max(widest, QFontMetrics(level_font).horizontalAdvance(Engine_Text(Level_Caption(level))));
     Level_Indicator->setMinimumWidth(widest);
     handicap_row->addRow("Resulting Difficulty Level:", Level_Indicator);
     difficulty->addLayout(handicap_row);
@@ -164,7 +165,7 @@ void New_Game_Setup_Window::Difficulty_Changed() {
 }
 
 void New_Game_Setup_Window::Show_Level(int options_on) {
-    Level_Indicator->setText(QString::fromStdString(Level_Caption(options_on)));
+    Level_Indicator->setText(Engine_Text(Level_Caption(options_on)));
     Paint(Level_Indicator, Difficulty_Ink(options_on));
 }
 

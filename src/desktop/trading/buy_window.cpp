@@ -5,6 +5,7 @@
 
 #include "engine/trading/stock_trades.h"
 #include "desktop/parts/clickable_label.h"
+#include "desktop/parts/engine_text.h"
 
 Buy_Window::Buy_Window(Game_Session& session, QWidget* parent)
     : Trade_Window(session, "Stock Buy Order", "Select Stock To Buy:", parent) {
@@ -35,8 +36,8 @@ void Buy_Window::Open_On(int stock) {
 void Buy_Window::Symbol_Click() {
     if (Stock() < 0) return;
     const Buy_View view = Buy_Texts(game, Stock());
-    you_have->setText(QString::fromStdString(view.You_Have));
-    most->setText(QString::fromStdString(view.Max));
+    you_have->setText(Engine_Text(view.You_Have));
+    most->setText(Engine_Text(view.Max));
     shown_most = view.Most;
     Show_Price("Price: " + QString::fromStdString(Money_Text(Stock_Price(game, Stock()))));
     Show_Cash_After();

@@ -12,6 +12,7 @@
 #include "engine/model/numbers.h"
 #include "desktop/parts/accessible_text.h"
 #include "desktop/parts/clickable_label.h"
+#include "desktop/parts/engine_text.h"
 #include "desktop/parts/number_keys.h"
 
 namespace {
@@ -117,10 +118,10 @@ void Options_Window::Show_Form(const Option_Form& f) {
 }
 
 void Options_Window::Show_View(const Option_View& v) {
-    stock_price->setText(Q(v.Stock_Price));
+    stock_price->setText(Engine_Text(v.Stock_Price));
     Show_Figure(premium, "Option premium", Q(v.Premium), "dollars a share");
-    Show_Figure(most, Q(v.Label6).remove(':'), Q(v.Max), "contracts");
-    most_caption->setText(Q(v.Label6));
+    Show_Figure(most, Engine_Text(v.Label6).remove(':'), Q(v.Max), "contracts");
+    most_caption->setText(Engine_Text(v.Label6));
     shown_most = v.Most;
 }
 

@@ -5,6 +5,7 @@
 #include "engine/trading/stock_trades.h"
 #include "desktop/parts/accessible_text.h"
 #include "desktop/parts/clickable_label.h"
+#include "desktop/parts/engine_text.h"
 
 Sell_Window::Sell_Window(Game_Session& session, QWidget* parent)
     : Trade_Window(session, "Stock Sell Order", "Select Stock To Sell:", parent) {
@@ -43,7 +44,7 @@ void Sell_Window::Open_On(int stock) {
 
 void Sell_Window::Symbol_Click() {
     if (Stock() < 0) return;
-    you_have->setText(QString::fromStdString(Sell_Texts(game, Stock()).You_Have));
+    you_have->setText(Engine_Text(Sell_Texts(game, Stock()).You_Have));
     Show_Price("Price: " + QString::fromStdString(Money_Text(Stock_Price(game, Stock()))));
     Show_Cash_After();
 }

@@ -8,6 +8,7 @@
 #include "desktop/parts/accessible_text.h"
 #include "desktop/parts/accessible_text.h"
 #include "desktop/parts/clickable_label.h"
+#include "desktop/parts/engine_text.h"
 
 Short_Window::Short_Window(Game_Session& session, QWidget* parent)
     : Trade_Window(session, "Short Sell Stock", "Select Stock To Short:", parent) {
@@ -60,8 +61,8 @@ void Short_Window::Open_On(int stock) {
 void Short_Window::Symbol_Click() {
     if (Stock() < 0) return;
     const Buy_View view = Short_Texts(game, Stock(), Mode());
-    you_have->setText(QString::fromStdString(view.You_Have));
-    most->setText(QString::fromStdString(view.Max));
+    you_have->setText(Engine_Text(view.You_Have));
+    most->setText(Engine_Text(view.Max));
     shown_most = view.Most;
     // The captions say what the mode does; the price and the deposit a share, in either mode.
     const bool back = Mode() == Short_Mode::Buy_Back;

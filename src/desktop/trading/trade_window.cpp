@@ -13,6 +13,7 @@
 #include "desktop/parts/accessible_text.h"
 #include "desktop/parts/clickable_label.h"
 #include "desktop/parts/colours.h"
+#include "desktop/parts/engine_text.h"
 #include "desktop/parts/help_button.h"
 #include "desktop/parts/list_keys.h"
 #include "desktop/parts/number_keys.h"
@@ -58,7 +59,7 @@ void Trade_Window::Add_Cash_After(int row) {
     cash_after->setObjectName("cash_after");
     Explain(cash_after, "The cash the trade would leave you; empty while it would be refused.");
     // Room for the largest amount, so the window does not change size.
-    cash_after->setMinimumWidth(cash_after->fontMetrics().horizontalAdvance("Cash after: $-000,000,000,000,000"));
+    cash_after->setMinimumWidth(cash_after->fontMetrics().horizontalAdvance(Engine_Text("Cash after: $-000,000,000,000,000")));
     cash_after->setMinimumHeight(cash_after->fontMetrics().height());
     grid->addWidget(cash_after, row, 1);
     reason = new QLabel(this);
@@ -76,7 +77,7 @@ void Trade_Window::Add_Cash_After(int row) {
 }
 
 void Trade_Window::Show_Reason(const std::string& text) {
-    if (reason) reason->setText(QString::fromStdString(text));
+    if (reason) reason->setText(Engine_Text(text));
 }
 
 void Trade_Window::Add_Price() {
@@ -91,7 +92,7 @@ void Trade_Window::Show_Price(const QString& text) {
 }
 
 void Trade_Window::Show_Cash_After() {
-    if (cash_after) cash_after->setText(QString::fromStdString(Cash_After()));
+    if (cash_after) cash_after->setText(Engine_Text(Cash_After()));
 }
 
 void Trade_Window::Copies_Into_Box(Clickable_Label* label, std::function<std::optional<double>()> number) {
