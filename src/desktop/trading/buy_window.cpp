@@ -1,6 +1,7 @@
 #include "desktop/trading/buy_window.h"
 
 #include <QGridLayout>
+#include <QLineEdit>
 #include <QLabel>
 
 #include "engine/trading/stock_trades.h"
@@ -38,6 +39,7 @@ void Buy_Window::Symbol_Click() {
     you_have->setText(QString::fromStdString(view.You_Have));
     most->setText(QString::fromStdString(view.Max));
     shown_most = view.Most;
+    quantity->setToolTip(QString::fromStdString(Buy_Most_Tip(game, Stock())));
     Show_Price("Price: " + QString::fromStdString(Money_Text(Stock_Price(game, Stock()))));
     Show_Cash_After();
 }

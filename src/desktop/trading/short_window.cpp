@@ -1,6 +1,7 @@
 #include "desktop/trading/short_window.h"
 
 #include <QGridLayout>
+#include <QLineEdit>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
@@ -59,6 +60,7 @@ void Short_Window::Symbol_Click() {
     you_have->setText(QString::fromStdString(view.You_Have));
     most->setText(QString::fromStdString(view.Max));
     shown_most = view.Most;
+    quantity->setToolTip(QString::fromStdString(Short_Most_Tip(game, Stock(), Mode())));
     // The captions say what the mode does; the price and the deposit a share, in either mode.
     const bool back = Mode() == Short_Mode::Buy_Back;
     list_prompt->setText(back ? "Select Stock To Buy Back:" : "Select Stock To Short:");
