@@ -62,7 +62,7 @@ QMenu* Guide_Panel::Add_Menu(QMenu* help) {
     reset = menu->addAction("Show &all notes again");
     reset->setObjectName("guide_reset_menu");
     menu->addSeparator();
-    about = menu->addAction("&About the Guide");
+    about = menu->addAction("&Help on the Guide");
     about->setObjectName("guide_help_menu");
     connect(reopen, &QAction::triggered, this, &Guide_Panel::Reopen);
     connect(turn, &QAction::triggered, this, [this] {
@@ -103,7 +103,10 @@ void Guide_Panel::closeEvent(QCloseEvent* event) {
 
 QStringList Guide_Panel::Notes() const {
     QStringList texts;
-    for (const QLabel* label : shown) texts << QTextDocumentFragment::fromHtml(label->text()).toPlainText();
+    for (const QLabel* label : shown) {
+        QString text = QTextDocumentFragment::fromHtml(label->text()).toPlainText();
+        texts << text.replace(QChar::LineSeparator, '\n').replace(QChar::ParagraphSeparator, '\n');
+    }
     return texts;
 }
 
