@@ -25,7 +25,10 @@ QString Settings_Text(const QString& data) {
 bool Never_Takes_Focus(QWidget* panel) {
     if (panel->focusPolicy() != Qt::NoFocus) return false;
     for (QWidget* w : panel->findChildren<QWidget*>())
-        if (w->focusPolicy() != Qt::NoFocus) return false;
+        if (w->focusPolicy() != Qt::NoFocus) {
+            qWarning() << "takes the focus:" << w;
+            return false;
+        }
     return true;
 }
 

@@ -188,11 +188,11 @@ bool Show_Every_Window(const QString& data_dir, const std::function<void(const Q
     Random rnd(Seed);
     Main_Window window(game, rnd);
     if (!window.Start_Up(data_dir.toStdString())) return false;
-    Centre_On_Screen(&window);
     // The panel of the guide has a turn of its own, at the end: the other pictures show the
     // board alone.
     auto* guide_panel = Child<Guide_Panel>(&window, "guide");
     guide_panel->hide();
+    Centre_On_Screen(&window);
     window.show();
     QApplication::processEvents();
     // The first start opens the help beside the start window; it has its own turn below.
@@ -308,6 +308,8 @@ bool Show_Every_Window(const QString& data_dir, const std::function<void(const Q
     // The guide beside the board, with the notes the game called for, the last on top.
     for (const auto& [turn, note] : guide.Notes) guide_panel->Add_Notes({note}, turn);
     guide_panel->show();
+    // As the game opens with the panel: fitted and centred on the screen.
+    Centre_On_Screen(&window);
     QApplication::processEvents();
     look("guide", &window);
     window.close();

@@ -15,6 +15,17 @@
 namespace {
 // Enough notes for any game: twelve kinds, each once, and a reset or two.
 constexpr int Most_Notes_Listed = 40;
+// The panel's width in characters: the least, and what it opens at where the screen has room.
+constexpr int Narrowest_Line = 18, Usual_Line = 34;
+
+// The notes' place: it opens as wide as a usual line, and the player may narrow it to the least.
+class Notes_Scroll : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override {
+        return {fontMetrics().horizontalAdvance(QString(Usual_Line, 'x')), QScrollArea::sizeHint().height()};
+    }
+};
 
 QString Note_Html(const Guide_Note& note, const QString& turn) {
     return "<b>Turn " + turn.toHtmlEscaped() + "</b><br>" + QString::fromStdString(note.Text).toHtmlEscaped() +
@@ -26,7 +37,7 @@ QString Note_Html(const Guide_Note& note, const QString& turn) {
 Guide_Panel::Guide_Panel(Game_Session& session, QWidget* parent) : QDockWidget("Guide", parent), session(session) {
     setObjectName("guide");
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
-    auto* scroll = new QScrollArea(this);
+    auto* scroll = new Notes_Scroll(this);
     scroll->setObjectName("guide_notes");
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
@@ -43,8 +54,8 @@ Guide_Panel::Guide_Panel(Game_Session& session, QWidget* parent) : QDockWidget("
     notes_layout->addStretch();
     scroll->setWidget(list);
     setWidget(scroll);
-    // As wide as a short line of a note, so the board keeps most of the window.
-    scroll->setMinimumWidth(fontMetrics().horizontalAdvance(QString(34, 'x')));
+    // Narrow enough to fit beside the board on a small screen; wider where there is room.
+    scroll->setMinimumWidth(fontMetrics().horizontalAdvance(QString(Narrowest_Line, 'x')));
     connect(&session, &Game_Session::Notes_Shown, this, [this](const std::vector<Guide_Note>& notes) {
         Add_Notes(notes, QString::fromStdString(this->session.State().Turn_Number.Text()));
     });

@@ -62,12 +62,12 @@ Options_Window::Options_Window(Game_Session& session, QWidget* parent)
     premium = new QLabel("0", this);
     premium->setObjectName("premium");
     grid->addWidget(premium, 5, 1);
-    // What the contracts come to, in plain words, under the premium; two lines' room kept.
+    // What the contracts come to, in plain words, under the premium; room kept for the longest.
     outlook = new QLabel(this);
     outlook->setObjectName("outlook");
     outlook->setWordWrap(true);
     outlook->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    outlook->setMinimumHeight(2 * outlook->fontMetrics().lineSpacing());
+    outlook->setMinimumHeight(3 * outlook->fontMetrics().lineSpacing());
     grid->addWidget(outlook, 6, 0, 1, 2);
     Add_Quantity(7, "Number To Buy/Sell:", "0", false);
     // No cash line here; the line under it tells a refusal's reason.
