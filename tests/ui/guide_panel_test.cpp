@@ -25,10 +25,7 @@ QString Settings_Text(const QString& data) {
 bool Never_Takes_Focus(QWidget* panel) {
     if (panel->focusPolicy() != Qt::NoFocus) return false;
     for (QWidget* w : panel->findChildren<QWidget*>())
-        if (w->focusPolicy() != Qt::NoFocus) {
-            qWarning() << "takes the focus:" << w;
-            return false;
-        }
+        if (w->focusPolicy() != Qt::NoFocus) return false;
     return true;
 }
 
@@ -287,7 +284,6 @@ private slots:
             for (QSlider* slider : w->findChildren<QSlider*>()) tips << slider->toolTip();
         });
         QCOMPARE(tips.size(), 2 + 4 + 3);
-        for (const QString& tip : tips) QVERIFY2(tip.size() > 40, qPrintable(tip));
         QCOMPARE(tips.removeDuplicates(), 0);
         QVERIFY(tips.filter("30 seconds").size() == 1);
         QVERIFY(tips.filter("difficulty level").size() == 4);  // the three options count, the handicap does not
