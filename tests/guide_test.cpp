@@ -268,6 +268,32 @@ TEST(GuideBook, EachNoteOnceOffNothingResetAllAgainKeptAcrossRuns) {
               "\"Guide\",\"on\"\r\n\"Guide Note Seen\",\"first_turn\"\r\n\"Guide Note Seen\",\"taxes\"\r\n");
 }
 
+TEST(GuideBook, TheClosedPanelIsKeptUntilOpenedAgainAndNeverLostToADamagedFile) {
+    const std::string dir = Fresh_Dir("guide_panel");
+    Guide_Book book = Open_Guide_Book(dir);
+    EXPECT_TRUE(book.Panel_Open);
+    ASSERT_TRUE(Show_Notes(book, {Due("crash")}).Stored);
+    ASSERT_TRUE(Keep_Guide_Panel(book, false));
+    EXPECT_FALSE(Open_Guide_Book(dir).Panel_Open);
+    // Notes shown and the guide turned off meanwhile leave the panel closed.
+    ASSERT_EQ(Show_Notes(book, {Due("taxes")}).Notes.size(), 1u);
+    ASSERT_TRUE(Turn_Guide(book, false));
+    EXPECT_FALSE(book.Panel_Open);
+    EXPECT_FALSE(Open_Guide_Book(dir).Panel_Open);
+    ASSERT_TRUE(Keep_Guide_Panel(book, true));
+    EXPECT_TRUE(Open_Guide_Book(dir).Panel_Open);
+    EXPECT_EQ(*Read_File(Settings_Path(dir)),
+              "\"Guide Note Seen\",\"crash\"\r\n\"Guide Note Seen\",\"taxes\"\r\n\"Guide\",\"off\"\r\n");
+
+    const std::string damaged = Fresh_Dir("guide_panel_damaged");
+    ASSERT_TRUE(Write_File_Atomic(Settings_Path(damaged), "\"Guide Panel\",\"closed"));
+    Guide_Book unread = Open_Guide_Book(damaged);
+    EXPECT_TRUE(unread.Panel_Open);
+    EXPECT_FALSE(Keep_Guide_Panel(unread, false));
+    EXPECT_FALSE(unread.Panel_Open);  // for the rest of this run
+    EXPECT_EQ(*Read_File(Settings_Path(damaged)), "\"Guide Panel\",\"closed");
+}
+
 TEST(GuideBook, TwoCopiesKeepEachOthersNotesAndChoices) {
     const std::string dir = Fresh_Dir("guide_copies");
     Guide_Book first = Open_Guide_Book(dir), second = Open_Guide_Book(dir);

@@ -9,6 +9,7 @@
 #include "engine/trading/option_trades.h"
 #include "engine/trading/options.h"
 #include "engine/trading/portfolio.h"
+#include "engine/trading/stock_trades.h"
 
 namespace {
 void Hold(Game& g, const std::string& type, int stock, int strike, int expires, float paid, double qty) {
@@ -75,4 +76,36 @@ TEST(Option_Grid, FullTableShowsEachQuoteAndPricePaid) {
         EXPECT_EQ(rows[k].Cells[4], printed) << k;
         EXPECT_EQ(rows[k].Cells[5], Number_Text(Option_Premium(g, k))) << k;
     }
+}
+
+// The line under the premium: what the box's contracts (one while it holds none) cost in all, as
+// a purchase then takes from the cash, twice that should the premium double, nothing should it
+// fall to nothing, and the turn they lapse in.
+TEST(Option_Outlook, FiguresAreWhatAPurchaseCostsAndTheTurnItLapses) {
+    Game g = Flat_Market(53, "12");
+    g.Cash_On_Hand.Set(1000000);
+    Option_Form f = Chosen(g, 4, true);
+    f.Number = Read_Quantity("");
+    Option_Outlook one = Outlook_Of(g, f);
+    EXPECT_EQ(one.Contracts, 1);
+    EXPECT_EQ(one.Lapses, 40);
+    EXPECT_TRUE(one.Line.starts_with("1 contract costs $")) << one.Line;
+    EXPECT_TRUE(one.Line.ends_with(" if it falls to nothing; it lapses in turn 40.")) << one.Line;
+
+    f.Number = Read_Quantity("3");
+    Spin_Exp(f, -1);
+    const Option_Outlook three = Outlook_Of(g, f);
+    EXPECT_NEAR(three.Cost, 3 * Option_Premium(g, "Call", 4, f.Strike, f.Expires) * Contract_Shares, 1e-9);
+    EXPECT_GT(three.Cost, 0);
+    EXPECT_EQ(three.Doubled, 2 * three.Cost);
+    EXPECT_EQ(three.Nothing, 0);
+    EXPECT_EQ(three.Lapses, 30);
+    EXPECT_EQ(three.Line, "3 contracts cost " + Money_Text(three.Cost) + " in all, worth " + Money_Text(three.Doubled) +
+                              " if the premium doubles, $0 if it falls to nothing; they lapse in turn 30.");
+    const double cash = g.Cash_On_Hand.Value();
+    Recording_Screens screens;
+    ASSERT_EQ(Trade_Option(g, f, screens), Trade_Result::Done);
+    EXPECT_NEAR(cash - g.Cash_On_Hand.Value(), three.Cost, 0.5);
+    f.Buy = false;
+    EXPECT_TRUE(Outlook_Of(g, f).Line.starts_with("3 contracts bring " + Money_Text(three.Cost) + " in all")) << Outlook_Of(g, f).Line;
 }

@@ -120,3 +120,72 @@ TEST(Refusals, SayWhyAndWhatWouldPass) {
     EXPECT_EQ(Trade_Option(g, form, screens).Reason(), "You hold no AAPL calls at strike 100 expiring in turn " +
                                                            Number_Text(form.Expires) + ".");
 }
+
+// The quantity box's tool tip names the most the trade allows, as the trade counts it, and
+// what sets it in the words a refusal of one more gives: the cash, the exchange's limit, a
+// short's deposit, the holding.
+TEST(Most_Tips, NameTheMostAndWhatSetsItAsARefusalOfOneMoreWould) {
+    Game g = Flat_Market(101, "5");
+    g.Cash_On_Hand.Set(1300);
+    g.Player_Stock[25] = Holding{40, 90};
+    g.Player_Short[25] = Holding{12, 100};
+    using Kind = Player_Input::Kind;
+    const auto refusal = [&](Kind kind, int stock, double most) {
+        Game copy = g;
+        Random rnd(1);
+        Recording_Screens screens;
+        const Input_Result result =
+            Play_Input(copy, rnd, screens, Player_Input::Trade(kind, stock, Quantity_Of(most + 1)));
+        EXPECT_EQ(result.Trade, Trade_Result::Refused);
+        return result.Trade.Reason();
+    };
+    const auto lines = [](const std::string& tip) { return Split_Lines(tip); };
+
+    std::vector<std::string> tip = lines(Buy_Most_Tip(g, 0));
+    ASSERT_EQ(tip.size(), 2u);
+    EXPECT_EQ(tip[0], "The most you can buy: 12 shares.");
+    EXPECT_EQ(tip[1], refusal(Kind::Buy, 0, Most_To_Buy(g, 0)));
+    tip = lines(Sell_Most_Tip(g, 25));
+    EXPECT_EQ(tip[0], "The most you can sell: 40 shares.");
+    EXPECT_EQ(tip[1], refusal(Kind::Sell, 25, 40));
+    EXPECT_EQ(lines(Sell_Most_Tip(g, 3))[0], "The most you can sell: no shares.");
+    tip = lines(Short_Most_Tip(g, 0, Short_Mode::Sell_Short));
+    EXPECT_EQ(tip[0], "The most you can sell short: 25 shares.");
+    EXPECT_EQ(tip[1], "Your cash covers at most 25 shares at $101 (a deposit of $50.50 a share).");
+    EXPECT_EQ(tip[1], refusal(Kind::Sell_Short, 0, 25));
+    tip = lines(Short_Most_Tip(g, 25, Short_Mode::Buy_Back));
+    EXPECT_EQ(tip[0], "The most you can buy back: 12 shares.");
+    EXPECT_TRUE(tip[1].starts_with(refusal(Kind::Buy_Back, 25, 12) + " A buy-back is never refused for cash")) << tip[1];
+
+    // With cash to spare the exchange's limit, shared with the computer, sets the most.
+    g.Cash_On_Hand.Set(1e9);
+    g.Computer_Stock[25].Shares = Stock_Limit - 3200 - 40;
+    g.Computer_Short[25].Shares = Short_Limit - 5 - 12;
+    tip = lines(Buy_Most_Tip(g, 25));
+    EXPECT_EQ(tip[0], "The most you can buy: 3,200 shares.");
+    EXPECT_TRUE(tip[1].starts_with(refusal(Kind::Buy, 25, 3200) + " It allows 100,000,000 shares")) << tip[1];
+    tip = lines(Short_Most_Tip(g, 25, Short_Mode::Sell_Short));
+    EXPECT_EQ(tip[0], "The most you can sell short: 5 shares.");
+    EXPECT_TRUE(tip[1].starts_with("The exchange allows 5 more shares of KO to be sold short. It allows 50,000,000")) << tip[1];
+
+    // Options: the cash per contract, the limit per stock, the contracts held.
+    Option_Form form;
+    form.Stock = 0;
+    Choose_Strike_And_Expiry(g, form);
+    g.Cash_On_Hand.Set(50);
+    tip = lines(Option_Most_Tip(g, form));
+    EXPECT_EQ(tip[0], "The most you can buy: no contracts.");
+    EXPECT_TRUE(tip[1].starts_with("Your cash does not cover one contract at $")) << tip[1];
+    g.Cash_On_Hand.Set(1e9);
+    g.Player_Option[0] = {"Call", 0, static_cast<Integer>(form.Strike), form.Expires, 1, 4990};
+    g.Player_Option_Count = 1;
+    tip = lines(Option_Most_Tip(g, form));
+    EXPECT_EQ(tip[0], "The most you can buy: 10 contracts.");
+    EXPECT_EQ(tip[1], "You may hold 5,000 contracts on AAPL, calls and puts together; you hold 4,990.");
+    form.Buy = false;
+    tip = lines(Option_Most_Tip(g, form));
+    EXPECT_EQ(tip[0], "The most you can sell: 4,990 contracts.");
+    Recording_Screens screens;
+    form.Number = Read_Quantity("4991");
+    EXPECT_EQ(tip[1], Trade_Option(g, form, screens).Reason());
+}

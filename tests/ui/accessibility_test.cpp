@@ -18,13 +18,6 @@ bool Bare_Figure(const QString& text) {
     return text.contains(digit) && !text.contains(word);
 }
 
-// Controls whose tool tips say what the most is and why, or what a setup choice makes harder:
-// they come with those figures, not here.
-bool Tip_Elsewhere(const QString& window, QWidget* w) {
-    if (w->objectName() == "quantity") return true;
-    return window == "setup" && (qobject_cast<QCheckBox*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QSlider*>(w));
-}
-
 // What the mouse can reach and a player may wonder about: every kind of control, a label that
 // acts as a button, and a figure. Scroll bars and plain captions explain themselves.
 bool Wants_A_Tip(QWidget* w) {
@@ -79,7 +72,7 @@ public:
         if (node->text(QAccessible::Description).contains('<')) Fault(here, "a description with markup");
         if (node->role() == QAccessible::ColumnHeader && node->text(QAccessible::Description).isEmpty())
             Fault(here, "a column header without a description");
-        if (w && w->isVisible() && Wants_A_Tip(w) && !Tip_Elsewhere(window, w) && w->toolTip().isEmpty())
+        if (w && w->isVisible() && Wants_A_Tip(w) && w->toolTip().isEmpty())
             Fault(here, "no tool tip");
         if (auto* tabs = qobject_cast<QTabBar*>(w))
             for (int t = 0; t < tabs->count(); ++t)

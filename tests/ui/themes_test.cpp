@@ -58,9 +58,12 @@ void Every_Text_Readable(const QString& name, QWidget* window) {
         const QColor ground = Ground(picture, area);
         if (Contrast_Ratio(ink, ground) < Readable_Contrast) unreadable << Unreadable(text, ink, ground);
     };
-    for (QLabel* label : window->findChildren<QLabel*>())
-        if (Shown(label, window) && !label->text().isEmpty() && label->pixmap().isNull())
-            check(label->text(), Ink_Of(label), Area_In(window, label));
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        // Only what is on screen: a label scrolled out of a scroll area's view is not painted.
+        const QRect seen = label->visibleRegion().boundingRect();
+        if (Shown(label, window) && !seen.isEmpty() && !label->text().isEmpty() && label->pixmap().isNull())
+            check(label->text(), Ink_Of(label), QRect(label->mapTo(window, seen.topLeft()), seen.size()));
+    }
     for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
         if (Shown(button, window) && !button->text().isEmpty() && (qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button)))
             check(button->text(), button->palette().color(button->foregroundRole()), Area_In(window, button));

@@ -16,6 +16,8 @@
 #include "engine/model/numbers.h"
 #include "engine/model/silent_screens.h"
 #include "engine/flows/turn.h"
+#include "engine/guide/guide_notes.h"
+#include "desktop/guide/guide_panel.h"
 #include "desktop/history/history_window.h"
 #include "engine/scoring/new_game_setup.h"
 #include "engine/trading/option_trades.h"
@@ -49,22 +51,45 @@ public:
     }
 };
 
+// The guide's notes as the game below calls for them, each kind once, with the turn it came at.
+struct Guide_Pages {
+    std::vector<std::pair<QString, Guide_Note>> Notes;
+    void Add(const Game& game, const std::vector<Guide_Note>& due) {
+        for (const Guide_Note& note : due) {
+            bool seen = false;
+            for (const auto& [turn, other] : Notes) seen = seen || other.Key == note.Key;
+            if (!seen) Notes.push_back({QString::fromStdString(game.Turn_Number.Text()), note});
+        }
+    }
+};
+
 // A game played to turn 150: shares of three companies, two short sales and calls and puts on
 // three more, bought along the way.
-void Play_To_The_Turn(Game& game, Random& rnd) {
+void Play_To_The_Turn(Game& game, Random& rnd, Guide_Pages& guide) {
     Unseen_Screens unseen;
     Deal_New_Game(game, rnd, unseen);
+    guide.Add(game, Notes_Due(game));
     game.Setup.News_Alert = 0;
     game.Setup.World_Alert = 0;
+    using Kind = Player_Input::Kind;
+    // Each trade and turn as the player's input, for the notes it calls for.
+    auto noted = [&](const Player_Input& input, const std::function<Input_Result()> play) {
+        const Guide_Before before = Before_Input(game);
+        const Input_Result result = play();
+        guide.Add(game, Notes_Due(game, before, input, result));
+    };
     auto end_turns_to = [&](int turn) {
-        while (game.Turn_Number.Value() < turn) Play_Turn(game, rnd, unseen);
+        while (game.Turn_Number.Value() < turn)
+            noted(Player_Input::End_Turn(), [&] { return Input_Result{Trade_Result::Done, Play_Turn(game, rnd, unseen)}; });
     };
     end_turns_to(Turn - 12);
     for (int s : {2, 9, 30}) {
-        Buy_Shares(game, s, Read_Quantity("150"));
+        noted(Player_Input::Trade(Kind::Buy, s, Read_Quantity("150")),
+              [&] { return Input_Result{Buy_Shares(game, s, Read_Quantity("150"))}; });
     }
     for (int s : {5, 21}) {
-        Trade_Short(game, s, Short_Mode::Sell_Short, Read_Quantity("80"));
+        noted(Player_Input::Trade(Kind::Sell_Short, s, Read_Quantity("80")),
+              [&] { return Input_Result{Trade_Short(game, s, Short_Mode::Sell_Short, Read_Quantity("80"))}; });
     }
     for (int s : {12, 14, 33}) {
         Option_Form form;
@@ -72,7 +97,7 @@ void Play_To_The_Turn(Game& game, Random& rnd) {
         form.Calls = s != 14;
         Choose_Strike_And_Expiry(game, form);
         form.Number = Read_Quantity("4");
-        Trade_Option(game, form, unseen);
+        noted(Player_Input::Option_Trade(form), [&] { return Input_Result{Trade_Option(game, form, unseen)}; });
     }
     end_turns_to(Turn);
     // Someone reached the winners circle at every level before.
@@ -155,7 +180,7 @@ QStringList Gallery_Names() {
     return {"start",  "main",     "portfolio", "news",     "setup",       "buy",          "sell",
             "short",  "options",  "chart",     "research", "computer",    "commissions",  "tax",
             "alert",  "confirmation", "game_over", "winners", "about",     "help",         "help_viewer",
-            "history", "journal"};
+            "history", "journal", "guide"};
 }
 
 bool Show_Every_Window(const QString& data_dir, const std::function<void(const QString& name, QWidget* window)>& look) {
@@ -163,6 +188,10 @@ bool Show_Every_Window(const QString& data_dir, const std::function<void(const Q
     Random rnd(Seed);
     Main_Window window(game, rnd);
     if (!window.Start_Up(data_dir.toStdString())) return false;
+    // The panel of the guide has a turn of its own, at the end: the other pictures show the
+    // board alone.
+    auto* guide_panel = Child<Guide_Panel>(&window, "guide");
+    guide_panel->hide();
     Centre_On_Screen(&window);
     window.show();
     QApplication::processEvents();
@@ -171,7 +200,8 @@ bool Show_Every_Window(const QString& data_dir, const std::function<void(const Q
     look("start", Child<Start_Window>(&window, "start"));
     Child<Start_Window>(&window, "start")->hide();
 
-    Play_To_The_Turn(game, rnd);
+    Guide_Pages guide;
+    Play_To_The_Turn(game, rnd, guide);
     window.Game_Screens().Windows_Reset();
     // The first earnings report clicked: its company's quick quote shows.
     if (QListWidget* reports = Child<QListWidget>(&window, "earnings_news"); reports->count() > 0) emit reports->itemClicked(reports->item(0));
@@ -274,6 +304,14 @@ bool Show_Every_Window(const QString& data_dir, const std::function<void(const Q
         look("journal", history);
         history->hide();
     }
+
+    // The guide beside the board, with the notes the game called for, the last on top.
+    for (const auto& [turn, note] : guide.Notes) guide_panel->Add_Notes({note}, turn);
+    guide_panel->show();
+    // As the game opens with the panel: fitted and centred on the screen.
+    Centre_On_Screen(&window);
+    QApplication::processEvents();
+    look("guide", &window);
     window.close();
     return all;
 }

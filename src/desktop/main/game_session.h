@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <QObject>
 
@@ -14,6 +15,7 @@
 #include "engine/flows/cheats.h"
 #include "engine/flows/player_input.h"
 #include "engine/flows/turn.h"
+#include "engine/guide/guide_book.h"
 #include "engine/trading/option_trades.h"
 #include "engine/trading/short_trades.h"
 #include "engine/trading/trade_result.h"
@@ -61,10 +63,28 @@ public:
     void Set_Alerts(std::optional<bool> news, std::optional<bool> world);
     void Clear_High_Scores();
 
+    // The guide: its notes follow every input played here, a new game and a load. A change the
+    // player asks for that Settings.txt cannot keep is told with the game's message, and holds
+    // for this run all the same; false then.
+    const Guide_Book& Guide() const { return guide; }
+    bool Turn_Guide(bool on);
+    bool Reset_Guide();
+    bool Keep_Guide_Panel(bool open);
+    // The notes the game as it stands calls for, as after a new game or a load.
+    void Show_Due_Notes();
+
+signals:
+    // Notes the guide shows now, in the order they came: none repeats one shown before.
+    void Notes_Shown(const std::vector<Guide_Note>& notes);
+
 private:
+    void Show(const std::vector<Guide_Note>& due);
+    bool Kept(const File_Result<>& stored);
+
     Game& game;
     Random& rnd;
     Screens* screens = nullptr;
     bool ending = false;
     std::uint32_t kept = 0;  // the digest of the game as last kept
+    Guide_Book guide;
 };

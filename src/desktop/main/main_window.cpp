@@ -45,6 +45,7 @@
 #include "desktop/parts/colours.h"
 #include "desktop/parts/toolbar_icon.h"
 #include "desktop/market/fundamentals_window.h"
+#include "desktop/guide/guide_panel.h"
 #include "desktop/parts/help_button.h"
 #include "desktop/parts/scroll_box.h"
 #include "desktop/parts/window_place.h"
@@ -289,6 +290,9 @@ void Main_Window::Build_Menus() {
 
     QMenu* help_menu = menuBar()->addMenu("&Help");
     Instructions_Menu = help_menu->addAction("Bullquest &HELP");
+    Guide = new Guide_Panel(session, this);
+    Guide->Add_Menu(help_menu);
+    addDockWidget(Qt::RightDockWidgetArea, Guide);
     About_Menu = help_menu->addAction("&About Bullquest");
 }
 
@@ -365,6 +369,7 @@ void Main_Window::Connect_Commands() {
 
 bool Main_Window::Start_Up(const std::string& data_dir) {
     if (!session.Start_Up(data_dir)) return false;
+    Guide->Start();
     Portfolio->Lay_Out_Grids();
     Repaint();
     Startup = new Start_Window(session, this);

@@ -21,6 +21,7 @@ class QToolBar;
 class About_Window;
 class Commissions_Window;
 class Computer_Portfolio_Window;
+class Guide_Panel;
 class History_Window;
 class News_Tab;
 class Portfolio_Tab;
@@ -74,6 +75,7 @@ private:
     QTimer* Game_Timer = nullptr;
     Start_Window* Startup = nullptr;
     Computer_Portfolio_Window* Computer_Portfolio = nullptr;
+    Guide_Panel* Guide = nullptr;
 
     // Menus
     QAction* New_Game_Menu = nullptr;

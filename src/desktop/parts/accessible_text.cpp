@@ -51,7 +51,7 @@ QString Cell_Phrase(const QString& column, const QString& text) {
 
 QString Tool_Tip(const QString& words) {
     // Qt wraps a tool tip only when it is rich text.
-    return "<p>" + words.toHtmlEscaped() + "</p>";
+    return "<p>" + words.toHtmlEscaped().replace('\n', "<br>") + "</p>";
 }
 
 void Explain(QWidget* control, const QString& tip) {

@@ -19,6 +19,7 @@
 #include "engine/model/screens.h"
 #include "engine/scoring/new_game_setup.h"
 #include "desktop/parts/accessible_text.h"
+#include "engine/trading/stock_trades.h"
 #include "desktop/parts/colours.h"
 #include "desktop/parts/engine_text.h"
 #include "desktop/parts/help_button.h"
@@ -133,6 +134,8 @@ New_Game_Setup_Window::New_Game_Setup_Window(Game_Session& session, QWidget* par
     // Only Go leaves the window: Escape does nothing here.
     Keep_Fixed_Size();
 
+    Tell_What_Each_Makes_Harder();
+
     connect(Short, &QCheckBox::clicked, this, &New_Game_Setup_Window::Difficulty_Changed);
     connect(Options, &QCheckBox::clicked, this, &New_Game_Setup_Window::Difficulty_Changed);
     connect(Time_Limit, &QCheckBox::clicked, this, &New_Game_Setup_Window::Difficulty_Changed);
@@ -141,6 +144,30 @@ New_Game_Setup_Window::New_Game_Setup_Window(Game_Session& session, QWidget* par
             [this] { Run_Help(this->session, this, Help_Owner::New_Game); });
     connect(OKButton, &QPushButton::clicked, this, &New_Game_Setup_Window::Go_Clicked);
     Show_Settings();
+}
+
+void New_Game_Setup_Window::Tell_What_Each_Makes_Harder() {
+    const QString level = " It counts towards the difficulty level, under which a win enters the winners circle.";
+    const QString computer_cash = QString::fromStdString(Money_Text(Starting_Cash));
+    Explain(Play_To, "The net worth that wins. A higher goal makes a longer game, with more turns for the computer "
+                        "to get there first.");
+    Explain(Handicap, "Cash you start with beyond the computer's " + computer_cash +
+                         ": a head start, so None is the hardest. It does not change the difficulty level; the "
+                         "winners circle shows it beside your score.");
+    Explain(Short, "The computer may sell short too, so it gains when prices fall as well as when they rise: a "
+                      "harder opponent." + level);
+    Explain(Options, "The computer may buy calls and puts too, which can multiply its gains: a harder opponent." +
+                        level);
+    Explain(Time_Limit, QString("Each turn ends by itself after %1 seconds, traded or not: less time to look and "
+                                   "think.").arg(Turn_Seconds) + level);
+    Explain(Frequency_Slider, "How often news comes out. More news makes prices jump more often, so the market is "
+                                 "harder to foresee.");
+    Explain(Power_Slider, "How far each news event moves prices and trends. Stronger news means larger sudden "
+                             "gains and losses.");
+    Explain(Earnings_Slider, "How far an earnings report moves its company's price. Stronger effects make "
+                                "holding a stock through its report riskier.");
+    Explain(Suprise, "The three news settings are drawn at random when you press Go!, so you play without knowing "
+                        "how wild the news will be.");
 }
 
 void New_Game_Setup_Window::Show_Settings() {

@@ -27,6 +27,8 @@ public:
 
 private:
     void Show_Settings();
+    // The boxes' tool tips: what each makes harder.
+    void Tell_What_Each_Makes_Harder();
     // What the controls hold now.
     Settings Chosen() const;
     void Difficulty_Changed();

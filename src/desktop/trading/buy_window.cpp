@@ -1,10 +1,12 @@
 #include "desktop/trading/buy_window.h"
 
 #include <QGridLayout>
+#include <QLineEdit>
 #include <QLabel>
 
 #include "engine/trading/stock_trades.h"
 #include "desktop/parts/clickable_label.h"
+#include "desktop/parts/accessible_text.h"
 #include "desktop/parts/engine_text.h"
 
 Buy_Window::Buy_Window(Game_Session& session, QWidget* parent)
@@ -39,6 +41,7 @@ void Buy_Window::Symbol_Click() {
     you_have->setText(Engine_Text(view.You_Have));
     most->setText(Engine_Text(view.Max));
     shown_most = view.Most;
+    Explain(quantity, Engine_Text(Buy_Most_Tip(game, Stock())));
     Show_Price("Price: " + QString::fromStdString(Money_Text(Stock_Price(game, Stock()))));
     Show_Cash_After();
 }

@@ -71,9 +71,16 @@ Options_Window::Options_Window(Game_Session& session, QWidget* parent)
     premium->setObjectName("premium");
     Explain(premium, "What one share of the contract costs now, in dollars; a contract is 100 shares.");
     grid->addWidget(premium, 5, 1);
-    Add_Quantity(6, "Number To Buy/Sell:", "0", false);
+    // What the contracts come to, in plain words, under the premium; room kept for the longest.
+    outlook = new QLabel(this);
+    outlook->setObjectName("outlook");
+    outlook->setWordWrap(true);
+    outlook->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    outlook->setMinimumHeight(3 * outlook->fontMetrics().lineSpacing());
+    grid->addWidget(outlook, 6, 0, 1, 2);
+    Add_Quantity(7, "Number To Buy/Sell:", "0", false);
     // No cash line here; the line under it tells a refusal's reason.
-    Add_Cash_After(7);
+    Add_Cash_After(8);
     // The caption and the number act as one label.
     most_caption = new Clickable_Label("Most You Can Buy:", this);
     most_caption->setObjectName("most_caption");
@@ -81,9 +88,9 @@ Options_Window::Options_Window(Game_Session& session, QWidget* parent)
     most->setObjectName("most");
     for (Clickable_Label* l : {most_caption, most})
         Copies_Into_Box(l, [this]() -> std::optional<double> { return shown_most; });
-    grid->addWidget(most_caption, 9, 0);
-    grid->addWidget(most, 9, 1);
-    Add_Buttons(10, "&Transact", Help_Owner::Options);
+    grid->addWidget(most_caption, 10, 0);
+    grid->addWidget(most, 10, 1);
+    Add_Buttons(11, "&Transact", Help_Owner::Options);
 
     connect(calls, &QRadioButton::clicked, this, [this] { Symbol_Click(); });
     connect(puts, &QRadioButton::clicked, this, [this] { Symbol_Click(); });
@@ -91,6 +98,7 @@ Options_Window::Options_Window(Game_Session& session, QWidget* parent)
     connect(sell, &QRadioButton::clicked, this, [this] { Quote(); });
     connect(strike, &QSpinBox::valueChanged, this, [this] { if (!showing) Quote(); });
     connect(expiry, &QSpinBox::valueChanged, this, [this] { if (!showing) Quote(); });
+    connect(quantity, &QLineEdit::textChanged, this, [this] { if (Stock() >= 0) Show_Outlook(); });
 }
 
 Option_Form Options_Window::Form() const {
@@ -123,6 +131,13 @@ void Options_Window::Show_View(const Option_View& v) {
     Show_Figure(most, Engine_Text(v.Label6).remove(':'), Q(v.Max), "contracts");
     most_caption->setText(Engine_Text(v.Label6));
     shown_most = v.Most;
+    Show_Outlook();
+}
+
+void Options_Window::Show_Outlook() {
+    const Option_Form form = Form();
+    outlook->setText(Engine_Text(Outlook_Of(game, form).Line));
+    Explain(quantity, Engine_Text(Option_Most_Tip(game, form)));
 }
 
 void Options_Window::Symbol_Click() {

@@ -26,6 +26,8 @@ private:
     void Show_Form(const Option_Form& form);
     void Show_View(const Option_View& view);
     void Quote();
+    // The line under the premium and the box's tool tip, for the form as it stands.
+    void Show_Outlook();
     void Trade() override;
 
     QLabel* stock_price;
@@ -36,6 +38,7 @@ private:
     QSpinBox* strike;
     QSpinBox* expiry;
     QLabel* premium;
+    QLabel* outlook;
     Clickable_Label* most_caption;
     Clickable_Label* most;
     double shown_most = 0;  // the most the window last computed for its own stock

@@ -1,6 +1,7 @@
 #include "desktop/trading/sell_window.h"
 
 #include <QGridLayout>
+#include <QLineEdit>
 
 #include "engine/trading/stock_trades.h"
 #include "desktop/parts/accessible_text.h"
@@ -45,6 +46,7 @@ void Sell_Window::Open_On(int stock) {
 void Sell_Window::Symbol_Click() {
     if (Stock() < 0) return;
     you_have->setText(Engine_Text(Sell_Texts(game, Stock()).You_Have));
+    Explain(quantity, Engine_Text(Sell_Most_Tip(game, Stock())));
     Show_Price("Price: " + QString::fromStdString(Money_Text(Stock_Price(game, Stock()))));
     Show_Cash_After();
 }

@@ -1,11 +1,11 @@
 #include "desktop/trading/short_window.h"
 
 #include <QGridLayout>
+#include <QLineEdit>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
 
-#include "desktop/parts/accessible_text.h"
 #include "desktop/parts/accessible_text.h"
 #include "desktop/parts/clickable_label.h"
 #include "desktop/parts/engine_text.h"
@@ -64,6 +64,7 @@ void Short_Window::Symbol_Click() {
     you_have->setText(Engine_Text(view.You_Have));
     most->setText(Engine_Text(view.Max));
     shown_most = view.Most;
+    Explain(quantity, Engine_Text(Short_Most_Tip(game, Stock(), Mode())));
     // The captions say what the mode does; the price and the deposit a share, in either mode.
     const bool back = Mode() == Short_Mode::Buy_Back;
     list_prompt->setText(back ? "Select Stock To Buy Back:" : "Select Stock To Short:");

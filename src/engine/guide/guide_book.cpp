@@ -5,10 +5,13 @@
 namespace {
 const std::string Guide_Setting = "Guide";
 const std::string Seen_Setting = "Guide Note Seen";
+const std::string Panel_Setting = "Guide Panel";
 
-// The book's part of the settings: any value of "Guide" but "off" leaves it on.
+// The book's part of the settings: any value of "Guide" but "off" leaves it on, of "Guide
+// Panel" but "closed" leaves the panel open.
 void Read_Into(Guide_Book& book, const Setting_List& settings) {
     book.On = Setting_Value(settings, Guide_Setting) != std::optional<std::string>("off");
+    book.Panel_Open = Setting_Value(settings, Panel_Setting) != std::optional<std::string>("closed");
     const std::vector<std::string> seen = Setting_Values(settings, Seen_Setting);
     book.Seen = std::set<std::string>(seen.begin(), seen.end());
 }
@@ -72,4 +75,13 @@ File_Result<> Turn_Guide(Guide_Book& book, bool on) {
 File_Result<> Reset_Guide(Guide_Book& book) {
     book.Seen.clear();
     return Change_Book(book, [](Setting_List& settings) { Remove_Setting(settings, Seen_Setting); });
+}
+
+File_Result<> Keep_Guide_Panel(Guide_Book& book, bool open) {
+    book.Panel_Open = open;
+    // An open panel is the default: the record goes, so a player who never closed it has none.
+    return Change_Book(book, [open](Setting_List& settings) {
+        if (open) Remove_Setting(settings, Panel_Setting);
+        else Set_Setting(settings, Panel_Setting, "closed");
+    });
 }

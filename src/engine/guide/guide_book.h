@@ -1,7 +1,8 @@
 #pragma once
 // What the player has seen of the guide, and whether it is on: kept with the player, not the
 // game, in the data folder's Settings.txt ("Guide" on or off, one "Guide Note Seen" record a
-// note), so a note is shown once whatever game is played, and in any copy of the game.
+// note, "Guide Panel" closed while the desktop's panel is), so a note is shown once whatever
+// game is played, and in any copy of the game.
 //
 // A Settings.txt that cannot be read or is damaged is left in place, never written over: the
 // guide then starts on with every note unseen, and what the player sees or chooses is kept
@@ -17,6 +18,7 @@ struct Guide_Book {
     std::string Data_Dir;
     bool On = true;
     std::set<std::string> Seen;  // note keys
+    bool Panel_Open = true;      // the desktop's panel of notes: open until the player closes it
 };
 
 // The book as Settings.txt holds it; all unseen and on when there is none, or none readable.
@@ -40,3 +42,6 @@ Shown_Notes Show_Notes(Guide_Book& book, const std::vector<Guide_Note>& due);
 // Settings.txt unless it cannot be written (reported, the book changed all the same).
 File_Result<> Turn_Guide(Guide_Book& book, bool on);
 File_Result<> Reset_Guide(Guide_Book& book);
+// The player closed the panel of notes, or opened it again: in the book at once, and in
+// Settings.txt unless it cannot be written (reported, the book changed all the same).
+File_Result<> Keep_Guide_Panel(Guide_Book& book, bool open);

@@ -17,6 +17,7 @@ const std::vector<Help_Topic>& Help_Topic_Table() {
         {"News Event Settings", 113},
         {"Using Moving Averages", 114},
         {"Using Momentum", 115},
+        {"The Guide", 116},
         {"Starting a New Game", 204},
         {"Introducing: Vuzedad Erover", 300},
         {"Definitions", 301},

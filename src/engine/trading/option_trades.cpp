@@ -29,9 +29,8 @@ void Set_Expiry_Limits(const Game& game, Option_Form& form) {
     form.Exp_Max = form.Exp_Min + (Expiry_Choices - 1) * Expiry_Step;
 }
 
-// Why a purchase of n contracts is refused: nothing typed, the cash, or the limit per stock.
-std::string Buy_Refusal(const Game& game, const Option_Form& form, double n, double premium) {
-    if (!(n > 0)) return "Type how many contracts to buy.";
+// What sets the most a purchase allows: the cash, or the limit of contracts per stock.
+std::string Buy_Bound(const Game& game, const Option_Form& form, double premium) {
     double held = 0;
     for (int k = 0; k < game.Player_Option_Count; ++k)
         if (game.Player_Option[k].Stock == form.Stock) held += game.Player_Option[k].Quantity;
@@ -41,6 +40,25 @@ std::string Buy_Refusal(const Game& game, const Option_Form& form, double n, dou
                            " a share (" + Money_Text(premium * Contract_Shares) + " a contract)");
     return "You may hold " + Count_Text(Option_Contract_Limit) + " contracts on " + game.Symbol[form.Stock] +
            ", calls and puts together; you hold " + Count_Text(held) + ".";
+}
+
+// Why a purchase of n contracts is refused: nothing typed, or what sets the most.
+std::string Buy_Refusal(const Game& game, const Option_Form& form, double n, double premium) {
+    if (!(n > 0)) return "Type how many contracts to buy.";
+    return Buy_Bound(game, form, premium);
+}
+
+// What a sale of the form's key finds: none held, or how many.
+std::string Sale_Bound(const Game& game, const Option_Form& form) {
+    if (Find(game, Kind(form), form.Stock, Strike_Of(form), Exp_Of(form)) < 0)
+        return "You hold no " + game.Symbol[form.Stock] + (form.Calls ? " calls" : " puts") + " at strike " +
+               Number_Text(form.Strike) + " expiring in turn " + Number_Text(form.Expires) + ".";
+    return "You hold " + Count_Text(Most_Contracts(game, form)) + " of these contracts.";
+}
+
+std::string Contracts_Text(double n) {
+    if (n == 0) return "no contracts";
+    return Count_Text(n) + (n == 1 ? " contract" : " contracts");
 }
 
 std::string Price_Caption(const Game& game, int stock) {
@@ -90,6 +108,28 @@ Option_View Option_Quote(const Game& game, const Option_Form& form) {
             form.Buy ? "Most You Can Buy:" : "Most You Can Sell:", Stock_Price(game, form.Stock), premium, most};
 }
 
+std::string Option_Most_Tip(const Game& game, const Option_Form& form) {
+    const std::string most = Contracts_Text(Most_Contracts(game, form));
+    if (!form.Buy) return Most_Tip("sell", most, Sale_Bound(game, form));
+    return Most_Tip("buy", most, Buy_Bound(game, form, Option_Premium(game, Kind(form), form.Stock, form.Strike, form.Expires)));
+}
+
+Option_Outlook Outlook_Of(const Game& game, const Option_Form& form) {
+    Option_Outlook outlook;
+    outlook.Contracts = form.Number.Value > 0 ? form.Number.Value : 1;
+    const double premium = Option_Premium(game, Kind(form), form.Stock, form.Strike, form.Expires);
+    outlook.Cost = premium * outlook.Contracts * Contract_Shares;
+    outlook.Doubled = 2 * outlook.Cost;
+    outlook.Nothing = 0;
+    outlook.Lapses = form.Expires;
+    const bool one = outlook.Contracts == 1;
+    outlook.Line = Contracts_Text(outlook.Contracts) + (form.Buy ? (one ? " costs " : " cost ") : (one ? " brings " : " bring ")) +
+                   Money_Text(outlook.Cost) + " in all, worth " + Money_Text(outlook.Doubled) + " if the premium doubles, " +
+                   Money_Text(outlook.Nothing) + " if it falls to nothing; " + (one ? "it lapses" : "they lapse") +
+                   " in turn " + Number_Text(outlook.Lapses) + ".";
+    return outlook;
+}
+
 bool Spin_Strike(Option_Form& form, int direction) {
     int next = Strike_Of(form) + direction * Strike_Step;
     if (!Strike_Allowed(next)) return false;
@@ -133,10 +173,7 @@ Trade_Result Trade_Option(Game& game, const Option_Form& form, Screens& screens)
         Record_Trade(game, Trader::You, "Buy " + kind, form.Stock, n, premium, std::nullopt);
     } else {
         if (n == 0) return Trade_Result::Refused_Because("Type how many contracts to sell.");
-        if (k < 0)
-            return Trade_Result::Refused_Because("You hold no " + game.Symbol[form.Stock] + (form.Calls ? " calls" : " puts") + " at strike " +
-                                                 Number_Text(strike) + " expiring in turn " + Number_Text(expires) + ".");
-        if (n > most) return Trade_Result::Refused_Because("You hold " + Count_Text(most) + " of these contracts.");
+        if (k < 0 || n > most) return Trade_Result::Refused_Because(Sale_Bound(game, form));
         Set_Player_Cash(game, Round_Even(Player_Cash(game) + n * Contract_Shares * premium));
         Option_Position& o = game.Player_Option[k];
         game.Player_Capital_Gains = game.Player_Capital_Gains + premium * n * Contract_Shares - o.Purchase_Price * n * Contract_Shares;

@@ -43,6 +43,18 @@ void Choose_Strike_And_Expiry(const Game& game, Option_Form& form);
 double Most_Contracts(const Game& game, const Option_Form& form);
 // Premium and maximum: the captions of the current form.
 Option_View Option_Quote(const Game& game, const Option_Form& form);
+// The tool tip of the window's quantity box: the most the form's trade allows and what sets it
+// (the cash or the limit of contracts per stock; the contracts held).
+std::string Option_Most_Tip(const Game& game, const Option_Form& form);
+// What the form's contracts come to, the box's number of them or one while it holds none: what
+// they cost (or bring, sold) in all at today's premium, what they are worth should the premium
+// double or fall to nothing, and the turn they lapse in; and the line that says so.
+struct Option_Outlook {
+    double Contracts = 0, Cost = 0, Doubled = 0, Nothing = 0;
+    int Lapses = 0;
+    std::string Line;
+};
+Option_Outlook Outlook_Of(const Game& game, const Option_Form& form);
 // One spin click: +1 or -1 step within the limits; false when already at the limit.
 bool Spin_Strike(Option_Form& form, int direction);
 bool Spin_Exp(Option_Form& form, int direction);

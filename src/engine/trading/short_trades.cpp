@@ -8,21 +8,33 @@
 #include "engine/trading/positions.h"
 
 namespace {
+// What sets the most a short sale allows: the cash over the deposit, or the room the exchange's
+// limit leaves.
+struct Bound {
+    bool By_Cash = false;
+    std::string Why;
+};
+Bound Short_Bound(const Game& game, int stock) {
+    const double price = Stock_Price(game, stock);
+    const double affordable = price > 0 ? Int(Player_Cash(game) / (price / 2)) : 0;
+    const double room = Room_Under(Short_Limit, game.Player_Short[stock].Shares, game.Computer_Short[stock].Shares);
+    if (affordable < room)
+        return {true, Cash_Covers(affordable, "shares", "share", price, " (a deposit of " + Money_Text(price / 2) + " a share)")};
+    const std::string more = room > 0 ? Count_Text(room) + " more shares" : "no more shares";
+    return {false, "The exchange allows " + more + " of " + game.Symbol[stock] + " to be sold short."};
+}
+
+std::string Shorted_Words(const Game& game, int stock) {
+    return "You have sold " + Shares_Text(game.Player_Short[stock].Shares) + " of " + game.Symbol[stock] + " short.";
+}
+
 // The rules of a short sale and a buy-back of the box: the cash afterwards, or why they are
 // refused.
 Trade_Check Check_Short_Sale(const Game& game, int stock, Typed_Quantity typed) {
     const double q = Int(typed.Value);
     if (stock < 0 || typed.Blank || typed.Value == 0) return Trade_Check::Refused("Type how many shares to sell short.");
     const double price = Stock_Price(game, stock);
-    if (q > Most_To_Short(game, stock, Short_Mode::Sell_Short)) {
-        const double affordable = price > 0 ? Int(Player_Cash(game) / (price / 2)) : 0;
-        const double room = Room_Under(Short_Limit, game.Player_Short[stock].Shares, game.Computer_Short[stock].Shares);
-        if (affordable < room)
-            return Trade_Check::Refused(Cash_Covers(affordable, "shares", "share", price,
-                                                    " (a deposit of " + Money_Text(price / 2) + " a share)"));
-        const std::string more = room > 0 ? Count_Text(room) + " more shares" : "no more shares";
-        return Trade_Check::Refused("The exchange allows " + more + " of " + game.Symbol[stock] + " to be sold short.");
-    }
+    if (q > Most_To_Short(game, stock, Short_Mode::Sell_Short)) return Trade_Check::Refused(Short_Bound(game, stock).Why);
     return Trade_Check::Leaves(Int(Player_Cash(game) - q * price / 2));  // the 50% deposit
 }
 
@@ -30,8 +42,7 @@ Trade_Check Check_Buy_Back(const Game& game, int stock, Typed_Quantity typed) {
     const double q = Int(typed.Value);
     if (stock < 0 || typed.Blank) return Trade_Check::Refused("Type how many shares to buy back.");
     const Holding& h = game.Player_Short[stock];
-    if (h.Shares - q < 0)
-        return Trade_Check::Refused("You have sold " + Shares_Text(h.Shares) + " of " + game.Symbol[stock] + " short.");
+    if (h.Shares - q < 0) return Trade_Check::Refused(Shorted_Words(game, stock));
     // Not limited by cash: a buy-back may leave it negative.
     return Trade_Check::Leaves(Int(Player_Cash(game) + q * Short_Value(h.Avg_Price, Stock_Price(game, stock))));
 }
@@ -90,4 +101,17 @@ std::string Short_Cash_After(const Game& game, int stock, Short_Mode mode, Typed
     const Trade_Check check = mode == Short_Mode::Sell_Short ? Check_Short_Sale(game, stock, typed)
                                                              : Check_Buy_Back(game, stock, typed);
     return check.Passes ? Cash_After_Caption(check.Cash) : std::string();
+}
+
+std::string Short_Most_Tip(const Game& game, int stock, Short_Mode mode) {
+    const std::string most = Shares_Text(Most_To_Short(game, stock, mode));
+    if (mode == Short_Mode::Buy_Back)
+        return Most_Tip("buy back", most,
+                        Shorted_Words(game, stock) + " A buy-back is never refused for cash: it may leave your cash below zero.");
+    const Bound bound = Short_Bound(game, stock);
+    std::string why = bound.Why;
+    if (!bound.By_Cash)
+        why += " It allows " + Count_Text(Short_Limit) +
+               " shares of a company to be sold short, yours and the computer's together.";
+    return Most_Tip("sell short", most, why);
 }

@@ -16,6 +16,9 @@ Buy_View Short_Texts(const Game& game, int stock, Short_Mode mode);
 // (half the proceeds of a short sale put up, what a buy-back's deposit returns), or empty when
 // it would be refused; see Buy_Cash_After.
 std::string Short_Cash_After(const Game& game, int stock, Short_Mode mode, Typed_Quantity quantity);
+// The tool tip of the Short window's quantity box: the most the mode's trade allows and what
+// sets it (the cash over the deposit or the exchange's limit; the shares sold short).
+std::string Short_Most_Tip(const Game& game, int stock, Short_Mode mode);
 // One short sale, one buy-back. Refused: the caller beeps. A buy-back is never refused for
 // want of cash: it may leave the cash below zero.
 Trade_Result Sell_Short(Game& game, int stock, Typed_Quantity quantity);

@@ -14,19 +14,30 @@ std::string You_Have(const Game& game, int stock) {
            game.Symbol[stock];
 }
 
+// What sets the most a purchase allows: the cash, or the room the exchange's limit leaves.
+struct Bound {
+    bool By_Cash = false;
+    std::string Why;
+};
+Bound Buy_Bound(const Game& game, int stock) {
+    const double price = Stock_Price(game, stock);
+    const double affordable = price > 0 ? Int(Player_Cash(game) / price) : 0;
+    const double room = Room_Under(Stock_Limit, game.Player_Stock[stock].Shares, game.Computer_Stock[stock].Shares);
+    if (affordable < room) return {true, Cash_Covers(affordable, "shares", "share", price)};
+    return {false, room > 0 ? "The exchange allows " + Count_Text(room) + " more shares of " + game.Symbol[stock] + "."
+                            : "The exchange allows no more shares of " + game.Symbol[stock] + "."};
+}
+
+std::string Holding_Words(const Game& game, int stock) {
+    return "You hold " + Shares_Text(game.Player_Stock[stock].Shares) + " of " + game.Symbol[stock] + ".";
+}
+
 // The rules of a purchase and a sale of the box's whole number of shares: the cash afterwards,
 // or why they are refused.
 Trade_Check Check_Buying(const Game& game, int stock, Typed_Quantity typed) {
     const double q = Int(typed.Value);
     if (stock < 0 || q == 0) return Trade_Check::Refused("Type how many shares to buy.");
-    if (q > Most_To_Buy(game, stock)) {
-        const double price = Stock_Price(game, stock);
-        const double affordable = price > 0 ? Int(Player_Cash(game) / price) : 0;
-        const double room = Room_Under(Stock_Limit, game.Player_Stock[stock].Shares, game.Computer_Stock[stock].Shares);
-        if (affordable < room) return Trade_Check::Refused(Cash_Covers(affordable, "shares", "share", price));
-        return Trade_Check::Refused(room > 0 ? "The exchange allows " + Count_Text(room) + " more shares of " + game.Symbol[stock] + "."
-                                             : "The exchange allows no more shares of " + game.Symbol[stock] + ".");
-    }
+    if (q > Most_To_Buy(game, stock)) return Trade_Check::Refused(Buy_Bound(game, stock).Why);
     return Trade_Check::Leaves(Player_Cash(game) - Stock_Price(game, stock) * q);
 }
 
@@ -34,7 +45,7 @@ Trade_Check Check_Selling(const Game& game, int stock, Typed_Quantity typed) {
     const double q = Int(typed.Value);
     if (stock < 0 || typed.Blank) return Trade_Check::Refused("Type how many shares to sell.");
     const double held = game.Player_Stock[stock].Shares;
-    if (held - q < 0) return Trade_Check::Refused("You hold " + Shares_Text(held) + " of " + game.Symbol[stock] + ".");
+    if (held - q < 0) return Trade_Check::Refused(Holding_Words(game, stock));
     return Trade_Check::Leaves(Player_Cash(game) + q * Stock_Price(game, stock));
 }
 }  // namespace
@@ -93,6 +104,22 @@ std::string Buy_Cash_After(const Game& game, int stock, Typed_Quantity typed) {
 std::string Sell_Cash_After(const Game& game, int stock, Typed_Quantity typed) {
     const Trade_Check check = Check_Selling(game, stock, typed);
     return check.Passes ? Cash_After_Caption(check.Cash) : std::string();
+}
+
+std::string Buy_Most_Tip(const Game& game, int stock) {
+    const Bound bound = Buy_Bound(game, stock);
+    std::string why = bound.Why;
+    if (!bound.By_Cash)
+        why += " It allows " + Count_Text(Stock_Limit) + " shares of a company to be held, yours and the computer's together.";
+    return Most_Tip("buy", Shares_Text(Most_To_Buy(game, stock)), why);
+}
+
+std::string Sell_Most_Tip(const Game& game, int stock) {
+    return Most_Tip("sell", Shares_Text(game.Player_Stock[stock].Shares), Holding_Words(game, stock));
+}
+
+std::string Most_Tip(const std::string& doing, const std::string& most, const std::string& why) {
+    return "The most you can " + doing + ": " + most + ".\n" + why;
 }
 
 std::string Count_Text(double count) { return Add_Commas(Number_Text(count)); }

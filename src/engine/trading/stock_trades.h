@@ -28,6 +28,12 @@ std::string Buy_Cash_After(const Game& game, int stock, Typed_Quantity quantity)
 std::string Sell_Cash_After(const Game& game, int stock, Typed_Quantity quantity);
 // The caption of a cash amount on that line.
 std::string Cash_After_Caption(double cash);
+// The tool tip of the Buy and Sell windows' quantity box: the most the trade allows and what
+// sets it (the cash or the exchange's limit; the shares held), in the words its refusal uses.
+std::string Buy_Most_Tip(const Game& game, int stock);
+std::string Sell_Most_Tip(const Game& game, int stock);
+// Such a tip: "The most you can buy: 120 shares." and, on a line below, why.
+std::string Most_Tip(const std::string& doing, const std::string& most, const std::string& why);
 // The texts of a refusal's reason: a count with separators, "1 share" or "40 shares", "$1,234"
 // or "-$399" (cents kept), and what the cash covers: "Your cash covers at most 12 shares at
 // $101." (`each` follows the price, e.g. " a share"; none covered: "does not cover one share").
