@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "engine/market/news.h"
-#include "desktop/parts/colours.h"
+#include "desktop/parts/change_look.h"
 
 // The lists only grow during a game, so a turn appends; a new game or a load starts again.
 static void Fill(QListWidget* list, const std::vector<List_Line>& lines) {
@@ -86,8 +86,7 @@ News_Tab::News_Tab(Game_Session& session, QWidget* parent)
 void News_Tab::Paint_Quick_Quote() {
     News_Symbol->setText(QString::fromStdString(shown_quote.Symbol));
     News_Price->setText(QString::fromStdString(shown_quote.Price));
-    News_Change->setText(QString::fromStdString(shown_quote.Change));
-    Paint(News_Change, Gain_Ink(shown_quote.Change_Colour));
+    Show_Change(News_Change, QString::fromStdString(shown_quote.Change), shown_quote.Change_Colour);
 }
 
 void News_Tab::Clear_Quick_Quote() {

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
+#include "desktop/parts/change_look.h"
 #include "desktop/parts/colours.h"
 
 static constexpr int Rows_Per_Frame = 14;
@@ -95,12 +96,10 @@ void Quotes_Board::Repaint() {
     for (int s = 0; s < Stock_Count; ++s) {
         Symbol[s]->setText(QString::fromStdString(game.Symbol[s]));
         Price[s]->setText(QString::fromStdString(game.Price[s].Text()));
-        Change[s]->setText(QString::fromStdString(game.Change[s].Text()));
-        Paint(Change[s], Gain_Ink(game.Change_Colour[s]));
+        Show_Change(Change[s], QString::fromStdString(game.Change[s].Text()), game.Change_Colour[s]);
     }
     Price[Index_Entry]->setText(QString::fromStdString(game.Price[Index_Entry].Text()));
-    DJIA_Change->setText(QString::fromStdString(game.DJIA_Change));
-    Paint(DJIA_Change, Gain_Ink(game.DJIA_Change_Colour));
+    Show_Change(DJIA_Change, QString::fromStdString(game.DJIA_Change), game.DJIA_Change_Colour);
 }
 
 void Quotes_Board::Paint_Symbol(int stock, bool yellow) {

@@ -12,7 +12,7 @@
 #include "engine/model/screens.h"
 #include "engine/market/earnings.h"
 #include "engine/market/research.h"
-#include "desktop/parts/colours.h"
+#include "desktop/parts/change_look.h"
 #include "desktop/parts/help_button.h"
 #include "desktop/parts/list_keys.h"
 #include "desktop/parts/symbol_picker.h"
@@ -133,8 +133,7 @@ void Fundamentals_Window::Symbol_Click() {
     Earnings_Due->setText(QString::fromStdString(view.Earnings_Due));
     for (int q = 0; q < 4; ++q) {
         QLabel* label = Earnings_History_Label[q];
-        label->setText(QString::fromStdString(view.EPS[q]));
-        Paint(label, Gain_Ink(view.EPS_Colour[q]));
+        Show_Change(label, QString::fromStdString(view.EPS[q]), view.EPS_Colour[q]);
     }
 }
 
