@@ -348,6 +348,23 @@ private slots:
         QCOMPARE(*Read_Player_Settings(Data()), kept);
         QVERIFY(!Open_Guide_Book(Data()).On);
 
+        // Its Help button offers the settings' own topic.
+        Modal_Answers help;
+        help.Then([](QWidget* w) {
+            QCOMPARE(w->windowTitle(), QString("Configure Bullquest"));
+            Click("Help", true)(w);
+        });
+        help.Then([](QWidget* w) {
+            QStringList topics;
+            auto* list = Child<QListWidget>(w, "topics");
+            for (int i = 0; i < list->count(); ++i) topics << list->item(i)->text();
+            QCOMPARE(topics, (QStringList{"Table of Contents", "Configuring Bullquest"}));
+            Click("&Cancel")(w);
+        });
+        help.Then(Click("Cancel"));
+        Child<QAction>(window.get(), "configure_menu")->trigger();
+        QVERIFY(help.Done());
+
         // The next start puts them in force; following the desktop again brings its palette back.
         cleanup();
         QApplication::setPalette(Light_Palette());
