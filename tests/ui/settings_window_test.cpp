@@ -306,7 +306,8 @@ private slots:
         for (const QString& text : plain) QVERIFY(Split(text).arrow.isEmpty());
         const int gain = Stock_Of_Sign(1), loss = Stock_Of_Sign(-1);
         QVERIFY(gain >= 0 && loss >= 0);
-        QCOMPARE(Board_Ink(loss), QColor(255, 0, 0));
+        const QColor loss_ink = Board_Ink(loss);
+        QCOMPARE(loss_ink, Gain_Colour(Colour::Red, Board_Label(window.get(), "change", loss)->parentWidget()->palette()));
 
         In_Settings([&](QWidget* w) {
             QVERIFY(!Child<QCheckBox>(w, "change_arrows")->isChecked());
@@ -314,7 +315,7 @@ private slots:
             QCOMPARE(Split(Board_Label(window.get(), "change", gain)->text()).arrow, Gain_Arrow);
             QCOMPARE(Split(Board_Label(window.get(), "change", loss)->text()).arrow, Loss_Arrow);
             Child<QCheckBox>(w, "safe_colours")->click();
-            QVERIFY(Board_Ink(loss) != QColor(255, 0, 0));
+            QVERIFY(Board_Ink(loss) != loss_ink);
             Child<QComboBox>(w, "theme")->setCurrentIndex(2);
             QVERIFY(Is_Dark(QApplication::palette()));
             QTRY_VERIFY(Is_Dark(window->palette()));
@@ -324,7 +325,7 @@ private slots:
             QVERIFY(!w->isVisible());
         });
         QCOMPARE(Board_Texts(), plain);
-        QTRY_COMPARE(Board_Ink(loss), QColor(255, 0, 0));
+        QTRY_COMPARE(Board_Ink(loss), loss_ink);
         QVERIFY(!Is_Dark(QApplication::palette()));
         QVERIFY(window->Game_Screens().Refusals_Sound());
         QVERIFY(!QFile::exists(QString::fromStdString(Settings_Path(Data()))));

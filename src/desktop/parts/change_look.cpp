@@ -18,16 +18,12 @@ std::vector<std::pair<QPointer<QObject>, std::function<void()>>> followers;
 const QColor Safe_Loss_Light(0xA3, 0x4A, 0x00), Safe_Gain_Light(0x00, 0x50, 0xB4);
 const QColor Safe_Loss_Dark(0xFF, 0xB3, 0x47), Safe_Gain_Dark(0x7C, 0xC4, 0xFF);
 
-// A little above the least readable contrast, on a dark ground measured a shade lighter: styles
-// paint the panes of tabs and frames lighter there.
-constexpr double Aimed_Contrast = Readable_Contrast + 0.2;
-
+// Readable on its ground by the game's one rule, as every other colour is.
 QColor Safe_Colour(Colour sign, const QPalette& palette, QPalette::ColorRole background) {
     const bool dark = Is_Dark(palette);
     const QColor wanted = sign == Colour::Red ? (dark ? Safe_Loss_Dark : Safe_Loss_Light)
                                               : (dark ? Safe_Gain_Dark : Safe_Gain_Light);
-    const QColor ground = dark ? palette.color(background).lighter(130) : palette.color(background);
-    return Readable(wanted, ground, Plain_Colour(palette, background), Aimed_Contrast);
+    return Game_Colour(wanted, palette, background);
 }
 
 // The plain text and sign a label shows, painted again at each change of look.
