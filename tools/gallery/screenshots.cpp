@@ -1,9 +1,11 @@
 // bullquest-screenshots DIR: every window of the desktop game as a picture, once under a light
 // and once under a dark palette, in DIR/light/NAME.png and DIR/dark/NAME.png. Needs no display
-// (scripts/screenshots runs it offscreen on a 1920x1080 screen).
+// (scripts/screenshots runs it offscreen on a 1920x1080 screen). DIR/*/changes.png is the main
+// window with the arrows and the colour-blind-safe colours on.
 #include <iostream>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QStyleFactory>
 #include <QTemporaryDir>
@@ -31,6 +33,15 @@ int main(int argc, char* argv[]) {
         all = Show_Every_Window(data.path(), [&](const QString& name, QWidget* window) {
                   const QString file = out.filePath(theme + "/" + name + ".png");
                   if (window->grab().save(file)) saved << name;
+                  if (name == "settings") {
+                      // The main window behind it with arrows and the colour-blind-safe colours on,
+                      // then off again for the windows still to come.
+                      auto boxes = {window->findChild<QCheckBox*>("change_arrows"), window->findChild<QCheckBox*>("safe_colours")};
+                      for (QCheckBox* box : boxes) box->click();
+                      QApplication::processEvents();
+                      if (!window->parentWidget()->window()->grab().save(out.filePath(theme + "/changes.png"))) all = false;
+                      for (QCheckBox* box : boxes) box->click();
+                  }
               }) && all;
         for (const QString& name : Gallery_Names())
             if (!saved.contains(name)) {

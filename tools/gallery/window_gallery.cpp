@@ -29,6 +29,7 @@
 #include "desktop/main/portfolio_tab.h"
 #include "desktop/main/qt_screens.h"
 #include "desktop/main/start_window.h"
+#include "desktop/parts/theme.h"
 #include "desktop/parts/window_place.h"
 
 namespace {
@@ -143,43 +144,14 @@ QAbstractButton* Button(QWidget* window, const QString& text) {
 
 }  // namespace
 
-QPalette Light_Palette() {
-    QStyle* fusion = QApplication::style();
-    return fusion->standardPalette();
-}
+QPalette Light_Palette() { return Light_Theme_Palette(); }
 
-QPalette Dark_Palette() {
-    const QColor window(53, 53, 53), text(238, 238, 238), base(36, 36, 36), disabled(127, 127, 127);
-    QPalette p;
-    p.setColor(QPalette::Window, window);
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Base, base);
-    p.setColor(QPalette::AlternateBase, QColor(60, 60, 60));
-    p.setColor(QPalette::ToolTipBase, window);
-    p.setColor(QPalette::ToolTipText, text);
-    p.setColor(QPalette::PlaceholderText, disabled);
-    p.setColor(QPalette::Text, text);
-    p.setColor(QPalette::Button, window);
-    p.setColor(QPalette::ButtonText, text);
-    p.setColor(QPalette::BrightText, QColor(255, 120, 120));
-    p.setColor(QPalette::Light, QColor(80, 80, 80));
-    p.setColor(QPalette::Midlight, QColor(66, 66, 66));
-    p.setColor(QPalette::Mid, QColor(40, 40, 40));
-    p.setColor(QPalette::Dark, QColor(30, 30, 30));
-    p.setColor(QPalette::Shadow, QColor(15, 15, 15));
-    p.setColor(QPalette::Link, QColor(120, 170, 255));
-    p.setColor(QPalette::LinkVisited, QColor(190, 150, 255));
-    p.setColor(QPalette::Highlight, QColor(42, 100, 170));
-    p.setColor(QPalette::HighlightedText, text);
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        p.setColor(QPalette::Disabled, role, disabled);
-    return p;
-}
+QPalette Dark_Palette() { return Dark_Theme_Palette(); }
 
 QStringList Gallery_Names() {
     return {"start",  "main",     "portfolio", "news",     "setup",       "buy",          "sell",
             "short",  "options",  "chart",     "research", "computer",    "commissions",  "tax",
-            "alert",  "confirmation", "game_over", "winners", "about",     "help",         "help_viewer",
+            "alert",  "confirmation", "game_over", "winners", "about",     "help",         "settings",     "help_viewer",
             "history", "journal", "guide"};
 }
 
@@ -282,6 +254,7 @@ bool Show_Every_Window(const QString& data_dir, const std::function<void(const Q
     modal("winners", [&] { Child<QAction>(&window, "winners_menu")->trigger(); });
     modal("about", [&] { Child<QAction>(&window, "about_menu")->trigger(); });
     modal("help", [&] { Child<QPushButton>(&window, "main_help")->click(); });
+    modal("settings", [&] { Child<QAction>(&window, "configure_menu")->trigger(); });
 
     Child<QAction>(&window, "instructions_menu")->trigger();
     QApplication::processEvents();

@@ -60,6 +60,7 @@ Guide_Panel::Guide_Panel(Game_Session& session, QWidget* parent) : QDockWidget("
     connect(&session, &Game_Session::Notes_Shown, this, [this](const std::vector<Guide_Note>& notes) {
         Add_Notes(notes, QString::fromStdString(this->session.State().Turn_Number.Text()));
     });
+    connect(&session, &Game_Session::Guide_Turned, this, [this] { Show_State(); });
     Show_State();
     Keep_Focus_Away();
 }

@@ -8,6 +8,7 @@
 #include "desktop/parts/accessible_text.h"
 #include "desktop/parts/colours.h"
 #include "desktop/parts/engine_text.h"
+#include "desktop/parts/change_look.h"
 #include "engine/history/history.h"
 #include "engine/model/numbers.h"
 
@@ -15,7 +16,11 @@ namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
-Journal_Model::Journal_Model(const Game& game, QObject* parent) : QAbstractTableModel(parent), game(game) {}
+Journal_Model::Journal_Model(const Game& game, QObject* parent) : QAbstractTableModel(parent), game(game) {
+    On_Change_Look(this, [this] {
+        if (rows > 0) emit dataChanged(index(0, Gain), index(rows - 1, Gain), {Qt::DisplayRole, Qt::ForegroundRole});
+    });
+}
 
 int Journal_Model::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows; }
 
@@ -44,7 +49,7 @@ QVariant Journal_Model::data(const QModelIndex& index, int role) const {
         return static_cast<int>((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     // Against the table's own ground: a gain in the game's gain colour, a loss in its loss colour.
     if (role == Qt::ForegroundRole && column == Gain && e.Gain && view)
-        return Gain_Colour(Sign_Colour(*e.Gain), view->palette(), QPalette::Base);
+        return Change_Colour(Sign_Colour(*e.Gain), view->palette(), QPalette::Base);
     if (role == Qt::UserRole) {  // what the column sorts by
         switch (column) {
             case Turn: return static_cast<qlonglong>(e.Turn);
@@ -67,7 +72,7 @@ QVariant Journal_Model::data(const QModelIndex& index, int role) const {
         case Symbol: return Q(e.Symbol);
         case Quantity: return Q(Add_Commas(Number_Text(e.Quantity)));
         case Price: return Q(Number_Text(e.Price));
-        case Gain: return e.Gain ? Q(Add_Commas(Number_Text(*e.Gain))) : QString();
+        case Gain: return e.Gain ? Change_Text(Q(Add_Commas(Number_Text(*e.Gain))), Sign_Colour(*e.Gain)) : QString();
         case Cash: return Q(Add_Commas(Number_Text(e.Cash)));
         default: return {};
     }

@@ -81,7 +81,11 @@ bool Game_Session::Kept(const File_Result<>& stored) {
     if (!stored) Report_File_Failure(*screens, File_Task::Write);
     return static_cast<bool>(stored);
 }
-bool Game_Session::Turn_Guide(bool on) { return Kept(::Turn_Guide(guide, on)); }
+bool Game_Session::Turn_Guide(bool on) {
+    const bool kept = Kept(::Turn_Guide(guide, on));
+    emit Guide_Turned();
+    return kept;
+}
 bool Game_Session::Reset_Guide() {
     const bool kept = Kept(::Reset_Guide(guide));
     Show_Due_Notes();

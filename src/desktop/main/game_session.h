@@ -76,6 +76,8 @@ public:
 signals:
     // Notes the guide shows now, in the order they came: none repeats one shown before.
     void Notes_Shown(const std::vector<Guide_Note>& notes);
+    // The guide was turned on or off, from its menu or the settings window.
+    void Guide_Turned();
 
 private:
     void Show(const std::vector<Guide_Note>& due);

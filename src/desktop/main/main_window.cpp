@@ -32,6 +32,7 @@
 #include "desktop/main/portfolio_tab.h"
 #include "desktop/main/qt_screens.h"
 #include "desktop/main/quotes_board.h"
+#include "desktop/main/settings_window.h"
 #include "desktop/main/start_window.h"
 #include "desktop/messages/tax_window.h"
 #include "desktop/main/trade_windows.h"
@@ -144,6 +145,7 @@ void Main_Window::Name_Controls() {
         {Set_Cash_Menu, "set_cash_menu"},
         {Set_Computer_Cash, "set_computer_cash"},
         {Set_Market_Trend, "set_market_trend"},
+        {Configure_Menu, "configure_menu"},
         {Instructions_Menu, "instructions_menu"},
         {About_Menu, "about_menu"},
     };
@@ -288,6 +290,14 @@ void Main_Window::Build_Menus() {
     Set_Computer_Cash = cheat->addAction("Set &Computer Cash");
     Set_Market_Trend = cheat->addAction("Set &Market Trend");
 
+    QMenu* settings_menu = menuBar()->addMenu("Sett&ings");
+    Configure_Menu = settings_menu->addAction("&Configure Bullquest...");
+    Configure_Menu->setMenuRole(QAction::PreferencesRole);
+    // The desktop's own key where it has one; Ctrl+Shift+, where it has none.
+    Configure_Menu->setShortcut(QKeySequence(QKeySequence::Preferences).isEmpty()
+                                    ? QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Comma)
+                                    : QKeySequence(QKeySequence::Preferences));
+
     QMenu* help_menu = menuBar()->addMenu("&Help");
     Instructions_Menu = help_menu->addAction("Bullquest &HELP");
     Guide = new Guide_Panel(session, this);
@@ -347,6 +357,9 @@ void Main_Window::Connect_Commands() {
     connect(Set_Computer_Cash, &QAction::triggered, this, [this] { Cheat_Done(session.Set_Cheat(Cheat::Computer_Cash)); });
     connect(Set_Market_Trend, &QAction::triggered, this, [this] { Cheat_Done(session.Set_Cheat(Cheat::Market_Trend)); });
 
+    connect(Configure_Menu, &QAction::triggered, this, [this] {
+        if (settings) settings->Run();
+    });
     connect(Instructions_Menu, &QAction::triggered, this, [this] { screens->Show_Help(1); });
     connect(About_Menu, &QAction::triggered, this, [this] {
         if (!about) about = new About_Window(session, this);
@@ -370,6 +383,8 @@ void Main_Window::Connect_Commands() {
 bool Main_Window::Start_Up(const std::string& data_dir) {
     if (!session.Start_Up(data_dir)) return false;
     Guide->Start();
+    settings = new Settings_Window(session, *screens, this);
+    settings->Start_Up(data_dir);
     Portfolio->Lay_Out_Grids();
     Repaint();
     Startup = new Start_Window(session, this);
@@ -573,6 +588,7 @@ void Main_Window::closeEvent(QCloseEvent* event) {
         close(screens->Uncle_Sam());
         close(screens->Winners());
         close(Startup);
+        close(settings);
         close(findChild<Help_Window*>());
     }
     event->accept();

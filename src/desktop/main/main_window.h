@@ -27,6 +27,7 @@ class News_Tab;
 class Portfolio_Tab;
 class Qt_Screens;
 class Quotes_Board;
+class Settings_Window;
 class Start_Window;
 class Trade_Windows;
 
@@ -100,6 +101,7 @@ private:
     QAction* Set_Cash_Menu = nullptr;
     QAction* Set_Computer_Cash = nullptr;
     QAction* Set_Market_Trend = nullptr;
+    QAction* Configure_Menu = nullptr;
     QAction* Instructions_Menu = nullptr;
     QAction* About_Menu = nullptr;
 
@@ -137,6 +139,7 @@ private:
     About_Window* about = nullptr;
     Commissions_Window* commissions = nullptr;
     History_Window* history = nullptr;  // modeless: it follows the game beside this window
+    Settings_Window* settings = nullptr;  // made at start-up, which puts the player's settings in force
     bool unloaded = false;
     bool kept_safe = false;  // the player was asked, or the game is over: close without asking
 };

@@ -11,6 +11,7 @@
 #include "desktop/parts/accessible_text.h"
 #include "desktop/parts/colours.h"
 #include "desktop/parts/engine_text.h"
+#include "desktop/parts/change_look.h"
 
 // The lists only grow during a game, so a turn appends; a new game or a load starts again.
 static void Fill(QListWidget* list, const std::vector<List_Line>& lines) {
@@ -97,8 +98,8 @@ News_Tab::News_Tab(Game_Session& session, QWidget* parent)
 void News_Tab::Paint_Quick_Quote() {
     Show_Figure(News_Symbol, "Quick quote symbol", QString::fromStdString(shown_quote.Symbol));
     Show_Figure(News_Price, "Quick quote price", QString::fromStdString(shown_quote.Price), "dollars");
-    Show_Figure(News_Change, "Quick quote change", QString::fromStdString(shown_quote.Change));
-    Paint(News_Change, Gain_Ink(shown_quote.Change_Colour));
+    Show_Change(News_Change, QString::fromStdString(shown_quote.Change), shown_quote.Change_Colour);
+    News_Change->setAccessibleName("Quick quote change: " + QString::fromStdString(shown_quote.Change));
 }
 
 void News_Tab::Clear_Quick_Quote() {

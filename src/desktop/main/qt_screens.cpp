@@ -57,7 +57,9 @@ void Qt_Screens::Message_Box(const std::string& text) {
     box.exec();
 }
 
-void Qt_Screens::Beep() { QApplication::beep(); }
+void Qt_Screens::Beep() {
+    if (beep_on) QApplication::beep();
+}
 
 std::optional<std::string> Qt_Screens::Input_Box(const std::string& title, const std::string& prompt) {
     emit Before_Modal();

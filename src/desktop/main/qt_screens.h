@@ -28,6 +28,9 @@ public:
     void Setup_Progress(int value) override;
     void Message_Box(const std::string& text) override;
     void Beep() override;
+    // The player's choice: a refusal beeps, or only flashes.
+    void Sound_Refusals(bool on) { beep_on = on; }
+    bool Refusals_Sound() const { return beep_on; }
     std::optional<std::string> Input_Box(const std::string& title, const std::string& prompt) override;
     End_Answer Run_End_Of_Game(const Game& game, const End_Of_Game_View& view) override;
     void Show_Winners(const Game& game) override;
@@ -63,4 +66,5 @@ private:
     New_Game_Setup_Window* setup = nullptr;
     Tax_Window* tax = nullptr;
     Winners_Window* winners = nullptr;
+    bool beep_on = true;
 };

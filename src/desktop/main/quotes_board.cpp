@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "desktop/parts/accessible_text.h"
+#include "desktop/parts/change_look.h"
 #include "desktop/parts/colours.h"
 
 static constexpr int Rows_Per_Frame = 14;
@@ -102,15 +103,13 @@ void Quotes_Board::Repaint() {
     for (int s = 0; s < Stock_Count; ++s) {
         Symbol[s]->setText(QString::fromStdString(game.Symbol[s]));
         Price[s]->setText(QString::fromStdString(game.Price[s].Text()));
-        Change[s]->setText(QString::fromStdString(game.Change[s].Text()));
-        Paint(Change[s], Gain_Ink(game.Change_Colour[s]));
+        Show_Change(Change[s], QString::fromStdString(game.Change[s].Text()), game.Change_Colour[s]);
         // The row reads as one line from whichever of its labels the reader is on.
         const QString line = Quote_Phrase(game.Symbol[s], game.Price[s].Value(), game.Change[s]);
         for (QLabel* label : {Symbol[s], Price[s], Change[s]}) label->setAccessibleName(line);
     }
     Price[Index_Entry]->setText(QString::fromStdString(game.Price[Index_Entry].Text()));
-    DJIA_Change->setText(QString::fromStdString(game.DJIA_Change));
-    Paint(DJIA_Change, Gain_Ink(game.DJIA_Change_Colour));
+    Show_Change(DJIA_Change, QString::fromStdString(game.DJIA_Change), game.DJIA_Change_Colour);
     const QString index_line = Index_Phrase(game.Price[Index_Entry].Value(), game.DJIA_Change);
     for (QLabel* label : {Price[Index_Entry], DJIA_Change}) label->setAccessibleName(index_line);
 }

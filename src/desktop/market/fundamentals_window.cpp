@@ -14,6 +14,7 @@
 #include "engine/market/research.h"
 #include "desktop/parts/accessible_text.h"
 #include "desktop/parts/colours.h"
+#include "desktop/parts/change_look.h"
 #include "desktop/parts/help_button.h"
 #include "desktop/parts/list_keys.h"
 #include "desktop/parts/symbol_picker.h"
@@ -152,9 +153,9 @@ void Fundamentals_Window::Symbol_Click() {
     Show_Figure(Earnings_Due, "Next earnings report due turn", QString::fromStdString(view.Earnings_Due));
     for (int q = 0; q < 4; ++q) {
         QLabel* label = Earnings_History_Label[q];
-        Show_Figure(label, q == 0 ? QString("Most recent earnings a share") : QString("Earnings a share, %1 reports back").arg(q),
-                    QString::fromStdString(view.EPS[q]), "dollars");
-        Paint(label, Gain_Ink(view.EPS_Colour[q]));
+        Show_Change(label, QString::fromStdString(view.EPS[q]), view.EPS_Colour[q]);
+        label->setAccessibleName((q == 0 ? QString("Most recent earnings a share") : QString("Earnings a share, %1 reports back").arg(q)) +
+                                 ": " + QString::fromStdString(view.EPS[q]) + " dollars");
     }
 }
 

@@ -7,17 +7,22 @@
 
 #include "engine/model/numbers.h"
 #include "desktop/parts/accessible_text.h"
+#include "desktop/parts/change_look.h"
 #include "desktop/parts/colours.h"
 #include "desktop/parts/engine_text.h"
 #include "engine/model/string_table.h"
 
 constexpr int Twips_Per_Pixel = 15;
 constexpr int Kind_Role = Qt::UserRole + 1;
+constexpr int Plain_Text_Role = Qt::UserRole + 2;  // a change as the game wrote it, without an arrow
 
 namespace {
 void Paint_Change(QTableWidget* grid, QTableWidgetItem* item) {
-    if (item->text().isEmpty()) return;
-    Paint_Cell(item, Sign_Colour(Leading_Number(item->text().toStdString())), grid->palette());
+    const QString plain = item->data(Plain_Text_Role).toString();
+    if (plain.isEmpty()) return;
+    const Colour sign = Sign_Colour(Leading_Number(plain.toStdString()));
+    item->setText(Change_Text(plain, sign));
+    item->setForeground(Change_Colour(sign, grid->palette(), QPalette::Base));
 }
 }  // namespace
 
@@ -54,15 +59,20 @@ void Put_Cell(QTableWidget* grid, int row, int column, const std::string& text, 
     // Read with its column ("Shares Owned: 300") where the titles stand above the cells.
     if (const QTableWidgetItem* title = grid->horizontalHeaderItem(column); title && !grid->horizontalHeader()->isHidden())
         item->setData(Qt::AccessibleTextRole, Cell_Phrase(title->text(), item->text()));
-    if (kind == Cell::Change) Paint_Change(grid, item);
+    if (kind == Cell::Change) {
+        item->setData(Plain_Text_Role, item->text());
+        Paint_Change(grid, item);
+    }
     grid->setItem(row, column, item);
 }
 
 void Keep_Cells_Painted(QTableWidget* grid) {
-    On_Palette_Change(grid, [grid] {
+    const auto repaint = [grid] {
         for (int r = 0; r < grid->rowCount(); ++r)
             for (int c = 0; c < grid->columnCount(); ++c)
                 if (QTableWidgetItem* item = grid->item(r, c); item && item->data(Kind_Role).toInt() == static_cast<int>(Cell::Change))
                     Paint_Change(grid, item);
-    });
+    };
+    On_Palette_Change(grid, repaint);
+    On_Change_Look(grid, repaint);
 }

@@ -18,6 +18,7 @@ const std::vector<Help_Topic>& Help_Topic_Table() {
         {"Using Moving Averages", 114},
         {"Using Momentum", 115},
         {"The Guide", 116},
+        {"Configuring Bullquest", 120},
         {"Starting a New Game", 204},
         {"Introducing: Vuzedad Erover", 300},
         {"Definitions", 301},
@@ -52,6 +53,7 @@ static std::vector<std::string> Own_Topics(Help_Owner owner) {
     case Help_Owner::Winners: return {"Scoring"};
     case Help_Owner::New_Game:
         return {"Starting a New Game", "Difficulty Settings", "Game Length Settings", "News Event Settings"};
+    case Help_Owner::Settings: return {"Configuring Bullquest"};
     }
     return {};
 }

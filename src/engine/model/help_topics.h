@@ -27,7 +27,8 @@ enum class Help_Owner {
     Fundamentals,
     Computer_Portfolio,
     Winners,
-    New_Game
+    New_Game,
+    Settings
 };
 
 // What the owner's help button puts into the Help window's list, "Table of Contents" first.

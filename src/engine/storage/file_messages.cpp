@@ -9,11 +9,13 @@ struct File_Report {
 };
 
 // Indexed by File_Task.
-constexpr std::array<File_Report, 4> Reports = {{
+constexpr std::array<File_Report, 5> Reports = {{
     {"Error: The game is not able to load properly.", false},
     {"Error: Either the file does not exist or it is damadged.", true},
     {"Error: Cannot write to file.", true},
     {"Error: The statistics file is damaged, or cannot be read or written; it is kept as it was.", true},
+    {"Error: The settings file is damaged, or cannot be read or written; it is kept as it was, and your settings "
+     "hold until you close the game.", true},
 }};
 }  // namespace
 

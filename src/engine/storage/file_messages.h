@@ -11,6 +11,7 @@ enum class File_Task {
     Load,      // reading a saved game
     Write,     // writing a saved game, Winners.txt, Recent.txt or Settings.txt
     Statistics,  // reading or changing Statistics.txt, which is then left as it is
+    Settings,    // changing Settings.txt, which is then left as it is
 };
 
 std::string File_Message(File_Task task);
