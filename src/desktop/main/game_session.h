@@ -12,6 +12,7 @@
 #include "engine/model/random.h"
 #include "engine/model/screens.h"
 #include "engine/flows/cheats.h"
+#include "engine/model/challenge_code.h"
 #include "engine/flows/player_input.h"
 #include "engine/flows/turn.h"
 #include "engine/trading/option_trades.h"
@@ -60,6 +61,16 @@ public:
     bool Set_Cheat(Cheat cheat);
     void Set_Alerts(std::optional<bool> news, std::optional<bool> world);
     void Clear_High_Scores();
+
+    // Game > Challenge...: the confirmation first when a game is in play (false on Cancel).
+    bool Start_Challenge(const Challenge_Code& code);
+    // A new code for the settings of the game in play (the setup window's last), its seed
+    // drawn from the game's generator.
+    Challenge_Code New_Challenge_Code();
+    // The Statistics window's Reset, which asks first.
+    bool Reset_Statistics();
+    // The program ends: the turns played since the file last counted them are counted.
+    void Count_Turns_Played();
 
 private:
     Game& game;

@@ -19,6 +19,7 @@ class QTabWidget;
 class QTimer;
 class QToolBar;
 class About_Window;
+class Challenge_Window;
 class Commissions_Window;
 class Computer_Portfolio_Window;
 class History_Window;
@@ -27,6 +28,7 @@ class Portfolio_Tab;
 class Qt_Screens;
 class Quotes_Board;
 class Start_Window;
+class Statistics_Window;
 class Trade_Windows;
 
 // The key that ends a turn, from anywhere in the main window.
@@ -58,6 +60,7 @@ private:
     QLabel* Net_Worth = nullptr;
     QLabel* Time_Label = nullptr;
     QProgressBar* Time_Status = nullptr;
+    QLabel* Challenge_Code = nullptr;  // the code of the challenge in play
     // Buttons
     QPushButton* Buy_Button = nullptr;
     QPushButton* Sell_Button = nullptr;
@@ -94,6 +97,9 @@ private:
     QAction* Computer_Menu = nullptr;
     QAction* History_Menu = nullptr;
     QAction* End_Turn_Menu = nullptr;
+    QAction* Challenge_Menu = nullptr;
+    QAction* Export_Result_Menu = nullptr;
+    QAction* Statistics_Menu = nullptr;
     QAction* Enable_Cheat_Menu = nullptr;
     QAction* Set_Cash_Menu = nullptr;
     QAction* Set_Computer_Cash = nullptr;
@@ -113,6 +119,7 @@ private:
     void Game_Timer_Timer();
     void Exit_Menu_Click();
     void Load_Menu_Click();
+    void Export_Result_Click();
     void Cheat_Done(bool accepted);
     void File_Done(bool named_before, bool done);
     // Before the game in play is left: "Save the game in play?" when it changed since it was
@@ -135,6 +142,8 @@ private:
     About_Window* about = nullptr;
     Commissions_Window* commissions = nullptr;
     History_Window* history = nullptr;  // modeless: it follows the game beside this window
+    Challenge_Window* challenge = nullptr;
+    Statistics_Window* statistics = nullptr;
     bool unloaded = false;
     bool kept_safe = false;  // the player was asked, or the game is over: close without asking
 };

@@ -27,7 +27,9 @@ enum class Help_Owner {
     Fundamentals,
     Computer_Portfolio,
     Winners,
-    New_Game
+    New_Game,
+    Challenge,
+    Statistics
 };
 
 // What the owner's help button puts into the Help window's list, "Table of Contents" first.
