@@ -79,6 +79,16 @@ Main_Window::Main_Window(Game& game, Random& rnd, QWidget* parent)
     SSTab1->addTab(new Scroll_Box(Quotes, SSTab1), "Quotes");
     SSTab1->addTab(Portfolio, "Portfolio");
     SSTab1->addTab(News, "News");
+    // The code of a challenge in play, in the room beside the tabs: seen, never in the way.
+    Challenge_Code = new QLabel(SSTab1);
+    Challenge_Code->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Challenge_Code->setContentsMargins(0, 0, 6, 0);
+    Challenge_Code->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // The tabs lay out their corner once: room for any code from the start.
+    Challenge_Code->setText("Challenge WWWW-WWWW-WWWW");
+    Challenge_Code->setMinimumSize(Challenge_Code->sizeHint());
+    Challenge_Code->clear();
+    SSTab1->setCornerWidget(Challenge_Code, Qt::TopRightCorner);
     layout->addWidget(SSTab1, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -185,9 +195,6 @@ void Main_Window::Build_Status_Area(QWidget* parent, QBoxLayout* layout) {
     grid->addWidget(Time_Label);
     grid->addWidget(Time_Status);
     grid->addStretch();
-    Challenge_Code = new QLabel(frame);
-    Challenge_Code->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    grid->addWidget(Challenge_Code);
     layout->addWidget(frame);
 }
 

@@ -60,7 +60,6 @@ private:
     QLabel* Net_Worth = nullptr;
     QLabel* Time_Label = nullptr;
     QProgressBar* Time_Status = nullptr;
-    QLabel* Challenge_Code = nullptr;  // the code of the challenge in play
     // Buttons
     QPushButton* Buy_Button = nullptr;
     QPushButton* Sell_Button = nullptr;
@@ -71,6 +70,7 @@ private:
     QPushButton* Main_Help = nullptr;
     QToolBar* Toolbar1 = nullptr;
     QTabWidget* SSTab1 = nullptr;
+    QLabel* Challenge_Code = nullptr;  // the code of the challenge in play
     Quotes_Board* Quotes = nullptr;
     Portfolio_Tab* Portfolio = nullptr;
     News_Tab* News = nullptr;
