@@ -117,6 +117,7 @@ TEST(Challenge, SavedLoadedAndFinishedItVerifies) {
     ASSERT_TRUE(Write_Game_File(c.game, file));
     // Another program, whose generator stands elsewhere, loads it and plays it to its end.
     Challenge_Game other(Code_Of(7));
+    other.game.Data_Dir = dir;  // its Recent.txt too stays out of the working folder
     other.Play(Player_Input::End_Turn());
     ASSERT_TRUE(Load_Game_From(other.game, other.screens, file));
     ASSERT_TRUE(other.game.Challenge);

@@ -14,7 +14,9 @@
 #include "engine/flows/command_line.h"
 #include "engine/model/game.h"
 #include "engine/model/random.h"
+#include "engine/storage/settings_file.h"
 #include "desktop/main/main_window.h"
+#include "desktop/parts/language.h"
 #include "desktop/parts/window_place.h"
 
 int main(int argc, char* argv[]) {
@@ -41,6 +43,11 @@ int main(int argc, char* argv[]) {
     QString data_dir = line.data_dir ? QString::fromStdString(*line.data_dir)
                                      : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(data_dir);
+    // The language is chosen before the first window; a settings file that cannot be read
+    // leaves the desktop's own.
+    const auto settings = Read_Settings(QDir(data_dir).absolutePath().toStdString());
+    const auto language = settings ? Setting_Value(*settings, "Language") : std::nullopt;
+    Use_Language(QString::fromStdString(language.value_or("desktop")));
 
     Game game;
     Random rnd(seed);

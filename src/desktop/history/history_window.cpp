@@ -2,28 +2,35 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCursor>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLegend>
 #include <QLegendMarker>
+#include <QLineF>
 #include <QLineSeries>
+#include <QLocale>
 #include <QLogValueAxis>
+#include <QMouseEvent>
+#include <QPersistentModelIndex>
 #include <QPushButton>
 #include <QScatterSeries>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolTip>
-#include <QValueAxis>
 #include <QVBoxLayout>
 
 #include "engine/model/numbers.h"
@@ -31,6 +38,7 @@
 #include "desktop/main/game_session.h"
 #include "engine/history/history.h"
 #include "engine/scoring/scoring.h"
+#include "desktop/history/history_inks.h"
 #include "desktop/history/journal_filter.h"
 #include "desktop/history/journal_model.h"
 #include "engine/storage/file_messages.h"
@@ -46,6 +54,65 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 constexpr std::size_t Points_Drawn = 500;
 // Marks closer than this many drawn points to the last one would only blot each other out.
 constexpr Long Marks_Apart = 8;
+constexpr qreal Mark_Size = 10;
+// The room between the plot's edges and the points nearest them, a share of what each axis
+// spans: half a mark and its border at the chart's least size (a plot of about 350 by 150
+// pixels), so that no mark is cut.
+constexpr double Mark_Room_Across = 0.025;
+constexpr double Mark_Room_Up = 0.05;
+// At least this much room on the logarithmic axis, in powers of ten.
+constexpr double Least_Log_Room = 0.15;
+// About as many labelled steps as each axis has room for.
+constexpr double Turn_Steps = 8;
+constexpr double Money_Steps = 6;
+// Beyond this many powers of ten, the logarithmic axis labels every other one.
+constexpr double Most_Decades_Labelled = 10;
+// The tool tip gives the figure of a line or a mark this many pixels from the mouse, or closer.
+constexpr double Near_Pixels = 6;
+
+// The round step (1, 2 or 5 times a power of ten) nearest above `at_least`; at least 1.
+double Round_Step(double at_least) {
+    if (!(at_least > 1)) return 1;
+    const double power = std::pow(10.0, std::floor(std::log10(at_least)));
+    for (double times : {1.0, 2.0, 5.0})
+        if (times * power >= at_least) return times * power;
+    return 10 * power;
+}
+
+double Distance_To_Segment(const QPointF& p, const QPointF& a, const QPointF& b) {
+    const QPointF along = b - a;
+    const double length = QPointF::dotProduct(along, along);
+    const double share = length > 0 ? std::clamp(QPointF::dotProduct(p - a, along) / length, 0.0, 1.0) : 0.0;
+    return QLineF(p, a + share * along).length();
+}
+
+// Labels the axis at every multiple of `step` from `first` to its end, as `text` writes them;
+// written again only when they change, which is seldom: a turn moves the axis' ends only.
+template <class Text>
+void Label_Steps(QCategoryAxis* axis, double first, double step, Text text) {
+    QStringList labels;
+    QList<double> values;
+    for (double k = std::ceil(first / step); k * step <= axis->max() && labels.size() < 50; ++k) {
+        if (k * step <= axis->min()) continue;
+        values << k * step;
+        labels << QString::fromStdString(text(k * step));
+    }
+    axis->setStartValue(axis->min());
+    if (labels == axis->categoriesLabels()) return;
+    for (const QString& label : axis->categoriesLabels()) axis->remove(label);
+    for (qsizetype i = 0; i < labels.size(); ++i) axis->append(labels[i], values[i]);
+}
+
+// The first point at or after turn `x` (the points run by turn).
+int First_From(const QXYSeries* s, double x) {
+    int low = 0, high = s->count();
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (s->at(middle).x() < x) low = middle + 1;
+        else high = middle;
+    }
+    return low;
+}
 
 }  // namespace
 
@@ -69,6 +136,8 @@ History_Window::History_Window(Game_Session& session, QWidget* parent)
     view->setFocusPolicy(Qt::NoFocus);  // a picture: Tab goes on to the controls beside it
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumSize(520, 320);
+    view->viewport()->setMouseTracking(true);
+    view->viewport()->installEventFilter(this);
     worth_layout->addWidget(view, 1);
     log_box = new QCheckBox("&Logarithmic scale", worth_tab);
     log_box->setChecked(true);
@@ -128,6 +197,9 @@ History_Window::History_Window(Game_Session& session, QWidget* parent)
     connect(symbol_box, &QComboBox::currentIndexChanged, this,
             [this](int i) { filter->Set_Symbol(i == 0 ? QString() : symbol_box->itemText(i)); });
     connect(export_button, &QPushButton::clicked, this, [this] { Export(); });
+    QScrollBar* rows_bar = table->verticalScrollBar();
+    connect(rows_bar, &QScrollBar::valueChanged, this,
+            [this, rows_bar](int at) { journal_at_end = at >= rows_bar->maximum(); });
     Follow();
 }
 
@@ -138,6 +210,14 @@ void History_Window::changeEvent(QEvent* event) {
         table->viewport()->update();
     }
     QDialog::changeEvent(event);
+}
+
+bool History_Window::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view->viewport()) {
+        if (event->type() == QEvent::MouseMove) Show_Value_Near(static_cast<QMouseEvent*>(event)->position());
+        else if (event->type() == QEvent::Leave) QToolTip::hideText();
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void History_Window::Place() {
@@ -188,6 +268,11 @@ void History_Window::Build_Chart() {
     const QChart::ChartTheme theme = Is_Dark(palette()) ? QChart::ChartThemeDark : QChart::ChartThemeLight;
     if (chart->theme() != theme) chart->setTheme(theme);
     chart->setTitle("Net Worth");
+    // The game's figures whatever the desktop's language: $1,000,000.
+    chart->setLocalizeNumbers(true);
+    chart->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    // Each legend mark drawn as its series is: a line in its pen, dashed or dotted, a mark in its shape.
+    chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     you = new QLineSeries;
     you->setName("You");
     computer = new QLineSeries;
@@ -200,36 +285,46 @@ void History_Window::Build_Chart() {
     crashes->setName("Crash");
     taxes = new QScatterSeries;
     taxes->setName("Tax notice");
-    for (QScatterSeries* marks : {crashes, taxes}) marks->setMarkerSize(10);
+    for (QScatterSeries* marks : {crashes, taxes}) marks->setMarkerSize(Mark_Size);
     crashes->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
     taxes->setMarkerShape(QScatterSeries::MarkerShapeTriangle);
     for (QAbstractSeries* s : std::initializer_list<QAbstractSeries*>{you, computer, index, goal, crashes, taxes})
         chart->addSeries(s);
-    // The players in the game's gain and loss colours, readable on the chart's ground.
-    const QPalette ground = palette();
-    you->setPen(QPen(Gain_Colour(Colour::Blue, ground), 2));
-    computer->setPen(QPen(Gain_Colour(Colour::Red, ground), 2));
-    QPen dashed(Plain_Colour(ground), 1.5, Qt::DashLine);
-    index->setPen(dashed);
-    goal->setPen(QPen(Plain_Colour(ground), 1, Qt::DotLine));
-    crashes->setColor(Gain_Colour(Colour::Red, ground));
-    taxes->setColor(Plain_Colour(ground));
+    // The players in the game's gain and loss colours, readable on the chart's own ground.
+    const History_Inks ink = Chart_Inks(palette(), chart->backgroundBrush());
+    you->setPen(QPen(ink.you, 2));
+    computer->setPen(QPen(ink.computer, 2));
+    index->setPen(QPen(ink.index, 1.5, Qt::DashLine));
+    goal->setPen(QPen(ink.goal, 1, Qt::DotLine));
+    crashes->setColor(ink.crash);
+    taxes->setColor(ink.tax);
     for (QScatterSeries* marks : {crashes, taxes}) marks->setBorderColor(marks->color());
+    for (QLineSeries* line : {you, computer, index}) line->setBrush(line->pen().color());  // its dot of one turn
 
-    turns = new QValueAxis;
+    for (QLegendMarker* mark : chart->legend()->markers()) {
+        if (const auto* marks = qobject_cast<const QScatterSeries*>(mark->series())) {
+            mark->setBrush(marks->color());
+            mark->setPen(QPen(marks->borderColor()));
+        } else if (const auto* line = qobject_cast<const QXYSeries*>(mark->series())) {
+            mark->setPen(line->pen());
+        }
+    }
+
+    turns = new QCategoryAxis;
     turns->setTitleText("Turn");
-    turns->setLabelFormat("%d");
+    turns->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     chart->addAxis(turns, Qt::AlignBottom);
     QAbstractAxis* worth = nullptr;
+    money = nullptr;
     if (log_box->isChecked()) {
         auto* log_axis = new QLogValueAxis;
-        log_axis->setBase(10);
         log_axis->setLabelFormat("$%.0f");
         worth = log_axis;
     } else {
-        auto* linear = new QValueAxis;
-        linear->setLabelFormat("$%.0f");
-        worth = linear;
+        // Labelled by the game's own writing of money: -$5,000 and not $-5,000.
+        money = new QCategoryAxis;
+        money->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+        worth = money;
     }
     worth->setTitleText("Net Worth");
     chart->addAxis(worth, Qt::AlignLeft);
@@ -237,10 +332,9 @@ void History_Window::Build_Chart() {
         s->attachAxis(turns);
         s->attachAxis(worth);
     }
-    for (QLineSeries* line : {you, computer, index})
-        connect(line, &QLineSeries::hovered, this,
-                [this, line](const QPointF& p, bool state) { Show_Value_Under(line, p, state); });
-    lowest = highest = 1;
+    // Nothing drawn yet: the first point sets the least, the goal the most.
+    lowest = Money_Bound;
+    highest = 1;
 }
 
 void History_Window::Redraw() {
@@ -306,42 +400,118 @@ void History_Window::Append_Points() {
         }
     }
     seen = total;
+    // A line of one turn is no line: its turn is drawn as a dot until the next one comes.
+    for (QXYSeries* s : lines) s->setPointsVisible(s->count() == 1);
 
     // The axes follow the game; the goal spans the turns shown.
     const double first_turn = now && !now->Points.empty() ? now->Points.front().Turn : 1;
     const double last_turn = now && !now->Points.empty() ? now->Points.back().Turn : 1;
-    turns->setRange(first_turn, std::max(last_turn, first_turn + 1));
     const double goal_worth = std::pow(10.0, Goal_Digits(game.Setup) - 1);
-    goal->replace({QPointF(first_turn, goal_worth), QPointF(std::max(last_turn, first_turn + 1), goal_worth)});
-    // Every figure drawn lies within the money bound, so the room above it cannot overflow.
-    const double top = std::max(highest, goal_worth);
-    QAbstractAxis* worth = view->chart()->axes(Qt::Vertical).value(0);
-    if (auto* log_axis = qobject_cast<QLogValueAxis*>(worth)) log_axis->setRange(std::max(1.0, lowest), top * 2);
-    else if (auto* linear = qobject_cast<QValueAxis*>(worth)) linear->setRange(std::min(0.0, lowest), top * 1.05);
+    Set_Ranges(first_turn, std::max(last_turn, first_turn + 1), std::max(highest, goal_worth));
+    goal->replace({QPointF(turns->min(), goal_worth), QPointF(turns->max(), goal_worth)});
+}
+
+void History_Window::Set_Ranges(double first_turn, double last_turn, double top) {
+    // Ticks at round turns whatever the game's length, none before the first turn shown.
+    const double turn_span = last_turn - first_turn;
+    turns->setRange(first_turn - turn_span * Mark_Room_Across, last_turn + turn_span * Mark_Room_Across);
+    Label_Steps(turns, first_turn, Round_Step(turn_span / Turn_Steps), [](double t) { return Number_Text(t); });
+    // Every figure drawn lies within the money bound, so the room around it cannot overflow.
+    if (auto* log_axis = qobject_cast<QLogValueAxis*>(view->chart()->axes(Qt::Vertical).value(0))) {
+        // From the labelled power at or below the least figure drawn, so that a label sits under every line.
+        const double least = std::clamp(lowest, 1.0, top);
+        const double base = std::log10(top) - std::log10(least) > Most_Decades_Labelled ? 100 : 10;
+        const double low = std::pow(base, std::floor(std::log10(least) / std::log10(base)));
+        const double decades = std::log10(top) - std::log10(low);
+        log_axis->setBase(base);
+        const double room = std::pow(10.0, std::max(decades * Mark_Room_Up, Least_Log_Room));
+        log_axis->setRange(low / room, top * room);
+        return;
+    }
+    if (!money) return;
+    const double low = std::min(0.0, lowest), span = top - low;
+    money->setRange(low - span * Mark_Room_Up, top + span * Mark_Room_Up);
+    Label_Steps(money, money->min(), Round_Step(span / Money_Steps), [](double v) { return Dollars(v); });
 }
 
 void History_Window::Follow() {
     Append_Points();
-    model->Follow();
+    Follow_Journal();
     if (summary->isVisible()) Show_Summary(true);
 }
 
-void History_Window::Show_Value_Under(const QLineSeries* series, const QPointF& point, bool hovered) {
-    if (!hovered || !game.History) {
+void History_Window::Follow_Journal() {
+    // As a ledger does: while the player keeps the newest entry in view, each new one comes
+    // into view; once they scroll away from it, or sort by another column, the rows they are
+    // reading stay in place as entries come (and the oldest go).
+    const QHeaderView* header = table->horizontalHeader();
+    const bool by_turn = header->sortIndicatorSection() == Journal_Model::Turn;
+    const bool newest_last = by_turn && header->sortIndicatorOrder() == Qt::AscendingOrder;
+    const bool newest_first = by_turn && !newest_last;
+    const QScrollBar* bar = table->verticalScrollBar();
+    const bool at_newest = (newest_last && journal_at_end) || (newest_first && bar->value() == bar->minimum());
+    const QPersistentModelIndex reading = at_newest ? QModelIndex() : filter->mapToSource(table->indexAt(QPoint(0, 0)));
+    model->Follow();
+    if (newest_last && at_newest) table->scrollToBottom();
+    else if (reading.isValid()) table->scrollTo(filter->mapFromSource(reading), QAbstractItemView::PositionAtTop);
+}
+
+void History_Window::Show_Value_Near(const QPointF& mouse) {
+    QChart* chart = view->chart();
+    const QPointF at = chart->mapFromScene(view->mapToScene(mouse.toPoint()));
+    const QRectF plot = chart->plotArea();
+    const auto* points = game.History.get();
+    if (!points || plot.width() <= 0 || !plot.adjusted(-Near_Pixels, -Near_Pixels, Near_Pixels, Near_Pixels).contains(at)) {
         QToolTip::hideText();
         return;
     }
-    // The true figure of the turn under the mouse, also where the axis drew it at $1.
-    const auto& points = game.History->Points;
-    const Long turn = static_cast<Long>(std::lround(point.x()));
-    const auto at = std::lower_bound(points.begin(), points.end(), turn,
-                                     [](const History_Point& p, Long t) { return p.Turn < t; });
-    if (at == points.end()) return;
-    double value = at->Net_Worth;
-    if (series == computer) value = at->Computer_Net_Worth;
-    if (series == index) value = Index_Line(*game.History, at->Index);
-    QToolTip::showText(QCursor::pos(), "Turn " + QString::number(at->Turn) + ", " + series->name() + ": " + Q(Dollars(value)),
-                       view);
+    const double turns_a_pixel = (turns->max() - turns->min()) / plot.width();
+    const double turn = turns->min() + (at.x() - plot.left()) * turns_a_pixel;
+    const auto pixel = [&](QXYSeries* s, int i) { return chart->mapToPosition(s->at(i), s); };
+
+    // The nearest mark within reach, else the nearest line: marks sit on the player's line.
+    QXYSeries* hit = nullptr;
+    int hit_point = 0;
+    double nearest = Mark_Size / 2 + Near_Pixels;
+    for (QScatterSeries* marks : {crashes, taxes}) {
+        for (int i = First_From(marks, turn - nearest * turns_a_pixel);
+             i < marks->count() && marks->at(i).x() <= turn + nearest * turns_a_pixel; ++i) {
+            const double d = QLineF(pixel(marks, i), at).length();
+            if (d <= nearest) std::tie(hit, hit_point, nearest) = std::tuple<QXYSeries*, int, double>(marks, i, d);
+        }
+    }
+    if (!hit) {
+        nearest = Near_Pixels;
+        for (QLineSeries* line : {you, computer, index}) {
+            const int n = line->count();
+            for (int i = std::max(0, First_From(line, turn - nearest * turns_a_pixel) - 1);
+                 i < n && line->at(i).x() <= turn + nearest * turns_a_pixel; ++i) {
+                const QPointF a = pixel(line, i), b = i + 1 < n ? pixel(line, i + 1) : a;
+                const double d = Distance_To_Segment(at, a, b);
+                if (d > nearest) continue;
+                const bool second = i + 1 < n && QLineF(at, b).length() < QLineF(at, a).length();
+                std::tie(hit, hit_point, nearest) = std::tuple<QXYSeries*, int, double>(line, second ? i + 1 : i, d);
+            }
+        }
+    }
+    if (!hit) {
+        QToolTip::hideText();
+        return;
+    }
+    // The record's own figure of that turn, also where the axis drew it at $1 or at its bound.
+    const Long shown_turn = static_cast<Long>(std::lround(hit->at(hit_point).x()));
+    const auto& record = points->Points;
+    const auto p = std::lower_bound(record.begin(), record.end(), shown_turn,
+                                    [](const History_Point& h, Long t) { return h.Turn < t; });
+    if (p == record.end() || p->Turn != shown_turn) {
+        QToolTip::hideText();
+        return;
+    }
+    QString tip = "Turn " + QString::number(p->Turn) + ", " + hit->name();
+    if (hit == you) tip += ": " + Q(Dollars(p->Net_Worth));
+    if (hit == computer) tip += ": " + Q(Dollars(p->Computer_Net_Worth));
+    if (hit == index) tip += ": " + Q(Dollars(Index_Line(*points, p->Index)));
+    QToolTip::showText(view->viewport()->mapToGlobal(mouse.toPoint()), tip, view->viewport());
 }
 
 void History_Window::Export() {
@@ -350,4 +520,5 @@ void History_Window::Export() {
     const QString path = QFileDialog::getSaveFileName(this, "Export CSV", start, "Comma-separated values (*.csv)");
     if (path.isEmpty()) return;
     if (!Export_Journal(game, path.toStdString())) Report_File_Failure(screens, File_Task::Write);
+    else screens.Message_Box("The journal was written to " + QDir::toNativeSeparators(path).toStdString() + ".");
 }

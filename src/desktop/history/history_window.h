@@ -10,6 +10,7 @@
 
 #include "engine/model/game.h"
 
+class QCategoryAxis;
 class QCheckBox;
 class QChartView;
 class QComboBox;
@@ -18,7 +19,6 @@ class QLineSeries;
 class QScatterSeries;
 class QTabWidget;
 class QTableView;
-class QValueAxis;
 class Game_Session;
 class Journal_Filter;
 class Journal_Model;
@@ -51,13 +51,16 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Build_Chart();
     void Append_Points();
     void Redraw();
     double Drawn(double value) const;
-    void Show_Value_Under(const QLineSeries* series, const QPointF& point, bool hovered);
+    void Set_Ranges(double first_turn, double last_turn, double top);
+    void Show_Value_Near(const QPointF& mouse);
+    void Follow_Journal();
     void Export();
     void Place();
 
@@ -72,7 +75,8 @@ private:
     QLineSeries* goal = nullptr;
     QScatterSeries* crashes = nullptr;
     QScatterSeries* taxes = nullptr;
-    QValueAxis* turns = nullptr;
+    QCategoryAxis* turns = nullptr;  // labelled at round turns
+    QCategoryAxis* money = nullptr;  // the linear value axis, labelled as the game writes money
     QCheckBox* log_box;
     Journal_Model* model;
     Journal_Filter* filter;
@@ -85,6 +89,7 @@ private:
     std::size_t seen = 0;
     std::size_t stride = 1;       // a turn in every `stride` is drawn
     bool newest_between = false;  // the last point drawn is the newest turn, off the stride
-    double lowest = 1, highest = 1;  // the value axis spans every point drawn
+    double lowest = 1, highest = 1;  // the value axis spans every point drawn (and the goal)
     bool placed = false;             // opened once: it keeps the size and place the player gave it
+    bool journal_at_end = true;      // the journal's last row is in view, as the player left it
 };

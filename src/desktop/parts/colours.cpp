@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include <QApplication>
 #include <QEvent>
@@ -20,10 +21,11 @@ const QColor Zero_Black(0, 0, 0);
 const QColor Hover_Yellow(255, 255, 0);
 const QColor Average_Blue(0, 0, 255);
 
-// Aimed a little above the least readable contrast, and on a ground a shade lighter than the
-// palette's colour for it: styles paint the panes of tabs and frames lighter under a dark palette.
+// Aimed a little above the least readable contrast under a dark palette, and on a ground a shade
+// off the palette's colour for it: styles paint the panes of tabs and frames lighter under a dark
+// palette and group boxes a little darker under a light one.
 constexpr double Aimed_Contrast = Readable_Contrast + 0.2;
-QColor Lightest_Ground(const QColor& ground) { return ground.lighter(130); }
+QColor Pane_Ground(const QColor& ground, bool dark) { return dark ? ground.lighter(130) : ground.darker(103); }
 
 double Channel(double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); }
 
@@ -43,18 +45,32 @@ QPalette::ColorRole Text_Role(QPalette::ColorRole background) {
 
 }  // namespace
 
-QColor Readable(const QColor& wanted, const QColor& background, const QColor& fallback, double contrast) {
-    if (Contrast_Ratio(wanted, background) >= contrast) return wanted;
-    const bool lighten = Luminance(background) < 0.18;
-    float h, s, l, a;
-    wanted.getHslF(&h, &s, &l, &a);
-    constexpr int Steps = 64;
-    for (int step = 1; step < Steps; ++step) {
-        const float shade = lighten ? l + (1 - l) * step / Steps : l * (Steps - step) / Steps;
-        const QColor c = QColor::fromHslF(h, s, shade);
-        if (Contrast_Ratio(c, background) >= contrast) return c;
-    }
-    return fallback;
+QColor Nearest_Readable(const QColor& wanted, const QColor& ground, double contrast) {
+    if (Contrast_Ratio(wanted, ground) >= contrast) return wanted;
+    float h, s, l;
+    wanted.getHslF(&h, &s, &l);
+    if (h < 0) h = s = 0;  // a grey has no hue to keep
+    // In whole channels, as it will be painted, so that what is measured here is what is seen.
+    auto shade = [&](double lightness) {
+        const QColor c = QColor::fromHslF(h, s, std::clamp(lightness, 0.0, 1.0)).toRgb();
+        return QColor(c.red(), c.green(), c.blue(), wanted.alpha());
+    };
+    auto readable = [&](double lightness) { return Contrast_Ratio(shade(lightness), ground) >= contrast; };
+    // Luminance grows with lightness, so the readable shades on each side of `wanted` form one run
+    // from its end (black or white); its edge is found by halving.
+    auto edge = [&](double from, double end) -> std::optional<double> {
+        if (!readable(end)) return std::nullopt;
+        for (int step = 0; step < 24; ++step) {
+            const double middle = (from + end) / 2;
+            (readable(middle) ? end : from) = middle;
+        }
+        return end;
+    };
+    const std::optional<double> darker = edge(l, 0), lighter = edge(l, 1);
+    if (darker && (!lighter || l - *darker <= *lighter - l)) return shade(*darker);
+    if (lighter) return shade(*lighter);
+    const QColor black(0, 0, 0), white(255, 255, 255);
+    return Contrast_Ratio(black, ground) >= Contrast_Ratio(white, ground) ? black : white;
 }
 
 QColor Blend(const QColor& from, const QColor& to, double share) {
@@ -64,9 +80,8 @@ QColor Blend(const QColor& from, const QColor& to, double share) {
 }
 
 QColor Game_Colour(const QColor& exact, const QPalette& palette, QPalette::ColorRole background) {
-    if (!Is_Dark(palette)) return exact;
-    return Readable(exact, Lightest_Ground(palette.color(background)), palette.color(Text_Role(background)),
-                    Aimed_Contrast);
+    const bool dark = Is_Dark(palette);
+    return Nearest_Readable(exact, Pane_Ground(palette.color(background), dark), dark ? Aimed_Contrast : Readable_Contrast);
 }
 
 namespace {
@@ -155,15 +170,8 @@ QColor Difficulty_Colour(int options_on, const QPalette& palette) {
 }
 
 QColor Random_Colour(QRandomGenerator& random, const QPalette& palette) {
-    auto draw = [&random] { return QColor(random.bounded(256), random.bounded(256), random.bounded(256)); };
-    if (!Is_Dark(palette)) return draw();
-    const QColor window = Lightest_Ground(palette.color(QPalette::Window));
-    // Drawn again until readable: about a third of all colours are, on a dark window.
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QColor c = draw();
-        if (Contrast_Ratio(c, window) >= Aimed_Contrast) return c;
-    }
-    return Readable(draw(), window, palette.color(QPalette::WindowText), Aimed_Contrast);
+    const QColor drawn(random.bounded(256), random.bounded(256), random.bounded(256));
+    return Game_Colour(drawn, palette, QPalette::Window);
 }
 
 QColor Shadow_Colour(const QPalette& palette) {
@@ -176,7 +184,7 @@ QColor Average_Line_Colour(const QPalette& palette, const QColor& chart_light, c
     if (!Is_Dark(palette)) return Average_Blue;
     // Readable on the lighter end of the chart's background, so on all of it.
     const QColor background = Luminance(chart_light) >= Luminance(chart_dark) ? chart_light : chart_dark;
-    return Readable(Average_Blue, background, palette.color(QPalette::WindowText), Aimed_Contrast);
+    return Nearest_Readable(Average_Blue, background, Aimed_Contrast);
 }
 
 QColor Refusal_Colour(const QPalette& palette, QPalette::ColorRole background) {

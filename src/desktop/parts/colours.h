@@ -1,10 +1,11 @@
 #pragma once
-// Every colour the game paints, chosen against the background it is painted on. Under a light
-// palette (a window colour lighter than 50%) the game's own colours hold exactly: red and blue
-// for losses and gains, black for none, yellow under the mouse, the four level colours. Under a
-// dark palette plain text takes the palette's text colour, and each of the game's colours a
-// lighter variant of itself that stays readable on its background. A painted widget follows a
-// change of palette by itself.
+// Every colour the game paints, chosen against the background it is painted on. Every text
+// stands out from its background by at least Readable_Contrast, under any palette. The game's
+// own colours (red and blue for losses and gains, black for none, yellow under the mouse, the
+// four level colours) are painted exactly wherever they are readable; where one is not (the
+// yellow and the red on a light window, any of them on a dark one) the nearest shade of its hue
+// that is takes its place. Under a dark palette plain text takes the palette's text colour. A
+// painted widget follows a change of palette by itself.
 #include <functional>
 
 #include <QColor>
@@ -32,11 +33,11 @@ struct Ink {
 // Decides a widget's ink from the palette around it.
 using Ink_Rule = std::function<Ink(const QPalette& around)>;
 
-// The colour itself when it stands out from the background by the contrast asked, or the nearest
-// of its lighter (on a dark background) or darker shades that does; the fallback when none does.
-QColor Readable(const QColor& wanted, const QColor& background, const QColor& fallback, double contrast);
-// A game colour: exactly itself under a light palette, readable on the `background` role under a
-// dark one.
+// The one rule for a readable colour: `wanted` itself when it stands out from `ground` by the
+// contrast asked, or else the shade of the same hue and saturation whose lightness is nearest to
+// its own that does; black or white, whichever stands out more, when no shade does.
+QColor Nearest_Readable(const QColor& wanted, const QColor& ground, double contrast = Readable_Contrast);
+// A game colour, readable on the `background` role of the palette it is painted in.
 QColor Game_Colour(const QColor& exact, const QPalette& palette, QPalette::ColorRole background);
 // The colour `share` (0..1) of the way from one to the other.
 QColor Blend(const QColor& from, const QColor& to, double share);
@@ -46,8 +47,8 @@ QColor Gain_Colour(Colour colour, const QPalette& palette, QPalette::ColorRole b
 QColor Plain_Colour(const QPalette& palette, QPalette::ColorRole background = QPalette::Window);
 QColor Hover_Colour(const QPalette& palette);
 QColor Difficulty_Colour(int options_on, const QPalette& palette);
-// The game-over result's colour of the moment: any colour under a light palette, one readable on
-// the window under a dark one.
+// The game-over result's colour of the moment: a colour drawn at random, or the nearest shade of
+// its hue readable on the window.
 QColor Random_Colour(QRandomGenerator& random, const QPalette& palette);
 // The shadow under the game-over result.
 QColor Shadow_Colour(const QPalette& palette);

@@ -11,6 +11,6 @@ struct Symbol_Picker {
     QHBoxLayout* row;  // the list and the arrows, for the window's layout
 };
 
-// The 42 symbols (and "Index" after them when asked), which keys do not move; the arrows
-// ("previous" and "next") step through the list and stop at its ends.
+// The 42 symbols (and "Index" after them when asked), which the arrow keys and a typed symbol
+// move as in every list; the arrows ("previous" and "next") step through it and stop at its ends.
 Symbol_Picker Make_Symbol_Picker(QWidget* owner, const Game& game, bool with_index);

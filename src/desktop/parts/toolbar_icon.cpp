@@ -17,7 +17,7 @@ QIcon Toolbar_Icon(const QString& name, const QPalette& palette) {
                     QColor c = picture.pixelColor(x, y);
                     if (c.alpha() == 0) continue;
                     const int alpha = c.alpha();
-                    c = Readable(c, window, c, 3.0);
+                    c = Nearest_Readable(c, window, 3.0);
                     c.setAlpha(alpha);
                     picture.setPixelColor(x, y, c);
                 }
