@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "desktop/parts/colours.h"
+#include "desktop/history/history_inks.h"
 #include "desktop/parts/grid_look.h"
 #include "desktop/parts/help_button.h"
 #include "engine/flows/statistics.h"
@@ -209,10 +210,12 @@ void Statistics_Window::Draw_Scores() {
         top = std::max(top, r.Score);
     }
     for (QAbstractSeries* s : std::initializer_list<QAbstractSeries*>{line, won, not_won}) chart->addSeries(s);
-    const QPalette ground = palette();
-    line->setPen(QPen(Plain_Colour(ground), 1.5));
-    won->setColor(Gain_Colour(Colour::Blue, ground));
-    not_won->setColor(Gain_Colour(Colour::Red, ground));
+    // Wins in the game's gain blue, the rest in its loss red, as the History chart draws the
+    // players: readable on the chart's own ground.
+    const History_Inks ink = Chart_Inks(palette(), chart->backgroundBrush());
+    line->setPen(QPen(ink.index, 1.5));
+    won->setColor(ink.you);
+    not_won->setColor(ink.computer);
     for (QScatterSeries* marks : {won, not_won}) {
         marks->setMarkerSize(8);
         marks->setBorderColor(marks->color());
