@@ -39,7 +39,7 @@ TEST(Help_Document, HasOneSectionPerTopicAndEveryLinkLeadsToOne) {
         const std::string heading = "<a name=\"topic-" + std::to_string(topic.Context) + "\"></a>" + topic.Name + "</h";
         EXPECT_NE(doc.find(heading), std::string::npos) << topic.Name;
     }
-    EXPECT_EQ(table.size(), 26u);
+    EXPECT_EQ(table.size(), 28u);
     const std::set<int> sections = Numbers_After(doc, "name=\"topic-(\\d+)\"");
     EXPECT_EQ(sections, table);
 
@@ -65,7 +65,9 @@ TEST(Help_Topics, EachWindowListsTheContentsAndItsOwnTopics) {
         {Help_Owner::Fundamentals, {1, 106}},
         {Help_Owner::Computer_Portfolio, {1, 104}},
         {Help_Owner::Winners, {1, 110}},
-        {Help_Owner::New_Game, {1, 204, 111, 112, 113}},
+        {Help_Owner::New_Game, {1, 204, 111, 112, 113, 600}},
+        {Help_Owner::Challenge, {1, 600, 601}},
+        {Help_Owner::Statistics, {1, 601, 600}},
         {Help_Owner::Settings, {1, 120}},
     };
     for (const auto& [owner, contexts] : expected) {

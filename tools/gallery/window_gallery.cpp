@@ -13,6 +13,8 @@
 #include <QTimer>
 
 #include "engine/flows/new_game.h"
+#include "engine/model/challenge_code.h"
+#include "engine/storage/statistics_file.h"
 #include "engine/model/numbers.h"
 #include "engine/model/silent_screens.h"
 #include "engine/flows/turn.h"
@@ -107,6 +109,26 @@ void Play_To_The_Turn(Game& game, Random& rnd, Guide_Pages& guide) {
         game.High_Scores[level][0] = {names[level], "$45,000", 2.5e8 * (level + 1), 9.0e7, 200.0 + 100 * level};
 }
 
+// A record of games before this one: a few at each level, and a run of challenges.
+void Write_Earlier_Games(const Game& game) {
+    Statistics s;
+    s.Turns_Played = 48213;
+    s.Levels[0] = {1, 6, 200, 1.42, 1710};
+    s.Levels[1] = {3, 4, 300, 3.62, 941};
+    s.Levels[2] = {7, 2, 500, 5.18, 655};
+    s.Levels[3] = {12, 1, 900, 9.47, 388};
+    const char* outcomes[] = {"won", "lost", "won", "won", "left", "won", "lost", "won", "won", "won", "lost", "won"};
+    const double scores[] = {200, 0, 300, 400, 0, 300, 0, 500, 600, 400, 0, 700};
+    for (int k = 0; k < 12; ++k) {
+        Settings setup = game.Setup;
+        setup.Play_To = k % 3;
+        const std::string date = "2026-11-" + std::to_string(k + 10);
+        s.Results.push_back({Code_Text(Make_Code(2654435761u * static_cast<std::uint32_t>(k + 1), setup)), date, outcomes[k], scores[k],
+                             400.0 + 37 * k, false});
+    }
+    (void)Write_Statistics(game, s);
+}
+
 // Opens a modal window with `open`; once it is up `seen` gets it, and it is closed if still open.
 bool Modal(const std::function<void()>& open, const std::function<void(QWidget*)>& seen) {
     bool came = false;
@@ -152,7 +174,7 @@ QStringList Gallery_Names() {
     return {"start",  "main",     "portfolio", "news",     "setup",       "buy",          "sell",
             "short",  "options",  "chart",     "research", "computer",    "commissions",  "tax",
             "alert",  "confirmation", "game_over", "winners", "about",     "help",         "settings",     "help_viewer",
-            "history", "journal", "guide"};
+            "history", "journal", "challenge", "statistics", "guide"};
 }
 
 bool Show_Every_Window(const QString& data_dir, const std::function<void(const QString& name, QWidget* window)>& look) {
@@ -278,6 +300,12 @@ bool Show_Every_Window(const QString& data_dir, const std::function<void(const Q
         history->hide();
     }
 
+    // A new code made from the game's settings, ready to be passed on.
+    modal("challenge", [&] { Child<QAction>(&window, "challenge_menu")->trigger(); }, [](QWidget* w) {
+        if (QAbstractButton* make = Button(w, "&New Code")) make->click();
+    });
+    Write_Earlier_Games(game);
+    modal("statistics", [&] { Child<QAction>(&window, "statistics_menu")->trigger(); });
     // The guide beside the board, with the notes the game called for, the last on top.
     for (const auto& [turn, note] : guide.Notes) guide_panel->Add_Notes({note}, turn);
     guide_panel->show();

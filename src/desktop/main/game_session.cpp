@@ -1,5 +1,6 @@
 #include "desktop/main/game_session.h"
 
+#include "engine/flows/challenge.h"
 #include "engine/flows/cheats.h"
 #include "engine/model/challenge_record.h"
 #include "engine/flows/player_input.h"
@@ -9,6 +10,7 @@
 #include "engine/flows/game_end.h"
 #include "engine/guide/guide_notes.h"
 #include "engine/storage/file_messages.h"
+#include "engine/flows/statistics.h"
 #include "engine/scoring/new_game_setup.h"
 #include "engine/trading/stock_trades.h"
 
@@ -119,3 +121,8 @@ void Game_Session::Set_Alerts(std::optional<bool> news, std::optional<bool> worl
     Play(Player_Input::Set_Alerts(news, world));
 }
 void Game_Session::Clear_High_Scores() { ::Clear_High_Scores(game, *screens); }
+
+bool Game_Session::Start_Challenge(const Challenge_Code& code) { return ::Start_Challenge(game, rnd, *screens, code); }
+Challenge_Code Game_Session::New_Challenge_Code() { return ::New_Challenge_Code(rnd, game.Setup); }
+bool Game_Session::Reset_Statistics() { return ::Reset_Statistics(game, *screens); }
+void Game_Session::Count_Turns_Played() { ::Count_Turns_Played(game, *screens); }

@@ -13,6 +13,7 @@
 #include "engine/model/random.h"
 #include "engine/model/screens.h"
 #include "engine/flows/cheats.h"
+#include "engine/model/challenge_code.h"
 #include "engine/flows/player_input.h"
 #include "engine/flows/turn.h"
 #include "engine/guide/guide_book.h"
@@ -72,6 +73,16 @@ public:
     bool Keep_Guide_Panel(bool open);
     // The notes the game as it stands calls for, as after a new game or a load.
     void Show_Due_Notes();
+
+    // Game > Challenge...: the confirmation first when a game is in play (false on Cancel).
+    bool Start_Challenge(const Challenge_Code& code);
+    // A new code for the settings of the game in play (the setup window's last), its seed
+    // drawn from the game's generator.
+    Challenge_Code New_Challenge_Code();
+    // The Statistics window's Reset, which asks first.
+    bool Reset_Statistics();
+    // The program ends: the turns played since the file last counted them are counted.
+    void Count_Turns_Played();
 
 signals:
     // Notes the guide shows now, in the order they came: none repeats one shown before.

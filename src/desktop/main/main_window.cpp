@@ -15,7 +15,11 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "engine/flows/challenge.h"
 #include "engine/flows/game_files.h"
+#include "engine/storage/file_messages.h"
+#include "desktop/challenge/challenge_window.h"
+#include "desktop/challenge/statistics_window.h"
 #include "engine/model/numbers.h"
 #include "desktop/scoring/end_game_window.h"
 #include "desktop/history/history_window.h"
@@ -82,6 +86,17 @@ Main_Window::Main_Window(Game& game, Random& rnd, QWidget* parent)
     SSTab1->setTabToolTip(0, "Every stock's price and its change at the last turn, and the market index.");
     SSTab1->setTabToolTip(1, "Your shares, short sales and options, and what each is worth now.");
     SSTab1->setTabToolTip(2, "This turn's headlines and earnings reports, a quick quote and your news alerts.");
+    // The code of a challenge in play, in the room beside the tabs: seen, never in the way.
+    Challenge_Code = new QLabel(SSTab1);
+    Challenge_Code->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Challenge_Code->setContentsMargins(0, 0, 6, 0);
+    Challenge_Code->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // The tabs lay out their corner once: room for any code from the start.
+    Challenge_Code->setText("Challenge WWWW-WWWW-WWWW");
+    Challenge_Code->setMinimumSize(Challenge_Code->sizeHint());
+    Challenge_Code->clear();
+    Explain(Challenge_Code, "Challenge code", "The code of the challenge in play: anyone who starts it gets the same market, news and computer.");
+    SSTab1->setCornerWidget(Challenge_Code, Qt::TopRightCorner);
     layout->addWidget(SSTab1, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -106,6 +121,7 @@ void Main_Window::Name_Controls() {
         {Net_Worth, "net_worth"},
         {Time_Label, "time_label"},
         {Time_Status, "time_status"},
+        {Challenge_Code, "challenge_code"},
         {Buy_Button, "buy_button"},
         {Sell_Button, "sell_button"},
         {Short_Button, "short_button"},
@@ -141,6 +157,9 @@ void Main_Window::Name_Controls() {
         {Computer_Menu, "computer_menu"},
         {History_Menu, "history_menu"},
         {End_Turn_Menu, "end_turn_menu"},
+        {Challenge_Menu, "challenge_menu"},
+        {Export_Result_Menu, "export_result_menu"},
+        {Statistics_Menu, "statistics_menu"},
         {Enable_Cheat_Menu, "enable_cheat_menu"},
         {Set_Cash_Menu, "set_cash_menu"},
         {Set_Computer_Cash, "set_computer_cash"},
@@ -274,6 +293,10 @@ void Main_Window::Build_Menus() {
     Computer_Menu = game_menu->addAction("&Computer's Portfolio");
     History_Menu = game_menu->addAction("&History");
     End_Turn_Menu = game_menu->addAction("&End Turn");
+    game_menu->addSeparator();
+    Challenge_Menu = game_menu->addAction("Ch&allenge...");
+    Export_Result_Menu = game_menu->addAction("Export Res&ult...");
+    Statistics_Menu = game_menu->addAction("Stat&istics...");
     // The standard keys beside the mnemonics, and one key for the turn a player ends hundreds of
     // times a game.
     New_Game_Menu->setShortcut(QKeySequence::New);
@@ -345,6 +368,19 @@ void Main_Window::Connect_Commands() {
         history->Open();
     });
     connect(End_Turn_Menu, &QAction::triggered, this, [this] { End_Turn_Menu_Click(); });
+    connect(Challenge_Menu, &QAction::triggered, this, [this] {
+        if (!challenge) challenge = new Challenge_Window(session, this, [this] { return Keep_Game_Safe(); });
+        const bool had_game = game.Has_Game;
+        challenge->Run();
+        if (game.Has_Game && !had_game && Startup) Startup->hide();
+        if (game.Game_File_Name.empty()) caption = "Bullquest";
+        Repaint();
+    });
+    connect(Export_Result_Menu, &QAction::triggered, this, [this] { Export_Result_Click(); });
+    connect(Statistics_Menu, &QAction::triggered, this, [this] {
+        if (!statistics) statistics = new Statistics_Window(session, this);
+        statistics->Run();
+    });
     connect(Buy_Button, &QPushButton::clicked, Buy_Menu, &QAction::trigger);
     connect(Sell_Button, &QPushButton::clicked, Sell_Menu, &QAction::trigger);
     connect(Short_Button, &QPushButton::clicked, Short_Menu, &QAction::trigger);
@@ -453,6 +489,9 @@ void Main_Window::Repaint() {
     Enable_Cheat_Menu->setEnabled(playing && !game.Cheats_Enabled);
     for (QAction* a : {Set_Cash_Menu, Set_Computer_Cash, Set_Market_Trend}) a->setEnabled(playing && game.Cheats_Enabled);
     if (Computer_Portfolio) Computer_Portfolio->Refresh();
+    Export_Result_Menu->setEnabled(Challenge_To_Export(game) != nullptr);
+    Challenge_Code->setText(game.Challenge ? "Challenge " + QString::fromStdString(Code_Text(game.Challenge->Code)) : QString());
+    Challenge_Code->setAccessibleName(Challenge_Code->text().isEmpty() ? QString("No challenge in play") : Challenge_Code->text());
 }
 
 bool Main_Window::Keep_Game_Safe() {
@@ -518,6 +557,12 @@ void Main_Window::Exit_Menu_Click() {
     close();
 }
 
+void Main_Window::Export_Result_Click() {
+    if (!Challenge_To_Export(game)) return;
+    const std::optional<std::string> path = screens->Choose_Result_File(game.Data_Dir);
+    if (path && !Export_Result(game, *path)) Report_File_Failure(*screens, File_Task::Write);
+}
+
 void Main_Window::Load_Menu_Click() {
     if (!Keep_Game_Safe()) return;
     File_Done(false, session.Load_Game());
@@ -572,6 +617,7 @@ void Main_Window::closeEvent(QCloseEvent* event) {
     if (!unloaded) {
         unloaded = true;
         Game_Timer->stop();
+        session.Count_Turns_Played();
         session.Begin_Ending();
         // Every window may close now; they go in the game's order, the main window last.
         auto close = [](QWidget* w) {
@@ -587,6 +633,8 @@ void Main_Window::closeEvent(QCloseEvent* event) {
         close(screens->Setup());
         close(screens->Uncle_Sam());
         close(screens->Winners());
+        close(challenge);
+        close(statistics);
         close(Startup);
         close(settings);
         close(findChild<Help_Window*>());

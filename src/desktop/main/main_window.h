@@ -19,6 +19,7 @@ class QTabWidget;
 class QTimer;
 class QToolBar;
 class About_Window;
+class Challenge_Window;
 class Commissions_Window;
 class Computer_Portfolio_Window;
 class Guide_Panel;
@@ -29,6 +30,7 @@ class Qt_Screens;
 class Quotes_Board;
 class Settings_Window;
 class Start_Window;
+class Statistics_Window;
 class Trade_Windows;
 
 // The key that ends a turn, from anywhere in the main window.
@@ -70,6 +72,7 @@ private:
     QPushButton* Main_Help = nullptr;
     QToolBar* Toolbar1 = nullptr;
     QTabWidget* SSTab1 = nullptr;
+    QLabel* Challenge_Code = nullptr;  // the code of the challenge in play
     Quotes_Board* Quotes = nullptr;
     Portfolio_Tab* Portfolio = nullptr;
     News_Tab* News = nullptr;
@@ -97,6 +100,9 @@ private:
     QAction* Computer_Menu = nullptr;
     QAction* History_Menu = nullptr;
     QAction* End_Turn_Menu = nullptr;
+    QAction* Challenge_Menu = nullptr;
+    QAction* Export_Result_Menu = nullptr;
+    QAction* Statistics_Menu = nullptr;
     QAction* Enable_Cheat_Menu = nullptr;
     QAction* Set_Cash_Menu = nullptr;
     QAction* Set_Computer_Cash = nullptr;
@@ -117,6 +123,7 @@ private:
     void Game_Timer_Timer();
     void Exit_Menu_Click();
     void Load_Menu_Click();
+    void Export_Result_Click();
     void Cheat_Done(bool accepted);
     void File_Done(bool named_before, bool done);
     // Before the game in play is left: "Save the game in play?" when it changed since it was
@@ -140,6 +147,8 @@ private:
     Commissions_Window* commissions = nullptr;
     History_Window* history = nullptr;  // modeless: it follows the game beside this window
     Settings_Window* settings = nullptr;  // made at start-up, which puts the player's settings in force
+    Challenge_Window* challenge = nullptr;
+    Statistics_Window* statistics = nullptr;
     bool unloaded = false;
     bool kept_safe = false;  // the player was asked, or the game is over: close without asking
 };

@@ -46,6 +46,10 @@ Settings Qt_Screens::Run_New_Game_Setup(const Game&) {
     return setup->Run();
 }
 
+std::optional<Challenge_Code> Qt_Screens::Setup_Challenge(const Game&) {
+    return setup ? setup->Typed_Code() : std::nullopt;
+}
+
 void Qt_Screens::Setup_Progress(int value) {
     if (!setup) setup = new New_Game_Setup_Window(session, owner);
     setup->Set_Progress(value);
@@ -88,11 +92,14 @@ void Qt_Screens::Show_Help(int context) {
     help_viewer->Show_Topic(context);
 }
 
-static std::optional<std::string> Choose_File(QWidget* owner, const std::string& start_dir, bool save) {
-    QFileDialog dialog(owner, save ? "Save Game" : "Load Game", QString::fromStdString(start_dir), File_Filter);
+static std::optional<std::string> Choose_File(QWidget* owner, const std::string& start_dir, bool save,
+                                              const QString& title = {}, const QString& filter = File_Filter,
+                                              const QString& suffix = "bqg") {
+    QFileDialog dialog(owner, !title.isEmpty() ? title : save ? "Save Game" : "Load Game", QString::fromStdString(start_dir),
+                       filter);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (save) dialog.setDefaultSuffix("bqg");
+    if (save) dialog.setDefaultSuffix(suffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first().toStdString();
 }
@@ -112,3 +119,8 @@ void Qt_Screens::Timer_Changed(bool enabled) { emit Timer_Switched(enabled); }
 void Qt_Screens::Turn_Begins() { emit Turn_Began(); }
 
 void Qt_Screens::Windows_Reset() { emit Game_Reset(); }
+
+std::optional<std::string> Qt_Screens::Choose_Result_File(const std::string& start_dir) {
+    emit Before_Modal();
+    return Choose_File(owner, start_dir, true, "Export Result", "Bullquest Results (*.bqr)", "bqr");
+}

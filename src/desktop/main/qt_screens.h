@@ -25,6 +25,7 @@ public:
     void Show_Tax(const std::string& you, const std::string& computer) override;
     bool Ask_Confirmation(const std::string& caption) override;
     Settings Run_New_Game_Setup(const Game& game) override;
+    std::optional<Challenge_Code> Setup_Challenge(const Game& game) override;
     void Setup_Progress(int value) override;
     void Message_Box(const std::string& text) override;
     void Beep() override;
@@ -40,6 +41,8 @@ public:
     void Timer_Changed(bool enabled) override;
     void Turn_Begins() override;
     void Windows_Reset() override;
+    // Game > Export Result...'s file dialog, "Bullquest Results (*.bqr)", starting in `start_dir`.
+    std::optional<std::string> Choose_Result_File(const std::string& start_dir);
 
     // The windows made so far (null until first use), for the main window's close.
     Alert_Window* Alert() const { return alert; }

@@ -7,15 +7,18 @@
 #include <QDialogButtonBox>
 #include <QEventLoop>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "engine/model/challenge_record.h"
 #include "engine/model/screens.h"
 #include "engine/scoring/new_game_setup.h"
 #include "desktop/parts/accessible_text.h"
@@ -23,6 +26,7 @@
 #include "desktop/parts/colours.h"
 #include "desktop/parts/engine_text.h"
 #include "desktop/parts/help_button.h"
+#include "desktop/parts/refusal.h"
 
 // A news slider with its value beside it, in a place that shows "Random" instead when the
 // settings are drawn at Go; the place is as large either way, so the window keeps its size.
@@ -61,14 +65,14 @@ New_Game_Setup_Window::New_Game_Setup_Window(Game_Session& session, QWidget* par
     columns->addLayout(left);
     layout->addLayout(columns);
 
-    auto* Frame3 = new QGroupBox("Game Length:", this);
+    Frame3 = new QGroupBox("Game Length:", this);
     auto* length = new QFormLayout(Frame3);
     Play_To = new QComboBox(Frame3);
     for (int i = 0; i < 4; ++i) Play_To->addItem(Engine_Text(Play_To_Texts[i]), Play_To_Digits[i]);
     length->addRow("Play To:", Play_To);
     left->addWidget(Frame3);
 
-    auto* Frame1 = new QGroupBox("Difficulty Options:", this);
+    Frame1 = new QGroupBox("Difficulty Options:", this);
     auto* difficulty = new QVBoxLayout(Frame1);
     Short = new QCheckBox("Allow computer to sell stocks short.", Frame1);
     Options = new QCheckBox("Allow computer to trade options", Frame1);
@@ -111,6 +115,33 @@ New_Game_Setup_Window::New_Game_Setup_Window(Game_Session& session, QWidget* par
     news->addStretch();
     columns->addWidget(Frame2);
 
+    // A challenge: the code given by a friend deals its own market with its own settings.
+    auto* challenge = new QGroupBox("Challenge:", this);
+    auto* challenge_rows = new QGridLayout(challenge);
+    auto* code_label = new QLabel("Challenge &code:", challenge);
+    Code_Box = new QLineEdit(challenge);
+    Code_Box->setObjectName("challenge_code");
+    Code_Box->setPlaceholderText("empty: an ordinary game");
+    Code_Box->setMaxLength(64);
+    Code_Box->setMinimumWidth(std::max(Code_Box->fontMetrics().horizontalAdvance("MMMM-MMMM-MMMM"),
+                                       Code_Box->fontMetrics().horizontalAdvance(Code_Box->placeholderText())) + 24);
+    code_label->setBuddy(Code_Box);
+    Explain(Code_Box, "A challenge code deals the market, news and computer of that code with its settings, the same "
+                      "for everyone who plays it. Leave it empty for an ordinary game.");
+    challenge_rows->addWidget(code_label, 0, 0);
+    challenge_rows->addWidget(Code_Box, 0, 1);
+    Last_Code = new QLabel(challenge);
+    Last_Code->setObjectName("last_challenge");
+    Last_Code->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    challenge_rows->addWidget(Last_Code, 0, 2);
+    challenge_rows->setColumnStretch(2, 1);
+    Code_Line = new QLabel(challenge);
+    Code_Line->setObjectName("challenge_line");
+    Code_Line->setWordWrap(true);
+    Code_Line->setMinimumHeight(Code_Line->fontMetrics().lineSpacing());
+    challenge_rows->addWidget(Code_Line, 1, 0, 1, 3);
+    layout->addWidget(challenge);
+
     Wait_Label = new QLabel(this);
     Wait_Label->setMinimumHeight(Wait_Label->fontMetrics().height());
     Status = new QProgressBar(this);
@@ -143,7 +174,8 @@ New_Game_Setup_Window::New_Game_Setup_Window(Game_Session& session, QWidget* par
     connect(New_Game_Help, &QPushButton::clicked, this,
             [this] { Run_Help(this->session, this, Help_Owner::New_Game); });
     connect(OKButton, &QPushButton::clicked, this, &New_Game_Setup_Window::Go_Clicked);
-    Show_Settings();
+    connect(Code_Box, &QLineEdit::textEdited, this, &New_Game_Setup_Window::Code_Edited);
+    Show_Settings(game.Setup);
 }
 
 void New_Game_Setup_Window::Tell_What_Each_Makes_Harder() {
@@ -170,8 +202,7 @@ void New_Game_Setup_Window::Tell_What_Each_Makes_Harder() {
                         "how wild the news will be.");
 }
 
-void New_Game_Setup_Window::Show_Settings() {
-    const Settings& setup = game.Setup;
+void New_Game_Setup_Window::Show_Settings(const Settings& setup) {
     Play_To->setCurrentIndex(setup.Play_To & 3);
     Handicap->setCurrentIndex(setup.Handicap & 3);
     Short->setChecked(setup.Short == 1);
@@ -184,6 +215,27 @@ void New_Game_Setup_Window::Show_Settings() {
     Random_News_Changed();
     // The level shows what the last click left, even after a loaded game changed the boxes.
     Show_Level(level_shown);
+}
+
+void New_Game_Setup_Window::Code_Edited() {
+    const Code_Reading reading = Read_Code(Code_Box->text().toStdString());
+    if (reading.Code) {
+        if (!own) own = Chosen();
+        Settings shown = Code_Settings(*reading.Code, game.Setup);
+        Show_Settings(shown);
+        Show_Level(Difficulty_Options_On(shown));
+        Code_Line->setText("Go! deals the challenge " + QString::fromStdString(Code_Text(*reading.Code)) +
+                           " with its own settings, shown above.");
+    } else {
+        if (own) {
+            Show_Settings(*own);
+            own.reset();
+        }
+        Code_Line->setText("A friend's code deals the same market, news and computer as theirs.");
+    }
+    Paint(Code_Line, Gain_Ink(Colour::Black));
+    for (QWidget* settings : {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Frame2), static_cast<QWidget*>(Frame3)})
+        settings->setEnabled(!own);
 }
 
 void New_Game_Setup_Window::Difficulty_Changed() {
@@ -216,7 +268,14 @@ Settings New_Game_Setup_Window::Chosen() const {
 }
 
 Settings New_Game_Setup_Window::Run() {
-    Show_Settings();
+    Show_Settings(game.Setup);
+    // An ordinary game unless a code is typed; the last challenge's code, to play it again.
+    typed.reset();
+    own.reset();
+    Code_Box->clear();
+    Code_Edited();
+    Last_Code->setText(game.Last_Challenge ? "Last: " + QString::fromStdString(Code_Text(game.Last_Challenge->Code))
+                                           : QString());
     Wait_Label->clear();
     OKButton->setEnabled(true);
     // Not exec(): the window stays up after Go, showing the market build until it is done.
@@ -233,6 +292,19 @@ Settings New_Game_Setup_Window::Run() {
 }
 
 void New_Game_Setup_Window::Go_Clicked() {
+    typed.reset();
+    if (!Code_Box->text().trimmed().isEmpty()) {
+        const Code_Reading reading = Read_Code(Code_Box->text().toStdString());
+        if (!reading.Code) {
+            // Nothing starts: the player corrects the code, or empties the box.
+            Refuse(session.Windows(), Code_Box);
+            Code_Line->setText(QString::fromStdString(Code_Problem_Text(reading.Problem)));
+            Paint(Code_Line, Gain_Ink(Colour::Red));
+            return;
+        }
+        typed = reading.Code;
+        Code_Box->setText(QString::fromStdString(Code_Text(*typed)));
+    }
     Wait_Label->setText("Please Wait...");
     OKButton->setEnabled(false);
     if (waiting) waiting->quit();
@@ -246,7 +318,8 @@ void New_Game_Setup_Window::Set_Progress(int value) {
     Wait_Label->repaint();
     if (value < 100) return;
     // The build is over: the random news settings drawn at Go are now on the sliders.
-    Show_Settings();
+    own.reset();
+    Show_Settings(game.Setup);
     Wait_Label->clear();
     OKButton->setEnabled(true);
     hide();

@@ -28,6 +28,8 @@ const std::vector<Help_Topic>& Help_Topic_Table() {
         {"What can short selling do for me?", 501},
         {"What exactly is short selling?", 502},
         {"How does short selling work in Bullquest?", 503},
+        {"Challenges", 600},
+        {"Statistics", 601},
     };
     return table;
 }
@@ -52,7 +54,9 @@ static std::vector<std::string> Own_Topics(Help_Owner owner) {
     case Help_Owner::Computer_Portfolio: return {"The Computer Opponent"};
     case Help_Owner::Winners: return {"Scoring"};
     case Help_Owner::New_Game:
-        return {"Starting a New Game", "Difficulty Settings", "Game Length Settings", "News Event Settings"};
+        return {"Starting a New Game", "Difficulty Settings", "Game Length Settings", "News Event Settings", "Challenges"};
+    case Help_Owner::Challenge: return {"Challenges", "Statistics"};
+    case Help_Owner::Statistics: return {"Statistics", "Challenges"};
     case Help_Owner::Settings: return {"Configuring Bullquest"};
     }
     return {};

@@ -28,7 +28,9 @@ enum class Help_Owner {
     Computer_Portfolio,
     Winners,
     New_Game,
-    Settings
+    Settings,
+    Challenge,
+    Statistics
 };
 
 // What the owner's help button puts into the Help window's list, "Table of Contents" first.
