@@ -39,7 +39,7 @@ std::string Record_Writer::Take_Output() {
     return std::move(out_);
 }
 
-Record_Writer& Record_Writer::Text(const std::string& t) {
+Record_Writer& Record_Writer::Text(std::string_view t) {
     char* const start = Field(t.size() + 2);
     char* p = start;
     *p++ = '"';
@@ -172,17 +172,25 @@ bool Record_Reader::Ends_Field(const char* p) {
     return true;
 }
 
-std::optional<std::string> Record_Reader::Text() {
+std::optional<std::string_view> Record_Reader::Text_View() {
     if (failed_) return std::nullopt;
     // A text right at the reader's place, its closing quote followed by a comma or the line's
     // end, is read at once; any other is read as a field, which gives it the same.
-    if (const char* p = Field_Start(); p != data_.data() + data_.size() && *p == '"') {
-        const auto* close = static_cast<const char*>(std::memchr(p + 1, '"', static_cast<std::size_t>(data_.data() + data_.size() - p - 1)));
-        if (close && Ends_Field(close + 1)) return std::string(p + 1, close);
+    const char* const end = data_.data() + data_.size();
+    if (const char* p = Field_Start(); p != end && *p == '"') {
+        const char* close = p + 1;
+        while (close != end && *close != '"') ++close;  // the game's texts are short
+        if (close != end && Ends_Field(close + 1)) return std::string_view(p + 1, static_cast<std::size_t>(close - p - 1));
     }
     std::optional<Field> f = Next();
     if (!f || !f->quoted) return Fail();
-    return std::string(f->text);
+    return f->text;
+}
+
+std::optional<std::string> Record_Reader::Text() {
+    const std::optional<std::string_view> t = Text_View();
+    if (!t) return std::nullopt;
+    return std::string(*t);
 }
 
 // Plain decimal only: sign, digits with at most one point, an optional exponent.
@@ -291,16 +299,40 @@ std::optional<double> Record_Reader::Number() {
     return value;
 }
 
+// A decimal at `p` written just as Number_Text writes its value: "-" for a sign, no leading zero
+// before a digit, no trailing zero after the point, not "-0", and at most 15 digits from the
+// first that is not 0. Such a decimal comes back from its double unchanged at 15 significant
+// digits, so its text is the one Number_Text gives, and the count of its digits, below 10^15,
+// divided by a power of ten is its value correctly rounded. Returns the end of the number, or
+// nothing for any other form, which the general path writes out and compares.
+static const char* Full_Decimal(const char* p, const char* const end, double& x) {
+    const bool negative = p != end && *p == '-';
+    if (negative) ++p;
+    std::uint64_t count = 0;
+    const char* const first = p;
+    p = Digits(p, end, count);
+    if (p == first || (*first == '0' && p - first > 1)) return nullptr;
+    long decimals = 0;
+    if (p != end && *p == '.') {
+        const char* const point = ++p;
+        p = Digits(p, end, count);
+        decimals = p - point;
+        if (decimals == 0 || p[-1] == '0') return nullptr;
+    }
+    // Past 19 digits the count may have wrapped; zeros before the first other digit do not count.
+    if (p - first - (decimals > 0) > 19 || count >= 1000000000000000 || (negative && count == 0)) return nullptr;
+    static constexpr double Powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,
+                                        1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19};
+    x = static_cast<double>(count) / Powers[decimals];
+    if (negative) x = -x;
+    return p;
+}
+
 std::optional<double> Record_Reader::Full_Number() {
     if (failed_) return std::nullopt;
     // Nearly every figure of a long record is such a decimal right at the reader's place.
-    const char* const start = Field_Start();
     double x = 0;
-    if (const char* stop = Exact_Decimal(start, data_.data() + data_.size(), x)) {
-        char buf[Number_Text_Room];
-        const std::string_view written(buf, static_cast<std::size_t>(Number_Text_To(buf, x) - buf));
-        if (written == std::string_view(start, static_cast<std::size_t>(stop - start)) && Ends_Field(stop)) return x;
-    }
+    if (const char* stop = Full_Decimal(Field_Start(), data_.data() + data_.size(), x); stop && Ends_Field(stop)) return x;
     std::optional<std::string_view> token = Number_Token();
     if (!token) return std::nullopt;
     std::optional<double> value = To_Double(*token);
