@@ -140,25 +140,29 @@ bool Is_Trade(const std::string& line) {
     return verb == "buy" || verb == "sell" || verb == "short" || verb == "cover" || verb == "option";
 }
 
-// A game just saved must load again as the same game. (A load works out the computer's net
-// worth anew, which a cheat may have left stale; from then on a save and a load change nothing.)
-std::vector<std::string> Loads_As_Saved(const Game& saved, const Game& loaded) {
+// A game just saved must load again as the same game, and a loaded game save into the same text.
+// (A load works out the computer's net worth anew, which a cheat may have left stale; from then on
+// a save and a load change nothing.) A loaded game that saves into the very text of the file it
+// was loaded from shows both at once; any other is loaded again from what it saves.
+std::vector<std::string> Loads_As_Saved(const Game& saved, const Game& loaded, const std::string& content) {
     Report r;
     r.Check(loaded.Turn_Number == saved.Turn_Number && loaded.Cash_On_Hand == saved.Cash_On_Hand &&
                 loaded.Net_Worth == saved.Net_Worth && loaded.Price == saved.Price,
             "a loaded game is not the game saved");
     const std::string once = Saved_Game_Text(loaded);
+    if (once == content) return r.broken;
     const std::optional<Game> again = Loaded_Game(loaded, once);
     r.Check(again && Saved_Game_Text(*again) == once, "a loaded game saves differently");
     return r.broken;
 }
 
+// The file a game was just saved in, loaded again.
 std::vector<std::string> Saved_Game_Loads(const Game& game) {
     const File_Result<std::string> content = Read_File(game.Game_File_Name);
     if (!content) return {};  // the save failed and said so
     const std::optional<Game> loaded = Loaded_Game(game, *content);
     if (!loaded) return {"the game saved in " + game.Game_File_Name + " does not load"};
-    return Loads_As_Saved(game, *loaded);
+    return Loads_As_Saved(game, *loaded, *content);
 }
 }  // namespace
 
@@ -179,7 +183,10 @@ void Invariant_Watch::After_Command(const std::string& line, const Game& before,
 void Invariant_Watch::After_Save_And_Load(const std::string& line, const Game& saved, const Game& loaded) {
     if (!broken.empty()) return;
     Note(Turn_Invariants(saved), line);
-    if (broken.empty() && saved.Has_Game) Note(Loads_As_Saved(saved, loaded), line);
+    if (!broken.empty() || !saved.Has_Game) return;
+    const File_Result<std::string> content = Read_File(loaded.Game_File_Name);
+    if (!content) Note({"the file " + loaded.Game_File_Name + " the game was loaded from cannot be read"}, line);
+    else Note(Loads_As_Saved(saved, loaded, *content), line);
 }
 
 void Invariant_Watch::Note(const std::vector<std::string>& found, const std::string& command) {
