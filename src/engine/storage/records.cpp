@@ -232,22 +232,29 @@ static std::optional<double> To_Double(std::string_view text) {
 }
 
 // The digits from `p` on, added to `count` (which may wrap past 19 digits); returns their end.
-// Eight at a time where the text has them: the digits of a long record are most of its bytes.
+// Eight bytes at a time where the text has them: the digits of a long record are most of its
+// bytes, mostly numbers of fewer than eight digits.
 static const char* Digits(const char* p, const char* const end, std::uint64_t& count) {
     if constexpr (std::endian::native == std::endian::little) {
+        static constexpr std::uint64_t Scale[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000};
         while (end - p >= 8) {
             std::uint64_t eight = 0;
             std::memcpy(&eight, p, 8);
-            // Every byte within '0'..'9': none passes 0x7F when 0x46 is added or drops below 0 when
-            // 0x30 is taken away.
-            if (((eight + 0x4646464646464646) | (eight - 0x3030303030303030)) & 0x8080808080808080) break;
-            // Pairs, then fours, then the eight: each step joins neighbours by their place value.
-            eight -= 0x3030303030303030;
+            // The top bit of each byte that is not within '0'..'9': it passes 0x7F when 0x46 is
+            // added or drops below 0 when 0x30 is taken away. A carry or borrow reaches only the
+            // bytes after such a byte, so the lowest marked byte is the first that is no digit.
+            const std::uint64_t marks = ((eight + 0x4646464646464646) | (eight - 0x3030303030303030)) & 0x8080808080808080;
+            const int n = marks ? std::countr_zero(marks) / 8 : 8;
+            if (n == 0) return p;
+            // The n digits, moved to the top with zeros before them; then pairs, fours and the
+            // eight, each step joining neighbours by their place value.
+            eight = (eight - 0x3030303030303030) << (8 * (8 - n));
             eight = eight * 10 + (eight >> 8);
             eight = (((eight & 0x000000FF000000FF) * (100 + (1000000ULL << 32))) +
                      (((eight >> 16) & 0x000000FF000000FF) * (1 + (10000ULL << 32)))) >> 32;
-            count = count * 100000000 + (eight & 0xFFFFFFFF);
-            p += 8;
+            count = count * Scale[n] + (eight & 0xFFFFFFFF);
+            p += n;
+            if (n < 8) return p;
         }
     }
     for (; p != end && static_cast<unsigned char>(*p - '0') < 10; ++p) count = count * 10 + static_cast<unsigned>(*p - '0');
