@@ -10,17 +10,7 @@
 
 #include "engine/model/numbers.h"
 
-char* Record_Writer::Room(std::size_t bytes) {
-    if (out_.size() - size_ < bytes) out_.resize(std::max(2 * out_.size(), size_ + bytes + 4096));
-    return out_.data() + size_;
-}
-
-char* Record_Writer::Field(std::size_t bytes) {
-    char* p = Room(bytes + 1);
-    if (!first_) *p++ = ',';
-    first_ = false;
-    return p;
-}
+void Record_Writer::Grow(std::size_t bytes) { out_.resize(std::max(2 * out_.size(), size_ + bytes + 4096)); }
 
 void Record_Writer::Put(std::string_view text) {
     char* p = Field(text.size());
@@ -234,7 +224,7 @@ static std::optional<double> To_Double(std::string_view text) {
 // The digits from `p` on, added to `count` (which may wrap past 19 digits); returns their end.
 // Eight bytes at a time where the text has them: the digits of a long record are most of its
 // bytes, mostly numbers of fewer than eight digits.
-static const char* Digits(const char* p, const char* const end, std::uint64_t& count) {
+[[gnu::always_inline]] static inline const char* Digits(const char* p, const char* const end, std::uint64_t& count) {
     if constexpr (std::endian::native == std::endian::little) {
         static constexpr std::uint64_t Scale[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000};
         while (end - p >= 8) {
@@ -344,8 +334,7 @@ std::optional<double> Record_Reader::Full_Number() {
     if (!token) return std::nullopt;
     std::optional<double> value = To_Double(*token);
     // Any other form of the value ("1.50", "1e3", more digits than are written) is damage.
-    char buf[Number_Text_Room];
-    if (!value || std::string_view(buf, static_cast<std::size_t>(Number_Text_To(buf, *value) - buf)) != *token) return Fail();
+    if (!value || Number_Text(*value) != *token) return Fail();
     return value;
 }
 

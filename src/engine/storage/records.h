@@ -41,8 +41,17 @@ public:
 private:
     // At least `bytes` free after the output, the comma before a field included; returns where
     // the field goes.
-    char* Field(std::size_t bytes);
-    char* Room(std::size_t bytes);
+    char* Field(std::size_t bytes) {
+        char* p = Room(bytes + 1);
+        if (!first_) *p++ = ',';
+        first_ = false;
+        return p;
+    }
+    char* Room(std::size_t bytes) {
+        if (out_.size() - size_ < bytes) Grow(bytes);
+        return out_.data() + size_;
+    }
+    void Grow(std::size_t bytes);
     void Written(const char* end) { size_ = static_cast<std::size_t>(end - out_.data()); }
     void Put(std::string_view text);
     // The output is out_'s first size_ characters; the rest is room, so that a field of a long
