@@ -320,7 +320,8 @@ static const char* Full_Decimal(const char* p, const char* const end, double& x)
     if (p - first - (decimals > 0) > 19 || count >= 1000000000000000 || (negative && count == 0)) return nullptr;
     static constexpr double Powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,
                                         1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19};
-    x = static_cast<double>(count) / Powers[decimals];
+    x = static_cast<double>(count);
+    if (decimals > 0) x /= Powers[decimals];  // a division takes long, and most figures are whole
     if (negative) x = -x;
     return p;
 }
