@@ -4,7 +4,10 @@
 
 #include "busy_game.h"
 #include "save_and_load.h"
+#include "engine/flows/challenge.h"
+#include "engine/model/challenge_record.h"
 #include "engine/flows/new_game.h"
+#include "engine/flows/player_input.h"
 #include "engine/flows/turn.h"
 
 static void BM_Whole_Turn(benchmark::State& state) {
@@ -28,6 +31,40 @@ static void BM_Whole_Turn(benchmark::State& state) {
 }
 // The argument is the player's options per stock: 3 is 126 positions, 1 is 42.
 BENCHMARK(BM_Whole_Turn)->Arg(3)->Arg(1)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// END TURN as the windows and the console play it, through Play_Input; with the second argument
+// 1 a challenge is in play and records every turn.
+static void BM_Input_Turn(benchmark::State& state) {
+    Random rnd(3);
+    Quiet_Screens screens;
+    const Game start = Busy_Game(rnd, screens, static_cast<int>(state.range(0)));
+    const bool challenge = state.range(1) == 1;
+    const Challenge_Code code = Make_Code(rnd.Seed_Value(), start.Setup);
+    Game game = start;
+    if (challenge) Begin_Challenge(game, rnd, code);
+    int turns = 0, deals = 0;
+    for (auto _ : state) {
+        if (++turns % 50 == 0) {
+            state.PauseTiming();
+            game = start;
+            if (challenge) Begin_Challenge(game, rnd, code);  // a record of its own, where the generator stands
+            state.ResumeTiming();
+        }
+        Play_Input(game, rnd, screens, Player_Input::End_Turn());
+        if (game.Turn_Number.Value() == 1) ++deals;
+    }
+    state.counters["new_deals"] = deals;
+}
+BENCHMARK(BM_Input_Turn)->Args({3, 0})->Args({3, 1})->Repetitions(5)->ReportAggregatesOnly(true);
+
+// What a challenge adds to each input: the digest of the game after it.
+static void BM_State_Digest(benchmark::State& state) {
+    Random rnd(3);
+    Quiet_Screens screens;
+    const Game game = Busy_Game(rnd, screens);
+    for (auto _ : state) benchmark::DoNotOptimize(State_Digest(game, rnd.Draws()));
+}
+BENCHMARK(BM_State_Digest)->Repetitions(5)->ReportAggregatesOnly(true);
 
 static void BM_New_Game(benchmark::State& state) {
     Random rnd(5);

@@ -12,7 +12,10 @@
 
 #include "cli/driver.h"
 #include "cli/invariants.h"
+#include "engine/flows/challenge.h"
 #include "engine/flows/cheats.h"
+#include "engine/flows/player_input.h"
+#include "engine/flows/verify_result.h"
 #include "engine/model/random.h"
 #include "engine/model/silent_screens.h"
 #include "engine/flows/turn.h"
@@ -30,12 +33,14 @@ inline void Check(const std::vector<std::string>& broken, const std::string& whe
     if (!broken.empty()) throw Fuzz_Failure(when + ": " + broken.front());
 }
 
-// Trades of every kind on stock s with quantity q, as a player would make them between turns.
-inline void Trade_Everything(Game& game, Screens& screens, int s, const std::string& q) {
+// Trades of every kind on stock s with quantity q, as a player would make them between turns:
+// through the one function every input goes through, so that a challenge records them.
+inline void Trade_Everything(Game& game, Random& rnd, Screens& screens, int s, const std::string& q) {
     const Typed_Quantity typed = Read_Quantity(q);
-    Buy_Shares(game, s, typed);
-    if (int held = First_Stock_Held(game); held >= 0) Sell_Shares(game, held, typed);
-    for (Short_Mode mode : {Short_Mode::Sell_Short, Short_Mode::Buy_Back}) Trade_Short(game, s, mode, typed);
+    using Kind = Player_Input::Kind;
+    Play_Input(game, rnd, screens, Player_Input::Trade(Kind::Buy, s, typed));
+    if (int held = First_Stock_Held(game); held >= 0) Play_Input(game, rnd, screens, Player_Input::Trade(Kind::Sell, held, typed));
+    for (Kind kind : {Kind::Sell_Short, Kind::Buy_Back}) Play_Input(game, rnd, screens, Player_Input::Trade(kind, s, typed));
     Option_Form form;
     form.Stock = s;
     for (bool buy : {true, false}) {
@@ -43,10 +48,10 @@ inline void Trade_Everything(Game& game, Screens& screens, int s, const std::str
         form.Calls = s % 2 == 0;
         Choose_Strike_And_Expiry(game, form);
         form.Number = typed;
-        Trade_Option(game, form, screens);
+        Play_Input(game, rnd, screens, Player_Input::Option_Trade(form));
     }
     if (game.Player_Option_Count > 0 && Prefill_From_Grid(game, form, 0) == Grid_Close::Ready)
-        Trade_Option(game, form, screens);
+        Play_Input(game, rnd, screens, Player_Input::Option_Trade(form));
 }
 
 // A saved game loaded over a fresh program, played for a few turns and saved again; false
@@ -60,18 +65,19 @@ inline bool Saved_Game_Played(const std::string& input) {
     Random rnd(static_cast<std::uint32_t>(input.size()));
     static const char* const quantities[] = {"7", "1", "100000000", "0.5", "5000"};
     for (int turn = 0; turn < 4; ++turn) {
-        Trade_Everything(game, screens, (turn * 11 + static_cast<int>(input.size())) % Stock_Count,
+        Trade_Everything(game, rnd, screens, (turn * 11 + static_cast<int>(input.size())) % Stock_Count,
                          quantities[turn]);
-        if (game.Cheats_Enabled) {
-            screens.answer = turn % 2 ? "6" : "-6";
-            Set_Market_Trend(game, screens);
-        }
+        if (game.Cheats_Enabled)
+            Play_Input(game, rnd, screens, Player_Input::Set_Cheat(Cheat::Market_Trend, turn % 2 ? "6" : "-6"));
         Check(Turn_Invariants(game), "after the trades");
-        Play_Turn(game, rnd, screens);
+        Play_Input(game, rnd, screens, Player_Input::End_Turn());
         Check(Turn_Invariants(game), "after a turn");
     }
-    // What was played saves into a file that loads as the same game.
+    // What was played saves into a file that loads as the same game, a challenge's record and all;
+    // and a challenge's result verifies.
     if (game.Has_Game && !Saved_Game(Saved_Game_Text(game))) throw Fuzz_Failure("a played game's save does not load");
+    if (Challenge_To_Export(game) && !Verify_Result(Result_Text(game)).Verified)
+        throw Fuzz_Failure("a challenge played from a saved game does not verify: " + Verify_Result(Result_Text(game)).Text);
     return true;
 }
 

@@ -17,7 +17,10 @@
 #include "engine/history/history.h"
 #include "engine/storage/file_io.h"
 #include "engine/storage/recent_file.h"
+#include "engine/model/challenge_record.h"
 #include "engine/storage/records.h"
+#include "engine/storage/result_file.h"
+#include "engine/storage/statistics_file.h"
 #include "engine/flows/game_files.h"
 #include "engine/storage/saved_game.h"
 #include "engine/storage/winners_file.h"
@@ -70,6 +73,35 @@ inline bool Saved_Game(const std::string& input) {
     if (once != Saved_Game_Text(*again)) throw Fuzz_Failure("saved game changed on a second round trip");
     // The record takes no form it would not write: it comes back figure for figure.
     if (Saved_Record(*loaded) != Saved_Record(*again)) throw Fuzz_Failure("the record of the race changed in a save");
+    // So does the record of a challenge in play, which only a game that is its own can hold.
+    if (!loaded->Challenge != !again->Challenge || (loaded->Challenge && !(*loaded->Challenge == *again->Challenge)))
+        throw Fuzz_Failure("the record of a challenge changed in a save");
+    if (loaded->Challenge && (loaded->Player_Capital_Gains != again->Player_Capital_Gains ||
+                              loaded->C_Portfolio.Cash_View.Text() != again->C_Portfolio.Cash_View.Text()))
+        throw Fuzz_Failure("what a challenge's section keeps of the game changed in a save");
+    return true;
+}
+
+// A result file (*.bqr) reads back as itself once written again.
+inline bool Result(const std::string& input) {
+    const Result_Reading first = Read_Result_File(input);
+    if (!first.File) return false;
+    const std::string once = Result_File_Text(first.File->Record, first.File->Claim);
+    const Result_Reading again = Read_Result_File(once);
+    if (!again.File || !again.File->Check_Matches) throw Fuzz_Failure("a result file written again is refused");
+    if (!(again.File->Record == first.File->Record) || !(again.File->Claim == first.File->Claim))
+        throw Fuzz_Failure("a result file changed on a round trip");
+    if (Result_File_Text(again.File->Record, again.File->Claim) != once) throw Fuzz_Failure("a result file's text changed");
+    return true;
+}
+
+inline bool Statistics_File(const std::string& input) {
+    const File_Result<Statistics> first = Statistics_From(input);
+    if (!first) return false;
+    const std::string once = Statistics_Text(*first);
+    const File_Result<Statistics> again = Statistics_From(once);
+    if (!again) throw Fuzz_Failure("Statistics.txt refused after a write");
+    if (Statistics_Text(*again) != once) throw Fuzz_Failure("Statistics.txt changed on a second round trip");
     return true;
 }
 

@@ -34,4 +34,13 @@ TEST(Command_Line, HelpVersionAndMistakes) {
         EXPECT_EQ(line.error.find('\n'), std::string::npos);
     }
     EXPECT_EQ(Parse(Desktop_Options(), {"--soak", "5"}).error, "unknown option '--soak'");
+    // The console's challenge options; the desktop game takes none of them.
+    const Command_Line challenge = Parse(Console_Options(), {"--verify", "r.bqr", "--statistics", "--today=2025-02-28"});
+    EXPECT_EQ(challenge.verify_file, "r.bqr");
+    EXPECT_TRUE(challenge.keep_statistics);
+    EXPECT_EQ(challenge.today, "2025-02-28");
+    for (std::vector<std::string> bad : {std::vector<std::string>{"--verify"}, {"--verify="}, {"--today", "2025-2-28"},
+                                         {"--today", "2025-13-01"}, {"--statistics=1"}})
+        EXPECT_EQ(Parse(Console_Options(), bad).action, Action::Error) << bad[0];
+    EXPECT_EQ(Parse(Desktop_Options(), {"--statistics"}).error, "unknown option '--statistics'");
 }

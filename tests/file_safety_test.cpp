@@ -28,6 +28,8 @@
 #include "engine/storage/file_messages.h"
 #include "engine/storage/recent_file.h"
 #include "engine/flows/game_files.h"
+#include "engine/guide/guide_book.h"
+#include "engine/storage/settings_file.h"
 #include "engine/storage/saved_game.h"
 #include "engine/storage/winners_file.h"
 #include "test_support.h"
@@ -364,7 +366,7 @@ TEST(FileSafety, NoSaveLandsOnAFileOfTheDataFolderHoweverItIsNamed) {
     const std::vector<std::string> targets = {
         data + "/Winners.txt", data + "/Recent.txt",       data + "/Data2.txt",           data + "/Bullquest.lock",
         data + "//Winners.txt", data + "/./Recent.txt",    data + "/sub/../Winners.txt",  work + "/link.bqg",
-        work + "/hard.bqg",     work + "/data_link/Data2.txt"};
+        work + "/hard.bqg",     work + "/data_link/Data2.txt", data + "/Settings.txt"};
     for (const std::string& target : targets) {
         screens.log.clear();
         screens.file_answer = target;
@@ -446,6 +448,18 @@ TEST(FileSafety, FilesWithoutPermissionsAreReportedAndNeverReplaced) {
                 ::chmod(path.c_str(), 0644);
                 check(Text_Of(path) == text, name + " was replaced");
             }
+            // Settings.txt without permissions: the guide starts afresh and the file stays.
+            const std::string settings = Settings_Path(data);
+            check(static_cast<bool>(Write_File_Atomic(settings, "\"Guide\",\"off\"\r\n")), "no Settings.txt");
+            ::chmod(settings.c_str(), 0);
+            Guide_Book book = Open_Guide_Book(data);
+            check(book.On && book.Seen.empty(), "an unreadable Settings.txt was not taken as a fresh one");
+            const Shown_Notes shown = Show_Notes(book, {Guide_Note{"taxes", "", "Scoring", 110}});
+            check(shown.Notes.size() == 1 && !shown.Stored, "the note was not shown, or was stored");
+            check(!Turn_Guide(book, true) && mode(settings) == 0, "Settings.txt was replaced");
+            ::chmod(settings.c_str(), 0644);
+            check(Text_Of(settings) == "\"Guide\",\"off\"\r\n", "Settings.txt changed");
+
             // A data folder the player cannot enter.
             ::chmod(data.c_str(), 0);
             Game outside;

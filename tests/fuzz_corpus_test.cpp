@@ -13,7 +13,8 @@ TEST(FuzzCorpus, EveryFileThroughItsReader) {
     const fs::path corpus = fs::path(__FILE__).parent_path().parent_path() / "fuzz" / "corpus";
     const std::vector<std::pair<std::string, std::function<bool(const std::string&)>>> readers = {
         {"saved_game", fuzz::Saved_Game}, {"winners", fuzz::Winners}, {"recent", fuzz::Recent},
-        {"saved_game", fuzz::Saved_Game_Played}, {"console", fuzz::Console_Script}};
+        {"saved_game", fuzz::Saved_Game_Played}, {"console", fuzz::Console_Script}, {"result", fuzz::Result},
+        {"statistics", fuzz::Statistics_File}};
     for (const auto& [name, reader] : readers) {
         int files = 0;
         for (const auto& entry : fs::directory_iterator(corpus / name)) {

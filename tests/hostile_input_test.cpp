@@ -26,7 +26,8 @@ const std::string Setup_Script =
     "new short=1 options=1\nend 12\nbuy AAPL 10\nshort ADBE 10\noption buy call AMD 100 30 5\ncheat on\n";
 
 struct Console_Reply {
-    std::vector<std::string> lines;  // what the console answered the hostile line
+    std::vector<std::string> lines;  // what the console answered the hostile line, but a reason
+    std::string reason;              // the reason line after a refused trade, if any
     bool unchanged = false;          // the whole state is as it was before it
     std::vector<std::string> broken;
     Game before, after;  // the game just before and after the hostile line
@@ -58,6 +59,11 @@ Console_Reply Reply_To(const std::string& line, const std::string& dir) {
     reply.after = watch.after;
     if (states.size() != 2) return reply;
     reply.lines.assign(lines.begin() + states[0] + 1, lines.begin() + states[1]);
+    // A refusal's reason follows it on a line of its own.
+    if (reply.lines.size() == 2 && reply.lines[0] == "refused" && reply.lines[1].rfind("reason: ", 0) == 0) {
+        reply.reason = reply.lines[1];
+        reply.lines.pop_back();
+    }
     reply.unchanged = lines[states[0]] == lines[states[1]];
     return reply;
 }

@@ -38,7 +38,7 @@ TEST(Price_Movement, WorkedMovesAndLabels) {
     g.Price[1].Set(8);
     g.Price_History[1].fill(8);
     Move_Prices(g, rnd);
-    EXPECT_EQ(g.Price[0].Text() + " " + g.Change[0], "112 12(12%)");  // 100 + 9 by its trend + 3.9 by the market's
+    EXPECT_EQ(g.Price[0].Text() + " " + g.Change[0].Text(), "112 12(12%)");  // 100 + 9 by its trend + 3.9 by the market's
     EXPECT_EQ(g.Price[1].Text(), "10");  // 8 + 0.72 + 0.312, and a stock at 8 is lifted a dollar
     // The index as the weighted sum is the bounds tests' and the new game's.
 
@@ -49,7 +49,7 @@ TEST(Price_Movement, WorkedMovesAndLabels) {
         g.Price_History[0][98] = static_cast<Byte>(before);
         g.Price_History[0][99] = static_cast<Byte>(after);
         Set_Change_Label(g, 0);
-        EXPECT_EQ(g.Change[0], label);
+        EXPECT_EQ(g.Change[0].Text(), label);
         EXPECT_EQ(g.Change_Colour[0], colour);
     }
 }
@@ -206,7 +206,7 @@ TEST(Crash, OnlyAboveTheMarkAndItResetsTheWholeMarket) {
             for (int s = 0; s < Stock_Count; ++s) {
                 EXPECT_TRUE(Price(g, s) >= 10 && Price(g, s) <= 20 && Price(g, s) == Int(Price(g, s))) << g.Price[s].Text();
                 EXPECT_EQ(g.Stock_Trend[s], -6);
-                EXPECT_EQ(g.Change[s], "CRASH!");
+                EXPECT_EQ(g.Change[s].Text(), "CRASH!");
                 EXPECT_EQ(g.Change_Colour[s], Colour::Red);
             }
         }

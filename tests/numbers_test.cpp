@@ -31,6 +31,21 @@ TEST(Rounding, HalvesGoToEven) {
     EXPECT_EQ(Round2(Currency{-12250}).units, -12200);
     EXPECT_EQ(Half_Round2(Currency{12500}).units, 6200);  // 0.625 -> 0.62
     EXPECT_EQ(Half_Round2(Currency{-300}).units, -200);   // -0.015 -> -0.02
+
+    // The game's own rounding and floor give what the library's give, signed zeros, halves,
+    // the edges of what a double holds as a fraction and the values beyond included.
+    auto same = [](double a, double b) { return (a == b && std::signbit(a) == std::signbit(b)) || (a != a && b != b); };
+    std::mt19937_64 bits(3);
+    std::vector<double> values = {0.0, -0.0, 0.49999999999999994, -0.49999999999999994, 4503599627370495.5,
+                                  -4503599627370495.5, 4503599627370496.0, 1e300, -1e300, INFINITY, -INFINITY, NAN};
+    for (int i = 0; i < 300000; ++i) {
+        const auto draw = static_cast<std::int64_t>(bits() % 2000001) - 1000000;
+        values.push_back(i % 3 == 0 ? draw / 2.0 : i % 3 == 1 ? draw / 100.0 : std::ldexp(draw, static_cast<int>(bits() % 80) - 40));
+    }
+    for (double x : values) {
+        ASSERT_TRUE(same(Round_Even(x), std::nearbyint(x))) << x;
+        ASSERT_TRUE(same(Int(x), std::floor(x))) << x;
+    }
 }
 
 // Plain number texts are checked against printf below.

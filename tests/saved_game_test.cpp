@@ -29,7 +29,7 @@ Game Busy_Game() {
     g.Setup = {2, 3, 1, 1, g.Setup.Short, g.Setup.Suprise, 8, 2, g.Setup.Earnings_Slider, 0, 0};
     g.Cheats_Enabled = true;
     g.Market_Trend = -5;
-    g.Change[7] = "CRASH!";
+    g.Change[7].Set_Text("CRASH!");
     g.Cash_On_Hand.Set(-1234.5);
     g.Net_Worth = Shown_Number::Read("1,234,567");
     g.C_Portfolio.Cash.Set(4321);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "test_support.h"
+#include "engine/flows/player_input.h"
+#include "engine/trading/option_trades.h"
 #include "engine/trading/player_cash.h"
 #include "engine/trading/portfolio.h"
 #include "engine/trading/short_trades.h"
@@ -68,4 +70,53 @@ TEST(Portfolio, StockAndShortRows) {
     EXPECT_EQ(rows[0].Cells[4], "10");
     EXPECT_EQ(rows[1].Cells[1], "-2,000");
     EXPECT_EQ(rows[1].Cells[4], "-10");
+}
+
+// A refusal says why and what would pass: nothing typed, the cash, the exchange's room, what is
+// held, for each trade.
+TEST(Refusals, SayWhyAndWhatWouldPass) {
+    Game g = Flat_Market(101, "5");
+    g.Cash_On_Hand.Set(1300);
+    g.Player_Stock[25] = Holding{40, 90};
+    g.Player_Short[25] = Holding{12, 100};
+    g.Computer_Stock[25].Shares = Stock_Limit - 3200 - 40;
+    g.Computer_Short[25].Shares = Short_Limit - 5 - 12;
+    const auto why = [&](Player_Input::Kind kind, int stock, const std::string& box) {
+        Game copy = g;
+        Random rnd(1);
+        Recording_Screens screens;
+        return Play_Input(copy, rnd, screens, Player_Input::Trade(kind, stock, Read_Quantity(box))).Trade.Reason();
+    };
+    using Kind = Player_Input::Kind;
+    EXPECT_EQ(why(Kind::Buy, 0, "0"), "Type how many shares to buy.");
+    EXPECT_EQ(why(Kind::Buy, 0, "13"), "Your cash covers at most 12 shares at $101.");
+    g.Cash_On_Hand.Set(100000000);
+    EXPECT_EQ(why(Kind::Buy, 25, "3201"), "The exchange allows 3,200 more shares of KO.");
+    EXPECT_EQ(why(Kind::Buy, 25, "3200"), "");
+    EXPECT_EQ(why(Kind::Sell, 25, ""), "Type how many shares to sell.");
+    EXPECT_EQ(why(Kind::Sell, 25, "41"), "You hold 40 shares of KO.");
+    EXPECT_EQ(why(Kind::Sell_Short, 25, "6"), "The exchange allows 5 more shares of KO to be sold short.");
+    EXPECT_EQ(why(Kind::Buy_Back, 25, "13"), "You have sold 12 shares of KO short.");
+    g.Cash_On_Hand.Set(100);
+    EXPECT_EQ(why(Kind::Sell_Short, 0, "2"), "Your cash covers at most 1 share at $101 (a deposit of $50.50 a share).");
+    g.Cash_On_Hand.Set(50);
+    EXPECT_EQ(why(Kind::Buy, 0, "1"), "Your cash does not cover one share at $101.");
+
+    // Options: the cash per contract, the limit per stock, the position sold.
+    Option_Form form;
+    form.Stock = 0;
+    Choose_Strike_And_Expiry(g, form);
+    Random rnd(1);
+    Recording_Screens screens;
+    form.Number = Read_Quantity("1");
+    const std::string cash = Trade_Option(g, form, screens).Reason();
+    EXPECT_TRUE(cash.starts_with("Your cash does not cover one contract at $")) << cash;
+    EXPECT_TRUE(cash.ends_with(" a contract).")) << cash;
+    g.Cash_On_Hand.Set(1e9);
+    g.Player_Option[0] = {"Put", 0, 200, form.Expires, 1, 5000};
+    g.Player_Option_Count = 1;
+    EXPECT_EQ(Trade_Option(g, form, screens).Reason(), "You may hold 5,000 contracts on AAPL, calls and puts together; you hold 5,000.");
+    form.Buy = false;
+    EXPECT_EQ(Trade_Option(g, form, screens).Reason(), "You hold no AAPL calls at strike 100 expiring in turn " +
+                                                           Number_Text(form.Expires) + ".");
 }

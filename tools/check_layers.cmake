@@ -8,10 +8,11 @@
 #   opponent  the computer's turn and portfolio
 #   storage   the files, above the rules they save
 #   flows     a turn, a new game, start-up, cheats, the File menu's commands
+#   guide     the notes that explain a first game as it goes, and what the player has seen of them
 #
 # A file may include its own folder and the folders before it, never one after it; no two
 # files may include each other, however indirectly; and no file of the engine includes Qt.
-set(layers model history market scoring trading opponent storage flows)
+set(layers model history market scoring trading opponent storage flows guide)
 set(engine ${SOURCE_DIR}/src/engine)
 file(GLOB_RECURSE files RELATIVE ${engine} ${engine}/*.h ${engine}/*.cpp)
 

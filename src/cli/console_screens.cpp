@@ -12,8 +12,13 @@ void Console_Screens::Show_Tax(const std::string& you, const std::string& comput
 }
 
 Settings Console_Screens::Run_New_Game_Setup(const Game& game) {
-    Settings s = game.Setup;
-    for (const auto& [key, v] : pending_setup) {
+    Settings s = With_Keys(game.Setup, pending_setup);
+    pending_setup.clear();
+    return s;
+}
+
+Settings Console_Screens::With_Keys(Settings s, const std::map<std::string, int>& keys) {
+    for (const auto& [key, v] : keys) {
         if (key == "goal") s.Play_To = v;
         else if (key == "handicap") s.Handicap = v;
         else if (key == "short") s.Short = v;
@@ -24,7 +29,6 @@ Settings Console_Screens::Run_New_Game_Setup(const Game& game) {
         else if (key == "power") s.Power_Slider = v;
         else if (key == "earnings") s.Earnings_Slider = v;
     }
-    pending_setup.clear();
     return s;
 }
 

@@ -23,6 +23,8 @@ public:
     void Show_Tax(const std::string& you, const std::string& computer) override;
     bool Ask_Confirmation(const std::string&) override { return true; }
     Settings Run_New_Game_Setup(const Game& game) override;
+    // `settings` with the keys of a `new` command set.
+    static Settings With_Keys(Settings settings, const std::map<std::string, int>& keys);
     void Message_Box(const std::string& text) override;
     void Beep() override {}
     std::optional<std::string> Input_Box(const std::string&, const std::string&) override { return input_answer; }

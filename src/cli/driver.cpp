@@ -8,15 +8,23 @@
 
 #include "cli/console_screens.h"
 #include "cli/history_json.h"
+#include "cli/statistics_json.h"
 #include "cli/state_json.h"
+#include "engine/flows/challenge.h"
 #include "engine/flows/cheats.h"
+#include "engine/flows/statistics.h"
+#include "engine/storage/file_messages.h"
 #include "engine/model/game.h"
 #include "engine/flows/new_game.h"
 #include "engine/model/numbers.h"
 #include "engine/model/random.h"
 #include "engine/flows/game_files.h"
+#include "engine/flows/player_input.h"
 #include "engine/flows/startup.h"
 #include "engine/flows/turn.h"
+#include "engine/guide/guide_book.h"
+#include "engine/guide/guide_notes.h"
+#include "engine/storage/file_messages.h"
 #include "engine/scoring/new_game_setup.h"
 #include "engine/trading/option_trades.h"
 #include "engine/trading/portfolio.h"
@@ -34,10 +42,36 @@ struct Console {
 
     bool quit = false;  // Quit in the end-of-game window
 
+    Guide_Book guide;
+    // The guide's notes due after the last command that played anything, once each.
+    std::vector<Guide_Note> notes;
+    bool notes_begun = false;  // the command being run has begun its own list
+
     Console(std::uint32_t seed, std::ostream& o) : rnd(seed), screens(o), out(o) {}
 
     void Error(const std::string& why) { out << "error: " << why << "\n"; }
+    void Due(const std::vector<Guide_Note>& due) {
+        if (!notes_begun) notes.clear();
+        notes_begun = true;
+        for (const Guide_Note& note : due) {
+            bool listed = false;
+            for (const Guide_Note& other : notes) listed = listed || other.Key == note.Key;
+            if (!listed) notes.push_back(note);
+        }
+    }
+
+    Input_Result Play(const Player_Input& input) {
+        const Guide_Before before = Before_Input(game);
+        const Input_Result result = Play_Input(game, rnd, screens, input);
+        Due(Notes_Due(game, before, input, result));
+        return result;
+    }
     void Answer(bool ok) { out << (ok ? "ok" : "refused") << "\n"; }
+    // A refusal with its reason on a line of its own after it.
+    void Answer(const Trade_Result& result) {
+        Answer(result == Trade_Result::Done);
+        if (!result.Reason().empty()) out << "reason: " << result.Reason() << "\n";
+    }
 
     static bool Whole_Number(const std::string& text, long long& value) {
         if (text.empty() || text.size() > 12) return false;
@@ -47,28 +81,80 @@ struct Console {
         return true;
     }
 
-    void New(std::istringstream& args) {
+    // The `key=value` words of `new`; false, with the error printed, for a bad one.
+    bool Setup_Keys(std::istringstream& args, std::map<std::string, int>& keys) {
         static const std::map<std::string, std::pair<int, int>> ranges = {
             {"goal", {0, 3}}, {"handicap", {0, 3}}, {"short", {0, 1}}, {"options", {0, 1}},
             {"timelimit", {0, 1}}, {"surprise", {0, 1}}, {"frequency", {1, 10}}, {"power", {1, 10}},
             {"earnings", {1, 10}}};
-        std::map<std::string, int> keys;
         std::string word;
+        auto fail = [&](const std::string& why) {
+            Error(why);
+            return false;
+        };
         while (args >> word) {
             auto eq = word.find('=');
             long long v = 0;
-            if (eq == std::string::npos) return Error("expected key=value: " + word);
+            if (eq == std::string::npos) return fail("expected key=value: " + word);
             std::string key = word.substr(0, eq);
             auto range = ranges.find(key);
-            if (range == ranges.end()) return Error("unknown key: " + key);
-            if (keys.count(key)) return Error("repeated key: " + key);
+            if (range == ranges.end()) return fail("unknown key: " + key);
+            if (keys.count(key)) return fail("repeated key: " + key);
             if (!Whole_Number(word.substr(eq + 1), v) || v < range->second.first || v > range->second.second)
-                return Error("out of range: " + word);
+                return fail("out of range: " + word);
             keys[key] = static_cast<int>(v);
         }
+        return true;
+    }
+
+    void New(std::istringstream& args) {
+        std::map<std::string, int> keys;
+        if (!Setup_Keys(args, keys)) return;
         screens.pending_setup = keys;
         Start_New_Game(game, rnd, screens);
         screens.pending_setup.clear();
+        Due(Notes_Due(game));
+    }
+
+    // `challenge new [key=value ...]`, `challenge CODE`, and `challenge` alone.
+    void Challenge(const std::string& rest) {
+        std::istringstream args(rest);
+        std::string first;
+        args >> first;
+        if (first.empty()) {
+            if (!game.Challenge) return Error("not a challenge");
+            out << "code " << Code_Text(game.Challenge->Code) << "\n";
+            return;
+        }
+        if (first == "new") {
+            std::map<std::string, int> keys;
+            if (!Setup_Keys(args, keys)) return;
+            // The settings a New Game would open the setup window with, and the keys.
+            Settings setup = game.Setup;
+            setup.Play_To = setup.Handicap = 0;
+            const Challenge_Code code = New_Challenge_Code(rnd, Console_Screens::With_Keys(setup, keys));
+            out << "code " << Code_Text(code) << "\n";
+            Start_Challenge(game, rnd, screens, code);
+            return;
+        }
+        const Code_Reading reading = Read_Code(rest);
+        if (!reading.Code) return Error("bad code");
+        Start_Challenge(game, rnd, screens, *reading.Code);
+    }
+
+    // `result FILE`: Game > Export Result..., FILE as the file dialog returns it.
+    void Result(const std::string& file) {
+        if (file.empty()) return Error("expected a file name");
+        if (!Challenge_To_Export(game)) return Error("not a challenge");
+        if (Export_Result(game, file)) return Answer(true);
+        Report_File_Failure(screens, File_Task::Write);
+    }
+
+    void Stats(const std::string& rest) {
+        if (!rest.empty()) return Error("stats takes no arguments");
+        const File_Result<Statistics> statistics = Current_Statistics(game);
+        if (!statistics) return Report_File_Failure(screens, File_Task::Statistics);
+        out << Statistics_Json(*statistics) << "\n";
     }
 
     void End(std::istringstream& args) {
@@ -78,7 +164,7 @@ struct Console {
         if (args >> extra) return Error("too many arguments");
         if (!game.Has_Game) return Error("no game");
         for (long long k = 0; k < n; ++k) {
-            const Turn_Result result = Play_Turn(game, rnd, screens);
+            const Turn_Result result = Play(Player_Input::End_Turn()).Turn;
             if (result == Turn_Result::Not_Played) break;  // the calendar's last turn
             if (observer) observer->After_Turn(game);
             if (result == Turn_Result::Quit) {
@@ -96,23 +182,21 @@ struct Console {
             else if ((word == "world=0" || word == "world=1") && !world) world = word.back() == '1';
             else return Error("expected news=B world=B");
         }
-        Set_Alerts(game, news, world);
+        Play(Player_Input::Set_Alerts(news, world));
     }
 
     void Cheat(const std::string& rest) {
         std::string item = rest.substr(0, rest.find(' '));
         std::string value = rest.size() > item.size() ? rest.substr(item.size() + 1) : "";
-        bool (*command)(Game&, Screens&) = nullptr;
-        if (item == "on") command = Enable_Cheat_Mode;
-        else if (item == "cash") command = Set_Your_Cash;
-        else if (item == "computer-cash") command = Set_Computer_Cash;
-        else if (item == "trend") command = Set_Market_Trend;
+        Player_Input input;
+        if (item == "on") input.What = Player_Input::Kind::Enable_Cheats;
+        else if (item == "cash") input = Player_Input::Set_Cheat(Cheat::Your_Cash, value);
+        else if (item == "computer-cash") input = Player_Input::Set_Cheat(Cheat::Computer_Cash, value);
+        else if (item == "trend") input = Player_Input::Set_Cheat(Cheat::Market_Trend, value);
         else return Error("unknown cheat: " + item);
         if (item == "on" && !value.empty()) return Error("cheat on takes no value");
         if (!game.Has_Game) return Error("no game");
-        screens.input_answer = value;
-        Answer(command(game, screens));
-        screens.input_answer.reset();
+        Answer(Play(input).Trade);
     }
 
     // `buy`, `sell`, `short`, `cover` SYM Q: Q is the quantity box's text exactly as typed.
@@ -125,12 +209,9 @@ struct Console {
             return Error("the quantity box takes digits, \".\" and blanks only");
         if (!game.Has_Game) return Error("no game");
         const Typed_Quantity typed = Read_Quantity(quantity);
-        Trade_Result result;
-        if (verb == "buy") result = Buy_Shares(game, stock, typed);
-        else if (verb == "sell") result = Sell_Shares(game, stock, typed);
-        else if (verb == "short") result = Sell_Short(game, stock, typed);
-        else result = Buy_Back(game, stock, typed);
-        Answer(result == Trade_Result::Done);
+        using Kind = Player_Input::Kind;
+        const Kind kind = verb == "buy" ? Kind::Buy : verb == "sell" ? Kind::Sell : verb == "short" ? Kind::Sell_Short : Kind::Buy_Back;
+        Answer(Play(Player_Input::Trade(kind, stock, typed)).Trade);
     }
 
     // `option buy|sell call|put SYM STRIKE EXPIRES Q`: the strike and expiry as the spin
@@ -157,13 +238,14 @@ struct Console {
         form.Buy = side == "buy";
         Choose_Strike_And_Expiry(game, form);
         // Beyond an int no spin control reaches either.
-        if (strike_value > Highest_Strike || expires_value > Last_Turn + Option_Life) return Answer(false);
-        if (!Strike_Allowed(static_cast<int>(strike_value)) || !Expiry_Allowed(form, static_cast<int>(expires_value)))
-            return Answer(false);
+        if (strike_value > Highest_Strike || !Strike_Allowed(static_cast<int>(strike_value)))
+            return Answer(Trade_Result::Refused_Because(Strikes_Offered()));
+        if (expires_value > Last_Turn + Option_Life || !Expiry_Allowed(form, static_cast<int>(expires_value)))
+            return Answer(Trade_Result::Refused_Because(Expiries_Offered(form)));
         form.Strike = static_cast<int>(strike_value);
         form.Expires = static_cast<int>(expires_value);
         form.Number = Read_Quantity(quantity);
-        Answer(Trade_Option(game, form, screens) == Trade_Result::Done);
+        Answer(Play(Player_Input::Option_Trade(form)).Trade);
     }
 
     // `close stock N` / `close option N`: the double-click on data row N (from 1) of the grid,
@@ -180,14 +262,14 @@ struct Console {
             const std::optional<Stock_Grid_Close> close = Close_From_Stock_Grid(game, index);
             if (!close) return Error("no row " + row);
             const Typed_Quantity quantity = Read_Quantity(close->Quantity);
-            if (!close->Buy_Back) return Answer(Sell_Shares(game, close->Stock, quantity) == Trade_Result::Done);
-            return Answer(Buy_Back(game, close->Stock, quantity) == Trade_Result::Done);
+            const auto kind = close->Buy_Back ? Player_Input::Kind::Buy_Back : Player_Input::Kind::Sell;
+            return Answer(Play(Player_Input::Trade(kind, close->Stock, quantity)).Trade);
         }
         Option_Form form;
         const Grid_Close close = Prefill_From_Grid(game, form, index);
         if (close == Grid_Close::No_Row) return Error("no row " + row);
-        if (close == Grid_Close::Refused) return Answer(false);
-        Answer(Trade_Option(game, form, screens) == Trade_Result::Done);
+        if (close == Grid_Close::Refused) return Answer(Trade_Result::Refused_Because(Grid_Refusal(game, index)));
+        Answer(Play(Player_Input::Option_Trade(form)).Trade);
     }
 
     // `history` / `journal`: the record of the race, for bots that follow it.
@@ -208,11 +290,29 @@ struct Console {
         screens.file_answer = file;
         const bool ok = verb == "save" ? Save_As(game, screens) : Load_Game(game, screens);
         screens.file_answer.reset();
+        if (verb == "load") Due(Notes_Due(game));
         if (ok) Answer(true);  // a failure has printed its message box line
+    }
+
+    // `guide` prints the notes due after the last command that played, one a line, and marks
+    // them seen; `guide on`, `guide off`, `guide reset` change the guide for good.
+    void Guide(const std::string& rest) {
+        if (rest.empty()) {
+            for (const Guide_Note& note : Show_Notes(guide, notes).Notes) out << "note " << note.Key << ": " << note.Text << "\n";
+            notes.clear();
+            return;
+        }
+        File_Result<> stored;
+        if (rest == "on" || rest == "off") stored = Turn_Guide(guide, rest == "on");
+        else if (rest == "reset") stored = Reset_Guide(guide);
+        else return Error("expected guide, guide on, guide off or guide reset");
+        if (stored) Answer(true);
+        else Report_File_Failure(screens, File_Task::Write);
     }
 
     // Returns false when the program is to end.
     bool Command(const std::string& line) {
+        notes_begun = false;
         std::string verb = line.substr(0, line.find(' '));
         std::string rest = line.size() > verb.size() ? line.substr(verb.size() + 1) : "";
         std::istringstream args(rest);
@@ -223,8 +323,12 @@ struct Console {
         else if (verb == "name") screens.typed_name = rest;  // the end-of-game name box, as typed
         else if (verb == "buy" || verb == "sell" || verb == "short" || verb == "cover") Stock_Trade(verb, rest);
         else if (verb == "option") Option_Trade(rest);
+        else if (verb == "guide") Guide(rest);
         else if (verb == "close") Close(args);
         else if (verb == "save" || verb == "load") File_Command(verb, rest);
+        else if (verb == "challenge") Challenge(rest);
+        else if (verb == "result") Result(rest);
+        else if (verb == "stats") Stats(rest);
         else if (verb == "state") {
             if (!rest.empty()) Error("state takes no arguments");
             else out << State_Json(game) << "\n";
@@ -239,10 +343,13 @@ struct Console {
 }  // namespace
 
 int Run_Console(std::istream& in, std::ostream& out, std::uint32_t seed, const std::string& data_dir,
-                Console_Observer* observer) {
+                Console_Observer* observer, const Console_Choices& choices) {
     Console console(seed, out);
     console.observer = observer;
     if (!Start_Up(console.game, console.screens, data_dir)) return 1;
+    console.guide = Open_Guide_Book(console.game.Data_Dir);
+    console.game.Keeps_Statistics = choices.keep_statistics;
+    console.game.Today = choices.today;
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -256,5 +363,7 @@ int Run_Console(std::istream& in, std::ostream& out, std::uint32_t seed, const s
         observer->After_Command(line, before, console.game);
         if (!go_on) break;
     }
+    // The program ends, by `quit` or at the end of its input: the turns played are counted.
+    Count_Turns_Played(console.game, console.screens);
     return 0;
 }

@@ -71,7 +71,7 @@ std::vector<std::string> Turn_Invariants(const Game& game) {
                    game.Price[s].Text();
         });
         r.Check(std::abs(game.Stock_Trend[s]) <= Stock_Trend_Limit, [&] { return "trend of " + sym + " out of range"; });
-        r.Check(!Has_Nan_Or_Inf(game.Change[s]), [&] { return "change of " + sym + " holds nan or inf"; });
+        r.Check(!Has_Nan_Or_Inf(game.Change[s].Text()), [&] { return "change of " + sym + " holds nan or inf"; });
         const std::pair<const char*, const Holding*> holdings[] = {
             {"player's stock", &game.Player_Stock[s]}, {"player's short", &game.Player_Short[s]},
             {"computer's stock", &game.Computer_Stock[s]}, {"computer's short", &game.Computer_Short[s]}};

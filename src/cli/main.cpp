@@ -1,4 +1,4 @@
-// The console driver: `bullquest-cli [--seed N] [--data-dir DIR] [--soak TURNS]`.
+// The console driver: `bullquest-cli [--seed N] [--data-dir DIR] [--soak TURNS] [--verify FILE]`.
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -8,6 +8,7 @@
 #include "cli/driver.h"
 #include "cli/soak.h"
 #include "engine/flows/command_line.h"
+#include "engine/flows/verify_result.h"
 #include "engine/model/numbers.h"
 
 static std::string Default_Data_Dir() {
@@ -23,6 +24,12 @@ int main(int argc, char** argv) {
     const Program_Options& program = Console_Options();
     Command_Line line = Parse_Command_Line(program, std::vector<std::string>(argv + 1, argv + argc));
     if (line.action != Command_Line::Action::Run) return Answer_Command_Line(program, line, std::cout, std::cerr);
+    if (line.verify_file) {
+        // From the code alone: no data folder is read, nothing is written.
+        const Verify_Report report = Verify_Result_File(*line.verify_file);
+        std::cout << report.Text << "\n";
+        return report.Verified ? 0 : 1;
+    }
     auto seed = line.seed.value_or(
         static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
     std::string data_dir = line.data_dir.value_or(Default_Data_Dir());
@@ -41,5 +48,5 @@ int main(int argc, char** argv) {
                       << Add_Commas(Number_Text(result.highest_money)) << "\n";
         return result.broken.empty() ? 0 : 3;
     }
-    return Run_Console(std::cin, std::cout, seed, data_dir);
+    return Run_Console(std::cin, std::cout, seed, data_dir, nullptr, {line.keep_statistics, line.today.value_or("")});
 }

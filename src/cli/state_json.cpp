@@ -35,7 +35,7 @@ std::string State_Json(const Game& g) {
     j.Key("Cash_View"); j.Text(Cash_View(g));
     j.Key("Net_Worth"); j.Text(g.Net_Worth.Text());
     j.Key("Price"); Array(j, g.Price, [&](const Shown_Number& s) { j.Text(s.Text()); });
-    j.Key("Change"); Array(j, g.Change, [&](const std::string& s) { j.Text(s); });
+    j.Key("Change"); Array(j, g.Change, [&](const Change_Label& c) { j.Text(c.Text()); });
     j.Key("DJIA_Change"); j.Text(g.DJIA_Change);
     j.Key("Stock_Trend"); Array(j, g.Stock_Trend, [&](Integer v) { j.Number(v); });
     j.Key("Market_Trend"); j.Number(g.Market_Trend);

@@ -80,7 +80,7 @@ class Main_Window_Test : public QObject {
     void Board_Shows_Game() {
         for (int s = 0; s < Stock_Count; ++s) {
             QCOMPARE(Board_Label(window.get(), "price", s)->text().toStdString(), game.Price[s].Text());
-            QCOMPARE(Board_Label(window.get(), "change", s)->text().toStdString(), game.Change[s]);
+            QCOMPARE(Board_Label(window.get(), "change", s)->text().toStdString(), game.Change[s].Text());
         }
         QCOMPARE(Board_Label(window.get(), "price", Index_Entry)->text().toStdString(), game.Price[Index_Entry].Text());
     }
@@ -93,6 +93,12 @@ private slots:
         Start();
     }
     void cleanup() {
+        // A game left in play asks to be saved on the way out; the test's games are not kept.
+        Modal_Answers answers([](QWidget* w) {
+            if (!Button(w, "Do&n't Save")) return false;
+            Click("Do&n't Save")(w);
+            return true;
+        });
         if (window) window->close();
         window.reset();
     }
@@ -236,6 +242,7 @@ private slots:
 
         End_Turn_Quietly();
         QCOMPARE(Text(Child<QLabel>(window.get(), "turn_number")), QString("2"));
+        answers.Then(Click("Do&n't Save"));
         answers.Then(Choose_File(path));
         Child<QAction>(window.get(), "load_menu")->trigger();
         QVERIFY(answers.Done());
@@ -243,10 +250,94 @@ private slots:
         QCOMPARE(game.Price, saved);
         Board_Shows_Game();
 
-        // The recent entry loads it again without a dialog.
+        // The recent entry loads it again without a file dialog.
         End_Turn_Quietly();
+        answers.Then(Click("Do&n't Save"));
         Child<QAction>(window.get(), "recent_0")->trigger();
+        QVERIFY(answers.Done());
         QCOMPARE(Text(Child<QLabel>(window.get(), "turn_number")), QString("1"));
+    }
+
+    // The game in play is never lost without a word: every way out of it asks first, and only
+    // when something changed since it was last saved or loaded.
+    void a_changed_game_asks_to_be_saved_before_it_is_left() {
+        New_Game();
+        const QString path = dir.path() + "/kept.bqg";
+        Modal_Answers answers;
+        auto asked = [](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            QVERIFY(box);
+            QCOMPARE(box->text(), QString("Save the game in play?"));
+            QVERIFY(Button(w, "&Save") || Button(w, "Save"));
+            QVERIFY(Button(w, "Do&n't Save"));
+            QVERIFY(Button(w, "&Cancel") || Button(w, "Cancel"));
+        };
+        // A game just dealt has nothing to lose: New Game goes straight to its confirmation.
+        answers.Then([](QWidget* w) {
+            QCOMPARE(w->windowTitle(), QString("Start New Game..."));
+            Click("&Cancel")(w);
+        });
+        Child<QAction>(window.get(), "new_game_menu")->trigger();
+        QVERIFY(answers.Done());
+
+        // After a turn, Cancel keeps the game as it is and asks nothing more.
+        End_Turn_Quietly();
+        const auto prices = game.Price;
+        for (const char* menu : {"new_game_menu", "load_menu", "exit_menu"}) {
+            answers.Then([asked](QWidget* w) {
+                asked(w);
+                auto* box = qobject_cast<QMessageBox*>(w);
+                box->button(QMessageBox::Cancel)->click();
+            });
+            Child<QAction>(window.get(), menu)->trigger();
+            QVERIFY2(answers.Done(), menu);
+            QCOMPARE(game.Price, prices);
+            QCOMPARE(Text(Child<QLabel>(window.get(), "turn_number")), QString("2"));
+            QVERIFY(window->isVisible());
+        }
+        // The close box asks too, and Cancel leaves the window open.
+        answers.Then([](QWidget* w) { qobject_cast<QMessageBox*>(w)->button(QMessageBox::Cancel)->click(); });
+        window->close();
+        QVERIFY(answers.Done());
+        QVERIFY(window->isVisible());
+
+        // Save asks for a name, saves, and then the specified confirmation follows.
+        answers.Then([](QWidget* w) { qobject_cast<QMessageBox*>(w)->button(QMessageBox::Save)->click(); });
+        answers.Then(Choose_File(path));
+        answers.Then([](QWidget* w) {
+            QCOMPARE(w->windowTitle(), QString("Start New Game..."));
+            Click("&Cancel")(w);
+        });
+        Child<QAction>(window.get(), "new_game_menu")->trigger();
+        QVERIFY(answers.Done());
+        QVERIFY(QFile::exists(path));
+        // Saved, nothing is asked until the game changes again.
+        answers.Then([](QWidget* w) {
+            QCOMPARE(w->windowTitle(), QString("Start New Game..."));
+            Click("&Cancel")(w);
+        });
+        Child<QAction>(window.get(), "new_game_menu")->trigger();
+        QVERIFY(answers.Done());
+    }
+
+    // The keys a player expects: the standard ones on the File commands and one for END TURN,
+    // named in the menu and on the button.
+    void the_standard_keys_and_one_for_the_turn() {
+        QCOMPARE(Child<QAction>(window.get(), "new_game_menu")->shortcut(), QKeySequence(QKeySequence::New));
+        QCOMPARE(Child<QAction>(window.get(), "load_menu")->shortcut(), QKeySequence(QKeySequence::Open));
+        QCOMPARE(Child<QAction>(window.get(), "save_menu")->shortcut(), QKeySequence(QKeySequence::Save));
+        QCOMPARE(Child<QAction>(window.get(), "exit_menu")->shortcut(), QKeySequence(QKeySequence::Quit));
+        New_Game();
+        const QKeySequence key = Child<QAction>(window.get(), "end_turn_menu")->shortcut();
+        QVERIFY(!key.isEmpty());
+        QVERIFY(Child<QPushButton>(window.get(), "end_turn_button")->toolTip().contains(key.toString(QKeySequence::NativeText)));
+        Child<QCheckBox>(window.get(), "news_alert")->setChecked(false);
+        Child<QCheckBox>(window.get(), "world_alert")->setChecked(false);
+        window->activateWindow();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window->windowHandle(), key[0].key(), key[0].keyboardModifiers());
+        QTRY_COMPARE(Text(Child<QLabel>(window.get(), "turn_number")), QString("2"));
     }
 
     void save_as_starts_in_the_data_folder_and_keeps_off_its_files() {

@@ -151,8 +151,20 @@ private slots:
         QVERIFY(!buy_c.Quantity->isReadOnly());
         QVERIFY(buy_c.You_Have->text().startsWith("You Have 40 Shares"));
 
-        // Keys over the list do not move it.
+        // The list takes the arrows and a symbol typed, as every list does, but not while a key
+        // is held in the box.
         QTest::keyClick(buy_c.Symbol, Qt::Key_Down);
+        QCOMPARE(buy_c.Symbol->currentIndex(), 1);
+        QTest::keyClicks(buy_c.Symbol, "MSF");
+        QCOMPARE(buy_c.Symbol->currentText(), QString("MSFT"));
+        QTest::keyPress(buy_c.Quantity, Qt::Key_4);
+        QTest::keyClick(buy_c.Symbol, Qt::Key_Up);
+        QWheelEvent wheel(QPointF(5, 5), buy_c.Symbol->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(buy_c.Symbol, &wheel);
+        QCOMPARE(buy_c.Symbol->currentText(), QString("MSFT"));
+        QTest::keyRelease(buy_c.Quantity, Qt::Key_4);
+        QTest::keyClick(buy_c.Symbol, Qt::Key_Home);
         QCOMPARE(buy_c.Symbol->currentIndex(), 0);
 
         buy_c.Quantity->setText("7");
@@ -165,6 +177,57 @@ private slots:
         QTest::keyClick(buy_c.Quantity, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(buy_c.Quantity->text(), QString("725"));
         QCOMPARE(Beeps(screens), 7);
+    }
+
+    // Beside the list the stock's price (a short sale's deposit too), following the stock and the
+    // market; under the box, after a refusal, why, until the box or the stock changes.
+    void pricesBesideTheListAndReasonsUnderTheBox() {
+        game.Price[3].Set(61);
+        Buy_Window buy(session);
+        Sell_Window sell(session);
+        Short_Window shorts(session);
+        Options_Window options(session);
+        const Trade_Controls buy_c(&buy), sell_c(&sell), shorts_c(&shorts), options_c(&options);
+        auto price = [](QWidget* w) { return Child<QLabel>(w, "price")->text(); };
+        auto reason = [](QWidget* w) { return Child<QLabel>(w, "reason")->text(); };
+        buy_c.Symbol->setCurrentIndex(3);
+        QCOMPARE(price(&buy), QString("Price: $61"));
+        game.Price[3].Set(62);  // the next turn's price, shown as the clock's turn recomputes the window
+        buy.Symbol_Click();
+        QCOMPARE(price(&buy), QString("Price: $62"));
+        shorts_c.Symbol->setCurrentIndex(3);
+        QCOMPARE(price(&shorts), QString("Price: $62, deposit $31 a share"));
+        sell_c.Symbol->setCurrentIndex(3);
+        QCOMPARE(price(&sell), QString("Price: $62"));
+
+        buy_c.Quantity->setText("162");
+        buy_c.Trade->click();
+        QCOMPARE(reason(&buy), QString("Your cash covers at most 161 shares at $62."));
+        QCOMPARE(buy_c.Quantity->text(), QString("0"));
+        QTest::keyClicks(buy_c.Quantity, "1");
+        QCOMPARE(reason(&buy), QString());
+        sell_c.Quantity->setText("5");
+        sell_c.Trade->click();
+        QCOMPARE(reason(&sell), QString::fromStdString("You hold no shares of " + game.Symbol[3] + "."));
+        sell_c.Symbol->setCurrentIndex(4);
+        QCOMPARE(reason(&sell), QString());
+
+        // Buying back, the captions say so.
+        Child<QRadioButton>(&shorts, "buy_back")->click();
+        QStringList captions;
+        for (QLabel* l : shorts.findChildren<QLabel*>()) captions << l->text();
+        QVERIFY(captions.contains("Buy Back How Many?") && captions.contains("Select Stock To Buy Back:"));
+        QVERIFY(!captions.contains("Sell Short How Many?"));
+        shorts_c.Quantity->setText("1");
+        shorts_c.Trade->click();
+        QCOMPARE(reason(&shorts), QString::fromStdString("You have sold no shares of " + game.Symbol[3] + " short."));
+
+        options_c.Symbol->setCurrentIndex(3);
+        Child<QRadioButton>(&options, "sell")->click();
+        options_c.Quantity->setText("2");
+        options_c.Trade->click();
+        QVERIFY2(reason(&options).startsWith(QString::fromStdString("You hold no " + game.Symbol[3] + " calls")),
+                 qPrintable(reason(&options)));
     }
 
     void maximumLabelsCopyTheirNumber() {

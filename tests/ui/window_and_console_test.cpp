@@ -74,7 +74,7 @@ QStringList Shown_Texts(const Main_Window& window) {
 QStringList Held_Texts(const Game& game) {
     std::vector<std::string> texts = {game.Turn_Number.Text(), Cash_View(game), game.Net_Worth.Text(), game.DJIA_Change};
     for (const Shown_Number& price : game.Price) texts.push_back(price.Text());
-    texts.insert(texts.end(), game.Change.begin(), game.Change.end());
+    for (const Change_Label& change : game.Change) texts.push_back(change.Text());
     for (const Stock_Row& row : Stock_Grid_Rows(game)) texts.insert(texts.end(), row.Cells.begin(), row.Cells.end());
     for (const Option_Row& row : Option_Grid_Rows(game)) texts.insert(texts.end(), row.Cells.begin(), row.Cells.end());
     QStringList held;

@@ -161,6 +161,14 @@ private slots:
                     (control->focusPolicy() & Qt::TabFocus))
                     QVERIFY2(round.contains(Control_Of(control)), qPrintable(name + ": Tab misses " + control->metaObject()->className() +
                                                                  " " + control->objectName()));
+            // Every stop shows that it has the focus: a control that draws its focus, not a view
+            // or pane that takes it unseen.
+            for (QWidget* stop : round)
+                QVERIFY2(qobject_cast<QAbstractButton*>(stop) || qobject_cast<QLineEdit*>(stop) ||
+                             qobject_cast<QAbstractSpinBox*>(stop) || qobject_cast<QComboBox*>(stop) ||
+                             qobject_cast<QAbstractSlider*>(stop) || qobject_cast<QAbstractItemView*>(stop) ||
+                             qobject_cast<QTabBar*>(stop),
+                         qPrintable(name + ": Tab stops unseen on " + stop->metaObject()->className() + " " + stop->objectName()));
             for (int i = 1; i < round.size(); ++i) {
                 const QRect a(round[i - 1]->mapTo(window, QPoint(0, 0)), round[i - 1]->size());
                 const QRect b(round[i]->mapTo(window, QPoint(0, 0)), round[i]->size());

@@ -66,6 +66,7 @@ History_Window::History_Window(Game_Session& session, QWidget* parent)
     auto* worth_tab = new QWidget(tabs);
     auto* worth_layout = new QVBoxLayout(worth_tab);
     view = new QChartView(worth_tab);
+    view->setFocusPolicy(Qt::NoFocus);  // a picture: Tab goes on to the controls beside it
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumSize(520, 320);
     worth_layout->addWidget(view, 1);

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
@@ -249,6 +250,15 @@ void Main_Window::Build_Menus() {
     Computer_Menu = game_menu->addAction("&Computer's Portfolio");
     History_Menu = game_menu->addAction("&History");
     End_Turn_Menu = game_menu->addAction("&End Turn");
+    // The standard keys beside the mnemonics, and one key for the turn a player ends hundreds of
+    // times a game.
+    New_Game_Menu->setShortcut(QKeySequence::New);
+    Load_Menu->setShortcut(QKeySequence::Open);
+    Save_Menu->setShortcut(QKeySequence::Save);
+    Exit_Menu->setShortcut(QKeySequence::Quit);
+    End_Turn_Menu->setShortcut(End_Turn_Key);
+    End_Turn_Button->setToolTip("End the turn: the market moves one trading day (" +
+                                End_Turn_Key.toString(QKeySequence::NativeText) + ")");
 
     QMenu* cheat = menuBar()->addMenu("&Cheat");
     Enable_Cheat_Menu = cheat->addAction("&Enable Cheat Mode");
@@ -275,6 +285,7 @@ void Main_Window::Connect_Commands() {
     connect(Exit_Menu, &QAction::triggered, this, [this] { Exit_Menu_Click(); });
     for (int i = 0; i < 4; ++i)
         connect(Recent[i], &QAction::triggered, this, [this, i] {
+            if (!Keep_Game_Safe()) return;
             // The title names the file while it loads, as the list has always done.
             loading = QString::fromStdString(game.Recent[i]) + " - Bullquest";
             const bool loaded = session.Load_Recent(i);
@@ -307,9 +318,9 @@ void Main_Window::Connect_Commands() {
     connect(End_Turn_Button, &QPushButton::clicked, End_Turn_Menu, &QAction::trigger);
 
     connect(Enable_Cheat_Menu, &QAction::triggered, this, [this] { Cheat_Done(session.Enable_Cheat_Mode()); });
-    connect(Set_Cash_Menu, &QAction::triggered, this, [this] { Cheat_Done(session.Set_Your_Cash()); });
-    connect(Set_Computer_Cash, &QAction::triggered, this, [this] { Cheat_Done(session.Set_Computer_Cash()); });
-    connect(Set_Market_Trend, &QAction::triggered, this, [this] { Cheat_Done(session.Set_Market_Trend()); });
+    connect(Set_Cash_Menu, &QAction::triggered, this, [this] { Cheat_Done(session.Set_Cheat(Cheat::Your_Cash)); });
+    connect(Set_Computer_Cash, &QAction::triggered, this, [this] { Cheat_Done(session.Set_Cheat(Cheat::Computer_Cash)); });
+    connect(Set_Market_Trend, &QAction::triggered, this, [this] { Cheat_Done(session.Set_Cheat(Cheat::Market_Trend)); });
 
     connect(Instructions_Menu, &QAction::triggered, this, [this] { screens->Show_Help(1); });
     connect(About_Menu, &QAction::triggered, this, [this] {
@@ -403,7 +414,27 @@ void Main_Window::Repaint() {
     if (Computer_Portfolio) Computer_Portfolio->Refresh();
 }
 
+bool Main_Window::Keep_Game_Safe() {
+    if (!session.Changed()) return true;
+    QMessageBox box(QMessageBox::Question, "Bullquest", "Save the game in play?",
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.button(QMessageBox::Discard)->setText("Do&n't Save");
+    switch (box.exec()) {
+        case QMessageBox::Save: {
+            const bool named = !game.Game_File_Name.empty();
+            const bool saved = session.Save_Game();
+            File_Done(named, saved);
+            return saved;  // a save that was cancelled or failed keeps the game in play
+        }
+        case QMessageBox::Discard: return true;
+        default: return false;
+    }
+}
+
 void Main_Window::New_Game_Menu_Click() {
+    if (!Keep_Game_Safe()) return;
     caption = "Bullquest";
     Repaint();
     session.Start_New_Game();
@@ -432,14 +463,24 @@ void Main_Window::Game_Timer_Timer() {
 // Quit in the end-of-game window ends the program as the main window's close does.
 void Main_Window::Turn_Done(Turn_Result result) {
     Repaint();
-    if (result == Turn_Result::Quit) close();
+    // The game is over: there is nothing left in play to save.
+    if (result == Turn_Result::Quit) {
+        kept_safe = true;
+        close();
+    }
 }
 
 void Main_Window::Exit_Menu_Click() {
-    if (screens->Ask_Confirmation("Exit Program...")) close();
+    if (!Keep_Game_Safe()) return;
+    if (!screens->Ask_Confirmation("Exit Program...")) return;
+    kept_safe = true;
+    close();
 }
 
-void Main_Window::Load_Menu_Click() { File_Done(false, session.Load_Game()); }
+void Main_Window::Load_Menu_Click() {
+    if (!Keep_Game_Safe()) return;
+    File_Done(false, session.Load_Game());
+}
 
 // A save that asked for a name, and every load, give the title the game's file.
 void Main_Window::File_Done(bool named_before, bool done) {
@@ -459,6 +500,7 @@ void Main_Window::Start_Timer(bool enabled) {
 }
 
 void Main_Window::After_Game_Reset() {
+    session.Mark_Kept();
     News->Restart();
     // The windows start on the first stock, in the game's order.
     trade->Restart();
@@ -481,6 +523,11 @@ bool Main_Window::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Main_Window::closeEvent(QCloseEvent* event) {
+    // The title bar's close box leaves the game as Exit does, after the same question.
+    if (!unloaded && !kept_safe && !Keep_Game_Safe()) {
+        event->ignore();
+        return;
+    }
     if (!unloaded) {
         unloaded = true;
         Game_Timer->stop();

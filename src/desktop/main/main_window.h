@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include <QKeySequence>
 #include <QMainWindow>
 
 #include "engine/model/game.h"
@@ -27,6 +28,9 @@ class Qt_Screens;
 class Quotes_Board;
 class Start_Window;
 class Trade_Windows;
+
+// The key that ends a turn, from anywhere in the main window.
+inline const QKeySequence End_Turn_Key(Qt::Key_F5);
 
 class Main_Window : public QMainWindow {
     Q_OBJECT
@@ -111,6 +115,9 @@ private:
     void Load_Menu_Click();
     void Cheat_Done(bool accepted);
     void File_Done(bool named_before, bool done);
+    // Before the game in play is left: "Save the game in play?" when it changed since it was
+    // dealt, saved or loaded. False when the player cancelled, or a save did not go through.
+    bool Keep_Game_Safe();
     void Turn_Done(Turn_Result result);
     void Start_Timer(bool enabled);
     void After_Game_Reset();
@@ -129,4 +136,5 @@ private:
     Commissions_Window* commissions = nullptr;
     History_Window* history = nullptr;  // modeless: it follows the game beside this window
     bool unloaded = false;
+    bool kept_safe = false;  // the player was asked, or the game is over: close without asking
 };

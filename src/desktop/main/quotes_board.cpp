@@ -95,7 +95,7 @@ void Quotes_Board::Repaint() {
     for (int s = 0; s < Stock_Count; ++s) {
         Symbol[s]->setText(QString::fromStdString(game.Symbol[s]));
         Price[s]->setText(QString::fromStdString(game.Price[s].Text()));
-        Change[s]->setText(QString::fromStdString(game.Change[s]));
+        Change[s]->setText(QString::fromStdString(game.Change[s].Text()));
         Paint(Change[s], Gain_Ink(game.Change_Colour[s]));
     }
     Price[Index_Entry]->setText(QString::fromStdString(game.Price[Index_Entry].Text()));

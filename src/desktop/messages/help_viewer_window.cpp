@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QShortcut>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -33,6 +34,9 @@ Help_Viewer_Window::Help_Viewer_Window(QWidget* parent) : QWidget(parent, Qt::Wi
     QAction* home = tools->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("&Contents"));
     back->setEnabled(false);
     forward->setEnabled(false);
+    // Escape closes the viewer, as it closes every other window of the game.
+    auto* close_key = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close_key, &QShortcut::activated, this, &QWidget::close);
 
     contents = new QListWidget;
     for (const auto& topic : Help_Topic_Table()) {

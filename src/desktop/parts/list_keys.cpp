@@ -7,8 +7,17 @@
 List_Keys::List_Keys(QWidget* list) : QObject(list) { list->installEventFilter(this); }
 
 bool List_Keys::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
-        return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+            return locked;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            break;
+        default:
+            return QObject::eventFilter(watched, event);
+    }
     auto* key = static_cast<QKeyEvent*>(event);
     switch (key->key()) {
         case Qt::Key_Tab:
@@ -22,7 +31,6 @@ bool List_Keys::eventFilter(QObject* watched, QEvent* event) {
             if (event->type() == QEvent::KeyPress) QCoreApplication::sendEvent(static_cast<QWidget*>(watched)->window(), event);
             return true;
         default:
-            break;
+            return locked;
     }
-    return true;
 }

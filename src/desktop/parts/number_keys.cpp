@@ -1,5 +1,7 @@
 #include "desktop/parts/number_keys.h"
 
+#include "desktop/parts/list_keys.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -94,6 +96,7 @@ bool Number_Keys::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (Passed_Key(*key) || key->matches(QKeySequence::Paste)) return false;
+        if (list) list->Set_Locked(true);
         if (!Accepted_Key(*key)) {
             box->setReadOnly(true);
             Refuse(screens, box);
@@ -105,6 +108,7 @@ bool Number_Keys::eventFilter(QObject* watched, QEvent* event) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->isAutoRepeat() || Passed_Key(*key)) return false;
         box->setReadOnly(false);
+        if (list) list->Set_Locked(false);
         if (on_key_up) on_key_up();
     }
     return QObject::eventFilter(watched, event);

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <functional>
 
+class List_Keys;
 class QKeyEvent;
 class QLineEdit;
 class Screens;
@@ -20,6 +21,8 @@ public:
     // Watches the box. on_key_up runs after every key released in it; leave it empty for
     // a box whose window recomputes nothing then.
     Number_Keys(QLineEdit* box, Screens& screens, std::function<void()> on_key_up = {});
+    // The window's stock list, locked from a key's press in the box to its release.
+    void Lock_While_Held(List_Keys* list) { this->list = list; }
 
     // Digits (main keyboard and keypad), the main full stop, backspace, delete, left
     // arrow and space.
@@ -37,4 +40,5 @@ private:
     QLineEdit* box;
     Screens& screens;
     std::function<void()> on_key_up;
+    List_Keys* list = nullptr;
 };

@@ -6,6 +6,8 @@ Scroll_Box::Scroll_Box(QWidget* contents, QWidget* parent) : QScrollArea(parent)
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(true);
     setWidget(contents);
+    // A pane shows no focus of its own: Tab goes on to the controls inside it.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 QSize Scroll_Box::sizeHint() const {

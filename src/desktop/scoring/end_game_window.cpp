@@ -99,6 +99,11 @@ End_Answer End_Game_Window::Run(const End_Of_Game_View& view) {
     Name_Prompt->setText(QString::fromStdString(view.Name_Prompt));
     Name_Text->setText(QString::fromStdString(game.Name_Text));
     Name_Text->setEnabled(view.Name_Enabled);
+    // As a trade box does: the name shown selected, so that the one typed replaces it.
+    if (view.Name_Enabled) {
+        Name_Text->setFocus(Qt::OtherFocusReason);
+        Name_Text->selectAll();
+    }
     choice = End_Choice::New_Game;
     Recolour();
     Timer->start();

@@ -8,16 +8,17 @@
 
 Buy_Window::Buy_Window(Game_Session& session, QWidget* parent)
     : Trade_Window(session, "Stock Buy Order", "Select Stock To Buy:", parent) {
+    Add_Price();
     Add_Quantity(1, "Buy How Many?", "0", true);
     Add_Cash_After(2);
     you_have = new QLabel("You have 0 Share(s) of - - -", this);
     you_have->setObjectName("you_have");
-    grid->addWidget(you_have, 3, 0, 1, 2);
+    grid->addWidget(you_have, 4, 0, 1, 2);
     most = new Clickable_Label("The Most You Can Buy Is", this);
     most->setObjectName("most");
     Copies_Into_Box(most, [this]() -> std::optional<double> { return shown_most; });
-    grid->addWidget(most, 4, 0, 1, 2);
-    Add_Buttons(5, "&Buy", Help_Owner::Buy);
+    grid->addWidget(most, 5, 0, 1, 2);
+    Add_Buttons(6, "&Buy", Help_Owner::Buy);
 }
 
 void Buy_Window::Open() {
@@ -37,6 +38,7 @@ void Buy_Window::Symbol_Click() {
     you_have->setText(QString::fromStdString(view.You_Have));
     most->setText(QString::fromStdString(view.Max));
     shown_most = view.Most;
+    Show_Price("Price: " + QString::fromStdString(Money_Text(Stock_Price(game, Stock()))));
     Show_Cash_After();
 }
 

@@ -63,6 +63,8 @@ Options_Window::Options_Window(Game_Session& session, QWidget* parent)
     premium->setObjectName("premium");
     grid->addWidget(premium, 5, 1);
     Add_Quantity(6, "Number To Buy/Sell:", "0", false);
+    // No cash line here; the line under it tells a refusal's reason.
+    Add_Cash_After(7);
     // The caption and the number act as one label.
     most_caption = new Clickable_Label("Most You Can Buy:", this);
     most_caption->setObjectName("most_caption");
@@ -70,9 +72,9 @@ Options_Window::Options_Window(Game_Session& session, QWidget* parent)
     most->setObjectName("most");
     for (Clickable_Label* l : {most_caption, most})
         Copies_Into_Box(l, [this]() -> std::optional<double> { return shown_most; });
-    grid->addWidget(most_caption, 7, 0);
-    grid->addWidget(most, 7, 1);
-    Add_Buttons(8, "&Transact", Help_Owner::Options);
+    grid->addWidget(most_caption, 9, 0);
+    grid->addWidget(most, 9, 1);
+    Add_Buttons(10, "&Transact", Help_Owner::Options);
 
     connect(calls, &QRadioButton::clicked, this, [this] { Symbol_Click(); });
     connect(puts, &QRadioButton::clicked, this, [this] { Symbol_Click(); });

@@ -7,6 +7,7 @@
 
 Sell_Window::Sell_Window(Game_Session& session, QWidget* parent)
     : Trade_Window(session, "Stock Sell Order", "Select Stock To Sell:", parent) {
+    Add_Price();
     Add_Quantity(1, "Sell How Many?", "0", true);
     Add_Cash_After(2);
     // A click on the holding sells all of it.
@@ -16,8 +17,8 @@ Sell_Window::Sell_Window(Game_Session& session, QWidget* parent)
         if (Stock() < 0) return std::nullopt;
         return game.Player_Stock[Stock()].Shares;
     });
-    grid->addWidget(you_have, 3, 0, 1, 2);
-    Add_Buttons(4, "&Sell", Help_Owner::Sell);
+    grid->addWidget(you_have, 4, 0, 1, 2);
+    Add_Buttons(5, "&Sell", Help_Owner::Sell);
 }
 
 void Sell_Window::Open() {
@@ -41,6 +42,7 @@ void Sell_Window::Open_On(int stock) {
 void Sell_Window::Symbol_Click() {
     if (Stock() < 0) return;
     you_have->setText(QString::fromStdString(Sell_Texts(game, Stock()).You_Have));
+    Show_Price("Price: " + QString::fromStdString(Money_Text(Stock_Price(game, Stock()))));
     Show_Cash_After();
 }
 

@@ -19,18 +19,18 @@ Short_Window::Short_Window(Game_Session& session, QWidget* parent)
     modes->addWidget(buy_back);
     modes->addStretch();
     grid->addLayout(modes, 1, 0, 1, 2);
-    // The prompt is the same in either mode.
+    Add_Price();
     Add_Quantity(2, "Sell Short How Many?", QString(), true);
     Add_Cash_After(3);
     // What the window shows until a stock is first chosen.
     you_have = new QLabel("You've Shorted 50000000 Shares of MSFT", this);
     you_have->setObjectName("you_have");
-    grid->addWidget(you_have, 4, 0, 1, 2);
+    grid->addWidget(you_have, 5, 0, 1, 2);
     most = new Clickable_Label("You Can Short 50000000 Shafes of MSFT", this);
     most->setObjectName("most");
     Copies_Into_Box(most, [this]() -> std::optional<double> { return shown_most; });
-    grid->addWidget(most, 5, 0, 1, 2);
-    Add_Buttons(6, "&Transact", Help_Owner::Short);
+    grid->addWidget(most, 6, 0, 1, 2);
+    Add_Buttons(7, "&Transact", Help_Owner::Short);
 
     connect(sell_short, &QRadioButton::clicked, this, [this] { Symbol_Click(); });
     connect(buy_back, &QRadioButton::clicked, this, [this] { Symbol_Click(); });
@@ -59,6 +59,12 @@ void Short_Window::Symbol_Click() {
     you_have->setText(QString::fromStdString(view.You_Have));
     most->setText(QString::fromStdString(view.Max));
     shown_most = view.Most;
+    // The captions say what the mode does; the price and the deposit a share, in either mode.
+    const bool back = Mode() == Short_Mode::Buy_Back;
+    list_prompt->setText(back ? "Select Stock To Buy Back:" : "Select Stock To Short:");
+    quantity_prompt->setText(back ? "Buy Back How Many?" : "Sell Short How Many?");
+    const double price = Stock_Price(game, Stock());
+    Show_Price(QString::fromStdString("Price: " + Money_Text(price) + ", deposit " + Money_Text(price / 2) + " a share"));
     Show_Cash_After();
 }
 

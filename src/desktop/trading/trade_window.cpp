@@ -11,6 +11,7 @@
 
 #include "engine/model/numbers.h"
 #include "desktop/parts/clickable_label.h"
+#include "desktop/parts/colours.h"
 #include "desktop/parts/help_button.h"
 #include "desktop/parts/list_keys.h"
 #include "desktop/parts/number_keys.h"
@@ -22,23 +23,29 @@ Trade_Window::Trade_Window(Game_Session& session, const QString& title, const QS
     setWindowTitle(title);
     setMouseTracking(true);
     grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(prompt, this), 0, 0);
+    list_prompt = new QLabel(prompt, this);
+    grid->addWidget(list_prompt, 0, 0);
     symbol = new QComboBox(this);
     symbol->setObjectName("symbol");
     for (const std::string& s : game.Symbol) symbol->addItem(QString::fromStdString(s));
     // The first symbol stays chosen, as after every new game; it is computed on opening.
-    new List_Keys(symbol);
+    list_keys = new List_Keys(symbol);
     grid->addWidget(symbol, 0, 1);
-    connect(symbol, &QComboBox::currentIndexChanged, this, [this] { Symbol_Click(); });
+    connect(symbol, &QComboBox::currentIndexChanged, this, [this] {
+        Show_Reason({});
+        Symbol_Click();
+    });
 }
 
 void Trade_Window::Add_Quantity(int row, const QString& prompt, const QString& text, bool recompute_on_key_up) {
-    grid->addWidget(new QLabel(prompt, this), row, 0);
+    quantity_prompt = new QLabel(prompt, this);
+    grid->addWidget(quantity_prompt, row, 0);
     quantity = new QLineEdit(text, this);
     quantity->setObjectName("quantity");
     std::function<void()> on_key_up;
     if (recompute_on_key_up) on_key_up = [this] { Symbol_Click(); };
-    new Number_Keys(quantity, screens, on_key_up);
+    auto* keys = new Number_Keys(quantity, screens, on_key_up);
+    keys->Lock_While_Held(list_keys);
     grid->addWidget(quantity, row, 1);
 }
 
@@ -49,7 +56,32 @@ void Trade_Window::Add_Cash_After(int row) {
     cash_after->setMinimumWidth(cash_after->fontMetrics().horizontalAdvance("Cash after: $-000,000,000,000,000"));
     cash_after->setMinimumHeight(cash_after->fontMetrics().height());
     grid->addWidget(cash_after, row, 1);
-    connect(quantity, &QLineEdit::textChanged, this, [this] { Show_Cash_After(); });
+    reason = new QLabel(this);
+    reason->setObjectName("reason");
+    reason->setWordWrap(true);
+    // Two lines' room, kept when empty, so that a refusal does not make the window grow.
+    reason->setMinimumHeight(2 * reason->fontMetrics().lineSpacing());
+    reason->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Paint(reason, Gain_Ink(Colour::Red));
+    grid->addWidget(reason, row + 1, 0, 1, -1);
+    connect(quantity, &QLineEdit::textChanged, this, [this] {
+        Show_Reason({});
+        Show_Cash_After();
+    });
+}
+
+void Trade_Window::Show_Reason(const std::string& text) {
+    if (reason) reason->setText(QString::fromStdString(text));
+}
+
+void Trade_Window::Add_Price() {
+    price = new QLabel(this);
+    price->setObjectName("price");
+    grid->addWidget(price, 0, 2);
+}
+
+void Trade_Window::Show_Price(const QString& text) {
+    if (price) price->setText(text);
 }
 
 void Trade_Window::Show_Cash_After() {
@@ -120,6 +152,7 @@ void Trade_Window::Settle(Trade_Result result, const std::function<void()>& reco
     quantity->selectAll();
     if (result == Trade_Result::Refused) {
         Refuse(screens, quantity);
+        Show_Reason(result.Reason());
         return;
     }
     recompute();

@@ -42,8 +42,12 @@ protected:
     // recomputes the window.
     void Add_Quantity(int row, const QString& prompt, const QString& text, bool recompute_on_key_up);
     // The line under the box: what pressing the trade button would leave in cash, empty while
-    // the trade would be refused. Kept up to date as the box changes.
+    // the trade would be refused. Kept up to date as the box changes. Below it, on row + 1,
+    // the reason of the last refusal, until the box or the stock changes.
     void Add_Cash_After(int row);
+    // Beside the symbol list: the stock's price (and what else the window's trade needs of it).
+    void Add_Price();
+    void Show_Price(const QString& text);
     virtual std::string Cash_After() const { return {}; }
     void Show_Cash_After();
     // A click on the label puts its number (when it has one) into the box. All of a window's
@@ -75,7 +79,13 @@ protected:
     QComboBox* symbol;
     QLineEdit* quantity = nullptr;
     QLabel* cash_after = nullptr;
+    QLabel* reason = nullptr;
+    QLabel* price = nullptr;
+    QLabel* list_prompt;
+    QLabel* quantity_prompt = nullptr;
 
 private:
+    void Show_Reason(const std::string& text);
+    class List_Keys* list_keys;
     std::vector<Clickable_Label*> copying_labels;
 };

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "bullquest_version.h"
+#include "engine/storage/statistics_file.h"
 
 const Program_Options& Desktop_Options() {
     // QApplication takes these out of the command line itself, with one dash or two and the
@@ -19,7 +20,7 @@ const Program_Options& Desktop_Options() {
 
 const Program_Options& Console_Options() {
     static const Program_Options options{
-        "bullquest-cli", "Plays Bullquest without windows, reading commands from standard input.", true, {}, {}};
+        "bullquest-cli", "Plays Bullquest without windows, reading commands from standard input.", true, {}, {}, true};
     return options;
 }
 
@@ -62,11 +63,16 @@ Command_Line Parse_Command_Line(const Program_Options& program, const std::vecto
             if (++i == args.size()) return fail("option '" + arg + "' needs a value");
             continue;
         }
+        if (arg == "--statistics" && program.challenges) {
+            line.keep_statistics = true;
+            continue;
+        }
         // Our own options: --name VALUE or --name=VALUE.
         const auto eq = arg.find('=');
         const std::string name = arg.substr(0, eq);
         const bool soak = name == "--soak" || name == "--soak-long";
-        if (name != "--seed" && name != "--data-dir" && !(soak && program.soak))
+        const bool challenge = name == "--verify" || name == "--today";
+        if (name != "--seed" && name != "--data-dir" && !(soak && program.soak) && !(challenge && program.challenges))
             return fail("unknown option '" + arg + "'");
         std::string value;
         if (eq != std::string::npos) value = arg.substr(eq + 1);
@@ -79,6 +85,12 @@ Command_Line Parse_Command_Line(const Program_Options& program, const std::vecto
         } else if (name == "--data-dir") {
             if (value.empty()) return fail("--data-dir takes the name of a folder");
             line.data_dir = value;
+        } else if (name == "--verify") {
+            if (value.empty()) return fail("--verify takes the name of a result file");
+            line.verify_file = value;
+        } else if (name == "--today") {
+            if (!Is_Result_Date(value)) return fail("--today takes a date as YYYY-MM-DD, not '" + value + "'");
+            line.today = value;
         } else {
             if (!Digits(value, 15) || std::stoll(value) < 1)
                 return fail(name + " takes a whole number of turns from 1 up, not '" + value + "'");
@@ -98,6 +110,12 @@ std::string Usage_Text(const Program_Options& program) {
         "                  the same seed gives the same market\n"
         "  --data-dir DIR  keep Recent.txt, Winners.txt and Data2.txt in DIR (by default\n"
         "                  $XDG_DATA_HOME/bullquest, or ~/.local/share/bullquest)\n";
+    if (program.challenges)
+        text +=
+            "  --verify FILE   replay the challenge result FILE (.bqr) from its code and print\n"
+            "                  'verified: ...' (exit status 0) or 'not verified: ...' (1)\n"
+            "  --statistics    keep the player's statistics (Statistics.txt) in the data folder\n"
+            "  --today DATE    file challenge results under DATE (YYYY-MM-DD), not today's\n";
     if (program.soak)
         text +=
             "  --soak TURNS    play TURNS random turns, checking every invariant after each\n"

@@ -14,6 +14,7 @@ struct Program_Options {
     bool soak = false;                         // takes --soak TURNS and --soak-long TURNS
     std::vector<std::string> toolkit_values;   // the toolkit's own options with a value, passed on
     std::vector<std::string> toolkit_flags;    // and those without
+    bool challenges = false;                   // takes --verify FILE, --statistics and --today DATE
 };
 
 const Program_Options& Desktop_Options();  // bullquest, with Qt's own options passed on to Qt
@@ -26,6 +27,9 @@ struct Command_Line {
     std::optional<std::string> data_dir;
     long long soak_turns = 0;
     bool long_game = false;  // --soak-long: one game of soak_turns turns
+    std::optional<std::string> verify_file;  // --verify FILE: check a challenge's result and exit
+    bool keep_statistics = false;            // --statistics: keep Statistics.txt in the data folder
+    std::optional<std::string> today;        // --today DATE: the date challenge results are filed under
     std::string error;  // the one-line message of Action::Error
 };
 

@@ -1,6 +1,8 @@
 #include "engine/flows/game_end.h"
 
+#include "engine/flows/challenge.h"
 #include "engine/flows/new_game.h"
+#include "engine/flows/statistics.h"
 #include "engine/model/numbers.h"
 #include "engine/scoring/scoring.h"
 #include "engine/storage/file_messages.h"
@@ -36,6 +38,11 @@ End_Choice Player_Wins(Game& game, Screens& screens, double player, double compu
         return End_Choice::Quit;
     if (game.Cheats_Enabled) game.Name_Text = "CHEATER!";
     const High_Score entry{Winner_Name(game.Name_Text), Handicap_Text(game.Setup), Int(player), Int(computer), score};
+    if (!game.Keeps_Winners) {
+        Enter_Place(game.High_Scores[level], place, entry);
+        screens.Show_Winners(game);
+        return End_Choice::New_Game;
+    }
     // The place is found again in the table on the disk, which another copy of the game
     // may have changed since this one started.
     const File_Result<> stored = Change_Winners(game, [&](Winners_Table& table) {
@@ -56,6 +63,11 @@ End_Choice End_Game(Game& game, Random& rnd, Screens& screens, Winner winner) {
     const double player = game.Net_Worth.Value(), computer = game.C_Portfolio.Net_Worth.Value();
     game.Net_Worth.Group();
     Stop_Clock(game, screens);
+    // The record and the statistics are kept before the windows, which may end the program.
+    const double score = winner == Winner::Player ? Score(player, computer) : 0;
+    const bool challenge = game.Challenge != nullptr;
+    End_Challenge(game, rnd.Draws(), winner == Winner::Player ? Challenge_End::Won : Challenge_End::Lost, player, computer, score);
+    Count_Game_End(game, screens, winner, player, computer, score, challenge);
     const End_Choice choice =
         winner == Winner::Player
             ? Player_Wins(game, screens, player, computer)

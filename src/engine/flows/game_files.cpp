@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "engine/flows/statistics.h"
 #include "engine/storage/file_io.h"
 #include "engine/storage/file_messages.h"
 #include "engine/storage/recent_file.h"
@@ -45,6 +46,10 @@ bool Load_Game_From(Game& game, Screens& screens, const std::string& path) {
         return false;
     }
     loaded->Game_File_Name = path;
+    // The game in play is left for the loaded one; what belongs to the program goes on.
+    Leave_Game(game, screens);
+    loaded->Turns_Uncounted = game.Turns_Uncounted;
+    loaded->Last_Challenge = game.Last_Challenge;
     game = std::move(*loaded);
     const File_Result<> listed = Store_Recent(game, path);
     screens.Timer_Changed(game.Game_Timer_Enabled);

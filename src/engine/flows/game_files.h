@@ -16,7 +16,7 @@ bool Save_Game(Game& game, Screens& screens);
 // Always asks for a name.
 bool Save_As(Game& game, Screens& screens);
 // Asks for a file and loads it. A failed load changes nothing; only a complete, valid file
-// replaces the game.
+// replaces the game, which is then left (a challenge in play ends, the turns are counted).
 bool Load_Game(Game& game, Screens& screens);
 // Loads `path` without a dialog.
 bool Load_Game_From(Game& game, Screens& screens, const std::string& path);

@@ -1,5 +1,8 @@
 #include "engine/flows/new_game.h"
 
+#include "engine/flows/challenge.h"
+#include "engine/flows/statistics.h"
+
 #include "engine/model/numbers.h"
 #include "engine/history/history.h"
 #include "engine/scoring/new_game_setup.h"
@@ -33,7 +36,32 @@ void Build_Market(Game& game, Random& rnd, Screens& screens) {
     Simulate_History(game, rnd, screens);
 }
 
-void Deal(Game& game, Random& rnd, Screens& screens) {
+// A challenge starts from the fields of a fresh program, so that nothing left by the games
+// before it (averages of positions closed, the computer's old option terms) can tell it apart
+// from the same challenge dealt anywhere else. What belongs to the program stays.
+void Clean_Slate(Game& game) {
+    Game fresh;
+    Init_Game(fresh);
+    fresh.Data_Dir = std::move(game.Data_Dir);
+    fresh.Recent = std::move(game.Recent);
+    fresh.High_Scores = std::move(game.High_Scores);
+    fresh.Name_Text = std::move(game.Name_Text);
+    fresh.Keeps_Winners = game.Keeps_Winners;
+    fresh.Keeps_Statistics = game.Keeps_Statistics;
+    fresh.Turns_Uncounted = game.Turns_Uncounted;
+    fresh.Today = std::move(game.Today);
+    fresh.Last_Challenge = std::move(game.Last_Challenge);
+    fresh.Setup.News_Alert = game.Setup.News_Alert;
+    fresh.Setup.World_Alert = game.Setup.World_Alert;
+    game = std::move(fresh);
+}
+
+void Deal(Game& game, Random& rnd, Screens& screens, const Challenge_Code* code) {
+    Leave_Game(game, screens);
+    if (code) {
+        Clean_Slate(game);
+        rnd.Seed(code->Seed);
+    }
     game.Game_File_Name = "";
     game.Game_Timer_Enabled = false;
     screens.Timer_Changed(false);
@@ -53,10 +81,16 @@ void Deal(Game& game, Random& rnd, Screens& screens) {
     game.Index_History[0] = To_Long(Index_Value(game));
     game.Market_Trend = static_cast<Integer>(Int(rnd.Rnd() * 7 - 3));
 
-    game.Setup.Play_To = 0;
-    game.Setup.Handicap = 0;
-    screens.Setup_Progress(0);
-    game.Setup = screens.Run_New_Game_Setup(game);
+    if (code) {
+        game.Setup = Code_Settings(*code, game.Setup);
+    } else {
+        game.Setup.Play_To = 0;
+        game.Setup.Handicap = 0;
+        screens.Setup_Progress(0);
+        game.Setup = screens.Run_New_Game_Setup(game);
+        // A code typed into the setup window deals its challenge instead.
+        if (const std::optional<Challenge_Code> typed = screens.Setup_Challenge(game)) return Deal(game, rnd, screens, &*typed);
+    }
     Build_Market(game, rnd, screens);
 
     Set_Player_Cash(game, Handicap_Cash[game.Setup.Handicap & 3]);
@@ -70,14 +104,17 @@ void Deal(Game& game, Random& rnd, Screens& screens) {
     game.Turn_Number.Set(1);
     game.Has_Game = true;
     Begin_History(game);
+    if (code) Begin_Challenge(game, rnd, *code);
     screens.Windows_Reset();
 }
 }  // namespace
 
 bool Start_New_Game(Game& game, Random& rnd, Screens& screens) {
     if (!screens.Ask_Confirmation("Start New Game...")) return false;
-    Deal(game, rnd, screens);
+    Deal(game, rnd, screens, nullptr);
     return true;
 }
 
-void Deal_New_Game(Game& game, Random& rnd, Screens& screens) { Deal(game, rnd, screens); }
+void Deal_New_Game(Game& game, Random& rnd, Screens& screens) { Deal(game, rnd, screens, nullptr); }
+
+void Deal_Challenge(Game& game, Random& rnd, Screens& screens, const Challenge_Code& code) { Deal(game, rnd, screens, &code); }

@@ -23,6 +23,7 @@ bool Read_Data_Folder(Game& game, Screens& screens) {
 bool Start_Up(Game& game, Screens& screens, const std::string& data_dir) {
     Init_Game(game);
     game.Data_Dir = data_dir;
+    game.Keeps_Statistics = true;
     if (Read_Data_Folder(game, screens)) return true;
     Report_File_Failure(screens, File_Task::Start_Up);
     return false;

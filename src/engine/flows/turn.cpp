@@ -24,6 +24,7 @@ static std::string Tax_Text(double tax) { return "$" + Add_Commas(Number_Text(ta
 void Pay_Taxes(Game& game, Screens& screens) {
     std::string you = "0", computer = "0";
     double player_tax = 0, computer_tax = 0;
+    const double gains = game.Player_Capital_Gains;
     if (game.Player_Capital_Gains > 0) {
         double tax = player_tax = Int(game.Player_Capital_Gains * Tax_Rate);
         you = Tax_Text(tax);
@@ -40,6 +41,7 @@ void Pay_Taxes(Game& game, Screens& screens) {
         game.Computer_Capital_Gains = 0;
     }
     Record_Taxes(game, player_tax, computer_tax);
+    game.Last_Turn_Record.Taxes = Tax_Record{gains, player_tax};
     game.Net_Worth.Group();
     screens.Show_Tax(you, computer);
     game.Net_Worth.Set(Int(game.Net_Worth.Value()));
@@ -60,6 +62,7 @@ static void Rescue_Computer(Game& game) {
 
 static Turn_Result Run_Turn(Game& game, Random& rnd, Screens& screens) {
     screens.Turn_Begins();
+    game.Last_Turn_Record = {};
     game.Turn_Number.Set(game.Turn_Number.Value() + 1);
     std::vector<std::string> alerts;
     Generate_News(game, rnd, alerts);
@@ -92,6 +95,7 @@ Turn_Result Play_Turn(Game& game, Random& rnd, Screens& screens) {
         return Turn_Result::Not_Played;
     }
     game.In_Turn = true;
+    ++game.Turns_Uncounted;  // before the turn, whose end of a game counts it
     const Turn_Result result = Run_Turn(game, rnd, screens);
     game.In_Turn = false;
     return result;

@@ -60,10 +60,11 @@ void Crash(Game& game, Random& rnd, std::vector<std::string>& alerts) {
     for (int i = 0; i < Stock_Count; ++i) {
         game.Stock_Trend[i] = -6;
         game.Index_Weight[i] = 1;
-        game.Price[i].Set(Int(rnd.Rnd() * 11 + 10));
-        game.Change[i] = "CRASH!";
+        game.Price[i].Set(Int(rnd.Rnd() * (Crash_Highest_Price - Crash_Lowest_Price + 1) + Crash_Lowest_Price));
+        game.Change[i].Set_Text("CRASH!");
         game.Change_Colour[i] = Colour::Red;
     }
+    game.Last_Turn_Record.Crash = true;
     alerts.push_back("Crash and burn!");
     game.News_Items.push_back({Crash_Headline, -1});
 }
@@ -82,5 +83,5 @@ void Generate_News(Game& game, Random& rnd, std::vector<std::string>& alerts) {
 
 Quick_Quote_View Quick_Quote(const Game& game, int item_data) {
     if (item_data < 0 || item_data >= Stock_Count) return {};
-    return {game.Symbol[item_data], game.Price[item_data].Text(), game.Change[item_data], game.Change_Colour[item_data]};
+    return {game.Symbol[item_data], game.Price[item_data].Text(), game.Change[item_data].Text(), game.Change_Colour[item_data]};
 }

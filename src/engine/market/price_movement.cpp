@@ -17,18 +17,10 @@ int Sign_Draw(Random& rnd) { return static_cast<int>(Int(rnd.Rnd() * 2)) == 0 ? 
 // The percentage is always the larger price over the smaller, shown without a sign.
 void Set_Change_Label(Game& game, int s) {
     double a = game.Price_History[s][98], b = game.Price_History[s][99];
-    if (a != b) {
-        char text[140];
-        char* end = Number_Text_To(text, b - a);
-        *end++ = '(';
-        end = Number_Text_To(end, Round((b < a ? a / b : b / a) * 100 - 100, 1));
-        *end++ = '%';
-        *end++ = ')';
-        game.Change[s].assign(text, end);
-    }
+    if (a != b) game.Change[s].Set_Move(b - a, Round((b < a ? a / b : b / a) * 100 - 100, 1));
     // The colour follows the label's leading number, which is b - a once rewritten; an
     // unchanged price keeps the label, and the colour, of the turn before.
-    game.Change_Colour[s] = Sign_Colour(a != b ? b - a : Leading_Number(game.Change[s]));
+    game.Change_Colour[s] = Sign_Colour(game.Change[s].Leading());
 }
 
 void Set_Index_Change(Game& game) {
@@ -58,6 +50,11 @@ void Double_Weight(Game& game, int i) {
 }
 
 void Split_Stock(Game& game, int i) {
+    Split_Record record;
+    record.Stock = i;
+    record.Price_Before = Stock_Price(game, i);
+    record.Shares_Before = game.Player_Stock[i].Shares;
+    record.Short_Before = game.Player_Short[i].Shares;
     game.Price[i].Set(Stock_Price(game, i) / 2);
     // A count at the cap stays as it is; everything else about the split happens as before.
     auto doubled = [](double count) { return count >= Count_Cap ? count : Round_Even(count * 2); };
@@ -83,6 +80,11 @@ void Split_Stock(Game& game, int i) {
         if (game.Player_Option[k].Stock == i && game.Player_Option[k].Quantity <= 0) Remove_Option(game, k);
     Double_Weight(game, i);
     for (auto& h : game.Price_History[i]) h = static_cast<Byte>(Round_Even(h / 2.0));
+    record.Price_After = Stock_Price(game, i);
+    record.Shares_After = game.Player_Stock[i].Shares;
+    record.Short_After = game.Player_Short[i].Shares;
+    for (int k = 0; k < game.Player_Option_Count; ++k) record.Option_Positions += game.Player_Option[k].Stock == i;
+    game.Last_Turn_Record.Splits.push_back(record);
 }
 
 void Drift_Market_Trend(Game& game, Random& rnd) {

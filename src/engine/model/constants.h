@@ -15,6 +15,8 @@ constexpr int Market_Drift_Limit = 3;  // the market's own drift keeps its trend
 constexpr int World_News_Trend_Limit = 4;  // world news keeps the market's trend within +-4
 constexpr int Cheat_Trend_Limit = 6;  // the cheat sets the market's trend within +-6
 constexpr double Crash_Index = 70000;  // a crash may come only while the index is above it
+constexpr double Crash_Lowest_Price = 10;  // a crash sets every price anew, within these two
+constexpr double Crash_Highest_Price = 20;
 
 // The calendar. Turn-valued fields (the turn, report turns, expiry turns) are 32 bits. The
 // game's calendar ends where a report 50 turns on and an option bought 30 turns ahead still
@@ -77,6 +79,9 @@ constexpr double Index_Bound = Stock_Count * Price_Bound * Weight_Cap;
 // at every split, each time at a loss. Money texts keep fifteen significant digits, written
 // out in full whatever the size.
 constexpr double Money_Bound = 1e18;
+
+// The guide: the player is told the goal is near once the net worth is this share of it.
+constexpr double Near_Goal_Share = 0.9;
 
 // The string table's entries: each kind starts at its id, one entry after another.
 enum class String_Id {

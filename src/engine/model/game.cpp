@@ -9,7 +9,7 @@ void Init_Game(Game& game) {
     game = Game{};
     for (int s = 0; s < Stock_Count; ++s) {
         game.Symbol[s] = String_Table(String_Id::Symbol, s);
-        game.Change[s] = "0(0%)";
+        game.Change[s].Set_Text("0(0%)");
         game.Price[s].Set(0);
     }
     game.Price[Index_Entry].Set(0);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/model/change_label.h"
 #include "engine/model/constants.h"
 #include "engine/model/numbers.h"
 #include "engine/model/shown_number.h"
@@ -81,12 +82,33 @@ struct Computer_Portfolio {
 };
 
 struct Game_History;
+struct Challenge_Record;
+
+// What a turn did that the state after it no longer shows (the shares before a split, the tax
+// a notice took), kept for the guide to explain: filled as the turn goes, emptied when the
+// next one begins. Neither saved nor shown.
+struct Split_Record {
+    int Stock = 0;
+    double Price_Before = 0, Price_After = 0;  // the split alone, before the stock's move
+    double Shares_Before = 0, Shares_After = 0;  // the player's holding
+    double Short_Before = 0, Short_After = 0;    // and short position
+    int Option_Positions = 0;  // the player's options on the stock, after the split
+};
+struct Tax_Record {
+    double Gains = 0;  // the player's realised gains at the notice; 0 or less is not taxed
+    double Tax = 0;
+};
+struct Turn_Record {
+    std::vector<Split_Record> Splits;
+    bool Crash = false;
+    std::optional<Tax_Record> Taxes;
+};
 
 struct Game {
     // Stock tables
     std::array<std::string, Stock_Count> Symbol{};
     std::array<Shown_Number, Stock_Count + 1> Price{};  // entry 42 is the market index
-    std::array<std::string, Stock_Count> Change{};
+    std::array<Change_Label, Stock_Count> Change{};
     std::array<Colour, Stock_Count> Change_Colour{};
     std::array<Integer, Stock_Count> Stock_Trend{};
     std::array<Long, Stock_Count + 1> Index_Weight{};
@@ -142,6 +164,21 @@ struct Game {
     // The record of the race (game/history.h), not read by any rule. Shared by copies of the
     // game, so a copy costs nothing; a new game or a load starts a record of its own.
     std::shared_ptr<Game_History> History;
+    Turn_Record Last_Turn_Record;
+
+    // The challenge in play (model/challenge_record.h), none in an ordinary game; and the last
+    // one that ended, which is what Export Result writes once its game is over. Shared by
+    // copies of the game as the record of the race is.
+    std::shared_ptr<Challenge_Record> Challenge, Last_Challenge;
+    // What the end of a game keeps in the data folder: statistics once the program has read
+    // its data folder at start-up (the console only when asked to), and a replay that checks
+    // a result keeps nothing at all.
+    bool Keeps_Winners = true, Keeps_Statistics = false;
+    // Turns played since Statistics.txt last counted them: it is written at the end of a game
+    // and when a game is left, never every turn.
+    long long Turns_Uncounted = 0;
+    // The date results are filed under, "YYYY-MM-DD"; empty for the clock's.
+    std::string Today;
 };
 
 // Design values of a fresh program: symbols, news texts and every field before any game.

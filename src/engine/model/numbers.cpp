@@ -120,18 +120,13 @@ double Locale_Value(const std::string& text) {
     return Leading_Number(text);
 }
 
-double Round_Even(double x) { return std::nearbyint(x); }
-
 double Round(double x, int decimals) {
     // Every caller rounds to one or two places; the table spares a pow() per option quote.
     static constexpr double Powers[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
     double f = decimals >= 0 && decimals <= 6 ? Powers[decimals] : std::pow(10.0, decimals);
-    return std::nearbyint(x * f) / f;
+    return Round_Even(x * f) / f;
 }
 
-double Int(double x) { return std::floor(x); }
-
-Integer To_Integer(double x) { return static_cast<Integer>(static_cast<long long>(std::nearbyint(x))); }
 Long To_Long(double x) {
     const double whole = std::nearbyint(x);
     if (!(whole > std::numeric_limits<Long>::min())) return std::numeric_limits<Long>::min();  // nan too
@@ -313,4 +308,3 @@ std::string Add_Commas(const std::string& text) {
     return out;
 }
 
-Colour Sign_Colour(double x) { return x < 0 ? Colour::Red : (x > 0 ? Colour::Blue : Colour::Black); }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/model/challenge_code.h"
+
 struct Game;
 struct Settings;
 
@@ -36,6 +38,13 @@ public:
     // The new-game setup window, modal, showing game.Setup; returns the settings chosen when
     // the player presses Go. The engine then builds the market.
     virtual Settings Run_New_Game_Setup(const Game& game) = 0;
+    // The code the setup window's "Challenge code" box held when Go was pressed (asked right
+    // after Run_New_Game_Setup); nothing for an ordinary game. The window refuses a mistyped
+    // code itself (Read_Code), so what comes back is a code.
+    virtual std::optional<Challenge_Code> Setup_Challenge(const Game& game) {
+        (void)game;
+        return std::nullopt;
+    }
     // The setup window's progress bar during the market build (0..100).
     virtual void Setup_Progress(int value) { (void)value; }
     virtual void Message_Box(const std::string& text) = 0;

@@ -9,10 +9,15 @@ Shown_Number Shown_Number::Read(const std::string& text) {
     return n;
 }
 
-void Shown_Number::Set(double value) {
+void Shown_Number::Set_Through_Text(double value) {
     Write_Number_Text(text_, value);
-    // A whole or half number below 10^14 reads back from its text exactly as itself (a -0
-    // is written "0" and reads back as 0); any other value is read back from the text.
-    const bool exact = std::fabs(value) < 1e14 && value * 2 == std::trunc(value * 2);
-    value_ = exact ? value + 0.0 : Leading_Number(text_);
+    written_ = true;
+    value_ = Leading_Number(text_);
 }
+
+void Shown_Number::Write() const {
+    Write_Number_Text(text_, value_);
+    written_ = true;
+}
+
+void Shown_Number::Group() { text_ = Add_Commas(Text()); }

@@ -2,8 +2,10 @@
 // A number the game keeps as the text it shows and saves. The text is the number's true form:
 // a value is written as plain number text (Number_Text) and what that text reads back as is
 // the value, so a value finer than its text keeps only what the text keeps. Both are held, so
-// a read parses nothing and a write formats once, into storage the text already has. A net
-// worth is shown and saved grouped ("1,234,567"); grouping changes the text, not the value.
+// a read parses nothing; a whole or half value is written as text only when the text is first
+// asked for (the rules read the values; the prices are set every turn and shown far less often).
+// A net worth is shown and saved grouped ("1,234,567"); grouping changes the text, not the value.
+#include <cmath>
 #include <string>
 
 #include "engine/model/numbers.h"
@@ -16,13 +18,29 @@ public:
     // allowed; a text that is no number reads as its leading number.
     static Shown_Number Read(const std::string& text);
 
-    void Set(double value);
-    void Group() { text_ = Add_Commas(text_); }
+    // A whole or half number below 10^14 reads back from its text exactly as itself (a -0
+    // is written "0" and reads back as 0): its text can wait. Any other value is read back
+    // from its text, written now.
+    void Set(double value) {
+        if (std::fabs(value) < 1e14 && value * 2 == std::trunc(value * 2)) {
+            value_ = value + 0.0;
+            written_ = false;
+            return;
+        }
+        Set_Through_Text(value);
+    }
+    void Group();
     double Value() const { return value_; }
-    const std::string& Text() const { return text_; }
-    bool operator==(const Shown_Number& other) const { return text_ == other.text_; }
+    const std::string& Text() const {
+        if (!written_) Write();
+        return text_;
+    }
+    bool operator==(const Shown_Number& other) const { return Text() == other.Text(); }
 
 private:
-    std::string text_ = "0";
+    void Set_Through_Text(double value);
+    void Write() const;
+    mutable std::string text_ = "0";
     double value_ = 0;
+    mutable bool written_ = true;  // false while text_ is still to be written from value_
 };

@@ -1,11 +1,14 @@
 #include "engine/scoring/scoring.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/model/numbers.h"
 #include "engine/scoring/new_game_setup.h"
 
 int Goal_Digits(const Settings& setup) { return Play_To_Digits[std::clamp(setup.Play_To, 0, 3)]; }
+
+double Goal_Worth(const Settings& setup) { return std::pow(10.0, Goal_Digits(setup) - 1); }
 
 bool Goal_Reached(double net_worth, int goal_digits) {
     if (net_worth < 0) return false;  // the minus sign must not count as a digit

@@ -7,6 +7,8 @@
 
 // Goal digits of the Play To choice: 9 for "$100 Million" up to 12 for "$100 Billion".
 int Goal_Digits(const Settings& setup);
+// The least net worth that reaches the goal: $100 Million for 9 digits.
+double Goal_Worth(const Settings& setup);
 // The goal is reached when the whole worth, written with its leading blank, is longer
 // than goal_digits characters. A negative worth never reaches a goal.
 bool Goal_Reached(double net_worth, int goal_digits);

@@ -21,7 +21,8 @@ std::string Data_File(const std::string& data_dir, const std::string& name) {
 }
 
 bool Is_Data_File(const std::string& data_dir, const std::string& path) {
-    for (const std::string* name : {&Recent_File_Name, &Winners_File_Name, &First_Run_File_Name, &Lock_File_Name})
+    for (const std::string* name : {&Recent_File_Name, &Winners_File_Name, &Statistics_File_Name, &Settings_File_Name,
+                                    &First_Run_File_Name, &Lock_File_Name})
         if (Same_File(path, Data_File(data_dir, *name))) return true;
     return false;
 }

@@ -8,7 +8,9 @@
 
 inline const std::string Recent_File_Name = "Recent.txt";
 inline const std::string Winners_File_Name = "Winners.txt";
+inline const std::string Statistics_File_Name = "Statistics.txt";
 inline const std::string First_Run_File_Name = "Data2.txt";
+inline const std::string Settings_File_Name = "Settings.txt";
 inline const std::string Lock_File_Name = "Bullquest.lock";
 
 // How long a change waits for another copy of the game to finish its own; a copy holds

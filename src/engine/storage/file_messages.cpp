@@ -9,10 +9,11 @@ struct File_Report {
 };
 
 // Indexed by File_Task.
-constexpr std::array<File_Report, 3> Reports = {{
+constexpr std::array<File_Report, 4> Reports = {{
     {"Error: The game is not able to load properly.", false},
     {"Error: Either the file does not exist or it is damadged.", true},
     {"Error: Cannot write to file.", true},
+    {"Error: The statistics file is damaged, or cannot be read or written; it is kept as it was.", true},
 }};
 }  // namespace
 

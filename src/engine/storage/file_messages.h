@@ -9,7 +9,8 @@
 enum class File_Task {
     Start_Up,  // reading the data folder's files; the program then ends
     Load,      // reading a saved game
-    Write,     // writing a saved game, Winners.txt or Recent.txt
+    Write,     // writing a saved game, Winners.txt, Recent.txt or Settings.txt
+    Statistics,  // reading or changing Statistics.txt, which is then left as it is
 };
 
 std::string File_Message(File_Task task);

@@ -62,6 +62,18 @@ Record_Writer& Record_Writer::Full_Number(double x) {
     return *this;
 }
 
+Record_Writer& Record_Writer::Exact_Number(double x) {
+    if (!std::isfinite(x)) {
+        complete_ = false;
+        Put("0");
+        return *this;
+    }
+    char buf[32];
+    const auto r = std::to_chars(buf, buf + sizeof buf, x == 0 ? 0.0 : x);
+    Put(std::string_view(buf, static_cast<std::size_t>(r.ptr - buf)));
+    return *this;
+}
+
 Record_Writer& Record_Writer::Single_Number(Single x) {
     char buf[32];
     // The shortest text that reads back as the same Single: the game's cents need no
@@ -336,6 +348,17 @@ std::optional<double> Record_Reader::Full_Number() {
     std::optional<double> value = To_Double(*token);
     // Any other form of the value ("1.50", "1e3", more digits than are written) is damage.
     if (!value || Number_Text(*value) != *token) return Fail();
+    return value;
+}
+
+std::optional<double> Record_Reader::Exact_Number() {
+    const std::optional<std::string_view> token = Number_Token();
+    if (!token) return std::nullopt;
+    const std::optional<double> value = To_Double(*token);
+    char buf[32];
+    if (!value || std::string_view(buf, static_cast<std::size_t>(std::to_chars(buf, buf + sizeof buf, *value).ptr - buf)) != *token ||
+        (*value == 0 && *token != "0"))
+        return Fail();
     return value;
 }
 

@@ -24,6 +24,9 @@ public:
     // Written out in full as the game's money texts are (Number_Text): at most 15 significant
     // digits and never an exponent. A value that is not finite cannot be stored.
     Record_Writer& Full_Number(double x);
+    // The shortest text that reads back as exactly this double (an exponent where it is
+    // shorter); a value that is not finite cannot be stored.
+    Record_Writer& Exact_Number(double x);
     Record_Writer& Single_Number(Single x);
     Record_Writer& Money(Currency c);
     Record_Writer& Boolean(bool b);
@@ -82,6 +85,8 @@ public:
     std::optional<double> Number();
     // Only a number as Full_Number writes it, so that one read writes back the same.
     std::optional<double> Full_Number();
+    // Only a number as Exact_Number writes it.
+    std::optional<double> Exact_Number();
     std::optional<Single> Single_Number();
     std::optional<Integer> Integer_Number();
     std::optional<Long> Long_Number();

@@ -10,6 +10,7 @@
 
 #include "engine/model/numbers.h"
 #include "engine/history/history.h"
+#include "engine/storage/challenge_section.h"
 #include "engine/storage/history_section.h"
 #include "engine/opponent/computer_portfolio.h"
 #include "engine/storage/cipher.h"
@@ -157,9 +158,9 @@ void Read_Stock_Block(Field_Reader& f, Game& g, int s) {
     double price = 0;
     g.Price[s] = Shown_Number::Read(f.Number_Text_In(Price_Range, false, &price));
     f.Require(price == Int(price));
-    g.Change[s] = f.Text();
-    f.Require(Is_Change_Text(g.Change[s], false));
-    g.Change_Colour[s] = Sign_Colour(Leading_Number(g.Change[s]));
+    g.Change[s].Set_Text(f.Text());
+    f.Require(Is_Change_Text(g.Change[s].Text(), false));
+    g.Change_Colour[s] = Sign_Colour(g.Change[s].Leading());
     g.Stock_Trend[s] = f.Integer_In(Trend_Range);
     g.Index_Weight[s] = f.Long_In(Weight_Range);
     f.Require((g.Index_Weight[s] & (g.Index_Weight[s] - 1)) == 0);  // a power of two
@@ -249,7 +250,7 @@ void Write_Saved_Game(Record_Writer& w, const Game& g) {
         for (Currency eps : g.Earnings[s].EPS) w.Money(eps);
         w.End_Record();
         w.Number(g.Earnings[s].Report_Turn).End_Record();
-        w.Text(g.Price[s].Text()).Text(g.Change[s]).Number(g.Stock_Trend[s]).Number(g.Index_Weight[s]).End_Record();
+        w.Text(g.Price[s].Text()).Text(g.Change[s].Text()).Number(g.Stock_Trend[s]).Number(g.Index_Weight[s]).End_Record();
         Write_Player_Holding(w, g.Player_Stock[s]);
         Write_Player_Holding(w, g.Player_Short[s]);
         for (Byte price : g.Price_History[s]) w.Number(price).End_Record();
@@ -281,6 +282,9 @@ void Write_Saved_Game(Record_Writer& w, const Game& g) {
     }
     // The record of the race follows the game's own records, where a reader of those stops.
     if (g.History) Write_History_Section(w, *g.History);
+    // And the record of a challenge in play after it, while the game is the one its record left
+    // (a game changed otherwise than by the player's inputs can no longer be replayed).
+    if (g.History && g.Challenge && Challenge_Holds(g)) Write_Challenge_Section(w, g);
 }
 
 std::string Saved_Game_Text(const Game& g) {
@@ -321,9 +325,14 @@ std::optional<Game> Loaded_Game(const Game& game, const std::string& content) {
     }
     std::optional<Game_History> history;
     if (f.More()) f.Require((history = Read_History_Section(f.Records(), g)).has_value());
+    std::optional<Challenge_Section> challenge;
+    if (history && f.More()) f.Require((challenge = Read_Challenge_Section(f.Records())).has_value());
     if (!f.At_End() || !Consistent(g, turn, index)) return std::nullopt;
 
     Value_Computer_Portfolio(g);
+    // A file without the section is an ordinary game, whatever was in play before.
+    g.Challenge.reset();
+    if (challenge && !Apply_Challenge_Section(g, std::move(*challenge))) return std::nullopt;
     g.Typed_Cash.reset();
     g.Has_Game = true;
     // A file saved before the game kept its record starts one at its turn.

@@ -9,6 +9,7 @@
 #include "engine/trading/player_cash.h"
 #include "engine/trading/portfolio.h"
 #include "engine/trading/positions.h"
+#include "engine/trading/stock_trades.h"
 
 namespace {
 std::string Kind(const Option_Form& form) { return form.Calls ? "Call" : "Put"; }
@@ -26,6 +27,20 @@ int Find(const Game& game, const std::string& kind, int stock, int strike, int e
 void Set_Expiry_Limits(const Game& game, Option_Form& form) {
     form.Exp_Min = First_Expiry(game);
     form.Exp_Max = form.Exp_Min + (Expiry_Choices - 1) * Expiry_Step;
+}
+
+// Why a purchase of n contracts is refused: nothing typed, the cash, or the limit per stock.
+std::string Buy_Refusal(const Game& game, const Option_Form& form, double n, double premium) {
+    if (!(n > 0)) return "Type how many contracts to buy.";
+    double held = 0;
+    for (int k = 0; k < game.Player_Option_Count; ++k)
+        if (game.Player_Option[k].Stock == form.Stock) held += game.Player_Option[k].Quantity;
+    const double affordable = Int(Player_Cash(game) / (premium * Contract_Shares));
+    if (affordable < Option_Contract_Limit - held)
+        return Cash_Covers(affordable, "contracts", "contract", premium,
+                           " a share (" + Money_Text(premium * Contract_Shares) + " a contract)");
+    return "You may hold " + Count_Text(Option_Contract_Limit) + " contracts on " + game.Symbol[form.Stock] +
+           ", calls and puts together; you hold " + Count_Text(held) + ".";
 }
 
 std::string Price_Caption(const Game& game, int stock) {
@@ -97,10 +112,11 @@ Trade_Result Trade_Option(Game& game, const Option_Form& form, Screens& screens)
     int k = Find(game, kind, form.Stock, strike, expires);
     const double most = Most_Contracts(game, form);
     if (form.Buy) {
-        if (!(n > 0 && n <= most)) return Trade_Result::Refused;
+        if (!(n > 0 && n <= most)) return Trade_Result::Refused_Because(Buy_Refusal(game, form, n, premium));
         if (game.Player_Option_Count > Option_Position_Limit) {
             screens.Message_Box("Too many options positions");
-            return Trade_Result::Refused;
+            return Trade_Result::Refused_Because("You hold " + Count_Text(game.Player_Option_Count) +
+                                                 " option positions, the most there may be: close one first.");
         }
         Set_Player_Cash(game, Round_Even(Player_Cash(game) - premium * n * Contract_Shares));
         if (k >= 0) {
@@ -116,7 +132,11 @@ Trade_Result Trade_Option(Game& game, const Option_Form& form, Screens& screens)
         }
         Record_Trade(game, Trader::You, "Buy " + kind, form.Stock, n, premium, std::nullopt);
     } else {
-        if (n == 0 || n > most || k < 0) return Trade_Result::Refused;
+        if (n == 0) return Trade_Result::Refused_Because("Type how many contracts to sell.");
+        if (k < 0)
+            return Trade_Result::Refused_Because("You hold no " + game.Symbol[form.Stock] + (form.Calls ? " calls" : " puts") + " at strike " +
+                                                 Number_Text(strike) + " expiring in turn " + Number_Text(expires) + ".");
+        if (n > most) return Trade_Result::Refused_Because("You hold " + Count_Text(most) + " of these contracts.");
         Set_Player_Cash(game, Round_Even(Player_Cash(game) + n * Contract_Shares * premium));
         Option_Position& o = game.Player_Option[k];
         game.Player_Capital_Gains = game.Player_Capital_Gains + premium * n * Contract_Shares - o.Purchase_Price * n * Contract_Shares;
@@ -148,4 +168,26 @@ Grid_Close Prefill_From_Grid(const Game& game, Option_Form& form, int row) {
         return Grid_Close::Refused;
     form = filled;
     return Grid_Close::Ready;
+}
+
+std::string Strikes_Offered() {
+    return "The strike box offers " + Number_Text(Lowest_Strike) + " to " + Number_Text(Highest_Strike) +
+           " in steps of " + Number_Text(Strike_Step) + ".";
+}
+
+std::string Expiries_Offered(const Option_Form& form) {
+    return "The expiry box offers turns " + Number_Text(form.Exp_Min) + ", " +
+           Number_Text(form.Exp_Min + Expiry_Step) + " and " + Number_Text(form.Exp_Max) + ".";
+}
+
+std::string Grid_Refusal(const Game& game, int row) {
+    const std::vector<Option_Row> rows = Option_Grid_Rows(game);
+    if (row < 0 || row >= static_cast<int>(rows.size())) return {};
+    const Option_Position& o = game.Player_Option[rows[row].Position];
+    const std::string lapse = ": it can only lapse, in turn " + Number_Text(o.Expires) + ".";
+    if (o.Strike < Lowest_Strike)
+        return "A split took this option's strike to " + Number_Text(o.Strike) + ", below the " +
+               Number_Text(Lowest_Strike) + " the strike box holds" + lapse;
+    return "The strike box cannot hold this option's strike of " + Number_Text(o.Strike) + " or the expiry box its turn" +
+           lapse;
 }

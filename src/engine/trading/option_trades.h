@@ -49,9 +49,14 @@ bool Spin_Exp(Option_Form& form, int direction);
 // Buy or sell Number contracts of the form's key. "Too many options positions" goes to
 // screens.
 Trade_Result Trade_Option(Game& game, const Option_Form& form, Screens& screens);
+// What the strike and expiry boxes offer, as a refusal's reason says it.
+std::string Strikes_Offered();
+std::string Expiries_Offered(const Option_Form& form);
 enum class Grid_Close { No_Row, Refused, Ready };
 // The option grid's data row (0 = first position): the form set up for closing it. The strike
 // and expiry boxes hold only values within their spin limits, so a position they cannot name (a
 // strike a split took below 10) is refused and the form left as it was: putting it into the
 // boxes would name, and sell, another position.
 Grid_Close Prefill_From_Grid(const Game& game, Option_Form& form, int row);
+// Why the grid's row cannot be closed from the window.
+std::string Grid_Refusal(const Game& game, int row);

@@ -8,46 +8,58 @@
 #include "engine/trading/positions.h"
 
 namespace {
-// The rules of a short sale and a buy-back of the box: the cash afterwards, nothing when
+// The rules of a short sale and a buy-back of the box: the cash afterwards, or why they are
 // refused.
-std::optional<double> Cash_After_Short_Sale(const Game& game, int stock, Typed_Quantity typed) {
+Trade_Check Check_Short_Sale(const Game& game, int stock, Typed_Quantity typed) {
     const double q = Int(typed.Value);
-    if (stock < 0 || typed.Blank || typed.Value == 0 || q > Most_To_Short(game, stock, Short_Mode::Sell_Short))
-        return std::nullopt;
-    return Int(Player_Cash(game) - q * Stock_Price(game, stock) / 2);  // the 50% deposit
+    if (stock < 0 || typed.Blank || typed.Value == 0) return Trade_Check::Refused("Type how many shares to sell short.");
+    const double price = Stock_Price(game, stock);
+    if (q > Most_To_Short(game, stock, Short_Mode::Sell_Short)) {
+        const double affordable = price > 0 ? Int(Player_Cash(game) / (price / 2)) : 0;
+        const double room = Room_Under(Short_Limit, game.Player_Short[stock].Shares, game.Computer_Short[stock].Shares);
+        if (affordable < room)
+            return Trade_Check::Refused(Cash_Covers(affordable, "shares", "share", price,
+                                                    " (a deposit of " + Money_Text(price / 2) + " a share)"));
+        const std::string more = room > 0 ? Count_Text(room) + " more shares" : "no more shares";
+        return Trade_Check::Refused("The exchange allows " + more + " of " + game.Symbol[stock] + " to be sold short.");
+    }
+    return Trade_Check::Leaves(Int(Player_Cash(game) - q * price / 2));  // the 50% deposit
 }
 
-std::optional<double> Cash_After_Buy_Back(const Game& game, int stock, Typed_Quantity typed) {
+Trade_Check Check_Buy_Back(const Game& game, int stock, Typed_Quantity typed) {
     const double q = Int(typed.Value);
-    if (stock < 0 || typed.Blank || game.Player_Short[stock].Shares - q < 0) return std::nullopt;
+    if (stock < 0 || typed.Blank) return Trade_Check::Refused("Type how many shares to buy back.");
     const Holding& h = game.Player_Short[stock];
-    return Int(Player_Cash(game) + q * Short_Value(h.Avg_Price, Stock_Price(game, stock)));
+    if (h.Shares - q < 0)
+        return Trade_Check::Refused("You have sold " + Shares_Text(h.Shares) + " of " + game.Symbol[stock] + " short.");
+    // Not limited by cash: a buy-back may leave it negative.
+    return Trade_Check::Leaves(Int(Player_Cash(game) + q * Short_Value(h.Avg_Price, Stock_Price(game, stock))));
 }
 }  // namespace
 
 Trade_Result Sell_Short(Game& game, int stock, Typed_Quantity typed) {
-    const std::optional<double> cash = Cash_After_Short_Sale(game, stock, typed);
-    if (!cash) return Trade_Result::Refused;
+    const Trade_Check check = Check_Short_Sale(game, stock, typed);
+    if (!check.Passes) return check.Result();
     const double q = Int(typed.Value);
     const double p = Stock_Price(game, stock);
     Holding& h = game.Player_Short[stock];
     h.Avg_Price = Average_Price_After(h, p, q, Average_Rounding::Nearest);
     h.Shares += q;
-    Set_Player_Cash(game, *cash);
+    Set_Player_Cash(game, check.Cash);
     Record_Trade(game, Trader::You, "Short", stock, q, p, std::nullopt);
     return Trade_Result::Done;
 }
 
 Trade_Result Buy_Back(Game& game, int stock, Typed_Quantity typed) {
-    const std::optional<double> cash = Cash_After_Buy_Back(game, stock, typed);
-    if (!cash) return Trade_Result::Refused;
+    const Trade_Check check = Check_Buy_Back(game, stock, typed);
+    if (!check.Passes) return check.Result();
     const double q = Int(typed.Value);
     Holding& h = game.Player_Short[stock];
     const double p = Stock_Price(game, stock);
     const double value = q * Short_Value(h.Avg_Price, p);
     game.Player_Capital_Gains += value;
     h.Shares -= q;
-    Set_Player_Cash(game, *cash);
+    Set_Player_Cash(game, check.Cash);
     // What the buy-back made: its return less the half of the price put up when selling short
     // (the tax counts the whole return).
     Record_Trade(game, Trader::You, "Buy Back", stock, q, p, value - q * h.Avg_Price / 2.0);
@@ -75,7 +87,7 @@ Buy_View Short_Texts(const Game& game, int stock, Short_Mode mode) {
 }
 
 std::string Short_Cash_After(const Game& game, int stock, Short_Mode mode, Typed_Quantity typed) {
-    const std::optional<double> cash = mode == Short_Mode::Sell_Short ? Cash_After_Short_Sale(game, stock, typed)
-                                                                      : Cash_After_Buy_Back(game, stock, typed);
-    return cash ? Cash_After_Caption(*cash) : std::string();
+    const Trade_Check check = mode == Short_Mode::Sell_Short ? Check_Short_Sale(game, stock, typed)
+                                                             : Check_Buy_Back(game, stock, typed);
+    return check.Passes ? Cash_After_Caption(check.Cash) : std::string();
 }

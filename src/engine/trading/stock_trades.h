@@ -28,5 +28,13 @@ std::string Buy_Cash_After(const Game& game, int stock, Typed_Quantity quantity)
 std::string Sell_Cash_After(const Game& game, int stock, Typed_Quantity quantity);
 // The caption of a cash amount on that line.
 std::string Cash_After_Caption(double cash);
+// The texts of a refusal's reason: a count with separators, "1 share" or "40 shares", "$1,234"
+// or "-$399" (cents kept), and what the cash covers: "Your cash covers at most 12 shares at
+// $101." (`each` follows the price, e.g. " a share"; none covered: "does not cover one share").
+std::string Count_Text(double count);
+std::string Shares_Text(double shares);
+std::string Money_Text(double amount);
+std::string Cash_Covers(double most, const std::string& things, const std::string& thing, double price,
+                        const std::string& each = "");
 // The lowest stock the player holds, -1 when none.
 int First_Stock_Held(const Game& game);
