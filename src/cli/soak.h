@@ -37,8 +37,8 @@ Soak_Result Run_Soak(std::uint32_t seed, long long turns, const std::string& dat
 // for a market that does so, not rules of the game).
 //
 // Once the record of the race is at its caps every save holds all of it (some 6 MB, written,
-// flushed, read back and compared, some 20 ms of processor and as much of the disk), and a
-// game of a million turns would spend most of an hour on them. From then on the long game
+// flushed, read back and compared: some 20 ms of processor, and the disk's time on top), and
+// in a game of a million turns they would be most of its time. From then on the long game
 // saves and loads at one in `full_record_share` of the moves it picks for it, and reports the
 // others in `saves_left_out`; before then, at every one.
 struct Long_Game_Saves {
