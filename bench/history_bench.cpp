@@ -1,5 +1,5 @@
 // The cost of the record of the race: what a busy turn pays for it, the memory of a record at
-// its caps, and the save and load of a 10,000-turn game's record.
+// its caps, and the save and load of a 10,000-turn game's record and of a full one.
 #include <malloc.h>
 
 #include <benchmark/benchmark.h>
@@ -77,3 +77,57 @@ static void BM_Save_And_Load_Long_Record(benchmark::State& state) {
     Time_Save_And_Load(state, game, screens, "long");
 }
 BENCHMARK(BM_Save_And_Load_Long_Record)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+
+namespace {
+// A game of 101,000 turns whose record is at its caps, with figures as wide as a long game's:
+// net worths of ten digits and more, an index of six, a few with cents.
+Game Full_Record_Game(Random& rnd, Quiet_Screens& screens) {
+    Game game = Busy_Game(rnd, screens);
+    const Long from = static_cast<Long>(game.Turn_Number.Value());
+    const Long turns = static_cast<Long>(History_Turns_Kept) + 1000;
+    const Game figures = game;  // the game's own, which its load checks against its market
+    for (Long t = from + 1; t <= from + turns; ++t) {
+        game.Turn_Number.Set(static_cast<double>(t));
+        game.Net_Worth.Set(-6075774524.0 + 9137.0 * t + (t % 5 == 0 ? 0.25 : 0));
+        game.C_Portfolio.Net_Worth.Set(358204.0 + 37.0 * (t % 10000));
+        game.Price[Index_Entry].Set(5140.0 + t % 700000);
+        Record_Turn(game);
+        if (t % 5 == 0) {
+            Record_Trade(game, Trader::Computer, "Buy Put", static_cast<int>(t % Stock_Count), 5000, 8.3f, std::nullopt);
+            Record_Trade(game, Trader::You, "Buy Back", static_cast<int>(t % 7), 74059, 86, -1234.5);
+        }
+    }
+    game.Net_Worth = figures.Net_Worth;
+    game.C_Portfolio.Net_Worth = figures.C_Portfolio.Net_Worth;
+    game.Price[Index_Entry] = figures.Price[Index_Entry];
+    Move_Dates_On(game, turns);
+    return game;
+}
+}  // namespace
+
+// The same round trip with the record at its caps, as every save of a game past turn 100,000.
+static void BM_Save_And_Load_Full_Record(benchmark::State& state) {
+    Random rnd(9);
+    Quiet_Screens screens;
+    Game game = Full_Record_Game(rnd, screens);
+    Time_Save_And_Load(state, game, screens, "full");
+}
+BENCHMARK(BM_Save_And_Load_Full_Record)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+
+// Its two halves without the disk: the file's text written (0), and read back as a game (1).
+static void BM_Full_Record_Text(benchmark::State& state) {
+    Random rnd(9);
+    Quiet_Screens screens;
+    const Game game = Full_Record_Game(rnd, screens);
+    const std::string text = Saved_Game_Text(game);
+    for (auto _ : state) {
+        if (state.range(0) == 0) {
+            benchmark::DoNotOptimize(Saved_Game_Text(game).size());
+        } else {
+            const std::optional<Game> loaded = Loaded_Game(game, text);
+            if (!loaded) state.SkipWithError("the text did not load");
+        }
+    }
+    state.counters["file_KB"] = static_cast<double>(text.size()) / 1024.0;
+}
+BENCHMARK(BM_Full_Record_Text)->Arg(0)->Arg(1)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);

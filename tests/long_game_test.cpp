@@ -76,6 +76,22 @@ TEST(Long_Game, OneGameKeepsEveryInvariant) {
     EXPECT_EQ(result.highest_turn, 20001);
 }
 
+// Once the record is full the long game lets three save moves in four pass, says how many, and
+// still saves at the rest; before that it saves at every one. The moves are the same either way.
+TEST(Long_Game, SavesLessOnlyOnceTheRecordIsFull) {
+    const Soak_Result every = Run_Long_Game(6, 6000, Fresh_Dir("long_game_every"), {2000, 1});
+    const Soak_Result fewer = Run_Long_Game(6, 6000, Fresh_Dir("long_game_fewer"), {2000, 4});
+    const Soak_Result early = Run_Long_Game(6, 1900, Fresh_Dir("long_game_early"), {2000, 4});
+    for (const Soak_Result* r : {&every, &fewer, &early}) EXPECT_TRUE(r->broken.empty()) << r->broken.front();
+    EXPECT_EQ(every.saves_left_out, 0);
+    EXPECT_EQ(early.saves_left_out, 0);
+    EXPECT_GT(early.saves, 0);
+    EXPECT_EQ(fewer.saves + fewer.saves_left_out, every.saves);
+    // Of the moves after turn 2,000 (about two thirds of them) one in four still saves.
+    EXPECT_GT(fewer.saves_left_out, every.saves / 3);
+    EXPECT_LT(fewer.saves_left_out, every.saves * 3 / 4);
+}
+
 // At a split a count that has reached 2^40 keeps its size and one below it doubles, for every
 // kind of count; averages and strikes halve as before.
 TEST(Bounds, CountsAtTheCapStopDoublingAtASplit) {

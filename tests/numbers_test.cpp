@@ -89,6 +89,12 @@ TEST(Number_Texts, EveryPathPrintsAsFifteenSignificantDigits) {
         ASSERT_EQ(Locale_Number(Add_Commas(text)), Leading_Number(text)) << text;
         ASSERT_EQ(Record_Number_Text(x), reference) << x;
     }
+    // Whole numbers, the most common, of every length below 10^15 and at the edges of each.
+    std::vector<long long> wholes{0, 1, 9, 10, 99999999, 100000000, 100000001, 999999999999999};
+    for (long long top = 10; top <= 1'000'000'000'000'000LL; top *= 10)
+        for (int i = 0; i < 2000; ++i) wholes.push_back(static_cast<long long>(gen() % static_cast<unsigned long long>(top)));
+    for (long long n : wholes)
+        for (long long w : {n, -n}) ASSERT_EQ(Number_Text(static_cast<double>(w)), std::to_string(w));
     EXPECT_EQ(Number_Text(1e15), "1000000000000000");
     EXPECT_EQ(Number_Text(1.5e-5), "0.000015");
     EXPECT_EQ(Number_Text(-1.23456789012345678e17), "-123456789012346000");

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <charconv>
 #include <filesystem>
+#include <random>
 
 #include "engine/flows/startup.h"
+#include "engine/model/numbers.h"
 #include "engine/storage/cipher.h"
 #include "engine/storage/recent_file.h"
 #include "engine/storage/file_io.h"
@@ -38,6 +41,39 @@ TEST(Records, NumbersKeepEveryDigitTheyCarry) {
     EXPECT_EQ(r.Money()->units, 12346);  // halves to the even ten-thousandth
     EXPECT_EQ(r.Money()->units, 12344);
     EXPECT_FALSE(r.Money());
+}
+
+// The figures of a long record are read in one pass, not by the general parser; both must give
+// what the general rules give: a number as from_chars reads it, and a figure in full only in the
+// form Number_Text writes. Random decimals with leading and trailing zeros, up to 20 digits each
+// side of the point, which takes both readers past their 15 and 19 digits.
+TEST(Records, DecimalsReadInOnePassAsTheGeneralRulesReadThem) {
+    std::mt19937_64 rnd(23);
+    const auto below = [&rnd](unsigned n) { return static_cast<int>(rnd() % n); };
+    const auto digits = [&](int n) {
+        std::string d;
+        for (int k = 0; k < n; ++k) d += static_cast<char>('0' + (below(3) == 0 ? 0 : below(10)));
+        return d;
+    };
+    int taken_in_full = 0;
+    for (int k = 0; k < 200000; ++k) {
+        std::string t = below(6) == 0 ? "-" : (below(40) == 0 ? "+" : "");
+        t += digits(below(3) == 0 ? below(21) : below(8));
+        if (below(2) == 0) t += "." + digits(below(3) == 0 ? below(21) : below(4));
+        const std::string_view unsigned_text = std::string_view(t).substr(t[0] == '+' ? 1 : 0);
+        std::optional<double> expected;
+        double x = 0;
+        const auto r = std::from_chars(unsigned_text.data(), unsigned_text.data() + unsigned_text.size(), x);
+        if (!t.empty() && r.ec == std::errc() && r.ptr == unsigned_text.data() + unsigned_text.size()) expected = x;
+        const bool in_full = expected && Number_Text(*expected) == t;
+        taken_in_full += in_full;
+        // Alone, and with a field after it, as within a file: the reader takes eight bytes at once.
+        for (const std::string& field : {t, t + ",12345678"}) {
+            ASSERT_EQ(Record_Reader(field).Number(), expected) << field;
+            ASSERT_EQ(Record_Reader(field).Full_Number(), in_full ? expected : std::nullopt) << field;
+        }
+    }
+    EXPECT_GT(taken_in_full, 20000);  // the form the record writes is well represented
 }
 
 // The order of the list through saves and loads is the golden transcripts'; here, a list is

@@ -27,7 +27,7 @@ public:
     void After_Turn(const Game& game) override;
     void After_Command(const std::string& line, const Game& before, const Game& after) override;
     // The save command `line` and a load of its file right after it: `loaded` is what Load_Game
-    // made of the file, checked as After_Command checks a save, without reading the file again.
+    // made of the file, checked as After_Command checks a save, without loading the file again.
     void After_Save_And_Load(const std::string& line, const Game& saved, const Game& loaded);
 
 private:

@@ -41,7 +41,11 @@ int main(int argc, char** argv) {
                   << (result.broken.empty() ? "every invariant held" : "invariant broken") << "\n";
         for (const auto& b : result.broken) std::cout << "  " << b << "\n";
         if (long_game)
-            std::cout << "  crashes " << result.crashes << ", saved and loaded " << result.saves << " times, highest index "
+            std::cout << "  crashes " << result.crashes << ", saved and loaded " << result.saves << " times"
+                      << (result.saves_left_out > 0 ? " (" + std::to_string(result.saves_left_out) +
+                                                          " more let pass while the record was full)"
+                                                    : "")
+                      << ", highest index "
                       << Add_Commas(Number_Text(result.highest_index)) << ", largest count "
                       << Add_Commas(Number_Text(result.largest_count)) << ", money from "
                       << Add_Commas(Number_Text(result.lowest_money)) << " to "

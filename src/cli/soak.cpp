@@ -10,6 +10,7 @@
 #include "cli/invariants.h"
 #include "engine/flows/cheats.h"
 #include "engine/model/game.h"
+#include "engine/history/history.h"
 #include "engine/flows/new_game.h"
 #include "engine/model/numbers.h"
 #include "engine/model/random.h"
@@ -132,7 +133,8 @@ namespace {
 // The long game's moves between runs of turns, each checked like a console command.
 class Long_Game {
 public:
-    Long_Game(std::uint32_t seed, const std::string& data_dir) : pick(seed), rnd(seed), screens(sink_stream) {
+    Long_Game(std::uint32_t seed, const std::string& data_dir, Long_Game_Saves saves)
+        : pick(seed), rnd(seed), screens(sink_stream), saves(saves) {
         Init_Game(game);
         game.Data_Dir = data_dir;
         // As the game's start-up does: a save into a folder that is not there would fail.
@@ -170,6 +172,8 @@ private:
     Invariant_Watch watch;
     std::string file;
     Soak_Result result;
+    Long_Game_Saves saves;
+    long long full_record_moves = 0;
 
     int Below(int n) { return static_cast<int>(pick() % static_cast<unsigned>(n)); }
 
@@ -288,6 +292,11 @@ private:
     // Saved at this turn and loaded at once: the same game goes on. The watch checks the game
     // the load made of the file, as it checks a save command by loading the file itself.
     void Save_And_Load() {
+        if (game.History && game.History->Points.size() >= saves.full_record_points &&
+            full_record_moves++ % saves.full_record_share != 0) {
+            ++result.saves_left_out;
+            return;
+        }
         screens.file_answer = file;
         Save_As(game, screens);
         const Game saved = game;
@@ -304,6 +313,6 @@ private:
 };
 }  // namespace
 
-Soak_Result Run_Long_Game(std::uint32_t seed, long long turns, const std::string& data_dir) {
-    return Long_Game(seed, data_dir).Play(turns);
+Soak_Result Run_Long_Game(std::uint32_t seed, long long turns, const std::string& data_dir, Long_Game_Saves saves) {
+    return Long_Game(seed, data_dir, saves).Play(turns);
 }

@@ -1,9 +1,12 @@
 #pragma once
 // Long reproducible games of random commands, with the game's invariants checked after
 // every turn and every command.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "engine/history/history.h"
 
 // The commands of one soak run: every setting combination over many games, trades of every
 // kind (refused ones too), cheats at the edges of cash, saves and loads, games that end.
@@ -17,6 +20,7 @@ struct Soak_Result {
     // What the long game reached: crashes, saves that loaded again, the highest index, the
     // largest count held and the widest money figures (cash and net worth of either player).
     long long crashes = 0, saves = 0;
+    long long saves_left_out = 0;  // save moves the long game let pass while its record was full
     double highest_index = 0, largest_count = 0, lowest_money = 0, highest_money = 0;
 };
 
@@ -31,4 +35,15 @@ Soak_Result Run_Soak(std::uint32_t seed, long long turns, const std::string& dat
 // one game going, the computer's positions are taken away whenever its net worth passes $1
 // billion, and the player's before a turn that could take theirs past $50 billion (stand-ins
 // for a market that does so, not rules of the game).
-Soak_Result Run_Long_Game(std::uint32_t seed, long long turns, const std::string& data_dir);
+//
+// Once the record of the race is at its caps every save holds all of it (some 6 MB, written,
+// flushed, read back and compared: some 20 ms of processor, and the disk's time on top), and
+// in a game of a million turns they would be most of its time. From then on the long game
+// saves and loads at one in `full_record_share` of the moves it picks for it, and reports the
+// others in `saves_left_out`; before then, at every one.
+struct Long_Game_Saves {
+    std::size_t full_record_points = History_Turns_Kept;  // the record counts as full from here
+    long long full_record_share = 4;
+};
+Soak_Result Run_Long_Game(std::uint32_t seed, long long turns, const std::string& data_dir,
+                          Long_Game_Saves saves = {});

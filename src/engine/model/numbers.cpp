@@ -1,9 +1,12 @@
 #include "engine/model/numbers.h"
 
 #include <algorithm>
+#include <bit>
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 
 Currency Round2(Currency c) {
@@ -132,6 +135,40 @@ Long To_Long(double x) {
 }
 
 namespace {
+// The eight digits of n < 10^8, zeros before them, as eight characters of a word whose lowest
+// byte is the first: the two halves, then their pairs, then the pairs' digits, each split off
+// by one multiplication for all of them at once.
+std::uint64_t Eight_Digits(std::uint64_t n) {
+    const std::uint64_t halves = n / 10000 | n % 10000 << 32;
+    const std::uint64_t hundreds = (halves * 10486 >> 20) & 0x0000007F0000007F;  // x / 100 for x < 10^4
+    const std::uint64_t pairs = hundreds | (halves - hundreds * 100) << 16;
+    const std::uint64_t tens = (pairs * 103 >> 10) & 0x000F000F000F000F;  // y / 10 for y < 100
+    return (tens | (pairs - tens * 10) << 8) + 0x3030303030303030;
+}
+
+// A whole number of magnitude below 10^15, as to_chars writes it: nearly every number the game
+// writes, the record of a long game most of all.
+char* Whole_Text(char* buf, long long whole) {
+    if constexpr (std::endian::native != std::endian::little) return std::to_chars(buf, buf + Number_Text_Room, whole).ptr;
+    if (whole < 0) *buf++ = '-';
+    const std::uint64_t n = whole < 0 ? 0 - static_cast<std::uint64_t>(whole) : static_cast<std::uint64_t>(whole);
+    if (n == 0) {
+        *buf = '0';
+        return buf + 1;
+    }
+    // The leading digits without their zeros, then the last eight in full.
+    const std::uint64_t lead = n >= 100000000 ? n / 100000000 : n;
+    const std::uint64_t digits = Eight_Digits(lead);
+    const int zeros = std::countr_zero(digits - 0x3030303030303030) / 8;
+    const std::uint64_t shown = digits >> (8 * zeros);
+    std::memcpy(buf, &shown, 8);
+    buf += 8 - zeros;
+    if (lead == n) return buf;
+    const std::uint64_t last = Eight_Digits(n % 100000000);
+    std::memcpy(buf, &last, 8);
+    return buf + 8;
+}
+
 // Cents and tenths are most of the rest (premiums, percentages). A value that is exactly the
 // double nearest to a decimal with two places and at most 15 digits prints, under %.15g, as
 // that decimal with its trailing zeros dropped; the shortcut writes it so directly.
@@ -145,7 +182,7 @@ bool Cents_Text(double x, char* buf, char*& end) {
         *p++ = '-';
         c = -c;
     }
-    p = std::to_chars(p, buf + 32, c / 100).ptr;
+    p = Whole_Text(p, c / 100);
     const int tenths = static_cast<int>(c % 100 / 10), hundredths = static_cast<int>(c % 10);
     *p++ = '.';
     *p++ = static_cast<char>('0' + tenths);
@@ -199,7 +236,7 @@ char* Number_Text_To(char* buf, double x) {
     // Whole numbers are nearly every value the game prints; they skip the float formatter.
     if (std::fabs(x) < 1e15) {
         const auto whole = static_cast<long long>(x);
-        if (static_cast<double>(whole) == x) return std::to_chars(buf, buf + Number_Text_Room, whole).ptr;
+        if (static_cast<double>(whole) == x) return Whole_Text(buf, whole);
     }
     if (char* end = nullptr; Cents_Text(x, buf, end)) return end;
     return Digits_Written_Out(buf, Short_Form(buf, x));
@@ -209,7 +246,7 @@ char* Record_Number_Text_To(char* buf, double x) {
     // The same shortcuts as Number_Text_To: a long record is nearly all whole numbers and cents.
     if (std::fabs(x) < 1e15) {
         const auto whole = static_cast<long long>(x);
-        if (static_cast<double>(whole) == x) return std::to_chars(buf, buf + Number_Text_Room, whole).ptr;
+        if (static_cast<double>(whole) == x) return Whole_Text(buf, whole);
     }
     if (char* end = nullptr; Cents_Text(x, buf, end)) return end;
     return Short_Form(buf, x);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <string_view>
 
 #include "engine/history/history.h"
 #include "engine/storage/load_ranges.h"
@@ -18,7 +19,7 @@ constexpr double Section_Version = 1;
 
 // What a journal line of each kind holds, within the bounds of the game's own records.
 struct Kind {
-    const char* name;
+    std::string_view name;
     Range quantity;  // shares or contracts traded; none for a tax or a cheat
     Range price;     // a share's price, an option's premium, a tax, a cheated cash or trend
     bool stock;      // names the stock traded
@@ -47,6 +48,8 @@ double Turn_Of(const Game& game) { return game.Turn_Number.Value(); }
 // Every figure is written out in full, as the game's money texts are: a value in exponent form
 // may read back as another, or as no number at all.
 void Write_History_Section(Record_Writer& w, const Game_History& h) {
+    // A turn's line of a long game takes some 50 characters, a journal line some 70.
+    w.Reserve(56 * h.Points.size() + 80 * h.Journal.size());
     w.Text(Section_Marker).Full_Number(Section_Version).End_Record();
     w.Full_Number(h.Base_Worth).Full_Number(h.Base_Index).Full_Number(static_cast<double>(h.Points.size()));
     w.Full_Number(static_cast<double>(h.Journal.size())).End_Record();
@@ -84,9 +87,10 @@ public:
         const std::optional<bool> b = r.Boolean();
         return Require(b.has_value()) && *b;
     }
-    std::string Text() {
-        const std::optional<std::string> t = r.Text();
-        return Require(t.has_value()) ? *t : std::string();
+    // Seen where it lies in the file's text: most are compared, not kept.
+    std::string_view Text() {
+        const std::optional<std::string_view> t = r.Text_View();
+        return Require(t.has_value()) ? *t : std::string_view();
     }
 
 private:
@@ -94,7 +98,7 @@ private:
     bool ok = true;
 };
 
-const Kind* Kind_Named(const std::string& name) {
+const Kind* Kind_Named(std::string_view name) {
     for (const Kind& k : Kinds)
         if (name == k.name) return &k;
     return nullptr;
@@ -128,15 +132,19 @@ std::optional<Game_History> Read_History_Section(Record_Reader& r, const Game& l
         Journal_Entry e;
         e.Turn = static_cast<Long>(f.Whole({std::max(last, 1.0), turn}));
         last = e.Turn;
-        const std::string who = f.Text();
+        const std::string_view who = f.Text();
         e.Who = who == Trader_Name(Trader::You) ? Trader::You : Trader::Computer;
         f.Require(who == Trader_Name(e.Who));
-        e.What = f.Text();
-        const Kind* kind = Kind_Named(e.What);
+        const Kind* kind = Kind_Named(f.Text());
         if (!f.Require(kind != nullptr)) break;
-        e.Symbol = f.Text();
-        f.Require(kind->stock ? std::find(loaded.Symbol.begin(), loaded.Symbol.end(), e.Symbol) != loaded.Symbol.end()
-                              : e.Symbol.empty());
+        e.What = kind->name;
+        const std::string_view symbol = f.Text();
+        if (kind->stock) {
+            const auto stock = std::find(loaded.Symbol.begin(), loaded.Symbol.end(), symbol);
+            if (f.Require(stock != loaded.Symbol.end())) e.Symbol = *stock;
+        } else {
+            f.Require(symbol.empty());
+        }
         // A trade of a stock is of something; a tax or a cheat trades nothing.
         e.Quantity = f.Number(kind->quantity);
         f.Require(e.Quantity > 0 || !kind->stock);

@@ -10,17 +10,7 @@
 
 #include "engine/model/numbers.h"
 
-char* Record_Writer::Room(std::size_t bytes) {
-    if (out_.size() - size_ < bytes) out_.resize(std::max(2 * out_.size(), size_ + bytes + 4096));
-    return out_.data() + size_;
-}
-
-char* Record_Writer::Field(std::size_t bytes) {
-    char* p = Room(bytes + 1);
-    if (!first_) *p++ = ',';
-    first_ = false;
-    return p;
-}
+void Record_Writer::Grow(std::size_t bytes) { out_.resize(std::max(2 * out_.size(), size_ + bytes + 4096)); }
 
 void Record_Writer::Put(std::string_view text) {
     char* p = Field(text.size());
@@ -39,7 +29,7 @@ std::string Record_Writer::Take_Output() {
     return std::move(out_);
 }
 
-Record_Writer& Record_Writer::Text(const std::string& t) {
+Record_Writer& Record_Writer::Text(std::string_view t) {
     char* const start = Field(t.size() + 2);
     char* p = start;
     *p++ = '"';
@@ -184,17 +174,25 @@ bool Record_Reader::Ends_Field(const char* p) {
     return true;
 }
 
-std::optional<std::string> Record_Reader::Text() {
+std::optional<std::string_view> Record_Reader::Text_View() {
     if (failed_) return std::nullopt;
     // A text right at the reader's place, its closing quote followed by a comma or the line's
     // end, is read at once; any other is read as a field, which gives it the same.
-    if (const char* p = Field_Start(); p != data_.data() + data_.size() && *p == '"') {
-        const auto* close = static_cast<const char*>(std::memchr(p + 1, '"', static_cast<std::size_t>(data_.data() + data_.size() - p - 1)));
-        if (close && Ends_Field(close + 1)) return std::string(p + 1, close);
+    const char* const end = data_.data() + data_.size();
+    if (const char* p = Field_Start(); p != end && *p == '"') {
+        const char* close = p + 1;
+        while (close != end && *close != '"') ++close;  // the game's texts are short
+        if (close != end && Ends_Field(close + 1)) return std::string_view(p + 1, static_cast<std::size_t>(close - p - 1));
     }
     std::optional<Field> f = Next();
     if (!f || !f->quoted) return Fail();
-    return std::string(f->text);
+    return f->text;
+}
+
+std::optional<std::string> Record_Reader::Text() {
+    const std::optional<std::string_view> t = Text_View();
+    if (!t) return std::nullopt;
+    return std::string(*t);
 }
 
 // Plain decimal only: sign, digits with at most one point, an optional exponent.
@@ -236,22 +234,29 @@ static std::optional<double> To_Double(std::string_view text) {
 }
 
 // The digits from `p` on, added to `count` (which may wrap past 19 digits); returns their end.
-// Eight at a time where the text has them: the digits of a long record are most of its bytes.
-static const char* Digits(const char* p, const char* const end, std::uint64_t& count) {
+// Eight bytes at a time where the text has them: the digits of a long record are most of its
+// bytes, mostly numbers of fewer than eight digits.
+[[gnu::always_inline]] static inline const char* Digits(const char* p, const char* const end, std::uint64_t& count) {
     if constexpr (std::endian::native == std::endian::little) {
+        static constexpr std::uint64_t Scale[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000};
         while (end - p >= 8) {
             std::uint64_t eight = 0;
             std::memcpy(&eight, p, 8);
-            // Every byte within '0'..'9': none passes 0x7F when 0x46 is added or drops below 0 when
-            // 0x30 is taken away.
-            if (((eight + 0x4646464646464646) | (eight - 0x3030303030303030)) & 0x8080808080808080) break;
-            // Pairs, then fours, then the eight: each step joins neighbours by their place value.
-            eight -= 0x3030303030303030;
+            // The top bit of each byte that is not within '0'..'9': it passes 0x7F when 0x46 is
+            // added or drops below 0 when 0x30 is taken away. A carry or borrow reaches only the
+            // bytes after such a byte, so the lowest marked byte is the first that is no digit.
+            const std::uint64_t marks = ((eight + 0x4646464646464646) | (eight - 0x3030303030303030)) & 0x8080808080808080;
+            const int n = marks ? std::countr_zero(marks) / 8 : 8;
+            if (n == 0) return p;
+            // The n digits, moved to the top with zeros before them; then pairs, fours and the
+            // eight, each step joining neighbours by their place value.
+            eight = (eight - 0x3030303030303030) << (8 * (8 - n));
             eight = eight * 10 + (eight >> 8);
             eight = (((eight & 0x000000FF000000FF) * (100 + (1000000ULL << 32))) +
                      (((eight >> 16) & 0x000000FF000000FF) * (1 + (10000ULL << 32)))) >> 32;
-            count = count * 100000000 + (eight & 0xFFFFFFFF);
-            p += 8;
+            count = count * Scale[n] + (eight & 0xFFFFFFFF);
+            p += n;
+            if (n < 8) return p;
         }
     }
     for (; p != end && static_cast<unsigned char>(*p - '0') < 10; ++p) count = count * 10 + static_cast<unsigned>(*p - '0');
@@ -303,22 +308,46 @@ std::optional<double> Record_Reader::Number() {
     return value;
 }
 
+// A decimal at `p` written just as Number_Text writes its value: "-" for a sign, no leading zero
+// before a digit, no trailing zero after the point, not "-0", and at most 15 digits from the
+// first that is not 0. Such a decimal comes back from its double unchanged at 15 significant
+// digits, so its text is the one Number_Text gives, and the count of its digits, below 10^15,
+// divided by a power of ten is its value correctly rounded. Returns the end of the number, or
+// nothing for any other form, which the general path writes out and compares.
+static const char* Full_Decimal(const char* p, const char* const end, double& x) {
+    const bool negative = p != end && *p == '-';
+    if (negative) ++p;
+    std::uint64_t count = 0;
+    const char* const first = p;
+    p = Digits(p, end, count);
+    if (p == first || (*first == '0' && p - first > 1)) return nullptr;
+    long decimals = 0;
+    if (p != end && *p == '.') {
+        const char* const point = ++p;
+        p = Digits(p, end, count);
+        decimals = p - point;
+        if (decimals == 0 || p[-1] == '0') return nullptr;
+    }
+    // Past 19 digits the count may have wrapped; zeros before the first other digit do not count.
+    if (p - first - (decimals > 0) > 19 || count >= 1000000000000000 || (negative && count == 0)) return nullptr;
+    static constexpr double Powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,
+                                        1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19};
+    x = static_cast<double>(count);
+    if (decimals > 0) x /= Powers[decimals];  // a division takes long, and most figures are whole
+    if (negative) x = -x;
+    return p;
+}
+
 std::optional<double> Record_Reader::Full_Number() {
     if (failed_) return std::nullopt;
     // Nearly every figure of a long record is such a decimal right at the reader's place.
-    const char* const start = Field_Start();
     double x = 0;
-    if (const char* stop = Exact_Decimal(start, data_.data() + data_.size(), x)) {
-        char buf[Number_Text_Room];
-        const std::string_view written(buf, static_cast<std::size_t>(Number_Text_To(buf, x) - buf));
-        if (written == std::string_view(start, static_cast<std::size_t>(stop - start)) && Ends_Field(stop)) return x;
-    }
+    if (const char* stop = Full_Decimal(Field_Start(), data_.data() + data_.size(), x); stop && Ends_Field(stop)) return x;
     std::optional<std::string_view> token = Number_Token();
     if (!token) return std::nullopt;
     std::optional<double> value = To_Double(*token);
     // Any other form of the value ("1.50", "1e3", more digits than are written) is damage.
-    char buf[Number_Text_Room];
-    if (!value || std::string_view(buf, static_cast<std::size_t>(Number_Text_To(buf, *value) - buf)) != *token) return Fail();
+    if (!value || Number_Text(*value) != *token) return Fail();
     return value;
 }
 

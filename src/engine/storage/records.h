@@ -19,7 +19,7 @@ struct Record_Error : std::runtime_error {
 // so is a number Full_Number cannot write.
 class Record_Writer {
 public:
-    Record_Writer& Text(const std::string& t);
+    Record_Writer& Text(std::string_view t);
     Record_Writer& Number(double x);
     // Written out in full as the game's money texts are (Number_Text): at most 15 significant
     // digits and never an exponent. A value that is not finite cannot be stored.
@@ -31,6 +31,9 @@ public:
     Record_Writer& Money(Currency c);
     Record_Writer& Boolean(bool b);
     void End_Record();
+    // Room for about `bytes` more, taken at once: a long record would otherwise be copied each
+    // time its room doubles.
+    void Reserve(std::size_t bytes) { Room(bytes); }
     // What was written so far (which ends the room kept for more).
     const std::string& Output();
     // The output, handed over without a copy; the writer starts again empty.
@@ -41,8 +44,17 @@ public:
 private:
     // At least `bytes` free after the output, the comma before a field included; returns where
     // the field goes.
-    char* Field(std::size_t bytes);
-    char* Room(std::size_t bytes);
+    char* Field(std::size_t bytes) {
+        char* p = Room(bytes + 1);
+        if (!first_) *p++ = ',';
+        first_ = false;
+        return p;
+    }
+    char* Room(std::size_t bytes) {
+        if (out_.size() - size_ < bytes) Grow(bytes);
+        return out_.data() + size_;
+    }
+    void Grow(std::size_t bytes);
     void Written(const char* end) { size_ = static_cast<std::size_t>(end - out_.data()); }
     void Put(std::string_view text);
     // The output is out_'s first size_ characters; the rest is room, so that a field of a long
@@ -68,6 +80,8 @@ public:
     Record_Reader(const Record_Reader&) = delete;
     Record_Reader& operator=(const Record_Reader&) = delete;
     std::optional<std::string> Text();
+    // The same text seen where it lies in the reader's text, for a caller that only compares it.
+    std::optional<std::string_view> Text_View();
     std::optional<double> Number();
     // Only a number as Full_Number writes it, so that one read writes back the same.
     std::optional<double> Full_Number();
