@@ -1,4 +1,3 @@
-#include "desktop/parts/accessible_text.h"
 #include "desktop/challenge/challenge_window.h"
 
 #include <QApplication>
@@ -10,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "desktop/parts/accessible_text.h"
 #include "desktop/parts/colours.h"
 #include "desktop/parts/help_button.h"
 #include "desktop/parts/refusal.h"

@@ -1,4 +1,3 @@
-#include "desktop/parts/accessible_text.h"
 #include "desktop/challenge/statistics_window.h"
 
 #include <algorithm>
@@ -17,6 +16,7 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 
+#include "desktop/parts/accessible_text.h"
 #include "desktop/parts/colours.h"
 #include "desktop/history/history_inks.h"
 #include "desktop/parts/grid_look.h"
@@ -200,13 +200,7 @@ void Statistics_Window::Fill(const Statistics& statistics) {
 
 void Statistics_Window::Draw_Scores() {
     QChart* chart = Scores->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
-    const QChart::ChartTheme theme = Is_Dark(palette()) ? QChart::ChartThemeDark : QChart::ChartThemeLight;
-    if (chart->theme() != theme) chart->setTheme(theme);
+    Clear_Chart(chart, palette());
     chart->setTitle("Scores of the last challenges");
     auto* line = new QLineSeries;
     line->setName("Score");

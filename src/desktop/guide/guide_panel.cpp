@@ -1,4 +1,3 @@
-#include "desktop/parts/accessible_text.h"
 #include "desktop/guide/guide_panel.h"
 
 #include <QAction>
@@ -11,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "engine/model/help_topics.h"
+#include "desktop/parts/accessible_text.h"
 #include "desktop/main/game_session.h"
 
 namespace {

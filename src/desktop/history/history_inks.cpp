@@ -1,5 +1,6 @@
 #include "desktop/history/history_inks.h"
 
+#include <QChart>
 #include <QGradient>
 #include <QList>
 
@@ -42,4 +43,14 @@ History_Inks Chart_Inks(const QPalette& palette, const QBrush& chart_ground) {
             plain,
             on_chart(Game_Colour(Crash_Amber, palette, QPalette::Window)),
             plain};
+}
+
+void Clear_Chart(QChart* chart, const QPalette& palette) {
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis;
+    }
+    const QChart::ChartTheme theme = Is_Dark(palette) ? QChart::ChartThemeDark : QChart::ChartThemeLight;
+    if (chart->theme() != theme) chart->setTheme(theme);
 }

@@ -15,3 +15,7 @@ struct History_Inks {
 inline constexpr double Line_Contrast = 3.0;
 
 History_Inks Chart_Inks(const QPalette& palette, const QBrush& chart_ground);
+
+class QChart;
+// The chart emptied of its series and axes, to be drawn anew in the theme of `palette`.
+void Clear_Chart(QChart* chart, const QPalette& palette);

@@ -276,13 +276,7 @@ double History_Window::Drawn(double value) const {
 
 void History_Window::Build_Chart() {
     QChart* chart = view->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
-    const QChart::ChartTheme theme = Is_Dark(palette()) ? QChart::ChartThemeDark : QChart::ChartThemeLight;
-    if (chart->theme() != theme) chart->setTheme(theme);
+    Clear_Chart(chart, palette());
     chart->setTitle("Net Worth");
     // The game's figures whatever the desktop's language: $1,000,000.
     chart->setLocalizeNumbers(true);
