@@ -1,26 +1,39 @@
-// bullquest-screenshots DIR: every window of the desktop game as a picture, once under a light
+// bullquest-screenshots [--lang CODE] DIR: every window of the desktop game as a picture, once under a light
 // and once under a dark palette, in DIR/light/NAME.png and DIR/dark/NAME.png. Needs no display
 // (scripts/screenshots runs it offscreen on a 1920x1080 screen). DIR/*/changes.png is the main
-// window with the arrows and the colour-blind-safe colours on.
+// window with the arrows and the colour-blind-safe colours on. --lang shows the windows in that
+// language ("de"), as a player whose setting chose it sees them.
 #include <iostream>
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include "desktop/parts/language.h"
 #include "window_gallery.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::cerr << "usage: bullquest-screenshots DIR\n";
+    QCommandLineParser line;
+    const QCommandLineOption lang("lang", "The language of the windows (en, de).", "CODE", "en");
+    line.addOption(lang);
+    line.addPositionalArgument("DIR", "Where the pictures go.");
+    line.process(app);
+    const QString code = line.value(lang);
+    if (line.positionalArguments().size() != 1 || !Game_Languages().contains(code)) {
+        std::cerr << "usage: bullquest-screenshots [--lang " << Game_Languages().join("|").toStdString() << "] DIR\n";
         return 2;
     }
+    if (Use_Language(code) != code) {
+        std::cerr << "no translation for " << code.toStdString() << "\n";
+        return 1;
+    }
     QApplication::setStyle(QStyleFactory::create("Fusion"));
-    const QDir out(QString::fromLocal8Bit(argv[1]));
+    const QDir out(line.positionalArguments().first());
     bool all = true;
     for (const QString& theme : {QString("light"), QString("dark")}) {
         QApplication::setPalette(theme == "light" ? Light_Palette() : Dark_Palette());
