@@ -1,8 +1,10 @@
 // Every window on a 1920x1080 screen at twice the scale (a 960x540 desktop), as the screenshots
 // open them: each fits the screen with room for its title bar, opens centred on the main window,
 // is fitted into the screen again within the frame a window manager draws, keeps a fixed size
-// where it is a message or trade window, and Tab visits every control in reading order.
+// where it is a message or trade window, shows every text whole, and Tab visits every control
+// in reading order. Run once in English and once in each translation (BULLQUEST_TEST_LANGUAGE).
 
+#include "desktop/parts/language.h"
 #include "desktop/parts/window_place.h"
 #include "window_checks.h"
 
@@ -56,6 +58,56 @@ QList<QWidget*> Tab_Round(QWidget* window) {
     return round;
 }
 
+bool Scrolled(QWidget* widget) {
+    for (QWidget* p = widget->parentWidget(); p; p = p->parentWidget())
+        if (qobject_cast<QAbstractScrollArea*>(p)) return true;
+    return false;
+}
+
+// What of `widget`'s text does not fit, when something does not.
+QString Cut_Off(QWidget* widget) {
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        if (label->text().isEmpty() || label->wordWrap()) return {};
+        return label->width() < label->minimumSizeHint().width() ? label->text() : QString();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        if (button->text().isEmpty() || qobject_cast<QToolButton*>(button)) return {};
+        return button->width() < button->minimumSizeHint().width() ? button->text() : QString();
+    }
+    if (auto* box = qobject_cast<QGroupBox*>(widget)) {
+        const int title = box->fontMetrics().horizontalAdvance(box->title()) + 2 * box->fontMetrics().averageCharWidth();
+        return box->width() < title ? box->title() : QString();
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        const QRect room = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+        for (int i = 0; i < combo->count(); ++i)
+            if (combo->fontMetrics().horizontalAdvance(combo->itemText(i)) > room.width()) return combo->itemText(i);
+        return {};
+    }
+    if (auto* tabs = qobject_cast<QTabBar*>(widget)) {
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->tabRect(i).width() < tabs->fontMetrics().horizontalAdvance(QString(tabs->tabText(i)).remove('&')))
+                return tabs->tabText(i);
+        return {};
+    }
+    if (auto* header = qobject_cast<QHeaderView*>(widget)) {
+        if (header->orientation() != Qt::Horizontal || !header->model()) return {};
+        QFont bold = header->font();
+        for (int i = 0; i < header->count(); ++i) {
+            if (header->isSectionHidden(i) || header->sectionSize(i) == 0) continue;
+            const QString title = header->model()->headerData(i, Qt::Horizontal).toString();
+            const QFont font = header->model()->headerData(i, Qt::Horizontal, Qt::FontRole).value<QFont>();
+            const QFontMetrics metrics(header->model()->headerData(i, Qt::Horizontal, Qt::FontRole).isValid() ? font : bold);
+            for (const QString& line : title.split('\n'))
+                if (metrics.horizontalAdvance(line) > header->sectionSize(i)) return title;
+        }
+        return {};
+    }
+    return {};
+}
+
 }  // namespace
 
 class Window_Layout_Test : public QObject {
@@ -65,6 +117,8 @@ class Window_Layout_Test : public QObject {
 
 private slots:
     void initTestCase() {
+        const QString language = qEnvironmentVariable("BULLQUEST_TEST_LANGUAGE", "en");
+        QCOMPARE(Use_Language(language), language);
         screen = QGuiApplication::primaryScreen()->availableGeometry();
         // The run is set up as a 1920x1080 screen at twice the scale.
         QCOMPARE(screen.size(), QSize(960, 540));
@@ -97,6 +151,24 @@ private slots:
                 bold.setBold(true);
                 QVERIFY2(window->width() >= QFontMetrics(bold).horizontalAdvance(window->windowTitle()) + 100,
                          qPrintable(name + ": " + window->windowTitle()));
+            }
+        });
+    }
+
+    void everyTextIsShownWhole() {
+        Every_Gallery_Window([&](const QString& name, QWidget* window) {
+            for (QWidget* widget : window->findChildren<QWidget*>()) {
+                if (!widget->isVisibleTo(window)) continue;
+                if (auto* label = qobject_cast<QLabel*>(widget); label && !label->text().isEmpty()) {
+                    const int needed = label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
+                    QVERIFY2(label->height() >= needed, qPrintable(name + ": clipped: " + label->text()));
+                    // What scrolls may lie beyond the window's edge.
+                    if (!Scrolled(label))
+                        QVERIFY2(window->rect().contains(QRect(label->mapTo(window, QPoint(0, 0)), label->size())),
+                                 qPrintable(name + ": outside the window: " + label->text()));
+                }
+                const QString cut = Cut_Off(widget);
+                QVERIFY2(cut.isEmpty(), qPrintable(QString("%1: %2 \"%3\" is cut off").arg(name, widget->metaObject()->className(), cut)));
             }
         });
     }
@@ -140,10 +212,7 @@ private slots:
             }
             if (name == "setup") {
                 // "Random" takes the sliders' place, and as much room.
-                QCheckBox* random = nullptr;
-                for (QCheckBox* box : window->findChildren<QCheckBox*>())
-                    if (box->text() == "Random News Settings") random = box;
-                QVERIFY(random);
+                auto* random = Child<QCheckBox>(window, "random_news");
                 const QSize before = window->layout()->totalSizeHint();
                 random->click();
                 QCOMPARE(window->layout()->totalSizeHint(), before);

@@ -111,6 +111,7 @@ New_Game_Setup_Window::New_Game_Setup_Window(Game_Session& session, QWidget* par
         news->addWidget(slider_places[i]);
     }
     Suprise = new QCheckBox("Random News Settings", Frame2);
+    Suprise->setObjectName("random_news");
     news->addWidget(Suprise);
     news->addStretch();
     columns->addWidget(Frame2);
