@@ -14,7 +14,7 @@
 #include "engine/flows/command_line.h"
 #include "engine/model/game.h"
 #include "engine/model/random.h"
-#include "engine/storage/settings_file.h"
+#include "engine/storage/player_settings.h"
 #include "desktop/main/main_window.h"
 #include "desktop/parts/language.h"
 #include "desktop/parts/window_place.h"
@@ -45,9 +45,8 @@ int main(int argc, char* argv[]) {
     QDir().mkpath(data_dir);
     // The language is chosen before the first window; a settings file that cannot be read
     // leaves the desktop's own.
-    const auto settings = Read_Settings(QDir(data_dir).absolutePath().toStdString());
-    const auto language = settings ? Setting_Value(*settings, "Language") : std::nullopt;
-    Use_Language(QString::fromStdString(language.value_or("desktop")));
+    const auto settings = Read_Player_Settings(QDir(data_dir).absolutePath().toStdString());
+    Use_Language(Language_Code(settings ? settings->Language : Language_Choice::Desktop));
 
     Game game;
     Random rnd(seed);
