@@ -104,7 +104,9 @@ TEST(Challenge, SavedLoadedAndFinishedItVerifies) {
     // Gains or losses that a save does not keep among the game's own records, taxed at turn 100
     // after the load; and cheats, one of them cancelled.
     c.Play(Player_Input::Trade(Player_Input::Kind::Sell, 0, Read_Quantity("5")));
-    c.Play(Player_Input{Player_Input::Kind::Enable_Cheats});
+    Player_Input enable;
+    enable.What = Player_Input::Kind::Enable_Cheats;
+    c.Play(enable);
     c.Play(Player_Input::Set_Cheat(Cheat::Computer_Cash, "1234.5"));
     c.Play(Player_Input::Set_Cheat(Cheat::Market_Trend, std::nullopt));
     for (int t = 0; t < 20; ++t) c.Play(Player_Input::End_Turn());

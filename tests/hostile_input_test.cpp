@@ -214,7 +214,9 @@ TEST(Hostile_Input, DamagedSavedFilesAreRefusedOrPlayOn) {
         // Only the last line's end may go: fields are read regardless of line breaks.
         if (loaded) {
             const std::string text = Saved_Game_Text(*loaded);
-            if (cut > record) EXPECT_EQ(text, whole) << "cut at " << cut;
+            if (cut > record) {
+                EXPECT_EQ(text, whole) << "cut at " << cut;
+            }
             EXPECT_EQ(text.substr(0, record), whole.substr(0, record)) << "cut at " << cut;
         }
     }

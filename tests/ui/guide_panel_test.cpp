@@ -71,7 +71,7 @@ class Guide_Panel_Test : public QObject {
     // The player's place in the main window, from which no turn or trade may move the keys.
     QWidget* Focus_On_End_Turn() {
         window->activateWindow();
-        QTest::qWaitFor([this] { return window->isActiveWindow(); }, 1000);
+        if (!QTest::qWaitFor([this] { return window->isActiveWindow(); }, 1000)) qWarning("the main window did not become active");
         auto* end_turn = Child<QPushButton>(window.get(), "end_turn_button");
         end_turn->setFocus(Qt::OtherFocusReason);
         return end_turn;

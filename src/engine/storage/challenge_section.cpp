@@ -217,7 +217,8 @@ void Write_Challenge_Section(Record_Writer& w, const Game& g) {
 std::optional<Challenge_Section> Read_Challenge_Section(Record_Reader& r) {
     Fields f(r);
     f.Require(f.Text() == Section_Marker && f.Whole(Any) == Section_Version);
-    Challenge_Section s{Read_Record(f)};
+    Challenge_Section s;
+    s.Record = Read_Record(f);
     s.Player_Capital_Gains = f.Money();
     s.Computer_Capital_Gains = f.Money();
     s.Short = f.Integer(Check_Range);
