@@ -265,8 +265,12 @@ void Main_Window::Build_Toolbar() {
     };
     pictures();
     On_Palette_Change(Toolbar1, pictures);
-    const QStringList tips = {tr("Start a new game; asks first whether to save the one in play."), tr("Load a saved game."),
-                              tr("Save the game in play."), "", tr("The price chart of any stock or of the market index."), "",
+    const QStringList tips = {tr("Start a new game; asks first whether to save the one in play."),
+                              tr("Load a saved game."),
+                              tr("Save the game in play."),
+                              "",
+                              tr("The price chart of any stock or of the market index."),
+                              "",
                               tr("The computer opponent's cash, net worth and holdings."),
                               tr("Your net worth against the computer's turn by turn, and the journal of every trade.")};
     for (int i = 0; i < tips.size(); ++i)
@@ -492,7 +496,8 @@ void Main_Window::Repaint() {
     for (QAction* a : {Set_Cash_Menu, Set_Computer_Cash, Set_Market_Trend}) a->setEnabled(playing && game.Cheats_Enabled);
     if (Computer_Portfolio) Computer_Portfolio->Refresh();
     Export_Result_Menu->setEnabled(Challenge_To_Export(game) != nullptr);
-    Challenge_Code->setText(game.Challenge ? tr("Challenge %1").arg(QString::fromStdString(Code_Text(game.Challenge->Code))) : QString());
+    const QString code = game.Challenge ? QString::fromStdString(Code_Text(game.Challenge->Code)) : QString();
+    Challenge_Code->setText(game.Challenge ? tr("Challenge %1").arg(code) : QString());
     Challenge_Code->setAccessibleName(Challenge_Code->text().isEmpty() ? tr("No challenge in play") : Challenge_Code->text());
 }
 
