@@ -779,4 +779,385 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>Main_Window</name>
+    <message>
+        <source>Quotes</source>
+        <translation>Kurse</translation>
+    </message>
+    <message>
+        <source>Portfolio</source>
+        <translation>Depot</translation>
+    </message>
+    <message>
+        <source>News</source>
+        <translation>Nachrichten</translation>
+    </message>
+    <message>
+        <source>Quotes, Portfolio and News</source>
+        <translation>Kurse, Depot und Nachrichten</translation>
+    </message>
+    <message>
+        <source>Every stock&apos;s price and its change at the last turn, and the market index.</source>
+        <translation>Der Kurs jeder Aktie und seine Änderung in der letzten Runde, dazu der Marktindex.</translation>
+    </message>
+    <message>
+        <source>Your shares, short sales and options, and what each is worth now.</source>
+        <translation>Deine Aktien, Leerverkäufe und Optionen und was jede Position jetzt wert ist.</translation>
+    </message>
+    <message>
+        <source>This turn&apos;s headlines and earnings reports, a quick quote and your news alerts.</source>
+        <translation>Die Schlagzeilen und Gewinnberichte dieser Runde, ein Schnellkurs und deine Nachrichtenalarme.</translation>
+    </message>
+    <message>
+        <source>Challenge %1</source>
+        <translation>Herausforderung %1</translation>
+    </message>
+    <message>
+        <source>Challenge code</source>
+        <translation>Code der Herausforderung</translation>
+    </message>
+    <message>
+        <source>The code of the challenge in play: anyone who starts it gets the same market, news and computer.</source>
+        <translation>Der Code der laufenden Herausforderung: Wer sie startet, bekommt denselben Markt, dieselben Nachrichten und denselben Computer.</translation>
+    </message>
+    <message>
+        <source>Turn:</source>
+        <translation>Runde:</translation>
+    </message>
+    <message>
+        <source>Cash: $</source>
+        <translation>Bargeld: $</translation>
+    </message>
+    <message>
+        <source>Net Worth: $</source>
+        <translation>Vermögen: $</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Zeit:</translation>
+    </message>
+    <message>
+        <source>Time left in this turn</source>
+        <translation>Verbleibende Zeit dieser Runde</translation>
+    </message>
+    <message>
+        <source>The seconds left in this turn: when the bar runs out, the turn ends by itself.</source>
+        <translation>Die Sekunden, die dieser Runde bleiben: Ist der Balken abgelaufen, endet die Runde von selbst.</translation>
+    </message>
+    <message>
+        <source>The turn being played. END TURN moves the market on by one turn.</source>
+        <translation>Die laufende Runde. RUNDE BEENDEN bringt den Markt eine Runde weiter.</translation>
+    </message>
+    <message>
+        <source>Your cash: what you can spend on shares, short sale deposits and options.</source>
+        <translation>Dein Bargeld: was du für Aktien, Sicherheiten für Leerverkäufe und Optionen ausgeben kannst.</translation>
+    </message>
+    <message>
+        <source>Your cash plus what your shares, short sales and options are worth at this turn&apos;s prices, worked out when a turn ends. Reach the goal to win.</source>
+        <translation>Dein Bargeld plus der Wert deiner Aktien, Leerverkäufe und Optionen zu den Kursen dieser Runde, berechnet am Ende jeder Runde. Erreiche das Ziel, um zu gewinnen.</translation>
+    </message>
+    <message>
+        <source>&amp;Buy</source>
+        <translation>&amp;Kaufen</translation>
+    </message>
+    <message>
+        <source>&amp;Sell</source>
+        <translation>&amp;Verkaufen</translation>
+    </message>
+    <message>
+        <source>Shor&amp;t</source>
+        <translation>&amp;Leerverkauf</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Earnings</source>
+        <translation>&amp;Gewinne</translation>
+    </message>
+    <message>
+        <source>Buy shares of a stock with your cash.</source>
+        <translation>Kaufe Aktien mit deinem Bargeld.</translation>
+    </message>
+    <message>
+        <source>Sell shares you own, at this turn&apos;s price.</source>
+        <translation>Verkaufe Aktien, die du besitzt, zum Kurs dieser Runde.</translation>
+    </message>
+    <message>
+        <source>Sell short shares you do not own, or buy back a short sale.</source>
+        <translation>Verkaufe Aktien leer, die du nicht besitzt, oder kaufe einen Leerverkauf zurück.</translation>
+    </message>
+    <message>
+        <source>Buy or sell calls and puts on a stock: contracts of 100 shares each.</source>
+        <translation>Kaufe oder verkaufe Kauf- und Verkaufsoptionen auf eine Aktie: Kontrakte über je 100 Aktien.</translation>
+    </message>
+    <message>
+        <source>Research a company&apos;s earnings, and see which companies report in the next 2 turns.</source>
+        <translation>Analysiere die Gewinne eines Unternehmens und sieh, welche Unternehmen in den nächsten 2 Runden berichten.</translation>
+    </message>
+    <message>
+        <source>END TURN</source>
+        <translation>RUNDE BEENDEN</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Load Game</source>
+        <translation>Spiel laden</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Spiel speichern</translation>
+    </message>
+    <message>
+        <source>View Charts</source>
+        <translation>Charts ansehen</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s Portfolio</source>
+        <translation>Depot des Computers</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Start a new game; asks first whether to save the one in play.</source>
+        <translation>Ein neues Spiel beginnen; fragt zuerst, ob das laufende gespeichert werden soll.</translation>
+    </message>
+    <message>
+        <source>Load a saved game.</source>
+        <translation>Ein gespeichertes Spiel laden.</translation>
+    </message>
+    <message>
+        <source>Save the game in play.</source>
+        <translation>Das laufende Spiel speichern.</translation>
+    </message>
+    <message>
+        <source>The price chart of any stock or of the market index.</source>
+        <translation>Der Kurschart jeder Aktie oder des Marktindex.</translation>
+    </message>
+    <message>
+        <source>The computer opponent&apos;s cash, net worth and holdings.</source>
+        <translation>Bargeld, Vermögen und Bestände des Computergegners.</translation>
+    </message>
+    <message>
+        <source>Your net worth against the computer&apos;s turn by turn, and the journal of every trade.</source>
+        <translation>Dein Vermögen gegen das des Computers, Runde für Runde, und das Journal jedes Handels.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Save Game</source>
+        <translation>Spiel &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Save Game &amp;As</source>
+        <translation>Spiel speichern &amp;unter</translation>
+    </message>
+    <message>
+        <source>&amp;Load Game</source>
+        <translation>Spiel &amp;laden</translation>
+    </message>
+    <message>
+        <source>&amp;Winners Circle</source>
+        <translation>&amp;Bestenliste</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>B&amp;eenden</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Commissions and Fees</source>
+        <translation>&amp;Provisionen und Gebühren</translation>
+    </message>
+    <message>
+        <source>&amp;Buy Stock</source>
+        <translation>Aktien &amp;kaufen</translation>
+    </message>
+    <message>
+        <source>&amp;Sell Stock</source>
+        <translation>Aktien ve&amp;rkaufen</translation>
+    </message>
+    <message>
+        <source>Shor&amp;t Stock</source>
+        <translation>Aktien &amp;leerverkaufen</translation>
+    </message>
+    <message>
+        <source>Stock &amp;Options</source>
+        <translation>Aktien&amp;optionen</translation>
+    </message>
+    <message>
+        <source>&amp;View Charts</source>
+        <translation>&amp;Charts ansehen</translation>
+    </message>
+    <message>
+        <source>&amp;Research Company Earnings</source>
+        <translation>Unternehmensgewinne &amp;analysieren</translation>
+    </message>
+    <message>
+        <source>&amp;Computer&apos;s Portfolio</source>
+        <translation>&amp;Depot des Computers</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Verlauf</translation>
+    </message>
+    <message>
+        <source>&amp;End Turn</source>
+        <translation>Runde &amp;beenden</translation>
+    </message>
+    <message>
+        <source>Ch&amp;allenge...</source>
+        <translation>&amp;Herausforderung...</translation>
+    </message>
+    <message>
+        <source>Export Res&amp;ult...</source>
+        <translation>Ergebnis &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>Stat&amp;istics...</source>
+        <translation>&amp;Statistik...</translation>
+    </message>
+    <message>
+        <source>End the turn: the market moves one trading day (%1)</source>
+        <translation>Die Runde beenden: Der Markt geht einen Handelstag weiter (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Cheat</source>
+        <translation>&amp;Cheats</translation>
+    </message>
+    <message>
+        <source>&amp;Enable Cheat Mode</source>
+        <translation>Cheat-Modus &amp;einschalten</translation>
+    </message>
+    <message>
+        <source>Set &amp;Your Cash</source>
+        <translation>&amp;Dein Bargeld festlegen</translation>
+    </message>
+    <message>
+        <source>Set &amp;Computer Cash</source>
+        <translation>Bargeld des &amp;Computers festlegen</translation>
+    </message>
+    <message>
+        <source>Set &amp;Market Trend</source>
+        <translation>&amp;Markttrend festlegen</translation>
+    </message>
+    <message>
+        <source>Sett&amp;ings</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Configure Bullquest...</source>
+        <translation>Bullquest &amp;einrichten...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Bullquest &amp;HELP</source>
+        <translation>Bullquest-&amp;HILFE</translation>
+    </message>
+    <message>
+        <source>&amp;About Bullquest</source>
+        <translation>Ü&amp;ber Bullquest</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Runde</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Bargeld</translation>
+    </message>
+    <message>
+        <source>dollars</source>
+        <translation>Dollar</translation>
+    </message>
+    <message>
+        <source>Net Worth</source>
+        <translation>Vermögen</translation>
+    </message>
+    <message>
+        <source>No challenge in play</source>
+        <translation>Keine Herausforderung im Spiel</translation>
+    </message>
+    <message>
+        <source>Save the game in play?</source>
+        <translation>Das laufende Spiel speichern?</translation>
+    </message>
+    <message>
+        <source>Do&amp;n&apos;t Save</source>
+        <translation>&amp;Nicht speichern</translation>
+    </message>
+</context>
+<context>
+    <name>Qt_Screens</name>
+    <message>
+        <source>Save Game</source>
+        <translation>Spiel speichern</translation>
+    </message>
+    <message>
+        <source>Load Game</source>
+        <translation>Spiel laden</translation>
+    </message>
+    <message>
+        <source>Bullquest Files (*.bqg)</source>
+        <translation>Bullquest-Spiele (*.bqg)</translation>
+    </message>
+    <message>
+        <source>Export Result</source>
+        <translation>Ergebnis exportieren</translation>
+    </message>
+    <message>
+        <source>Bullquest Results (*.bqr)</source>
+        <translation>Bullquest-Ergebnisse (*.bqr)</translation>
+    </message>
+</context>
+<context>
+    <name>Start_Window</name>
+    <message>
+        <source>Start &amp;New Game</source>
+        <translation>&amp;Neues Spiel beginnen</translation>
+    </message>
+    <message>
+        <source>&amp;Load Saved Game</source>
+        <translation>Gespeichertes Spiel &amp;laden</translation>
+    </message>
+    <message>
+        <source>Launch Bullquest HELP!</source>
+        <translation>Bullquest-HILFE öffnen!</translation>
+    </message>
+    <message>
+        <source>Choose the game&apos;s length and difficulty, then start playing.</source>
+        <translation>Wähle Länge und Schwierigkeit des Spiels und fang an zu spielen.</translation>
+    </message>
+    <message>
+        <source>Go on with a game you saved.</source>
+        <translation>Setze ein gespeichertes Spiel fort.</translation>
+    </message>
+    <message>
+        <source>Open the game&apos;s help: how to play, and every window explained.</source>
+        <translation>Öffne die Hilfe des Spiels: wie man spielt, und jedes Fenster erklärt.</translation>
+    </message>
+</context>
 </TS>

@@ -79,23 +79,24 @@ Main_Window::Main_Window(Game& game, Random& rnd, QWidget* parent)
     Portfolio = new Portfolio_Tab(game, SSTab1);
     News = new News_Tab(session, SSTab1);
     // On a small screen the board scrolls rather than the window growing past the screen.
-    SSTab1->addTab(new Scroll_Box(Quotes, SSTab1), "Quotes");
-    SSTab1->addTab(Portfolio, "Portfolio");
-    SSTab1->addTab(News, "News");
-    SSTab1->setAccessibleName("Quotes, Portfolio and News");
-    SSTab1->setTabToolTip(0, "Every stock's price and its change at the last turn, and the market index.");
-    SSTab1->setTabToolTip(1, "Your shares, short sales and options, and what each is worth now.");
-    SSTab1->setTabToolTip(2, "This turn's headlines and earnings reports, a quick quote and your news alerts.");
+    SSTab1->addTab(new Scroll_Box(Quotes, SSTab1), tr("Quotes"));
+    SSTab1->addTab(Portfolio, tr("Portfolio"));
+    SSTab1->addTab(News, tr("News"));
+    SSTab1->setAccessibleName(tr("Quotes, Portfolio and News"));
+    SSTab1->setTabToolTip(0, tr("Every stock's price and its change at the last turn, and the market index."));
+    SSTab1->setTabToolTip(1, tr("Your shares, short sales and options, and what each is worth now."));
+    SSTab1->setTabToolTip(2, tr("This turn's headlines and earnings reports, a quick quote and your news alerts."));
     // The code of a challenge in play, in the room beside the tabs: seen, never in the way.
     Challenge_Code = new QLabel(SSTab1);
     Challenge_Code->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Challenge_Code->setContentsMargins(0, 0, 6, 0);
     Challenge_Code->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // The tabs lay out their corner once: room for any code from the start.
-    Challenge_Code->setText("Challenge WWWW-WWWW-WWWW");
+    // The tabs lay out their corner once: room for any code from the start, in the words shown.
+    Challenge_Code->setText(tr("Challenge %1").arg("WWWW-WWWW-WWWW"));
     Challenge_Code->setMinimumSize(Challenge_Code->sizeHint());
     Challenge_Code->clear();
-    Explain(Challenge_Code, "Challenge code", "The code of the challenge in play: anyone who starts it gets the same market, news and computer.");
+    Explain(Challenge_Code, tr("Challenge code"),
+            tr("The code of the challenge in play: anyone who starts it gets the same market, news and computer."));
     SSTab1->setCornerWidget(Challenge_Code, Qt::TopRightCorner);
     layout->addWidget(SSTab1, 1);
 
@@ -187,25 +188,26 @@ void Main_Window::Build_Status_Area(QWidget* parent, QBoxLayout* layout) {
         grid->addWidget(label);
         grid->addSpacing(18);
     };
-    value(Turn_Number, "Turn:", "00000");
-    value(Cash_View, "Cash: $", "000,000,000,000");
-    value(Net_Worth, "Net Worth: $", "000,000,000,000");
-    Time_Label = new QLabel("Time:", frame);
+    value(Turn_Number, tr("Turn:"), "00000");
+    value(Cash_View, tr("Cash: $"), "000,000,000,000");
+    value(Net_Worth, tr("Net Worth: $"), "000,000,000,000");
+    Time_Label = new QLabel(tr("Time:"), frame);
     Time_Status = new QProgressBar(frame);
     Time_Status->setRange(0, Turn_Seconds);
     Time_Status->setTextVisible(false);
     Time_Status->setFixedWidth(150);
-    Explain(Time_Status, "Time left in this turn", "The seconds left in this turn: when the bar runs out, the turn ends by itself.");
+    Explain(Time_Status, tr("Time left in this turn"),
+            tr("The seconds left in this turn: when the bar runs out, the turn ends by itself."));
     // The bar's room is kept while it is hidden, so the window does not grow when it appears.
     for (QWidget* w : {static_cast<QWidget*>(Time_Label), static_cast<QWidget*>(Time_Status)}) {
         QSizePolicy policy = w->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         w->setSizePolicy(policy);
     }
-    Explain(Turn_Number, "The turn being played. END TURN moves the market on by one turn.");
-    Explain(Cash_View, "Your cash: what you can spend on shares, short sale deposits and options.");
-    Explain(Net_Worth, "Your cash plus what your shares, short sales and options are worth at this turn's "
-                       "prices, worked out when a turn ends. Reach the goal to win.");
+    Explain(Turn_Number, tr("The turn being played. END TURN moves the market on by one turn."));
+    Explain(Cash_View, tr("Your cash: what you can spend on shares, short sale deposits and options."));
+    Explain(Net_Worth, tr("Your cash plus what your shares, short sales and options are worth at this turn's "
+                          "prices, worked out when a turn ends. Reach the goal to win."));
     grid->addWidget(Time_Label);
     grid->addWidget(Time_Status);
     grid->addStretch();
@@ -218,22 +220,22 @@ void Main_Window::Build_Buttons(QBoxLayout* layout) {
         b->setMinimumWidth(90);
         layout->addWidget(b);
     };
-    button(Buy_Button, "&Buy");
-    button(Sell_Button, "&Sell");
-    button(Short_Button, "Shor&t");
-    button(Options_Button, "&Options");
-    button(Earnings_Button, "&Earnings");
-    Explain(Buy_Button, "Buy shares of a stock with your cash.");
-    Explain(Sell_Button, "Sell shares you own, at this turn's price.");
-    Explain(Short_Button, "Sell short shares you do not own, or buy back a short sale.");
-    Explain(Options_Button, "Buy or sell calls and puts on a stock: contracts of 100 shares each.");
-    Explain(Earnings_Button, "Research a company's earnings, and see which companies report in the next 2 turns.");
+    button(Buy_Button, tr("&Buy"));
+    button(Sell_Button, tr("&Sell"));
+    button(Short_Button, tr("Shor&t"));
+    button(Options_Button, tr("&Options"));
+    button(Earnings_Button, tr("&Earnings"));
+    Explain(Buy_Button, tr("Buy shares of a stock with your cash."));
+    Explain(Sell_Button, tr("Sell shares you own, at this turn's price."));
+    Explain(Short_Button, tr("Sell short shares you do not own, or buy back a short sale."));
+    Explain(Options_Button, tr("Buy or sell calls and puts on a stock: contracts of 100 shares each."));
+    Explain(Earnings_Button, tr("Research a company's earnings, and see which companies report in the next 2 turns."));
     layout->addStretch();
     Main_Help = Make_Help_Button(centralWidget());
     Main_Help->setMinimumWidth(90);
     layout->addWidget(Main_Help);
     layout->addSpacing(12);
-    button(End_Turn_Button, "END TURN");
+    button(End_Turn_Button, tr("END TURN"));
     End_Turn_Button->setMinimumWidth(130);
     QFont bold = End_Turn_Button->font();
     bold.setBold(true);
@@ -241,20 +243,20 @@ void Main_Window::Build_Buttons(QBoxLayout* layout) {
 }
 
 void Main_Window::Build_Toolbar() {
-    Toolbar1 = addToolBar("Toolbar");
+    Toolbar1 = addToolBar(tr("Toolbar"));
     Toolbar1->setMovable(false);
     Toolbar1->setIconSize(QSize(24, 24));
     // Buttons 4 and 6 of the toolbar are the separators between the groups.
-    Toolbar1->addAction("New Game", this, [this] { New_Game_Menu_Click(); });
-    Toolbar1->addAction("Load Game", this, [this] { Load_Menu_Click(); });
-    Toolbar1->addAction("Save Game", this, [this] {
+    Toolbar1->addAction(tr("New Game"), this, [this] { New_Game_Menu_Click(); });
+    Toolbar1->addAction(tr("Load Game"), this, [this] { Load_Menu_Click(); });
+    Toolbar1->addAction(tr("Save Game"), this, [this] {
         if (game.Has_Game) Save_Menu->trigger();
     });
     Toolbar1->addSeparator();
-    Toolbar1->addAction("View Charts", this, [this] { Chart_Menu->trigger(); });
+    Toolbar1->addAction(tr("View Charts"), this, [this] { Chart_Menu->trigger(); });
     Toolbar1->addSeparator();
-    Toolbar1->addAction("Computer's Portfolio", this, [this] { Computer_Menu->trigger(); });
-    Toolbar1->addAction("History", this, [this] { History_Menu->trigger(); });
+    Toolbar1->addAction(tr("Computer's Portfolio"), this, [this] { Computer_Menu->trigger(); });
+    Toolbar1->addAction(tr("History"), this, [this] { History_Menu->trigger(); });
     // The pictures stand out from the toolbar in any palette.
     auto pictures = [this] {
         const QStringList names = {"new_game", "load_game", "save_game", "", "chart", "", "computer", "history"};
@@ -263,40 +265,44 @@ void Main_Window::Build_Toolbar() {
     };
     pictures();
     On_Palette_Change(Toolbar1, pictures);
-    const QStringList tips = {"Start a new game; asks first whether to save the one in play.", "Load a saved game.",
-                              "Save the game in play.", "", "The price chart of any stock or of the market index.", "",
-                              "The computer opponent's cash, net worth and holdings.",
-                              "Your net worth against the computer's turn by turn, and the journal of every trade."};
+    const QStringList tips = {tr("Start a new game; asks first whether to save the one in play."),
+                              tr("Load a saved game."),
+                              tr("Save the game in play."),
+                              "",
+                              tr("The price chart of any stock or of the market index."),
+                              "",
+                              tr("The computer opponent's cash, net worth and holdings."),
+                              tr("Your net worth against the computer's turn by turn, and the journal of every trade.")};
     for (int i = 0; i < tips.size(); ++i)
         if (!tips[i].isEmpty()) Explain(Toolbar1->actions().at(i), tips[i]);
 }
 
 void Main_Window::Build_Menus() {
-    QMenu* file = menuBar()->addMenu("&File");
-    New_Game_Menu = file->addAction("&New Game");
-    Save_Menu = file->addAction("&Save Game");
-    Save_As_Menu = file->addAction("Save Game &As");
-    Load_Menu = file->addAction("&Load Game");
-    Winners_Menu = file->addAction("&Winners Circle");
-    Exit_Menu = file->addAction("&Exit");
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    New_Game_Menu = file->addAction(tr("&New Game"));
+    Save_Menu = file->addAction(tr("&Save Game"));
+    Save_As_Menu = file->addAction(tr("Save Game &As"));
+    Load_Menu = file->addAction(tr("&Load Game"));
+    Winners_Menu = file->addAction(tr("&Winners Circle"));
+    Exit_Menu = file->addAction(tr("&Exit"));
     RecentBlank = file->addSeparator();
     for (int i = 0; i < 4; ++i) Recent[i] = file->addAction(QString());
 
-    QMenu* game_menu = menuBar()->addMenu("&Game");
-    Commissions_Menu = game_menu->addAction("&Commissions and Fees");
-    Buy_Menu = game_menu->addAction("&Buy Stock");
-    Sell_Menu = game_menu->addAction("&Sell Stock");
-    Short_Menu = game_menu->addAction("Shor&t Stock");
-    Options_Menu = game_menu->addAction("Stock &Options");
-    Chart_Menu = game_menu->addAction("&View Charts");
-    Fundamentals_Menu = game_menu->addAction("&Research Company Earnings");
-    Computer_Menu = game_menu->addAction("&Computer's Portfolio");
-    History_Menu = game_menu->addAction("&History");
-    End_Turn_Menu = game_menu->addAction("&End Turn");
+    QMenu* game_menu = menuBar()->addMenu(tr("&Game"));
+    Commissions_Menu = game_menu->addAction(tr("&Commissions and Fees"));
+    Buy_Menu = game_menu->addAction(tr("&Buy Stock"));
+    Sell_Menu = game_menu->addAction(tr("&Sell Stock"));
+    Short_Menu = game_menu->addAction(tr("Shor&t Stock"));
+    Options_Menu = game_menu->addAction(tr("Stock &Options"));
+    Chart_Menu = game_menu->addAction(tr("&View Charts"));
+    Fundamentals_Menu = game_menu->addAction(tr("&Research Company Earnings"));
+    Computer_Menu = game_menu->addAction(tr("&Computer's Portfolio"));
+    History_Menu = game_menu->addAction(tr("&History"));
+    End_Turn_Menu = game_menu->addAction(tr("&End Turn"));
     game_menu->addSeparator();
-    Challenge_Menu = game_menu->addAction("Ch&allenge...");
-    Export_Result_Menu = game_menu->addAction("Export Res&ult...");
-    Statistics_Menu = game_menu->addAction("Stat&istics...");
+    Challenge_Menu = game_menu->addAction(tr("Ch&allenge..."));
+    Export_Result_Menu = game_menu->addAction(tr("Export Res&ult..."));
+    Statistics_Menu = game_menu->addAction(tr("Stat&istics..."));
     // The standard keys beside the mnemonics, and one key for the turn a player ends hundreds of
     // times a game.
     New_Game_Menu->setShortcut(QKeySequence::New);
@@ -304,29 +310,29 @@ void Main_Window::Build_Menus() {
     Save_Menu->setShortcut(QKeySequence::Save);
     Exit_Menu->setShortcut(QKeySequence::Quit);
     End_Turn_Menu->setShortcut(End_Turn_Key);
-    Explain(End_Turn_Button, "End the turn: the market moves one trading day (" +
-                                 End_Turn_Key.toString(QKeySequence::NativeText) + ")");
+    Explain(End_Turn_Button,
+            tr("End the turn: the market moves one trading day (%1)").arg(End_Turn_Key.toString(QKeySequence::NativeText)));
 
-    QMenu* cheat = menuBar()->addMenu("&Cheat");
-    Enable_Cheat_Menu = cheat->addAction("&Enable Cheat Mode");
-    Set_Cash_Menu = cheat->addAction("Set &Your Cash");
-    Set_Computer_Cash = cheat->addAction("Set &Computer Cash");
-    Set_Market_Trend = cheat->addAction("Set &Market Trend");
+    QMenu* cheat = menuBar()->addMenu(tr("&Cheat"));
+    Enable_Cheat_Menu = cheat->addAction(tr("&Enable Cheat Mode"));
+    Set_Cash_Menu = cheat->addAction(tr("Set &Your Cash"));
+    Set_Computer_Cash = cheat->addAction(tr("Set &Computer Cash"));
+    Set_Market_Trend = cheat->addAction(tr("Set &Market Trend"));
 
-    QMenu* settings_menu = menuBar()->addMenu("Sett&ings");
-    Configure_Menu = settings_menu->addAction("&Configure Bullquest...");
+    QMenu* settings_menu = menuBar()->addMenu(tr("Sett&ings"));
+    Configure_Menu = settings_menu->addAction(tr("&Configure Bullquest..."));
     Configure_Menu->setMenuRole(QAction::PreferencesRole);
     // The desktop's own key where it has one; Ctrl+Shift+, where it has none.
     Configure_Menu->setShortcut(QKeySequence(QKeySequence::Preferences).isEmpty()
                                     ? QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Comma)
                                     : QKeySequence(QKeySequence::Preferences));
 
-    QMenu* help_menu = menuBar()->addMenu("&Help");
-    Instructions_Menu = help_menu->addAction("Bullquest &HELP");
+    QMenu* help_menu = menuBar()->addMenu(tr("&Help"));
+    Instructions_Menu = help_menu->addAction(tr("Bullquest &HELP"));
     Guide = new Guide_Panel(session, this);
     Guide->Add_Menu(help_menu);
     addDockWidget(Qt::RightDockWidgetArea, Guide);
-    About_Menu = help_menu->addAction("&About Bullquest");
+    About_Menu = help_menu->addAction(tr("&About Bullquest"));
 }
 
 void Main_Window::Connect_Commands() {
@@ -458,9 +464,9 @@ void Main_Window::Keep_Menus_In_Sight(QWidget* window) {
 void Main_Window::Repaint() {
     // A new game has no file: the title is the game's name alone.
     setWindowTitle(!loading.isEmpty() ? loading : game.Game_File_Name.empty() ? QString("Bullquest") : caption);
-    Show_Figure(Turn_Number, "Turn", QString::fromStdString(game.Turn_Number.Text()));
-    Show_Figure(Cash_View, "Cash", QString::fromStdString(::Cash_View(game)), "dollars");
-    Show_Figure(Net_Worth, "Net Worth", QString::fromStdString(game.Net_Worth.Text()), "dollars");
+    Show_Figure(Turn_Number, tr("Turn"), QString::fromStdString(game.Turn_Number.Text()));
+    Show_Figure(Cash_View, tr("Cash"), QString::fromStdString(::Cash_View(game)), tr("dollars"));
+    Show_Figure(Net_Worth, tr("Net Worth"), QString::fromStdString(game.Net_Worth.Text()), tr("dollars"));
     Time_Label->setVisible(game.Game_Timer_Enabled);
     Time_Status->setVisible(game.Game_Timer_Enabled);
     Time_Status->setValue(game.Time_Status);
@@ -490,17 +496,18 @@ void Main_Window::Repaint() {
     for (QAction* a : {Set_Cash_Menu, Set_Computer_Cash, Set_Market_Trend}) a->setEnabled(playing && game.Cheats_Enabled);
     if (Computer_Portfolio) Computer_Portfolio->Refresh();
     Export_Result_Menu->setEnabled(Challenge_To_Export(game) != nullptr);
-    Challenge_Code->setText(game.Challenge ? "Challenge " + QString::fromStdString(Code_Text(game.Challenge->Code)) : QString());
-    Challenge_Code->setAccessibleName(Challenge_Code->text().isEmpty() ? QString("No challenge in play") : Challenge_Code->text());
+    const QString code = game.Challenge ? QString::fromStdString(Code_Text(game.Challenge->Code)) : QString();
+    Challenge_Code->setText(game.Challenge ? tr("Challenge %1").arg(code) : QString());
+    Challenge_Code->setAccessibleName(Challenge_Code->text().isEmpty() ? tr("No challenge in play") : Challenge_Code->text());
 }
 
 bool Main_Window::Keep_Game_Safe() {
     if (!session.Changed()) return true;
-    QMessageBox box(QMessageBox::Question, "Bullquest", "Save the game in play?",
+    QMessageBox box(QMessageBox::Question, "Bullquest", tr("Save the game in play?"),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
-    box.button(QMessageBox::Discard)->setText("Do&n't Save");
+    box.button(QMessageBox::Discard)->setText(tr("Do&n't Save"));
     switch (box.exec()) {
         case QMessageBox::Save: {
             const bool named = !game.Game_File_Name.empty();

@@ -15,8 +15,6 @@
 #include "desktop/messages/tax_window.h"
 #include "desktop/parts/engine_text.h"
 
-static const QString File_Filter = "Bullquest Files (*.bqg)";
-
 Qt_Screens::Qt_Screens(Game_Session& session, QWidget* owner) : QObject(owner), session(session), owner(owner) {}
 
 void Qt_Screens::Show_Alert(const std::string& caption, const std::string& text,
@@ -92,11 +90,16 @@ void Qt_Screens::Show_Help(int context) {
     help_viewer->Show_Topic(context);
 }
 
+// The game's own files unless told otherwise.
 static std::optional<std::string> Choose_File(QWidget* owner, const std::string& start_dir, bool save,
-                                              const QString& title = {}, const QString& filter = File_Filter,
+                                              const QString& title = {}, const QString& filter = {},
                                               const QString& suffix = "bqg") {
-    QFileDialog dialog(owner, !title.isEmpty() ? title : save ? "Save Game" : "Load Game", QString::fromStdString(start_dir),
-                       filter);
+    QFileDialog dialog(owner,
+                       !title.isEmpty() ? title
+                       : save           ? QCoreApplication::translate("Qt_Screens", "Save Game")
+                                        : QCoreApplication::translate("Qt_Screens", "Load Game"),
+                       QString::fromStdString(start_dir),
+                       !filter.isEmpty() ? filter : QCoreApplication::translate("Qt_Screens", "Bullquest Files (*.bqg)"));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (save) dialog.setDefaultSuffix(suffix);
@@ -122,5 +125,5 @@ void Qt_Screens::Windows_Reset() { emit Game_Reset(); }
 
 std::optional<std::string> Qt_Screens::Choose_Result_File(const std::string& start_dir) {
     emit Before_Modal();
-    return Choose_File(owner, start_dir, true, "Export Result", "Bullquest Results (*.bqr)", "bqr");
+    return Choose_File(owner, start_dir, true, tr("Export Result"), tr("Bullquest Results (*.bqr)"), "bqr");
 }

@@ -13,14 +13,14 @@ Start_Window::Start_Window(Game_Session& session, QWidget* parent) : Game_Dialog
     auto* picture = new QLabel(this);
     picture->setPixmap(Bullquest_Picture(320, 160));
     layout->addWidget(picture, 0, Qt::AlignHCenter);
-    New = new QPushButton("Start &New Game", this);
-    Load = new QPushButton("&Load Saved Game", this);
-    Startup_Help = new QPushButton("Launch Bullquest HELP!", this);
+    New = new QPushButton(tr("Start &New Game"), this);
+    Load = new QPushButton(tr("&Load Saved Game"), this);
+    Startup_Help = new QPushButton(tr("Launch Bullquest HELP!"), this);
     for (QPushButton* button : {New, Load, Startup_Help}) layout->addWidget(button);
     picture->setAccessibleName("Bullquest");
-    Explain(New, "Choose the game's length and difficulty, then start playing.");
-    Explain(Load, "Go on with a game you saved.");
-    Explain(Startup_Help, "Open the game's help: how to play, and every window explained.");
+    Explain(New, tr("Choose the game's length and difficulty, then start playing."));
+    Explain(Load, tr("Go on with a game you saved."));
+    Explain(Startup_Help, tr("Open the game's help: how to play, and every window explained."));
     // The choice is the player's: Escape does nothing here.
     Keep_Fixed_Size();
     connect(New, &QPushButton::clicked, this, &Start_Window::New_Game_Chosen);
