@@ -2,6 +2,144 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Buy_Window</name>
+    <message>
+        <source>Stock Buy Order</source>
+        <translation>Kaufauftrag</translation>
+    </message>
+    <message>
+        <source>Select Stock To Buy:</source>
+        <translation>Zu kaufende Aktie:</translation>
+    </message>
+    <message>
+        <source>Buy How Many?</source>
+        <translation>Wie viele kaufen?</translation>
+    </message>
+    <message>
+        <source>You have 0 Share(s) of - - -</source>
+        <translation>Du hast 0 Aktie(n) von - - -</translation>
+    </message>
+    <message>
+        <source>The Most You Can Buy Is</source>
+        <translation>Höchstens kaufbar:</translation>
+    </message>
+    <message>
+        <source>&amp;Buy</source>
+        <translation>&amp;Kaufen</translation>
+    </message>
+    <message>
+        <source>Price: %1</source>
+        <translation>Kurs: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Chart_Window</name>
+    <message>
+        <source>Chart Stocks</source>
+        <translation>Aktien-Chart</translation>
+    </message>
+    <message>
+        <source>Select Stock To Chart:</source>
+        <translation>Aktie für den Chart:</translation>
+    </message>
+    <message>
+        <source>Turn Moving Average</source>
+        <translation>Runden gleitender Durchschnitt</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Buy Stock</source>
+        <translation>Aktie &amp;kaufen</translation>
+    </message>
+    <message>
+        <source>&amp;Sell Stock</source>
+        <translation>Aktie &amp;verkaufen</translation>
+    </message>
+    <message>
+        <source>S&amp;hort Sell</source>
+        <translation>&amp;Leerverkauf</translation>
+    </message>
+    <message>
+        <source>&amp;Calls</source>
+        <translation>&amp;Calls</translation>
+    </message>
+    <message>
+        <source>&amp;Puts</source>
+        <translation>&amp;Puts</translation>
+    </message>
+    <message>
+        <source>&amp;Earnings</source>
+        <translation>&amp;Gewinne</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>&amp;Fertig</translation>
+    </message>
+    <message>
+        <source>Turns in the moving average</source>
+        <translation>Runden im gleitenden Durchschnitt</translation>
+    </message>
+    <message>
+        <source>How many turns the moving average takes together, from 1 to 100.</source>
+        <translation>Über wie viele Runden der gleitende Durchschnitt mittelt, von 1 bis 100.</translation>
+    </message>
+    <message>
+        <source>Draw the moving average over the price: the mean price of the turns chosen beside it.</source>
+        <translation>Den gleitenden Durchschnitt über den Kurs zeichnen: den mittleren Kurs der daneben gewählten Runden.</translation>
+    </message>
+    <message>
+        <source>Price chart</source>
+        <translation>Kurs-Chart</translation>
+    </message>
+    <message>
+        <source>The price at the end of each of the last 100 turns.</source>
+        <translation>Der Kurs am Ende jeder der letzten 100 Runden.</translation>
+    </message>
+    <message>
+        <source>Buy shares of this stock.</source>
+        <translation>Aktien dieses Unternehmens kaufen.</translation>
+    </message>
+    <message>
+        <source>Sell shares of this stock you own.</source>
+        <translation>Deine Aktien dieses Unternehmens verkaufen.</translation>
+    </message>
+    <message>
+        <source>Sell short this stock, or buy back a short sale of it.</source>
+        <translation>Diese Aktie leerverkaufen oder einen Leerverkauf von ihr zurückkaufen.</translation>
+    </message>
+    <message>
+        <source>Trade calls on this stock.</source>
+        <translation>Kaufoptionen auf diese Aktie handeln.</translation>
+    </message>
+    <message>
+        <source>Trade puts on this stock.</source>
+        <translation>Verkaufsoptionen auf diese Aktie handeln.</translation>
+    </message>
+    <message>
+        <source>This company&apos;s earnings and when it next reports.</source>
+        <translation>Die Gewinne dieses Unternehmens und wann es als Nächstes berichtet.</translation>
+    </message>
+    <message>
+        <source>Close the chart (Escape).</source>
+        <translation>Den Chart schließen (Escape).</translation>
+    </message>
+    <message>
+        <source>Past 100 Turns</source>
+        <translation>Letzte 100 Runden</translation>
+    </message>
+    <message>
+        <source>Price ($)</source>
+        <translation>Kurs ($)</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Durchschnitt</translation>
+    </message>
+</context>
+<context>
     <name>Engine</name>
     <message>
         <source>English</source>
@@ -761,6 +899,121 @@
     </message>
 </context>
 <context>
+    <name>Fundamentals_Window</name>
+    <message>
+        <source>Research Company Earnings</source>
+        <translation>Analyse: Unternehmensgewinne</translation>
+    </message>
+    <message>
+        <source>Select A Company:</source>
+        <translation>Unternehmen wählen:</translation>
+    </message>
+    <message>
+        <source>Reporting In Next 2 Turns:</source>
+        <translation>Berichtet in den nächsten 2 Runden:</translation>
+    </message>
+    <message>
+        <source>Next Earnings Report Due Turn:</source>
+        <translation>Nächster Gewinnbericht in Runde:</translation>
+    </message>
+    <message>
+        <source>Earnings</source>
+        <translation>Gewinne</translation>
+    </message>
+    <message>
+        <source>Earnings Per Share History ($):</source>
+        <translation>Verlauf des Gewinns je Aktie ($):</translation>
+    </message>
+    <message>
+        <source>Most Recnet:</source>
+        <translation>Neueste zuerst:</translation>
+    </message>
+    <message>
+        <source>&amp;View Chart</source>
+        <translation>Chart &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Buy Stock</source>
+        <translation>Aktie &amp;kaufen</translation>
+    </message>
+    <message>
+        <source>&amp;Sell Stock</source>
+        <translation>Aktie &amp;verkaufen</translation>
+    </message>
+    <message>
+        <source>S&amp;hort Sell</source>
+        <translation>&amp;Leerverkauf</translation>
+    </message>
+    <message>
+        <source>&amp;Calls</source>
+        <translation>&amp;Calls</translation>
+    </message>
+    <message>
+        <source>&amp;Puts</source>
+        <translation>&amp;Puts</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>&amp;Fertig</translation>
+    </message>
+    <message>
+        <source>Reporting in next 2 turns</source>
+        <translation>Berichtet in den nächsten 2 Runden</translation>
+    </message>
+    <message>
+        <source>The companies whose earnings report comes in the next 2 turns; choose one to research it.</source>
+        <translation>Die Unternehmen, deren Gewinnbericht in den nächsten 2 Runden kommt; wähle eines, um es zu analysieren.</translation>
+    </message>
+    <message>
+        <source>The turn this company&apos;s next earnings report comes.</source>
+        <translation>Die Runde, in der der nächste Gewinnbericht dieses Unternehmens kommt.</translation>
+    </message>
+    <message>
+        <source>Earnings a share, in dollars, of one of the company&apos;s last four reports, the most recent first.</source>
+        <translation>Gewinn je Aktie in Dollar aus einem der letzten vier Berichte des Unternehmens, der neueste zuerst.</translation>
+    </message>
+    <message>
+        <source>This stock&apos;s price chart.</source>
+        <translation>Der Kurs-Chart dieser Aktie.</translation>
+    </message>
+    <message>
+        <source>Buy shares of this stock.</source>
+        <translation>Aktien dieses Unternehmens kaufen.</translation>
+    </message>
+    <message>
+        <source>Sell shares of this stock you own.</source>
+        <translation>Deine Aktien dieses Unternehmens verkaufen.</translation>
+    </message>
+    <message>
+        <source>Sell short this stock, or buy back a short sale of it.</source>
+        <translation>Diese Aktie leerverkaufen oder einen Leerverkauf von ihr zurückkaufen.</translation>
+    </message>
+    <message>
+        <source>Trade calls on this stock.</source>
+        <translation>Kaufoptionen auf diese Aktie handeln.</translation>
+    </message>
+    <message>
+        <source>Trade puts on this stock.</source>
+        <translation>Verkaufsoptionen auf diese Aktie handeln.</translation>
+    </message>
+    <message>
+        <source>Close this window (Escape).</source>
+        <translation>Dieses Fenster schließen (Escape).</translation>
+    </message>
+    <message>
+        <source>Next earnings report due turn</source>
+        <translation>Nächster Gewinnbericht in Runde</translation>
+    </message>
+    <message>
+        <source>Most recent earnings a share: %1 dollars</source>
+        <translation>Neuester Gewinn je Aktie: %1 Dollar</translation>
+    </message>
+    <message>
+        <source>Earnings a share, %1 reports back: %2 dollars</source>
+        <translation>Gewinn je Aktie vor %1 Berichten: %2 Dollar</translation>
+    </message>
+</context>
+<context>
     <name>Help_Viewer_Window</name>
     <message>
         <source>Bullquest Help</source>
@@ -1111,6 +1364,101 @@
     </message>
 </context>
 <context>
+    <name>Options_Window</name>
+    <message>
+        <source>Stock Options</source>
+        <translation>Aktienoptionen</translation>
+    </message>
+    <message>
+        <source>Select A Symbol:</source>
+        <translation>Symbol wählen:</translation>
+    </message>
+    <message>
+        <source>&amp;Calls</source>
+        <translation>&amp;Calls</translation>
+    </message>
+    <message>
+        <source>&amp;Puts</source>
+        <translation>&amp;Puts</translation>
+    </message>
+    <message>
+        <source>&amp;Buy</source>
+        <translation>&amp;Kaufen</translation>
+    </message>
+    <message>
+        <source>&amp;Sell</source>
+        <translation>&amp;Verkaufen</translation>
+    </message>
+    <message>
+        <source>A call gains in value when the stock&apos;s price rises above its strike.</source>
+        <translation>Eine Kaufoption gewinnt an Wert, wenn der Kurs der Aktie über ihren Basispreis steigt.</translation>
+    </message>
+    <message>
+        <source>A put gains in value when the stock&apos;s price falls below its strike.</source>
+        <translation>Eine Verkaufsoption gewinnt an Wert, wenn der Kurs der Aktie unter ihren Basispreis fällt.</translation>
+    </message>
+    <message>
+        <source>Buy contracts at the premium shown.</source>
+        <translation>Kontrakte zur angezeigten Prämie kaufen.</translation>
+    </message>
+    <message>
+        <source>Sell contracts you hold, with this strike and expiry, at the premium shown.</source>
+        <translation>Deine Kontrakte mit diesem Basispreis und Verfall zur angezeigten Prämie verkaufen.</translation>
+    </message>
+    <message>
+        <source>Strike Price:</source>
+        <translation>Basispreis:</translation>
+    </message>
+    <message>
+        <source>Strike price</source>
+        <translation>Basispreis</translation>
+    </message>
+    <message>
+        <source>The price the contract is written at; the arrows step it by 10 dollars.</source>
+        <translation>Der Preis, auf den der Kontrakt lautet; die Pfeile ändern ihn in Schritten von 10 Dollar.</translation>
+    </message>
+    <message>
+        <source>Expires Turn:</source>
+        <translation>Verfall in Runde:</translation>
+    </message>
+    <message>
+        <source>Expires turn</source>
+        <translation>Verfall in Runde</translation>
+    </message>
+    <message>
+        <source>The turn the contract lapses, worthless, unless sold before; the arrows step it by 10 turns.</source>
+        <translation>Die Runde, in der der Kontrakt wertlos verfällt, wenn du ihn nicht vorher verkaufst; die Pfeile ändern sie in Schritten von 10 Runden.</translation>
+    </message>
+    <message>
+        <source>Option Premium:</source>
+        <translation>Optionsprämie:</translation>
+    </message>
+    <message>
+        <source>What one share of the contract costs now, in dollars; a contract is 100 shares.</source>
+        <translation>Was eine Aktie des Kontrakts jetzt kostet, in Dollar; ein Kontrakt umfasst 100 Aktien.</translation>
+    </message>
+    <message>
+        <source>Number To Buy/Sell:</source>
+        <translation>Anzahl (Kauf/Verkauf):</translation>
+    </message>
+    <message>
+        <source>&amp;Transact</source>
+        <translation>&amp;Ausführen</translation>
+    </message>
+    <message>
+        <source>Option premium</source>
+        <translation>Optionsprämie</translation>
+    </message>
+    <message>
+        <source>dollars a share</source>
+        <translation>Dollar je Aktie</translation>
+    </message>
+    <message>
+        <source>contracts</source>
+        <translation>Kontrakte</translation>
+    </message>
+</context>
+<context>
     <name>Qt_Screens</name>
     <message>
         <source>Save Game</source>
@@ -1131,6 +1479,92 @@
     <message>
         <source>Bullquest Results (*.bqr)</source>
         <translation>Bullquest-Ergebnisse (*.bqr)</translation>
+    </message>
+</context>
+<context>
+    <name>Sell_Window</name>
+    <message>
+        <source>Stock Sell Order</source>
+        <translation>Verkaufsauftrag</translation>
+    </message>
+    <message>
+        <source>Select Stock To Sell:</source>
+        <translation>Zu verkaufende Aktie:</translation>
+    </message>
+    <message>
+        <source>Sell How Many?</source>
+        <translation>Wie viele verkaufen?</translation>
+    </message>
+    <message>
+        <source>You have 0 Share(s) of - - -</source>
+        <translation>Du hast 0 Aktie(n) von - - -</translation>
+    </message>
+    <message>
+        <source>Click to put all the shares you own of this stock in the box.</source>
+        <translation>Klicke, um alle deine Aktien dieses Unternehmens ins Feld zu übernehmen.</translation>
+    </message>
+    <message>
+        <source>&amp;Sell</source>
+        <translation>&amp;Verkaufen</translation>
+    </message>
+    <message>
+        <source>Price: %1</source>
+        <translation>Kurs: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Short_Window</name>
+    <message>
+        <source>Short Sell Stock</source>
+        <translation>Leerverkauf</translation>
+    </message>
+    <message>
+        <source>Select Stock To Short:</source>
+        <translation>Aktie zum Leerverkauf:</translation>
+    </message>
+    <message>
+        <source>&amp;Sell Short</source>
+        <translation>&amp;Leerverkaufen</translation>
+    </message>
+    <message>
+        <source>&amp;Buy Back</source>
+        <translation>&amp;Zurückkaufen</translation>
+    </message>
+    <message>
+        <source>Sell shares you do not own, putting up half their price as a deposit; you gain if the price falls.</source>
+        <translation>Aktien verkaufen, die du nicht besitzt, mit dem halben Kurs als Sicherheit; du gewinnst, wenn der Kurs fällt.</translation>
+    </message>
+    <message>
+        <source>Buy back shares you sold short, which ends that much of the short sale.</source>
+        <translation>Leerverkaufte Aktien zurückkaufen; der Leerverkauf endet um so viele Aktien.</translation>
+    </message>
+    <message>
+        <source>Sell Short How Many?</source>
+        <translation>Wie viele leerverkaufen?</translation>
+    </message>
+    <message>
+        <source>You&apos;ve Shorted 50000000 Shares of MSFT</source>
+        <translation>Du hast 50000000 Aktien von MSFT leerverkauft</translation>
+    </message>
+    <message>
+        <source>You Can Short 50000000 Shafes of MSFT</source>
+        <translation>Du kannst 50000000 Aktien von MSFT leerverkaufen</translation>
+    </message>
+    <message>
+        <source>&amp;Transact</source>
+        <translation>&amp;Ausführen</translation>
+    </message>
+    <message>
+        <source>Select Stock To Buy Back:</source>
+        <translation>Aktie zum Rückkauf:</translation>
+    </message>
+    <message>
+        <source>Buy Back How Many?</source>
+        <translation>Wie viele zurückkaufen?</translation>
+    </message>
+    <message>
+        <source>Price: %1, deposit %2 a share</source>
+        <translation>Kurs: %1, Sicherheit %2 je Aktie</translation>
     </message>
 </context>
 <context>
@@ -1158,6 +1592,41 @@
     <message>
         <source>Open the game&apos;s help: how to play, and every window explained.</source>
         <translation>Öffne die Hilfe des Spiels: wie man spielt, und jedes Fenster erklärt.</translation>
+    </message>
+</context>
+<context>
+    <name>Trade_Window</name>
+    <message>
+        <source>Stock</source>
+        <translation>Aktie</translation>
+    </message>
+    <message>
+        <source>The stock to trade: the arrows or the first letters of its symbol choose another.</source>
+        <translation>Die Aktie für den Handel: Die Pfeiltasten oder die ersten Buchstaben ihres Symbols wählen eine andere.</translation>
+    </message>
+    <message>
+        <source>The cash the trade would leave you; empty while it would be refused.</source>
+        <translation>Das Bargeld, das dir nach dem Handel bliebe; leer, solange er abgelehnt würde.</translation>
+    </message>
+    <message>
+        <source>The stock&apos;s price this turn, a share.</source>
+        <translation>Der Kurs der Aktie in dieser Runde, je Aktie.</translation>
+    </message>
+    <message>
+        <source>Click to put this number in the box.</source>
+        <translation>Klicke, um diese Zahl ins Feld zu übernehmen.</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>&amp;Fertig</translation>
+    </message>
+    <message>
+        <source>Make the trade in the box (Enter). A trade never ends the turn.</source>
+        <translation>Den Handel im Feld ausführen (Enter). Ein Handel beendet nie die Runde.</translation>
+    </message>
+    <message>
+        <source>Close this window (Escape).</source>
+        <translation>Dieses Fenster schließen (Escape).</translation>
     </message>
 </context>
 </TS>

@@ -47,12 +47,12 @@ QLineSeries* Make_Series(const std::vector<double>& values, const QString& name)
 
 Chart_Window::Chart_Window(Game_Session& session, QWidget* parent)
     : Game_Dialog(session, parent), screens(session.Windows()) {
-    setWindowTitle("Chart Stocks");
+    setWindowTitle(tr("Chart Stocks"));
     auto* layout = new QVBoxLayout(this);
 
     auto* top = new QHBoxLayout;
     auto* pick = new QVBoxLayout;
-    auto* prompt = new QLabel("Select Stock To Chart:", this);
+    auto* prompt = new QLabel(tr("Select Stock To Chart:"), this);
     pick->addWidget(prompt);
     // The first symbol stays chosen, as after every new game; it is computed on opening.
     Symbol_Picker picker = Make_Symbol_Picker(this, game, true);
@@ -67,8 +67,8 @@ Chart_Window::Chart_Window(Game_Session& session, QWidget* parent)
     Days->setRange(1, History_Length);
     Days->setValue(10);
     average->addWidget(Days, 0, 0);
-    average->addWidget(new QLabel("Turn Moving Average", this), 0, 1);
-    Show_Average = new QCheckBox("Show", this);
+    average->addWidget(new QLabel(tr("Turn Moving Average"), this), 0, 1);
+    Show_Average = new QCheckBox(tr("Show"), this);
     average->addWidget(Show_Average, 1, 0, 1, 2);
     top->addLayout(average);
     top->addStretch();
@@ -82,20 +82,20 @@ Chart_Window::Chart_Window(Game_Session& session, QWidget* parent)
     layout->addWidget(MSChart, 1);
 
     auto* buttons = new QHBoxLayout;
-    auto button = [&](QPushButton*& b, const char* text) {
+    auto button = [&](QPushButton*& b, const QString& text) {
         b = new QPushButton(text, this);
         buttons->addWidget(b);
     };
-    button(Buy_Stock_Button, "&Buy Stock");
-    button(Sell_Stock_Button, "&Sell Stock");
-    button(Short_Stock_Button, "S&hort Sell");
-    button(Calls_Button, "&Calls");
-    button(Puts_Button, "&Puts");
-    button(Fundamentals_Button, "&Earnings");
+    button(Buy_Stock_Button, tr("&Buy Stock"));
+    button(Sell_Stock_Button, tr("&Sell Stock"));
+    button(Short_Stock_Button, tr("S&hort Sell"));
+    button(Calls_Button, tr("&Calls"));
+    button(Puts_Button, tr("&Puts"));
+    button(Fundamentals_Button, tr("&Earnings"));
     buttons->addStretch();
     layout->addLayout(buttons);
     QPushButton* Chart_Help = Make_Help_Button(this);
-    Done = new QPushButton("&Done", this);
+    Done = new QPushButton(tr("&Done"), this);
     auto* bottom = new QDialogButtonBox(this);
     bottom->addButton(Done, QDialogButtonBox::RejectRole);
     bottom->addButton(Chart_Help, QDialogButtonBox::HelpRole);
@@ -114,18 +114,20 @@ Chart_Window::Chart_Window(Game_Session& session, QWidget* parent)
         {Fundamentals_Button, "earnings"}, {Done, "done"},
     };
     for (const auto& [control, name] : names) control->setObjectName(name);
-    Explain(Days, "Turns in the moving average", "How many turns the moving average takes together, from 1 to 100.");
-    Explain(Show_Average, "Draw the moving average over the price: the mean price of the turns chosen beside it.");
-    MSChart->setAccessibleName("Price chart");
-    MSChart->setAccessibleDescription("The price at the end of each of the last 100 turns.");
+    Explain(Days, tr("Turns in the moving average"), tr("How many turns the moving average takes together, from 1 to 100."));
+    Explain(Show_Average, tr("Draw the moving average over the price: the mean price of the turns chosen beside it."));
+    MSChart->setAccessibleName(tr("Price chart"));
+    MSChart->setAccessibleDescription(tr("The price at the end of each of the last 100 turns."));
     MSChart->viewport()->setAccessibleName(MSChart->accessibleName());
     const std::pair<QPushButton*, const char*> tips[] = {
-        {Buy_Stock_Button, "Buy shares of this stock."}, {Sell_Stock_Button, "Sell shares of this stock you own."},
-        {Short_Stock_Button, "Sell short this stock, or buy back a short sale of it."},
-        {Calls_Button, "Trade calls on this stock."}, {Puts_Button, "Trade puts on this stock."},
-        {Fundamentals_Button, "This company's earnings and when it next reports."}, {Done, "Close the chart (Escape)."},
+        {Buy_Stock_Button, QT_TR_NOOP("Buy shares of this stock.")},
+        {Sell_Stock_Button, QT_TR_NOOP("Sell shares of this stock you own.")},
+        {Short_Stock_Button, QT_TR_NOOP("Sell short this stock, or buy back a short sale of it.")},
+        {Calls_Button, QT_TR_NOOP("Trade calls on this stock.")}, {Puts_Button, QT_TR_NOOP("Trade puts on this stock.")},
+        {Fundamentals_Button, QT_TR_NOOP("This company's earnings and when it next reports.")},
+        {Done, QT_TR_NOOP("Close the chart (Escape).")},
     };
-    for (const auto& [button, tip] : tips) Explain(button, tip);
+    for (const auto& [button, tip] : tips) Explain(button, tr(tip));
 
     connect(Symbol, &QComboBox::currentIndexChanged, this, [this] { Symbol_Click(); });
     connect(Days, &QSpinBox::valueChanged, this, [this] { Symbol_Click(); });
@@ -187,11 +189,11 @@ void Chart_Window::Symbol_Click() {
     const QChart::ChartTheme theme = Is_Dark(palette()) ? QChart::ChartThemeDark : QChart::ChartThemeLight;
     if (chart->theme() != theme) chart->setTheme(theme);
     auto* x = new QValueAxis;
-    x->setTitleText("Past 100 Turns");
+    x->setTitleText(tr("Past 100 Turns"));
     x->setRange(1, History_Length);
     x->setLabelFormat("%d");
     auto* y = new QValueAxis;
-    y->setTitleText("Price ($)");
+    y->setTitleText(tr("Price ($)"));
     y->setLabelFormat("%d");
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
@@ -200,7 +202,7 @@ void Chart_Window::Symbol_Click() {
     std::vector<std::vector<double>> lines{history};
     if (Show_Average->isChecked()) lines.push_back(Moving_Average(history, Days->value()));
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        QLineSeries* series = Make_Series(lines[i], i == 0 ? Symbol->currentText() : "Average");
+        QLineSeries* series = Make_Series(lines[i], i == 0 ? Symbol->currentText() : tr("Average"));
         QPen pen = series->pen();
         pen.setWidthF(i == 0 ? Price_Width : Average_Width);
         // The price in plain text colour, the average in the game's blue, both readable on the chart.

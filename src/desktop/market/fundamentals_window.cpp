@@ -21,16 +21,16 @@
 
 Fundamentals_Window::Fundamentals_Window(Game_Session& session, QWidget* parent)
     : Game_Dialog(session, parent), screens(session.Windows()) {
-    setWindowTitle("Research Company Earnings");
+    setWindowTitle(tr("Research Company Earnings"));
     auto* layout = new QVBoxLayout(this);
     auto* top = new QGridLayout;
-    auto* company_prompt = new QLabel("Select A Company:", this);
+    auto* company_prompt = new QLabel(tr("Select A Company:"), this);
     top->addWidget(company_prompt, 0, 0);
     // The first symbol stays chosen, as after every new game; it is computed on opening.
     Symbol_Picker picker = Make_Symbol_Picker(this, game, false);
     Symbol = picker.list;
     top->addLayout(picker.row, 1, 0);
-    auto* reporting_prompt = new QLabel("Reporting In Next 2 Turns:", this);
+    auto* reporting_prompt = new QLabel(tr("Reporting In Next 2 Turns:"), this);
     top->addWidget(reporting_prompt, 0, 1);
     Reporting_Next_List = new QComboBox(this);
     // A screen reader says each prompt with its list.
@@ -39,7 +39,7 @@ Fundamentals_Window::Fundamentals_Window(Game_Session& session, QWidget* parent)
     Reporting_Next_List->setMinimumContentsLength(10);
     new List_Keys(Reporting_Next_List);
     top->addWidget(Reporting_Next_List, 1, 1);
-    top->addWidget(new QLabel("Next Earnings Report Due Turn:", this), 2, 0);
+    top->addWidget(new QLabel(tr("Next Earnings Report Due Turn:"), this), 2, 0);
     Earnings_Due = new QLabel(this);
     QFont bold = Earnings_Due->font();
     bold.setBold(true);
@@ -47,10 +47,10 @@ Fundamentals_Window::Fundamentals_Window(Game_Session& session, QWidget* parent)
     top->addWidget(Earnings_Due, 2, 1);
     layout->addLayout(top);
 
-    auto* frame = new QGroupBox("Earnings", this);
+    auto* frame = new QGroupBox(tr("Earnings"), this);
     auto* history = new QGridLayout(frame);
-    history->addWidget(new QLabel("Earnings Per Share History ($):", frame), 0, 0, 1, 4);
-    history->addWidget(new QLabel("Most Recnet:", frame), 1, 0, 1, 4);
+    history->addWidget(new QLabel(tr("Earnings Per Share History ($):"), frame), 0, 0, 1, 4);
+    history->addWidget(new QLabel(tr("Most Recnet:"), frame), 1, 0, 1, 4);
     for (int q = 0; q < 4; ++q) {
         Earnings_History_Label[q] = new QLabel(frame);
         Earnings_History_Label[q]->setFont(bold);
@@ -60,19 +60,19 @@ Fundamentals_Window::Fundamentals_Window(Game_Session& session, QWidget* parent)
     layout->addWidget(frame);
 
     auto* buttons = new QGridLayout;
-    auto button = [&](QPushButton*& b, const char* text, int row, int column) {
+    auto button = [&](QPushButton*& b, const QString& text, int row, int column) {
         b = new QPushButton(text, this);
         buttons->addWidget(b, row, column);
     };
-    button(View_Chart, "&View Chart", 0, 0);
-    button(Buy_Stock_Button, "&Buy Stock", 0, 1);
-    button(Sell_Stock_Button, "&Sell Stock", 0, 2);
-    button(Short_Stock_Button, "S&hort Sell", 1, 0);
-    button(Calls_Button, "&Calls", 1, 1);
-    button(Puts_Button, "&Puts", 1, 2);
+    button(View_Chart, tr("&View Chart"), 0, 0);
+    button(Buy_Stock_Button, tr("&Buy Stock"), 0, 1);
+    button(Sell_Stock_Button, tr("&Sell Stock"), 0, 2);
+    button(Short_Stock_Button, tr("S&hort Sell"), 1, 0);
+    button(Calls_Button, tr("&Calls"), 1, 1);
+    button(Puts_Button, tr("&Puts"), 1, 2);
     layout->addLayout(buttons);
     QPushButton* Fundamentals_Help = Make_Help_Button(this);
-    OKButton = new QPushButton("&Done", this);
+    OKButton = new QPushButton(tr("&Done"), this);
     auto* bottom = new QDialogButtonBox(this);
     bottom->addButton(OKButton, QDialogButtonBox::RejectRole);
     bottom->addButton(Fundamentals_Help, QDialogButtonBox::HelpRole);
@@ -89,19 +89,19 @@ Fundamentals_Window::Fundamentals_Window(Game_Session& session, QWidget* parent)
         {Short_Stock_Button, "short"}, {Calls_Button, "calls"}, {Puts_Button, "puts"}, {OKButton, "done"},
     };
     for (const auto& [control, name] : names) control->setObjectName(name);
-    Explain(Reporting_Next_List, "Reporting in next 2 turns",
-            "The companies whose earnings report comes in the next 2 turns; choose one to research it.");
-    Explain(Earnings_Due, "The turn this company's next earnings report comes.");
+    Explain(Reporting_Next_List, tr("Reporting in next 2 turns"),
+            tr("The companies whose earnings report comes in the next 2 turns; choose one to research it."));
+    Explain(Earnings_Due, tr("The turn this company's next earnings report comes."));
     for (QLabel* eps : Earnings_History_Label)
-        Explain(eps, "Earnings a share, in dollars, of one of the company's last four reports, the most recent first.");
+        Explain(eps, tr("Earnings a share, in dollars, of one of the company's last four reports, the most recent first."));
     const std::pair<QPushButton*, const char*> tips[] = {
-        {View_Chart, "This stock's price chart."}, {Buy_Stock_Button, "Buy shares of this stock."},
-        {Sell_Stock_Button, "Sell shares of this stock you own."},
-        {Short_Stock_Button, "Sell short this stock, or buy back a short sale of it."},
-        {Calls_Button, "Trade calls on this stock."}, {Puts_Button, "Trade puts on this stock."},
-        {OKButton, "Close this window (Escape)."},
+        {View_Chart, QT_TR_NOOP("This stock's price chart.")}, {Buy_Stock_Button, QT_TR_NOOP("Buy shares of this stock.")},
+        {Sell_Stock_Button, QT_TR_NOOP("Sell shares of this stock you own.")},
+        {Short_Stock_Button, QT_TR_NOOP("Sell short this stock, or buy back a short sale of it.")},
+        {Calls_Button, QT_TR_NOOP("Trade calls on this stock.")}, {Puts_Button, QT_TR_NOOP("Trade puts on this stock.")},
+        {OKButton, QT_TR_NOOP("Close this window (Escape).")},
     };
-    for (const auto& [button, tip] : tips) Explain(button, tip);
+    for (const auto& [button, tip] : tips) Explain(button, tr(tip));
 
     connect(Symbol, &QComboBox::currentIndexChanged, this, [this] { Symbol_Click(); });
     connect(Reporting_Next_List, &QComboBox::activated, this, [this] { Reporting_Next_List_Click(); });
@@ -150,12 +150,13 @@ void Fundamentals_Window::Symbol_Click() {
     const int stock = Symbol->currentIndex();
     if (stock < 0) return;
     const Research_View view = Research_Company(game, stock);
-    Show_Figure(Earnings_Due, "Next earnings report due turn", QString::fromStdString(view.Earnings_Due));
+    Show_Figure(Earnings_Due, tr("Next earnings report due turn"), QString::fromStdString(view.Earnings_Due));
     for (int q = 0; q < 4; ++q) {
         QLabel* label = Earnings_History_Label[q];
         Show_Change(label, QString::fromStdString(view.EPS[q]), view.EPS_Colour[q]);
-        label->setAccessibleName((q == 0 ? QString("Most recent earnings a share") : QString("Earnings a share, %1 reports back").arg(q)) +
-                                 ": " + QString::fromStdString(view.EPS[q]) + " dollars");
+        const QString eps = QString::fromStdString(view.EPS[q]);
+        label->setAccessibleName(q == 0 ? tr("Most recent earnings a share: %1 dollars").arg(eps)
+                                        : tr("Earnings a share, %1 reports back: %2 dollars").arg(QString::number(q), eps));
     }
 }
 

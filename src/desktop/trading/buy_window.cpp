@@ -10,18 +10,18 @@
 #include "desktop/parts/engine_text.h"
 
 Buy_Window::Buy_Window(Game_Session& session, QWidget* parent)
-    : Trade_Window(session, "Stock Buy Order", "Select Stock To Buy:", parent) {
+    : Trade_Window(session, tr("Stock Buy Order"), tr("Select Stock To Buy:"), parent) {
     Add_Price();
-    Add_Quantity(1, "Buy How Many?", "0", true);
+    Add_Quantity(1, tr("Buy How Many?"), "0", true);
     Add_Cash_After(2);
-    you_have = new QLabel("You have 0 Share(s) of - - -", this);
+    you_have = new QLabel(tr("You have 0 Share(s) of - - -"), this);
     you_have->setObjectName("you_have");
     grid->addWidget(you_have, 4, 0, 1, 2);
-    most = new Clickable_Label("The Most You Can Buy Is", this);
+    most = new Clickable_Label(tr("The Most You Can Buy Is"), this);
     most->setObjectName("most");
     Copies_Into_Box(most, [this]() -> std::optional<double> { return shown_most; });
     grid->addWidget(most, 5, 0, 1, 2);
-    Add_Buttons(6, "&Buy", Help_Owner::Buy);
+    Add_Buttons(6, tr("&Buy"), Help_Owner::Buy);
 }
 
 void Buy_Window::Open() {
@@ -42,7 +42,7 @@ void Buy_Window::Symbol_Click() {
     most->setText(Engine_Text(view.Max));
     shown_most = view.Most;
     Explain(quantity, Engine_Text(Buy_Most_Tip(game, Stock())));
-    Show_Price("Price: " + QString::fromStdString(Money_Text(Stock_Price(game, Stock()))));
+    Show_Price(tr("Price: %1").arg(QString::fromStdString(Money_Text(Stock_Price(game, Stock())))));
     Show_Cash_After();
 }
 

@@ -19,8 +19,8 @@ namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 // Two option buttons side by side, a group of their own.
-QWidget* Pair(QWidget* window, QRadioButton*& first, const char* first_caption, const char* first_name,
-              QRadioButton*& second, const char* second_caption, const char* second_name) {
+QWidget* Pair(QWidget* window, QRadioButton*& first, const QString& first_caption, const char* first_name,
+              QRadioButton*& second, const QString& second_caption, const char* second_name) {
     auto* row = new QHBoxLayout;
     auto* group = new QWidget(window);
     group->setLayout(row);
@@ -36,40 +36,40 @@ QWidget* Pair(QWidget* window, QRadioButton*& first, const char* first_caption, 
 }  // namespace
 
 Options_Window::Options_Window(Game_Session& session, QWidget* parent)
-    : Trade_Window(session, "Stock Options", "Select A Symbol:", parent) {
-    stock_price = new QLabel("Current Price Of MSFT: 100", this);
+    : Trade_Window(session, tr("Stock Options"), tr("Select A Symbol:"), parent) {
+    stock_price = new QLabel(Engine_Text("Current Price Of MSFT: 100"), this);
     stock_price->setObjectName("stock_price");
     grid->addWidget(stock_price, 1, 0, 1, 2);
-    grid->addWidget(Pair(this, calls, "&Calls", "calls", puts, "&Puts", "puts"), 2, 0);
-    grid->addWidget(Pair(this, buy, "&Buy", "buy", sell, "&Sell", "sell"), 2, 1);
-    Explain(calls, "A call gains in value when the stock's price rises above its strike.");
-    Explain(puts, "A put gains in value when the stock's price falls below its strike.");
-    Explain(buy, "Buy contracts at the premium shown.");
-    Explain(sell, "Sell contracts you hold, with this strike and expiry, at the premium shown.");
+    grid->addWidget(Pair(this, calls, tr("&Calls"), "calls", puts, tr("&Puts"), "puts"), 2, 0);
+    grid->addWidget(Pair(this, buy, tr("&Buy"), "buy", sell, tr("&Sell"), "sell"), 2, 1);
+    Explain(calls, tr("A call gains in value when the stock's price rises above its strike."));
+    Explain(puts, tr("A put gains in value when the stock's price falls below its strike."));
+    Explain(buy, tr("Buy contracts at the premium shown."));
+    Explain(sell, tr("Sell contracts you hold, with this strike and expiry, at the premium shown."));
 
     // The boxes change only through their arrows, so a quote is never of a half-typed value.
-    grid->addWidget(new QLabel("Strike Price:", this), 3, 0);
+    grid->addWidget(new QLabel(tr("Strike Price:"), this), 3, 0);
     strike = new QSpinBox(this);
     strike->setObjectName("strike");
     strike->setRange(Lowest_Strike, Highest_Strike);
     strike->setSingleStep(Strike_Step);
     strike->findChild<QLineEdit*>()->setReadOnly(true);
     Select_All_On_Focus(strike);
-    Explain(strike, "Strike price", "The price the contract is written at; the arrows step it by 10 dollars.");
+    Explain(strike, tr("Strike price"), tr("The price the contract is written at; the arrows step it by 10 dollars."));
     grid->addWidget(strike, 3, 1);
-    grid->addWidget(new QLabel("Expires Turn:", this), 4, 0);
+    grid->addWidget(new QLabel(tr("Expires Turn:"), this), 4, 0);
     expiry = new QSpinBox(this);
     expiry->setObjectName("expiry");
     expiry->setSingleStep(Expiry_Step);
     // Until a stock is chosen; the box is as wide as this range asks.
     expiry->setRange(0, std::numeric_limits<Integer>::max());
     expiry->findChild<QLineEdit*>()->setReadOnly(true);
-    Explain(expiry, "Expires turn", "The turn the contract lapses, worthless, unless sold before; the arrows step it by 10 turns.");
+    Explain(expiry, tr("Expires turn"), tr("The turn the contract lapses, worthless, unless sold before; the arrows step it by 10 turns."));
     grid->addWidget(expiry, 4, 1);
-    grid->addWidget(new QLabel("Option Premium:", this), 5, 0);
+    grid->addWidget(new QLabel(tr("Option Premium:"), this), 5, 0);
     premium = new QLabel("0", this);
     premium->setObjectName("premium");
-    Explain(premium, "What one share of the contract costs now, in dollars; a contract is 100 shares.");
+    Explain(premium, tr("What one share of the contract costs now, in dollars; a contract is 100 shares."));
     grid->addWidget(premium, 5, 1);
     // What the contracts come to, in plain words, under the premium; room kept for the longest.
     outlook = new QLabel(this);
@@ -78,11 +78,11 @@ Options_Window::Options_Window(Game_Session& session, QWidget* parent)
     outlook->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     outlook->setMinimumHeight(3 * outlook->fontMetrics().lineSpacing());
     grid->addWidget(outlook, 6, 0, 1, 2);
-    Add_Quantity(7, "Number To Buy/Sell:", "0", false);
+    Add_Quantity(7, tr("Number To Buy/Sell:"), "0", false);
     // No cash line here; the line under it tells a refusal's reason.
     Add_Cash_After(8);
     // The caption and the number act as one label.
-    most_caption = new Clickable_Label("Most You Can Buy:", this);
+    most_caption = new Clickable_Label(Engine_Text("Most You Can Buy:"), this);
     most_caption->setObjectName("most_caption");
     most = new Clickable_Label("0", this);
     most->setObjectName("most");
@@ -90,7 +90,7 @@ Options_Window::Options_Window(Game_Session& session, QWidget* parent)
         Copies_Into_Box(l, [this]() -> std::optional<double> { return shown_most; });
     grid->addWidget(most_caption, 10, 0);
     grid->addWidget(most, 10, 1);
-    Add_Buttons(11, "&Transact", Help_Owner::Options);
+    Add_Buttons(11, tr("&Transact"), Help_Owner::Options);
 
     connect(calls, &QRadioButton::clicked, this, [this] { Symbol_Click(); });
     connect(puts, &QRadioButton::clicked, this, [this] { Symbol_Click(); });
@@ -127,8 +127,8 @@ void Options_Window::Show_Form(const Option_Form& f) {
 
 void Options_Window::Show_View(const Option_View& v) {
     stock_price->setText(Engine_Text(v.Stock_Price));
-    Show_Figure(premium, "Option premium", Q(v.Premium), "dollars a share");
-    Show_Figure(most, Engine_Text(v.Label6).remove(':'), Q(v.Max), "contracts");
+    Show_Figure(premium, tr("Option premium"), Q(v.Premium), tr("dollars a share"));
+    Show_Figure(most, Engine_Text(v.Label6).remove(':'), Q(v.Max), tr("contracts"));
     most_caption->setText(Engine_Text(v.Label6));
     shown_most = v.Most;
     Show_Outlook();

@@ -9,20 +9,20 @@
 #include "desktop/parts/engine_text.h"
 
 Sell_Window::Sell_Window(Game_Session& session, QWidget* parent)
-    : Trade_Window(session, "Stock Sell Order", "Select Stock To Sell:", parent) {
+    : Trade_Window(session, tr("Stock Sell Order"), tr("Select Stock To Sell:"), parent) {
     Add_Price();
-    Add_Quantity(1, "Sell How Many?", "0", true);
+    Add_Quantity(1, tr("Sell How Many?"), "0", true);
     Add_Cash_After(2);
     // A click on the holding sells all of it.
-    you_have = new Clickable_Label("You have 0 Share(s) of - - -", this);
+    you_have = new Clickable_Label(tr("You have 0 Share(s) of - - -"), this);
     you_have->setObjectName("you_have");
     Copies_Into_Box(you_have, [this]() -> std::optional<double> {
         if (Stock() < 0) return std::nullopt;
         return game.Player_Stock[Stock()].Shares;
     });
-    Explain(you_have, "Click to put all the shares you own of this stock in the box.");
+    Explain(you_have, tr("Click to put all the shares you own of this stock in the box."));
     grid->addWidget(you_have, 4, 0, 1, 2);
-    Add_Buttons(5, "&Sell", Help_Owner::Sell);
+    Add_Buttons(5, tr("&Sell"), Help_Owner::Sell);
 }
 
 void Sell_Window::Open() {
@@ -47,7 +47,7 @@ void Sell_Window::Symbol_Click() {
     if (Stock() < 0) return;
     you_have->setText(Engine_Text(Sell_Texts(game, Stock()).You_Have));
     Explain(quantity, Engine_Text(Sell_Most_Tip(game, Stock())));
-    Show_Price("Price: " + QString::fromStdString(Money_Text(Stock_Price(game, Stock()))));
+    Show_Price(tr("Price: %1").arg(QString::fromStdString(Money_Text(Stock_Price(game, Stock())))));
     Show_Cash_After();
 }
 

@@ -11,31 +11,31 @@
 #include "desktop/parts/engine_text.h"
 
 Short_Window::Short_Window(Game_Session& session, QWidget* parent)
-    : Trade_Window(session, "Short Sell Stock", "Select Stock To Short:", parent) {
+    : Trade_Window(session, tr("Short Sell Stock"), tr("Select Stock To Short:"), parent) {
     auto* modes = new QHBoxLayout;
-    sell_short = new QRadioButton("&Sell Short", this);
+    sell_short = new QRadioButton(tr("&Sell Short"), this);
     sell_short->setObjectName("sell_short");
-    buy_back = new QRadioButton("&Buy Back", this);
+    buy_back = new QRadioButton(tr("&Buy Back"), this);
     buy_back->setObjectName("buy_back");
     sell_short->setChecked(true);
-    Explain(sell_short, "Sell shares you do not own, putting up half their price as a deposit; you gain if the price falls.");
-    Explain(buy_back, "Buy back shares you sold short, which ends that much of the short sale.");
+    Explain(sell_short, tr("Sell shares you do not own, putting up half their price as a deposit; you gain if the price falls."));
+    Explain(buy_back, tr("Buy back shares you sold short, which ends that much of the short sale."));
     modes->addWidget(sell_short);
     modes->addWidget(buy_back);
     modes->addStretch();
     grid->addLayout(modes, 1, 0, 1, 2);
     Add_Price();
-    Add_Quantity(2, "Sell Short How Many?", QString(), true);
+    Add_Quantity(2, tr("Sell Short How Many?"), QString(), true);
     Add_Cash_After(3);
     // What the window shows until a stock is first chosen.
-    you_have = new QLabel("You've Shorted 50000000 Shares of MSFT", this);
+    you_have = new QLabel(tr("You've Shorted 50000000 Shares of MSFT"), this);
     you_have->setObjectName("you_have");
     grid->addWidget(you_have, 5, 0, 1, 2);
-    most = new Clickable_Label("You Can Short 50000000 Shafes of MSFT", this);
+    most = new Clickable_Label(tr("You Can Short 50000000 Shafes of MSFT"), this);
     most->setObjectName("most");
     Copies_Into_Box(most, [this]() -> std::optional<double> { return shown_most; });
     grid->addWidget(most, 6, 0, 1, 2);
-    Add_Buttons(7, "&Transact", Help_Owner::Short);
+    Add_Buttons(7, tr("&Transact"), Help_Owner::Short);
 
     connect(sell_short, &QRadioButton::clicked, this, [this] { Symbol_Click(); });
     connect(buy_back, &QRadioButton::clicked, this, [this] { Symbol_Click(); });
@@ -67,10 +67,11 @@ void Short_Window::Symbol_Click() {
     Explain(quantity, Engine_Text(Short_Most_Tip(game, Stock(), Mode())));
     // The captions say what the mode does; the price and the deposit a share, in either mode.
     const bool back = Mode() == Short_Mode::Buy_Back;
-    list_prompt->setText(back ? "Select Stock To Buy Back:" : "Select Stock To Short:");
-    quantity_prompt->setText(back ? "Buy Back How Many?" : "Sell Short How Many?");
+    list_prompt->setText(back ? tr("Select Stock To Buy Back:") : tr("Select Stock To Short:"));
+    quantity_prompt->setText(back ? tr("Buy Back How Many?") : tr("Sell Short How Many?"));
     const double price = Stock_Price(game, Stock());
-    Show_Price(QString::fromStdString("Price: " + Money_Text(price) + ", deposit " + Money_Text(price / 2) + " a share"));
+    Show_Price(tr("Price: %1, deposit %2 a share")
+                   .arg(QString::fromStdString(Money_Text(price)), QString::fromStdString(Money_Text(price / 2))));
     Show_Cash_After();
 }
 

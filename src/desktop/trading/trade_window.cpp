@@ -29,7 +29,7 @@ Trade_Window::Trade_Window(Game_Session& session, const QString& title, const QS
     grid->addWidget(list_prompt, 0, 0);
     symbol = new QComboBox(this);
     symbol->setObjectName("symbol");
-    Explain(symbol, "Stock", "The stock to trade: the arrows or the first letters of its symbol choose another.");
+    Explain(symbol, tr("Stock"), tr("The stock to trade: the arrows or the first letters of its symbol choose another."));
     for (const std::string& s : game.Symbol) symbol->addItem(QString::fromStdString(s));
     // The first symbol stays chosen, as after every new game; it is computed on opening.
     list_keys = new List_Keys(symbol);
@@ -57,7 +57,7 @@ void Trade_Window::Add_Quantity(int row, const QString& prompt, const QString& t
 void Trade_Window::Add_Cash_After(int row) {
     cash_after = new QLabel(this);
     cash_after->setObjectName("cash_after");
-    Explain(cash_after, "The cash the trade would leave you; empty while it would be refused.");
+    Explain(cash_after, tr("The cash the trade would leave you; empty while it would be refused."));
     // Room for the largest amount, so the window does not change size.
     cash_after->setMinimumWidth(cash_after->fontMetrics().horizontalAdvance(Engine_Text("Cash after: $-000,000,000,000,000")));
     cash_after->setMinimumHeight(cash_after->fontMetrics().height());
@@ -83,7 +83,7 @@ void Trade_Window::Show_Reason(const std::string& text) {
 void Trade_Window::Add_Price() {
     price = new QLabel(this);
     price->setObjectName("price");
-    Explain(price, "The stock's price this turn, a share.");
+    Explain(price, tr("The stock's price this turn, a share."));
     grid->addWidget(price, 0, 2);
 }
 
@@ -97,7 +97,7 @@ void Trade_Window::Show_Cash_After() {
 
 void Trade_Window::Copies_Into_Box(Clickable_Label* label, std::function<std::optional<double>()> number) {
     copying_labels.push_back(label);
-    Explain(label, "Click to put this number in the box.");
+    Explain(label, tr("Click to put this number in the box."));
     connect(label, &Clickable_Label::Hovered, this, [this] {
         for (Clickable_Label* l : copying_labels) l->Light(true);
     });
@@ -109,7 +109,7 @@ void Trade_Window::Copies_Into_Box(Clickable_Label* label, std::function<std::op
 void Trade_Window::Add_Buttons(int row, const QString& trade_caption, Help_Owner help) {
     auto* trade = new QPushButton(trade_caption, this);
     trade->setObjectName("trade");
-    auto* done = new QPushButton("&Done", this);
+    auto* done = new QPushButton(tr("&Done"), this);
     done->setObjectName("done");
     QPushButton* help_button = Make_Help_Button(this);
     // Placed as the platform places accept, reject and help.
@@ -118,8 +118,8 @@ void Trade_Window::Add_Buttons(int row, const QString& trade_caption, Help_Owner
     buttons->addButton(done, QDialogButtonBox::RejectRole);
     buttons->addButton(help_button, QDialogButtonBox::HelpRole);
     trade->setDefault(true);
-    Explain(trade, "Make the trade in the box (Enter). A trade never ends the turn.");
-    Explain(done, "Close this window (Escape).");
+    Explain(trade, tr("Make the trade in the box (Enter). A trade never ends the turn."));
+    Explain(done, tr("Close this window (Escape)."));
     grid->addWidget(buttons, row, 0, 1, 2);
     Set_Escape_Button(done);
     Keep_Fixed_Size();
