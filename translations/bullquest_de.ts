@@ -897,6 +897,66 @@
         <source>Your net worth, %1, is within %2% of the %3 goal: reach it before the computer does and you win. The computer stands at %4.</source>
         <translation>Dein Vermögen, %1, liegt höchstens %2% unter dem Ziel von %3: Erreiche es vor dem Computer, und du gewinnst. Der Computer steht bei %4.</translation>
     </message>
+    <message>
+        <source>Error: The settings file is damaged, or cannot be read or written; it is kept as it was, and your settings hold until you close the game.</source>
+        <translation>Fehler: Die Einstellungsdatei ist beschädigt oder kann nicht gelesen oder geschrieben werden; sie bleibt, wie sie war, und deine Einstellungen gelten, bis du das Spiel schließt.</translation>
+    </message>
+    <message>
+        <source>no contracts</source>
+        <translation>keine Kontrakte</translation>
+    </message>
+    <message>
+        <source>The most you can buy: %1.
+%2</source>
+        <translation>Du kannst höchstens %1 kaufen.
+%2</translation>
+    </message>
+    <message>
+        <source>The most you can sell: %1.
+%2</source>
+        <translation>Du kannst höchstens %1 verkaufen.
+%2</translation>
+    </message>
+    <message>
+        <source>The most you can buy back: %1.
+%2</source>
+        <translation>Du kannst höchstens %1 zurückkaufen.
+%2</translation>
+    </message>
+    <message>
+        <source>The most you can sell short: %1.
+%2</source>
+        <translation>Du kannst höchstens %1 leerverkaufen.
+%2</translation>
+    </message>
+    <message>
+        <source>%1 It allows %2 shares of a company to be held, yours and the computer&apos;s together.</source>
+        <translation>%1 Sie erlaubt je Unternehmen %2 Aktien im Besitz, deine und die des Computers zusammen.</translation>
+    </message>
+    <message>
+        <source>%1 It allows %2 shares of a company to be sold short, yours and the computer&apos;s together.</source>
+        <translation>%1 Sie erlaubt je Unternehmen %2 leerverkaufte Aktien, deine und die des Computers zusammen.</translation>
+    </message>
+    <message>
+        <source>%1 A buy-back is never refused for cash: it may leave your cash below zero.</source>
+        <translation>%1 Ein Rückkauf wird nie mangels Bargeld abgelehnt: Dein Bargeld kann danach unter null liegen.</translation>
+    </message>
+    <message>
+        <source>%1 costs %2 in all, worth %3 if the premium doubles, %4 if it falls to nothing; it lapses in turn %5.</source>
+        <translation>%1 kostet insgesamt %2, %3 wert, wenn sich die Prämie verdoppelt, %4, wenn sie auf null fällt; er verfällt in Runde %5.</translation>
+    </message>
+    <message>
+        <source>%1 cost %2 in all, worth %3 if the premium doubles, %4 if it falls to nothing; they lapse in turn %5.</source>
+        <translation>%1 kosten insgesamt %2, %3 wert, wenn sich die Prämie verdoppelt, %4, wenn sie auf null fällt; sie verfallen in Runde %5.</translation>
+    </message>
+    <message>
+        <source>%1 brings %2 in all, worth %3 if the premium doubles, %4 if it falls to nothing; it lapses in turn %5.</source>
+        <translation>%1 bringt insgesamt %2, %3 wert, wenn sich die Prämie verdoppelt, %4, wenn sie auf null fällt; er verfällt in Runde %5.</translation>
+    </message>
+    <message>
+        <source>%1 bring %2 in all, worth %3 if the premium doubles, %4 if it falls to nothing; they lapse in turn %5.</source>
+        <translation>%1 bringen insgesamt %2, %3 wert, wenn sich die Prämie verdoppelt, %4, wenn sie auf null fällt; sie verfallen in Runde %5.</translation>
+    </message>
 </context>
 <context>
     <name>Fundamentals_Window</name>

@@ -60,6 +60,7 @@ const char* const Exact_Texts[] = {
     QT_TRANSLATE_NOOP("Engine", "Error: Either the file does not exist or it is damadged."),
     QT_TRANSLATE_NOOP("Engine", "Error: Cannot write to file."),
     QT_TRANSLATE_NOOP("Engine", "Error: The statistics file is damaged, or cannot be read or written; it is kept as it was."),
+    QT_TRANSLATE_NOOP("Engine", "Error: The settings file is damaged, or cannot be read or written; it is kept as it was, and your settings hold until you close the game."),
     QT_TRANSLATE_NOOP("Engine", "Too many options positions"),
     // Alerts, confirmations and the cheats' input box.
     QT_TRANSLATE_NOOP("Engine", "News Alert"),
@@ -97,6 +98,7 @@ const char* const Exact_Texts[] = {
     // The trade windows.
     QT_TRANSLATE_NOOP("Engine", "Most You Can Buy:"),
     QT_TRANSLATE_NOOP("Engine", "Most You Can Sell:"),
+    QT_TRANSLATE_NOOP("Engine", "no contracts"),
     QT_TRANSLATE_NOOP("Engine", "Type how many shares to buy."),
     QT_TRANSLATE_NOOP("Engine", "Type how many shares to sell."),
     QT_TRANSLATE_NOOP("Engine", "Type how many shares to sell short."),
@@ -202,6 +204,19 @@ const Pattern_Text Pattern_Texts[] = {
     {QT_TRANSLATE_NOOP("Engine", "The expiry box offers turns %1, %2 and %3.")},
     {QT_TRANSLATE_NOOP("Engine", "A split took this option's strike to %1, below the %2 the strike box holds: it can only lapse, in turn %3.")},
     {QT_TRANSLATE_NOOP("Engine", "The strike box cannot hold this option's strike of %1 or the expiry box its turn: it can only lapse, in turn %2.")},
+    // The quantity boxes' tips: the most, then why.
+    {QT_TRANSLATE_NOOP("Engine", "The most you can buy: %1.\n%2")},
+    {QT_TRANSLATE_NOOP("Engine", "The most you can sell: %1.\n%2")},
+    {QT_TRANSLATE_NOOP("Engine", "The most you can buy back: %1.\n%2")},
+    {QT_TRANSLATE_NOOP("Engine", "The most you can sell short: %1.\n%2")},
+    {QT_TRANSLATE_NOOP("Engine", "%1 It allows %2 shares of a company to be held, yours and the computer's together."), Reach::Within},
+    {QT_TRANSLATE_NOOP("Engine", "%1 It allows %2 shares of a company to be sold short, yours and the computer's together."), Reach::Within},
+    {QT_TRANSLATE_NOOP("Engine", "%1 A buy-back is never refused for cash: it may leave your cash below zero."), Reach::Within},
+    // The options window's outlook on the contracts typed.
+    {QT_TRANSLATE_NOOP("Engine", "%1 costs %2 in all, worth %3 if the premium doubles, %4 if it falls to nothing; it lapses in turn %5.")},
+    {QT_TRANSLATE_NOOP("Engine", "%1 cost %2 in all, worth %3 if the premium doubles, %4 if it falls to nothing; they lapse in turn %5.")},
+    {QT_TRANSLATE_NOOP("Engine", "%1 brings %2 in all, worth %3 if the premium doubles, %4 if it falls to nothing; it lapses in turn %5.")},
+    {QT_TRANSLATE_NOOP("Engine", "%1 bring %2 in all, worth %3 if the premium doubles, %4 if it falls to nothing; they lapse in turn %5.")},
     {QT_TRANSLATE_NOOP("Engine", "%1 share"), Reach::Within},
     {QT_TRANSLATE_NOOP("Engine", "%1 shares"), Reach::Within},
     // The account of a game that ended.
