@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Accessible_Text</name>
+    <message>
+        <source>unchanged</source>
+        <translation>unverändert</translation>
+    </message>
+    <message>
+        <source>%1 dollar</source>
+        <translation>%1 Dollar</translation>
+    </message>
+    <message>
+        <source>%1 dollars</source>
+        <translation>%1 Dollar</translation>
+    </message>
+    <message>
+        <source>up %1</source>
+        <translation>plus %1</translation>
+    </message>
+    <message>
+        <source>down %1</source>
+        <translation>minus %1</translation>
+    </message>
+    <message>
+        <source>%1 percent</source>
+        <translation>%1 Prozent</translation>
+    </message>
+    <message>
+        <source>up %1 percent</source>
+        <translation>plus %1 Prozent</translation>
+    </message>
+    <message>
+        <source>down %1 percent</source>
+        <translation>minus %1 Prozent</translation>
+    </message>
+    <message>
+        <source>Market Index</source>
+        <translation>Marktindex</translation>
+    </message>
+</context>
+<context>
     <name>Buy_Window</name>
     <message>
         <source>Stock Buy Order</source>
@@ -1074,6 +1113,24 @@
     </message>
 </context>
 <context>
+    <name>Game_Dialog</name>
+    <message>
+        <source>Close this message (Enter or Escape).</source>
+        <translation>Diese Meldung schließen (Enter oder Escape).</translation>
+    </message>
+</context>
+<context>
+    <name>Help_Button</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Choose a help topic about this window (F1).</source>
+        <translation>Ein Hilfethema zu diesem Fenster wählen (F1).</translation>
+    </message>
+</context>
+<context>
     <name>Help_Viewer_Window</name>
     <message>
         <source>Bullquest Help</source>
@@ -1424,6 +1481,101 @@
     </message>
 </context>
 <context>
+    <name>News_Tab</name>
+    <message>
+        <source>The Latest News Headlines:</source>
+        <translation>Die neuesten Schlagzeilen:</translation>
+    </message>
+    <message>
+        <source>The Latest Earnings Reports:</source>
+        <translation>Die neuesten Gewinnberichte:</translation>
+    </message>
+    <message>
+        <source>Quick Quote:</source>
+        <translation>Schnellkurs:</translation>
+    </message>
+    <message>
+        <source>Symbol:</source>
+        <translation>Symbol:</translation>
+    </message>
+    <message>
+        <source>Price:</source>
+        <translation>Kurs:</translation>
+    </message>
+    <message>
+        <source>Change:</source>
+        <translation>Änderung:</translation>
+    </message>
+    <message>
+        <source>News Preferences:</source>
+        <translation>Nachrichten-Einstellungen:</translation>
+    </message>
+    <message>
+        <source>Alert me to news concerning stocks I own.</source>
+        <translation>Mich auf Nachrichten zu meinen Aktien hinweisen.</translation>
+    </message>
+    <message>
+        <source>Alert me to world/market news.</source>
+        <translation>Mich auf Welt- und Marktnachrichten hinweisen.</translation>
+    </message>
+    <message>
+        <source>News headlines</source>
+        <translation>Schlagzeilen</translation>
+    </message>
+    <message>
+        <source>The news of every turn, the newest at the bottom. Click a line for a quick quote of the stock it concerns.</source>
+        <translation>Die Nachrichten jeder Runde, die neueste unten. Klicke auf eine Zeile für den Schnellkurs der Aktie, die sie betrifft.</translation>
+    </message>
+    <message>
+        <source>Earnings reports</source>
+        <translation>Gewinnberichte</translation>
+    </message>
+    <message>
+        <source>The companies&apos; earnings reports, the newest at the bottom. Click a line for a quick quote of that company&apos;s stock.</source>
+        <translation>Die Gewinnberichte der Unternehmen, der neueste unten. Klicke auf eine Zeile für den Schnellkurs der Aktie dieses Unternehmens.</translation>
+    </message>
+    <message>
+        <source>The stock of the news line you clicked; empty again when a turn ends.</source>
+        <translation>Die Aktie der angeklickten Nachricht; wieder leer, wenn eine Runde endet.</translation>
+    </message>
+    <message>
+        <source>That stock&apos;s price this turn, in dollars.</source>
+        <translation>Der Kurs dieser Aktie in dieser Runde, in Dollar.</translation>
+    </message>
+    <message>
+        <source>That stock&apos;s move at the last turn in dollars, and in brackets in percent.</source>
+        <translation>Die Kursbewegung dieser Aktie in der letzten Runde in Dollar, in Klammern in Prozent.</translation>
+    </message>
+    <message>
+        <source>When a turn brings news about a stock you own, a window shows it before the turn goes on.</source>
+        <translation>Bringt eine Runde Nachrichten zu einer Aktie, die du besitzt, zeigt ein Fenster sie, bevor die Runde weitergeht.</translation>
+    </message>
+    <message>
+        <source>When a turn brings news about the whole market, a window shows it before the turn goes on.</source>
+        <translation>Bringt eine Runde Nachrichten zum ganzen Markt, zeigt ein Fenster sie, bevor die Runde weitergeht.</translation>
+    </message>
+    <message>
+        <source>Click on a news item to view a Quick Quote of the stock affected by that news (if any)</source>
+        <translation>Klicke auf eine Nachricht, um den Schnellkurs der betroffenen Aktie zu sehen (falls es eine gibt)</translation>
+    </message>
+    <message>
+        <source>Quick quote symbol</source>
+        <translation>Symbol im Schnellkurs</translation>
+    </message>
+    <message>
+        <source>Quick quote price</source>
+        <translation>Kurs im Schnellkurs</translation>
+    </message>
+    <message>
+        <source>dollars</source>
+        <translation>Dollar</translation>
+    </message>
+    <message>
+        <source>Quick quote change: %1</source>
+        <translation>Änderung im Schnellkurs: %1</translation>
+    </message>
+</context>
+<context>
     <name>Options_Window</name>
     <message>
         <source>Stock Options</source>
@@ -1519,6 +1671,88 @@
     </message>
 </context>
 <context>
+    <name>Portfolio_Grid</name>
+    <message>
+        <source>Double-click a row, or press Enter on it, to close out that position.</source>
+        <translation>Doppelklicke auf eine Zeile oder drücke darauf Enter, um diese Position zu schließen.</translation>
+    </message>
+</context>
+<context>
+    <name>Portfolio_Tab</name>
+    <message>
+        <source>Stocks:</source>
+        <translation>Aktien:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>**Double click on either a stock position or option position to go to the appropriate screen for closing out that position.</source>
+        <translation>**Doppelklicke auf eine Aktien- oder Optionsposition, um zum passenden Fenster zu gelangen, in dem du die Position schließt.</translation>
+    </message>
+    <message>
+        <source>Your stocks</source>
+        <translation>Deine Aktien</translation>
+    </message>
+    <message>
+        <source>The stock&apos;s symbol.</source>
+        <translation>Das Symbol der Aktie.</translation>
+    </message>
+    <message>
+        <source>The shares you own; a short sale shows its shares below zero.</source>
+        <translation>Die Aktien, die du besitzt; ein Leerverkauf zeigt seine Aktien unter null.</translation>
+    </message>
+    <message>
+        <source>What you paid a share, on average over your purchases (for a short sale, what you sold at).</source>
+        <translation>Was du je Aktie bezahlt hast, im Schnitt über deine Käufe (bei einem Leerverkauf der Verkaufskurs).</translation>
+    </message>
+    <message>
+        <source>The stock&apos;s price this turn.</source>
+        <translation>Der Kurs der Aktie in dieser Runde.</translation>
+    </message>
+    <message>
+        <source>Your gain or loss on the position in percent: above zero is a gain.</source>
+        <translation>Dein Gewinn oder Verlust mit der Position in Prozent: über null ist ein Gewinn.</translation>
+    </message>
+    <message>
+        <source>Your options</source>
+        <translation>Deine Optionen</translation>
+    </message>
+    <message>
+        <source>The stock the contracts are on.</source>
+        <translation>Die Aktie, auf die die Kontrakte lauten.</translation>
+    </message>
+    <message>
+        <source>Call: gains when the stock rises. Put: gains when it falls.</source>
+        <translation>Call: gewinnt, wenn die Aktie steigt. Put: gewinnt, wenn sie fällt.</translation>
+    </message>
+    <message>
+        <source>The price the contract is written at.</source>
+        <translation>Der Basispreis des Kontrakts.</translation>
+    </message>
+    <message>
+        <source>The contracts you hold, each for 100 shares.</source>
+        <translation>Die Kontrakte, die du hältst, je über 100 Aktien.</translation>
+    </message>
+    <message>
+        <source>The premium you paid a share.</source>
+        <translation>Die Prämie, die du je Aktie bezahlt hast.</translation>
+    </message>
+    <message>
+        <source>The premium a share this turn: what the contracts are worth now.</source>
+        <translation>Die Prämie je Aktie in dieser Runde: was die Kontrakte jetzt wert sind.</translation>
+    </message>
+    <message>
+        <source>The turn the contracts lapse, worthless, if you have not sold them by then.</source>
+        <translation>Die Runde, in der die Kontrakte wertlos verfallen, wenn du sie bis dahin nicht verkauft hast.</translation>
+    </message>
+    <message>
+        <source>Your gain or loss in percent, from the premium paid to the premium now.</source>
+        <translation>Dein Gewinn oder Verlust in Prozent, von der bezahlten Prämie zur jetzigen.</translation>
+    </message>
+</context>
+<context>
     <name>Qt_Screens</name>
     <message>
         <source>Save Game</source>
@@ -1539,6 +1773,37 @@
     <message>
         <source>Bullquest Results (*.bqr)</source>
         <translation>Bullquest-Ergebnisse (*.bqr)</translation>
+    </message>
+</context>
+<context>
+    <name>Quotes_Board</name>
+    <message>
+        <source>Click to see this stock&apos;s price over the last 100 turns.</source>
+        <translation>Klicke, um den Kurs dieser Aktie über die letzten 100 Runden zu sehen.</translation>
+    </message>
+    <message>
+        <source>The stock&apos;s price this turn, in dollars.</source>
+        <translation>Der Kurs der Aktie in dieser Runde, in Dollar.</translation>
+    </message>
+    <message>
+        <source>The price&apos;s move at the last turn in dollars, and in brackets that move as a share of the lower of the two prices.</source>
+        <translation>Die Kursbewegung in der letzten Runde in Dollar, in Klammern als Anteil am niedrigeren der beiden Kurse.</translation>
+    </message>
+    <message>
+        <source>Market Index</source>
+        <translation>Marktindex</translation>
+    </message>
+    <message>
+        <source>The market index: the 42 stocks&apos; prices together.</source>
+        <translation>Der Marktindex: die Kurse der 42 Aktien zusammen.</translation>
+    </message>
+    <message>
+        <source>The index&apos;s move at the last turn, in percent.</source>
+        <translation>Die Bewegung des Index in der letzten Runde, in Prozent.</translation>
+    </message>
+    <message>
+        <source>Click on a stock symbol to view its chart.</source>
+        <translation>Klicke auf ein Aktiensymbol, um seinen Chart zu sehen.</translation>
     </message>
 </context>
 <context>
@@ -1570,6 +1835,105 @@
     <message>
         <source>Price: %1</source>
         <translation>Kurs: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Settings_Window</name>
+    <message>
+        <source>Configure Bullquest</source>
+        <translation>Bullquest einrichten</translation>
+    </message>
+    <message>
+        <source>Look</source>
+        <translation>Aussehen</translation>
+    </message>
+    <message>
+        <source>Follow the desktop</source>
+        <translation>Wie der Desktop</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>&amp;Theme:</source>
+        <translation>&amp;Design:</translation>
+    </message>
+    <message>
+        <source>Show &amp;arrows with changes</source>
+        <translation>&amp;Pfeile bei Änderungen zeigen</translation>
+    </message>
+    <message>
+        <source>%1 beside a gain and %2 beside a loss, wherever a change is shown</source>
+        <translation>%1 neben einem Gewinn und %2 neben einem Verlust, überall, wo eine Änderung steht</translation>
+    </message>
+    <message>
+        <source>&amp;Colour-blind-safe colours</source>
+        <translation>&amp;Farben für Farbenblinde</translation>
+    </message>
+    <message>
+        <source>Gains in blue and losses in orange, which stay apart for colour-blind eyes</source>
+        <translation>Gewinne in Blau und Verluste in Orange, die auch farbenblinde Augen unterscheiden</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>Spielen</translation>
+    </message>
+    <message>
+        <source>Show the &amp;guide&apos;s notes</source>
+        <translation>Hinweise des &amp;Leitfadens zeigen</translation>
+    </message>
+    <message>
+        <source>Short notes that explain the game as it goes, each shown once</source>
+        <translation>Kurze Hinweise, die das Spiel im Laufe erklären, jeder nur einmal gezeigt</translation>
+    </message>
+    <message>
+        <source>&amp;Beep when something is refused</source>
+        <translation>&amp;Ton, wenn etwas abgelehnt wird</translation>
+    </message>
+    <message>
+        <source>The field that refused flashes either way</source>
+        <translation>Das ablehnende Feld blinkt in jedem Fall</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Sprache:</translation>
+    </message>
+    <message>
+        <source>A change of language applies at the next start.</source>
+        <translation>Eine andere Sprache gilt ab dem nächsten Start.</translation>
+    </message>
+    <message>
+        <source>The colours of every window: the desktop&apos;s own, or always light or always dark.</source>
+        <translation>Die Farben aller Fenster: die des Desktops, immer hell oder immer dunkel.</translation>
+    </message>
+    <message>
+        <source>The language of the windows, menus and messages; the help stays in English.</source>
+        <translation>Die Sprache der Fenster, Menüs und Meldungen; die Hilfe bleibt englisch.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Keep these settings for every game you play.</source>
+        <translation>Diese Einstellungen für jedes Spiel behalten.</translation>
+    </message>
+    <message>
+        <source>Bring back the settings you had when the window opened.</source>
+        <translation>Die Einstellungen wiederherstellen, die beim Öffnen des Fensters galten.</translation>
     </message>
 </context>
 <context>
@@ -1652,6 +2016,41 @@
     <message>
         <source>Open the game&apos;s help: how to play, and every window explained.</source>
         <translation>Öffne die Hilfe des Spiels: wie man spielt, und jedes Fenster erklärt.</translation>
+    </message>
+</context>
+<context>
+    <name>Symbol_Picker</name>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Stock</source>
+        <translation>Aktie</translation>
+    </message>
+    <message>
+        <source>The stock to show, or the market index.</source>
+        <translation>Die Aktie, die gezeigt wird, oder der Marktindex.</translation>
+    </message>
+    <message>
+        <source>The stock to show.</source>
+        <translation>Die Aktie, die gezeigt wird.</translation>
+    </message>
+    <message>
+        <source>Previous stock</source>
+        <translation>Vorige Aktie</translation>
+    </message>
+    <message>
+        <source>The stock before this one in the list.</source>
+        <translation>Die Aktie vor dieser in der Liste.</translation>
+    </message>
+    <message>
+        <source>Next stock</source>
+        <translation>Nächste Aktie</translation>
+    </message>
+    <message>
+        <source>The stock after this one in the list.</source>
+        <translation>Die Aktie nach dieser in der Liste.</translation>
     </message>
 </context>
 <context>

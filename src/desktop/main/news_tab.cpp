@@ -29,10 +29,10 @@ static void Fill(QListWidget* list, const std::vector<List_Line>& lines) {
 News_Tab::News_Tab(Game_Session& session, QWidget* parent)
     : QWidget(parent), session(session), game(session.State()) {
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("The Latest News Headlines:", this));
+    layout->addWidget(new QLabel(tr("The Latest News Headlines:"), this));
     News_Items = new QListWidget(this);
     layout->addWidget(News_Items, 3);
-    layout->addWidget(new QLabel("The Latest Earnings Reports:", this));
+    layout->addWidget(new QLabel(tr("The Latest Earnings Reports:"), this));
     Earnings_News = new QListWidget(this);
     layout->addWidget(Earnings_News, 2);
     // A few lines each at the least, so that the window fits a small screen; more where there is room.
@@ -40,21 +40,21 @@ News_Tab::News_Tab(Game_Session& session, QWidget* parent)
         list->setMinimumHeight(3 * list->fontMetrics().height() + 2 * list->frameWidth());
 
     auto* lower = new QHBoxLayout;
-    auto* quote = new QGroupBox("Quick Quote:", this);
+    auto* quote = new QGroupBox(tr("Quick Quote:"), this);
     auto* quote_form = new QFormLayout(quote);
     News_Symbol = new QLabel(quote);
     News_Price = new QLabel(quote);
     News_Change = new QLabel(quote);
     for (QLabel* label : {News_Symbol, News_Price, News_Change})
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance("-100(-100%)  "));
-    quote_form->addRow("Symbol:", News_Symbol);
-    quote_form->addRow("Price:", News_Price);
-    quote_form->addRow("Change:", News_Change);
+    quote_form->addRow(tr("Symbol:"), News_Symbol);
+    quote_form->addRow(tr("Price:"), News_Price);
+    quote_form->addRow(tr("Change:"), News_Change);
     lower->addWidget(quote);
-    auto* preferences = new QGroupBox("News Preferences:", this);
+    auto* preferences = new QGroupBox(tr("News Preferences:"), this);
     auto* pref_layout = new QVBoxLayout(preferences);
-    News_Alert = new QCheckBox("Alert me to news concerning stocks I own.", preferences);
-    World_Alert = new QCheckBox("Alert me to world/market news.", preferences);
+    News_Alert = new QCheckBox(tr("Alert me to news concerning stocks I own."), preferences);
+    World_Alert = new QCheckBox(tr("Alert me to world/market news."), preferences);
     pref_layout->addWidget(News_Alert);
     pref_layout->addWidget(World_Alert);
     pref_layout->addStretch();
@@ -67,17 +67,18 @@ News_Tab::News_Tab(Game_Session& session, QWidget* parent)
         {World_Alert, "world_alert"},
     };
     for (const auto& [control, name] : names) control->setObjectName(name);
-    Explain(News_Items, "News headlines", "The news of every turn, the newest at the bottom. Click a line for a quick quote "
-                                          "of the stock it concerns.");
-    Explain(Earnings_News, "Earnings reports", "The companies' earnings reports, the newest at the bottom. Click a line "
-                                               "for a quick quote of that company's stock.");
-    Explain(News_Symbol, "The stock of the news line you clicked; empty again when a turn ends.");
-    Explain(News_Price, "That stock's price this turn, in dollars.");
-    Explain(News_Change, "That stock's move at the last turn in dollars, and in brackets in percent.");
-    Explain(News_Alert, "When a turn brings news about a stock you own, a window shows it before the turn goes on.");
-    Explain(World_Alert, "When a turn brings news about the whole market, a window shows it before the turn goes on.");
+    Explain(News_Items, tr("News headlines"),
+            tr("The news of every turn, the newest at the bottom. Click a line for a quick quote of the stock it concerns."));
+    Explain(Earnings_News, tr("Earnings reports"),
+            tr("The companies' earnings reports, the newest at the bottom. Click a line for a quick quote of that "
+               "company's stock."));
+    Explain(News_Symbol, tr("The stock of the news line you clicked; empty again when a turn ends."));
+    Explain(News_Price, tr("That stock's price this turn, in dollars."));
+    Explain(News_Change, tr("That stock's move at the last turn in dollars, and in brackets in percent."));
+    Explain(News_Alert, tr("When a turn brings news about a stock you own, a window shows it before the turn goes on."));
+    Explain(World_Alert, tr("When a turn brings news about the whole market, a window shows it before the turn goes on."));
     auto* hint = new QLabel(
-        "Click on a news item to view a Quick Quote of the stock affected by that news (if any)", this);
+        tr("Click on a news item to view a Quick Quote of the stock affected by that news (if any)"), this);
     hint->setWordWrap(true);
     layout->addWidget(hint);
 
@@ -96,10 +97,12 @@ News_Tab::News_Tab(Game_Session& session, QWidget* parent)
 }
 
 void News_Tab::Paint_Quick_Quote() {
-    Show_Figure(News_Symbol, "Quick quote symbol", QString::fromStdString(shown_quote.Symbol));
-    Show_Figure(News_Price, "Quick quote price", QString::fromStdString(shown_quote.Price), "dollars");
-    Show_Change(News_Change, QString::fromStdString(shown_quote.Change), shown_quote.Change_Colour);
-    News_Change->setAccessibleName("Quick quote change: " + QString::fromStdString(shown_quote.Change));
+    Show_Figure(News_Symbol, tr("Quick quote symbol"), QString::fromStdString(shown_quote.Symbol));
+    Show_Figure(News_Price, tr("Quick quote price"), QString::fromStdString(shown_quote.Price), tr("dollars"));
+    // A change of its own ("CRASH!") is words; a move in figures stays as the game wrote it.
+    const QString change = Engine_Text(shown_quote.Change);
+    Show_Change(News_Change, change, shown_quote.Change_Colour);
+    News_Change->setAccessibleName(tr("Quick quote change: %1").arg(change));
 }
 
 void News_Tab::Clear_Quick_Quote() {

@@ -64,7 +64,7 @@ void Portfolio_Grid::Lay_Out(String_Id titles_id, String_Id widths_id, const Col
 }
 
 void Portfolio_Grid::Explain(const QString& name, const QStringList& column_tips) {
-    ::Explain(Table, name, "Double-click a row, or press Enter on it, to close out that position.");
+    ::Explain(Table, name, tr("Double-click a row, or press Enter on it, to close out that position."));
     Explain_Columns(Table, column_tips);
 }
 
@@ -97,15 +97,15 @@ std::string Portfolio_Grid::Text(int row, int column) const {
 
 Portfolio_Tab::Portfolio_Tab(const Game& game, QWidget* parent) : QWidget(parent), game(game) {
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("Stocks:", this));
+    layout->addWidget(new QLabel(tr("Stocks:"), this));
     Stock_Portfolio = new Portfolio_Grid(this);
     layout->addWidget(Stock_Portfolio, 1);
-    layout->addWidget(new QLabel("Options:", this));
+    layout->addWidget(new QLabel(tr("Options:"), this));
     Options_Portfolio = new Portfolio_Grid(this);
     layout->addWidget(Options_Portfolio, 1);
     auto* hint = new QLabel(
-        "**Double click on either a stock position or option position to go to the appropriate screen for "
-        "closing out that position.",
+        tr("**Double click on either a stock position or option position to go to the appropriate screen for "
+           "closing out that position."),
         this);
     hint->setWordWrap(true);
     layout->addWidget(hint);
@@ -119,29 +119,33 @@ void Portfolio_Tab::Lay_Out_Grids() {
     using enum Cell;
     Stock_Portfolio->Lay_Out(String_Id::Stock_Grid_Titles, String_Id::Stock_Grid_Widths, {Text, Number, Number, Number, Change});
     Options_Portfolio->Lay_Out(String_Id::Option_Grid_Titles, String_Id::Option_Grid_Widths, {Text, Text, Number, Number, Number, Number, Number, Change});
-    Stock_Portfolio->Explain("Your stocks", {
-        "The stock's symbol.",
-        "The shares you own; a short sale shows its shares below zero.",
-        "What you paid a share, on average over your purchases (for a short sale, what you sold at).",
-        "The stock's price this turn.",
-        "Your gain or loss on the position in percent: above zero is a gain.",
+    Stock_Portfolio->Explain(tr("Your stocks"), {
+        tr("The stock's symbol."),
+        tr("The shares you own; a short sale shows its shares below zero."),
+        tr("What you paid a share, on average over your purchases (for a short sale, what you sold at)."),
+        tr("The stock's price this turn."),
+        tr("Your gain or loss on the position in percent: above zero is a gain."),
     });
-    Options_Portfolio->Explain("Your options", {
-        "The stock the contracts are on.",
-        "Call: gains when the stock rises. Put: gains when it falls.",
-        "The price the contract is written at.",
-        "The contracts you hold, each for 100 shares.",
-        "The premium you paid a share.",
-        "The premium a share this turn: what the contracts are worth now.",
-        "The turn the contracts lapse, worthless, if you have not sold them by then.",
-        "Your gain or loss in percent, from the premium paid to the premium now.",
+    Options_Portfolio->Explain(tr("Your options"), {
+        tr("The stock the contracts are on."),
+        tr("Call: gains when the stock rises. Put: gains when it falls."),
+        tr("The price the contract is written at."),
+        tr("The contracts you hold, each for 100 shares."),
+        tr("The premium you paid a share."),
+        tr("The premium a share this turn: what the contracts are worth now."),
+        tr("The turn the contracts lapse, worthless, if you have not sold them by then."),
+        tr("Your gain or loss in percent, from the premium paid to the premium now."),
     });
 }
 
 void Portfolio_Tab::Repaint() {
     std::vector<Grid_Row> stocks, options;
     for (Stock_Row& row : Stock_Grid_Rows(game)) stocks.push_back(std::move(row.Cells));
-    for (Option_Row& row : Option_Grid_Rows(game)) options.push_back(std::move(row.Cells));
+    for (Option_Row& row : Option_Grid_Rows(game)) {
+        // The option's kind ("Call", "Put") is the engine's word; the other cells are figures and symbols.
+        row.Cells[1] = Engine_Text(row.Cells[1]).toStdString();
+        options.push_back(std::move(row.Cells));
+    }
     Stock_Portfolio->Set_Rows(stocks);
     Options_Portfolio->Set_Rows(options);
 }

@@ -10,6 +10,7 @@
 #include "desktop/parts/accessible_text.h"
 #include "desktop/parts/change_look.h"
 #include "desktop/parts/colours.h"
+#include "desktop/parts/engine_text.h"
 
 static constexpr int Rows_Per_Frame = 14;
 
@@ -53,10 +54,10 @@ Quotes_Board::Quotes_Board(const Game& game, QWidget* parent) : QWidget(parent),
             Change[s]->setMouseTracking(true);
             Change[s]->installEventFilter(this);
             Change[s]->setMinimumWidth(Change[s]->fontMetrics().horizontalAdvance("-100(-100%)"));
-            Explain(Symbol[s], "Click to see this stock's price over the last 100 turns.");
-            Explain(Price[s], "The stock's price this turn, in dollars.");
-            Explain(Change[s], "The price's move at the last turn in dollars, and in brackets that move as a share "
-                               "of the lower of the two prices.");
+            Explain(Symbol[s], tr("Click to see this stock's price over the last 100 turns."));
+            Explain(Price[s], tr("The stock's price this turn, in dollars."));
+            Explain(Change[s], tr("The price's move at the last turn in dollars, and in brackets that move as a share "
+                                  "of the lower of the two prices."));
             Symbol[s]->setObjectName(QString("symbol_%1").arg(s));
             Price[s]->setObjectName(QString("price_%1").arg(s));
             Change[s]->setObjectName(QString("change_%1").arg(s));
@@ -71,7 +72,7 @@ Quotes_Board::Quotes_Board(const Game& game, QWidget* parent) : QWidget(parent),
     }
 
     auto* index_row = new QHBoxLayout;
-    DJIA_Symbol = new QLabel("Market Index", this);
+    DJIA_Symbol = new QLabel(tr("Market Index"), this);
     DJIA_Symbol->setFont(symbol_font);
     Price[Index_Entry] = new QLabel(this);
     Price[Index_Entry]->setFont(symbol_font);
@@ -81,8 +82,8 @@ Quotes_Board::Quotes_Board(const Game& game, QWidget* parent) : QWidget(parent),
     DJIA_Change->setFont(symbol_font);
     // Room for the widest change the index can show, so it never clips.
     DJIA_Change->setMinimumWidth(DJIA_Change->fontMetrics().horizontalAdvance("(-100.0%)"));
-    Explain(Price[Index_Entry], "The market index: the 42 stocks' prices together.");
-    Explain(DJIA_Change, "The index's move at the last turn, in percent.");
+    Explain(Price[Index_Entry], tr("The market index: the 42 stocks' prices together."));
+    Explain(DJIA_Change, tr("The index's move at the last turn, in percent."));
     index_row->addStretch();
     index_row->addWidget(DJIA_Symbol);
     index_row->addSpacing(16);
@@ -92,7 +93,7 @@ Quotes_Board::Quotes_Board(const Game& game, QWidget* parent) : QWidget(parent),
     index_row->addStretch();
     outer->addSpacing(4);
     outer->addLayout(index_row);
-    auto* hint = new QLabel("Click on a stock symbol to view its chart.", this);
+    auto* hint = new QLabel(tr("Click on a stock symbol to view its chart."), this);
     hint->setAlignment(Qt::AlignCenter);
     outer->addWidget(hint);
     outer->addStretch();
@@ -103,7 +104,8 @@ void Quotes_Board::Repaint() {
     for (int s = 0; s < Stock_Count; ++s) {
         Symbol[s]->setText(QString::fromStdString(game.Symbol[s]));
         Price[s]->setText(QString::fromStdString(game.Price[s].Text()));
-        Show_Change(Change[s], QString::fromStdString(game.Change[s].Text()), game.Change_Colour[s]);
+        // A change of its own ("CRASH!") is the engine's words.
+        Show_Change(Change[s], Engine_Text(game.Change[s].Text()), game.Change_Colour[s]);
         // The row reads as one line from whichever of its labels the reader is on.
         const QString line = Quote_Phrase(game.Symbol[s], game.Price[s].Value(), game.Change[s]);
         for (QLabel* label : {Symbol[s], Price[s], Change[s]}) label->setAccessibleName(line);

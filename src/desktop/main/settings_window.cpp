@@ -18,59 +18,60 @@
 
 Settings_Window::Settings_Window(Game_Session& session, Qt_Screens& screens, QWidget* parent)
     : Game_Dialog(session, parent), screens(screens) {
-    setWindowTitle("Configure Bullquest");
+    setWindowTitle(tr("Configure Bullquest"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* look = new QGroupBox("Look", this);
+    auto* look = new QGroupBox(tr("Look"), this);
     auto* look_form = new QFormLayout(look);
     Theme_List = new QComboBox(look);
-    Theme_List->addItems({"Follow the desktop", "Light", "Dark"});
-    auto* theme_label = new QLabel("&Theme:", look);
+    Theme_List->addItems({tr("Follow the desktop"), tr("Light"), tr("Dark")});
+    auto* theme_label = new QLabel(tr("&Theme:"), look);
     theme_label->setBuddy(Theme_List);
     look_form->addRow(theme_label, Theme_List);
-    Arrows_Box = new QCheckBox("Show &arrows with changes", look);
-    Explain(Arrows_Box, Gain_Arrow + " beside a gain and " + Loss_Arrow + " beside a loss, wherever a change is shown");
+    Arrows_Box = new QCheckBox(tr("Show &arrows with changes"), look);
+    Explain(Arrows_Box, tr("%1 beside a gain and %2 beside a loss, wherever a change is shown").arg(Gain_Arrow, Loss_Arrow));
     look_form->addRow(Arrows_Box);
-    Safe_Colours_Box = new QCheckBox("&Colour-blind-safe colours", look);
-    Explain(Safe_Colours_Box, "Gains in blue and losses in orange, which stay apart for colour-blind eyes");
+    Safe_Colours_Box = new QCheckBox(tr("&Colour-blind-safe colours"), look);
+    Explain(Safe_Colours_Box, tr("Gains in blue and losses in orange, which stay apart for colour-blind eyes"));
     look_form->addRow(Safe_Colours_Box);
     layout->addWidget(look);
 
-    auto* play = new QGroupBox("Playing", this);
+    auto* play = new QGroupBox(tr("Playing"), this);
     auto* play_layout = new QVBoxLayout(play);
-    Guide_Box = new QCheckBox("Show the &guide's notes", play);
-    Explain(Guide_Box, "Short notes that explain the game as it goes, each shown once");
-    Sound_Box = new QCheckBox("&Beep when something is refused", play);
-    Explain(Sound_Box, "The field that refused flashes either way");
+    Guide_Box = new QCheckBox(tr("Show the &guide's notes"), play);
+    Explain(Guide_Box, tr("Short notes that explain the game as it goes, each shown once"));
+    Sound_Box = new QCheckBox(tr("&Beep when something is refused"), play);
+    Explain(Sound_Box, tr("The field that refused flashes either way"));
     play_layout->addWidget(Guide_Box);
     play_layout->addWidget(Sound_Box);
     layout->addWidget(play);
 
-    auto* language = new QGroupBox("Language", this);
+    auto* language = new QGroupBox(tr("Language"), this);
     auto* language_form = new QFormLayout(language);
     Language_List = new QComboBox(language);
-    Language_List->addItems({"Follow the desktop", "English", "Deutsch"});
-    auto* language_label = new QLabel("&Language:", language);
+    // Each language is named in itself, whatever the language in use.
+    Language_List->addItems({tr("Follow the desktop"), "English", "Deutsch"});
+    auto* language_label = new QLabel(tr("&Language:"), language);
     language_label->setBuddy(Language_List);
     language_form->addRow(language_label, Language_List);
-    auto* next_start = new QLabel("A change of language applies at the next start.", language);
+    auto* next_start = new QLabel(tr("A change of language applies at the next start."), language);
     next_start->setWordWrap(true);
     language_form->addRow(next_start);
     layout->addWidget(language);
 
-    Explain(Theme_List, "The colours of every window: the desktop's own, or always light or always dark.");
-    Explain(Language_List, "The language of the windows, menus and messages; the help stays in English.");
+    Explain(Theme_List, tr("The colours of every window: the desktop's own, or always light or always dark."));
+    Explain(Language_List, tr("The language of the windows, menus and messages; the help stays in English."));
     auto* help = Make_Help_Button(this);
-    OK_Button = new QPushButton("OK", this);
+    OK_Button = new QPushButton(tr("OK"), this);
     OK_Button->setDefault(true);
-    Cancel_Button = new QPushButton("Cancel", this);
+    Cancel_Button = new QPushButton(tr("Cancel"), this);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(OK_Button, QDialogButtonBox::AcceptRole);
     buttons->addButton(Cancel_Button, QDialogButtonBox::RejectRole);
     buttons->addButton(help, QDialogButtonBox::HelpRole);
     layout->addWidget(buttons);
-    Explain(OK_Button, "Keep these settings for every game you play.");
-    Explain(Cancel_Button, "Bring back the settings you had when the window opened.");
+    Explain(OK_Button, tr("Keep these settings for every game you play."));
+    Explain(Cancel_Button, tr("Bring back the settings you had when the window opened."));
     Set_Escape_Button(Cancel_Button);
     Let_Close_Box_Hide();
     Keep_Fixed_Size(380);

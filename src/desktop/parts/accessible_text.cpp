@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -12,15 +13,12 @@
 
 #include "engine/model/change_label.h"
 #include "engine/model/numbers.h"
+#include "desktop/parts/engine_text.h"
 
 namespace {
 QString Figure(double x) { return QString::fromStdString(Add_Commas(Number_Text(x))); }
 
-// "up 10" or "down 10"; nothing for no move.
-QString Move_Words(double move) {
-    if (move == 0) return {};
-    return (move > 0 ? "up " : "down ") + Figure(std::fabs(move));
-}
+QString Unchanged() { return QCoreApplication::translate("Accessible_Text", "unchanged"); }
 
 // The share in a change text, "10(6%)" or "(-1.5%)": the number between its brackets.
 double Percent_In(const std::string& text) {
@@ -29,20 +27,30 @@ double Percent_In(const std::string& text) {
 }
 }  // namespace
 
+// A reader's list, its parts told apart by commas, so each part is worded on its own.
 QString Quote_Phrase(const std::string& symbol, double price, const Change_Label& change) {
-    QString phrase = QString::fromStdString(symbol) + ", " + Figure(price) + (price == 1 ? " dollar" : " dollars");
+    const QString dollars = price == 1 ? QCoreApplication::translate("Accessible_Text", "%1 dollar")
+                                       : QCoreApplication::translate("Accessible_Text", "%1 dollars");
+    const QString phrase = QString::fromStdString(symbol) + ", " + dollars.arg(Figure(price)) + ", ";
     const std::string& text = change.Text();
-    if (text.find('(') == std::string::npos) return phrase + ", " + QString::fromStdString(text);
-    const QString move = Move_Words(change.Leading());
-    if (move.isEmpty()) return phrase + ", unchanged";
+    if (text.find('(') == std::string::npos) return phrase + Engine_Text(text);
+    const double move = change.Leading();
+    if (move == 0) return phrase + Unchanged();
     // The board's share has no sign: the move says which way it went.
-    return phrase + ", " + move + ", " + Figure(Percent_In(text)) + " percent";
+    const QString way = move > 0 ? QCoreApplication::translate("Accessible_Text", "up %1")
+                                 : QCoreApplication::translate("Accessible_Text", "down %1");
+    return phrase + way.arg(Figure(std::fabs(move))) + ", " +
+           QCoreApplication::translate("Accessible_Text", "%1 percent").arg(Figure(Percent_In(text)));
 }
 
 QString Index_Phrase(double value, const std::string& change) {
     const double percent = Percent_In(change);
-    const QString move = Move_Words(percent);
-    return "Market Index, " + Figure(value) + ", " + (move.isEmpty() ? QString("unchanged") : move + " percent");
+    QString move = Unchanged();
+    if (percent != 0)
+        move = (percent > 0 ? QCoreApplication::translate("Accessible_Text", "up %1 percent")
+                            : QCoreApplication::translate("Accessible_Text", "down %1 percent"))
+                   .arg(Figure(std::fabs(percent)));
+    return QCoreApplication::translate("Accessible_Text", "Market Index") + ", " + Figure(value) + ", " + move;
 }
 
 QString Cell_Phrase(const QString& column, const QString& text) {

@@ -34,7 +34,7 @@ void Game_Dialog::Let_Close_Box_Hide() { close_box_hides = true; }
 void Game_Dialog::Add_Answer_Button(QBoxLayout* layout, const QString& caption) {
     auto* button = new QPushButton(caption, this);
     button->setDefault(true);
-    Explain(button, "Close this message (Enter or Escape).");
+    Explain(button, tr("Close this message (Enter or Escape)."));
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(button, QDialogButtonBox::AcceptRole);
     buttons->setCenterButtons(true);

@@ -1,5 +1,6 @@
 #include "desktop/parts/help_button.h"
 
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QPushButton>
 #include <QWidget>
@@ -16,8 +17,8 @@ void Run_Help(Game_Session& session, QWidget* from, Help_Owner owner) {
 }
 
 QPushButton* Make_Help_Button(QWidget* parent) {
-    auto* button = new QPushButton("Help", parent);
+    auto* button = new QPushButton(QCoreApplication::translate("Help_Button", "Help"), parent);
     button->setShortcut(QKeySequence::HelpContents);
-    button->setToolTip("Choose a help topic about this window (F1).");
+    button->setToolTip(QCoreApplication::translate("Help_Button", "Choose a help topic about this window (F1)."));
     return button;
 }

@@ -1,6 +1,7 @@
 #include "desktop/parts/symbol_picker.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -13,9 +14,11 @@ Symbol_Picker Make_Symbol_Picker(QWidget* owner, const Game& game, bool with_ind
     QComboBox* list = new QComboBox(owner);
     list->setObjectName("symbol");
     for (const std::string& s : game.Symbol) list->addItem(QString::fromStdString(s));
-    if (with_index) list->addItem("Index");
+    if (with_index) list->addItem(QCoreApplication::translate("Symbol_Picker", "Index"));
     new List_Keys(list);
-    Explain(list, "Stock", QString("The stock to show") + (with_index ? ", or the market index." : "."));
+    Explain(list, QCoreApplication::translate("Symbol_Picker", "Stock"),
+            with_index ? QCoreApplication::translate("Symbol_Picker", "The stock to show, or the market index.")
+                       : QCoreApplication::translate("Symbol_Picker", "The stock to show."));
     picker.list = list;
     picker.row = new QHBoxLayout;
     picker.row->addWidget(list);
@@ -27,8 +30,12 @@ Symbol_Picker Make_Symbol_Picker(QWidget* owner, const Game& game, bool with_ind
         step[i]->setArrowType(i == 0 ? Qt::UpArrow : Qt::DownArrow);
         step[i]->setObjectName(i == 0 ? "previous" : "next");
         step[i]->setFixedSize(18, 12);
-        Explain(step[i], i == 0 ? "Previous stock" : "Next stock",
-                i == 0 ? "The stock before this one in the list." : "The stock after this one in the list.");
+        if (i == 0)
+            Explain(step[i], QCoreApplication::translate("Symbol_Picker", "Previous stock"),
+                    QCoreApplication::translate("Symbol_Picker", "The stock before this one in the list."));
+        else
+            Explain(step[i], QCoreApplication::translate("Symbol_Picker", "Next stock"),
+                    QCoreApplication::translate("Symbol_Picker", "The stock after this one in the list."));
         arrows->addWidget(step[i]);
     }
     picker.row->addLayout(arrows);
