@@ -72,6 +72,101 @@
     </message>
 </context>
 <context>
+    <name>Challenge_Window</name>
+    <message>
+        <source>the computer sells short</source>
+        <translation>der Computer verkauft leer</translation>
+    </message>
+    <message>
+        <source>the computer trades options</source>
+        <translation>der Computer handelt Optionen</translation>
+    </message>
+    <message>
+        <source>%1 seconds a turn</source>
+        <translation>%1 Sekunden je Runde</translation>
+    </message>
+    <message>
+        <source>random news settings</source>
+        <translation>zufällige Nachrichten-Einstellungen</translation>
+    </message>
+    <message>
+        <source>news frequency %1, effects %2, earnings %3</source>
+        <translation>Nachrichten: Häufigkeit %1, Wirkung %2, Gewinne %3</translation>
+    </message>
+    <message>
+        <source>Play to %1, handicap %2
+%3
+%4</source>
+        <translation>Ziel %1, Vorgabe %2
+%3
+%4</translation>
+    </message>
+    <message>
+        <source>Challenge</source>
+        <translation>Herausforderung</translation>
+    </message>
+    <message>
+        <source>Everyone who plays the same challenge code gets the same market, news and computer, turn for turn. Type a code you were given, or make a new one from the settings of the game in play and pass it on.</source>
+        <translation>Wer denselben Herausforderungscode spielt, bekommt denselben Markt, dieselben Nachrichten und denselben Computer, Runde für Runde. Gib einen Code ein, den du bekommen hast, oder erstelle aus den Einstellungen des laufenden Spiels einen neuen und gib ihn weiter.</translation>
+    </message>
+    <message>
+        <source>&amp;Code:</source>
+        <translation>&amp;Code:</translation>
+    </message>
+    <message>
+        <source>A challenge code: twelve letters and digits in three groups; case and blanks do not matter.</source>
+        <translation>Ein Herausforderungscode: zwölf Buchstaben und Ziffern in drei Gruppen; Groß- und Kleinschreibung und Leerzeichen sind egal.</translation>
+    </message>
+    <message>
+        <source>e.g. 7KQM-3XRT-9HWP</source>
+        <translation>z. B. 7KQM-3XRT-9HWP</translation>
+    </message>
+    <message>
+        <source>C&amp;opy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the code to the clipboard, to pass it on.</source>
+        <translation>Den Code in die Zwischenablage kopieren, um ihn weiterzugeben.</translation>
+    </message>
+    <message>
+        <source>&amp;New Code</source>
+        <translation>&amp;Neuer Code</translation>
+    </message>
+    <message>
+        <source>Make a new code from the settings of the game in play, and copy it to the clipboard.</source>
+        <translation>Aus den Einstellungen des laufenden Spiels einen neuen Code erstellen und in die Zwischenablage kopieren.</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <source>Start the challenge of the code: a new game with its market and settings.</source>
+        <translation>Die Herausforderung des Codes starten: ein neues Spiel mit ihrem Markt und ihren Einstellungen.</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>Sch&amp;ließen</translation>
+    </message>
+    <message>
+        <source>Close this window; the game in play goes on.</source>
+        <translation>Dieses Fenster schließen; das laufende Spiel geht weiter.</translation>
+    </message>
+    <message>
+        <source>In play: the challenge %1.</source>
+        <translation>Es läuft die Herausforderung %1.</translation>
+    </message>
+    <message>
+        <source>No challenge is in play.</source>
+        <translation>Es läuft keine Herausforderung.</translation>
+    </message>
+    <message>
+        <source>The code is on the clipboard.</source>
+        <translation>Der Code ist in der Zwischenablage.</translation>
+    </message>
+</context>
+<context>
     <name>Chart_Window</name>
     <message>
         <source>Chart Stocks</source>
@@ -1120,6 +1215,69 @@
     </message>
 </context>
 <context>
+    <name>Guide_Panel</name>
+    <message>
+        <source>Turn %1</source>
+        <translation>Runde %1</translation>
+    </message>
+    <message>
+        <source>Help: %1</source>
+        <translation>Hilfe: %1</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Leitfaden</translation>
+    </message>
+    <message>
+        <source>&amp;Guide</source>
+        <translation>&amp;Leitfaden</translation>
+    </message>
+    <message>
+        <source>&amp;Show the Guide</source>
+        <translation>Leitfaden an&amp;zeigen</translation>
+    </message>
+    <message>
+        <source>Show &amp;all notes again</source>
+        <translation>Alle Hinweise &amp;wieder zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Help on the Guide</source>
+        <translation>&amp;Hilfe zum Leitfaden</translation>
+    </message>
+    <message>
+        <source>Click the link for the help topic that explains this</source>
+        <translation>Klicke auf den Link für das Hilfethema, das dies erklärt</translation>
+    </message>
+    <message>
+        <source>The guide is off. Help &gt; Guide &gt; Turn the guide on brings its notes back.</source>
+        <translation>Der Leitfaden ist aus. Hilfe &gt; Leitfaden &gt; Leitfaden einschalten bringt seine Hinweise zurück.</translation>
+    </message>
+    <message>
+        <source>Notes on what happens in your game come here as you play: a first turn, a split, a crash, your first short sale or option...</source>
+        <translation>Hinweise zu dem, was in deinem Spiel geschieht, erscheinen hier beim Spielen: eine erste Runde, ein Split, ein Crash, dein erster Leerverkauf oder deine erste Option...</translation>
+    </message>
+    <message>
+        <source>The newest note first:</source>
+        <translation>Der neueste Hinweis zuerst:</translation>
+    </message>
+    <message>
+        <source>&amp;Turn the guide off</source>
+        <translation>Leitfaden &amp;ausschalten</translation>
+    </message>
+    <message>
+        <source>&amp;Turn the guide on</source>
+        <translation>Leitfaden &amp;einschalten</translation>
+    </message>
+    <message>
+        <source>Close the guide&apos;s panel; Help &gt; Guide &gt; Show the Guide opens it again.</source>
+        <translation>Das Feld des Leitfadens schließen; Hilfe &gt; Leitfaden &gt; Leitfaden anzeigen öffnet es wieder.</translation>
+    </message>
+    <message>
+        <source>Take the panel off the main window into a window of its own, or put it back.</source>
+        <translation>Das Feld vom Hauptfenster in ein eigenes Fenster lösen oder es wieder einfügen.</translation>
+    </message>
+</context>
+<context>
     <name>Help_Button</name>
     <message>
         <source>Help</source>
@@ -1147,6 +1305,216 @@
     <message>
         <source>&amp;Contents</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>History_Window</name>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Net worth chart</source>
+        <translation>Vermögens-Chart</translation>
+    </message>
+    <message>
+        <source>Your net worth and the computer&apos;s at every turn, the market index bought and held, the goal, and marks at crashes and tax notices.</source>
+        <translation>Dein Vermögen und das des Computers in jeder Runde, der Index gekauft und gehalten, das Ziel und Marken bei Crashs und Steuerbescheiden.</translation>
+    </message>
+    <message>
+        <source>&amp;Logarithmic scale</source>
+        <translation>&amp;Logarithmische Skala</translation>
+    </message>
+    <message>
+        <source>Draw the net worths on a scale where each step up is ten times as much, so that small and large sums both show.</source>
+        <translation>Das Vermögen auf einer Skala zeichnen, auf der jede Stufe nach oben das Zehnfache ist, damit kleine und große Summen beide sichtbar sind.</translation>
+    </message>
+    <message>
+        <source>&amp;Net Worth</source>
+        <translation>&amp;Vermögen</translation>
+    </message>
+    <message>
+        <source>Your net worth against the computer&apos;s, turn by turn.</source>
+        <translation>Dein Vermögen gegen das des Computers, Runde für Runde.</translation>
+    </message>
+    <message>
+        <source>&amp;Who:</source>
+        <translation>&amp;Wer:</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Beide</translation>
+    </message>
+    <message>
+        <source>&amp;Stock:</source>
+        <translation>&amp;Aktie:</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>CSV &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>Who</source>
+        <translation>Wer</translation>
+    </message>
+    <message>
+        <source>Show the trades of both players, or of one.</source>
+        <translation>Die Geschäfte beider Spieler zeigen oder die eines Spielers.</translation>
+    </message>
+    <message>
+        <source>Stock</source>
+        <translation>Aktie</translation>
+    </message>
+    <message>
+        <source>Show the trades of every stock, or of one.</source>
+        <translation>Die Geschäfte aller Aktien zeigen oder die einer Aktie.</translation>
+    </message>
+    <message>
+        <source>Save the whole journal as a file a spreadsheet opens.</source>
+        <translation>Das ganze Journal als Datei speichern, die eine Tabellenkalkulation öffnet.</translation>
+    </message>
+    <message>
+        <source>Journal</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>Every trade, one a row; click a column&apos;s title to sort by it.</source>
+        <translation>Jedes Geschäft in einer Zeile; klicke auf den Titel einer Spalte, um danach zu sortieren.</translation>
+    </message>
+    <message>
+        <source>&amp;Journal</source>
+        <translation>&amp;Journal</translation>
+    </message>
+    <message>
+        <source>Every trade of this game, yours and the computer&apos;s.</source>
+        <translation>Jedes Geschäft dieses Spiels, deine und die des Computers.</translation>
+    </message>
+    <message>
+        <source>Close the history (Escape); it follows the game while open.</source>
+        <translation>Den Verlauf schließen (Esc); solange er offen ist, folgt er dem Spiel.</translation>
+    </message>
+    <message>
+        <source>Net Worth</source>
+        <translation>Vermögen</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>The market index, bought and held</source>
+        <translation>Der Index, gekauft und gehalten</translation>
+    </message>
+    <message>
+        <source>Goal</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Crash</source>
+        <translation>Crash</translation>
+    </message>
+    <message>
+        <source>Tax notice</source>
+        <translation>Steuerbescheid</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Runde</translation>
+    </message>
+    <message>
+        <source>Turn %1, %2</source>
+        <translation>Runde %1, %2</translation>
+    </message>
+    <message>
+        <source>Turn %1, %2: %3</source>
+        <translation>Runde %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Kommagetrennte Werte (*.csv)</translation>
+    </message>
+    <message>
+        <source>The journal was written to %1.</source>
+        <translation>Das Journal wurde nach %1 geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>Journal_Model</name>
+    <message>
+        <source>Turn</source>
+        <translation>Runde</translation>
+    </message>
+    <message>
+        <source>Who</source>
+        <translation>Wer</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Kurs</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Gewinn</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Bargeld</translation>
+    </message>
+    <message>
+        <source>The turn of the trade.</source>
+        <translation>Die Runde des Geschäfts.</translation>
+    </message>
+    <message>
+        <source>Who traded: you or the computer.</source>
+        <translation>Wer gehandelt hat: du oder der Computer.</translation>
+    </message>
+    <message>
+        <source>The kind of trade: a buy, sale, short sale or buy-back, an option bought, sold or lapsed, or a cheat.</source>
+        <translation>Die Art des Geschäfts: Kauf, Verkauf, Leerverkauf oder Rückkauf, eine Option gekauft, verkauft oder verfallen, oder ein Cheat.</translation>
+    </message>
+    <message>
+        <source>The stock traded.</source>
+        <translation>Die gehandelte Aktie.</translation>
+    </message>
+    <message>
+        <source>Shares, or option contracts, traded.</source>
+        <translation>Gehandelte Aktien oder Optionskontrakte.</translation>
+    </message>
+    <message>
+        <source>The price a share (for options, the premium).</source>
+        <translation>Der Kurs je Aktie (bei Optionen die Prämie).</translation>
+    </message>
+    <message>
+        <source>What a sale, buy-back or lapse gained or lost against what was paid.</source>
+        <translation>Was ein Verkauf, Rückkauf oder Verfall gegenüber dem Bezahlten gewonnen oder verloren hat.</translation>
+    </message>
+    <message>
+        <source>The trader&apos;s cash after the trade.</source>
+        <translation>Das Bargeld des Händlers nach dem Geschäft.</translation>
     </message>
 </context>
 <context>
@@ -2016,6 +2384,169 @@
     <message>
         <source>Open the game&apos;s help: how to play, and every window explained.</source>
         <translation>Öffne die Hilfe des Spiels: wie man spielt, und jedes Fenster erklärt.</translation>
+    </message>
+</context>
+<context>
+    <name>Statistics_Window</name>
+    <message>
+        <source>%1, CHEATER!</source>
+        <translation>%1, BETRÜGER!</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Beendet</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Best Score</source>
+        <translation>Beste Punkte</translation>
+    </message>
+    <message>
+        <source>Best Multiple</source>
+        <translation>Bestes Vielfaches</translation>
+    </message>
+    <message>
+        <source>Fewest Turns</source>
+        <translation>Wenigste Runden</translation>
+    </message>
+    <message>
+        <source>Difficulty levels</source>
+        <translation>Schwierigkeitsstufen</translation>
+    </message>
+    <message>
+        <source>Your games at each difficulty level, counted at the end of each game.</source>
+        <translation>Deine Spiele auf jeder Schwierigkeitsstufe, gezählt am Ende jedes Spiels.</translation>
+    </message>
+    <message>
+        <source>Games that ended at this level, won or lost.</source>
+        <translation>Spiele, die auf dieser Stufe endeten, gewonnen oder verloren.</translation>
+    </message>
+    <message>
+        <source>Games you won.</source>
+        <translation>Spiele, die du gewonnen hast.</translation>
+    </message>
+    <message>
+        <source>Games the computer won.</source>
+        <translation>Spiele, die der Computer gewonnen hat.</translation>
+    </message>
+    <message>
+        <source>The best score of a game won without cheats.</source>
+        <translation>Die besten Punkte eines ohne Cheats gewonnenen Spiels.</translation>
+    </message>
+    <message>
+        <source>Your net worth as a multiple of the computer&apos;s, at your best win.</source>
+        <translation>Dein Vermögen als Vielfaches des Vermögens des Computers, bei deinem besten Sieg.</translation>
+    </message>
+    <message>
+        <source>The fewest turns a win took.</source>
+        <translation>Die wenigsten Runden, die ein Sieg brauchte.</translation>
+    </message>
+    <message>
+        <source>Statistics.txt is damaged or cannot be read: it is kept as it is, and nothing is added to it. Repair or delete it, or press Reset to start a new record.</source>
+        <translation>Statistics.txt ist beschädigt oder nicht lesbar: Die Datei bleibt, wie sie ist, und es wird nichts hinzugefügt. Repariere oder lösche sie, oder drücke Zurücksetzen, um neu zu beginnen.</translation>
+    </message>
+    <message>
+        <source>The last &amp;challenges:</source>
+        <translation>&amp;Letzte Herausforderungen:</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Turns</source>
+        <translation>Runden</translation>
+    </message>
+    <message>
+        <source>The last challenges</source>
+        <translation>Die letzten Herausforderungen</translation>
+    </message>
+    <message>
+        <source>The last 100 challenges you played, the newest first.</source>
+        <translation>Die letzten 100 Herausforderungen, die du gespielt hast, die neueste zuerst.</translation>
+    </message>
+    <message>
+        <source>The challenge&apos;s code: type it in Game &gt; Challenge to play it again.</source>
+        <translation>Der Code der Herausforderung: Gib ihn unter Spiel &gt; Herausforderung ein, um sie noch einmal zu spielen.</translation>
+    </message>
+    <message>
+        <source>The day it ended.</source>
+        <translation>Der Tag, an dem sie endete.</translation>
+    </message>
+    <message>
+        <source>Won, lost, or left for another game.</source>
+        <translation>Gewonnen, verloren oder für ein anderes Spiel abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The score of a finished challenge.</source>
+        <translation>Die Punkte einer beendeten Herausforderung.</translation>
+    </message>
+    <message>
+        <source>The turns it lasted.</source>
+        <translation>Die Runden, die sie dauerte.</translation>
+    </message>
+    <message>
+        <source>Scores chart</source>
+        <translation>Punkte-Chart</translation>
+    </message>
+    <message>
+        <source>The scores of the last challenges, the oldest on the left.</source>
+        <translation>Die Punkte der letzten Herausforderungen, die älteste links.</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Clear every figure of this window, after asking.</source>
+        <translation>Alle Zahlen dieses Fensters löschen, nach einer Rückfrage.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Close this window.</source>
+        <translation>Dieses Fenster schließen.</translation>
+    </message>
+    <message>
+        <source>Turns played in all: %1</source>
+        <translation>Gespielte Runden insgesamt: %1</translation>
+    </message>
+    <message>
+        <source>Scores of the last challenges</source>
+        <translation>Punkte der letzten Herausforderungen</translation>
+    </message>
+    <message>
+        <source>Lost or left</source>
+        <translation>Kein Sieg</translation>
+    </message>
+    <message>
+        <source>Challenge</source>
+        <translation>Herausforderung</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,8 @@
 #include "test_support.h"
 #include "window_checks.h"
 #include "desktop/parts/colours.h"
+#include "desktop/parts/engine_text.h"
+#include "desktop/parts/language.h"
 
 namespace {
 QLineSeries* Line(History_Window& window, const QString& name) {
@@ -437,6 +439,42 @@ private slots:
         history->click();
         QVERIFY2(account.startsWith("Turns played: 4"), qPrintable(account));
         QVERIFY(account.contains("market index"));
+    }
+
+    // Last, as a language once installed stays: the journal shown in German filters by the
+    // record's own names and sorts its words as they read, and has room for them.
+    void inGermanTheJournalFiltersByTheRecordAndSortsAsItReads() {
+        QCOMPARE(Use_Language("de"), QString("de"));
+        Game_History& h = *game.History;
+        h.Journal = {{3, Trader::You, "Buy", "AAPL", 100, 30, std::nullopt, 1000},
+                     {4, Trader::Computer, "Short", "AAPL", 10, 90, std::nullopt, 2000},
+                     {5, Trader::You, "Sell Call", "AAPL", 2, 3, 500.0, 6000}};
+        History_Window window(session);
+        QAbstractItemModel* rows = window.Journal()->model();
+        QVERIFY(Engine_Text("You") != "You");
+        QCOMPARE(Cell(rows, 0, Journal_Model::Who), Engine_Text("You"));
+        QCOMPARE(Cell(rows, 1, Journal_Model::What), Engine_Text("Short"));
+        QCOMPARE(window.Who_Box()->itemText(1), Engine_Text("You"));
+
+        window.Who_Box()->setCurrentIndex(1);
+        QCOMPARE(rows->rowCount(), 2);
+        window.Who_Box()->setCurrentIndex(2);
+        QCOMPARE(rows->rowCount(), 1);
+        QCOMPARE(Cell(rows, 0, Journal_Model::What), Engine_Text("Short"));
+        window.Who_Box()->setCurrentIndex(0);
+        window.Symbol_Box()->setCurrentText("AAPL");
+        QCOMPARE(rows->rowCount(), 3);
+
+        window.Journal()->sortByColumn(Journal_Model::What, Qt::AscendingOrder);
+        QStringList kinds;
+        for (int r = 0; r < rows->rowCount(); ++r) kinds << Cell(rows, r, Journal_Model::What);
+        QStringList sorted = kinds;
+        sorted.sort();
+        QCOMPARE(kinds, sorted);
+
+        const QFontMetrics metrics = window.Journal()->fontMetrics();
+        for (const char* kind : {"Short", "Sell Call", "Buy Back"})
+            QVERIFY(window.Journal()->columnWidth(Journal_Model::What) > metrics.horizontalAdvance(Engine_Text(kind)));
     }
 };
 

@@ -11,6 +11,7 @@
 
 #include "desktop/parts/accessible_text.h"
 #include "desktop/parts/colours.h"
+#include "desktop/parts/engine_text.h"
 #include "desktop/parts/help_button.h"
 #include "desktop/parts/refusal.h"
 #include "engine/model/challenge_record.h"
@@ -18,46 +19,45 @@
 
 QString Challenge_Settings_Text(const Settings& setup) {
     QStringList options;
-    if (setup.Short == 1) options << "the computer sells short";
-    if (setup.Options == 1) options << "the computer trades options";
-    if (setup.Time_Limit == 1) options << QString("%1 seconds a turn").arg(Turn_Seconds);
-    const QString level = QString::fromStdString(Level_Caption(Difficulty_Options_On(setup))) +
+    if (setup.Short == 1) options << Challenge_Window::tr("the computer sells short");
+    if (setup.Options == 1) options << Challenge_Window::tr("the computer trades options");
+    if (setup.Time_Limit == 1) options << Challenge_Window::tr("%1 seconds a turn").arg(Turn_Seconds);
+    const QString level = Engine_Text(Level_Caption(Difficulty_Options_On(setup))) +
                           (options.isEmpty() ? QString() : ": " + options.join(", "));
-    const QString news = setup.Suprise == 1 ? QString("random news settings")
-                                            : QString("news frequency %1, effects %2, earnings %3")
+    const QString news = setup.Suprise == 1 ? Challenge_Window::tr("random news settings")
+                                            : Challenge_Window::tr("news frequency %1, effects %2, earnings %3")
                                                   .arg(setup.Frequency_Slider)
                                                   .arg(setup.Power_Slider)
                                                   .arg(setup.Earnings_Slider);
-    return QString("Play to %1, handicap %2\n%3\n%4")
-        .arg(Play_To_Texts[setup.Play_To & 3], Handicap_Texts[setup.Handicap & 3], level, news);
+    return Challenge_Window::tr("Play to %1, handicap %2\n%3\n%4")
+        .arg(Engine_Text(Play_To_Texts[setup.Play_To & 3]), Engine_Text(Handicap_Texts[setup.Handicap & 3]), level, news);
 }
 
 Challenge_Window::Challenge_Window(Game_Session& session, QWidget* parent, std::function<bool()> keep_safe)
     : Game_Dialog(session, parent), keep_safe(std::move(keep_safe)) {
-    setWindowTitle("Challenge");
+    setWindowTitle(tr("Challenge"));
     auto* layout = new QVBoxLayout(this);
-    auto* about = new QLabel(
-        "Everyone who plays the same challenge code gets the same market, news and computer, "
-        "turn for turn. Type a code you were given, or make a new one from the settings of the "
-        "game in play and pass it on.",
-        this);
+    auto* about = new QLabel(tr("Everyone who plays the same challenge code gets the same market, news and computer, "
+                                "turn for turn. Type a code you were given, or make a new one from the settings of the "
+                                "game in play and pass it on."),
+                             this);
     about->setWordWrap(true);
     about->setMinimumWidth(about->fontMetrics().averageCharWidth() * 56);
     layout->addWidget(about);
 
     auto* grid = new QGridLayout;
-    auto* code_label = new QLabel("&Code:", this);
+    auto* code_label = new QLabel(tr("&Code:"), this);
     Code_Box = new QLineEdit(this);
     Code_Box->setObjectName("code");
-    Explain(Code_Box, "A challenge code: twelve letters and digits in three groups; case and blanks do not matter.");
-    Code_Box->setPlaceholderText("e.g. 7KQM-3XRT-9HWP");
+    Explain(Code_Box, tr("A challenge code: twelve letters and digits in three groups; case and blanks do not matter."));
+    Code_Box->setPlaceholderText(tr("e.g. 7KQM-3XRT-9HWP"));
     // Room for a code typed with blanks between its characters, not for a novel.
     Code_Box->setMaxLength(64);
     Code_Box->setMinimumWidth(Code_Box->fontMetrics().horizontalAdvance("MMMM-MMMM-MMMM") + 24);
     code_label->setBuddy(Code_Box);
-    auto* copy = new QPushButton("C&opy", this);
+    auto* copy = new QPushButton(tr("C&opy"), this);
     copy->setObjectName("copy");
-    Explain(copy, "Copy the code to the clipboard, to pass it on.");
+    Explain(copy, tr("Copy the code to the clipboard, to pass it on."));
     copy->setAutoDefault(false);
     grid->addWidget(code_label, 0, 0);
     grid->addWidget(Code_Box, 0, 1);
@@ -80,16 +80,16 @@ Challenge_Window::Challenge_Window(Game_Session& session, QWidget* parent, std::
     In_Play->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(In_Play);
 
-    auto* new_code = new QPushButton("&New Code", this);
+    auto* new_code = new QPushButton(tr("&New Code"), this);
     new_code->setObjectName("new_code");
-    Explain(new_code, "Make a new code from the settings of the game in play, and copy it to the clipboard.");
+    Explain(new_code, tr("Make a new code from the settings of the game in play, and copy it to the clipboard."));
     new_code->setAutoDefault(false);
-    Start_Button = new QPushButton("&Start", this);
+    Start_Button = new QPushButton(tr("&Start"), this);
     Start_Button->setObjectName("start");
-    Explain(Start_Button, "Start the challenge of the code: a new game with its market and settings.");
+    Explain(Start_Button, tr("Start the challenge of the code: a new game with its market and settings."));
     Start_Button->setDefault(true);
-    auto* close = new QPushButton("C&lose", this);
-    Explain(close, "Close this window; the game in play goes on.");
+    auto* close = new QPushButton(tr("C&lose"), this);
+    Explain(close, tr("Close this window; the game in play goes on."));
     close->setAutoDefault(false);
     auto* help = Make_Help_Button(this);
     help->setAutoDefault(false);
@@ -121,8 +121,8 @@ void Challenge_Window::Run() {
 }
 
 void Challenge_Window::Show_In_Play() {
-    In_Play->setText(game.Challenge ? "In play: the challenge " + QString::fromStdString(Code_Text(game.Challenge->Code)) + "."
-                                    : QString("No challenge is in play."));
+    In_Play->setText(game.Challenge ? tr("In play: the challenge %1.").arg(QString::fromStdString(Code_Text(game.Challenge->Code)))
+                                    : tr("No challenge is in play."));
 }
 
 void Challenge_Window::Code_Edited() {
@@ -135,13 +135,13 @@ void Challenge_Window::Code_Edited() {
 void Challenge_Window::Refuse_Code(Code_Problem problem) {
     Refuse(session.Windows(), Code_Box);
     Copied->clear();
-    Settings_Line->setText(QString::fromStdString(Code_Problem_Text(problem)));
+    Settings_Line->setText(Engine_Text(Code_Problem_Text(problem)));
     Paint(Settings_Line, Gain_Ink(Colour::Red));
 }
 
 void Challenge_Window::Copy(const Challenge_Code& code) {
     QApplication::clipboard()->setText(QString::fromStdString(Code_Text(code)));
-    Copied->setText("The code is on the clipboard.");
+    Copied->setText(tr("The code is on the clipboard."));
 }
 
 void Challenge_Window::New_Code_Clicked() {

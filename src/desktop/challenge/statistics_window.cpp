@@ -18,6 +18,7 @@
 
 #include "desktop/parts/accessible_text.h"
 #include "desktop/parts/colours.h"
+#include "desktop/parts/engine_text.h"
 #include "desktop/history/history_inks.h"
 #include "desktop/parts/grid_look.h"
 #include "desktop/parts/help_button.h"
@@ -50,6 +51,22 @@ void Lay_Out(QTableWidget* grid, const QStringList& titles, const QList<QString>
         grid->setColumnWidth(c, std::max(Column_Width(grid, titles[c], 0), grid->fontMetrics().horizontalAdvance(widest[c]) + 16));
 }
 
+// How a challenge ended ("won", "lost", "left"), and whether cheats were on.
+QString Outcome_Text(const std::string& outcome, bool cheated) {
+    const QString ended = Engine_Text(outcome);
+    return cheated ? Statistics_Window::tr("%1, CHEATER!").arg(ended) : ended;
+}
+
+// The widest a row's end can be, in the language in use: its column is made as wide.
+QString Widest_Outcome(const QWidget* grid) {
+    QString widest;
+    for (const char* outcome : {"won", "lost", "left"}) {
+        const QString text = Outcome_Text(outcome, true);
+        if (grid->fontMetrics().horizontalAdvance(text) > grid->fontMetrics().horizontalAdvance(widest)) widest = text;
+    }
+    return widest;
+}
+
 int Columns_Width(const QTableWidget* grid) {
     int width = grid->verticalHeader()->isHidden() ? 0 : grid->verticalHeader()->sizeHint().width();
     for (int c = 0; c < grid->columnCount(); ++c) width += grid->columnWidth(c);
@@ -59,22 +76,22 @@ int Columns_Width(const QTableWidget* grid) {
 }  // namespace
 
 Statistics_Window::Statistics_Window(Game_Session& session, QWidget* parent) : Game_Dialog(session, parent) {
-    setWindowTitle("Statistics");
+    setWindowTitle(tr("Statistics"));
     auto* layout = new QVBoxLayout(this);
 
     // One row a level, the hardest first as in the winners circle.
     Levels = new QTableWidget(4, 6, this);
     Levels->setObjectName("levels");
-    Lay_Out(Levels, {"Finished", "Won", "Lost", "Best Score", "Best Multiple", "Fewest Turns"},
+    Lay_Out(Levels, {tr("Finished"), tr("Won"), tr("Lost"), tr("Best Score"), tr("Best Multiple"), tr("Fewest Turns")},
             {"00,000", "00,000", "00,000", "000,000,000", "000,000.00", "000,000"});
     QStringList level_names;
-    for (int level = 0; level < 4; ++level) level_names << QString::fromStdString(Level_Caption(3 - level));
+    for (int level = 0; level < 4; ++level) level_names << Engine_Text(Level_Caption(3 - level));
     Levels->setVerticalHeaderLabels(level_names);
-    Explain(Levels, "Difficulty levels", "Your games at each difficulty level, counted at the end of each game.");
-    Explain_Columns(Levels, {"Games that ended at this level, won or lost.", "Games you won.", "Games the computer won.",
-                             "The best score of a game won without cheats.",
-                             "Your net worth as a multiple of the computer's, at your best win.",
-                             "The fewest turns a win took."});
+    Explain(Levels, tr("Difficulty levels"), tr("Your games at each difficulty level, counted at the end of each game."));
+    Explain_Columns(Levels, {tr("Games that ended at this level, won or lost."), tr("Games you won."),
+                             tr("Games the computer won."), tr("The best score of a game won without cheats."),
+                             tr("Your net worth as a multiple of the computer's, at your best win."),
+                             tr("The fewest turns a win took.")});
     Levels->setSelectionMode(QAbstractItemView::NoSelection);
     Levels->setFocusPolicy(Qt::NoFocus);
     Levels->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -87,10 +104,9 @@ Statistics_Window::Statistics_Window(Game_Session& session, QWidget* parent) : G
     Turns = new QLabel(this);
     Turns->setObjectName("turns");
     layout->addWidget(Turns);
-    Damaged = new QLabel(
-        "Statistics.txt is damaged or cannot be read: it is kept as it is, and nothing is added to it. "
-        "Repair or delete it, or press Reset to start a new record.",
-        this);
+    Damaged = new QLabel(tr("Statistics.txt is damaged or cannot be read: it is kept as it is, and nothing is added to it. "
+                            "Repair or delete it, or press Reset to start a new record."),
+                         this);
     Damaged->setObjectName("damaged");
     Damaged->setWordWrap(true);
     Paint(Damaged, Gain_Ink(Colour::Red));
@@ -99,17 +115,17 @@ Statistics_Window::Statistics_Window(Game_Session& session, QWidget* parent) : G
 
     auto* last = new QHBoxLayout;
     auto* table_side = new QVBoxLayout;
-    auto* results_label = new QLabel("The last &challenges:", this);
+    auto* results_label = new QLabel(tr("The last &challenges:"), this);
     table_side->addWidget(results_label);
     Results = new QTableWidget(0, 5, this);
     Results->setObjectName("results");
-    Lay_Out(Results, {"Code", "Date", "Outcome", "Score", "Turns"},
-            {"MMMM-MMMM-MMMM", "0000-00-00", "won, CHEATER!", "000,000", "000,000"});
+    Lay_Out(Results, {tr("Code"), tr("Date"), tr("Outcome"), tr("Score"), tr("Turns")},
+            {"MMMM-MMMM-MMMM", "0000-00-00", Widest_Outcome(Results), "000,000", "000,000"});
     Results->verticalHeader()->hide();
-    Explain(Results, "The last challenges", "The last 100 challenges you played, the newest first.");
-    Explain_Columns(Results, {"The challenge's code: type it in Game > Challenge to play it again.", "The day it ended.",
-                              "Won, lost, or left for another game.", "The score of a finished challenge.",
-                              "The turns it lasted."});
+    Explain(Results, tr("The last challenges"), tr("The last 100 challenges you played, the newest first."));
+    Explain_Columns(Results, {tr("The challenge's code: type it in Game > Challenge to play it again."), tr("The day it ended."),
+                              tr("Won, lost, or left for another game."), tr("The score of a finished challenge."),
+                              tr("The turns it lasted.")});
     Results->setSelectionBehavior(QAbstractItemView::SelectRows);
     Results->setSelectionMode(QAbstractItemView::SingleSelection);
     // Tab leaves the table for the next control; the arrow keys move within it.
@@ -123,18 +139,18 @@ Statistics_Window::Statistics_Window(Game_Session& session, QWidget* parent) : G
     Scores->setObjectName("scores");
     Scores->setFocusPolicy(Qt::NoFocus);  // a picture: Tab goes on to the controls beside it
     Scores->setRenderHint(QPainter::Antialiasing);
-    Explain(Scores, "Scores chart", "The scores of the last challenges, the oldest on the left.");
+    Explain(Scores, tr("Scores chart"), tr("The scores of the last challenges, the oldest on the left."));
     Scores->viewport()->setAccessibleName(Scores->accessibleName());
     Scores->setMinimumSize(340, 240);
     last->addWidget(Scores, 1);
     layout->addLayout(last, 1);
 
-    auto* reset = new QPushButton("&Reset", this);
+    auto* reset = new QPushButton(tr("&Reset"), this);
     reset->setObjectName("reset");
-    Explain(reset, "Clear every figure of this window, after asking.");
+    Explain(reset, tr("Clear every figure of this window, after asking."));
     reset->setAutoDefault(false);
-    auto* close = new QPushButton("&Close", this);
-    Explain(close, "Close this window.");
+    auto* close = new QPushButton(tr("&Close"), this);
+    Explain(close, tr("Close this window."));
     close->setDefault(true);
     auto* help = Make_Help_Button(this);
     help->setAutoDefault(false);
@@ -182,7 +198,7 @@ void Statistics_Window::Fill(const Statistics& statistics) {
         Put(Levels, level, 4, Best(l.Best_Multiple, true), Number);
         Put(Levels, level, 5, Best(l.Fewest_Turns), Number);
     }
-    Turns->setText("Turns played in all: " + Figure(statistics.Turns_Played));
+    Turns->setText(tr("Turns played in all: %1").arg(Figure(statistics.Turns_Played)));
     // The newest first.
     const int count = static_cast<int>(statistics.Results.size());
     Results->setRowCount(count);
@@ -191,7 +207,7 @@ void Statistics_Window::Fill(const Statistics& statistics) {
         using enum Cell;
         Put(Results, row, 0, QString::fromStdString(r.Code), Text);
         Put(Results, row, 1, QString::fromStdString(r.Date), Text);
-        Put(Results, row, 2, QString::fromStdString(r.Outcome) + (r.Cheated ? ", CHEATER!" : ""), Text);
+        Put(Results, row, 2, Outcome_Text(r.Outcome, r.Cheated), Text);
         Put(Results, row, 3, Figure(r.Score), Number);
         Put(Results, row, 4, Figure(r.Turns), Number);
     }
@@ -201,13 +217,13 @@ void Statistics_Window::Fill(const Statistics& statistics) {
 void Statistics_Window::Draw_Scores() {
     QChart* chart = Scores->chart();
     Clear_Chart(chart, palette());
-    chart->setTitle("Scores of the last challenges");
+    chart->setTitle(tr("Scores of the last challenges"));
     auto* line = new QLineSeries;
-    line->setName("Score");
+    line->setName(tr("Score"));
     auto* won = new QScatterSeries;
-    won->setName("Won");
+    won->setName(tr("Won"));
     auto* not_won = new QScatterSeries;
-    not_won->setName("Lost or left");
+    not_won->setName(tr("Lost or left"));
     double top = 100;
     // The oldest on the left, numbered as they were played.
     for (std::size_t k = 0; k < shown.Results.size(); ++k) {
@@ -229,7 +245,7 @@ void Statistics_Window::Draw_Scores() {
         marks->setBorderColor(marks->color());
     }
     auto* games = new QValueAxis;
-    games->setTitleText("Challenge");
+    games->setTitleText(tr("Challenge"));
     games->setLabelFormat("%d");
     // Half a game of room on each side, so that the first and last marks show whole.
     games->setRange(0.5, std::max<double>(2, static_cast<double>(shown.Results.size())) + 0.5);
@@ -237,7 +253,7 @@ void Statistics_Window::Draw_Scores() {
     games->setTickAnchor(1);
     games->setTickInterval(shown.Results.size() > 20 ? 10 : shown.Results.size() > 10 ? 2 : 1);
     auto* score = new QValueAxis;
-    score->setTitleText("Score");
+    score->setTitleText(tr("Score"));
     score->setLabelFormat("%.0f");
     score->setRange(0, top * 1.1);
     score->applyNiceNumbers();

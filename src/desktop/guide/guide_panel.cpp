@@ -11,6 +11,7 @@
 
 #include "engine/model/help_topics.h"
 #include "desktop/parts/accessible_text.h"
+#include "desktop/parts/engine_text.h"
 #include "desktop/main/game_session.h"
 
 namespace {
@@ -29,13 +30,13 @@ public:
 };
 
 QString Note_Html(const Guide_Note& note, const QString& turn) {
-    return "<b>Turn " + turn.toHtmlEscaped() + "</b><br>" + QString::fromStdString(note.Text).toHtmlEscaped() +
-           "<br><a href=\"#" + QString::number(note.Help_Context) + "\">Help: " +
-           QString::fromStdString(note.Help_Topic).toHtmlEscaped() + "</a>";
+    return "<b>" + Guide_Panel::tr("Turn %1").arg(turn).toHtmlEscaped() + "</b><br>" + Engine_Text(note.Text).toHtmlEscaped() +
+           "<br><a href=\"#" + QString::number(note.Help_Context) + "\">" +
+           Guide_Panel::tr("Help: %1").arg(Engine_Text(note.Help_Topic)).toHtmlEscaped() + "</a>";
 }
 }  // namespace
 
-Guide_Panel::Guide_Panel(Game_Session& session, QWidget* parent) : QDockWidget("Guide", parent), session(session) {
+Guide_Panel::Guide_Panel(Game_Session& session, QWidget* parent) : QDockWidget(tr("Guide"), parent), session(session) {
     setObjectName("guide");
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
     auto* scroll = new Notes_Scroll(this);
@@ -66,16 +67,16 @@ Guide_Panel::Guide_Panel(Game_Session& session, QWidget* parent) : QDockWidget("
 }
 
 QMenu* Guide_Panel::Add_Menu(QMenu* help) {
-    QMenu* menu = help->addMenu("&Guide");
+    QMenu* menu = help->addMenu(tr("&Guide"));
     menu->setObjectName("guide_menu");
-    reopen = menu->addAction("&Show the Guide");
+    reopen = menu->addAction(tr("&Show the Guide"));
     reopen->setObjectName("guide_show_menu");
     turn = menu->addAction(QString());
     turn->setObjectName("guide_turn_menu");
-    reset = menu->addAction("Show &all notes again");
+    reset = menu->addAction(tr("Show &all notes again"));
     reset->setObjectName("guide_reset_menu");
     menu->addSeparator();
-    about = menu->addAction("&Help on the Guide");
+    about = menu->addAction(tr("&Help on the Guide"));
     about->setObjectName("guide_help_menu");
     connect(reopen, &QAction::triggered, this, &Guide_Panel::Reopen);
     connect(turn, &QAction::triggered, this, [this] {
@@ -132,7 +133,7 @@ void Guide_Panel::Add_Notes(const std::vector<Guide_Note>& notes, const QString&
         label->setFrameShape(QFrame::StyledPanel);
         label->setMargin(4);
         label->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
-        label->setToolTip("Click the link for the help topic that explains this");
+        label->setToolTip(tr("Click the link for the help topic that explains this"));
         connect(label, &QLabel::linkActivated, this,
                 [this](const QString& link) { session.Windows().Show_Help(link.mid(1).toInt()); });
         // The newest on top, under the line that says what the panel is.
@@ -155,13 +156,13 @@ void Guide_Panel::Clear() {
 void Guide_Panel::Show_State() {
     const bool on = session.Guide().On;
     if (!on)
-        state->setText("The guide is off. Help > Guide > Turn the guide on brings its notes back.");
+        state->setText(tr("The guide is off. Help > Guide > Turn the guide on brings its notes back."));
     else if (shown.empty())
-        state->setText("Notes on what happens in your game come here as you play: a first turn, a split, a crash, "
-                       "your first short sale or option...");
+        state->setText(tr("Notes on what happens in your game come here as you play: a first turn, a split, a crash, "
+                          "your first short sale or option..."));
     else
-        state->setText("The newest note first:");
-    if (turn) turn->setText(on ? "&Turn the guide off" : "&Turn the guide on");
+        state->setText(tr("The newest note first:"));
+    if (turn) turn->setText(on ? tr("&Turn the guide off") : tr("&Turn the guide on"));
 }
 
 void Guide_Panel::Keep_Focus_Away() {
@@ -170,7 +171,7 @@ void Guide_Panel::Keep_Focus_Away() {
     setFocusPolicy(Qt::NoFocus);
     for (QWidget* w : findChildren<QWidget*>()) w->setFocusPolicy(Qt::NoFocus);
     if (auto* close = findChild<QWidget*>("qt_dockwidget_closebutton"))
-        Explain(close, "Close the guide's panel; Help > Guide > Show the Guide opens it again.");
+        Explain(close, tr("Close the guide's panel; Help > Guide > Show the Guide opens it again."));
     if (auto* detach = findChild<QWidget*>("qt_dockwidget_floatbutton"))
-        Explain(detach, "Take the panel off the main window into a window of its own, or put it back.");
+        Explain(detach, tr("Take the panel off the main window into a window of its own, or put it back."));
 }

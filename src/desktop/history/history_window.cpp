@@ -123,7 +123,7 @@ int First_From(const QXYSeries* s, double x) {
 
 History_Window::History_Window(Game_Session& session, QWidget* parent)
     : QDialog(parent), game(session.State()), screens(session.Windows()) {
-    setWindowTitle("History");
+    setWindowTitle(tr("History"));
     auto* layout = new QVBoxLayout(this);
     summary = new QLabel(this);
     summary->setWordWrap(true);
@@ -141,50 +141,52 @@ History_Window::History_Window(Game_Session& session, QWidget* parent)
     view->viewport()->setMouseTracking(true);
     view->viewport()->installEventFilter(this);
     worth_layout->addWidget(view, 1);
-    view->setAccessibleName("Net worth chart");
-    view->setAccessibleDescription("Your net worth and the computer's at every turn, the market index bought and held, "
-                                   "the goal, and marks at crashes and tax notices.");
+    view->setAccessibleName(tr("Net worth chart"));
+    view->setAccessibleDescription(tr("Your net worth and the computer's at every turn, the market index bought and held, "
+                                      "the goal, and marks at crashes and tax notices."));
     view->viewport()->setAccessibleName(view->accessibleName());
-    log_box = new QCheckBox("&Logarithmic scale", worth_tab);
+    log_box = new QCheckBox(tr("&Logarithmic scale"), worth_tab);
     log_box->setChecked(true);
-    Explain(log_box, "Draw the net worths on a scale where each step up is ten times as much, so that small and "
-                     "large sums both show.");
+    Explain(log_box, tr("Draw the net worths on a scale where each step up is ten times as much, so that small and "
+                        "large sums both show."));
     worth_layout->addWidget(log_box);
-    tabs->addTab(worth_tab, "&Net Worth");
-    tabs->setTabToolTip(0, "Your net worth against the computer's, turn by turn.");
+    tabs->addTab(worth_tab, tr("&Net Worth"));
+    tabs->setTabToolTip(0, tr("Your net worth against the computer's, turn by turn."));
 
     auto* journal_tab = new QWidget(tabs);
     auto* journal_layout = new QVBoxLayout(journal_tab);
     auto* filters = new QHBoxLayout;
-    auto* who_label = new QLabel("&Who:", journal_tab);
+    auto* who_label = new QLabel(tr("&Who:"), journal_tab);
     who_box = new QComboBox(journal_tab);
-    who_box->addItems({"Both", "You", "Computer"});
+    // Shown in the desktop's language, each holding the name the record gives the trader.
+    who_box->addItem(tr("Both"));
+    for (Trader who : {Trader::You, Trader::Computer}) who_box->addItem(Engine_Text(Trader_Name(who)), Trader_Name(who));
     who_label->setBuddy(who_box);
     filters->addWidget(who_label);
     filters->addWidget(who_box);
-    auto* symbol_label = new QLabel("&Stock:", journal_tab);
+    auto* symbol_label = new QLabel(tr("&Stock:"), journal_tab);
     symbol_box = new QComboBox(journal_tab);
-    symbol_box->addItem("All");
-    for (const std::string& s : game.Symbol) symbol_box->addItem(Q(s));
+    symbol_box->addItem(tr("All"));
+    for (const std::string& s : game.Symbol) symbol_box->addItem(Q(s), Q(s));
     symbol_label->setBuddy(symbol_box);
     filters->addWidget(symbol_label);
     filters->addWidget(symbol_box);
     filters->addStretch();
-    auto* export_button = new QPushButton("&Export CSV...", journal_tab);
-    Explain(who_box, "Who", "Show the trades of both players, or of one.");
-    Explain(symbol_box, "Stock", "Show the trades of every stock, or of one.");
-    Explain(export_button, "Save the whole journal as a file a spreadsheet opens.");
+    auto* export_button = new QPushButton(tr("&Export CSV..."), journal_tab);
+    Explain(who_box, tr("Who"), tr("Show the trades of both players, or of one."));
+    Explain(symbol_box, tr("Stock"), tr("Show the trades of every stock, or of one."));
+    Explain(export_button, tr("Save the whole journal as a file a spreadsheet opens."));
     filters->addWidget(export_button);
     journal_layout->addLayout(filters);
     model = new Journal_Model(game, this);
     filter = new Journal_Filter(this);
     filter->setSourceModel(model);
-    filter->setSortRole(Qt::UserRole);
+    filter->setSortRole(Journal_Model::Sort_Role);
     table = new QTableView(journal_tab);
     table->setModel(filter);
     model->Paint_On(table);
     table->setSortingEnabled(true);
-    Explain(table, "Journal", "Every trade, one a row; click a column's title to sort by it.");
+    Explain(table, tr("Journal"), tr("Every trade, one a row; click a column's title to sort by it."));
     table->sortByColumn(Journal_Model::Turn, Qt::AscendingOrder);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     // Tab leaves the table for the next control; the arrow keys move within it.
@@ -197,21 +199,31 @@ History_Window::History_Window(Game_Session& session, QWidget* parent)
     const int digit = table->fontMetrics().horizontalAdvance('0');
     const int widths[Journal_Model::Columns] = {7, 10, 10, 7, 12, 9, 13, 15};
     for (int c = 0; c < Journal_Model::Columns; ++c) table->setColumnWidth(c, widths[c] * digit);
+    // Wider where the desktop's language writes the traders or the trades longer.
+    const auto room_for = [&](int column, std::initializer_list<const char*> words) {
+        int widest = table->columnWidth(column);
+        for (const char* word : words)
+            widest = std::max(widest, table->fontMetrics().horizontalAdvance(Engine_Text(word)) + digit);
+        table->setColumnWidth(column, widest);
+    };
+    room_for(Journal_Model::Who, {Trader_Name(Trader::You), Trader_Name(Trader::Computer)});
+    room_for(Journal_Model::What, {"Buy", "Sell", "Short", "Buy Back", "Buy Call", "Sell Call", "Buy Put", "Sell Put",
+                                   "Lapse", "Tax", "Cheat"});
     journal_layout->addWidget(table, 1);
-    tabs->addTab(journal_tab, "&Journal");
-    tabs->setTabToolTip(1, "Every trade of this game, yours and the computer's.");
-    tabs->setAccessibleName("History");
+    tabs->addTab(journal_tab, tr("&Journal"));
+    tabs->setTabToolTip(1, tr("Every trade of this game, yours and the computer's."));
+    tabs->setAccessibleName(tr("History"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     layout->addWidget(buttons);
-    Explain(buttons->button(QDialogButtonBox::Close), "Close the history (Escape); it follows the game while open.");
+    Explain(buttons->button(QDialogButtonBox::Close), tr("Close the history (Escape); it follows the game while open."));
 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::hide);
     connect(log_box, &QCheckBox::toggled, this, [this] { Redraw(); });
     connect(who_box, &QComboBox::currentIndexChanged, this,
-            [this](int i) { filter->Set_Who(i == 0 ? QString() : who_box->itemText(i)); });
+            [this](int i) { filter->Set_Who(who_box->itemData(i).toString()); });
     connect(symbol_box, &QComboBox::currentIndexChanged, this,
-            [this](int i) { filter->Set_Symbol(i == 0 ? QString() : symbol_box->itemText(i)); });
+            [this](int i) { filter->Set_Symbol(symbol_box->itemData(i).toString()); });
     connect(export_button, &QPushButton::clicked, this, [this] { Export(); });
     QScrollBar* rows_bar = table->verticalScrollBar();
     connect(rows_bar, &QScrollBar::valueChanged, this,
@@ -277,24 +289,24 @@ double History_Window::Drawn(double value) const {
 void History_Window::Build_Chart() {
     QChart* chart = view->chart();
     Clear_Chart(chart, palette());
-    chart->setTitle("Net Worth");
+    chart->setTitle(tr("Net Worth"));
     // The game's figures whatever the desktop's language: $1,000,000.
     chart->setLocalizeNumbers(true);
     chart->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
     // Each legend mark drawn as its series is: a line in its pen, dashed or dotted, a mark in its shape.
     chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     you = new QLineSeries;
-    you->setName("You");
+    you->setName(tr("You"));
     computer = new QLineSeries;
-    computer->setName("Computer");
+    computer->setName(tr("Computer"));
     index = new QLineSeries;
-    index->setName("The market index, bought and held");
+    index->setName(tr("The market index, bought and held"));
     goal = new QLineSeries;
-    goal->setName("Goal");
+    goal->setName(tr("Goal"));
     crashes = new QScatterSeries;
-    crashes->setName("Crash");
+    crashes->setName(tr("Crash"));
     taxes = new QScatterSeries;
-    taxes->setName("Tax notice");
+    taxes->setName(tr("Tax notice"));
     for (QScatterSeries* marks : {crashes, taxes}) marks->setMarkerSize(Mark_Size);
     crashes->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
     taxes->setMarkerShape(QScatterSeries::MarkerShapeTriangle);
@@ -321,7 +333,7 @@ void History_Window::Build_Chart() {
     }
 
     turns = new QCategoryAxis;
-    turns->setTitleText("Turn");
+    turns->setTitleText(tr("Turn"));
     turns->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     chart->addAxis(turns, Qt::AlignBottom);
     QAbstractAxis* worth = nullptr;
@@ -336,7 +348,7 @@ void History_Window::Build_Chart() {
         money->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
         worth = money;
     }
-    worth->setTitleText("Net Worth");
+    worth->setTitleText(tr("Net Worth"));
     chart->addAxis(worth, Qt::AlignLeft);
     for (QAbstractSeries* s : chart->series()) {
         s->attachAxis(turns);
@@ -517,18 +529,22 @@ void History_Window::Show_Value_Near(const QPointF& mouse) {
         QToolTip::hideText();
         return;
     }
-    QString tip = "Turn " + QString::number(p->Turn) + ", " + hit->name();
-    if (hit == you) tip += ": " + Q(Dollars(p->Net_Worth));
-    if (hit == computer) tip += ": " + Q(Dollars(p->Computer_Net_Worth));
-    if (hit == index) tip += ": " + Q(Dollars(Index_Line(*points, p->Index)));
+    // A mark says what came that turn; a line says its figure too.
+    QString figure;
+    if (hit == you) figure = Q(Dollars(p->Net_Worth));
+    if (hit == computer) figure = Q(Dollars(p->Computer_Net_Worth));
+    if (hit == index) figure = Q(Dollars(Index_Line(*points, p->Index)));
+    const QString turn_shown = QString::number(p->Turn);
+    const QString tip = figure.isEmpty() ? tr("Turn %1, %2").arg(turn_shown, hit->name())
+                                         : tr("Turn %1, %2: %3").arg(turn_shown, hit->name(), figure);
     QToolTip::showText(view->viewport()->mapToGlobal(mouse.toPoint()), tip, view->viewport());
 }
 
 void History_Window::Export() {
     // A player's document, not one of the game's own files: it starts among the documents.
     const QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/journal.csv";
-    const QString path = QFileDialog::getSaveFileName(this, "Export CSV", start, "Comma-separated values (*.csv)");
+    const QString path = QFileDialog::getSaveFileName(this, tr("Export CSV"), start, tr("Comma-separated values (*.csv)"));
     if (path.isEmpty()) return;
     if (!Export_Journal(game, path.toStdString())) Report_File_Failure(screens, File_Task::Write);
-    else screens.Message_Box("The journal was written to " + QDir::toNativeSeparators(path).toStdString() + ".");
+    else screens.Message_Box(tr("The journal was written to %1.").arg(QDir::toNativeSeparators(path)).toStdString());
 }

@@ -14,7 +14,7 @@ void Journal_Filter::Set_Symbol(const QString& s) {
 
 bool Journal_Filter::filterAcceptsRow(int row, const QModelIndex& parent) const {
     const QAbstractItemModel* m = sourceModel();
-    const auto text = [&](int column) { return m->index(row, column, parent).data().toString(); };
-    return (who.isEmpty() || text(Journal_Model::Who) == who) &&
-           (symbol.isEmpty() || text(Journal_Model::Symbol) == symbol);
+    const auto value = [&](int column) { return m->index(row, column, parent).data(Journal_Model::Value_Role).toString(); };
+    return (who.isEmpty() || value(Journal_Model::Who) == who) &&
+           (symbol.isEmpty() || value(Journal_Model::Symbol) == symbol);
 }

@@ -2,7 +2,8 @@
 #include <QSortFilterProxyModel>
 #include <QString>
 
-// The journal's filter: by who traded and by the stock.
+// The journal's filter: by who traded and by the stock, as the record names them ("You",
+// "Computer", "MSFT") whatever the language the journal is shown in.
 class Journal_Filter : public QSortFilterProxyModel {
 public:
     using QSortFilterProxyModel::QSortFilterProxyModel;

@@ -26,17 +26,27 @@ int Journal_Model::rowCount(const QModelIndex& parent) const { return parent.isV
 
 int Journal_Model::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : Columns; }
 
-static const char* const Titles[Journal_Model::Columns] = {"Turn", "Who", "What", "Symbol", "Quantity", "Price", "Gain", "Cash"};
+static const char* const Titles[Journal_Model::Columns] = {
+    QT_TRANSLATE_NOOP("Journal_Model", "Turn"),  QT_TRANSLATE_NOOP("Journal_Model", "Who"),
+    QT_TRANSLATE_NOOP("Journal_Model", "What"),  QT_TRANSLATE_NOOP("Journal_Model", "Symbol"),
+    QT_TRANSLATE_NOOP("Journal_Model", "Quantity"), QT_TRANSLATE_NOOP("Journal_Model", "Price"),
+    QT_TRANSLATE_NOOP("Journal_Model", "Gain"),  QT_TRANSLATE_NOOP("Journal_Model", "Cash")};
 
 QVariant Journal_Model::headerData(int section, Qt::Orientation orientation, int role) const {
     static const char* const tips[Columns] = {
-        "The turn of the trade.", "Who traded: you or the computer.", "The kind of trade: a buy, sale, short sale or buy-back, "
-        "an option bought, sold or lapsed, or a cheat.", "The stock traded.", "Shares, or option contracts, traded.", "The price a share (for options, the premium).",
-        "What a sale, buy-back or lapse gained or lost against what was paid.", "The trader's cash after the trade."};
+        QT_TRANSLATE_NOOP("Journal_Model", "The turn of the trade."),
+        QT_TRANSLATE_NOOP("Journal_Model", "Who traded: you or the computer."),
+        QT_TRANSLATE_NOOP("Journal_Model", "The kind of trade: a buy, sale, short sale or buy-back, an option bought, "
+                                           "sold or lapsed, or a cheat."),
+        QT_TRANSLATE_NOOP("Journal_Model", "The stock traded."),
+        QT_TRANSLATE_NOOP("Journal_Model", "Shares, or option contracts, traded."),
+        QT_TRANSLATE_NOOP("Journal_Model", "The price a share (for options, the premium)."),
+        QT_TRANSLATE_NOOP("Journal_Model", "What a sale, buy-back or lapse gained or lost against what was paid."),
+        QT_TRANSLATE_NOOP("Journal_Model", "The trader's cash after the trade.")};
     if (orientation != Qt::Horizontal || section < 0 || section >= Columns) return {};
-    if (role == Qt::DisplayRole) return QString(Titles[section]);
-    if (role == Qt::ToolTipRole) return Tool_Tip(tips[section]);
-    if (role == Qt::AccessibleDescriptionRole) return QString(tips[section]);
+    if (role == Qt::DisplayRole) return tr(Titles[section]);
+    if (role == Qt::ToolTipRole) return Tool_Tip(tr(tips[section]));
+    if (role == Qt::AccessibleDescriptionRole) return tr(tips[section]);
     return {};
 }
 
@@ -50,11 +60,17 @@ QVariant Journal_Model::data(const QModelIndex& index, int role) const {
     // Against the table's own ground: a gain in the game's gain colour, a loss in its loss colour.
     if (role == Qt::ForegroundRole && column == Gain && e.Gain && view)
         return Change_Colour(Sign_Colour(*e.Gain), view->palette(), QPalette::Base);
-    if (role == Qt::UserRole) {  // what the column sorts by
+    if (role == Value_Role) {
+        if (column == Who) return QString(Trader_Name(e.Who));
+        if (column == Symbol) return Q(e.Symbol);
+        return {};
+    }
+    if (role == Sort_Role) {
         switch (column) {
             case Turn: return static_cast<qlonglong>(e.Turn);
-            case Who: return QString(Trader_Name(e.Who));
-            case What: return Q(e.What);
+            // In the order the player reads them, in any language.
+            case Who:
+            case What: return data(index, Qt::DisplayRole);
             case Symbol: return Q(e.Symbol);
             case Quantity: return e.Quantity;
             case Price: return e.Price;
@@ -63,11 +79,11 @@ QVariant Journal_Model::data(const QModelIndex& index, int role) const {
             default: return {};
         }
     }
-    if (role == Qt::AccessibleTextRole) return Cell_Phrase(Titles[column], data(index, Qt::DisplayRole).toString());
+    if (role == Qt::AccessibleTextRole) return Cell_Phrase(tr(Titles[column]), data(index, Qt::DisplayRole).toString());
     if (role != Qt::DisplayRole) return {};
     switch (column) {
         case Turn: return Q(Number_Text(e.Turn));
-        case Who: return QString(Trader_Name(e.Who));
+        case Who: return Engine_Text(Trader_Name(e.Who));
         case What: return Engine_Text(e.What);
         case Symbol: return Q(e.Symbol);
         case Quantity: return Q(Add_Commas(Number_Text(e.Quantity)));

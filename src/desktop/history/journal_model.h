@@ -11,8 +11,13 @@ struct Game_History;
 
 // The journal as a table: one row an entry, in the order they were made.
 class Journal_Model : public QAbstractTableModel {
+    Q_OBJECT
 public:
     enum Column { Turn, Who, What, Symbol, Quantity, Price, Gain, Cash, Columns };
+    // Beside the shown text: what a column sorts by (the figures, or the words as shown), and
+    // the entry's own value (the trader and the symbol as the record keeps them, in English),
+    // which the filter matches whatever the language.
+    enum Role { Sort_Role = Qt::UserRole, Value_Role };
     explicit Journal_Model(const Game& game, QObject* parent = nullptr);
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
