@@ -161,6 +161,21 @@ void Refusals(std::set<std::string>& shown) {
     options.Player_Option_Count = Option_Position_Limit + 1;
     reason(Trade_Option(options, Form(options, AAPL, true, true, "1"), screens));
 
+    // The quantity boxes' tips, bound by cash and by the exchange, and the options' outlook.
+    Game tips = Market(101, "5", 1000);
+    tips.Player_Stock[AAPL].Shares = 3;
+    tips.Player_Short[AAPL].Shares = 2;
+    for (double cash : {1000.0, 1e12}) {
+        tips.Cash_On_Hand.Set(cash);
+        shown.insert({Buy_Most_Tip(tips, MSFT), Sell_Most_Tip(tips, AAPL), Sell_Most_Tip(tips, MSFT),
+                      Short_Most_Tip(tips, MSFT, Short_Mode::Sell_Short), Short_Most_Tip(tips, AAPL, Short_Mode::Buy_Back)});
+    }
+    for (bool buy : {true, false})
+        for (const char* contracts : {"1", "3"}) {
+            shown.insert(Outlook_Of(options, Form(options, AAPL, true, buy, contracts)).Line);
+            shown.insert(Option_Most_Tip(options, Form(options, AAPL, false, buy, contracts)));
+        }
+
     // The option boxes' ranges and a grid row they cannot hold.
     shown.insert(Strikes_Offered());
     shown.insert(Expiries_Offered(Form(options, MSFT, true, true, "1")));
@@ -352,7 +367,7 @@ std::set<std::string> Engine_Samples() {
     for (String_Id titles : {String_Id::Stock_Grid_Titles, String_Id::Computer_Grid_Titles, String_Id::Option_Grid_Titles,
                              String_Id::Winners_Grid_Titles})
         for (int c = 0; !String_Table(titles, c).empty(); ++c) shown.insert(String_Table(titles, c));
-    for (File_Task task : {File_Task::Start_Up, File_Task::Load, File_Task::Write, File_Task::Statistics})
+    for (File_Task task : {File_Task::Start_Up, File_Task::Load, File_Task::Write, File_Task::Statistics, File_Task::Settings})
         shown.insert(File_Message(task));
     for (int i = 0; i < 4; ++i) shown.insert({Play_To_Texts[i], Handicap_Texts[i], Level_Caption(i)});
     for (const std::string typed : {"ABC", "7KQM-3XRT-9H0P", "7KQM-3XRT-9HWQ"})

@@ -302,7 +302,7 @@ bool Show_Every_Window(const QString& data_dir, const std::function<void(const Q
 
     // A new code made from the game's settings, ready to be passed on.
     modal("challenge", [&] { Child<QAction>(&window, "challenge_menu")->trigger(); }, [](QWidget* w) {
-        if (QAbstractButton* make = Button(w, "&New Code")) make->click();
+        if (auto* make = w->findChild<QAbstractButton*>("new_code")) make->click();
     });
     Write_Earlier_Games(game);
     modal("statistics", [&] { Child<QAction>(&window, "statistics_menu")->trigger(); });
