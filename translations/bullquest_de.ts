@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>About_Window</name>
+    <message>
+        <source>About This App</source>
+        <translation>Über dieses Programm</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>Accessible_Text</name>
     <message>
         <source>unchanged</source>
@@ -38,6 +53,29 @@
     <message>
         <source>Market Index</source>
         <translation>Marktindex</translation>
+    </message>
+</context>
+<context>
+    <name>Alert_Window</name>
+    <message>
+        <source>Options Expiration Warning!</source>
+        <translation>Warnung: Optionen verfallen!</translation>
+    </message>
+    <message>
+        <source>ALERT! The following option(s) are due to expire the next turn:</source>
+        <translation>ALARM! Folgende Option(en) verfallen in der nächsten Runde:</translation>
+    </message>
+    <message>
+        <source>Options about to expire</source>
+        <translation>Bald verfallende Optionen</translation>
+    </message>
+    <message>
+        <source>The options that lapse at the end of the next turn unless you sell them.</source>
+        <translation>Die Optionen, die am Ende der nächsten Runde verfallen, wenn du sie nicht verkaufst.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -271,6 +309,206 @@
     <message>
         <source>Average</source>
         <translation>Durchschnitt</translation>
+    </message>
+</context>
+<context>
+    <name>Commissions_Window</name>
+    <message>
+        <source>Statement Of Commissions And Fees</source>
+        <translation>Übersicht über Provisionen und Gebühren</translation>
+    </message>
+    <message>
+        <source>Exchange Limitations:</source>
+        <translation>Grenzen der Börse:</translation>
+    </message>
+    <message>
+        <source>There are only %1 shares of stock for each company. Your holdings plus the computers holdings in any one company may not exceede that limit. You may only buy %2 option contracts (calls and puts) on any given stock. You may only sell short %3 shares of stock.</source>
+        <translation>Es gibt nur %1 Aktien je Unternehmen. Deine Bestände und die des Computers an einem Unternehmen dürfen diese Grenze zusammen nicht überschreiten. Du darfst auf jede Aktie nur %2 Optionskontrakte (Calls und Puts) kaufen. Du darfst nur %3 Aktien leerverkaufen.</translation>
+    </message>
+    <message>
+        <source>Commissions:</source>
+        <translation>Provisionen:</translation>
+    </message>
+    <message>
+        <source>No commissions baby!!</source>
+        <translation>Keine Provisionen, Baby!!</translation>
+    </message>
+    <message>
+        <source>Margins for Short Selling:</source>
+        <translation>Sicherheiten für Leerverkäufe:</translation>
+    </message>
+    <message>
+        <source>You have to put up 50% of the price of the stock, but there are no margin calls!</source>
+        <translation>Du musst 50% des Aktienkurses hinterlegen, aber es gibt keine Nachschussforderungen!</translation>
+    </message>
+    <message>
+        <source>&amp;Ouch!</source>
+        <translation>&amp;Autsch!</translation>
+    </message>
+    <message>
+        <source>Close the statement (Enter or Escape).</source>
+        <translation>Die Übersicht schließen (Enter oder Escape).</translation>
+    </message>
+</context>
+<context>
+    <name>Computer_Portfolio_Window</name>
+    <message>
+        <source>The Computer&apos;s Portfolio</source>
+        <translation>Das Depot des Computers</translation>
+    </message>
+    <message>
+        <source>Cash:  $</source>
+        <translation>Bargeld:  $</translation>
+    </message>
+    <message>
+        <source>Net Worth: $</source>
+        <translation>Vermögen: $</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s cash.</source>
+        <translation>Das Bargeld des Computers.</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s cash plus what its holdings are worth at this turn&apos;s prices. Beat it to the goal.</source>
+        <translation>Das Bargeld des Computers plus der Wert seiner Bestände zu den Kursen dieser Runde. Sei vor ihm am Ziel.</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s holdings</source>
+        <translation>Die Bestände des Computers</translation>
+    </message>
+    <message>
+        <source>What the computer holds: shares, short sales (below zero) and options.</source>
+        <translation>Was der Computer hält: Aktien, Leerverkäufe (unter null) und Optionen.</translation>
+    </message>
+    <message>
+        <source>The stock&apos;s symbol, with Call or Put for options.</source>
+        <translation>Das Symbol der Aktie, bei Optionen mit Call oder Put.</translation>
+    </message>
+    <message>
+        <source>Shares held, below zero for a short sale; for options, the contracts.</source>
+        <translation>Gehaltene Aktien, unter null bei einem Leerverkauf; bei Optionen die Kontrakte.</translation>
+    </message>
+    <message>
+        <source>What the computer paid a share, on average (for options, the premium paid).</source>
+        <translation>Was der Computer im Schnitt je Aktie bezahlt hat (bei Optionen die bezahlte Prämie).</translation>
+    </message>
+    <message>
+        <source>The price this turn (for options, the premium now).</source>
+        <translation>Der Kurs dieser Runde (bei Optionen die Prämie jetzt).</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s gain or loss on the position, in percent.</source>
+        <translation>Gewinn oder Verlust des Computers mit der Position, in Prozent.</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>&amp;Fertig</translation>
+    </message>
+    <message>
+        <source>Close this window (Enter or Escape).</source>
+        <translation>Dieses Fenster schließen (Enter oder Escape).</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s cash</source>
+        <translation>Bargeld des Computers</translation>
+    </message>
+    <message>
+        <source>dollars</source>
+        <translation>Dollar</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s net worth</source>
+        <translation>Vermögen des Computers</translation>
+    </message>
+</context>
+<context>
+    <name>Confirmation_Window</name>
+    <message>
+        <source>Just Checking</source>
+        <translation>Nur zur Sicherheit</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Bist du sicher?</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Go ahead.</source>
+        <translation>Weitermachen.</translation>
+    </message>
+    <message>
+        <source>Keep things as they are (Escape).</source>
+        <translation>Alles so lassen, wie es ist (Escape).</translation>
+    </message>
+</context>
+<context>
+    <name>End_Game_Window</name>
+    <message>
+        <source>Game over!</source>
+        <translation>Spiel vorbei!</translation>
+    </message>
+    <message>
+        <source>Computer Wins</source>
+        <translation>Computer gewinnt</translation>
+    </message>
+    <message>
+        <source>Score:</source>
+        <translation>Punkte:</translation>
+    </message>
+    <message>
+        <source>You made it to into winners circle!</source>
+        <translation>Du hast es in die Bestenliste geschafft!</translation>
+    </message>
+    <message>
+        <source>Please enter your name:</source>
+        <translation>Bitte gib deinen Namen ein:</translation>
+    </message>
+    <message>
+        <source>Your score: 100 for every whole time your net worth goes into the computer&apos;s; 0 when the computer wins.</source>
+        <translation>Deine Punkte: 100 für jedes volle Mal, das das Vermögen des Computers in deines passt; 0, wenn der Computer gewinnt.</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Dein Name</translation>
+    </message>
+    <message>
+        <source>The name the winners circle shows beside your score.</source>
+        <translation>Der Name, den die Bestenliste neben deinen Punkten zeigt.</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Verlauf</translation>
+    </message>
+    <message>
+        <source>Start a new game.</source>
+        <translation>Ein neues Spiel beginnen.</translation>
+    </message>
+    <message>
+        <source>Leave Bullquest, after asking once more.</source>
+        <translation>Bullquest verlassen, nach einer Rückfrage.</translation>
+    </message>
+    <message>
+        <source>The race of this game: both net worths turn by turn and every trade.</source>
+        <translation>Das Rennen dieses Spiels: beide Vermögen Runde für Runde und jeder Handel.</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
     </message>
 </context>
 <context>
@@ -1292,19 +1530,82 @@
     <name>Help_Viewer_Window</name>
     <message>
         <source>Bullquest Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Bullquest-Hilfe</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vor</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>The topic you read before this one (Alt+Left).</source>
+        <translation>Das Thema, das du davor gelesen hast (Alt+Links).</translation>
+    </message>
+    <message>
+        <source>The topic you went back from (Alt+Right).</source>
+        <translation>Das Thema, von dem du zurückgegangen bist (Alt+Rechts).</translation>
+    </message>
+    <message>
+        <source>The first page: how to play, and every topic.</source>
+        <translation>Die erste Seite: wie man spielt, und alle Themen.</translation>
+    </message>
+    <message>
+        <source>Help topics</source>
+        <translation>Hilfethemen</translation>
+    </message>
+    <message>
+        <source>Every topic of the help; click one to read it.</source>
+        <translation>Alle Themen der Hilfe; klicke eines an, um es zu lesen.</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Hilfetext</translation>
+    </message>
+    <message>
+        <source>The topic you are reading; its links lead to other topics.</source>
+        <translation>Das Thema, das du liest; seine Links führen zu anderen Themen.</translation>
+    </message>
+    <message>
+        <source>The help is in English only.</source>
+        <translation>Die Hilfe gibt es nur auf Englisch.</translation>
+    </message>
+</context>
+<context>
+    <name>Help_Window</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Display</source>
+        <translation>&amp;Anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abbre&amp;chen</translation>
+    </message>
+    <message>
+        <source>Help topics</source>
+        <translation>Hilfethemen</translation>
+    </message>
+    <message>
+        <source>The help topics about this window; double-click one to read it.</source>
+        <translation>Die Hilfethemen zu diesem Fenster; doppelklicke eines, um es zu lesen.</translation>
+    </message>
+    <message>
+        <source>Read the chosen topic in the help (Enter).</source>
+        <translation>Das gewählte Thema in der Hilfe lesen (Enter).</translation>
+    </message>
+    <message>
+        <source>Close this list (Escape).</source>
+        <translation>Diese Liste schließen (Escape).</translation>
     </message>
 </context>
 <context>
@@ -1846,6 +2147,173 @@
     <message>
         <source>Do&amp;n&apos;t Save</source>
         <translation>&amp;Nicht speichern</translation>
+    </message>
+</context>
+<context>
+    <name>New_Game_Setup_Window</name>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellung</translation>
+    </message>
+    <message>
+        <source>The slider&apos;s setting, from 1 to 10.</source>
+        <translation>Die Einstellung des Reglers, von 1 bis 10.</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Zufällig</translation>
+    </message>
+    <message>
+        <source>New Game Setup</source>
+        <translation>Neues Spiel einrichten</translation>
+    </message>
+    <message>
+        <source>Game Length:</source>
+        <translation>Spieldauer:</translation>
+    </message>
+    <message>
+        <source>Play To:</source>
+        <translation>Spielen bis:</translation>
+    </message>
+    <message>
+        <source>Difficulty Options:</source>
+        <translation>Schwierigkeitsoptionen:</translation>
+    </message>
+    <message>
+        <source>Allow computer to sell stocks short.</source>
+        <translation>Computer darf Aktien leerverkaufen.</translation>
+    </message>
+    <message>
+        <source>Allow computer to trade options</source>
+        <translation>Computer darf Optionen handeln</translation>
+    </message>
+    <message>
+        <source>%1 second per turn time limit</source>
+        <translation>Zeitlimit von %1 Sekunden pro Runde</translation>
+    </message>
+    <message>
+        <source>Handicap:</source>
+        <translation>Vorgabe:</translation>
+    </message>
+    <message>
+        <source>Resulting Difficulty Level:</source>
+        <translation>Daraus folgende Schwierigkeit:</translation>
+    </message>
+    <message>
+        <source>News Settings:</source>
+        <translation>Nachrichten-Einstellungen:</translation>
+    </message>
+    <message>
+        <source>Frequency of news events:</source>
+        <translation>Häufigkeit der Nachrichten:</translation>
+    </message>
+    <message>
+        <source>News effects on the market:</source>
+        <translation>Wirkung der Nachrichten auf den Markt:</translation>
+    </message>
+    <message>
+        <source>Earnings effects:</source>
+        <translation>Wirkung der Gewinnberichte:</translation>
+    </message>
+    <message>
+        <source>Random News Settings</source>
+        <translation>Zufällige Nachrichten-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Challenge:</source>
+        <translation>Herausforderung:</translation>
+    </message>
+    <message>
+        <source>Challenge &amp;code:</source>
+        <translation>Herausforderungs-&amp;Code:</translation>
+    </message>
+    <message>
+        <source>empty: an ordinary game</source>
+        <translation>leer: ein normales Spiel</translation>
+    </message>
+    <message>
+        <source>A challenge code deals the market, news and computer of that code with its settings, the same for everyone who plays it. Leave it empty for an ordinary game.</source>
+        <translation>Ein Herausforderungscode gibt den Markt, die Nachrichten und den Computer dieses Codes mit seinen Einstellungen vor, für alle gleich, die ihn spielen. Lass das Feld leer für ein normales Spiel.</translation>
+    </message>
+    <message>
+        <source>Market being built</source>
+        <translation>Markt wird aufgebaut</translation>
+    </message>
+    <message>
+        <source>How far the new market&apos;s past has been built; the game starts when the bar is full.</source>
+        <translation>Wie weit die Vergangenheit des neuen Markts aufgebaut ist; das Spiel beginnt, wenn der Balken voll ist.</translation>
+    </message>
+    <message>
+        <source>The level the difficulty options make: the more of them on, the higher the level. Each level keeps its own winners.</source>
+        <translation>Die Stufe, die die Schwierigkeitsoptionen ergeben: je mehr davon an sind, desto höher die Stufe. Jede Stufe hat ihre eigene Bestenliste.</translation>
+    </message>
+    <message>
+        <source>Play to</source>
+        <translation>Spielen bis</translation>
+    </message>
+    <message>
+        <source>Handicap</source>
+        <translation>Vorgabe</translation>
+    </message>
+    <message>
+        <source>&amp;Go!</source>
+        <translation>&amp;Los!</translation>
+    </message>
+    <message>
+        <source>Start the game with these settings (Enter).</source>
+        <translation>Das Spiel mit diesen Einstellungen beginnen (Enter).</translation>
+    </message>
+    <message>
+        <source>The net worth that wins. A higher goal makes a longer game, with more turns for the computer to get there first.</source>
+        <translation>Das Vermögen, das gewinnt. Ein höheres Ziel macht das Spiel länger, mit mehr Runden, in denen der Computer als Erster dort ankommen kann.</translation>
+    </message>
+    <message>
+        <source>Cash you start with beyond the computer&apos;s %1: a head start, so None is the hardest. It does not change the difficulty level; the winners circle shows it beside your score.</source>
+        <translation>Bargeld, mit dem du über die %1 des Computers hinaus beginnst: ein Vorsprung, also ist „Keine“ am schwersten. Es ändert die Schwierigkeitsstufe nicht; die Bestenliste zeigt es neben deinen Punkten.</translation>
+    </message>
+    <message>
+        <source>The computer may sell short too, so it gains when prices fall as well as when they rise: a harder opponent. It counts towards the difficulty level, under which a win enters the winners circle.</source>
+        <translation>Der Computer darf auch leerverkaufen und gewinnt so bei fallenden wie bei steigenden Kursen: ein stärkerer Gegner. Zählt zur Schwierigkeitsstufe, unter der ein Sieg in die Bestenliste kommt.</translation>
+    </message>
+    <message>
+        <source>The computer may buy calls and puts too, which can multiply its gains: a harder opponent. It counts towards the difficulty level, under which a win enters the winners circle.</source>
+        <translation>Der Computer darf auch Kauf- und Verkaufsoptionen kaufen, die seine Gewinne vervielfachen können: ein stärkerer Gegner. Zählt zur Schwierigkeitsstufe, unter der ein Sieg in die Bestenliste kommt.</translation>
+    </message>
+    <message>
+        <source>Each turn ends by itself after %1 seconds, traded or not: less time to look and think. It counts towards the difficulty level, under which a win enters the winners circle.</source>
+        <translation>Jede Runde endet nach %1 Sekunden von selbst, ob gehandelt oder nicht: weniger Zeit zum Schauen und Nachdenken. Zählt zur Schwierigkeitsstufe, unter der ein Sieg in die Bestenliste kommt.</translation>
+    </message>
+    <message>
+        <source>How often news comes out. More news makes prices jump more often, so the market is harder to foresee.</source>
+        <translation>Wie oft Nachrichten erscheinen. Mehr Nachrichten lassen die Kurse öfter springen, so ist der Markt schwerer vorherzusehen.</translation>
+    </message>
+    <message>
+        <source>How far each news event moves prices and trends. Stronger news means larger sudden gains and losses.</source>
+        <translation>Wie stark jede Nachricht Kurse und Trends bewegt. Stärkere Nachrichten bedeuten größere plötzliche Gewinne und Verluste.</translation>
+    </message>
+    <message>
+        <source>How far an earnings report moves its company&apos;s price. Stronger effects make holding a stock through its report riskier.</source>
+        <translation>Wie stark ein Gewinnbericht den Kurs seines Unternehmens bewegt. Stärkere Wirkung macht es riskanter, eine Aktie über ihren Bericht hinweg zu halten.</translation>
+    </message>
+    <message>
+        <source>The three news settings are drawn at random when you press Go!, so you play without knowing how wild the news will be.</source>
+        <translation>Die drei Nachrichten-Einstellungen werden zufällig gezogen, wenn du Los! drückst; so spielst du, ohne zu wissen, wie wild die Nachrichten werden.</translation>
+    </message>
+    <message>
+        <source>Go! deals the challenge %1 with its own settings, shown above.</source>
+        <translation>Los! startet die Herausforderung %1 mit ihren eigenen Einstellungen, oben gezeigt.</translation>
+    </message>
+    <message>
+        <source>A friend&apos;s code deals the same market, news and computer as theirs.</source>
+        <translation>Der Code eines Freundes bringt denselben Markt, dieselben Nachrichten und denselben Computer wie bei ihm.</translation>
+    </message>
+    <message>
+        <source>Last: %1</source>
+        <translation>Zuletzt: %1</translation>
+    </message>
+    <message>
+        <source>Please Wait...</source>
+        <translation>Bitte warten...</translation>
     </message>
 </context>
 <context>
@@ -2585,6 +3053,49 @@
     </message>
 </context>
 <context>
+    <name>Tax_Window</name>
+    <message>
+        <source>Uncle Sam!</source>
+        <translation>Onkel Sam!</translation>
+    </message>
+    <message>
+        <source>Something To Brighten Your Day:</source>
+        <translation>Etwas, das dir den Tag versüßt:</translation>
+    </message>
+    <message>
+        <source>The following %1% capital gains taxes were levied for this last %2 turns!!</source>
+        <translation>Für die letzten %2 Runden wurden folgende %1% Kapitalertragsteuer erhoben!!</translation>
+    </message>
+    <message>
+        <source>You:</source>
+        <translation>Du:</translation>
+    </message>
+    <message>
+        <source>Computer:</source>
+        <translation>Computer:</translation>
+    </message>
+    <message>
+        <source>The tax taken from your cash on the gains you made in these turns.</source>
+        <translation>Die Steuer auf deine Gewinne dieser Runden, von deinem Bargeld abgezogen.</translation>
+    </message>
+    <message>
+        <source>The tax taken from the computer&apos;s cash on its gains.</source>
+        <translation>Die Steuer auf die Gewinne des Computers, von seinem Bargeld abgezogen.</translation>
+    </message>
+    <message>
+        <source>Oh My &amp;God!</source>
+        <translation>Oh mein &amp;Gott!</translation>
+    </message>
+    <message>
+        <source>Your tax</source>
+        <translation>Deine Steuer</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s tax</source>
+        <translation>Steuer des Computers</translation>
+    </message>
+</context>
+<context>
     <name>Trade_Window</name>
     <message>
         <source>Stock</source>
@@ -2617,6 +3128,85 @@
     <message>
         <source>Close this window (Escape).</source>
         <translation>Dieses Fenster schließen (Escape).</translation>
+    </message>
+</context>
+<context>
+    <name>Winners_Window</name>
+    <message>
+        <source>The Winners Circle</source>
+        <translation>Die Bestenliste</translation>
+    </message>
+    <message>
+        <source>Abnormal (ALL dificulty options enabled):</source>
+        <translation>Abnorm (ALLE Schwierigkeitsoptionen an):</translation>
+    </message>
+    <message>
+        <source>Advanced (any two difficulty options enabled):</source>
+        <translation>Fortgeschritten (zwei beliebige Schwierigkeitsoptionen an):</translation>
+    </message>
+    <message>
+        <source>Intermediate (any single difficulty option enabled):</source>
+        <translation>Mittelstufe (eine beliebige Schwierigkeitsoption an):</translation>
+    </message>
+    <message>
+        <source>Beginer  (no extra difficulty options enabled):</source>
+        <translation>Anfänger  (keine zusätzliche Schwierigkeitsoption an):</translation>
+    </message>
+    <message>
+        <source>Abnormal winners</source>
+        <translation>Abnorm-Bestenliste</translation>
+    </message>
+    <message>
+        <source>Advanced winners</source>
+        <translation>Fortgeschrittenen-Bestenliste</translation>
+    </message>
+    <message>
+        <source>Intermediate winners</source>
+        <translation>Mittelstufen-Bestenliste</translation>
+    </message>
+    <message>
+        <source>Beginer winners</source>
+        <translation>Anfänger-Bestenliste</translation>
+    </message>
+    <message>
+        <source>The three best scores at this level, the best first.</source>
+        <translation>Die drei besten Punktzahlen dieser Stufe, die beste zuerst.</translation>
+    </message>
+    <message>
+        <source>The winner&apos;s name.</source>
+        <translation>Der Name des Gewinners.</translation>
+    </message>
+    <message>
+        <source>The head start the winner chose, in dollars.</source>
+        <translation>Der Vorsprung, den der Gewinner gewählt hat, in Dollar.</translation>
+    </message>
+    <message>
+        <source>The winner&apos;s net worth at the end.</source>
+        <translation>Das Vermögen des Gewinners am Ende.</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s net worth at the end.</source>
+        <translation>Das Vermögen des Computers am Ende.</translation>
+    </message>
+    <message>
+        <source>The score: 100 for every whole time the winner&apos;s net worth went into the computer&apos;s.</source>
+        <translation>Die Punkte: 100 für jedes volle Mal, das das Vermögen des Computers in das des Gewinners passte.</translation>
+    </message>
+    <message>
+        <source>&amp;Clear High Scores</source>
+        <translation>Bestenliste &amp;leeren</translation>
+    </message>
+    <message>
+        <source>&amp;WOW!</source>
+        <translation>&amp;WOW!</translation>
+    </message>
+    <message>
+        <source>Close the winners circle (Enter or Escape).</source>
+        <translation>Die Bestenliste schließen (Enter oder Escape).</translation>
+    </message>
+    <message>
+        <source>Empty all four levels of the winners circle.</source>
+        <translation>Alle vier Stufen der Bestenliste leeren.</translation>
     </message>
 </context>
 </TS>

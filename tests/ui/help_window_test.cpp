@@ -3,6 +3,7 @@
 #include "test_support.h"
 #include "desktop/messages/help_viewer_window.h"
 #include "desktop/messages/help_window.h"
+#include "desktop/parts/language.h"
 #include "window_checks.h"
 
 class Help_Window_Test : public QObject {
@@ -99,6 +100,32 @@ private slots:
         QCOMPARE(above_dialog, Qt::ApplicationModal);
         viewer.Show_Topic(100);
         QCOMPARE(viewer.windowModality(), Qt::NonModal);
+    }
+
+    // Last, as the German stays installed: the topics' names are translated, the document is
+    // not, and both windows say so; in English neither does. A chosen topic still opens.
+    void inGermanBothWindowsSayTheHelpIsEnglishAndTheListStillOpensItsTopic() {
+        {
+            Help_Window window(session);
+            Help_Viewer_Window viewer;
+            QVERIFY(Help_Viewer_Window::English_Only_Note().isEmpty());
+            QVERIFY(!window.findChild<QLabel*>("english_only"));
+            QVERIFY(!viewer.findChild<QLabel*>("english_only"));
+        }
+        QCOMPARE(Use_Language("de"), QString("de"));
+        const QString note = Help_Viewer_Window::English_Only_Note();
+        QCOMPARE(note, QString("Die Hilfe gibt es nur auf Englisch."));
+        Help_Window window(session);
+        Help_Viewer_Window viewer;
+        QCOMPARE(Child<QLabel>(&window, "english_only")->text(), note);
+        QCOMPARE(Child<QLabel>(&viewer, "english_only")->text(), note);
+        Run_With(window, Help_Owner::Buy, [&](QStringList names) {
+            QCOMPARE(names.size(), 2);
+            QListWidget* list = Child<QListWidget>(&window, "topics");
+            list->item(1)->setSelected(true);
+            Child<QPushButton>(&window, "display")->click();
+        });
+        QCOMPARE(screens.log, (std::vector<std::string>{"help 101"}));
     }
 };
 

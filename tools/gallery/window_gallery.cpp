@@ -228,13 +228,13 @@ bool Show_Every_Window(const QString& data_dir, const std::function<void(const Q
     }, [](QWidget* w) {
         // The level follows a click on a difficulty box, as the player's own would.
         for (QCheckBox* box : w->findChildren<QCheckBox*>())
-            if (box->text() == "Allow computer to sell stocks short.") {
+            if (box->objectName() == "computer_short") {
                 box->click();
                 box->click();
             }
     }, [](QWidget* w) {
         // Go ends the window's wait; the window itself goes when the build is done.
-        if (QAbstractButton* go = Button(w, "&Go!")) go->click();
+        if (auto* go = w->findChild<QAbstractButton*>("go")) go->click();
     });
     modal("buy", [&] { Child<QAction>(&window, "buy_menu")->trigger(); }, [](QWidget* w) {
         w->findChild<QComboBox*>("symbol")->setCurrentIndex(9);

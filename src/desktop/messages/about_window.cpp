@@ -49,14 +49,14 @@ QPixmap Bullquest_Picture(int width, int height) {
 }
 
 About_Window::About_Window(Game_Session& session, QWidget* parent) : Game_Dialog(session, parent) {
-    setWindowTitle("About This App");
+    setWindowTitle(tr("About This App"));
     auto* layout = new QVBoxLayout(this);
     auto* Image1 = new QLabel(this);
     Image1->setPixmap(Bullquest_Picture(320, 160));
     Image1->setAccessibleName("Bullquest");
     layout->addWidget(Image1, 0, Qt::AlignHCenter);
-    layout->addWidget(new QLabel(QString("Version ") + Bullquest_Version, this), 0, Qt::AlignHCenter);
-    Add_Answer_Button(layout, "OK");
+    layout->addWidget(new QLabel(tr("Version %1").arg(Bullquest_Version), this), 0, Qt::AlignHCenter);
+    Add_Answer_Button(layout, tr("OK"));
     Read_Message(this);
     Keep_Fixed_Size();
 }

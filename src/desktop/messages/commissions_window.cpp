@@ -12,7 +12,7 @@
 
 static QString Grouped(double limit) { return QString::fromStdString(Add_Commas(Number_Text(limit))); }
 
-static QGroupBox* Text_Frame(const char* caption, const QString& text, QWidget* parent) {
+static QGroupBox* Text_Frame(const QString& caption, const QString& text, QWidget* parent) {
     auto* frame = new QGroupBox(caption, parent);
     auto* layout = new QVBoxLayout(frame);
     auto* label = new QLabel(text, frame);
@@ -22,29 +22,29 @@ static QGroupBox* Text_Frame(const char* caption, const QString& text, QWidget* 
 }
 
 Commissions_Window::Commissions_Window(Game_Session& session, QWidget* parent) : Game_Dialog(session, parent) {
-    setWindowTitle("Statement Of Commissions And Fees");
+    setWindowTitle(tr("Statement Of Commissions And Fees"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Text_Frame("Exchange Limitations:",
-                                 QString("There are only %1 shares of stock for each company. Your holdings plus "
-                                         "the computers holdings in any one company may not exceede that limit. You may "
-                                         "only buy %2 option contracts (calls and puts) on any given stock. You may only "
-                                         "sell short %3 shares of stock.")
+    layout->addWidget(Text_Frame(tr("Exchange Limitations:"),
+                                 tr("There are only %1 shares of stock for each company. Your holdings plus "
+                                    "the computers holdings in any one company may not exceede that limit. You may "
+                                    "only buy %2 option contracts (calls and puts) on any given stock. You may only "
+                                    "sell short %3 shares of stock.")
                                      .arg(Grouped(Stock_Limit), Grouped(Option_Contract_Limit), Grouped(Short_Limit)),
                                  this));
-    layout->addWidget(Text_Frame("Commissions:", "No commissions baby!!", this));
-    layout->addWidget(Text_Frame("Margins for Short Selling:",
-                                 "You have to put up 50% of the price of the stock, but there are no margin calls!",
+    layout->addWidget(Text_Frame(tr("Commissions:"), tr("No commissions baby!!"), this));
+    layout->addWidget(Text_Frame(tr("Margins for Short Selling:"),
+                                 tr("You have to put up 50% of the price of the stock, but there are no margin calls!"),
                                  this));
     // The statement's help button has never led anywhere.
     auto* Commissions_Help = Make_Help_Button(this);
-    Done_Button = new QPushButton("&Ouch!", this);
+    Done_Button = new QPushButton(tr("&Ouch!"), this);
     Done_Button->setDefault(true);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(Done_Button, QDialogButtonBox::AcceptRole);
     buttons->addButton(Commissions_Help, QDialogButtonBox::HelpRole);
     layout->addWidget(buttons);
     Set_Escape_Button(Done_Button);
-    Explain(Done_Button, "Close the statement (Enter or Escape).");
+    Explain(Done_Button, tr("Close the statement (Enter or Escape)."));
     Read_Message(this);
     // Wrapped text: the height follows from the width, or the longest frame is clipped.
     Keep_Fixed_Size(440);

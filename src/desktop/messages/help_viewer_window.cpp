@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QSplitter>
 #include <QStyle>
@@ -15,6 +16,7 @@
 #include "engine/model/help_topics.h"
 #include "desktop/parts/accessible_text.h"
 #include "desktop/parts/colours.h"
+#include "desktop/parts/engine_text.h"
 #include "desktop/parts/help_style.h"
 #include "desktop/parts/window_place.h"
 
@@ -33,9 +35,18 @@ Help_Viewer_Window::Help_Viewer_Window(QWidget* parent) : QWidget(parent, Qt::Wi
     back = tools->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("&Back"));
     forward = tools->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("&Forward"));
     QAction* home = tools->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("&Contents"));
-    Explain(back, "The topic you read before this one (Alt+Left).");
-    Explain(forward, "The topic you went back from (Alt+Right).");
-    Explain(home, "The first page: how to play, and every topic.");
+    Explain(back, tr("The topic you read before this one (Alt+Left)."));
+    Explain(forward, tr("The topic you went back from (Alt+Right)."));
+    Explain(home, tr("The first page: how to play, and every topic."));
+    if (const QString note = English_Only_Note(); !note.isEmpty()) {
+        auto* gap = new QWidget(tools);
+        gap->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+        tools->addWidget(gap);
+        auto* english_only = new QLabel(note, tools);
+        english_only->setObjectName("english_only");
+        english_only->setContentsMargins(8, 0, 8, 0);
+        tools->addWidget(english_only);
+    }
     back->setEnabled(false);
     forward->setEnabled(false);
     // Escape closes the viewer, as it closes every other window of the game.
@@ -44,12 +55,12 @@ Help_Viewer_Window::Help_Viewer_Window(QWidget* parent) : QWidget(parent, Qt::Wi
 
     contents = new QListWidget;
     for (const auto& topic : Help_Topic_Table()) {
-        auto* item = new QListWidgetItem(QString::fromStdString(topic.Name), contents);
+        auto* item = new QListWidgetItem(Engine_Text(topic.Name), contents);
         item->setData(Qt::UserRole, topic.Context);
     }
-    Explain(contents, "Help topics", "Every topic of the help; click one to read it.");
+    Explain(contents, tr("Help topics"), tr("Every topic of the help; click one to read it."));
     browser = new QTextBrowser;
-    Explain(browser, "Help text", "The topic you are reading; its links lead to other topics.");
+    Explain(browser, tr("Help text"), tr("The topic you are reading; its links lead to other topics."));
     browser->setOpenExternalLinks(true);
     // The document's headings and shaded boxes are coloured for the palette it is shown in.
     auto style = [this] {
@@ -79,6 +90,13 @@ Help_Viewer_Window::Help_Viewer_Window(QWidget* parent) : QWidget(parent, Qt::Wi
     connect(contents, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         browser->setSource(Topic_Url(item->data(Qt::UserRole).toInt()));
     });
+}
+
+QString Help_Viewer_Window::English_Only_Note() {
+    const char* const note = QT_TR_NOOP("The help is in English only.");
+    const QString said = tr(note);
+    // English, or a language without this line yet: nothing to say.
+    return said == QLatin1String(note) ? QString() : said;
 }
 
 QUrl Help_Viewer_Window::Document_Url() { return QUrl(QStringLiteral("qrc:/help/help.html")); }

@@ -16,6 +16,9 @@ public:
     // Show the viewer at the section of the context; an unknown number shows the contents.
     void Show_Topic(int context);
 
+    // The line that tells the document is English, in the language in use; empty in English.
+    static QString English_Only_Note();
+
     // Where the document of the help lives and the address of one of its sections.
     static QUrl Document_Url();
     static QUrl Topic_Url(int context);

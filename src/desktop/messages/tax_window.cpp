@@ -10,11 +10,11 @@
 #include "desktop/parts/accessible_text.h"
 
 Tax_Window::Tax_Window(Game_Session& session, QWidget* parent) : Game_Dialog(session, parent) {
-    setWindowTitle("Uncle Sam!");
+    setWindowTitle(tr("Uncle Sam!"));
     auto* layout = new QVBoxLayout(this);
-    auto* Frame1 = new QGroupBox("Something To Brighten Your Day:", this);
+    auto* Frame1 = new QGroupBox(tr("Something To Brighten Your Day:"), this);
     auto* frame = new QVBoxLayout(Frame1);
-    auto* Label1 = new QLabel(QString("The following %1% capital gains taxes were levied for this last %2 turns!!")
+    auto* Label1 = new QLabel(tr("The following %1% capital gains taxes were levied for this last %2 turns!!")
                                   .arg(std::lround(Tax_Rate * 100))
                                   .arg(Tax_Period),
                               Frame1);
@@ -23,19 +23,19 @@ Tax_Window::Tax_Window(Game_Session& session, QWidget* parent) : Game_Dialog(ses
     auto* values = new QFormLayout;
     You = new QLabel("0", Frame1);
     Computer = new QLabel("0", Frame1);
-    values->addRow("You:", You);
-    values->addRow("Computer:", Computer);
-    Explain(You, "The tax taken from your cash on the gains you made in these turns.");
-    Explain(Computer, "The tax taken from the computer's cash on its gains.");
+    values->addRow(tr("You:"), You);
+    values->addRow(tr("Computer:"), Computer);
+    Explain(You, tr("The tax taken from your cash on the gains you made in these turns."));
+    Explain(Computer, tr("The tax taken from the computer's cash on its gains."));
     frame->addLayout(values);
     layout->addWidget(Frame1);
-    Add_Answer_Button(layout, "Oh My &God!");
+    Add_Answer_Button(layout, tr("Oh My &God!"));
     Keep_Fixed_Size(360);
 }
 
 void Tax_Window::Run(const std::string& you, const std::string& computer) {
-    Show_Figure(You, "Your tax", QString::fromStdString(you));
-    Show_Figure(Computer, "Computer's tax", QString::fromStdString(computer));
+    Show_Figure(You, tr("Your tax"), QString::fromStdString(you));
+    Show_Figure(Computer, tr("Computer's tax"), QString::fromStdString(computer));
     Read_Message(this);
     exec();
 }

@@ -18,15 +18,15 @@ constexpr int Grid_Rows = 8;  // title row included
 
 Computer_Portfolio_Window::Computer_Portfolio_Window(Game_Session& session, QWidget* parent)
     : Game_Dialog(session, parent) {
-    setWindowTitle("The Computer's Portfolio");
+    setWindowTitle(tr("The Computer's Portfolio"));
     auto* layout = new QVBoxLayout(this);
     auto* figures = new QFormLayout;
     Cash_View = new QLabel(this);
     Net_Worth = new QLabel(this);
-    figures->addRow("Cash:  $", Cash_View);
-    figures->addRow("Net Worth: $", Net_Worth);
-    Explain(Cash_View, "The computer's cash.");
-    Explain(Net_Worth, "The computer's cash plus what its holdings are worth at this turn's prices. Beat it to the goal.");
+    figures->addRow(tr("Cash:  $"), Cash_View);
+    figures->addRow(tr("Net Worth: $"), Net_Worth);
+    Explain(Cash_View, tr("The computer's cash."));
+    Explain(Net_Worth, tr("The computer's cash plus what its holdings are worth at this turn's prices. Beat it to the goal."));
     layout->addLayout(figures);
 
     Stock_Portfolio = new QTableWidget(Grid_Rows - 1, 5, this);
@@ -38,13 +38,13 @@ Computer_Portfolio_Window::Computer_Portfolio_Window(Game_Session& session, QWid
     Stock_Portfolio->setMinimumHeight(Stock_Portfolio->horizontalHeader()->sizeHint().height() +
                                       3 * Stock_Portfolio->verticalHeader()->defaultSectionSize());
     Keep_Cells_Painted(Stock_Portfolio);
-    Explain(Stock_Portfolio, "The computer's holdings", "What the computer holds: shares, short sales (below zero) and options.");
+    Explain(Stock_Portfolio, tr("The computer's holdings"), tr("What the computer holds: shares, short sales (below zero) and options."));
     Explain_Columns(Stock_Portfolio, {
-        "The stock's symbol, with Call or Put for options.",
-        "Shares held, below zero for a short sale; for options, the contracts.",
-        "What the computer paid a share, on average (for options, the premium paid).",
-        "The price this turn (for options, the premium now).",
-        "The computer's gain or loss on the position, in percent.",
+        tr("The stock's symbol, with Call or Put for options."),
+        tr("Shares held, below zero for a short sale; for options, the contracts."),
+        tr("What the computer paid a share, on average (for options, the premium paid)."),
+        tr("The price this turn (for options, the premium now)."),
+        tr("The computer's gain or loss on the position, in percent."),
     });
     // Taken by Tab, so that the arrows scroll a long portfolio.
     Stock_Portfolio->setFocusPolicy(Qt::StrongFocus);
@@ -52,9 +52,9 @@ Computer_Portfolio_Window::Computer_Portfolio_Window(Game_Session& session, QWid
     layout->addWidget(Stock_Portfolio, 1);
 
     QPushButton* C_Portfolio_Help = Make_Help_Button(this);
-    OKButton = new QPushButton("&Done", this);
+    OKButton = new QPushButton(tr("&Done"), this);
     OKButton->setDefault(true);
-    Explain(OKButton, "Close this window (Enter or Escape).");
+    Explain(OKButton, tr("Close this window (Enter or Escape)."));
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(OKButton, QDialogButtonBox::AcceptRole);
     buttons->addButton(C_Portfolio_Help, QDialogButtonBox::HelpRole);
@@ -74,8 +74,8 @@ void Computer_Portfolio_Window::Open() {
 
 void Computer_Portfolio_Window::Refresh() {
     const auto& c = game.C_Portfolio;
-    Show_Figure(Cash_View, "Computer's cash", QString::fromStdString(c.Cash_View.Text()), "dollars");
-    Show_Figure(Net_Worth, "Computer's net worth", QString::fromStdString(c.Net_Worth.Text()), "dollars");
+    Show_Figure(Cash_View, tr("Computer's cash"), QString::fromStdString(c.Cash_View.Text()), tr("dollars"));
+    Show_Figure(Net_Worth, tr("Computer's net worth"), QString::fromStdString(c.Net_Worth.Text()), tr("dollars"));
     const std::vector<Grid_Row> grid = Computer_Grid_Rows(game);
     int rows = std::max<int>(Grid_Rows - 1, static_cast<int>(grid.size()));
     Stock_Portfolio->clearContents();

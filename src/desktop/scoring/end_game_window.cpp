@@ -19,9 +19,9 @@
 
 End_Game_Window::End_Game_Window(Game_Session& session, QWidget* parent)
     : Game_Dialog(session, parent), screens(session.Windows()) {
-    setWindowTitle("Game over!");
+    setWindowTitle(tr("Game over!"));
     auto* layout = new QVBoxLayout(this);
-    Ticker = new QLabel("Computer Wins", this);
+    Ticker = new QLabel(tr("Computer Wins"), this);
     QFont big = Ticker->font();
     big.setBold(true);
     big.setPixelSize(44);
@@ -37,7 +37,7 @@ End_Game_Window::End_Game_Window(Game_Session& session, QWidget* parent)
     layout->addWidget(Ticker);
 
     auto* score_row = new QHBoxLayout;
-    auto* Label3 = new QLabel("Score:", this);
+    auto* Label3 = new QLabel(tr("Score:"), this);
     Score = new QLabel("0", this);
     QFont score_font = Score->font();
     score_font.setBold(true);
@@ -47,25 +47,25 @@ End_Game_Window::End_Game_Window(Game_Session& session, QWidget* parent)
     score_row->addWidget(Score);
     score_row->addStretch();
     layout->addLayout(score_row);
-    You_Made_It = new QLabel("You made it to into winners circle!", this);
+    You_Made_It = new QLabel(tr("You made it to into winners circle!"), this);
     You_Made_It->setAlignment(Qt::AlignCenter);
     layout->addWidget(You_Made_It);
-    Name_Prompt = new QLabel("Please enter your name:", this);
+    Name_Prompt = new QLabel(tr("Please enter your name:"), this);
     layout->addWidget(Name_Prompt);
     Name_Text = new QLineEdit("Max Profit", this);
     Name_Text->setMaxLength(Name_Length);
-    Explain(Score, "Your score: 100 for every whole time your net worth goes into the computer's; 0 when the computer wins.");
-    Explain(Name_Text, "Your name", "The name the winners circle shows beside your score.");
+    Explain(Score, tr("Your score: 100 for every whole time your net worth goes into the computer's; 0 when the computer wins."));
+    Explain(Name_Text, tr("Your name"), tr("The name the winners circle shows beside your score."));
     layout->addWidget(Name_Text);
 
-    New_Game = new QPushButton("&New Game", this);
+    New_Game = new QPushButton(tr("&New Game"), this);
     New_Game->setDefault(true);
-    Exit = new QPushButton("Quit", this);
-    auto* history_button = new QPushButton("&History", this);
+    Exit = new QPushButton(tr("Quit"), this);
+    auto* history_button = new QPushButton(tr("&History"), this);
     history_button->setAutoDefault(false);
-    Explain(New_Game, "Start a new game.");
-    Explain(Exit, "Leave Bullquest, after asking once more.");
-    Explain(history_button, "The race of this game: both net worths turn by turn and every trade.");
+    Explain(New_Game, tr("Start a new game."));
+    Explain(Exit, tr("Leave Bullquest, after asking once more."));
+    Explain(history_button, tr("The race of this game: both net worths turn by turn and every trade."));
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(New_Game, QDialogButtonBox::AcceptRole);
     buttons->addButton(history_button, QDialogButtonBox::ActionRole);
@@ -101,7 +101,7 @@ void End_Game_Window::Quit_Clicked() {
 
 End_Answer End_Game_Window::Run(const End_Of_Game_View& view) {
     Ticker->setText(Engine_Text(view.Ticker));
-    Show_Figure(Score, "Score", Engine_Text(view.Score));
+    Show_Figure(Score, tr("Score"), Engine_Text(view.Score));
     You_Made_It->setText(Engine_Text(view.You_Made_It));
     Name_Prompt->setText(Engine_Text(view.Name_Prompt));
     Name_Text->setText(QString::fromStdString(game.Name_Text));

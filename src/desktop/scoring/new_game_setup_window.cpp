@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QEventLoop>
 #include <QFormLayout>
@@ -44,19 +45,21 @@ static QStackedWidget* News_Slider(QWidget* parent, QSlider*& slider) {
     auto* value = new QLabel(shown);
     value->setMinimumWidth(value->fontMetrics().horizontalAdvance("10") + 4);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QObject::connect(slider, &QSlider::valueChanged, value, [value](int v) { Show_Figure(value, "Setting", QString::number(v)); });
-    Show_Figure(value, "Setting", QString::number(slider->value()));
-    Explain(value, "The slider's setting, from 1 to 10.");
+    QObject::connect(slider, &QSlider::valueChanged, value, [value](int v) {
+        Show_Figure(value, QCoreApplication::translate("New_Game_Setup_Window", "Setting"), QString::number(v));
+    });
+    Show_Figure(value, QCoreApplication::translate("New_Game_Setup_Window", "Setting"), QString::number(slider->value()));
+    Explain(value, QCoreApplication::translate("New_Game_Setup_Window", "The slider's setting, from 1 to 10."));
     row->addWidget(slider, 1);
     row->addWidget(value);
     place->addWidget(shown);
-    place->addWidget(new QLabel("Random", place));
+    place->addWidget(new QLabel(QCoreApplication::translate("New_Game_Setup_Window", "Random"), place));
     return place;
 }
 
 New_Game_Setup_Window::New_Game_Setup_Window(Game_Session& session, QWidget* parent)
     : Game_Dialog(session, parent) {
-    setWindowTitle("New Game Setup");
+    setWindowTitle(tr("New Game Setup"));
     // Two columns, so that the window fits a small screen: the game on the left, the news on
     // the right.
     auto* layout = new QVBoxLayout(this);
@@ -65,25 +68,26 @@ New_Game_Setup_Window::New_Game_Setup_Window(Game_Session& session, QWidget* par
     columns->addLayout(left);
     layout->addLayout(columns);
 
-    Frame3 = new QGroupBox("Game Length:", this);
+    Frame3 = new QGroupBox(tr("Game Length:"), this);
     auto* length = new QFormLayout(Frame3);
     Play_To = new QComboBox(Frame3);
     for (int i = 0; i < 4; ++i) Play_To->addItem(Engine_Text(Play_To_Texts[i]), Play_To_Digits[i]);
-    length->addRow("Play To:", Play_To);
+    length->addRow(tr("Play To:"), Play_To);
     left->addWidget(Frame3);
 
-    Frame1 = new QGroupBox("Difficulty Options:", this);
+    Frame1 = new QGroupBox(tr("Difficulty Options:"), this);
     auto* difficulty = new QVBoxLayout(Frame1);
-    Short = new QCheckBox("Allow computer to sell stocks short.", Frame1);
-    Options = new QCheckBox("Allow computer to trade options", Frame1);
-    Time_Limit = new QCheckBox(QString("%1 second per turn time limit").arg(Turn_Seconds), Frame1);
+    Short = new QCheckBox(tr("Allow computer to sell stocks short."), Frame1);
+    Short->setObjectName("computer_short");
+    Options = new QCheckBox(tr("Allow computer to trade options"), Frame1);
+    Time_Limit = new QCheckBox(tr("%1 second per turn time limit").arg(Turn_Seconds), Frame1);
     difficulty->addWidget(Short);
     difficulty->addWidget(Options);
     difficulty->addWidget(Time_Limit);
     auto* handicap_row = new QFormLayout;
     Handicap = new QComboBox(Frame1);
     for (int i = 0; i < 4; ++i) Handicap->addItem(Engine_Text(Handicap_Texts[i]), Handicap_Cash[i]);
-    handicap_row->addRow("Handicap:", Handicap);
+    handicap_row->addRow(tr("Handicap:"), Handicap);
     Level_Indicator = new QLabel(Frame1);
     QFont level_font = Level_Indicator->font();
     level_font.setBold(true);
@@ -94,14 +98,14 @@ New_Game_Setup_Window::New_Game_Setup_Window(Game_Session& session, QWidget* par
     for (int level = 0; level < 4; ++level)
         widest = std::max(widest, QFontMetrics(level_font).horizontalAdvance(Engine_Text(Level_Caption(level))));
     Level_Indicator->setMinimumWidth(widest);
-    handicap_row->addRow("Resulting Difficulty Level:", Level_Indicator);
+    handicap_row->addRow(tr("Resulting Difficulty Level:"), Level_Indicator);
     difficulty->addLayout(handicap_row);
     left->addWidget(Frame1);
     left->addStretch();
 
-    Frame2 = new QGroupBox("News Settings:", this);
+    Frame2 = new QGroupBox(tr("News Settings:"), this);
     auto* news = new QVBoxLayout(Frame2);
-    const char* slider_texts[3] = {"Frequency of news events:", "News effects on the market:", "Earnings effects:"};
+    const QString slider_texts[3] = {tr("Frequency of news events:"), tr("News effects on the market:"), tr("Earnings effects:")};
     QSlider** sliders[3] = {&Frequency_Slider, &Power_Slider, &Earnings_Slider};
     for (int i = 0; i < 3; ++i) {
         slider_labels[i] = new QLabel(slider_texts[i], Frame2);
@@ -110,25 +114,25 @@ New_Game_Setup_Window::New_Game_Setup_Window(Game_Session& session, QWidget* par
         (*sliders[i])->setAccessibleName(QString(slider_texts[i]).remove(':'));
         news->addWidget(slider_places[i]);
     }
-    Suprise = new QCheckBox("Random News Settings", Frame2);
+    Suprise = new QCheckBox(tr("Random News Settings"), Frame2);
     Suprise->setObjectName("random_news");
     news->addWidget(Suprise);
     news->addStretch();
     columns->addWidget(Frame2);
 
     // A challenge: the code given by a friend deals its own market with its own settings.
-    auto* challenge = new QGroupBox("Challenge:", this);
+    auto* challenge = new QGroupBox(tr("Challenge:"), this);
     auto* challenge_rows = new QGridLayout(challenge);
-    auto* code_label = new QLabel("Challenge &code:", challenge);
+    auto* code_label = new QLabel(tr("Challenge &code:"), challenge);
     Code_Box = new QLineEdit(challenge);
     Code_Box->setObjectName("challenge_code");
-    Code_Box->setPlaceholderText("empty: an ordinary game");
+    Code_Box->setPlaceholderText(tr("empty: an ordinary game"));
     Code_Box->setMaxLength(64);
     Code_Box->setMinimumWidth(std::max(Code_Box->fontMetrics().horizontalAdvance("MMMM-MMMM-MMMM"),
                                        Code_Box->fontMetrics().horizontalAdvance(Code_Box->placeholderText())) + 24);
     code_label->setBuddy(Code_Box);
-    Explain(Code_Box, "A challenge code deals the market, news and computer of that code with its settings, the same "
-                      "for everyone who plays it. Leave it empty for an ordinary game.");
+    Explain(Code_Box, tr("A challenge code deals the market, news and computer of that code with its settings, the same "
+                         "for everyone who plays it. Leave it empty for an ordinary game."));
     challenge_rows->addWidget(code_label, 0, 0);
     challenge_rows->addWidget(Code_Box, 0, 1);
     Last_Code = new QLabel(challenge);
@@ -148,17 +152,18 @@ New_Game_Setup_Window::New_Game_Setup_Window(Game_Session& session, QWidget* par
     Status = new QProgressBar(this);
     Status->setRange(0, 100);
     Status->setValue(0);
-    Explain(Status, "Market being built", "How far the new market's past has been built; the game starts when the bar is full.");
-    Explain(Level_Indicator, "The level the difficulty options make: the more of them on, the higher the level. Each level keeps its own winners.");
-    Play_To->setAccessibleName("Play to");
-    Handicap->setAccessibleName("Handicap");
+    Explain(Status, tr("Market being built"), tr("How far the new market's past has been built; the game starts when the bar is full."));
+    Explain(Level_Indicator, tr("The level the difficulty options make: the more of them on, the higher the level. Each level keeps its own winners."));
+    Play_To->setAccessibleName(tr("Play to"));
+    Handicap->setAccessibleName(tr("Handicap"));
     layout->addWidget(Wait_Label);
     layout->addWidget(Status);
 
     auto* New_Game_Help = Make_Help_Button(this);
-    OKButton = new QPushButton("&Go!", this);
+    OKButton = new QPushButton(tr("&Go!"), this);
+    OKButton->setObjectName("go");
     OKButton->setDefault(true);
-    Explain(OKButton, "Start the game with these settings (Enter).");
+    Explain(OKButton, tr("Start the game with these settings (Enter)."));
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(OKButton, QDialogButtonBox::AcceptRole);
     buttons->addButton(New_Game_Help, QDialogButtonBox::HelpRole);
@@ -180,27 +185,29 @@ New_Game_Setup_Window::New_Game_Setup_Window(Game_Session& session, QWidget* par
 }
 
 void New_Game_Setup_Window::Tell_What_Each_Makes_Harder() {
-    const QString level = " It counts towards the difficulty level, under which a win enters the winners circle.";
     const QString computer_cash = QString::fromStdString(Money_Text(Starting_Cash));
-    Explain(Play_To, "The net worth that wins. A higher goal makes a longer game, with more turns for the computer "
-                        "to get there first.");
-    Explain(Handicap, "Cash you start with beyond the computer's " + computer_cash +
-                         ": a head start, so None is the hardest. It does not change the difficulty level; the "
-                         "winners circle shows it beside your score.");
-    Explain(Short, "The computer may sell short too, so it gains when prices fall as well as when they rise: a "
-                      "harder opponent." + level);
-    Explain(Options, "The computer may buy calls and puts too, which can multiply its gains: a harder opponent." +
-                        level);
-    Explain(Time_Limit, QString("Each turn ends by itself after %1 seconds, traded or not: less time to look and "
-                                   "think.").arg(Turn_Seconds) + level);
-    Explain(Frequency_Slider, "How often news comes out. More news makes prices jump more often, so the market is "
-                                 "harder to foresee.");
-    Explain(Power_Slider, "How far each news event moves prices and trends. Stronger news means larger sudden "
-                             "gains and losses.");
-    Explain(Earnings_Slider, "How far an earnings report moves its company's price. Stronger effects make "
-                                "holding a stock through its report riskier.");
-    Explain(Suprise, "The three news settings are drawn at random when you press Go!, so you play without knowing "
-                        "how wild the news will be.");
+    Explain(Play_To, tr("The net worth that wins. A higher goal makes a longer game, with more turns for the computer "
+                        "to get there first."));
+    Explain(Handicap, tr("Cash you start with beyond the computer's %1: a head start, so None is the hardest. It does "
+                         "not change the difficulty level; the winners circle shows it beside your score.")
+                          .arg(computer_cash));
+    // Each tip one whole text, the closing sentence on the level included, for the translator.
+    Explain(Short, tr("The computer may sell short too, so it gains when prices fall as well as when they rise: a "
+                      "harder opponent. It counts towards the difficulty level, under which a win enters the "
+                      "winners circle."));
+    Explain(Options, tr("The computer may buy calls and puts too, which can multiply its gains: a harder opponent. "
+                        "It counts towards the difficulty level, under which a win enters the winners circle."));
+    Explain(Time_Limit, tr("Each turn ends by itself after %1 seconds, traded or not: less time to look and think. "
+                           "It counts towards the difficulty level, under which a win enters the winners circle.")
+                            .arg(Turn_Seconds));
+    Explain(Frequency_Slider, tr("How often news comes out. More news makes prices jump more often, so the market is "
+                                 "harder to foresee."));
+    Explain(Power_Slider, tr("How far each news event moves prices and trends. Stronger news means larger sudden "
+                             "gains and losses."));
+    Explain(Earnings_Slider, tr("How far an earnings report moves its company's price. Stronger effects make "
+                                "holding a stock through its report riskier."));
+    Explain(Suprise, tr("The three news settings are drawn at random when you press Go!, so you play without knowing "
+                        "how wild the news will be."));
 }
 
 void New_Game_Setup_Window::Show_Settings(const Settings& setup) {
@@ -225,14 +232,14 @@ void New_Game_Setup_Window::Code_Edited() {
         Settings shown = Code_Settings(*reading.Code, game.Setup);
         Show_Settings(shown);
         Show_Level(Difficulty_Options_On(shown));
-        Code_Line->setText("Go! deals the challenge " + QString::fromStdString(Code_Text(*reading.Code)) +
-                           " with its own settings, shown above.");
+        Code_Line->setText(tr("Go! deals the challenge %1 with its own settings, shown above.")
+                               .arg(QString::fromStdString(Code_Text(*reading.Code))));
     } else {
         if (own) {
             Show_Settings(*own);
             own.reset();
         }
-        Code_Line->setText("A friend's code deals the same market, news and computer as theirs.");
+        Code_Line->setText(tr("A friend's code deals the same market, news and computer as theirs."));
     }
     Paint(Code_Line, Gain_Ink(Colour::Black));
     for (QWidget* settings : {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Frame2), static_cast<QWidget*>(Frame3)})
@@ -275,7 +282,7 @@ Settings New_Game_Setup_Window::Run() {
     own.reset();
     Code_Box->clear();
     Code_Edited();
-    Last_Code->setText(game.Last_Challenge ? "Last: " + QString::fromStdString(Code_Text(game.Last_Challenge->Code))
+    Last_Code->setText(game.Last_Challenge ? tr("Last: %1").arg(QString::fromStdString(Code_Text(game.Last_Challenge->Code)))
                                            : QString());
     Wait_Label->clear();
     OKButton->setEnabled(true);
@@ -299,14 +306,14 @@ void New_Game_Setup_Window::Go_Clicked() {
         if (!reading.Code) {
             // Nothing starts: the player corrects the code, or empties the box.
             Refuse(session.Windows(), Code_Box);
-            Code_Line->setText(QString::fromStdString(Code_Problem_Text(reading.Problem)));
+            Code_Line->setText(Engine_Text(Code_Problem_Text(reading.Problem)));
             Paint(Code_Line, Gain_Ink(Colour::Red));
             return;
         }
         typed = reading.Code;
         Code_Box->setText(QString::fromStdString(Code_Text(*typed)));
     }
-    Wait_Label->setText("Please Wait...");
+    Wait_Label->setText(tr("Please Wait..."));
     OKButton->setEnabled(false);
     if (waiting) waiting->quit();
 }
