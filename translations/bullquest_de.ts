@@ -1329,6 +1329,118 @@
         <source>%1 bring %2 in all, worth %3 if the premium doubles, %4 if it falls to nothing; they lapse in turn %5.</source>
         <translation>%1 bringen insgesamt %2, %3 wert, wenn sich die Prämie verdoppelt, %4, wenn sie auf null fällt; sie verfallen in Runde %5.</translation>
     </message>
+    <message>
+        <source>Table of Contents</source>
+        <translation>Inhaltsverzeichnis</translation>
+    </message>
+    <message>
+        <source>Main Screen</source>
+        <translation>Hauptfenster</translation>
+    </message>
+    <message>
+        <source>Buying Stocks</source>
+        <translation>Aktien kaufen</translation>
+    </message>
+    <message>
+        <source>Your Portfolio</source>
+        <translation>Dein Depot</translation>
+    </message>
+    <message>
+        <source>Selling Stocks</source>
+        <translation>Aktien verkaufen</translation>
+    </message>
+    <message>
+        <source>The Computer Opponent</source>
+        <translation>Der Computer als Gegner</translation>
+    </message>
+    <message>
+        <source>The Stock Chart Screen</source>
+        <translation>Das Chartfenster</translation>
+    </message>
+    <message>
+        <source>Profiting from Company Earnings</source>
+        <translation>Von Unternehmensgewinnen profitieren</translation>
+    </message>
+    <message>
+        <source>Understanding News Events</source>
+        <translation>Nachrichten verstehen</translation>
+    </message>
+    <message>
+        <source>Scoring</source>
+        <translation>Punktewertung</translation>
+    </message>
+    <message>
+        <source>Difficulty Settings</source>
+        <translation>Schwierigkeit einstellen</translation>
+    </message>
+    <message>
+        <source>Game Length Settings</source>
+        <translation>Spieldauer einstellen</translation>
+    </message>
+    <message>
+        <source>News Event Settings</source>
+        <translation>Nachrichten einstellen</translation>
+    </message>
+    <message>
+        <source>Using Moving Averages</source>
+        <translation>Gleitende Durchschnitte nutzen</translation>
+    </message>
+    <message>
+        <source>Using Momentum</source>
+        <translation>Momentum nutzen</translation>
+    </message>
+    <message>
+        <source>The Guide</source>
+        <translation>Der Leitfaden</translation>
+    </message>
+    <message>
+        <source>Configuring Bullquest</source>
+        <translation>Bullquest einrichten</translation>
+    </message>
+    <message>
+        <source>Starting a New Game</source>
+        <translation>Ein neues Spiel beginnen</translation>
+    </message>
+    <message>
+        <source>Introducing: Vuzedad Erover</source>
+        <translation>Vorgestellt: Vuzedad Erover</translation>
+    </message>
+    <message>
+        <source>Definitions</source>
+        <translation>Begriffe</translation>
+    </message>
+    <message>
+        <source>Working with Options</source>
+        <translation>Mit Optionen arbeiten</translation>
+    </message>
+    <message>
+        <source>Example Options Trading Scenario</source>
+        <translation>Beispiel für den Optionshandel</translation>
+    </message>
+    <message>
+        <source>Shorting Stocks Intro</source>
+        <translation>Einführung in den Leerverkauf</translation>
+    </message>
+    <message>
+        <source>What can short selling do for me?</source>
+        <translation>Was bringt mir ein Leerverkauf?</translation>
+    </message>
+    <message>
+        <source>What exactly is short selling?</source>
+        <translation>Was genau ist ein Leerverkauf?</translation>
+    </message>
+    <message>
+        <source>How does short selling work in Bullquest?</source>
+        <translation>Wie funktioniert der Leerverkauf in Bullquest?</translation>
+    </message>
+    <message>
+        <source>Challenges</source>
+        <translation>Herausforderungen</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
 </context>
 <context>
     <name>Fundamentals_Window</name>

@@ -23,6 +23,7 @@
 #include "engine/market/news.h"
 #include "engine/model/challenge_code.h"
 #include "engine/model/challenge_record.h"
+#include "engine/model/help_topics.h"
 #include "engine/model/string_table.h"
 #include "engine/scoring/new_game_setup.h"
 #include "engine/storage/file_messages.h"
@@ -374,6 +375,7 @@ std::set<std::string> Engine_Samples() {
         shown.insert(Code_Problem_Text(Read_Code(typed).Problem));
     for (Challenge_End end : {Challenge_End::In_Play, Challenge_End::Won, Challenge_End::Lost, Challenge_End::Left})
         shown.insert(End_Name(end));
+    for (const Help_Topic& topic : Help_Topic_Table()) shown.insert(topic.Name);
     shown.insert("Exit Program...");  // the desktop's own question, in the engine's window
     Refusals(shown);
     Trade_Captions(shown);

@@ -158,12 +158,6 @@ T* Child(QObject* window, const char* name) {
     return window->findChild<T*>(name);
 }
 
-QAbstractButton* Button(QWidget* window, const QString& text) {
-    for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
-        if (b->text() == text) return b;
-    return nullptr;
-}
-
 }  // namespace
 
 QPalette Light_Palette() { return Light_Theme_Palette(); }
@@ -227,11 +221,10 @@ bool Show_Every_Window(const QString& data_dir, const std::function<void(const Q
         screens.Setup_Progress(100);
     }, [](QWidget* w) {
         // The level follows a click on a difficulty box, as the player's own would.
-        for (QCheckBox* box : w->findChildren<QCheckBox*>())
-            if (box->objectName() == "computer_short") {
-                box->click();
-                box->click();
-            }
+        if (auto* box = w->findChild<QCheckBox*>("computer_short")) {
+            box->click();
+            box->click();
+        }
     }, [](QWidget* w) {
         // Go ends the window's wait; the window itself goes when the build is done.
         if (auto* go = w->findChild<QAbstractButton*>("go")) go->click();
