@@ -3037,7 +3037,7 @@
         <translation>Statistics.txt ist beschädigt oder nicht lesbar: Die Datei bleibt, wie sie ist, und es wird nichts hinzugefügt. Repariere oder lösche sie, oder drücke Zurücksetzen, um neu zu beginnen.</translation>
     </message>
     <message>
-        <source>The last &amp;challenges:</source>
+        <source>The &amp;last challenges:</source>
         <translation>&amp;Letzte Herausforderungen:</translation>
     </message>
     <message>

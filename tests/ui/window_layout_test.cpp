@@ -58,6 +58,29 @@ QList<QWidget*> Tab_Round(QWidget* window) {
     return round;
 }
 
+// The letter after a text's "&", lower case; none for "&&" or no mnemonic.
+QChar Mnemonic(const QString& text) {
+    for (int i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != '&') continue;
+        if (text[i + 1] == '&') { ++i; continue; }
+        return text[i + 1].toLower();
+    }
+    return {};
+}
+
+// The mnemonics `texts` share, as "letter: first, second".
+QStringList Shared_Mnemonics(const QList<QPair<QString, QObject*>>& texts) {
+    QHash<QChar, QString> seen;
+    QStringList shared;
+    for (const auto& [text, owner] : texts) {
+        const QChar letter = Mnemonic(text);
+        if (letter.isNull()) continue;
+        if (seen.contains(letter)) shared << QString("%1: %2, %3").arg(letter).arg(seen[letter], text);
+        else seen[letter] = text;
+    }
+    return shared;
+}
+
 bool Scrolled(QWidget* widget) {
     for (QWidget* p = widget->parentWidget(); p; p = p->parentWidget())
         if (qobject_cast<QAbstractScrollArea*>(p)) return true;
@@ -170,6 +193,35 @@ private slots:
                 const QString cut = Cut_Off(widget);
                 QVERIFY2(cut.isEmpty(), qPrintable(QString("%1: %2 \"%3\" is cut off").arg(name, widget->metaObject()->className(), cut)));
             }
+        });
+    }
+
+    void mnemonicsAreDistinct() {
+        Every_Gallery_Window([&](const QString& name, QWidget* window) {
+            QList<QPair<QString, QObject*>> controls;
+            for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+                if (b->isVisibleTo(window) && b->window() == window) controls << qMakePair(b->text(), static_cast<QObject*>(b));
+            for (QLabel* l : window->findChildren<QLabel*>())
+                if (l->buddy() && l->isVisibleTo(window) && l->window() == window) controls << qMakePair(l->text(), static_cast<QObject*>(l));
+            for (QTabBar* bar : window->findChildren<QTabBar*>())
+                if (bar->isVisibleTo(window))
+                    for (int i = 0; i < bar->count(); ++i) controls << qMakePair(bar->tabText(i), static_cast<QObject*>(bar));
+            if (auto* main = qobject_cast<QMainWindow*>(window)) {
+                QList<QPair<QString, QObject*>> titles;
+                for (QAction* menu : main->menuBar()->actions()) {
+                    titles << qMakePair(menu->text(), static_cast<QObject*>(menu));
+                    QList<QPair<QString, QObject*>> items;
+                    for (QAction* item : menu->menu()->actions())
+                        if (item->isVisible() && !item->isSeparator()) items << qMakePair(item->text(), static_cast<QObject*>(item));
+                    QStringList shared = Shared_Mnemonics(items);
+                    // The Game menu's C is Commissions and Fees and Computer's Portfolio in English.
+                    if (Mnemonic(menu->text()) == 'g' && shared.size() == 1 && shared[0].startsWith("c: &Commissions")) shared.clear();
+                    QVERIFY2(shared.isEmpty(), qPrintable(name + ": " + menu->text() + ": " + shared.join("; ")));
+                }
+                controls << titles;
+            }
+            const QStringList shared = Shared_Mnemonics(controls);
+            QVERIFY2(shared.isEmpty(), qPrintable(name + ": " + shared.join("; ")));
         });
     }
 

@@ -115,7 +115,7 @@ Statistics_Window::Statistics_Window(Game_Session& session, QWidget* parent) : G
 
     auto* last = new QHBoxLayout;
     auto* table_side = new QVBoxLayout;
-    auto* results_label = new QLabel(tr("The last &challenges:"), this);
+    auto* results_label = new QLabel(tr("The &last challenges:"), this);
     table_side->addWidget(results_label);
     Results = new QTableWidget(0, 5, this);
     Results->setObjectName("results");
