@@ -42,6 +42,7 @@
 #include "desktop/history/journal_filter.h"
 #include "desktop/history/journal_model.h"
 #include "engine/storage/file_messages.h"
+#include "engine/storage/history_section.h"
 #include "engine/storage/journal_export.h"
 #include "desktop/parts/accessible_text.h"
 #include "desktop/parts/colours.h"
@@ -200,15 +201,14 @@ History_Window::History_Window(Game_Session& session, QWidget* parent)
     const int widths[Journal_Model::Columns] = {7, 10, 10, 7, 12, 9, 13, 15};
     for (int c = 0; c < Journal_Model::Columns; ++c) table->setColumnWidth(c, widths[c] * digit);
     // Wider where the desktop's language writes the traders or the trades longer.
-    const auto room_for = [&](int column, std::initializer_list<const char*> words) {
+    const auto room_for = [&](int column, const std::vector<std::string>& words) {
         int widest = table->columnWidth(column);
-        for (const char* word : words)
+        for (const std::string& word : words)
             widest = std::max(widest, table->fontMetrics().horizontalAdvance(Engine_Text(word)) + digit);
         table->setColumnWidth(column, widest);
     };
     room_for(Journal_Model::Who, {Trader_Name(Trader::You), Trader_Name(Trader::Computer)});
-    room_for(Journal_Model::What, {"Buy", "Sell", "Short", "Buy Back", "Buy Call", "Sell Call", "Buy Put", "Sell Put",
-                                   "Lapse", "Tax", "Cheat"});
+    room_for(Journal_Model::What, Journal_Kind_Names());
     journal_layout->addWidget(table, 1);
     tabs->addTab(journal_tab, tr("&Journal"));
     tabs->setTabToolTip(1, tr("Every trade of this game, yours and the computer's."));

@@ -45,6 +45,12 @@ const std::array<Kind, 11> Kinds = {{
 double Turn_Of(const Game& game) { return game.Turn_Number.Value(); }
 }  // namespace
 
+std::vector<std::string> Journal_Kind_Names() {
+    std::vector<std::string> names;
+    for (const Kind& k : Kinds) names.emplace_back(k.name);
+    return names;
+}
+
 // Every figure is written out in full, as the game's money texts are: a value in exponent form
 // may read back as another, or as no number at all.
 void Write_History_Section(Record_Writer& w, const Game_History& h) {
