@@ -69,10 +69,10 @@ QChar Mnemonic(const QString& text) {
 }
 
 // The mnemonics `texts` share, as "letter: first, second".
-QStringList Shared_Mnemonics(const QList<QPair<QString, QObject*>>& texts) {
+QStringList Shared_Mnemonics(const QStringList& texts) {
     QHash<QChar, QString> seen;
     QStringList shared;
-    for (const auto& [text, owner] : texts) {
+    for (const QString& text : texts) {
         const QChar letter = Mnemonic(text);
         if (letter.isNull()) continue;
         if (seen.contains(letter)) shared << QString("%1: %2, %3").arg(letter).arg(seen[letter], text);
@@ -117,12 +117,11 @@ QString Cut_Off(QWidget* widget) {
     }
     if (auto* header = qobject_cast<QHeaderView*>(widget)) {
         if (header->orientation() != Qt::Horizontal || !header->model()) return {};
-        QFont bold = header->font();
         for (int i = 0; i < header->count(); ++i) {
             if (header->isSectionHidden(i) || header->sectionSize(i) == 0) continue;
             const QString title = header->model()->headerData(i, Qt::Horizontal).toString();
-            const QFont font = header->model()->headerData(i, Qt::Horizontal, Qt::FontRole).value<QFont>();
-            const QFontMetrics metrics(header->model()->headerData(i, Qt::Horizontal, Qt::FontRole).isValid() ? font : bold);
+            const QVariant font = header->model()->headerData(i, Qt::Horizontal, Qt::FontRole);
+            const QFontMetrics metrics(font.isValid() ? font.value<QFont>() : header->font());
             for (const QString& line : title.split('\n'))
                 if (metrics.horizontalAdvance(line) > header->sectionSize(i)) return title;
         }
@@ -198,27 +197,25 @@ private slots:
 
     void mnemonicsAreDistinct() {
         Every_Gallery_Window([&](const QString& name, QWidget* window) {
-            QList<QPair<QString, QObject*>> controls;
+            QStringList controls;
             for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
-                if (b->isVisibleTo(window) && b->window() == window) controls << qMakePair(b->text(), static_cast<QObject*>(b));
+                if (b->isVisibleTo(window) && b->window() == window) controls << b->text();
             for (QLabel* l : window->findChildren<QLabel*>())
-                if (l->buddy() && l->isVisibleTo(window) && l->window() == window) controls << qMakePair(l->text(), static_cast<QObject*>(l));
+                if (l->buddy() && l->isVisibleTo(window) && l->window() == window) controls << l->text();
             for (QTabBar* bar : window->findChildren<QTabBar*>())
                 if (bar->isVisibleTo(window))
-                    for (int i = 0; i < bar->count(); ++i) controls << qMakePair(bar->tabText(i), static_cast<QObject*>(bar));
+                    for (int i = 0; i < bar->count(); ++i) controls << bar->tabText(i);
             if (auto* main = qobject_cast<QMainWindow*>(window)) {
-                QList<QPair<QString, QObject*>> titles;
                 for (QAction* menu : main->menuBar()->actions()) {
-                    titles << qMakePair(menu->text(), static_cast<QObject*>(menu));
-                    QList<QPair<QString, QObject*>> items;
+                    controls << menu->text();
+                    QStringList items;
                     for (QAction* item : menu->menu()->actions())
-                        if (item->isVisible() && !item->isSeparator()) items << qMakePair(item->text(), static_cast<QObject*>(item));
+                        if (item->isVisible() && !item->isSeparator()) items << item->text();
                     QStringList shared = Shared_Mnemonics(items);
                     // The Game menu's C is Commissions and Fees and Computer's Portfolio in English.
                     if (Mnemonic(menu->text()) == 'g' && shared.size() == 1 && shared[0].startsWith("c: &Commissions")) shared.clear();
                     QVERIFY2(shared.isEmpty(), qPrintable(name + ": " + menu->text() + ": " + shared.join("; ")));
                 }
-                controls << titles;
             }
             const QStringList shared = Shared_Mnemonics(controls);
             QVERIFY2(shared.isEmpty(), qPrintable(name + ": " + shared.join("; ")));
